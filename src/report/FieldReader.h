@@ -1,0 +1,40 @@
+#pragma once
+
+#include <cstdint>
+#include <istream>
+#include <string>
+
+namespace dered {
+
+// Reads the comma- or line-separated fields of the report, orders and map files.
+// A failed read returns false and leaves a message naming the problem and the line.
+class FieldReader {
+  public:
+    explicit FieldReader(std::istream& in);
+
+    bool ReadText(std::string& out);
+    bool ReadNumber(int16_t& out);
+    // True when nothing but blanks and line ends is left.
+    bool AtEnd();
+
+    const std::string& Error() const { return error_; }
+    // The line (1-based) of the last field read or attempted.
+    int Line() const { return fieldLine_; }
+
+  private:
+    bool StartField();
+    bool AtLineEnd() const;
+    void SkipBlanks();
+    void SkipLineEnd();
+    void EndField();
+    bool Fail(const std::string& problem);
+
+    std::string data_;
+    size_t pos_ = 0;
+    int line_ = 1;
+    int fieldLine_ = 1;
+    bool lastEndedLine_ = true;
+    std::string error_;
+};
+
+} // namespace dered

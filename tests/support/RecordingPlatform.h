@@ -1,0 +1,73 @@
+#pragma once
+
+#include "ui/Form.h"
+#include "ui/Platform.h"
+
+#include <deque>
+#include <string>
+#include <vector>
+
+namespace dered::test {
+
+struct Message {
+    std::string text;
+    MsgIcon icon;
+    bool operator==(const Message&) const = default;
+};
+
+// A platform without a screen that remembers what the program showed.
+class RecordingPlatform : public Platform {
+  public:
+    void MsgBox(std::string_view text, MsgIcon icon) override {
+        messages.push_back({std::string(text), icon});
+    }
+    void SetPointer(Pointer p) override { pointers.push_back(p); }
+    OpenFileResult ShowOpenDialog(const OpenFileRequest& request) override {
+        dialogRequests.push_back(request);
+        if (dialogAnswers.empty()) {
+            return {};
+        }
+        OpenFileResult r = dialogAnswers.front();
+        dialogAnswers.pop_front();
+        return r;
+    }
+    int32_t ChooseColour(int32_t start) override {
+        if (colourAnswers.empty()) {
+            return start;
+        }
+        const int32_t c = colourAnswers.front();
+        colourAnswers.pop_front();
+        return c;
+    }
+    void DoEvents() override { ++doEventsCalls; }
+    // A fixed-pitch measure: 7 pixels a character, 16 high.
+    TextExtent MeasureText(std::string_view text, FontKind) override {
+        return {static_cast<int>(text.size()) * 7, 16};
+    }
+    int VerticalScrollBarWidth() override { return 16; }
+    TextExtent ScreenSize() override { return {1600, 1000}; }
+    void FormShown(Form& form, bool modal) override {
+        events.push_back((modal ? "show modal " : "show ") + form.Name());
+    }
+    void FormHidden(Form& form) override { events.push_back("hide " + form.Name()); }
+    void FormUnloaded(Form& form) override { events.push_back("unload " + form.Name()); }
+    void EndProgram() override { ended = true; }
+
+    // Answers the next open dialog with a path, split as the dialog would split it.
+    void AnswerOpen(const std::string& fullPath) {
+        const auto slash = fullPath.find_last_of('/');
+        dialogAnswers.push_back(
+            {fullPath, slash == std::string::npos ? fullPath : fullPath.substr(slash + 1)});
+    }
+
+    std::vector<Message> messages;
+    std::vector<Pointer> pointers;
+    std::vector<OpenFileRequest> dialogRequests;
+    std::deque<OpenFileResult> dialogAnswers;
+    std::deque<int32_t> colourAnswers;
+    std::vector<std::string> events;
+    int doEventsCalls = 0;
+    bool ended = false;
+};
+
+} // namespace dered::test
