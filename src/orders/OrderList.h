@@ -1,0 +1,26 @@
+#pragma once
+
+#include "state/GameState.h"
+
+#include <cstdint>
+#include <string>
+
+namespace dered {
+
+class Platform;
+
+// Puts an order into the first free slot from 3 upward, or a new last slot. Returns the slot,
+// or 0 when all 100 slots are in use (the refusal has then been shown and nothing is stored).
+int16_t AddOrder(GameState& game, Platform& platform, const std::string& code, int16_t p1,
+                 int16_t p2, int16_t p3, int16_t p4);
+void DeleteOrder(GameState& game, int16_t slot);
+
+bool HasAllyOrder(const GameState& game, int16_t player);
+bool HasWarOrder(const GameState& game, int16_t player);
+bool IsAllied(const GameState& game, int16_t p, int16_t q);
+bool IsAtWar(const GameState& game, int16_t p, int16_t q);
+
+inline constexpr const char* kOrderListFull =
+    "No room for more orders: all 100 order slots are in use";
+
+} // namespace dered
