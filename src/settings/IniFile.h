@@ -1,0 +1,43 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace dered {
+
+// One key of one section at a time, in the manner of a private-profile service.
+class IniService {
+  public:
+    virtual ~IniService() = default;
+    // The key's text, or defaultText when the file, section or key is missing; at most 99
+    // characters, as the classic 100-character buffer held.
+    virtual std::string GetString(std::string_view section, std::string_view key,
+                                  std::string_view defaultText) const = 0;
+    // Creates the file, section or key when missing. A failure is silent.
+    virtual void WriteString(std::string_view section, std::string_view key,
+                             std::string_view value) = 0;
+};
+
+inline constexpr size_t IniValueLimit = 99;
+
+// An INI file on disk. Each call reads the file afresh; each write rewrites it whole, through
+// a temporary file renamed over it, leaving every line it does not change byte for byte.
+class IniFile : public IniService {
+  public:
+    explicit IniFile(std::string path);
+
+    std::string GetString(std::string_view section, std::string_view key,
+                          std::string_view defaultText) const override;
+    void WriteString(std::string_view section, std::string_view key,
+                     std::string_view value) override;
+
+    const std::string& Path() const { return path_; }
+
+  private:
+    std::string path_;
+};
+
+// $XDG_CONFIG_HOME/der-ed/der-ed.ini, else $HOME/.config/der-ed/der-ed.ini, else der-ed.ini.
+std::string DefaultSettingsPath();
+
+} // namespace dered
