@@ -1,11 +1,18 @@
 #pragma once
 
 #include "ui/Controls.h"
+#include "ui/GridModel.h"
 
+#include <optional>
 #include <string>
 #include <utility>
+#include <variant>
+#include <vector>
 
 namespace dered {
+
+using ControlRef = std::variant<GridModel*, ListBoxModel*, TextBoxModel*, ButtonModel*,
+                                CheckBoxModel*, ScrollBarModel*, TextModel*, OptionGroupModel*>;
 
 // The headless part of a window: its controls' models and its event handlers.
 // Views in the desktop shell and the batch driver both drive a form through these.
@@ -24,11 +31,28 @@ class Form {
     virtual void Form_Load() {}
     virtual void Form_Unload() {}
 
+    // Controls by name, as scripts and views address them: "grdArea", "cmdNeutral(1)".
+    const std::vector<std::pair<std::string, ControlRef>>& Controls() const { return controls_; }
+    std::optional<ControlRef> FindControl(const std::string& name) const {
+        for (const auto& [controlName, control] : controls_) {
+            if (controlName == name) {
+                return control;
+            }
+        }
+        return std::nullopt;
+    }
+
+  protected:
+    void AddControl(std::string name, ControlRef control) {
+        controls_.emplace_back(std::move(name), control);
+    }
+
   private:
     friend class FormManager;
     std::string name_;
     bool loaded_ = false;
     bool visible_ = false;
+    std::vector<std::pair<std::string, ControlRef>> controls_;
 
   public:
     TextModel caption;

@@ -141,3 +141,11 @@ void GridModel::SetSelection(int firstCol, int lastCol) {
 }
 
 } // namespace dered
+
+namespace dered {
+void SetGridCell(GridModel& grid, int row, int col, const std::string& value) {
+    grid.SetRow(row);
+    grid.SetCol(col);
+    grid.SetText(value);
+}
+} // namespace dered

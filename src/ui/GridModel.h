@@ -79,3 +79,8 @@ class GridModel : public Observable<GridChange> {
 };
 
 } // namespace dered
+
+namespace dered {
+// Makes (row, col) the grid's current cell and sets its text.
+void SetGridCell(GridModel& grid, int row, int col, const std::string& value);
+} // namespace dered

@@ -1,0 +1,60 @@
+#include "orders/OrderList.h"
+#include "support/RecordingPlatform.h"
+
+#include <gtest/gtest.h>
+
+namespace dered {
+namespace {
+
+TEST(OrderList, ReusesHolesAndNeverHandsOutSpySlots) {
+    GameState game;
+    test::RecordingPlatform platform;
+    // Before any report the count is 0; the spy slots stay reserved all the same.
+    EXPECT_EQ(AddOrder(game, platform, "DA", 1, 0, 0, 0), 3);
+    EXPECT_EQ(AddOrder(game, platform, "DW", 2, 0, 0, 0), 4);
+    EXPECT_EQ(AddOrder(game, platform, "DN", 4, 0, 0, 0), 5);
+    DeleteOrder(game, 4);
+    EXPECT_EQ(game.Orders[4], OrderSlot{});
+    EXPECT_EQ(AddOrder(game, platform, "CA", 1, 2, 0, 0), 4);
+    EXPECT_EQ(game.OrderCount, 5);
+    EXPECT_EQ(game.Orders[4], (OrderSlot{"CA", 0, 1, 2, 0, 0}));
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST(OrderList, FullListRefusesWithAMessageAndStoresNothing) {
+    GameState game;
+    test::RecordingPlatform platform;
+    game.OrderCount = 2;
+    for (int i = 3; i <= 100; ++i) {
+        ASSERT_EQ(AddOrder(game, platform, "DA", 1, 0, 0, 0), i);
+    }
+    const GameState before = game;
+    EXPECT_EQ(AddOrder(game, platform, "DW", 2, 0, 0, 0), 0);
+    EXPECT_EQ(game, before);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].icon, MsgIcon::Critical);
+}
+
+TEST(OrderList, RelationQueries) {
+    GameState game;
+    game.Players[2].Relation[5] = "A";
+    EXPECT_FALSE(IsAllied(game, 2, 5)); // alliance takes both sides
+    game.Players[5].Relation[2] = "a";
+    EXPECT_TRUE(IsAllied(game, 2, 5));
+    EXPECT_TRUE(IsAllied(game, 5, 2));
+    game.Players[5].Relation[2] = "w";
+    EXPECT_FALSE(IsAllied(game, 2, 5));
+    EXPECT_TRUE(IsAtWar(game, 2, 5)); // war takes one
+    EXPECT_TRUE(IsAtWar(game, 5, 2));
+    EXPECT_FALSE(IsAtWar(game, 2, 20));
+
+    game.OrderCount = 4;
+    game.Orders[4] = {"DA", 0, 6, 0, 0, 0};
+    game.Orders[3] = {"DN", 0, 7, 0, 0, 0};
+    EXPECT_TRUE(HasAllyOrder(game, 6));
+    EXPECT_FALSE(HasWarOrder(game, 6));
+    EXPECT_FALSE(HasAllyOrder(game, 7));
+}
+
+} // namespace
+} // namespace dered
