@@ -1,0 +1,49 @@
+#pragma once
+
+#include "app/Records.h"
+#include "map/frmMap.h"
+#include "report/frmWinQZ.h"
+#include "settings/frmSummary.h"
+#include "ui/FormManager.h"
+#include "ui/Platform.h"
+
+#include <string>
+#include <vector>
+
+namespace dered {
+
+class IniService;
+
+struct ProgramOptions {
+    std::string executableDir; // the folder of the running program, where the map files are
+    std::string commandLine;   // the optional report path given at start-up
+};
+
+// The running program: the process-wide records, the platform's services and the windows.
+class Program {
+  public:
+    Program(Platform& platform, IniService& ini, ProgramOptions options);
+
+    Records records;
+    Platform& platform;
+    IniService& ini;
+    ProgramOptions options;
+    FormManager forms;
+
+    frmWinQZ winQZ;
+    frmSummary summary;
+    frmMap map;
+
+    // Every window the program has, loaded or not.
+    std::vector<Form*> AllForms();
+    Form* FindForm(const std::string& name);
+
+    // Starts the program as the desktop does: the main window loads and shows.
+    void Start();
+    // Reads the settings file and puts the "Hex map" tick in line with it.
+    void LoadSettingsFile();
+    // Keeps grid, summary and map in step with the area table after a report.
+    void RefreshAll();
+};
+
+} // namespace dered

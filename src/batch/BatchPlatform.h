@@ -1,0 +1,44 @@
+#pragma once
+
+#include "ui/Platform.h"
+
+#include <optional>
+#include <ostream>
+#include <string>
+
+namespace dered {
+
+// The platform of the batch driver: message boxes go to standard output, dialogs return
+// what the script said they return, text is measured as a fixed-pitch font would be.
+class BatchPlatform : public Platform {
+  public:
+    explicit BatchPlatform(std::ostream& out) : out_(out) {}
+
+    void MsgBox(std::string_view text, MsgIcon icon) override;
+    void SetPointer(Pointer pointer) override { pointer_ = pointer; }
+    OpenFileResult ShowOpenDialog(const OpenFileRequest& request) override;
+    int32_t ChooseColour(int32_t startColour) override;
+    void DoEvents() override {}
+    TextExtent MeasureText(std::string_view text, FontKind font) override;
+    int VerticalScrollBarWidth() override { return 16; }
+    TextExtent ScreenSize() override { return {1600, 1000}; }
+    void FormShown(Form&, bool) override {}
+    void FormHidden(Form&) override {}
+    void FormUnloaded(Form&) override {}
+    void EndProgram() override { ended_ = true; }
+
+    // The path the next file dialog returns; none means the user cancels it.
+    void SetDialogAnswer(std::optional<std::string> path) { dialogAnswer_ = std::move(path); }
+    void QueueColourAnswer(std::optional<int32_t> colour) { colourAnswer_ = colour; }
+    bool Ended() const { return ended_; }
+    Pointer CurrentPointer() const { return pointer_; }
+
+  private:
+    std::ostream& out_;
+    Pointer pointer_ = Pointer::Default;
+    std::optional<std::string> dialogAnswer_;
+    std::optional<int32_t> colourAnswer_;
+    bool ended_ = false;
+};
+
+} // namespace dered
