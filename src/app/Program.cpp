@@ -9,10 +9,10 @@ namespace dered {
 
 Program::Program(Platform& platform, IniService& ini, ProgramOptions options)
     : platform(platform), ini(ini), options(std::move(options)), forms(platform), winQZ(*this),
-      summary(*this), map(*this) {}
+      summary(*this), map(*this), supportAttack(*this) {}
 
 std::vector<Form*> Program::AllForms() {
-    return {&winQZ, &summary, &map};
+    return {&winQZ, &summary, &map, &supportAttack};
 }
 
 Form* Program::FindForm(const std::string& name) {

@@ -2,6 +2,7 @@
 
 #include "app/Records.h"
 #include "map/frmMap.h"
+#include "orders/frmSupportAttack.h"
 #include "report/frmWinQZ.h"
 #include "settings/frmSummary.h"
 #include "ui/FormManager.h"
@@ -33,6 +34,7 @@ class Program {
     frmWinQZ winQZ;
     frmSummary summary;
     frmMap map;
+    frmSupportAttack supportAttack;
 
     // Every window the program has, loaded or not.
     std::vector<Form*> AllForms();
