@@ -1,6 +1,10 @@
 #pragma once
 
+#include "map/RecordingSurface.h"
+#include "ui/Form.h"
 #include "ui/Platform.h"
+
+#include <functional>
 
 #include <optional>
 #include <ostream>
@@ -22,7 +26,16 @@ class BatchPlatform : public Platform {
     TextExtent MeasureText(std::string_view text, FontKind font) override;
     int VerticalScrollBarWidth() override { return 16; }
     TextExtent ScreenSize() override { return {1600, 1000}; }
-    void FormShown(Form&, bool) override {}
+    std::unique_ptr<DrawingSurface> CreateSurface(int width, int height) override {
+        auto surface = std::make_unique<RecordingSurface>(width, height);
+        surface->recording = false;
+        return surface;
+    }
+    void FormShown(Form& form, bool modal) override {
+        if (onFormShown) {
+            onFormShown(form, modal);
+        }
+    }
     void FormHidden(Form&) override {}
     void FormUnloaded(Form&) override {}
     void EndProgram() override { ended_ = true; }
@@ -30,6 +43,9 @@ class BatchPlatform : public Platform {
     // The path the next file dialog returns; none means the user cancels it.
     void SetDialogAnswer(std::optional<std::string> path) { dialogAnswer_ = std::move(path); }
     void QueueColourAnswer(std::optional<int32_t> colour) { colourAnswer_ = colour; }
+    // Lets script commands act when a window opens (an answer queued for a dialog).
+    std::function<void(Form&, bool)> onFormShown;
+
     bool Ended() const { return ended_; }
     Pointer CurrentPointer() const { return pointer_; }
 

@@ -51,7 +51,10 @@ void Printers::State() {
          << " GameTurn=" << g.GameTurn << " OwnPlayer=" << g.OwnPlayer
          << " PlayerCount=" << g.PlayerCount << " OrderCount=" << g.OrderCount
          << " PendingCommand=" << g.PendingCommand << " SelectedArea=" << g.SelectedArea
-         << " FreeSupply=" << g.Summary.FreeSupply << " ReportDir=" << g.ReportDir << '\n';
+         << " FreeSupply=" << g.Summary.FreeSupply << " ReportDir=" << g.ReportDir;
+    const SettingsRecord& s = program_.records.settings;
+    out_ << " SupportedPlayer=" << g.SupportedPlayer << " MapX=" << s.MapX << " MapY=" << s.MapY
+         << " CellSize=" << s.CellSize << " HexDisplay=" << s.HexDisplay << '\n';
 }
 
 void Printers::Area(int area) {

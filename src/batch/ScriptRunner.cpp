@@ -2,6 +2,7 @@
 
 #include "app/Program.h"
 #include "batch/BatchPlatform.h"
+#include "batch/CommandSets.h"
 #include "batch/Printers.h"
 
 #include <charconv>
@@ -60,6 +61,16 @@ void ScriptRunner::AddCommands() {
     commands_["menu"] = [this](ScriptArgs& a) { Menu(a); };
     commands_["grid"] = [this](ScriptArgs& a) { Grid(a); };
     commands_["print"] = [this](ScriptArgs& a) { Print(a); };
+    AddMapCommands(*this);
+    AddDialogCommands(*this);
+}
+
+void ScriptRunner::AddCommand(const std::string& word, Command command) {
+    commands_[word] = std::move(command);
+}
+
+void ScriptRunner::AddPrint(const std::string& what, Command print) {
+    prints_[what] = std::move(print);
 }
 
 int ScriptRunner::Run(std::istream& script, std::ostream& err) {
@@ -146,6 +157,10 @@ void ScriptRunner::Grid(ScriptArgs& args) {
 
 void ScriptRunner::Print(ScriptArgs& args) {
     const std::string what = args.Word("what to print");
+    if (const auto extra = prints_.find(what); extra != prints_.end()) {
+        extra->second(args);
+        return;
+    }
     Printers printers(program_, out_);
     printers.Print(what, args);
 }

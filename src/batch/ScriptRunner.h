@@ -40,8 +40,16 @@ class ScriptRunner {
     // 2 on a line that cannot be understood (reported on err).
     int Run(std::istream& script, std::ostream& err);
 
-  private:
     using Command = std::function<void(ScriptArgs&)>;
+    // Command sets of other windows add their words here: "map ...", "print hex ...".
+    void AddCommand(const std::string& word, Command command);
+    void AddPrint(const std::string& what, Command print);
+
+    Program& program() { return program_; }
+    BatchPlatform& platform() { return platform_; }
+    std::ostream& out() { return out_; }
+
+  private:
     void Execute(const std::string& line);
     void AddCommands();
     void Start(ScriptArgs& args);
@@ -53,6 +61,7 @@ class ScriptRunner {
     BatchPlatform& platform_;
     std::ostream& out_;
     std::map<std::string, Command> commands_;
+    std::map<std::string, Command> prints_;
     bool started_ = false;
 };
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "map/HexMap.h"
+#include "map/Point.h"
 #include "settings/SettingsRecord.h"
 #include "state/GameState.h"
 
@@ -14,12 +15,6 @@ namespace dered {
 inline constexpr int16_t MinCellSize = 6;
 inline constexpr int16_t MaxHexCellSize = 30;
 inline constexpr int16_t MaxSquareCellSize = 36;
-
-struct Point32 {
-    int32_t x = 0;
-    int32_t y = 0;
-    bool operator==(const Point32&) const = default;
-};
 
 // 1-based column and row.
 struct CellRef {

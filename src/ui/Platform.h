@@ -1,12 +1,14 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 
 namespace dered {
 
 class Form;
+class DrawingSurface;
 
 enum class MsgIcon { None, Critical, Information, Exclamation };
 enum class Pointer { Default, Hourglass, Cross };
@@ -48,6 +50,8 @@ class Platform {
     virtual TextExtent MeasureText(std::string_view text, FontKind font) = 0;
     virtual int VerticalScrollBarWidth() = 0;
     virtual TextExtent ScreenSize() = 0;
+    // A picture surface to draw the map on.
+    virtual std::unique_ptr<DrawingSurface> CreateSurface(int width, int height) = 0;
 
     // The form manager reports what happens to windows so that a shell can show them.
     virtual void FormShown(Form& form, bool modal) = 0;

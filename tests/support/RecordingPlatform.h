@@ -1,5 +1,6 @@
 #pragma once
 
+#include "map/RecordingSurface.h"
 #include "ui/Form.h"
 #include "ui/Platform.h"
 
@@ -46,6 +47,11 @@ class RecordingPlatform : public Platform {
     }
     int VerticalScrollBarWidth() override { return 16; }
     TextExtent ScreenSize() override { return {1600, 1000}; }
+    std::unique_ptr<DrawingSurface> CreateSurface(int width, int height) override {
+        auto surface = std::make_unique<RecordingSurface>(width, height);
+        surfaces.push_back(surface.get());
+        return surface;
+    }
     void FormShown(Form& form, bool modal) override {
         events.push_back((modal ? "show modal " : "show ") + form.Name());
     }
@@ -66,6 +72,7 @@ class RecordingPlatform : public Platform {
     std::deque<OpenFileResult> dialogAnswers;
     std::deque<int32_t> colourAnswers;
     std::vector<std::string> events;
+    std::vector<RecordingSurface*> surfaces; // owned by whoever asked for them
     int doEventsCalls = 0;
     bool ended = false;
 };

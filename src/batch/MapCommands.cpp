@@ -1,0 +1,8 @@
+#include "batch/CommandSets.h"
+#include "batch/ScriptRunner.h"
+
+namespace dered {
+
+void AddMapCommands(ScriptRunner&) {}
+
+} // namespace dered
