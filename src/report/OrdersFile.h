@@ -1,0 +1,37 @@
+#pragma once
+
+#include "state/GameState.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace dered {
+
+class Platform;
+
+inline constexpr std::string_view kNoOldOrders = "No old orders to read in";
+inline constexpr std::string_view kCommandsFileName = "commands.dat";
+inline constexpr std::string_view kOrdersTmpFileName = "orders.tmp";
+
+// The contents of both orders files, exactly as they are written.
+struct OrdersTexts {
+    std::string commands;  // "commands.dat", for the game master
+    std::string ordersTmp; // "orders.tmp", read back by ReadEarlierOrders
+};
+OrdersTexts FormatOrders(const GameState& game);
+
+// The six spy targets: P1..P4 of order slot 1, then P1 and P2 of slot 2.
+std::array<int16_t, 6> SpyTargets(const GameState& game);
+
+// Writes ReportDir + "commands.dat" and ReportDir + "orders.tmp", each replaced whole or not
+// at all. Returns "" on success, else a message naming the file and the reason.
+std::string WriteOrdersFiles(const GameState& game);
+
+// Sets OrderCount to 2 and reads the orders saved earlier for this game and turn from
+// ReportDir + "Orders.tmp" (whatever the case of the name on disk). Shows "No old orders to
+// read in" when there are none; a file broken after its header keeps what was read.
+void ReadEarlierOrders(GameState& game, Platform& platform);
+
+} // namespace dered
