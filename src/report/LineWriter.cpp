@@ -6,7 +6,10 @@ namespace dered {
 
 void LineWriter::BeforeItem() {
     if (join_ == Join::Zones && lineStarted_) {
-        while ((column_ - 1) % ZoneWidth != 0) {
+        // Always on to the next zone, as the classic print does: an empty item still
+        // takes its zone, and an item that fills its zone pushes the next one a zone on.
+        const int nextZone = ((column_ - 1) / ZoneWidth + 1) * ZoneWidth + 1;
+        while (column_ < nextZone) {
             Put(" ");
         }
     }

@@ -77,7 +77,11 @@ TEST(LineWriter, WritesNumbersWithSignPlaceTightAndInZones) {
     LineWriter zones(zoned, LineWriter::Join::Zones);
     zones.Text("QZ001").Text(",").Number(1880).Number(1);
     zones.EndLine();
-    EXPECT_EQ(zoned.str(), "QZ001         ,              1880          1 \r\n");
+    zones.Text("12345678901234").Text("x").Text("").Text("y");
+    zones.EndLine();
+    EXPECT_EQ(zoned.str(), "QZ001         ,              1880          1 \r\n"
+                           "12345678901234              x             "
+                           "              y\r\n");
 }
 
 } // namespace

@@ -170,8 +170,8 @@ TEST(OrdersFiles, WritesTheFrameAndAZeroSpyLineBeforeAnyReport) {
     const OrdersTexts texts = FormatOrders(GameState());
     EXPECT_EQ(texts.commands,
               Lines({"KPLSTART", "", "", "", "SP  0   0   0   0   0   0 ", "KPLEND"}));
-    // An empty identifier takes no room, so the comma opens the line.
-    EXPECT_EQ(texts.ordersTmp, Lines({",              0             0 ", "SP",
+    // An empty identifier still fills its zone, so the comma stays in column 15.
+    EXPECT_EQ(texts.ordersTmp, Lines({"              ,              0             0 ", "SP",
                                       " 0             0             0             0 ", "SP",
                                       " 0             0             0             0 ", "END"}));
 }
