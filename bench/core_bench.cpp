@@ -1,0 +1,139 @@
+// Reading a turn: report, map files and the grid, and the orders files both ways.
+#include "app/Program.h"
+#include "map/MapFiles.h"
+#include "map/RecordingSurface.h"
+#include "report/OrdersFile.h"
+#include "report/ReportReader.h"
+#include "settings/IniFile.h"
+#include "state/AreaDisplay.h"
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+namespace {
+
+using namespace dered;
+
+const std::string kData = std::string(DERED_SOURCE_DIR) + "/data/";
+const std::string kReportDir = kData + "demo/1880-1/";
+
+// A platform that shows nothing.
+class QuietPlatform : public Platform {
+  public:
+    void MsgBox(std::string_view, MsgIcon) override {}
+    void SetPointer(Pointer) override {}
+    OpenFileResult ShowOpenDialog(const OpenFileRequest&) override { return {}; }
+    int32_t ChooseColour(int32_t c) override { return c; }
+    void DoEvents() override {}
+    TextExtent MeasureText(std::string_view t, FontKind) override {
+        return {static_cast<int>(t.size()) * 7, 16};
+    }
+    int VerticalScrollBarWidth() override { return 16; }
+    TextExtent ScreenSize() override { return {1600, 1000}; }
+    std::unique_ptr<DrawingSurface> CreateSurface(int w, int h) override {
+        auto s = std::make_unique<RecordingSurface>(w, h);
+        s->recording = false;
+        return s;
+    }
+    void FormShown(Form&, bool) override {}
+    void FormHidden(Form&) override {}
+    void FormUnloaded(Form&) override {}
+    void EndProgram() override {}
+};
+
+// A turn with an order on every own area and a full order list.
+GameState BusyGame(Platform& platform) {
+    GameState game;
+    ReadReport(game, platform, kReportDir, "plyrdata.003");
+    HexMap hexMap;
+    LoadMapFiles(game, hexMap, kData);
+    for (int a = 1; a <= MaxArea; ++a) {
+        game.Areas[a].Command = a % 3 ? "MO" : "SA";
+        game.Areas[a].Parm1 = static_cast<int16_t>(a % MaxArea + 1);
+        game.Areas[a].Parm2 = static_cast<int16_t>(a % 4);
+    }
+    game.OrderCount = MaxOrderSlot;
+    for (int s = 3; s <= MaxOrderSlot; ++s) {
+        game.Orders[s] = {s % 2 ? "GA" : "CA", 0, 3, static_cast<int16_t>(s), 0, 0};
+    }
+    return game;
+}
+
+void BM_ReadReport(benchmark::State& state) {
+    QuietPlatform platform;
+    for (auto _ : state) {
+        GameState game;
+        benchmark::DoNotOptimize(ReadReport(game, platform, kReportDir, "plyrdata.003"));
+    }
+}
+BENCHMARK(BM_ReadReport)->Unit(benchmark::kMicrosecond);
+
+void BM_LoadMapFiles(benchmark::State& state) {
+    GameState game;
+    game.PlayerCount = 8;
+    HexMap hexMap;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(LoadMapFiles(game, hexMap, kData));
+    }
+}
+BENCHMARK(BM_LoadMapFiles)->Unit(benchmark::kMicrosecond);
+
+void BM_RefreshAll(benchmark::State& state) {
+    QuietPlatform platform;
+    GameState game = BusyGame(platform);
+    GridModel grid(294, 10);
+    GridModel summary(8, 2);
+    for (auto _ : state) {
+        RefreshAll(game, grid, summary);
+    }
+}
+BENCHMARK(BM_RefreshAll)->Unit(benchmark::kMicrosecond);
+
+// What the user waits for after choosing a report: report, map files and the grid.
+void BM_OpenTurn(benchmark::State& state) {
+    QuietPlatform platform;
+    for (auto _ : state) {
+        GameState game;
+        HexMap hexMap;
+        GridModel grid(294, 10);
+        GridModel summary(8, 2);
+        ReadReport(game, platform, kReportDir, "plyrdata.003");
+        LoadMapFiles(game, hexMap, kData);
+        RefreshAll(game, grid, summary);
+    }
+}
+BENCHMARK(BM_OpenTurn)->Unit(benchmark::kMicrosecond);
+
+void BM_WriteOrdersFiles(benchmark::State& state) {
+    QuietPlatform platform;
+    GameState game = BusyGame(platform);
+    const auto dir = std::filesystem::temp_directory_path() / "dered-bench-orders";
+    std::filesystem::create_directories(dir);
+    game.ReportDir = dir.string() + "/";
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(WriteOrdersFiles(game));
+    }
+}
+BENCHMARK(BM_WriteOrdersFiles)->Unit(benchmark::kMicrosecond);
+
+void BM_ReadEarlierOrders(benchmark::State& state) {
+    QuietPlatform platform;
+    GameState game = BusyGame(platform);
+    const auto dir = std::filesystem::temp_directory_path() / "dered-bench-orders";
+    std::filesystem::create_directories(dir);
+    game.ReportDir = dir.string() + "/";
+    WriteOrdersFiles(game);
+    for (auto _ : state) {
+        GameState copy = game;
+        ReadEarlierOrders(copy, platform);
+        benchmark::DoNotOptimize(copy.OrderCount);
+    }
+}
+BENCHMARK(BM_ReadEarlierOrders)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+BENCHMARK_MAIN();
