@@ -112,15 +112,30 @@ std::array<Point32, 7> CellCorners(const MapGeometry& geometry, int col, int row
             p0};
 }
 
+namespace {
+
+// The drawn column that starts at or left of px (0-based): columns are found from their drawn
+// edges, because for odd cell sizes the rounded column step drifts from them by half a pixel a
+// column.
+int DrawnColumnAt(const MapGeometry& geometry, int32_t px) {
+    const auto first = geometry.ColumnEdges.begin() + 1;
+    const auto last = geometry.ColumnEdges.end();
+    const auto after = std::upper_bound(
+        first, last, px, [](int32_t value, const ColumnEdge& e) { return value < e.x0; });
+    return std::max(static_cast<int>(after - first) - 1, 0);
+}
+
+} // namespace
+
 CellRef CellAtPoint(const MapGeometry& geometry, const SettingsRecord& settings, float x, float y) {
     const int32_t size = geometry.CellSize;
-    const int32_t step = Nearest(size * static_cast<double>(geometry.ColumnFactor));
+    const int32_t width = WrapOffset(geometry);
     const int32_t h = geometry.RowHeight;
-    if (step < 1 || h < 1 || size < 1) {
+    if (width < 1 || h < 1 || size < 1) {
         return {};
     }
-    const int32_t px = WrappedPixel(static_cast<double>(x) - settings.MapX, step * MapColumns);
-    int c0 = (px / step) % MapColumns;
+    const int32_t px = WrappedPixel(static_cast<double>(x) - settings.MapX, width);
+    int c0 = DrawnColumnAt(geometry, px);
     const int p = c0 % 2;
     const double rowsBelow = static_cast<double>(h) * MapRows;
     const int32_t py = WrappedPixel(static_cast<double>(y) - settings.MapY -
@@ -128,12 +143,14 @@ CellRef CellAtPoint(const MapGeometry& geometry, const SettingsRecord& settings,
                                     h * MapRows);
     int r0 = (py / h) % MapRows;
 
-    const int32_t xin = px % step;
-    if (xin > size) {
+    const ColumnEdge& edge = geometry.ColumnEdges[c0 + 1];
+    const int32_t xin = px - edge.x0;
+    const int32_t slant = edge.x2 - edge.x1;
+    if (xin > size && slant > 0) {
         // The slanted strip right of the top edge is shared with the next column.
         const int32_t yin = py % h;
         const int32_t d = xin - size;
-        const float steepness = static_cast<float>(h) / static_cast<float>(size);
+        const float steepness = (static_cast<float>(h) / 2.0f) / static_cast<float>(slant);
         if (static_cast<float>(yin) >= static_cast<float>(h) / 2.0f) {
             const float ratio = static_cast<float>(h - yin) / static_cast<float>(d);
             if (ratio < steepness) {
