@@ -9,10 +9,12 @@ namespace dered {
 
 Program::Program(Platform& platform, IniService& ini, ProgramOptions options)
     : platform(platform), ini(ini), options(std::move(options)), forms(platform), winQZ(*this),
-      summary(*this), map(*this), supportAttack(*this) {}
+      summary(*this), map(*this), supportAttack(*this) {
+    winQZ.mnuAbout.onClick = [this] { forms.Show(about, Modality::Modeless); };
+}
 
 std::vector<Form*> Program::AllForms() {
-    return {&winQZ, &summary, &map, &supportAttack};
+    return {&winQZ, &summary, &map, &supportAttack, &about};
 }
 
 Form* Program::FindForm(const std::string& name) {

@@ -4,6 +4,7 @@
 #include "map/frmMap.h"
 #include "orders/frmSupportAttack.h"
 #include "report/frmWinQZ.h"
+#include "settings/frmAbout.h"
 #include "settings/frmSummary.h"
 #include "ui/FormManager.h"
 #include "ui/Platform.h"
@@ -35,6 +36,7 @@ class Program {
     frmSummary summary;
     frmMap map;
     frmSupportAttack supportAttack;
+    frmAbout about;
 
     // Every window the program has, loaded or not.
     std::vector<Form*> AllForms();
