@@ -16,7 +16,8 @@ constexpr int Powers = 7;
 constexpr int OwnPlayer = 3;
 constexpr int Ally = 5;
 constexpr int StartAreas = 6;
-constexpr int OwnStartSupply = 11;
+constexpr int OwnStartSupply = 10;
+constexpr int OwnMaxAreas = 10;
 constexpr int16_t Army = 1;
 constexpr int16_t Corps = 2;
 constexpr int16_t Fleet = 3;
@@ -61,43 +62,54 @@ int UnitSize(int16_t kind) {
     return kind == Army || kind == Fleet ? 2 : (kind == 0 ? 0 : 1);
 }
 
+// How much an unclaimed area is worth to a power: its own supply first, then the supply it
+// leads on to.
+int ClaimValue(const World& world, const Truth& truth, int area) {
+    int beyond = 0;
+    for (int n : world.areas[area].neighbours) {
+        if (IsLand(world.areas[n]) && truth.owner[n] == 0) {
+            beyond = std::max(beyond, static_cast<int>(world.areas[n].supply));
+        }
+    }
+    return world.areas[area].supply * 10 + beyond;
+}
+
 // Each power spreads from its home over the land next to it, richest areas first, one
-// area a round so that no power crowds out another.
+// area a round so that no power crowds out another. The own power goes on until its land
+// feeds every kind of unit with supply to spare.
 void ClaimTerritories(const World& world, Truth& truth) {
-    std::array<int, Powers + 1> wanted{};
+    std::array<int, Powers + 1> areas{};
     for (int p = 1; p <= Powers; ++p) {
         truth.owner[world.homes[p - 1]] = static_cast<int16_t>(p);
-        wanted[p] = StartAreas - 1;
+        areas[p] = 1;
     }
-    std::array<int, Powers + 1> supply{};
     for (bool claimed = true; claimed;) {
         claimed = false;
         for (int p = 1; p <= Powers; ++p) {
-            supply[p] = 0;
+            int supply = 0;
             for (int a = 1; a <= AreaCount; ++a) {
-                supply[p] += truth.owner[a] == p ? world.areas[a].supply : 0;
+                supply += truth.owner[a] == p ? world.areas[a].supply : 0;
             }
-            // The own power needs enough supply to keep its units and still build.
-            const bool more = wanted[p] > 0 || (p == OwnPlayer && supply[p] < OwnStartSupply);
-            if (!more) {
-                continue;
-            }
+            const bool more = areas[p] < StartAreas ||
+                              (p == OwnPlayer && supply < OwnStartSupply && areas[p] < OwnMaxAreas);
             int best = 0;
-            for (int a = 1; a <= AreaCount; ++a) {
+            for (int a = 1; more && a <= AreaCount; ++a) {
                 if (truth.owner[a] != p) {
                     continue;
                 }
                 for (int n : world.areas[a].neighbours) {
                     if (IsLand(world.areas[n]) && truth.owner[n] == 0 &&
-                        (best == 0 || world.areas[n].supply > world.areas[best].supply ||
-                         (world.areas[n].supply == world.areas[best].supply && n < best))) {
+                        (best == 0 ||
+                         ClaimValue(world, truth, n) > ClaimValue(world, truth, best) ||
+                         (ClaimValue(world, truth, n) == ClaimValue(world, truth, best) &&
+                          n < best))) {
                         best = n;
                     }
                 }
             }
             if (best != 0) {
                 truth.owner[best] = static_cast<int16_t>(p);
-                --wanted[p];
+                ++areas[p];
                 claimed = true;
             }
         }
@@ -366,6 +378,9 @@ std::string WriteDemoGame(const World& world, const std::string& outDir) {
         return "the own power's land has no room for every kind of unit";
     }
 
+    if (Supply(world, truth, OwnPlayer) - Upkeep(truth, OwnPlayer) < 2) {
+        return "the own power has too little supply to build";
+    }
     const Report own{OwnPlayer, "ESK-4417", 1880, 1, VisibleAreas(world, truth, OwnPlayer)};
     Report ally{Ally, "BRIM-2093", 1880, 1, VisibleAreas(world, truth, Ally)};
     const int disputed = DisputedArea(world, truth, own.areas);

@@ -17,6 +17,7 @@ constexpr int MountainsPerLandmass = 2;
 // Homes lie on land masses of at least this many areas: no power starts on a small island.
 constexpr int HomeLandmassAreas = 8;
 constexpr int Unreachable = 1 << 20;
+constexpr int StartingCentres = 2;
 
 // The cell with the most neighbours in its own area, nearest the middle when several tie:
 // an inner cell where there is one.
@@ -276,6 +277,42 @@ int16_t SupplySize(Rng& rng) {
     return roll < 11 ? 1 : (roll < 17 ? 2 : 3);
 }
 
+// Fair starts: every home has centres of size 2 two steps away over land, where they are
+// not a neighbour's too.
+int PlaceStartingCentres(World& world) {
+    int placed = 0;
+    for (int home : world.homes) {
+        std::vector<int> ring;
+        for (int n : world.areas[home].neighbours) {
+            for (int m : world.areas[n].neighbours) {
+                const WorldArea& area = world.areas[m];
+                if (area.kind == Kind::Land && area.terrain != 4 && area.supply == 0 &&
+                    world.areas[n].kind == Kind::Land && m != home &&
+                    std::find(world.areas[home].neighbours.begin(),
+                              world.areas[home].neighbours.end(),
+                              m) == world.areas[home].neighbours.end()) {
+                    ring.push_back(m);
+                }
+            }
+        }
+        std::sort(ring.begin(), ring.end());
+        ring.erase(std::unique(ring.begin(), ring.end()), ring.end());
+        int given = 0;
+        for (int a : ring) {
+            bool touching = false;
+            for (int n : world.areas[a].neighbours) {
+                touching = touching || world.areas[n].supply > 0;
+            }
+            if (given < StartingCentres && !touching) {
+                world.areas[a].supply = 2;
+                ++given;
+                ++placed;
+            }
+        }
+    }
+    return placed;
+}
+
 // About a third of the land areas hold a supply centre, spread so that few touch.
 void PlaceSupply(World& world, Rng& rng) {
     std::vector<int> land;
@@ -288,7 +325,7 @@ void PlaceSupply(World& world, Rng& rng) {
         world.areas[h].supply = 3;
     }
     const int wanted = static_cast<int>(land.size() + 1) / 3;
-    int placed = HomeCount;
+    int placed = HomeCount + PlaceStartingCentres(world);
     Shuffle(land, rng);
     for (int pass = 0; pass < 2; ++pass) {
         for (int a : land) {
