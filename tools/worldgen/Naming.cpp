@@ -26,15 +26,17 @@ const char* const LandWords[] = {"March", "Vale", "Reach", "Downs", "Heath", "Mo
                                  "Hills", "Fen",  "Wold",  "Plain", "Marsh", "Forest"};
 const char* const MountainWords[] = {"Mountains", "Peaks", "Heights", "Crags", "Range"};
 
+template <size_t N> const char* Pick(const char* const (&items)[N], Rng& rng) {
+    return items[rng.Below(static_cast<int>(N))];
+}
+
 bool IsVowel(char c) {
     return std::string_view("aeiouyAEIOUY").find(c) != std::string_view::npos;
 }
 
 std::string Word(Rng& rng) {
     for (;;) {
-        std::string word = std::string(Starts[rng.Below(std::size(Starts))]) +
-                           Middles[rng.Below(std::size(Middles))] +
-                           Ends[rng.Below(std::size(Ends))];
+        std::string word = std::string(Pick(Starts, rng)) + Pick(Middles, rng) + Pick(Ends, rng);
         // Three of a letter in a row, or two vowels meeting at a joint, reads badly.
         bool awkward = false;
         for (size_t i = 1; i < word.size(); ++i) {
@@ -47,10 +49,6 @@ std::string Word(Rng& rng) {
             return word;
         }
     }
-}
-
-template <size_t N> const char* Pick(const char* const (&items)[N], Rng& rng) {
-    return items[rng.Below(static_cast<int>(N))];
 }
 
 class Namer {

@@ -218,8 +218,7 @@ int Partitioner::Medoid(const std::vector<int>& cells) const {
 
 // Seeds spread far apart, then moved to the middle of what they grew a few times over.
 void Partitioner::CutPiece(const std::vector<int>& cells, Kind kind, int count) {
-    count = std::clamp(count, 1, static_cast<int>(cells.size()) / MinRegionCells);
-    count = std::max(count, 1);
+    count = std::clamp(count, 1, std::max(1, static_cast<int>(cells.size()) / MinRegionCells));
     std::vector<int> seeds =
         FarthestSeeds(cells, count, cells[rng_.Below(static_cast<int>(cells.size()))]);
     std::vector<int> label;
