@@ -1,0 +1,33 @@
+#pragma once
+
+#include "map/DrawingSurface.h"
+#include "map/Geometry.h"
+#include "map/HexMap.h"
+#include "map/Pictures.h"
+#include "settings/SettingsRecord.h"
+#include "state/GameState.h"
+
+#include <cstdint>
+#include <functional>
+
+namespace dered {
+
+// What drawing a cell onto the map picture reads.
+struct MapPainter {
+    DrawingSurface& picMap;
+    const MapGeometry& geometry;
+    const GameState& game;
+    const HexMap& hexMap;
+    const SettingsRecord& settings;
+    const MapPictures& pictures;
+};
+
+// Draws cell (col, row) moved by (dx, dy): fill, borders, then numbers, supply and unit.
+void DrawCell(const MapPainter& painter, int col, int row, int dx, int dy);
+// White, every cell, then column 1 again right of column 70.
+void DrawAllCells(const MapPainter& painter);
+// The area's cells within its extent, each at both edges of the picture; afterRow runs after
+// every row of the extent.
+void DrawAreaCells(const MapPainter& painter, int16_t area, const std::function<void()>& afterRow);
+
+} // namespace dered
