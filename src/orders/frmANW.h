@@ -1,0 +1,46 @@
+#pragma once
+
+#include "ui/Controls.h"
+#include "ui/Form.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace dered {
+
+class Program;
+
+// Declarations of alliance, neutrality and war towards the other players.
+class frmANW : public Form {
+  public:
+    explicit frmANW(Program& program);
+
+    void Form_Load() override;
+    void cmdAlly_Click();
+    void cmdNeutral_Click(int Index);
+    void cmdWar_Click();
+    void cmdDelete_Click();
+
+    TextModel fraAllies{"Allies"};
+    ListBoxModel lstAllies;
+    TextModel fraNeutrals{"Neutrals"};
+    ListBoxModel lstNeutrals;
+    ButtonModel cmdAlly{"Ally"};
+    ButtonModel cmdWar{"War"};
+    TextModel fraEnemies{"Enemies"};
+    ListBoxModel lstEnemies;
+    // Index 0 under the allies, index 1 under the enemies.
+    std::array<ButtonModel, 2> cmdNeutral{ButtonModel("Neutral"), ButtonModel("Neutal")};
+    TextModel fraCommands{"Commands"};
+    ListBoxModel lstCommands;
+    ButtonModel cmdDelete{"Delete"};
+
+  private:
+    bool CheckAnwIssued(int16_t player);
+    void Declare(const std::string& code, const ListBoxModel& players);
+
+    Program& program_;
+};
+
+} // namespace dered

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "ui/Controls.h"
+#include "ui/Form.h"
+
+namespace dered {
+
+class Program;
+
+// Calls to arms: an ally is asked to join a war against an enemy.
+class frmCallToArms : public Form {
+  public:
+    explicit frmCallToArms(Program& program);
+
+    void Form_Load() override;
+    void cmdCallToArms_Click();
+    void cmdDelete_Click();
+
+    TextModel Frame1{"Call To Arms"};
+    TextModel Text1{"Allies"};
+    TextModel Text2{"Enemies"};
+    ListBoxModel lstAllies;
+    ListBoxModel lstEnemies;
+    ButtonModel cmdCallToArms{"Call To Arms"};
+    TextModel fraCommands{"Commands"};
+    ListBoxModel lstCommands;
+    ButtonModel cmdDelete{"Delete"};
+
+  private:
+    Program& program_;
+};
+
+} // namespace dered

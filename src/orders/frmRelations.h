@@ -1,0 +1,26 @@
+#pragma once
+
+#include "ui/Form.h"
+#include "ui/GridModel.h"
+
+namespace dered {
+
+class Program;
+
+// Who is allied with or at war with whom, as the report says: a square table of short names.
+class frmRelations : public Form {
+  public:
+    explicit frmRelations(Program& program);
+
+    void Form_Load() override;
+
+    GridModel grdRelations{2, 2};
+    // The grid's size in pixels, showing every row and column exactly; the window fits it.
+    int GridWidth = 0;
+    int GridHeight = 0;
+
+  private:
+    Program& program_;
+};
+
+} // namespace dered

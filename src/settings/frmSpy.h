@@ -1,0 +1,38 @@
+#pragma once
+
+#include "ui/Controls.h"
+#include "ui/Form.h"
+#include "ui/GridModel.h"
+
+#include <cstdint>
+#include <string>
+
+namespace dered {
+
+class Program;
+
+// Up to six spy targets in one row; map clicks add them while the window is open, and closing
+// the window writes them into the two spy slots of the order list.
+class frmSpy : public Form {
+  public:
+    explicit frmSpy(Program& program);
+
+    void Form_Load() override;
+    void Form_Unload() override;
+    void cmdDelete_Click();
+
+    // Overwrites one slot of the order list (0 to 100) without looking for a free one.
+    void SetOrderSlot(int16_t slot, const std::string& code, int16_t p1, int16_t p2, int16_t p3,
+                      int16_t p4);
+
+    static constexpr int kTargets = 6;
+    GridModel grdSpy{1, kTargets};
+    ButtonModel cmdDelete{"Delete"};
+
+  private:
+    int16_t Target(int col) const;
+
+    Program& program_;
+};
+
+} // namespace dered

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "ui/Controls.h"
+#include "ui/Form.h"
+
+#include <array>
+#include <cstdint>
+
+namespace dered {
+
+class Program;
+
+// The victory conditions the player proposes: turns and points, held as one "VC" order that
+// the dialog takes out of the order list while it is open and puts back when it closes.
+class frmVictory : public Form {
+  public:
+    explicit frmVictory(Program& program);
+
+    void Form_Load() override;
+    void Form_Unload() override;
+    void hsclVC_Change(int Index);
+
+    // Index 0 the turns, index 1 the points.
+    std::array<TextModel, 2> Frame3{TextModel("Turns"), TextModel("Points")};
+    std::array<TextBoxModel, 2> txtVC;
+    std::array<ScrollBarModel, 2> hsclVC{ScrollBarModel(10, 40, 15), ScrollBarModel(300, 500, 300)};
+
+  private:
+    int16_t Value(int index) const;
+
+    Program& program_;
+    // What the boxes showed at opening: kept when a typed value does not fit 16 bits.
+    std::array<int16_t, 2> opened_{};
+};
+
+} // namespace dered
