@@ -9,12 +9,25 @@ namespace dered {
 
 Program::Program(Platform& platform, IniService& ini, ProgramOptions options)
     : platform(platform), ini(ini), options(std::move(options)), forms(platform), winQZ(*this),
-      summary(*this), map(*this), supportAttack(*this) {
+      summary(*this), map(*this), supportAttack(*this), anw(*this), callToArms(*this),
+      grantAccess(*this), relations(*this), spy(*this), victory(*this), yourAreas(*this) {
     winQZ.mnuAbout.onClick = [this] { forms.Show(about, Modality::Modeless); };
+    WireDialogMenus();
+}
+
+// Call to arms has its own handler on the main window: it checks the turn first.
+void Program::WireDialogMenus() {
+    winQZ.mnuANW.onClick = [this] { forms.Show(anw, Modality::Modal); };
+    winQZ.mnuGrantAccess.onClick = [this] { forms.Show(grantAccess, Modality::Modeless); };
+    winQZ.mnuSpy.onClick = [this] { forms.Show(spy, Modality::Modeless); };
+    winQZ.mnuVictoryConditions.onClick = [this] { forms.Show(victory, Modality::Modeless); };
+    winQZ.mnuRelations.onClick = [this] { forms.Show(relations, Modality::Modal); };
+    winQZ.mnuYourAreas.onClick = [this] { forms.Show(yourAreas, Modality::Modeless); };
 }
 
 std::vector<Form*> Program::AllForms() {
-    return {&winQZ, &summary, &map, &supportAttack, &about};
+    return {&winQZ,      &summary,     &map,       &supportAttack, &about,   &anw,
+            &callToArms, &grantAccess, &relations, &spy,           &victory, &yourAreas};
 }
 
 Form* Program::FindForm(const std::string& name) {

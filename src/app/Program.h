@@ -2,10 +2,17 @@
 
 #include "app/Records.h"
 #include "map/frmMap.h"
+#include "orders/frmANW.h"
+#include "orders/frmCallToArms.h"
+#include "orders/frmGrantAccess.h"
+#include "orders/frmRelations.h"
 #include "orders/frmSupportAttack.h"
 #include "report/frmWinQZ.h"
 #include "settings/frmAbout.h"
+#include "settings/frmSpy.h"
 #include "settings/frmSummary.h"
+#include "settings/frmVictory.h"
+#include "settings/frmYourAreas.h"
 #include "ui/FormManager.h"
 #include "ui/Platform.h"
 
@@ -37,6 +44,13 @@ class Program {
     frmMap map;
     frmSupportAttack supportAttack;
     frmAbout about;
+    frmANW anw;
+    frmCallToArms callToArms;
+    frmGrantAccess grantAccess;
+    frmRelations relations;
+    frmSpy spy;
+    frmVictory victory;
+    frmYourAreas yourAreas;
 
     // Every window the program has, loaded or not.
     std::vector<Form*> AllForms();
@@ -48,6 +62,9 @@ class Program {
     void LoadSettingsFile();
     // Keeps grid, summary and map in step with the area table after a report.
     void RefreshAll();
+
+  private:
+    void WireDialogMenus();
 };
 
 } // namespace dered

@@ -166,7 +166,9 @@ void frmWinQZ::mnuCallToArms_Click() {
     if (game.GameYear == 1880 && game.GameTurn <= 3) {
         program_.platform.MsgBox("Can't declare war or call to arms on the first three turns",
                                  MsgIcon::Information);
+        return;
     }
+    program_.forms.Show(program_.callToArms, Modality::Modal);
 }
 
 } // namespace dered
