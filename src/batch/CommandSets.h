@@ -8,5 +8,8 @@ class ScriptRunner;
 void AddMapCommands(ScriptRunner& runner);
 // The words that drive dialogs: "answer ...", "close ...".
 void AddDialogCommands(ScriptRunner& runner);
+// The words that work any window's controls by name: "select", "click", "type", "settext",
+// "scroll", "check", and "print list", "print text", "print enabled", "print open".
+void AddControlCommands(ScriptRunner& runner);
 
 } // namespace dered

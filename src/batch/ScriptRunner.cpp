@@ -63,6 +63,7 @@ void ScriptRunner::AddCommands() {
     commands_["print"] = [this](ScriptArgs& a) { Print(a); };
     AddMapCommands(*this);
     AddDialogCommands(*this);
+    AddControlCommands(*this);
 }
 
 void ScriptRunner::AddCommand(const std::string& word, Command command) {
