@@ -54,7 +54,8 @@ void Printers::State() {
          << " FreeSupply=" << g.Summary.FreeSupply << " ReportDir=" << g.ReportDir;
     const SettingsRecord& s = program_.records.settings;
     out_ << " SupportedPlayer=" << g.SupportedPlayer << " MapX=" << s.MapX << " MapY=" << s.MapY
-         << " CellSize=" << s.CellSize << " HexDisplay=" << s.HexDisplay << '\n';
+         << " CellSize=" << s.CellSize << " HexDisplay=" << s.HexDisplay
+         << " UnitDisplayMode=" << g.UnitDisplayMode << '\n';
 }
 
 void Printers::Area(int area) {
