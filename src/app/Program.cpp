@@ -13,6 +13,7 @@ Program::Program(Platform& platform, IniService& ini, ProgramOptions options)
       grantAccess(*this), relations(*this), spy(*this), victory(*this), yourAreas(*this) {
     winQZ.mnuAbout.onClick = [this] { forms.Show(about, Modality::Modeless); };
     WireDialogMenus();
+    map.SetClickTargets(&clickTargets_);
 }
 
 // Call to arms has its own handler on the main window: it checks the turn first.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/DialogClickTargets.h"
 #include "app/Records.h"
 #include "map/frmMap.h"
 #include "orders/frmANW.h"
@@ -65,6 +66,8 @@ class Program {
 
   private:
     void WireDialogMenus();
+
+    DialogClickTargets clickTargets_{spy, grantAccess};
 };
 
 } // namespace dered
