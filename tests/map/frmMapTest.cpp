@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <utility>
 
 namespace dered::test {
@@ -289,6 +290,69 @@ TEST_F(MapWindowTest, EventsBeforeLoadingDrawNothing) {
     map.Form_Resize(100, 100);
     EXPECT_TRUE(map.Arrows().empty());
     EXPECT_TRUE(platform.surfaces.empty());
+}
+
+RecordingSurface& Recorded(DrawingSurface* surface) {
+    return *static_cast<RecordingSurface*>(surface);
+}
+
+TEST_F(MapWindowTest, RefreshViewCopiesTheMapTwiceAcrossTheSeamThenDrawsArrows) {
+    Open();
+    Area(10).Command = "MO";
+    Area(10).Parm1 = 11;
+    settings().ArrowColour = {1, 2, 3, 4};
+    settings().MapX = -2000;
+    settings().MapY = -40;
+    RecordingSurface& view = Recorded(map.picView());
+    view.operations.clear();
+    map.RefreshView();
+    const auto& ops = view.operations;
+    ASSERT_EQ(ops.size(), 2u + 12u);
+    EXPECT_EQ(ops[0].kind, RecordingSurface::Operation::Kind::Copy);
+    EXPECT_EQ(ops[0].source, map.picMap());
+    EXPECT_EQ(ops[0].points[0], (Point32{-2000, -40}));
+    EXPECT_EQ(ops[1].points[0], (Point32{730, -40}));
+    EXPECT_EQ(ops[2].width, 3);
+    EXPECT_EQ(ops[13].colour, 2);
+    // While the picture reaches the view's right edge, one copy does.
+    settings().MapX = -1130;
+    view.operations.clear();
+    map.RefreshView();
+    EXPECT_EQ(view.operations.size(), 1u + 12u);
+}
+
+TEST_F(MapWindowTest, OrdersBothWaysShareTheShaftAndTheLaterLiesOnTop) {
+    PlaceUnit(11, 1, kOwn);
+    Open();
+    DoubleClick(10);
+    Click(11);
+    DoubleClick(11);
+    Click(10);
+    ASSERT_EQ(Area(11).Command, "MO");
+    ASSERT_EQ(map.Arrows().size(), 1u);
+    EXPECT_EQ(map.Arrows()[0].codeA, "MO");
+    EXPECT_EQ(map.Arrows()[0].codeB, "MO");
+    RecordingSurface& view = Recorded(map.picView());
+    view.operations.clear();
+    map.RefreshView();
+    const auto& ops = view.operations;
+    ASSERT_EQ(ops.size(), 1u + 24u);
+    // The last arrow drawn is area 11's, whose head is at area 10: the record's end a.
+    const ArrowRecord& arrow = map.Arrows()[0];
+    const Point32 headA{static_cast<int32_t>(std::nearbyint(arrow.endA.x)),
+                        static_cast<int32_t>(std::nearbyint(arrow.endA.y))};
+    EXPECT_EQ(ops[13 + 8].points[0], headA);
+    EXPECT_NE(ops[1 + 8].points[0], headA);
+}
+
+TEST_F(MapWindowTest, RedrawAreaLetsEventsRunAfterEachRow) {
+    Open();
+    Recorded(map.picMap()).operations.clear();
+    const int before = platform.doEventsCalls;
+    map.RedrawArea(10); // rows 2 and 3
+    EXPECT_EQ(platform.doEventsCalls - before, 2);
+    // Four cells at both edges, and the army in the anchor cell twice.
+    EXPECT_EQ(Recorded(map.picMap()).operations.size(), 4u * 2u + 2u);
 }
 
 } // namespace
