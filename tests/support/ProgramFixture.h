@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Program.h"
+#include "state/CodeTables.h"
 #include "support/MemoryIni.h"
 #include "support/RecordingPlatform.h"
 

@@ -1,0 +1,400 @@
+#include "orders/MoveRules.h"
+#include "support/ProgramFixture.h"
+
+namespace dered {
+namespace {
+
+using test::Message;
+using Messages = std::vector<Message>;
+
+Message Stop(const std::string& text) {
+    return {text, MsgIcon::Critical};
+}
+
+class MoveRules : public test::ProgramFixture {
+  protected:
+    // Starts a two-step order on `area` as the map does before the target click.
+    void Start(int16_t area, const char* code) {
+        Select(area);
+        game.PendingCommand = code;
+    }
+
+    // A refusal shows exactly its message, ends the wait and changes nothing else.
+    void ExpectRefused(const std::function<void()>& rule, const std::string& text) {
+        const GameState before = game;
+        rule();
+        EXPECT_EQ(TakeMessages(), Messages{Stop(text)});
+        EXPECT_EQ(game.PendingCommand, "");
+        GameState after = game;
+        after.PendingCommand = before.PendingCommand;
+        EXPECT_EQ(after, before);
+    }
+
+    void ExpectStored(int16_t area, const char* code, int16_t parm1, int16_t parm2 = 0) {
+        EXPECT_EQ(Area(area).Command, code);
+        EXPECT_EQ(Area(area).Parm1, parm1);
+        EXPECT_EQ(Area(area).Parm2, parm2);
+        EXPECT_EQ(game.PendingCommand, "");
+    }
+};
+
+TEST_F(MoveRules, FirstStepsAbandonTheOrderWithoutAnOwnUnit) {
+    MakeArea(5, Land, kOwn);
+    PlaceUnit(5, Army, 2);
+    Start(5, "MO");
+    CheckOwnUnit(program);
+    EXPECT_EQ(TakeMessages(), Messages{Stop("No unit there owned by you")});
+    EXPECT_EQ(game.PendingCommand, "");
+
+    Start(5, "CO");
+    CheckConvoyUnit(program);
+    EXPECT_EQ(TakeMessages(), Messages{Stop("No unit in area  5 owned by you")});
+    EXPECT_EQ(game.PendingCommand, "");
+
+    PlaceUnit(5, Army, kOwn);
+    Start(5, "SD");
+    CheckOwnUnit(program);
+    EXPECT_EQ(game.PendingCommand, "SD");
+    Start(5, "CO");
+    CheckConvoyUnit(program);
+    EXPECT_EQ(game.PendingCommand, "CO");
+    EXPECT_TRUE(TakeMessages().empty());
+}
+
+TEST_F(MoveRules, AdjacencyLooksAtTheFirstAreasListOnly) {
+    SetNeighbour(5, 3, 6);
+    SetNeighbour(5, 14, 8);
+    EXPECT_TRUE(IsAdjacent(program, 5, 6));
+    EXPECT_TRUE(IsAdjacent(program, 5, 8));
+    EXPECT_FALSE(IsAdjacent(program, 6, 5));
+    EXPECT_FALSE(IsAdjacent(program, 5, 7));
+}
+
+TEST_F(MoveRules, AnEmptySlotOrANumberOutsideTheMapIsNoNeighbour) {
+    SetNeighbour(5, 1, 6); // slots 2..14 stay empty
+    SetNeighbour(5, 2, 300);
+    SetNeighbour(5, 3, -1);
+    EXPECT_FALSE(IsAdjacent(program, 5, 0));
+    EXPECT_FALSE(IsAdjacent(program, 5, 300));
+    EXPECT_FALSE(IsAdjacent(program, 5, -1));
+    EXPECT_FALSE(IsAdjacent(program, 400, 6));
+    EXPECT_FALSE(IsAdjacent(program, -3, 6));
+}
+
+TEST_F(MoveRules, MoveToANeighbour) {
+    MakeArea(5, Land, kOwn);
+    MakeArea(6, Land, kOwn);
+    PlaceUnit(5, Army, kOwn);
+    Join(5, 6);
+    Start(5, "MO");
+    MoveOrder(program, 6);
+    ExpectStored(5, "MO", 6);
+    EXPECT_EQ(AreaCell(5, 7), "MO");
+    EXPECT_EQ(AreaCell(5, 8), "6");
+    EXPECT_TRUE(TakeMessages().empty());
+}
+
+TEST_F(MoveRules, MoveRefusals) {
+    MakeArea(5, Land, kOwn);
+    MakeArea(6, Land, kOwn);
+    MakeArea(9, Water, 0);
+    PlaceUnit(5, Army, kOwn);
+    Area(5).Command = "SD";
+    Area(5).Parm1 = 7;
+    SetNeighbour(6, 1, 5); // one-sided: 6 lists 5, but 5 does not list 6
+    SetNeighbour(5, 1, 9);
+
+    Start(5, "MO");
+    ExpectRefused([this] { MoveOrder(program, 6); }, "Areas  5 and  6 are not adjacent");
+    // A click on no area is no move to nowhere, however many of 5's slots are empty.
+    Start(5, "MO");
+    ExpectRefused([this] { MoveOrder(program, 0); }, "Areas  5 and  0 are not adjacent");
+    Start(5, "MO");
+    ExpectRefused([this] { MoveOrder(program, 9); }, "Invalid move between  5 and  9 for unit");
+}
+
+struct MoveCase {
+    const char* what;
+    int16_t unit;
+    int16_t fromTerrain;
+    int16_t toTerrain;
+    bool valid;
+};
+
+TEST_F(MoveRules, WhereEachKindOfUnitMayGo) {
+    const MoveCase cases[] = {
+        {"army into water", Army, Land, Water, false},
+        {"corps into water", Corps, Coast, Water, false},
+        {"army into no-entry", Army, Land, NoEntry, true},
+        {"army onto coast", Army, Coast, Coast, true},
+        {"fleet onto land", Fleet, Coast, Land, false},
+        {"squadron into water", Squadron, Coast, Water, true},
+        {"fleet from water to coast", Fleet, Water, Coast, true},
+        {"fleet from water to no-entry", Fleet, Water, NoEntry, true},
+        {"fleet from land to coast", Fleet, Land, Coast, false},
+        {"fleet from no-entry to coast", Fleet, NoEntry, Coast, false},
+        {"no unit from water to coast", NoUnit, Water, Coast, true},
+        {"fleet between coasts without common water", Fleet, Coast, Coast, false},
+    };
+    for (const MoveCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        MakeArea(5, c.fromTerrain, kOwn);
+        MakeArea(6, c.toTerrain, kOwn);
+        PlaceUnit(5, c.unit, kOwn);
+        EXPECT_EQ(ValidateMove(program, 5, 6), c.valid);
+        const Messages expected =
+            c.valid ? Messages{} : Messages{Stop("Invalid move between  5 and  6 for unit")};
+        EXPECT_EQ(TakeMessages(), expected);
+    }
+}
+
+TEST_F(MoveRules, FleetsPassBetweenCoastsThroughACommonWaterNeighbourInTheFirstTenSlots) {
+    MakeArea(5, Coast, kOwn);
+    MakeArea(6, Coast, 2); // a stranger's coast: no warning on this way
+    MakeArea(9, Water, 0);
+    MakeArea(10, Land, 0);
+    PlaceUnit(5, Fleet, kOwn);
+    SetNeighbour(5, 2, 10);
+    SetNeighbour(6, 4, 10); // common, but land
+    SetNeighbour(5, 10, 9);
+    SetNeighbour(6, 1, 9);
+    EXPECT_TRUE(ValidateMove(program, 5, 6));
+    EXPECT_TRUE(TakeMessages().empty());
+
+    const std::string refusal = "Invalid move between  5 and  6 for unit";
+    SetNeighbour(5, 10, 0);
+    SetNeighbour(5, 11, 9); // slot 11 of the mover's list
+    EXPECT_FALSE(ValidateMove(program, 5, 6));
+    EXPECT_EQ(TakeMessages(), Messages{Stop(refusal)});
+
+    SetNeighbour(5, 1, 9);
+    SetNeighbour(6, 1, 0);
+    SetNeighbour(6, 11, 9); // slot 11 of the target's list
+    EXPECT_FALSE(ValidateMove(program, 5, 6));
+    EXPECT_EQ(TakeMessages(), Messages{Stop(refusal)});
+}
+
+TEST_F(MoveRules, EnteringAStrangersAreaWarnsAndLetsTheMoveThrough) {
+    MakeArea(5, Land, kOwn);
+    MakeArea(6, Land, 3);
+    PlaceUnit(5, Army, kOwn);
+    const Message warning{"Warning, not allied or at war with owner of area  6",
+                          MsgIcon::Exclamation};
+    EXPECT_TRUE(ValidateMove(program, 5, 6));
+    EXPECT_EQ(TakeMessages(), Messages{warning});
+
+    SetRelation(kOwn, 3, "A"); // alliance takes both sides
+    EXPECT_TRUE(ValidateMove(program, 5, 6));
+    EXPECT_EQ(TakeMessages(), Messages{warning});
+
+    SetRelation(3, kOwn, "a");
+    EXPECT_TRUE(ValidateMove(program, 5, 6));
+    EXPECT_TRUE(TakeMessages().empty());
+
+    SetRelation(kOwn, 3, "N");
+    SetRelation(3, kOwn, "W"); // war takes one side
+    EXPECT_TRUE(ValidateMove(program, 5, 6));
+    EXPECT_TRUE(TakeMessages().empty());
+
+    SetRelation(3, kOwn, "N");
+    game.OrderCount = 3;
+    game.Orders[3] = {"DA", 0, 3, 0, 0, 0}; // an alliance being declared this turn
+    EXPECT_TRUE(ValidateMove(program, 5, 6));
+    EXPECT_TRUE(TakeMessages().empty());
+    game.Orders[3] = {"DN", 0, 3, 0, 0, 0};
+    EXPECT_TRUE(ValidateMove(program, 5, 6));
+    EXPECT_EQ(TakeMessages(), Messages{warning});
+}
+
+TEST_F(MoveRules, SupportDefence) {
+    MakeArea(5, Land, kOwn);
+    MakeArea(6, Land, kOwn);
+    PlaceUnit(5, Army, kOwn);
+    Join(5, 6);
+
+    PlaceUnit(6, Corps, kOwn);
+    Area(6).Command = "MO";
+    Start(5, "SD");
+    SupportDefenceOrder(program, 6);
+    EXPECT_EQ(TakeMessages(), Messages{Stop("Warning, unit is leaving area  6")});
+    ExpectStored(5, "SD", 6);
+
+    Area(6).Command = "RU";
+    Start(5, "SD");
+    SupportDefenceOrder(program, 6);
+    EXPECT_TRUE(TakeMessages().empty());
+
+    PlaceUnit(6, NoUnit, 0);
+    Area(6).Command.clear();
+    Start(5, "SD");
+    SupportDefenceOrder(program, 6);
+    EXPECT_EQ(TakeMessages(), Messages{Stop("Warning, no unit in area  6")});
+    ExpectStored(5, "SD", 6);
+
+    Area(6).Command = "AC"; // a unit being built there
+    Start(5, "SD");
+    SupportDefenceOrder(program, 6);
+    EXPECT_TRUE(TakeMessages().empty());
+}
+
+TEST_F(MoveRules, SupportDefenceRefusals) {
+    MakeArea(5, Coast, kOwn);
+    MakeArea(6, Land, kOwn);
+    PlaceUnit(5, Fleet, kOwn);
+    PlaceUnit(6, Army, kOwn);
+    Start(5, "SD");
+    ExpectRefused([this] { SupportDefenceOrder(program, 6); }, "Areas  5 and  6 are not adjacent");
+    Start(5, "SD");
+    ExpectRefused([this] { SupportDefenceOrder(program, 0); }, "Areas  5 and  0 are not adjacent");
+    Join(5, 6);
+    Start(5, "SD");
+    ExpectRefused([this] { SupportDefenceOrder(program, 6); },
+                  "Invalid move between  5 and  6 for unit");
+}
+
+// The convoy cases: area 5 own coast, 6 own land, 9 and 13 water, 3 a stranger's land.
+class Convoys : public MoveRules {
+  protected:
+    Convoys() {
+        MakeArea(5, Coast, kOwn);
+        MakeArea(6, Land, kOwn);
+        MakeArea(9, Water, 0);
+        MakeArea(13, Water, 0);
+        MakeArea(3, Land, 2);
+        PlaceUnit(5, Army, kOwn);
+        PlaceUnit(9, Fleet, kOwn);
+    }
+};
+
+TEST_F(Convoys, TheArmyOnTheCoastBoardsTheFleet) {
+    Start(5, "CO");
+    ConvoyOrder(program, 9);
+    EXPECT_TRUE(TakeMessages().empty());
+    ExpectStored(5, "CO", 9);
+
+    Area(9).Command = "CO"; // a fleet already on the route
+    Area(5).Command.clear();
+    Start(5, "CO");
+    ConvoyOrder(program, 9);
+    ExpectStored(5, "CO", 9);
+}
+
+TEST_F(Convoys, Refusals) {
+    Start(5, "CO");
+    ExpectRefused([this] { ConvoyOrder(program, 13); }, "No unit in area  13 to convoy to");
+    PlaceUnit(13, Fleet, 2);
+    Area(13).Command = "MO";
+    Start(5, "CO");
+    ExpectRefused([this] { ConvoyOrder(program, 13); }, "Unit in area  13 already issued command");
+
+    MakeArea(7, Land, kOwn);
+    PlaceUnit(7, Army, kOwn);
+    Start(7, "CO");
+    ExpectRefused([this] { ConvoyOrder(program, 6); },
+                  "Can't convoy from one land area to another land area");
+
+    PlaceUnit(5, Squadron, kOwn);
+    Start(5, "CO");
+    ExpectRefused([this] { ConvoyOrder(program, 9); }, "Can't convoy a naval unit");
+}
+
+TEST_F(Convoys, ASquadronCarriesOnlyACorps) {
+    PlaceUnit(9, Squadron, kOwn);
+    Start(5, "CO");
+    ExpectRefused([this] { ConvoyOrder(program, 9); }, "Can't conovy an army");
+
+    PlaceUnit(5, Corps, kOwn);
+    Start(5, "CO");
+    ConvoyOrder(program, 9);
+    ExpectStored(5, "CO", 9);
+}
+
+TEST_F(Convoys, ALinkAtSeaFindsTheUnitAtTheStartOfTheChain) {
+    // 5 (army) -> 9 (fleet) -> 13 (squadron): the fleet's link carries the army.
+    PlaceUnit(13, Squadron, kOwn);
+    Area(5).Command = "CO";
+    Area(5).Parm1 = 9;
+    Start(9, "CO");
+    ExpectRefused([this] { ConvoyOrder(program, 13); }, "Can't conovy an army");
+    EXPECT_EQ(FindConvoyStart(program, 9), 2);
+
+    PlaceUnit(5, Corps, kOwn);
+    Start(9, "CO");
+    ConvoyOrder(program, 13);
+    ExpectStored(9, "CO", 13);
+    EXPECT_EQ(FindConvoyStart(program, 13), 1);
+    EXPECT_TRUE(TakeMessages().empty());
+}
+
+TEST_F(Convoys, LandingInAStrangersAreaWarnsWithoutIcon) {
+    Area(5).Command = "CO";
+    Area(5).Parm1 = 9;
+    Start(9, "CO");
+    ConvoyOrder(program, 3);
+    EXPECT_EQ(TakeMessages(),
+              (Messages{{"Warning, not allied or at war with owner of area  3", MsgIcon::None}}));
+    ExpectStored(9, "CO", 3);
+
+    Ally(kOwn, 2);
+    Start(9, "CO");
+    ConvoyOrder(program, 3);
+    EXPECT_TRUE(TakeMessages().empty());
+}
+
+TEST_F(Convoys, AChainWithoutStartWithinTenLinksWarnsAndIsStored) {
+    // Water areas 20..31 each convoy to the next; none starts on a coast.
+    for (int16_t a = 20; a <= 31; ++a) {
+        MakeArea(a, Water, 0);
+        PlaceUnit(a, Fleet, kOwn);
+        Area(a).Command = "CO";
+        Area(a).Parm1 = static_cast<int16_t>(a + 1);
+    }
+    MakeArea(32, Water, 0);
+    PlaceUnit(32, Fleet, kOwn);
+    PlaceUnit(13, Squadron, kOwn);
+    Start(32, "CO");
+    ConvoyOrder(program, 13);
+    EXPECT_EQ(TakeMessages(),
+              (Messages{{"Warning, can't find start of convoy", MsgIcon::Exclamation}}));
+    ExpectStored(32, "CO", 13);
+
+    // Ten links back from 32 reach 22; a coastal army there is found.
+    MakeArea(22, Coast, kOwn);
+    PlaceUnit(22, Army, kOwn);
+    EXPECT_EQ(FindConvoyStart(program, 32), 2);
+    MakeArea(21, Coast, kOwn);
+    MakeArea(22, Water, 0);
+    EXPECT_EQ(FindConvoyStart(program, 32), 0);
+    TakeMessages();
+
+    // A chain that turns in a circle ends too.
+    MakeArea(40, Water, 0);
+    MakeArea(41, Water, 0);
+    Area(40).Command = Area(41).Command = "CO";
+    Area(40).Parm1 = 41;
+    Area(41).Parm1 = 40;
+    EXPECT_EQ(FindConvoyStart(program, 40), 0);
+    EXPECT_EQ(TakeMessages(),
+              (Messages{{"Warning, can't find start of convoy", MsgIcon::Exclamation}}));
+}
+
+TEST_F(MoveRules, SpyTargetsFillTheFirstEmptyCellUpToSix) {
+    GridModel grdSpy(2, 6);
+    SetGridCell(grdSpy, 0, 1, " 40");
+    game.PendingCommand = "SP";
+    for (const int16_t area : {11, 12, 13, 14, 15}) {
+        SpyOrder(program, grdSpy, area);
+    }
+    EXPECT_EQ(grdSpy.TextAt(0, 0), " 11");
+    EXPECT_EQ(grdSpy.TextAt(0, 1), " 40");
+    EXPECT_EQ(grdSpy.TextAt(0, 5), " 15");
+    EXPECT_TRUE(TakeMessages().empty());
+
+    SpyOrder(program, grdSpy, 16);
+    EXPECT_EQ(TakeMessages(), Messages{Stop("Already at limit of spies")});
+    EXPECT_EQ(grdSpy.TextAt(1, 0), "");
+    EXPECT_EQ(game.PendingCommand, "SP");
+}
+
+} // namespace
+} // namespace dered

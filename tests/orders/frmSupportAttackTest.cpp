@@ -1,0 +1,112 @@
+#include "orders/MoveRules.h"
+#include "support/ProgramFixture.h"
+
+namespace dered {
+namespace {
+
+using test::Message;
+using Messages = std::vector<Message>;
+
+// Area 5 holds an own army next to area 6, which player 2 owns. Player 2 is an ally, an
+// alliance with player 3 is being declared, player 4 is neither.
+class SupportAttack : public test::ProgramFixture {
+  protected:
+    SupportAttack() {
+        MakeArea(5, Land, kOwn);
+        MakeArea(6, Land, 2);
+        PlaceUnit(5, Army, kOwn);
+        PlaceUnit(6, Army, 2);
+        Join(5, 6);
+        Ally(kOwn, 2);
+        game.OrderCount = 3;
+        game.Orders[3] = {"DA", 0, 3, 0, 0, 0};
+    }
+
+    frmSupportAttack& Dialog() { return program.supportAttack; }
+
+    void Begin(int16_t target) {
+        Select(5);
+        game.PendingCommand = "SA";
+        SupportAttackOrder(program, target);
+    }
+
+    void ChooseAndDoubleClick(int32_t player) {
+        Dialog().lstAllies.SetListIndex(Dialog().lstAllies.IndexOfItemData(player));
+        Dialog().lstAllies_DblClick();
+    }
+};
+
+TEST_F(SupportAttack, TheOrderWaitsForTheDialogToClose) {
+    Begin(6);
+    EXPECT_EQ(platform.events, std::vector<std::string>{"show modal frmSupportAttack"});
+    ASSERT_EQ(Dialog().lstAllies.ListCount(), 2);
+    EXPECT_EQ(Dialog().lstAllies.Lines()[0].text, "Borduria");
+    EXPECT_EQ(Dialog().lstAllies.Lines()[1].itemData, 3);
+    EXPECT_EQ(Area(5).Command, "");
+    EXPECT_EQ(game.PendingCommand, "SA");
+
+    ChooseAndDoubleClick(3);
+    EXPECT_FALSE(Dialog().IsLoaded());
+    EXPECT_EQ(Area(5).Command, "SA");
+    EXPECT_EQ(Area(5).Parm1, 6);
+    EXPECT_EQ(Area(5).Parm2, 3);
+    EXPECT_EQ(AreaCell(5, 9), "3");
+    EXPECT_EQ(game.PendingCommand, "");
+    EXPECT_TRUE(TakeMessages().empty()); // the owner of 6 is an ally: no relation warning
+}
+
+TEST_F(SupportAttack, ClosingWithoutAChoiceSupportsAnOwnAttack) {
+    Begin(6);
+    program.forms.Unload(Dialog());
+    EXPECT_EQ(TakeMessages(),
+              (Messages{{"Warning, no unit attacking area  6", MsgIcon::Information}}));
+    EXPECT_EQ(Area(5).Command, "SA");
+    EXPECT_EQ(Area(5).Parm1, 6);
+    EXPECT_EQ(Area(5).Parm2, 0);
+    EXPECT_EQ(game.PendingCommand, "");
+}
+
+TEST_F(SupportAttack, EachDialogStartsFromAnOwnAttack) {
+    Begin(6);
+    ChooseAndDoubleClick(2);
+    EXPECT_EQ(Area(5).Parm2, 2);
+
+    // An own move into 6 stands: no warning this time.
+    MakeArea(7, Land, kOwn);
+    Area(7).Command = "MO";
+    Area(7).Parm1 = 6;
+    Begin(6);
+    program.forms.Unload(Dialog());
+    EXPECT_EQ(Area(5).Parm2, 0);
+    EXPECT_TRUE(TakeMessages().empty());
+
+    Begin(6);
+    ChooseAndDoubleClick(4); // not in the list: the double click finds no line chosen
+    EXPECT_EQ(Area(5).Parm2, 0);
+}
+
+TEST_F(SupportAttack, NoDialogForATargetThatIsNoNeighbour) {
+    Area(5).Command = "RU";
+    Begin(0);
+    EXPECT_EQ(TakeMessages(), (Messages{{"Areas  5 and  0 are not adjacent", MsgIcon::Critical}}));
+    EXPECT_TRUE(platform.events.empty());
+    EXPECT_EQ(Area(5).Command, "RU");
+    EXPECT_EQ(game.PendingCommand, "");
+}
+
+TEST_F(SupportAttack, AUnitThatCannotEnterTheTargetIsRefusedOnlyAfterTheDialog) {
+    MakeArea(9, Water, 0);
+    Join(5, 9);
+    Begin(9);
+    EXPECT_TRUE(Dialog().IsVisible());
+    EXPECT_TRUE(TakeMessages().empty());
+
+    ChooseAndDoubleClick(2);
+    EXPECT_EQ(TakeMessages(),
+              (Messages{{"Invalid move between  5 and  9 for unit", MsgIcon::Critical}}));
+    EXPECT_EQ(Area(5).Command, "");
+    EXPECT_EQ(game.PendingCommand, "");
+}
+
+} // namespace
+} // namespace dered
