@@ -1,0 +1,62 @@
+#include "qt/AboutView.h"
+
+#include "app/Program.h"
+#include "qt/Bindings.h"
+#include "qt/WinQZView.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace dered {
+
+namespace {
+
+QLabel* AddLabel(QVBoxLayout& layout, BindingSet& bindings, TextModel& model, const char* name) {
+    auto* label = new QLabel;
+    label->setObjectName(QString::fromLatin1(name));
+    label->setAlignment(Qt::AlignHCenter);
+    bindings.Add<CaptionBinding>(model, [label](const QString& text) { label->setText(text); });
+    layout.addWidget(label);
+    return label;
+}
+
+} // namespace
+
+AboutView::AboutView(Program& program, QtPlatform& platform)
+    : program_(program), platform_(platform) {
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+    setWindowFlag(Qt::WindowMinimizeButtonHint, false);
+    frmAbout& about = program_.about;
+    bindings_.Add<CaptionBinding>(about.caption,
+                                  [this](const QString& text) { setWindowTitle(text); });
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(24, 16, 24, 16);
+    QLabel* version = AddLabel(*layout, bindings_, about.Label1_0, "Label1(0)");
+    QFont big = version->font();
+    big.setPointSize(big.pointSize() + 4);
+    big.setBold(true);
+    version->setFont(big);
+    AddLabel(*layout, bindings_, about.Label1_1, "Label1(1)");
+    layout->addSpacing(12);
+    const char* const names[] = {"Label2", "Label3", "Label4", "Label5"};
+    for (size_t i = 0; i < about.Credit.size(); ++i) {
+        AddLabel(*layout, bindings_, about.Credit[i], names[i]);
+    }
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void AboutView::Detach() {
+    bindings_.Clear();
+    attached_ = false;
+}
+
+void AboutView::closeEvent(QCloseEvent* event) {
+    event->accept();
+    if (attached_) {
+        CloseForm(program_, platform_, program_.about);
+    }
+}
+
+} // namespace dered

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QObject>
+
+#include <functional>
+#include <memory>
+#include <utility>
+#include <vector>
+
+namespace dered {
+
+// A listener on one control model, removed with the binding. A binding is a QObject so that
+// the Qt connections it makes end with it too.
+class Binding : public QObject {
+  public:
+    ~Binding() override {
+        if (unsubscribe_) {
+            unsubscribe_();
+        }
+    }
+
+  protected:
+    template <typename Model, typename Listener> void Listen(Model& model, Listener listener) {
+        const int id = model.Subscribe(std::move(listener));
+        unsubscribe_ = [&model, id] { model.Unsubscribe(id); };
+    }
+
+  private:
+    std::function<void()> unsubscribe_;
+};
+
+// The bindings of one view; clearing it cuts the view off from its form.
+class BindingSet {
+  public:
+    template <typename B, typename... Args> B& Add(Args&&... args) {
+        auto binding = std::make_unique<B>(std::forward<Args>(args)...);
+        B& ref = *binding;
+        bindings_.push_back(std::move(binding));
+        return ref;
+    }
+    void Clear() { bindings_.clear(); }
+
+  private:
+    std::vector<std::unique_ptr<Binding>> bindings_;
+};
+
+} // namespace dered

@@ -1,0 +1,153 @@
+#include "qt/Bindings.h"
+
+#include "qt/QtText.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+
+namespace dered {
+
+MenuBinding::MenuBinding(MenuItemModel& model, QAction& action, bool checkable)
+    : model_(model), action_(action) {
+    action_.setCheckable(checkable);
+    Listen(model_, [this](const Changed&) { Show(); });
+    connect(&action_, &QAction::triggered, this, [this] {
+        model_.Click();
+        Show(); // the form decides the tick, not the click
+    });
+    Show();
+}
+
+void MenuBinding::Show() {
+    action_.setText(ToQt(model_.Caption()));
+    action_.setEnabled(model_.Enabled());
+    if (action_.isCheckable()) {
+        action_.setChecked(model_.Checked());
+    }
+}
+
+CaptionBinding::CaptionBinding(TextModel& model, std::function<void(const QString&)> show) {
+    Listen(model, [&model, show](const Changed&) { show(ToQt(model.Text())); });
+    show(ToQt(model.Text()));
+}
+
+ListBinding::ListBinding(ListBoxModel& model, QListWidget& list) : model_(model), list_(list) {
+    list_.setSelectionMode(QAbstractItemView::SingleSelection);
+    Listen(model_, [this](const ListChange& change) {
+        if (change.kind == ListChange::Kind::Items) {
+            Fill();
+        } else {
+            Select();
+        }
+    });
+    connect(&list_, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (!updating_) {
+            model_.SetListIndex(row);
+        }
+    });
+    connect(&list_, &QListWidget::itemClicked, this, [this] {
+        if (onClick) {
+            onClick();
+        }
+    });
+    connect(&list_, &QListWidget::itemDoubleClicked, this, [this] {
+        if (onDblClick) {
+            onDblClick();
+        }
+    });
+    Fill();
+}
+
+void ListBinding::Fill() {
+    updating_ = true;
+    list_.clear();
+    for (const ListBoxModel::Line& line : model_.Lines()) {
+        list_.addItem(ToQt(line.text));
+    }
+    updating_ = false;
+    Select();
+}
+
+void ListBinding::Select() {
+    updating_ = true;
+    list_.setCurrentRow(model_.ListIndex());
+    if (model_.ListIndex() < 0) {
+        list_.clearSelection();
+    }
+    updating_ = false;
+}
+
+OptionGroupBinding::OptionGroupBinding(OptionGroupModel& model, std::vector<QRadioButton*> buttons)
+    : model_(model), buttons_(std::move(buttons)) {
+    for (size_t i = 0; i < buttons_.size(); ++i) {
+        QRadioButton* button = buttons_[i];
+        // The model keeps the group exclusive, and may leave every button unchosen.
+        button->setAutoExclusive(false);
+        if (i < model_.Captions().size()) {
+            button->setText(ToQt(model_.Captions()[i]));
+        }
+        const int index = static_cast<int>(i);
+        connect(button, &QRadioButton::clicked, this, [this, index] {
+            model_.Choose(index);
+            Show();
+            if (onClick) {
+                onClick(index);
+            }
+        });
+    }
+    Listen(model_, [this](const Changed&) { Show(); });
+    Show();
+}
+
+void OptionGroupBinding::Show() {
+    for (size_t i = 0; i < buttons_.size(); ++i) {
+        buttons_[i]->setChecked(model_.Value(static_cast<int>(i)));
+    }
+}
+
+ButtonBinding::ButtonBinding(ButtonModel& model, QPushButton& button) {
+    button.setText(ToQt(model.Caption()));
+    auto show = [&model, &button] { button.setEnabled(model.Enabled()); };
+    Listen(model, [show](const Changed&) { show(); });
+    connect(&button, &QPushButton::clicked, this, [&model] { model.Click(); });
+    show();
+}
+
+TextBoxBinding::TextBoxBinding(TextBoxModel& model, QLineEdit& edit) {
+    auto show = [&model, &edit] {
+        const QString text = ToQt(model.Text());
+        if (edit.text() != text) {
+            edit.setText(text);
+        }
+    };
+    Listen(model, [show](const Changed&) { show(); });
+    connect(&edit, &QLineEdit::textEdited, this,
+            [&model](const QString& text) { model.SetText(FromQt(text)); });
+    show();
+}
+
+CheckBoxBinding::CheckBoxBinding(CheckBoxModel& model, QCheckBox& box) {
+    box.setText(ToQt(model.Caption()));
+    auto show = [&model, &box] { box.setChecked(model.Value() != 0); };
+    Listen(model, [show](const Changed&) { show(); });
+    connect(&box, &QCheckBox::clicked, this,
+            [&model](bool checked) { model.SetValue(checked ? 1 : 0); });
+    show();
+}
+
+ScrollBarBinding::ScrollBarBinding(ScrollBarModel& model, QScrollBar& bar) {
+    auto show = [&model, &bar] {
+        bar.setRange(model.Min(), model.Max());
+        bar.setValue(model.Value());
+    };
+    Listen(model, [show](const Changed&) { show(); });
+    connect(&bar, &QScrollBar::valueChanged, this, [&model](int value) { model.SetValue(value); });
+    show();
+}
+
+} // namespace dered

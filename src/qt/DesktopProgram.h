@@ -1,0 +1,38 @@
+#pragma once
+
+#include "app/Program.h"
+#include "qt/QtPlatform.h"
+#include "settings/IniFile.h"
+
+#include <string>
+
+namespace dered {
+
+struct ShellOptions {
+    // Ends the run as soon as the first map has been painted (for timing the start-up).
+    bool quitWhenMapShown = false;
+};
+
+// The desktop program: the Qt platform, the settings file and the program, in the order that
+// lets every window go before the forms it shows.
+class DesktopProgram {
+  public:
+    DesktopProgram(ProgramOptions options, const std::string& settingsPath,
+                   ShellOptions shell = {});
+    ~DesktopProgram();
+    DesktopProgram(const DesktopProgram&) = delete;
+    DesktopProgram& operator=(const DesktopProgram&) = delete;
+
+    // Makes the main window and starts the program as its start-up object.
+    void Start();
+
+    QtPlatform platform;
+    IniFile ini;
+    Program program;
+    const ShellOptions shell;
+};
+
+// The window of a form, or null for a form that has none yet.
+FormView* MakeView(DesktopProgram& desktop, Form& form);
+
+} // namespace dered

@@ -1,0 +1,188 @@
+#include "qt/MapView.h"
+
+#include "app/Program.h"
+#include "qt/Bindings.h"
+#include "qt/QImageSurface.h"
+#include "qt/QtPlatform.h"
+#include "qt/WinQZView.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPointer>
+#include <QRadioButton>
+#include <QTimer>
+
+namespace dered {
+
+namespace {
+
+int16_t ButtonCode(Qt::MouseButton button) {
+    switch (button) {
+    case Qt::LeftButton:
+        return kLeftButton;
+    case Qt::RightButton:
+        return kRightButton;
+    case Qt::MiddleButton:
+        return 4;
+    default:
+        return 0;
+    }
+}
+
+int16_t ButtonsCode(Qt::MouseButtons buttons) {
+    int16_t code = 0;
+    for (Qt::MouseButton b : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
+        if (buttons & b) {
+            code = static_cast<int16_t>(code | ButtonCode(b));
+        }
+    }
+    return code;
+}
+
+int16_t ShiftCode(Qt::KeyboardModifiers modifiers) {
+    return static_cast<int16_t>(((modifiers & Qt::ShiftModifier) ? 1 : 0) |
+                                ((modifiers & Qt::ControlModifier) ? 2 : 0) |
+                                ((modifiers & Qt::AltModifier) ? 4 : 0));
+}
+
+float X(const QMouseEvent* event) {
+    return static_cast<float>(event->position().x());
+}
+
+float Y(const QMouseEvent* event) {
+    return static_cast<float>(event->position().y());
+}
+
+} // namespace
+
+MapView::MapView(Program& program, QtPlatform& platform, bool quitWhenShown)
+    : program_(program), platform_(platform), quitWhenShown_(quitWhenShown) {
+    setObjectName(QStringLiteral("frmMap"));
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    frmMap& map = program_.map;
+    bindings_.Add<CaptionBinding>(map.caption,
+                                  [this](const QString& text) { setWindowTitle(text); });
+    for (size_t i = 0; i < map.optCommandRect.size(); ++i) {
+        const ControlRect& rect = map.optCommandRect[i];
+        auto* button = new QRadioButton(this);
+        button->setObjectName(QStringLiteral("optCommand(%1)").arg(i));
+        button->setGeometry(rect.left, rect.top, rect.width, rect.height);
+        // The map shows through nowhere on a button: its text must stay readable.
+        button->setAutoFillBackground(true);
+        button->setFocusPolicy(Qt::NoFocus);
+        buttons_.push_back(button);
+    }
+    bindings_.Add<OptionGroupBinding>(map.optCommand, buttons_);
+
+    QPointer<MapView> self(this);
+    if (auto* view = dynamic_cast<QImageSurface*>(map.picView())) {
+        view->onChanged = [self] {
+            if (self) {
+                self->update();
+            }
+        };
+    }
+    resize(map.WindowWidth(), map.WindowHeight());
+}
+
+void MapView::Detach() {
+    bindings_.Clear();
+    attached_ = false;
+}
+
+void MapView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const auto* view =
+        attached_ ? dynamic_cast<const QImageSurface*>(program_.map.picView()) : nullptr;
+    if (view == nullptr) {
+        painter.fillRect(rect(), palette().window());
+        return;
+    }
+    const QRect shown(0, 0, view->Width(), view->Height());
+    painter.drawImage(shown.topLeft(), view->Image(), shown);
+    // A window larger than the map picture shows the window's colour beyond it.
+    const QRegion rest = QRegion(rect()).subtracted(shown);
+    for (const QRect& part : rest) {
+        painter.fillRect(part, palette().window());
+    }
+    if (quitWhenShown_) {
+        quitWhenShown_ = false;
+        QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    }
+}
+
+void MapView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (!attached_) {
+        return;
+    }
+    const WindowState state = isMinimized()   ? WindowState::Minimized
+                              : isMaximized() ? WindowState::Maximized
+                                              : WindowState::Normal;
+    program_.map.Form_Resize(width(), height(), state);
+}
+
+void MapView::MoveTo(QMouseEvent* event) {
+    program_.map.picView_MouseMove(ButtonsCode(event->buttons()), ShiftCode(event->modifiers()),
+                                   X(event), Y(event));
+}
+
+void MapView::mousePressEvent(QMouseEvent* event) {
+    if (!attached_) {
+        return;
+    }
+    // A press that an option button turned down is the button's, not the view's.
+    if (childAt(event->position().toPoint()) != nullptr) {
+        event->ignore();
+        return;
+    }
+    // The press may come without a move before it (a click where the pointer already was).
+    MoveTo(event);
+    program_.map.picView_MouseDown(ButtonCode(event->button()), ShiftCode(event->modifiers()),
+                                   X(event), Y(event));
+}
+
+void MapView::mouseMoveEvent(QMouseEvent* event) {
+    if (attached_) {
+        MoveTo(event);
+    }
+}
+
+void MapView::mouseReleaseEvent(QMouseEvent* event) {
+    if (!attached_) {
+        return;
+    }
+    const bool endsDoubleClick = inDoubleClick_;
+    inDoubleClick_ = false;
+    program_.map.picView_MouseUp(ButtonCode(event->button()), ShiftCode(event->modifiers()),
+                                 X(event), Y(event));
+    if (!endsDoubleClick && attached_ && rect().contains(event->position().toPoint())) {
+        program_.map.picView_Click();
+    }
+}
+
+void MapView::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (!attached_) {
+        return;
+    }
+    if (event->button() != Qt::LeftButton) {
+        // Only the left button double-clicks; a quick second right press starts a drag.
+        mousePressEvent(event);
+        return;
+    }
+    inDoubleClick_ = true;
+    MoveTo(event);
+    program_.map.picView_DblClick();
+}
+
+void MapView::closeEvent(QCloseEvent* event) {
+    event->accept();
+    if (attached_) {
+        CloseForm(program_, platform_, program_.map);
+    }
+}
+
+} // namespace dered

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "qt/Binding.h"
+#include "qt/FormView.h"
+
+#include <QWidget>
+
+#include <vector>
+
+class QRadioButton;
+
+namespace dered {
+
+class Program;
+class QtPlatform;
+
+// frmMap: the view on the map picture fills the window; the option buttons lie in a row
+// over its top. Mouse events go to the form with the classic names and order: a double
+// click gives MouseDown, MouseUp, Click, DblClick, MouseUp.
+class MapView : public QWidget, public FormView {
+  public:
+    MapView(Program& program, QtPlatform& platform, bool quitWhenShown);
+
+    QWidget* Widget() override { return this; }
+    void Detach() override;
+
+    QRadioButton& OptionButton(int index) { return *buttons_.at(index); }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void MoveTo(QMouseEvent* event);
+
+    Program& program_;
+    QtPlatform& platform_;
+    std::vector<QRadioButton*> buttons_;
+    BindingSet bindings_;
+    bool attached_ = true;
+    bool quitWhenShown_;
+    // The release that ends a double click is no click of its own.
+    bool inDoubleClick_ = false;
+};
+
+} // namespace dered

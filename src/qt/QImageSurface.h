@@ -1,0 +1,70 @@
+#pragma once
+
+#include "map/DrawingSurface.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QPoint>
+
+#include <functional>
+#include <unordered_map>
+#include <vector>
+
+namespace dered {
+
+// The map's drawing surface on a QImage. One painter stays open for the surface's life, as
+// the map is drawn in thousands of small operations.
+//
+// Lines follow the classic pen: a one-pixel line leaves out its last point (flat cap), wider
+// lines get round caps and joins. Rectangles cover x1..x2-1 and y1..y2-1.
+class QImageSurface : public DrawingSurface {
+  public:
+    QImageSurface(int width, int height);
+    ~QImageSurface() override;
+    QImageSurface(const QImageSurface&) = delete;
+    QImageSurface& operator=(const QImageSurface&) = delete;
+
+    int Width() const override { return width_; }
+    int Height() const override { return height_; }
+    void Resize(int width, int height) override;
+    void Clear(int32_t colour) override;
+    void FillPolygon(std::span<const Point32> points, int32_t colour) override;
+    void Polyline(std::span<const Point32> points, int width, int32_t colour) override;
+    void FillRect(int x1, int y1, int x2, int y2, int32_t colour) override;
+    void DrawPicture(const Picture& picture, int srcX, int width, int x, int y,
+                     bool exclusiveOr) override;
+    void CopyFrom(const DrawingSurface& source, int x, int y) override;
+
+    // The image may be larger than Width() x Height(): an empty surface keeps one pixel.
+    const QImage& Image() const { return image_; }
+    // Called after every drawing operation, for a window that shows this surface.
+    std::function<void()> onChanged;
+
+  private:
+    struct CachedPicture {
+        const int32_t* pixels;
+        size_t count;
+        QImage image;
+    };
+    void Begin();
+    void Changed() {
+        if (onChanged) {
+            onChanged();
+        }
+    }
+    const QImage& PictureImage(const Picture& picture);
+    const std::vector<QPoint>& ToPoints(std::span<const Point32> points);
+
+    int width_;
+    int height_;
+    QImage image_;
+    QPainter painter_;
+    std::vector<QPoint> points_;
+    std::unordered_map<const Picture*, CachedPicture> pictures_;
+};
+
+// 0x00BBGGRR as the program stores colours.
+QColor ColourToQt(int32_t colour);
+int32_t ColourFromQt(const QColor& colour);
+
+} // namespace dered

@@ -1,0 +1,277 @@
+#include "qt/QtPlatform.h"
+
+#include "qt/FormView.h"
+#include "qt/QImageSurface.h"
+#include "qt/QtText.h"
+#include "ui/Form.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QScreen>
+#include <QStyle>
+#include <QWidget>
+
+namespace dered {
+
+QtPlatform::~QtPlatform() {
+    DestroyViews();
+}
+
+std::unique_ptr<QMessageBox> MakeMessageBox(std::string_view text, MsgIcon icon, QWidget* parent) {
+    QMessageBox::Icon qicon = QMessageBox::NoIcon;
+    switch (icon) {
+    case MsgIcon::Critical:
+        qicon = QMessageBox::Critical;
+        break;
+    case MsgIcon::Information:
+        qicon = QMessageBox::Information;
+        break;
+    case MsgIcon::Exclamation:
+        qicon = QMessageBox::Warning;
+        break;
+    case MsgIcon::None:
+        break;
+    }
+    return std::make_unique<QMessageBox>(qicon, ToQt(kAppTitle), ToQt(text), QMessageBox::Ok,
+                                         parent);
+}
+
+QWidget* QtPlatform::DialogParent() const {
+    if (QWidget* active = QApplication::activeWindow()) {
+        return active;
+    }
+    for (const auto& [form, entry] : views_) {
+        if (entry.widget && entry.widget->isVisible()) {
+            return entry.widget;
+        }
+    }
+    return nullptr;
+}
+
+void QtPlatform::MsgBox(std::string_view text, MsgIcon icon) {
+    // The box must show the normal pointer even inside file work under the hourglass.
+    const Pointer before = pointer_;
+    SetPointer(Pointer::Default);
+    auto box = MakeMessageBox(text, icon, DialogParent());
+    box->exec();
+    SetPointer(before);
+}
+
+void QtPlatform::SetPointer(Pointer pointer) {
+    if (pointer == pointer_) {
+        return;
+    }
+    const bool hadOverride = pointer_ != Pointer::Default;
+    pointer_ = pointer;
+    if (pointer == Pointer::Default) {
+        QApplication::restoreOverrideCursor();
+        return;
+    }
+    const QCursor cursor(pointer == Pointer::Hourglass ? Qt::WaitCursor : Qt::CrossCursor);
+    if (hadOverride) {
+        QApplication::changeOverrideCursor(cursor);
+    } else {
+        QApplication::setOverrideCursor(cursor);
+    }
+}
+
+QStringList FileDialogFilters(const std::string& filter) {
+    const QStringList parts = ToQt(filter).split(QLatin1Char('|'));
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString description = parts[i].trimmed();
+        QString patterns = parts[i + 1].trimmed();
+        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+        // "*.*" meant every file, dotted or not.
+        QStringList list = patterns.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        for (QString& pattern : list) {
+            if (pattern == QLatin1String("*.*")) {
+                pattern = QStringLiteral("*");
+            }
+        }
+        description.remove(QLatin1Char('('));
+        description.remove(QLatin1Char(')'));
+        filters << description.trimmed() + QStringLiteral(" (") + list.join(QLatin1Char(' ')) +
+                       QLatin1Char(')');
+    }
+    return filters;
+}
+
+OpenFileResult QtPlatform::ShowOpenDialog(const OpenFileRequest& request) {
+    QFileDialog dialog(DialogParent());
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setWindowTitle(ToQt(request.mustExist ? "Open" : "Save As"));
+    dialog.setAcceptMode(request.mustExist ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
+    dialog.setFileMode(request.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    const QStringList filters = FileDialogFilters(request.filter);
+    dialog.setNameFilters(filters);
+    if (request.filterIndex >= 1 && request.filterIndex <= filters.size()) {
+        dialog.selectNameFilter(filters[request.filterIndex - 1]);
+    }
+    dialog.setDefaultSuffix(ToQt(request.defaultExt));
+    if (!request.initialDir.empty()) {
+        dialog.setDirectory(PathToQt(request.initialDir));
+    }
+    const QFileInfo initial(PathToQt(request.fileName));
+    if (!request.fileName.empty() && request.fileName.find('/') != std::string::npos) {
+        dialog.setDirectory(initial.absolutePath());
+    }
+    // A wildcard name is the filter again, not a name to offer.
+    if (!initial.fileName().contains(QLatin1Char('*')) && !initial.fileName().isEmpty()) {
+        dialog.selectFile(initial.fileName());
+    }
+    const Pointer before = pointer_;
+    SetPointer(Pointer::Default);
+    const bool chosen = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
+    SetPointer(before);
+    if (!chosen) {
+        return {};
+    }
+    const QFileInfo file(dialog.selectedFiles().constFirst());
+    return {PathFromQt(file.absoluteFilePath()), PathFromQt(file.fileName())};
+}
+
+int32_t QtPlatform::ChooseColour(int32_t startColour) {
+    const QColor chosen = QColorDialog::getColor(ColourToQt(startColour), DialogParent());
+    return chosen.isValid() ? ColourFromQt(chosen) : startColour;
+}
+
+void QtPlatform::DoEvents() {
+    QCoreApplication::processEvents();
+}
+
+QFont FixedPitchFont() {
+    QFont font(QStringLiteral("Courier New"), QApplication::font().pointSize());
+    font.setStyleHint(QFont::Monospace);
+    if (!QFontInfo(font).fixedPitch()) {
+        font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    }
+    return font;
+}
+
+TextExtent QtPlatform::MeasureText(std::string_view text, FontKind font) {
+    const QFontMetrics metrics(font == FontKind::FixedPitch ? FixedPitchFont()
+                                                            : QApplication::font());
+    return {metrics.horizontalAdvance(ToQt(text)), metrics.height()};
+}
+
+int QtPlatform::VerticalScrollBarWidth() {
+    return QApplication::style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+}
+
+TextExtent QtPlatform::ScreenSize() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr) {
+        return {800, 600};
+    }
+    const QRect area = screen->availableGeometry();
+    return {area.width(), area.height()};
+}
+
+std::unique_ptr<DrawingSurface> QtPlatform::CreateSurface(int width, int height) {
+    return std::make_unique<QImageSurface>(width, height);
+}
+
+FormView* QtPlatform::EnsureView(Form& form) {
+    auto it = views_.find(&form);
+    if (it != views_.end() && it->second.widget) {
+        return it->second.view;
+    }
+    FormView* view = makeView_ ? makeView_(form) : nullptr;
+    if (view == nullptr) {
+        views_.erase(&form);
+        return nullptr;
+    }
+    views_[&form] = {view, view->Widget()};
+    return view;
+}
+
+FormView* QtPlatform::ViewOf(const Form& form) const {
+    const auto it = views_.find(&form);
+    return it != views_.end() && it->second.widget ? it->second.view : nullptr;
+}
+
+QWidget* QtPlatform::WidgetOf(const Form& form) const {
+    const auto it = views_.find(&form);
+    return it != views_.end() ? it->second.widget.data() : nullptr;
+}
+
+void QtPlatform::FormShown(Form& form, bool modal) {
+    FormView* view = EnsureView(form);
+    if (view == nullptr) {
+        return;
+    }
+    QWidget* widget = view->Widget();
+    const Qt::WindowModality modality = modal ? Qt::ApplicationModal : Qt::NonModal;
+    if (widget->windowModality() != modality) {
+        // Qt takes a new modality only on the next show.
+        widget->hide();
+        widget->setWindowModality(modality);
+    }
+    if (widget->isMinimized()) {
+        widget->showNormal();
+    } else {
+        widget->show();
+    }
+    widget->raise();
+    widget->activateWindow();
+}
+
+void QtPlatform::FormHidden(Form& form) {
+    if (QWidget* widget = WidgetOf(form)) {
+        widget->hide();
+    }
+}
+
+void QtPlatform::FormUnloaded(Form& form) {
+    const auto it = views_.find(&form);
+    if (it == views_.end()) {
+        return;
+    }
+    const ViewEntry entry = it->second;
+    views_.erase(it);
+    if (entry.widget) {
+        // The view may be inside one of its own event handlers: delete it once that is over.
+        entry.view->Detach();
+        entry.widget->hide();
+        entry.widget->deleteLater();
+    }
+}
+
+void QtPlatform::EndProgram() {
+    ended_ = true;
+    for (auto& [form, entry] : views_) {
+        if (entry.widget) {
+            entry.widget->hide();
+        }
+    }
+    QCoreApplication::quit();
+}
+
+void QtPlatform::QuitIfNoWindowLeft() {
+    for (const auto& [form, entry] : views_) {
+        if (entry.widget && entry.widget->isVisible()) {
+            return;
+        }
+    }
+    QCoreApplication::quit();
+}
+
+void QtPlatform::DestroyViews() {
+    auto views = std::move(views_);
+    views_.clear();
+    for (auto& [form, entry] : views) {
+        if (entry.widget) {
+            entry.view->Detach();
+            delete entry.widget.data();
+        }
+    }
+}
+
+} // namespace dered

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "qt/Binding.h"
+#include "qt/FormView.h"
+
+#include <QWidget>
+
+class QTableWidget;
+
+namespace dered {
+
+class Program;
+class QtPlatform;
+
+// The eight figures of frmSummary, in a small window beside the main window.
+class SummaryView : public QWidget, public FormView {
+  public:
+    SummaryView(Program& program, QtPlatform& platform);
+
+    QWidget* Widget() override { return this; }
+    void Detach() override;
+
+    QTableWidget& Grid() { return *grid_; }
+    // Top of the screen, a few pixels right of the main window.
+    void PlaceBesideMainWindow();
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    Program& program_;
+    QtPlatform& platform_;
+    QTableWidget* grid_;
+    BindingSet bindings_;
+    bool attached_ = true;
+    // Placing is over once both windows are on the screen with their frames.
+    bool placed_ = false;
+    bool placing_ = false;
+};
+
+} // namespace dered

@@ -1,0 +1,129 @@
+#include "qt/WinQZView.h"
+
+#include "app/Program.h"
+#include "qt/Bindings.h"
+#include "qt/GridBinding.h"
+#include "qt/QtPlatform.h"
+
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace dered {
+
+namespace {
+constexpr int kVisibleRows = 30;
+constexpr int kMargin = 4;
+} // namespace
+
+void CloseForm(Program& program, QtPlatform& platform, Form& form) {
+    if (platform.Ended()) {
+        return;
+    }
+    program.forms.Unload(form);
+    platform.QuitIfNoWindowLeft();
+}
+
+WinQZView::WinQZView(Program& program, QtPlatform& platform)
+    : program_(program), platform_(platform), title_(new QTableWidget), area_(new QTableWidget) {
+    setObjectName(QStringLiteral("frmWinQZ"));
+    bindings_.Add<CaptionBinding>(program_.winQZ.caption,
+                                  [this](const QString& text) { setWindowTitle(text); });
+    BuildMenu();
+    BuildGrids();
+    move(0, 0);
+}
+
+void WinQZView::BuildMenu() {
+    for (const MenuGroup& group : program_.winQZ.Menu()) {
+        QMenu* menu = menuBar()->addMenu(QString());
+        menu->setObjectName(QString::fromStdString(group.top->Name()));
+        bindings_.Add<MenuBinding>(*group.top, *menu->menuAction(), false);
+        for (MenuItemModel* item : group.items) {
+            QAction* action = menu->addAction(QString());
+            action->setObjectName(QString::fromStdString(item->Name()));
+            // The one item with a tick: hexagons or squares.
+            bindings_.Add<MenuBinding>(*item, *action, item == &program_.winQZ.mnuHex);
+        }
+    }
+}
+
+void WinQZView::BuildGrids() {
+    title_->setObjectName(QStringLiteral("grdAreaTitle"));
+    area_->setObjectName(QStringLiteral("grdArea"));
+    titleBinding_ = &bindings_.Add<GridBinding>(program_.winQZ.grdAreaTitle, *title_);
+    areaBinding_ = &bindings_.Add<GridBinding>(program_.winQZ.grdArea, *area_);
+    areaBinding_->onClick = [this] { program_.winQZ.grdArea_Click(); };
+    areaBinding_->onDblClick = [this] { program_.winQZ.grdArea_DblClick(); };
+
+    for (QTableWidget* table : {title_, area_}) {
+        table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        table->setSizeAdjustPolicy(QAbstractScrollArea::AdjustIgnored);
+    }
+    title_->setFocusPolicy(Qt::NoFocus);
+    area_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+
+    auto* central = new QWidget;
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(kMargin, kMargin, kMargin, kMargin);
+    layout->setSpacing(0);
+    layout->addWidget(title_);
+    layout->addWidget(area_, 1);
+    setCentralWidget(central);
+    titleBinding_->onLayout = [this] { FitGrids(); };
+    areaBinding_->onLayout = [this] { FitGrids(); };
+    FitGrids();
+}
+
+// The headings span the area grid and its scroll bar; both grids take the wider width.
+void WinQZView::FitGrids() {
+    if (titleBinding_ == nullptr || areaBinding_ == nullptr) {
+        return;
+    }
+    const QSize titleSize = titleBinding_->FittingSize(0);
+    const QSize areaSize = areaBinding_->FittingSize(kVisibleRows);
+    const int width = std::max(titleSize.width(), areaSize.width());
+    title_->setFixedSize(width, titleSize.height());
+    area_->setFixedWidth(width);
+    area_->setMinimumHeight(areaBinding_->FittingSize(3).height());
+    if (!isVisible()) {
+        // The window opens showing the grid's first rows, within the screen.
+        const int height =
+            titleSize.height() + areaSize.height() + 2 * kMargin + menuBar()->sizeHint().height();
+        const int screenHeight = platform_.ScreenSize().height;
+        constexpr int kRoomForFrame = 40;
+        resize(width + 2 * kMargin, std::min(height, screenHeight - kRoomForFrame));
+    }
+}
+
+void WinQZView::Detach() {
+    bindings_.Clear();
+    areaBinding_ = nullptr;
+    titleBinding_ = nullptr;
+}
+
+void WinQZView::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange || areaBinding_ == nullptr) {
+        return;
+    }
+    if (isMinimized()) {
+        program_.winQZ.Form_Resize(WindowState::Minimized);
+    } else if (isMaximized()) {
+        program_.winQZ.Form_Resize(WindowState::Maximized);
+    } else {
+        program_.winQZ.Form_Resize(WindowState::Normal);
+    }
+}
+
+void WinQZView::closeEvent(QCloseEvent* event) {
+    event->accept();
+    if (areaBinding_ != nullptr) {
+        CloseForm(program_, platform_, program_.winQZ);
+    }
+}
+
+} // namespace dered
