@@ -187,6 +187,10 @@ void MoveOrder(Program& program, int16_t target) {
 }
 
 void SupportAttackOrder(Program& program, int16_t target) {
+    // One question at a time: a second continuation would store a stale order later.
+    if (program.supportAttack.IsVisible()) {
+        return;
+    }
     GameState& game = program.records.game;
     const int16_t area = AreaOrNone(game.SelectedArea);
     target = AreaOrNone(target);

@@ -108,5 +108,20 @@ TEST_F(SupportAttack, AUnitThatCannotEnterTheTargetIsRefusedOnlyAfterTheDialog) 
     EXPECT_EQ(game.PendingCommand, "");
 }
 
+TEST_F(SupportAttack, ASecondTargetWhileTheDialogIsOpenIsIgnored) {
+    MakeArea(8, Land, kOwn);
+    Join(5, 8);
+    Begin(6);
+    SupportAttackOrder(program, 8);
+    ChooseAndDoubleClick(2);
+    EXPECT_EQ(Area(5).Parm1, 6);
+    EXPECT_EQ(platform.events,
+              (std::vector<std::string>{"show modal frmSupportAttack", "unload frmSupportAttack"}));
+    Begin(8); // the next dialog completes only its own order
+    program.forms.Unload(Dialog());
+    EXPECT_EQ(Area(5).Parm1, 8);
+    EXPECT_EQ(Area(5).Parm2, 0);
+}
+
 } // namespace
 } // namespace dered
