@@ -147,5 +147,23 @@ TEST_F(AreaOrders, AreaNumbersOutsideTheTableAreNoArea) {
     }
 }
 
+TEST_F(AreaOrders, AnOrderWithATargetDrawsItsArrowOnTheOpenMap) {
+    MakeArea(8, Land, kOwn);
+    for (const auto& [area, col] : {std::pair<int16_t, int>{7, 2}, {8, 4}}) {
+        program.records.hexMap.At(col, 2).Area = area;
+        program.records.hexMap.At(col, 2).Display[1] = -1; // the anchor
+        Area(area).MinCol = Area(area).MaxCol = static_cast<int16_t>(col);
+        Area(area).MinRow = Area(area).MaxRow = 2;
+    }
+    program.forms.Show(program.map, Modality::Modeless);
+
+    SetAreaCommand(program, "AA", 0, 0);
+    EXPECT_TRUE(program.map.Arrows().empty());
+    SetAreaCommand(program, "CO", 8, 0);
+    ASSERT_EQ(program.map.Arrows().size(), 1u);
+    EXPECT_EQ(program.map.Arrows()[0].a, 7);
+    EXPECT_EQ(program.map.Arrows()[0].codeB, "CO");
+}
+
 } // namespace
 } // namespace dered
