@@ -1,5 +1,6 @@
 // The words that work any window's controls by name: select, click, type, settext, scroll,
-// check, and the prints of lists, texts, enabled states and open windows.
+// check, and the prints of lists, texts (a button's caption too), enabled states and open
+// windows.
 #include "app/Program.h"
 #include "batch/CommandSets.h"
 #include "batch/ScriptRunner.h"
@@ -136,6 +137,8 @@ void PrintText(Program& program, std::ostream& out, ScriptArgs& args) {
         out << (*label)->Text() << '\n';
     } else if (CheckBoxModel* const* check = std::get_if<CheckBoxModel*>(&target.control)) {
         out << (*check)->Value() << '\n';
+    } else if (ButtonModel* const* button = std::get_if<ButtonModel*>(&target.control)) {
+        out << (*button)->Caption() << '\n';
     } else {
         throw ScriptError(target.name + " has no text");
     }
