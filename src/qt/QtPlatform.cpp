@@ -149,7 +149,10 @@ void QtPlatform::DoEvents() {
 QFont FixedPitchFont() {
     QFont font(QStringLiteral("Courier New"), QApplication::font().pointSize());
     font.setStyleHint(QFont::Monospace);
-    if (!QFontInfo(font).fixedPitch()) {
+    // Judged by the letters, as the font database does not always know.
+    const QFontMetrics metrics(font);
+    if (metrics.horizontalAdvance(QLatin1Char('i')) !=
+        metrics.horizontalAdvance(QLatin1Char('M'))) {
         font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     }
     return font;

@@ -1,0 +1,163 @@
+#include "qt/QImageSurface.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+
+namespace dered {
+namespace {
+
+constexpr int32_t kRed = 0x0000FF; // 0x00BBGGRR
+constexpr int32_t kBlue = 0xFF0000;
+constexpr int32_t kWhite = 0xFFFFFF;
+constexpr int32_t kBlack = 0x000000;
+constexpr int32_t kOlive = 0x008080; // red 0x80, green 0x80
+
+int32_t At(const QImageSurface& s, int x, int y) {
+    return ColourFromQt(QColor(s.Image().pixel(x, y)));
+}
+
+TEST(QImageSurface, ColoursKeepRedInTheLowestByte) {
+    EXPECT_EQ(ColourToQt(0x00332211), QColor(0x11, 0x22, 0x33));
+    EXPECT_EQ(ColourFromQt(QColor(0x11, 0x22, 0x33)), 0x00332211);
+    QImageSurface s(4, 4);
+    s.Clear(kOlive);
+    EXPECT_EQ(At(s, 3, 3), kOlive);
+    EXPECT_EQ(s.Image().pixel(0, 0), qRgb(0x80, 0x80, 0x00));
+}
+
+TEST(QImageSurface, PolygonIsFilledAndOutlinedInItsColourWithoutSmoothing) {
+    QImageSurface s(20, 20);
+    s.Clear(kWhite);
+    const std::array<Point32, 5> square{{{2, 2}, {12, 2}, {12, 12}, {2, 12}, {2, 2}}};
+    s.FillPolygon(square, kRed);
+    for (int x = 2; x <= 12; ++x) { // the outline takes both edges
+        EXPECT_EQ(At(s, x, 2), kRed) << x;
+        EXPECT_EQ(At(s, x, 12), kRed) << x;
+    }
+    EXPECT_EQ(At(s, 7, 7), kRed);
+    EXPECT_EQ(At(s, 1, 7), kWhite);
+    EXPECT_EQ(At(s, 13, 7), kWhite);
+    // A diagonal edge has no blended pixels.
+    const std::array<Point32, 3> triangle{{{0, 19}, {19, 0}, {19, 19}}};
+    s.FillPolygon(triangle, kBlue);
+    for (int y = 0; y < 20; ++y) {
+        for (int x = 0; x < 20; ++x) {
+            const int32_t c = At(s, x, y);
+            EXPECT_TRUE(c == kWhite || c == kRed || c == kBlue) << x << "," << y;
+        }
+    }
+}
+
+TEST(QImageSurface, ThinLineLeavesOutItsLastPointWideLineCoversItsWidth) {
+    QImageSurface s(20, 20);
+    s.Clear(kWhite);
+    const std::array<Point32, 2> thin{{{2, 3}, {8, 3}}};
+    s.Polyline(thin, 1, kRed);
+    for (int x = 2; x < 8; ++x) {
+        EXPECT_EQ(At(s, x, 3), kRed) << x;
+    }
+    EXPECT_EQ(At(s, 8, 3), kWhite);
+    EXPECT_EQ(At(s, 5, 2), kWhite);
+    EXPECT_EQ(At(s, 5, 4), kWhite);
+
+    const std::array<Point32, 3> wide{{{2, 10}, {10, 10}, {10, 18}}};
+    s.Polyline(wide, 3, kBlue);
+    for (int y = 9; y <= 11; ++y) {
+        EXPECT_EQ(At(s, 6, y), kBlue) << y;
+    }
+    EXPECT_EQ(At(s, 6, 8), kWhite);
+    EXPECT_EQ(At(s, 6, 12), kWhite);
+    EXPECT_EQ(At(s, 10, 10), kBlue); // the corner is joined
+    EXPECT_EQ(At(s, 10, 14), kBlue);
+}
+
+TEST(QImageSurface, RectangleCoversUpToButNotIncludingItsSecondCorner) {
+    QImageSurface s(40, 20);
+    s.Clear(kWhite);
+    s.FillRect(4, 2, 36, 18, kRed); // a 32 x 16 owner rectangle
+    EXPECT_EQ(At(s, 4, 2), kRed);
+    EXPECT_EQ(At(s, 35, 17), kRed);
+    EXPECT_EQ(At(s, 36, 10), kWhite);
+    EXPECT_EQ(At(s, 20, 18), kWhite);
+    EXPECT_EQ(At(s, 3, 10), kWhite);
+    s.FillRect(10, 10, 6, 6, kBlue); // corners in either order
+    EXPECT_EQ(At(s, 6, 6), kBlue);
+    EXPECT_EQ(At(s, 9, 9), kBlue);
+    EXPECT_EQ(At(s, 10, 10), kRed);
+}
+
+Picture Stripes() {
+    // 4 x 2: white, black, white, red on both rows
+    Picture p{4, 2, {}};
+    for (int row = 0; row < 2; ++row) {
+        p.pixels.insert(p.pixels.end(), {kWhite, kBlack, kWhite, kRed});
+    }
+    return p;
+}
+
+TEST(QImageSurface, ExclusiveOrPictureInvertsUnderWhiteAndLeavesUnderBlack) {
+    QImageSurface s(10, 4);
+    s.Clear(kOlive);
+    const Picture picture = Stripes();
+    s.DrawPicture(picture, 0, 4, 1, 1, true);
+    EXPECT_EQ(At(s, 1, 1), kOlive ^ kWhite);
+    EXPECT_EQ(At(s, 2, 1), kOlive);
+    EXPECT_EQ(At(s, 4, 2), kOlive ^ kRed);
+    EXPECT_EQ(At(s, 0, 1), kOlive);
+    EXPECT_EQ(At(s, 1, 3), kOlive);
+    // Twice is nothing: the map is as before.
+    s.DrawPicture(picture, 0, 4, 1, 1, true);
+    for (int x = 0; x < 10; ++x) {
+        EXPECT_EQ(At(s, x, 1), kOlive) << x;
+    }
+    // The surface stays opaque after exclusive-or.
+    s.DrawPicture(picture, 0, 4, 1, 1, true);
+    EXPECT_EQ(qAlpha(s.Image().pixel(1, 1)), 255);
+}
+
+TEST(QImageSurface, PlainPictureCopiesOnlyTheChosenColumns) {
+    QImageSurface s(10, 4);
+    s.Clear(kBlue);
+    s.DrawPicture(Stripes(), 2, 2, 5, 0, false); // columns 2 and 3: white, red
+    EXPECT_EQ(At(s, 4, 0), kBlue);
+    EXPECT_EQ(At(s, 5, 0), kWhite);
+    EXPECT_EQ(At(s, 6, 1), kRed);
+    EXPECT_EQ(At(s, 7, 0), kBlue);
+    EXPECT_EQ(At(s, 5, 2), kBlue);
+}
+
+TEST(QImageSurface, CopyPlacesTheSourceOriginAndClipsWhatDoesNotFit) {
+    QImageSurface map(6, 4);
+    map.Clear(kRed);
+    map.FillRect(0, 0, 1, 1, kBlue);
+    QImageSurface view(8, 8);
+    view.Clear(kWhite);
+    view.CopyFrom(map, -1, 2);
+    EXPECT_EQ(At(view, 0, 2), kRed);
+    EXPECT_EQ(At(view, 4, 5), kRed);
+    EXPECT_EQ(At(view, 5, 5), kWhite);
+    EXPECT_EQ(At(view, 0, 6), kWhite);
+    EXPECT_EQ(At(view, 0, 1), kWhite);
+    view.CopyFrom(map, 3, 3);
+    EXPECT_EQ(At(view, 3, 3), kBlue);
+    EXPECT_EQ(At(view, 7, 6), kRed);
+}
+
+TEST(QImageSurface, ResizeLosesTheContentAndTellsItsWindow) {
+    QImageSurface s(0, 0);
+    EXPECT_EQ(s.Width(), 0);
+    EXPECT_EQ(s.Height(), 0);
+    int changes = 0;
+    s.onChanged = [&changes] { ++changes; };
+    s.Resize(30, 20);
+    EXPECT_EQ(s.Width(), 30);
+    EXPECT_EQ(s.Image().size(), QSize(30, 20));
+    s.Clear(kRed);
+    s.Resize(30, 20);
+    EXPECT_EQ(At(s, 5, 5), kWhite);
+    EXPECT_EQ(changes, 3);
+}
+
+} // namespace
+} // namespace dered
