@@ -1,0 +1,296 @@
+// The real windows over the demo game, driven as a user would drive them.
+#include "map/Geometry.h"
+#include "qt/DesktopProgram.h"
+#include "qt/MapView.h"
+#include "qt/QImageSurface.h"
+#include "qt/QtTestSupport.h"
+#include "qt/SummaryView.h"
+#include "qt/WinQZView.h"
+
+#include <QAction>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenuBar>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTableWidget>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+
+namespace dered {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kColCommand = 7;
+constexpr int kColParm1 = 8;
+constexpr const char* kSettings = "[Positions]\nMapX=0\nMapY=0\nHexDisplay=0\nHexSize=5\n";
+
+std::string ReadFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+class Desktop : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        const fs::path demo = fs::path(DERED_SOURCE_DIR) / "data/demo/1880-1/plyrdata.003";
+        ASSERT_TRUE(fs::exists(demo));
+        ASSERT_TRUE(fs::exists(fs::path(DERED_BINARY_DIR) / "map-hex.dat"));
+        report_ = folder_.Path() / "plyrdata.003";
+        fs::copy_file(demo, report_);
+        // Small square cells: the whole map fits the screenless platform's small screen.
+        settings_ = folder_.Path() / "der-ed.ini";
+        std::ofstream(settings_) << kSettings;
+    }
+    void TearDown() override {
+        desktop_.reset();
+        qttest::Settle();
+    }
+
+    void Start(const std::string& commandLine) {
+        desktop_ = std::make_unique<DesktopProgram>(ProgramOptions{DERED_BINARY_DIR, commandLine},
+                                                    (folder_.Path() / "der-ed.ini").string());
+        desktop_->Start();
+        qttest::Settle();
+    }
+    void StartWithDemo() { Start(report_.string()); }
+
+    Program& program() { return desktop_->program; }
+    GameState& game() { return program().records.game; }
+    template <typename View> View* ViewOf(Form& form) {
+        return dynamic_cast<View*>(desktop_->platform.ViewOf(form));
+    }
+    WinQZView& Main() { return *ViewOf<WinQZView>(program().winQZ); }
+    QAction& MenuAction(const char* name) {
+        return *Main().findChild<QAction*>(QString::fromLatin1(name));
+    }
+
+    // The view point over an area's anchor cell, if that area shows in the view clear of the
+    // option buttons.
+    std::optional<QPoint> PointOf(int16_t area) {
+        const frmMap& map = program().map;
+        const auto cell = AreaAnchor(game().Areas[area], area, program().records.hexMap);
+        if (!cell) {
+            return std::nullopt;
+        }
+        const auto [x, y] = CellCentre(map.Geometry(), program().records.settings, *cell);
+        const QPoint point(static_cast<int>(x), static_cast<int>(y));
+        const bool inView = point.x() > 2 && point.y() > 40 && point.x() < map.ViewWidth() - 2 &&
+                            point.y() < map.ViewHeight() - 2;
+        if (!inView || AreaAtPoint(map.Geometry(), program().records.settings,
+                                   program().records.hexMap, x, y) != area) {
+            return std::nullopt;
+        }
+        return point;
+    }
+
+    QString GridText(int area, int col) { return Main().AreaGrid().item(area - 1, col)->text(); }
+
+    qttest::TempFolder folder_;
+    qttest::ModalWatcher watcher_;
+    fs::path report_;
+    fs::path settings_;
+    std::unique_ptr<DesktopProgram> desktop_;
+};
+
+TEST_F(Desktop, StartsWithTheReportOnTheCommandLine) {
+    StartWithDemo();
+    WinQZView& main = Main();
+    EXPECT_TRUE(main.isVisible());
+    EXPECT_EQ(main.windowTitle().toStdString(), program().winQZ.caption.Text());
+    EXPECT_NE(main.windowTitle(), "Roz-OD2 V2.06 32-bit");
+
+    // The menu as the form gives it.
+    const QList<QAction*> menus = main.menuBar()->actions();
+    ASSERT_EQ(menus.size(), 6);
+    EXPECT_EQ(menus[0]->text(), "&File");
+    EXPECT_EQ(menus[5]->text(), "&Help");
+    EXPECT_EQ(MenuAction("mnuSave").text(), "&Save ");
+    EXPECT_TRUE(MenuAction("mnuOpen").isEnabled()); // the command line leaves it enabled
+
+    // Headings over the grid, every area row as the form wrote it.
+    EXPECT_EQ(main.AreaTitleGrid().horizontalHeaderItem(0)->text(), "Area");
+    EXPECT_EQ(main.AreaTitleGrid().horizontalHeaderItem(1)->text(), "Unit");
+    EXPECT_EQ(main.AreaGrid().horizontalHeaderItem(1)->text(), "Area Name");
+    ASSERT_EQ(main.AreaGrid().rowCount(), MaxArea);
+    for (int area = 1; area <= MaxArea; ++area) {
+        for (int col = 0; col < 10; ++col) {
+            ASSERT_EQ(GridText(area, col).toStdString(), program().winQZ.grdArea.TextAt(area, col))
+                << area << "," << col;
+        }
+    }
+    EXPECT_EQ(GridText(7, 1).toStdString(), game().Areas[7].Name);
+    // The title grid spans the area grid with its scroll bar.
+    EXPECT_GE(main.AreaTitleGrid().width(), main.AreaGrid().width());
+
+    // Beside it, the summary with the player's figures; and the map.
+    auto* summary = ViewOf<SummaryView>(program().summary);
+    ASSERT_NE(summary, nullptr);
+    EXPECT_TRUE(summary->isVisible());
+    EXPECT_EQ(summary->Grid().item(3, 0)->text(), "Squadrons");
+    EXPECT_EQ(summary->Grid().item(6, 1)->text().toInt(), game().Summary.MaxSupply);
+    EXPECT_GT(game().Summary.MaxSupply, 0);
+    EXPECT_GT(summary->x(), main.frameGeometry().right());
+    EXPECT_EQ(summary->frameGeometry().top(), 0);
+    auto* map = ViewOf<MapView>(program().map);
+    ASSERT_NE(map, nullptr);
+    EXPECT_TRUE(map->isVisible());
+    EXPECT_EQ(map->windowTitle(), "Map");
+
+    // The only message of the start is the missing orders file.
+    ASSERT_EQ(watcher_.messages.size(), 1u);
+    EXPECT_EQ(watcher_.messages[0].text, "No old orders to read in");
+}
+
+TEST_F(Desktop, MenuStatesFollowAReportOpenedThroughTheDialog) {
+    Start("");
+    EXPECT_EQ(ViewOf<MapView>(program().map), nullptr);
+    EXPECT_TRUE(MenuAction("mnuOpen").isEnabled());
+    EXPECT_EQ(Main().AreaGrid().item(6, 1)->text(), "");
+
+    watcher_.filePaths.push_back(report_.string());
+    MenuAction("mnuOpen").trigger();
+    qttest::Settle();
+    EXPECT_FALSE(MenuAction("mnuOpen").isEnabled());
+    EXPECT_EQ(MenuAction("mnuVictoryConditions").isEnabled(),
+              program().winQZ.mnuVictoryConditions.Enabled());
+    EXPECT_EQ(Main().windowTitle().toStdString(), program().winQZ.caption.Text());
+    EXPECT_EQ(GridText(7, 1).toStdString(), game().Areas[7].Name);
+    ASSERT_NE(ViewOf<MapView>(program().map), nullptr);
+    EXPECT_TRUE(ViewOf<MapView>(program().map)->isVisible());
+}
+
+TEST_F(Desktop, DoubleClickAndClickOnTheMapEnterAMove) {
+    StartWithDemo();
+    MapView& map = *ViewOf<MapView>(program().map);
+    // An own army with a land neighbour, both in sight.
+    int16_t from = 0;
+    int16_t to = 0;
+    for (int16_t a = 1; a <= MaxArea && to == 0; ++a) {
+        const AreaRecord& area = game().Areas[a];
+        if (area.UnitKind != 1 || area.UnitOwner != game().OwnPlayer || !PointOf(a)) {
+            continue;
+        }
+        for (int16_t n : area.Neighbour) {
+            if (n > 0 && game().Areas[n].Terrain != 3 && game().Areas[n].Terrain != 4 &&
+                PointOf(n)) {
+                from = a;
+                to = n;
+                break;
+            }
+        }
+    }
+    ASSERT_NE(to, 0) << "no own army with a land neighbour in sight";
+    EXPECT_TRUE(map.OptionButton(0).isChecked()); // "MO"
+    watcher_.messages.clear();
+
+    qttest::DoubleClick(map, *PointOf(from));
+    EXPECT_EQ(game().PendingCommand, "MO");
+    EXPECT_EQ(game().SelectedArea, from);
+    // The double click's first click scrolled the grid to the area.
+    EXPECT_EQ(program().winQZ.grdArea.TopRow(), from);
+
+    qttest::Click(map, *PointOf(to));
+    EXPECT_EQ(game().PendingCommand, "");
+    EXPECT_EQ(GridText(from, kColCommand), "MO");
+    EXPECT_EQ(GridText(from, kColParm1).trimmed().toInt(), to);
+    for (const auto& message : watcher_.messages) {
+        EXPECT_EQ(message.text.rfind("Warning", 0), 0u) << message.text;
+    }
+}
+
+TEST_F(Desktop, SummaryFollowsABuild) {
+    StartWithDemo();
+    MapView& map = *ViewOf<MapView>(program().map);
+    int16_t site = 0;
+    for (int16_t a = 1; a <= MaxArea && site == 0; ++a) {
+        const AreaRecord& area = game().Areas[a];
+        if (area.Owner == game().OwnPlayer && area.UnitKind == 0 && area.Supply >= 1 &&
+            area.Command.empty() && PointOf(a)) {
+            site = a;
+        }
+    }
+    ASSERT_NE(site, 0) << "no own empty supply centre in sight";
+    const int freeBefore = game().Summary.FreeSupply;
+    ASSERT_GE(freeBefore, 1);
+    map.OptionButton(7).click(); // "AC": a corps costs 1
+    EXPECT_EQ(program().map.optCommand.Chosen(), 7);
+    qttest::DoubleClick(map, *PointOf(site));
+    EXPECT_EQ(GridText(site, kColCommand), "AC");
+    auto* summary = ViewOf<SummaryView>(program().summary);
+    EXPECT_EQ(summary->Grid().item(7, 1)->text().toInt(), freeBefore - 1);
+}
+
+TEST_F(Desktop, RightDragMovesTheMap) {
+    StartWithDemo();
+    MapView& map = *ViewOf<MapView>(program().map);
+    const auto* view = dynamic_cast<const QImageSurface*>(program().map.picView());
+    ASSERT_NE(view, nullptr);
+    const QImage before = view->Image().copy();
+    const int mapWidth = WrapOffset(program().map.Geometry());
+    ASSERT_EQ(program().records.settings.MapX, 0);
+
+    const QPoint start(200, 150);
+    const QPoint end(300, 150);
+    qttest::SendMouse(map, QEvent::MouseButtonPress, start, Qt::RightButton, Qt::RightButton);
+    EXPECT_EQ(map.windowTitle(), "Map - Drag Mode");
+    ASSERT_NE(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::CrossCursor);
+    qttest::SendMouse(map, QEvent::MouseMove, end, Qt::NoButton, Qt::RightButton);
+    qttest::SendMouse(map, QEvent::MouseButtonRelease, end, Qt::RightButton, Qt::NoButton);
+
+    EXPECT_EQ(program().records.settings.MapX, 100 - mapWidth);
+    EXPECT_EQ(map.windowTitle(), "Map");
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    // The view shows the map moved, and the window paints what the view holds.
+    EXPECT_EQ(view->Image().pixel(250, 200), before.pixel(150, 200));
+    qttest::Settle();
+    EXPECT_EQ(map.grab().toImage().pixel(250, 200), view->Image().pixel(250, 200));
+    // A right click is no click for the orders.
+    EXPECT_EQ(game().PendingCommand, "");
+}
+
+TEST_F(Desktop, MinimisingTheMainWindowHidesTheOthersAndClosingItEndsThem) {
+    StartWithDemo();
+    WinQZView& main = Main();
+    main.showMinimized();
+    qttest::Settle();
+    EXPECT_FALSE(ViewOf<SummaryView>(program().summary)->isVisible());
+    EXPECT_FALSE(ViewOf<MapView>(program().map)->isVisible());
+    main.showNormal();
+    qttest::Settle();
+    EXPECT_TRUE(ViewOf<SummaryView>(program().summary)->isVisible());
+    EXPECT_TRUE(ViewOf<MapView>(program().map)->isVisible());
+
+    MenuAction("mnuAbout").trigger();
+    QWidget* about = desktop_->platform.WidgetOf(program().about);
+    ASSERT_NE(about, nullptr);
+    EXPECT_EQ(about->windowTitle(), "Roz-OD2 32bit");
+    EXPECT_EQ(about->findChild<QLabel*>("Label1(0)")->text(), " V2.06");
+    EXPECT_EQ(about->findChild<QLabel*>("Label1(1)")->text(), "1999-Feb-25");
+
+    main.close();
+    qttest::Settle();
+    EXPECT_FALSE(program().winQZ.IsLoaded());
+    EXPECT_FALSE(program().map.IsLoaded());
+    EXPECT_FALSE(program().summary.IsLoaded());
+    EXPECT_EQ(desktop_->platform.ViewOf(program().winQZ), nullptr);
+    // The About box stays until it is closed itself; nothing saved the settings.
+    EXPECT_TRUE(about->isVisible());
+    EXPECT_EQ(ReadFile(settings_), kSettings);
+}
+
+TEST_F(Desktop, ExitSavesTheSettingsAndEndsTheProgram) {
+    StartWithDemo();
+    MenuAction("mnuExit").trigger();
+    EXPECT_TRUE(desktop_->platform.Ended());
+    EXPECT_FALSE(Main().isVisible());
+    EXPECT_NE(ReadFile(settings_), kSettings);
+    EXPECT_NE(ReadFile(settings_).find("HexSize=5"), std::string::npos);
+}
+
+} // namespace
+} // namespace dered
