@@ -33,12 +33,6 @@ TEST_F(AreaOrders, GridRowShowsTheNewOrderWithoutLeftoversOfTheOldOne) {
     EXPECT_TRUE(TakeMessages().empty());
 }
 
-TEST_F(AreaOrders, StoringAnOrderEndsTheWaitForATarget) {
-    game.PendingCommand = "CO";
-    SetAreaCommand(program, "AA", 0, 0);
-    EXPECT_EQ(game.PendingCommand, "");
-}
-
 struct Undo {
     const char* command;
     int16_t unitKind;

@@ -138,6 +138,9 @@ TEST_F(UnitRules, DowngradeAndRemoveAreOpenOnlyWhileShortOfSupply) {
     ExpectRefused([this] { RemoveUnit(program); }, "Not allowed to remove any units");
     FreeSupply() = 3;
     ExpectRefused([this] { RemoveUnit(program); }, "Not allowed to remove any units");
+    FreeSupply() = -1;
+    PlaceUnit(7, Army, 4);
+    ExpectRefused([this] { RemoveUnit(program); }, "No unit there owned by you");
 }
 
 TEST_F(UnitRules, DowngradeRefusals) {
@@ -202,12 +205,6 @@ TEST_F(UnitRules, RemoveUndoesTheReplacedOrderBeforeCrediting) {
     FreeSupply() = -1;
     RemoveUnit(program); // the upgrade's point back: 0, then +2
     EXPECT_EQ(FreeSupply(), 2);
-}
-
-TEST_F(UnitRules, RemoveRefusesAForeignUnit) {
-    PlaceUnit(7, Army, 4);
-    FreeSupply() = -1;
-    ExpectRefused([this] { RemoveUnit(program); }, "No unit there owned by you");
 }
 
 } // namespace
