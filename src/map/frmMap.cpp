@@ -85,11 +85,48 @@ void frmMap::Form_Resize(int innerWidth, int innerHeight, WindowState state) {
 
 // The view fills the window but never shows more than the map picture.
 void frmMap::SizeView(int width, int height) {
+    innerWidth_ = width;
+    innerHeight_ = height;
     viewWidth_ = std::clamp(width, 0, PictureWidth(geometry_));
     viewHeight_ = std::clamp(height, 0, PictureHeight(geometry_));
     if (picView_) {
         picView_->Resize(viewWidth_, viewHeight_);
     }
+}
+
+template <typename Change> void frmMap::Rescale(Change change) {
+    if (!picMap_) {
+        return;
+    }
+    SettingsRecord& settings = program_.records.settings;
+    const auto width = static_cast<float>(viewWidth_);
+    const auto height = static_cast<float>(viewHeight_);
+    const ViewCentre centre = RememberViewCentre(settings, geometry_, width, height);
+    change(settings);
+    RecentreView(settings, geometry_, centre, width, height);
+    picMap_->Resize(PictureWidth(geometry_), PictureHeight(geometry_));
+    DrawWholeMap();
+    RebuildArrows();
+    SizeView(innerWidth_, innerHeight_);
+    ClampView(settings, geometry_, viewHeight_);
+    RefreshView();
+}
+
+void frmMap::ZoomTo(int16_t cellSize) {
+    if (cellSize == program_.records.settings.CellSize) {
+        return;
+    }
+    Rescale([this, cellSize](SettingsRecord& settings) {
+        settings.CellSize = cellSize;
+        SetDisplayMetrics(geometry_, settings);
+        settings.CellSize = geometry_.CellSize;
+        BuildHexTables(geometry_);
+    });
+}
+
+void frmMap::SwitchHexDisplay(bool on) {
+    Rescale([this, on](SettingsRecord& settings) { SetHexDisplayMode(settings, geometry_, on); });
+    program_.winQZ.mnuHex.SetChecked(program_.records.settings.HexDisplay != 0);
 }
 
 void frmMap::DrawWholeMap() {

@@ -81,6 +81,10 @@ class frmMap : public Form, public AreaDrawing {
     void DrawOrderArrow(int16_t fromArea, int16_t toArea, const std::string& code) override;
     void AddArrowRecord(int16_t a, int16_t b);
     void RebuildArrows();
+    // A new cell size, or hexagons switched on or off: the point under the view's centre stays
+    // there, and the picture, the arrows and the view are made afresh.
+    void ZoomTo(int16_t cellSize);
+    void SwitchHexDisplay(bool on);
 
     void SetClickTargets(MapClickTargets* targets) { clickTargets_ = targets; }
 
@@ -111,6 +115,7 @@ class frmMap : public Form, public AreaDrawing {
     int16_t AreaAtLastPoint() const;
     void EndDrag();
     void SizeView(int width, int height);
+    template <typename Change> void Rescale(Change change);
 
     Program& program_;
     MapClickTargets* clickTargets_ = nullptr;
@@ -121,6 +126,8 @@ class frmMap : public Form, public AreaDrawing {
     std::unique_ptr<DrawingSurface> picView_;
     int windowWidth_ = 0;
     int windowHeight_ = 0;
+    int innerWidth_ = 0; // the window's inner size, which the view fills up to the picture
+    int innerHeight_ = 0;
     int viewWidth_ = 0;
     int viewHeight_ = 0;
     float lastX_ = 0.0f;

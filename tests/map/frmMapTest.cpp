@@ -355,5 +355,37 @@ TEST_F(MapWindowTest, RedrawAreaLetsEventsRunAfterEachRow) {
     EXPECT_EQ(Recorded(map.picMap()).operations.size(), 4u * 2u + 2u);
 }
 
+TEST_F(MapWindowTest, ZoomRebuildsPictureArrowsAndKeepsTheCentre) {
+    Open();
+    DoubleClick(10);
+    Click(11);
+    ASSERT_EQ(map.Arrows().size(), 1u);
+    settings().MapX = -1000;
+    settings().MapY = -300;
+    map.Form_Resize(800, 600);
+    map.ZoomTo(13);
+    EXPECT_EQ(settings().CellSize, 13);
+    EXPECT_EQ(map.picMap()->Width(), 1365);
+    EXPECT_EQ(map.picMap()->Height(), 24 * 31 + 12);
+    // (400 + 1000) / 2730 of the old width, (300 + 300) / 1426 of the old height.
+    EXPECT_EQ(settings().MapX, -300);
+    EXPECT_EQ(settings().MapY, -13);
+    const ArrowRecord& arrow = map.Arrows()[0];
+    EXPECT_EQ(arrow.codeB, "MO");
+    EXPECT_EQ(arrow.endA, ArrowAnchorPoint(map.Geometry(), CellRef{2, 2}));
+    // Zooming out below the window: the view shrinks to the picture and the map stays on it.
+    map.Form_Resize(1600, 1000);
+    map.ZoomTo(6);
+    EXPECT_EQ(map.ViewWidth(), 630);
+    EXPECT_EQ(map.ViewHeight(), 378);
+    EXPECT_EQ(settings().MapY, 0);
+    // Squares: the size converts, the tick follows.
+    map.SwitchHexDisplay(false);
+    EXPECT_EQ(settings().HexDisplay, 0);
+    EXPECT_EQ(settings().CellSize, 8);
+    EXPECT_FALSE(program.winQZ.mnuHex.Checked());
+    EXPECT_EQ(map.picMap()->Width(), 560);
+}
+
 } // namespace
 } // namespace dered::test
