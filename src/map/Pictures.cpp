@@ -178,11 +178,16 @@ Picture SupplyWide(int index) {
 
 Picture SupplyNarrow(int index) {
     Canvas canvas(8, 16);
+    // Too small for a cross: a framed dot.
+    const auto box = [&canvas](int y) {
+        canvas.Frame(1, y, 6, y + 5, kWhite);
+        canvas.Fill(3, y + 2, 4, y + 3, kWhite);
+    };
     if (index == 0) {
-        SupplyBox(canvas, 1, 5, 6);
+        box(5);
     } else if (index == 1) {
-        SupplyBox(canvas, 1, 1, 6);
-        SupplyBox(canvas, 1, 9, 6);
+        box(1);
+        box(9);
     } else {
         canvas.Pattern(1, 1, {"#.#.#.", "######", ".####.", ".####."}, kWhite);
         canvas.Fill(2, 5, 5, 14, kWhite);
