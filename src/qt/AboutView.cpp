@@ -26,8 +26,8 @@ QLabel* AddLabel(QVBoxLayout& layout, BindingSet& bindings, TextModel& model, co
 AboutView::AboutView(Program& program, QtPlatform& platform)
     : program_(program), platform_(platform) {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowFlag(Qt::WindowMaximizeButtonHint, false);
-    setWindowFlag(Qt::WindowMinimizeButtonHint, false);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
     frmAbout& about = program_.about;
     bindings_.Add<CaptionBinding>(about.caption,
                                   [this](const QString& text) { setWindowTitle(text); });

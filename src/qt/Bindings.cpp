@@ -2,12 +2,12 @@
 
 #include "qt/QtText.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QScrollBar>
 
 namespace dered {
@@ -82,17 +82,19 @@ void ListBinding::Select() {
     updating_ = false;
 }
 
-OptionGroupBinding::OptionGroupBinding(OptionGroupModel& model, std::vector<QRadioButton*> buttons)
+OptionGroupBinding::OptionGroupBinding(OptionGroupModel& model,
+                                       std::vector<QAbstractButton*> buttons)
     : model_(model), buttons_(std::move(buttons)) {
     for (size_t i = 0; i < buttons_.size(); ++i) {
-        QRadioButton* button = buttons_[i];
+        QAbstractButton* button = buttons_[i];
         // The model keeps the group exclusive, and may leave every button unchosen.
+        button->setCheckable(true);
         button->setAutoExclusive(false);
         if (i < model_.Captions().size()) {
             button->setText(ToQt(model_.Captions()[i]));
         }
         const int index = static_cast<int>(i);
-        connect(button, &QRadioButton::clicked, this, [this, index] {
+        connect(button, &QAbstractButton::clicked, this, [this, index] {
             model_.Choose(index);
             Show();
             if (onClick) {

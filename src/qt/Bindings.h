@@ -14,7 +14,6 @@ class QCheckBox;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
-class QRadioButton;
 class QScrollBar;
 
 namespace dered {
@@ -51,16 +50,17 @@ class ListBinding : public Binding {
     bool updating_ = false;
 };
 
-// A row of option buttons, of which the model's chosen one is checked (or none).
+// A row of option buttons (radio buttons or toggle buttons), of which the model's chosen one
+// is checked, or none.
 class OptionGroupBinding : public Binding {
   public:
-    OptionGroupBinding(OptionGroupModel& model, std::vector<QRadioButton*> buttons);
+    OptionGroupBinding(OptionGroupModel& model, std::vector<QAbstractButton*> buttons);
     std::function<void(int)> onClick;
 
   private:
     void Show();
     OptionGroupModel& model_;
-    std::vector<QRadioButton*> buttons_;
+    std::vector<QAbstractButton*> buttons_;
 };
 
 class ButtonBinding : public Binding {

@@ -11,8 +11,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
-#include <QRadioButton>
 #include <QTimer>
+#include <QToolButton>
 
 namespace dered {
 
@@ -67,11 +67,10 @@ MapView::MapView(Program& program, QtPlatform& platform, bool quitWhenShown)
                                   [this](const QString& text) { setWindowTitle(text); });
     for (size_t i = 0; i < map.optCommandRect.size(); ++i) {
         const ControlRect& rect = map.optCommandRect[i];
-        auto* button = new QRadioButton(this);
+        // Option buttons drawn as buttons that stay down: the captions fit the narrow row.
+        auto* button = new QToolButton(this);
         button->setObjectName(QStringLiteral("optCommand(%1)").arg(i));
         button->setGeometry(rect.left, rect.top, rect.width, rect.height);
-        // The map shows through nowhere on a button: its text must stay readable.
-        button->setAutoFillBackground(true);
         button->setFocusPolicy(Qt::NoFocus);
         buttons_.push_back(button);
     }

@@ -7,7 +7,7 @@
 
 #include <vector>
 
-class QRadioButton;
+class QAbstractButton;
 
 namespace dered {
 
@@ -24,7 +24,7 @@ class MapView : public QWidget, public FormView {
     QWidget* Widget() override { return this; }
     void Detach() override;
 
-    QRadioButton& OptionButton(int index) { return *buttons_.at(index); }
+    QAbstractButton& OptionButton(int index) { return *buttons_.at(index); }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -40,7 +40,7 @@ class MapView : public QWidget, public FormView {
 
     Program& program_;
     QtPlatform& platform_;
-    std::vector<QRadioButton*> buttons_;
+    std::vector<QAbstractButton*> buttons_;
     BindingSet bindings_;
     bool attached_ = true;
     bool quitWhenShown_;

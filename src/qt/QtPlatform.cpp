@@ -95,8 +95,10 @@ QStringList FileDialogFilters(const std::string& filter) {
                 pattern = QStringLiteral("*");
             }
         }
-        description.remove(QLatin1Char('('));
-        description.remove(QLatin1Char(')'));
+        // The dialog reads the patterns from the last brackets: the ones we write.
+        if (description.endsWith(QLatin1Char(')')) && description.contains(QLatin1Char('('))) {
+            description.truncate(description.lastIndexOf(QLatin1Char('(')));
+        }
         filters << description.trimmed() + QStringLiteral(" (") + list.join(QLatin1Char(' ')) +
                        QLatin1Char(')');
     }
@@ -115,6 +117,9 @@ OpenFileResult QtPlatform::ShowOpenDialog(const OpenFileRequest& request) {
         dialog.selectNameFilter(filters[request.filterIndex - 1]);
     }
     dialog.setDefaultSuffix(ToQt(request.defaultExt));
+    if (!lastDialogDir_.isEmpty()) {
+        dialog.setDirectory(lastDialogDir_);
+    }
     if (!request.initialDir.empty()) {
         dialog.setDirectory(PathToQt(request.initialDir));
     }
@@ -134,6 +139,7 @@ OpenFileResult QtPlatform::ShowOpenDialog(const OpenFileRequest& request) {
         return {};
     }
     const QFileInfo file(dialog.selectedFiles().constFirst());
+    lastDialogDir_ = file.absolutePath();
     return {PathFromQt(file.absoluteFilePath()), PathFromQt(file.fileName())};
 }
 

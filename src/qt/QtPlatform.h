@@ -66,6 +66,8 @@ class QtPlatform : public Platform {
     ViewMaker makeView_;
     std::unordered_map<const Form*, ViewEntry> views_;
     Pointer pointer_ = Pointer::Default;
+    // The file dialog opens where the user last chose a file, as the classic one did.
+    QString lastDialogDir_;
     bool ended_ = false;
 };
 

@@ -23,7 +23,9 @@ constexpr int kGapToMainWindow = 3;
 SummaryView::SummaryView(Program& program, QtPlatform& platform)
     : program_(program), platform_(platform), grid_(new QTableWidget(this)) {
     setObjectName(QStringLiteral("frmSummary"));
-    setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+    // A small window: only a close box, so that its caption has room in the frame.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
     grid_->setObjectName(QStringLiteral("grdSummary"));
     bindings_.Add<CaptionBinding>(program_.summary.caption,
                                   [this](const QString& text) { setWindowTitle(text); });

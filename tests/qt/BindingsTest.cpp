@@ -129,9 +129,9 @@ TEST(MenuBinding, ItemFollowsItsModelAndAClickGoesToTheForm) {
 
 TEST(OptionGroupBinding, ButtonsShowTheChoiceIncludingNone) {
     OptionGroupModel model({"MO", "SA", "Cancel"});
-    std::vector<QRadioButton*> buttons{new QRadioButton, new QRadioButton, new QRadioButton};
+    std::vector<QAbstractButton*> buttons{new QRadioButton, new QRadioButton, new QRadioButton};
     QWidget parent;
-    for (QRadioButton* b : buttons) {
+    for (QAbstractButton* b : buttons) {
         b->setParent(&parent);
     }
     OptionGroupBinding binding(model, buttons);

@@ -11,7 +11,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
-#include <QRadioButton>
 #include <QScrollBar>
 #include <QTableWidget>
 

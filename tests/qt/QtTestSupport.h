@@ -39,6 +39,7 @@ class ModalWatcher {
 
     std::vector<Message> messages;
     std::deque<std::optional<std::string>> filePaths;
+    std::vector<std::string> dialogFolders; // where each file dialog opened
 
   private:
     void Answer() {
@@ -49,6 +50,7 @@ class ModalWatcher {
                                 static_cast<int>(box->buttons().size())});
             box->button(QMessageBox::Ok)->click();
         } else if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
+            dialogFolders.push_back(dialog->directory().absolutePath().toStdString());
             std::optional<std::string> path;
             if (!filePaths.empty()) {
                 path = filePaths.front();
