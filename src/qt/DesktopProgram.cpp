@@ -1,6 +1,7 @@
 #include "qt/DesktopProgram.h"
 
 #include "qt/AboutView.h"
+#include "qt/GenericFormView.h"
 #include "qt/MapView.h"
 #include "qt/SummaryView.h"
 #include "qt/WinQZView.h"
@@ -40,7 +41,7 @@ FormView* MakeView(DesktopProgram& desktop, Form& form) {
     if (&form == &program.about) {
         return new AboutView(program, platform);
     }
-    return nullptr;
+    return new GenericFormView(program, platform, form);
 }
 
 } // namespace dered

@@ -32,7 +32,7 @@ class DesktopProgram {
     const ShellOptions shell;
 };
 
-// The window of a form, or null for a form that has none yet.
+// The window of a form; a form without a view of its own gets a plain one.
 FormView* MakeView(DesktopProgram& desktop, Form& form);
 
 } // namespace dered

@@ -10,7 +10,9 @@
 #include <QAction>
 #include <QHeaderView>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTableWidget>
 
@@ -280,6 +282,25 @@ TEST_F(Desktop, MinimisingTheMainWindowHidesTheOthersAndClosingItEndsThem) {
     // The About box stays until it is closed itself; nothing saved the settings.
     EXPECT_TRUE(about->isVisible());
     EXPECT_EQ(ReadFile(settings_), kSettings);
+}
+
+TEST_F(Desktop, AFormWithoutAViewOfItsOwnGetsAPlainWindowThatClosesIt) {
+    StartWithDemo();
+    MenuAction("mnuGrantAccess").trigger();
+    QWidget* window = desktop_->platform.WidgetOf(program().grantAccess);
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isVisible());
+    auto* players = window->findChild<QListWidget*>("lstPlayers");
+    ASSERT_NE(players, nullptr);
+    ASSERT_GT(players->count(), 0);
+    players->setCurrentRow(0);
+    window->findChild<QPushButton*>("cmdGrant")->click();
+    EXPECT_EQ(game().PendingCommand, "GA");
+    // Closing the window gives the map its clicks back.
+    window->close();
+    qttest::Settle();
+    EXPECT_FALSE(program().grantAccess.IsLoaded());
+    EXPECT_EQ(game().PendingCommand, "");
 }
 
 TEST_F(Desktop, ExitSavesTheSettingsAndEndsTheProgram) {

@@ -1,0 +1,104 @@
+#include "qt/GenericFormView.h"
+
+#include "qt/Bindings.h"
+#include "qt/GridBinding.h"
+#include "qt/WinQZView.h"
+#include "ui/Form.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTableWidget>
+
+#include <type_traits>
+
+namespace dered {
+
+namespace {
+
+QWidget* MakeOptionRow(OptionGroupModel& model, BindingSet& bindings) {
+    auto* row = new QWidget;
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    std::vector<QAbstractButton*> buttons;
+    for (size_t i = 0; i < model.Captions().size(); ++i) {
+        auto* button = new QRadioButton;
+        layout->addWidget(button);
+        buttons.push_back(button);
+    }
+    bindings.Add<OptionGroupBinding>(model, std::move(buttons));
+    return row;
+}
+
+} // namespace
+
+GenericFormView::GenericFormView(Program& program, QtPlatform& platform, Form& form)
+    : program_(program), platform_(platform), form_(form) {
+    setObjectName(QString::fromStdString(form.Name()));
+    bindings_.Add<CaptionBinding>(form.caption,
+                                  [this](const QString& text) { setWindowTitle(text); });
+    auto* layout = new QFormLayout(this);
+    for (const auto& [name, control] : form.Controls()) {
+        const QString label = QString::fromStdString(name);
+        QWidget* widget = std::visit(
+            [this](auto* model) -> QWidget* {
+                using Model = std::remove_pointer_t<decltype(model)>;
+                if constexpr (std::is_same_v<Model, GridModel>) {
+                    auto* table = new QTableWidget;
+                    bindings_.Add<GridBinding>(*model, *table);
+                    return table;
+                } else if constexpr (std::is_same_v<Model, ListBoxModel>) {
+                    auto* list = new QListWidget;
+                    bindings_.Add<ListBinding>(*model, *list);
+                    return list;
+                } else if constexpr (std::is_same_v<Model, TextBoxModel>) {
+                    auto* edit = new QLineEdit;
+                    bindings_.Add<TextBoxBinding>(*model, *edit);
+                    return edit;
+                } else if constexpr (std::is_same_v<Model, ButtonModel>) {
+                    auto* button = new QPushButton;
+                    bindings_.Add<ButtonBinding>(*model, *button);
+                    return button;
+                } else if constexpr (std::is_same_v<Model, CheckBoxModel>) {
+                    auto* box = new QCheckBox;
+                    bindings_.Add<CheckBoxBinding>(*model, *box);
+                    return box;
+                } else if constexpr (std::is_same_v<Model, ScrollBarModel>) {
+                    auto* bar = new QScrollBar(Qt::Horizontal);
+                    bindings_.Add<ScrollBarBinding>(*model, *bar);
+                    return bar;
+                } else if constexpr (std::is_same_v<Model, TextModel>) {
+                    auto* text = new QLabel;
+                    bindings_.Add<CaptionBinding>(
+                        *model, [text](const QString& value) { text->setText(value); });
+                    return text;
+                } else {
+                    return MakeOptionRow(*model, bindings_);
+                }
+            },
+            control);
+        widget->setObjectName(label);
+        layout->addRow(label, widget);
+    }
+}
+
+void GenericFormView::Detach() {
+    bindings_.Clear();
+    attached_ = false;
+}
+
+void GenericFormView::closeEvent(QCloseEvent* event) {
+    event->accept();
+    if (attached_) {
+        CloseForm(program_, platform_, form_);
+    }
+}
+
+} // namespace dered

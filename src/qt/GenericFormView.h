@@ -1,0 +1,35 @@
+#pragma once
+
+#include "qt/Binding.h"
+#include "qt/FormView.h"
+
+#include <QWidget>
+
+namespace dered {
+
+class Form;
+class Program;
+class QtPlatform;
+
+// A plain window for a form that has no view of its own yet: every named control of the form,
+// one a row, bound like any other. It keeps such a form usable, and closable, which matters
+// for the windows that hold the map's clicks while they are open.
+class GenericFormView : public QWidget, public FormView {
+  public:
+    GenericFormView(Program& program, QtPlatform& platform, Form& form);
+
+    QWidget* Widget() override { return this; }
+    void Detach() override;
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    Program& program_;
+    QtPlatform& platform_;
+    Form& form_;
+    BindingSet bindings_;
+    bool attached_ = true;
+};
+
+} // namespace dered
