@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include <iostream>
+#include <memory>
 
 namespace {
 
@@ -46,9 +47,11 @@ int main(int argc, char** argv) {
     }
     const std::string programDir =
         QCoreApplication::applicationDirPath().toLocal8Bit().toStdString();
-    dered::DesktopProgram desktop({programDir, args.commandLine}, args.settingsPath, args.shell);
-    desktop.Start();
-    if (desktop.platform.Ended()) {
+    // The records are large: they live on the heap.
+    auto desktop = std::make_unique<dered::DesktopProgram>(
+        dered::ProgramOptions{programDir, args.commandLine}, args.settingsPath, args.shell);
+    desktop->Start();
+    if (desktop->platform.Ended()) {
         return 0;
     }
     return QApplication::exec();
