@@ -7,6 +7,8 @@
 #include "settings/IniFile.h"
 #include "state/AreaDisplay.h"
 
+#include "SilentPlatform.h"
+
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
@@ -20,29 +22,7 @@ using namespace dered;
 const std::string kData = std::string(DERED_SOURCE_DIR) + "/data/";
 const std::string kReportDir = kData + "demo/1880-1/";
 
-// A platform that shows nothing.
-class QuietPlatform : public Platform {
-  public:
-    void MsgBox(std::string_view, MsgIcon) override {}
-    void SetPointer(Pointer) override {}
-    OpenFileResult ShowOpenDialog(const OpenFileRequest&) override { return {}; }
-    int32_t ChooseColour(int32_t c) override { return c; }
-    void DoEvents() override {}
-    TextExtent MeasureText(std::string_view t, FontKind) override {
-        return {static_cast<int>(t.size()) * 7, 16};
-    }
-    int VerticalScrollBarWidth() override { return 16; }
-    TextExtent ScreenSize() override { return {1600, 1000}; }
-    std::unique_ptr<DrawingSurface> CreateSurface(int w, int h) override {
-        auto s = std::make_unique<RecordingSurface>(w, h);
-        s->recording = false;
-        return s;
-    }
-    void FormShown(Form&, bool) override {}
-    void FormHidden(Form&) override {}
-    void FormUnloaded(Form&) override {}
-    void EndProgram() override {}
-};
+using QuietPlatform = bench::SilentPlatform;
 
 // A turn with an order on every own area and a full order list.
 GameState BusyGame(Platform& platform) {

@@ -3,6 +3,7 @@
 #include "orders/OrderList.h"
 #include "report/ReportReader.h"
 #include "support/RecordingPlatform.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -19,40 +20,7 @@ namespace fs = std::filesystem;
 using test::Message;
 using test::RecordingPlatform;
 
-class TempFolder {
-  public:
-    TempFolder() {
-        std::random_device random;
-        path_ = fs::temp_directory_path() / ("dered-orders-" + std::to_string(random()));
-        fs::create_directories(path_);
-    }
-    ~TempFolder() {
-        std::error_code ec;
-        fs::remove_all(path_, ec);
-    }
-    std::string Folder() const { return path_.string() + "/"; }
-    fs::path Path(const std::string& name) const { return path_ / name; }
-    void Write(const std::string& name, const std::string& text) const {
-        std::ofstream(path_ / name, std::ios::binary) << text;
-    }
-    std::string Read(const std::string& name) const {
-        std::ifstream in(path_ / name, std::ios::binary);
-        std::ostringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
-    std::vector<std::string> Names() const {
-        std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(path_)) {
-            names.push_back(entry.path().filename().string());
-        }
-        std::sort(names.begin(), names.end());
-        return names;
-    }
-
-  private:
-    fs::path path_;
-};
+using test::TempFolder;
 
 std::string Lines(std::initializer_list<std::string_view> lines) {
     std::string text;

@@ -2,6 +2,7 @@
 
 #include "report/OrdersFile.h"
 #include "support/RecordingPlatform.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -16,26 +17,7 @@ namespace fs = std::filesystem;
 using test::Message;
 using test::RecordingPlatform;
 
-// A folder of its own under the system's temporary folder, removed afterwards.
-class TempFolder {
-  public:
-    TempFolder() {
-        std::random_device random;
-        path_ = fs::temp_directory_path() / ("dered-report-" + std::to_string(random()));
-        fs::create_directories(path_);
-    }
-    ~TempFolder() {
-        std::error_code ec;
-        fs::remove_all(path_, ec);
-    }
-    std::string Folder() const { return path_.string() + "/"; }
-    void Write(const std::string& name, const std::string& text) const {
-        std::ofstream(path_ / name, std::ios::binary) << text;
-    }
-
-  private:
-    fs::path path_;
-};
+using test::TempFolder;
 
 // A report in the game master's layout; tests spoil one part at a time.
 // Lines: 1 preamble, 2 identifier, 3 header, 4 player count, 5-8 players, 9 area count,
