@@ -16,7 +16,7 @@ namespace dered {
 // the map is drawn in thousands of small operations.
 //
 // Lines follow the classic pen: a one-pixel line leaves out its last point (flat cap), wider
-// lines get round caps and joins. Rectangles cover x1..x2-1 and y1..y2-1.
+// lines end square. Rectangles cover x1..x2-1 and y1..y2-1.
 class QImageSurface : public DrawingSurface {
   public:
     QImageSurface(int width, int height);
@@ -47,6 +47,11 @@ class QImageSurface : public DrawingSurface {
         QImage image;
     };
     void Begin();
+    void FillSegment(Point32 from, Point32 to, int width);
+    // Colours widened so that "no pen" and "not known" are values of their own.
+    static constexpr int64_t kNone = -1;
+    static constexpr int64_t kUnknown = -2;
+    void UsePenAndBrush(int64_t penColour, int penWidth, int64_t brushColour);
     void Changed() {
         if (onChanged) {
             onChanged();
@@ -60,6 +65,9 @@ class QImageSurface : public DrawingSurface {
     QImage image_;
     QPainter painter_;
     std::vector<QPoint> points_;
+    int64_t penColour_ = kUnknown;
+    int penWidth_ = 0;
+    int64_t brushColour_ = kUnknown;
     std::unordered_map<const Picture*, CachedPicture> pictures_;
 };
 

@@ -1,0 +1,113 @@
+// The map drawn on the desktop's QImage surface, against a baseline that only fills the
+// same hexagons with one QPainter call each.
+#include "../SilentPlatform.h"
+#include "app/Program.h"
+#include "map/Geometry.h"
+#include "qt/QImageSurface.h"
+#include "settings/IniFile.h"
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QPolygon>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+#include <string>
+
+namespace {
+
+using namespace dered;
+
+const std::string kData = std::string(DERED_SOURCE_DIR) + "/data/";
+
+class QImagePlatform : public bench::SilentPlatform {
+  public:
+    std::unique_ptr<DrawingSurface> CreateSurface(int w, int h) override {
+        return std::make_unique<QImageSurface>(w, h);
+    }
+};
+
+// Hexagons at CellSize 26, the largest layout, nothing written.
+class HexSettings : public IniService {
+  public:
+    std::string GetString(std::string_view, std::string_view key,
+                          std::string_view defaultText) const override {
+        return key == "HexDisplay" ? "-1" : std::string(defaultText);
+    }
+    void WriteString(std::string_view, std::string_view, std::string_view) override {}
+};
+
+struct LoadedMap {
+    QImagePlatform platform;
+    HexSettings ini;
+    std::unique_ptr<Program> program;
+    LoadedMap() {
+        program = std::make_unique<Program>(
+            platform, ini, ProgramOptions{kData, kData + "demo/1880-1/plyrdata.003"});
+        program->Start();
+    }
+};
+
+void BM_DrawWholeMap(benchmark::State& state) {
+    LoadedMap loaded;
+    for (auto _ : state) {
+        loaded.program->map.DrawWholeMap();
+    }
+}
+BENCHMARK(BM_DrawWholeMap)->Unit(benchmark::kMillisecond);
+
+void BM_BaselineFillHexagons(benchmark::State& state) {
+    LoadedMap loaded;
+    const MapGeometry& geometry = loaded.program->map.Geometry();
+    QImage image(static_cast<int>(geometry.MapWidth()), static_cast<int>(geometry.MapHeight()),
+                 QImage::Format_RGB32);
+    std::vector<QPolygon> cells;
+    for (int r = 1; r <= MapRows; ++r) {
+        for (int c = 1; c <= MapColumns; ++c) {
+            const auto corners = CellCorners(geometry, c, r, 0, 0);
+            QPolygon polygon;
+            for (int i = 0; i < 6; ++i) {
+                polygon << QPoint(corners[i].x, corners[i].y);
+            }
+            cells.push_back(polygon);
+        }
+    }
+    for (auto _ : state) {
+        QPainter painter(&image);
+        painter.setPen(QColor(0, 128, 0));
+        painter.setBrush(QColor(0, 128, 0));
+        for (const QPolygon& polygon : cells) {
+            painter.drawPolygon(polygon);
+        }
+    }
+}
+BENCHMARK(BM_BaselineFillHexagons)->Unit(benchmark::kMillisecond);
+
+void BM_RefreshView(benchmark::State& state) {
+    LoadedMap loaded;
+    for (auto _ : state) {
+        loaded.program->map.RefreshView();
+    }
+}
+BENCHMARK(BM_RefreshView)->Unit(benchmark::kMicrosecond);
+
+void BM_RedrawArea(benchmark::State& state) {
+    LoadedMap loaded;
+    for (auto _ : state) {
+        loaded.program->map.RedrawArea(124);
+    }
+}
+BENCHMARK(BM_RedrawArea)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
