@@ -10,7 +10,8 @@ namespace dered {
 Program::Program(Platform& platform, IniService& ini, ProgramOptions options)
     : platform(platform), ini(ini), options(std::move(options)), forms(platform), winQZ(*this),
       summary(*this), map(*this), supportAttack(*this), anw(*this), callToArms(*this),
-      grantAccess(*this), relations(*this), spy(*this), victory(*this), yourAreas(*this) {
+      grantAccess(*this), relations(*this), spy(*this), victory(*this), yourAreas(*this),
+      editHex(*this), zoom(*this), mapOptions(*this), unitDisplay(*this) {
     winQZ.mnuAbout.onClick = [this] { forms.Show(about, Modality::Modeless); };
     WireDialogMenus();
     map.SetClickTargets(&clickTargets_);
@@ -27,8 +28,9 @@ void Program::WireDialogMenus() {
 }
 
 std::vector<Form*> Program::AllForms() {
-    return {&winQZ,      &summary,     &map,       &supportAttack, &about,   &anw,
-            &callToArms, &grantAccess, &relations, &spy,           &victory, &yourAreas};
+    return {&winQZ,      &summary,     &map,        &supportAttack, &about,   &anw,
+            &callToArms, &grantAccess, &relations,  &spy,           &victory, &yourAreas,
+            &editHex,    &zoom,        &mapOptions, &unitDisplay};
 }
 
 Form* Program::FindForm(const std::string& name) {

@@ -2,7 +2,9 @@
 
 #include "app/DialogClickTargets.h"
 #include "app/Records.h"
+#include "map/frmEditHex.h"
 #include "map/frmMap.h"
+#include "map/frmZoom.h"
 #include "orders/frmANW.h"
 #include "orders/frmCallToArms.h"
 #include "orders/frmGrantAccess.h"
@@ -10,8 +12,10 @@
 #include "orders/frmSupportAttack.h"
 #include "report/frmWinQZ.h"
 #include "settings/frmAbout.h"
+#include "settings/frmMapOptions.h"
 #include "settings/frmSpy.h"
 #include "settings/frmSummary.h"
+#include "settings/frmUnitDisplay.h"
 #include "settings/frmVictory.h"
 #include "settings/frmYourAreas.h"
 #include "ui/FormManager.h"
@@ -52,6 +56,10 @@ class Program {
     frmSpy spy;
     frmVictory victory;
     frmYourAreas yourAreas;
+    frmEditHex editHex;
+    frmZoom zoom;
+    frmMapOptions mapOptions;
+    frmUnitDisplay unitDisplay;
 
     // Every window the program has, loaded or not.
     std::vector<Form*> AllForms();
