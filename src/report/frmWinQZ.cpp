@@ -1,6 +1,7 @@
 #include "report/frmWinQZ.h"
 
 #include "app/Program.h"
+#include "map/MapMenus.h"
 #include "state/AreaDisplay.h"
 
 #include <array>
@@ -59,6 +60,11 @@ void frmWinQZ::WireMenu() {
     mnuExit.onClick = [this] { mnuExit_Click(); };
     mnuSaveHexData.onClick = [this] { mnuSaveHexData_Click(); };
     mnuCallToArms.onClick = [this] { mnuCallToArms_Click(); };
+    mnuEditHex.onClick = [this] { mnuEditHex_Click(program_); };
+    mnuMapColors.onClick = [this] { mnuMapColors_Click(program_); };
+    mnuHex.onClick = [this] { mnuHex_Click(program_); };
+    mnuZoom.onClick = [this] { mnuZoom_Click(program_); };
+    mnuTypeofUnitDisplay.onClick = [this] { mnuTypeofUnitDisplay_Click(program_); };
 }
 
 MenuItemModel* frmWinQZ::FindMenuItem(const std::string& name) {
