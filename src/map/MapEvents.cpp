@@ -3,6 +3,7 @@
 #include "map/frmMap.h"
 
 #include "app/Program.h"
+#include "map/MapMenus.h"
 #include "orders/AreaOrders.h"
 #include "orders/MoveRules.h"
 #include "orders/UnitRules.h"
@@ -106,7 +107,9 @@ void frmMap::EndDrag() {
     program_.platform.SetPointer(Pointer::Default);
 }
 
-void frmMap::EditCellAtPoint() {}
+void frmMap::EditCellAtPoint() {
+    EditCell(program_, CellAtPoint(geometry_, program_.records.settings, lastX_, lastY_));
+}
 
 void frmMap::ScrollGridToArea(int16_t area) {
     if (area >= 1 && area <= MaxArea) {

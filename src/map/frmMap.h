@@ -71,7 +71,7 @@ class frmMap : public Form, public AreaDrawing {
     // option button, the view, or nothing (the map stays, the drag mode ends).
     void DropAt(float x, float y);
     void ScrollGridToArea(int16_t area);
-    // Opens the hex editor on the cell under the mouse; the editor does not exist yet.
+    // Opens the hex editor on the cell under the mouse.
     void EditCellAtPoint();
 
     void DrawWholeMap();
