@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalBlocker>
 
 namespace dered {
 
@@ -67,7 +68,7 @@ void ListBinding::Fill() {
     updating_ = true;
     list_.clear();
     for (const ListBoxModel::Line& line : model_.Lines()) {
-        list_.addItem(ToQt(line.text));
+        (new QListWidgetItem(ToQt(line.text), &list_))->setData(Qt::UserRole, line.itemData);
     }
     updating_ = false;
     Select();
@@ -144,6 +145,7 @@ CheckBoxBinding::CheckBoxBinding(CheckBoxModel& model, QCheckBox& box) {
 
 ScrollBarBinding::ScrollBarBinding(ScrollBarModel& model, QScrollBar& bar) {
     auto show = [&model, &bar] {
+        const QSignalBlocker quiet(&bar); // the model already told its listeners
         bar.setRange(model.Min(), model.Max());
         bar.setValue(model.Value());
     };

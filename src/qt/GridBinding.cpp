@@ -191,7 +191,9 @@ void GridBinding::ApplySelection() {
 void GridBinding::Pressed(int tableRow, int col) {
     model_.SetRow(tableRow + HeaderRows());
     model_.SetCol(col);
-    model_.SetSelection(col, col);
+    if (table_.selectionMode() == QAbstractItemView::SingleSelection) {
+        model_.SetSelection(col, col); // a grid that takes ranges keeps the one dragged out
+    }
 }
 
 QSize GridBinding::FittingSize(int maxRows) const {
