@@ -11,5 +11,8 @@ void AddDialogCommands(ScriptRunner& runner);
 // The words that work any window's controls by name: "select", "click", "type", "settext",
 // "scroll", "check", and "print list", "print text", "print enabled", "print open".
 void AddControlCommands(ScriptRunner& runner);
+// The words of the map dialogs: "answer colour ..." for the colour chooser and
+// "map editcell ..." for the hex editor.
+void AddMapDialogCommands(ScriptRunner& runner);
 
 } // namespace dered

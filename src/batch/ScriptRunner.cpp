@@ -70,6 +70,11 @@ void ScriptRunner::AddCommand(const std::string& word, Command command) {
     commands_[word] = std::move(command);
 }
 
+ScriptRunner::Command ScriptRunner::FindCommand(const std::string& word) const {
+    const auto it = commands_.find(word);
+    return it == commands_.end() ? Command{} : it->second;
+}
+
 void ScriptRunner::AddPrint(const std::string& what, Command print) {
     prints_[what] = std::move(print);
 }

@@ -44,6 +44,8 @@ class ScriptRunner {
     // Command sets of other windows add their words here: "map ...", "print hex ...".
     void AddCommand(const std::string& word, Command command);
     void AddPrint(const std::string& what, Command print);
+    // The command a word runs now, empty if none: a command set may add to a word's forms.
+    Command FindCommand(const std::string& word) const;
 
     Program& program() { return program_; }
     BatchPlatform& platform() { return platform_; }
