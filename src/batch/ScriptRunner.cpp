@@ -64,6 +64,7 @@ void ScriptRunner::AddCommands() {
     AddMapCommands(*this);
     AddDialogCommands(*this);
     AddControlCommands(*this);
+    AddMapDialogCommands(*this);
 }
 
 void ScriptRunner::AddCommand(const std::string& word, Command command) {
