@@ -46,9 +46,12 @@ ListBinding::ListBinding(ListBoxModel& model, QListWidget& list) : model_(model)
             Select();
         }
     });
-    connect(&list_, &QListWidget::currentRowChanged, this, [this](int row) {
+    // The chosen line is the selected one: a list that takes the focus makes its first line
+    // current without choosing it.
+    connect(&list_, &QListWidget::itemSelectionChanged, this, [this] {
         if (!updating_) {
-            model_.SetListIndex(row);
+            const QList<QListWidgetItem*> selected = list_.selectedItems();
+            model_.SetListIndex(selected.isEmpty() ? -1 : list_.row(selected.first()));
         }
     });
     connect(&list_, &QListWidget::itemClicked, this, [this] {
