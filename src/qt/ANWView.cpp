@@ -1,0 +1,30 @@
+#include "qt/ANWView.h"
+
+#include "app/Program.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace dered {
+
+ANWView::ANWView(Program& program, QtPlatform& platform)
+    : DialogView(program, platform, program.anw) {
+    frmANW& anw = program_.anw;
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(ListFrame(Frame(anw.fraAllies, "fraAllies"), List(anw.lstAllies, "lstAllies"),
+                                {Button(anw.cmdNeutral[0], "cmdNeutral(0)")}));
+    layout->addWidget(ListFrame(Frame(anw.fraNeutrals, "fraNeutrals"),
+                                List(anw.lstNeutrals, "lstNeutrals"),
+                                {Button(anw.cmdAlly, "cmdAlly"), Button(anw.cmdWar, "cmdWar")}));
+    layout->addWidget(ListFrame(Frame(anw.fraEnemies, "fraEnemies"),
+                                List(anw.lstEnemies, "lstEnemies"),
+                                {Button(anw.cmdNeutral[1], "cmdNeutral(1)")}));
+    layout->addWidget(ListFrame(Frame(anw.fraCommands, "fraCommands"),
+                                List(anw.lstCommands, "lstCommands"),
+                                {Button(anw.cmdDelete, "cmdDelete")}));
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+} // namespace dered

@@ -1,0 +1,42 @@
+#include "qt/CallToArmsView.h"
+
+#include "app/Program.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+#include <utility>
+
+namespace dered {
+
+namespace {
+const QSize kListSize(130, 150);
+} // namespace
+
+CallToArmsView::CallToArmsView(Program& program, QtPlatform& platform)
+    : DialogView(program, platform, program.callToArms) {
+    frmCallToArms& form = program_.callToArms;
+    QGroupBox* frame = Frame(form.Frame1, "Frame1");
+    auto* grid = new QGridLayout(frame);
+    grid->addWidget(Label(form.Text1, "Text1"), 0, 0);
+    grid->addWidget(Label(form.Text2, "Text2"), 0, 1);
+    for (auto [list, col] : {std::pair{List(form.lstAllies, "lstAllies"), 0},
+                             std::pair{List(form.lstEnemies, "lstEnemies"), 1}}) {
+        list->setFixedSize(kListSize);
+        grid->addWidget(list, 1, col);
+    }
+    grid->addWidget(Button(form.cmdCallToArms, "cmdCallToArms"), 2, 0, 1, 2, Qt::AlignHCenter);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(frame);
+    layout->addWidget(ListFrame(Frame(form.fraCommands, "fraCommands"),
+                                List(form.lstCommands, "lstCommands"),
+                                {Button(form.cmdDelete, "cmdDelete")}, kListSize));
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+} // namespace dered

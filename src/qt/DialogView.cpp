@@ -1,0 +1,127 @@
+#include "qt/DialogView.h"
+
+#include "app/Program.h"
+#include "qt/Bindings.h"
+#include "qt/QtPlatform.h"
+#include "qt/WinQZView.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+namespace dered {
+
+DialogView::DialogView(Program& program, QtPlatform& platform, Form& form)
+    : program_(program), platform_(platform), form_(form) {
+    setObjectName(QString::fromStdString(form.Name()));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    bindings_.Add<CaptionBinding>(form.caption,
+                                  [this](const QString& text) { setWindowTitle(text); });
+}
+
+void DialogView::Detach() {
+    bindings_.Clear();
+    attached_ = false;
+}
+
+void DialogView::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!placed_) {
+        placed_ = true;
+        Place();
+    }
+}
+
+void DialogView::Place() {
+    const QWidget* main = platform_.WidgetOf(program_.winQZ);
+    if (main == nullptr || !main->isVisible()) {
+        return;
+    }
+    QRect frame = frameGeometry();
+    frame.moveCenter(main->frameGeometry().center());
+    move(frame.topLeft());
+}
+
+void DialogView::closeEvent(QCloseEvent* event) {
+    event->accept();
+    if (attached_) {
+        CloseBox();
+    }
+}
+
+void DialogView::CloseBox() {
+    CloseForm(program_, platform_, form_);
+}
+
+QGroupBox* DialogView::Frame(TextModel& caption, const char* name) {
+    auto* frame = new QGroupBox;
+    frame->setObjectName(QString::fromLatin1(name));
+    bindings_.Add<CaptionBinding>(caption, [frame](const QString& text) { frame->setTitle(text); });
+    return frame;
+}
+
+QListWidget* DialogView::List(ListBoxModel& model, const char* name) {
+    auto* list = new QListWidget;
+    list->setObjectName(QString::fromLatin1(name));
+    bindings_.Add<ListBinding>(model, *list);
+    return list;
+}
+
+QPushButton* DialogView::Button(ButtonModel& model, const char* name) {
+    auto* button = new QPushButton;
+    button->setObjectName(QString::fromLatin1(name));
+    button->setAutoDefault(false);
+    bindings_.Add<ButtonBinding>(model, *button);
+    return button;
+}
+
+QLabel* DialogView::Label(TextModel& model, const char* name) {
+    auto* label = new QLabel;
+    label->setObjectName(QString::fromLatin1(name));
+    bindings_.Add<CaptionBinding>(model, [label](const QString& text) { label->setText(text); });
+    return label;
+}
+
+QLineEdit* DialogView::TextBox(TextBoxModel& model, const char* name) {
+    auto* edit = new QLineEdit;
+    edit->setObjectName(QString::fromLatin1(name));
+    bindings_.Add<TextBoxBinding>(model, *edit);
+    return edit;
+}
+
+QCheckBox* DialogView::CheckBox(CheckBoxModel& model, const char* name) {
+    auto* box = new QCheckBox;
+    box->setObjectName(QString::fromLatin1(name));
+    bindings_.Add<CheckBoxBinding>(model, *box);
+    return box;
+}
+
+QScrollBar* DialogView::ScrollBar(ScrollBarModel& model, const char* name) {
+    auto* bar = new QScrollBar(Qt::Horizontal);
+    bar->setObjectName(QString::fromLatin1(name));
+    bindings_.Add<ScrollBarBinding>(model, *bar);
+    return bar;
+}
+
+QGroupBox* ListFrame(QGroupBox* frame, QListWidget* list, std::initializer_list<QWidget*> below,
+                     QSize listSize) {
+    list->setFixedSize(listSize);
+    auto* layout = new QVBoxLayout(frame);
+    layout->addWidget(list);
+    auto* row = new QHBoxLayout;
+    for (QWidget* widget : below) {
+        row->addWidget(widget);
+    }
+    layout->addLayout(row);
+    return frame;
+}
+
+} // namespace dered

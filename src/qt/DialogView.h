@@ -1,0 +1,72 @@
+#pragma once
+
+#include "qt/Binding.h"
+#include "qt/FormView.h"
+
+#include <QSize>
+#include <QWidget>
+
+#include <initializer_list>
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QScrollBar;
+
+namespace dered {
+
+class ButtonModel;
+class CheckBoxModel;
+class Form;
+class ListBoxModel;
+class Program;
+class QtPlatform;
+class ScrollBarModel;
+class TextBoxModel;
+class TextModel;
+
+// The window of one of the small dialogs: a fixed-size window with only a close box, whose
+// title follows the form's caption and whose close box unloads the form. The helpers make a
+// widget bound to a control model and named as the form names the control.
+class DialogView : public QWidget, public FormView {
+  public:
+    DialogView(Program& program, QtPlatform& platform, Form& form);
+
+    QWidget* Widget() override { return this; }
+    void Detach() override;
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    // What the close box does to the form.
+    virtual void CloseBox();
+    // Where the window goes when it is first shown: over the middle of the main window.
+    virtual void Place();
+    bool Attached() const { return attached_; }
+
+    QGroupBox* Frame(TextModel& caption, const char* name);
+    QListWidget* List(ListBoxModel& model, const char* name);
+    QPushButton* Button(ButtonModel& model, const char* name);
+    QLabel* Label(TextModel& model, const char* name);
+    QLineEdit* TextBox(TextBoxModel& model, const char* name);
+    QCheckBox* CheckBox(CheckBoxModel& model, const char* name);
+    QScrollBar* ScrollBar(ScrollBarModel& model, const char* name);
+
+    Program& program_;
+    QtPlatform& platform_;
+    Form& form_;
+    BindingSet bindings_;
+
+  private:
+    bool attached_ = true;
+    bool placed_ = false;
+};
+
+// Lays a list out in a frame, above a row of the frame's other controls.
+QGroupBox* ListFrame(QGroupBox* frame, QListWidget* list, std::initializer_list<QWidget*> below,
+                     QSize listSize = QSize(130, 150));
+
+} // namespace dered

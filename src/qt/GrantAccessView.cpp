@@ -1,0 +1,58 @@
+#include "qt/GrantAccessView.h"
+
+#include "app/Program.h"
+#include "qt/MoreBindings.h"
+
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace dered {
+
+namespace {
+const QSize kListSize(130, 150);
+constexpr int kInstructionLines = 3;
+} // namespace
+
+GrantAccessView::GrantAccessView(Program& program, QtPlatform& platform)
+    : DialogView(program, platform, program.grantAccess) {
+    frmGrantAccess& form = program_.grantAccess;
+    auto* instruction = new QPlainTextEdit;
+    instruction->setObjectName(QStringLiteral("Text1"));
+    instruction->setFocusPolicy(Qt::NoFocus);
+    instruction->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    const QFontMetrics metrics(instruction->font());
+    instruction->setFixedHeight(kInstructionLines * metrics.lineSpacing() +
+                                2 * (instruction->frameWidth() + 4));
+    bindings_.Add<ShownTextBinding>(form.Text1, *instruction);
+
+    QLineEdit* area = TextBox(form.txtArea, "txtArea");
+    area->setFixedWidth(metrics.horizontalAdvance(QStringLiteral(" 2222 ")) + 8);
+    QGroupBox* options = Frame(form.fraOptions, "fraOptions");
+    auto* optionsLayout = new QGridLayout(options);
+    QListWidget* players = List(form.lstPlayers, "lstPlayers");
+    players->setFixedSize(kListSize);
+    optionsLayout->addWidget(players, 0, 0, 4, 1);
+    optionsLayout->addWidget(Button(form.cmdGrant, "cmdGrant"), 0, 1);
+    optionsLayout->addWidget(Button(form.cmdGrantAll, "cmdGrantAll"), 1, 1);
+    optionsLayout->addWidget(area, 2, 1, Qt::AlignHCenter);
+    optionsLayout->setRowStretch(3, 1);
+
+    auto* frames = new QHBoxLayout;
+    frames->addWidget(options);
+    frames->addWidget(ListFrame(Frame(form.fraCommands, "fraCommands"),
+                                List(form.lstCommands, "lstCommands"),
+                                {Button(form.cmdDelete, "cmdDelete")}, kListSize));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(instruction);
+    layout->addLayout(frames);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+} // namespace dered

@@ -1,0 +1,37 @@
+#include "qt/RelationsView.h"
+
+#include "app/Program.h"
+#include "qt/GridBinding.h"
+
+#include <QHeaderView>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace dered {
+
+RelationsView::RelationsView(Program& program, QtPlatform& platform)
+    : DialogView(program, platform, program.relations), grid_(new QTableWidget) {
+    const frmRelations& form = program_.relations;
+    grid_->setObjectName(QStringLiteral("grdRelations"));
+    auto& binding = bindings_.Add<GridBinding>(program_.relations.grdRelations, *grid_);
+    grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid_->setFocusPolicy(Qt::NoFocus);
+    grid_->setSelectionMode(QAbstractItemView::NoSelection);
+    // The size the form gives, or more where the rows need the room of this font.
+    const QSize fitting = binding.FittingSize(form.grdRelations.Rows());
+    const int frame = 2 * grid_->frameWidth();
+    grid_->setFixedSize(std::max(form.GridWidth + frame, fitting.width()),
+                        std::max(form.GridHeight + frame, fitting.height()));
+    // The classic grid drew its lines beside the cells, Qt draws them inside: the cells share
+    // that size out among themselves.
+    grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    grid_->verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(grid_);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+} // namespace dered

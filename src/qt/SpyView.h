@@ -1,0 +1,24 @@
+#pragma once
+
+#include "qt/DialogView.h"
+
+class QTableWidget;
+
+namespace dered {
+
+// frmSpy: the row of six spy targets, of which the player selects a run of cells to delete.
+class SpyView : public DialogView {
+  public:
+    SpyView(Program& program, QtPlatform& platform);
+
+    QTableWidget& Grid() { return *grid_; }
+
+  private:
+    // The cells the user selected become the grid's selected column range.
+    void TakeSelection();
+    void ShowSelection();
+
+    QTableWidget* grid_;
+};
+
+} // namespace dered

@@ -1,0 +1,39 @@
+#include "qt/VictoryView.h"
+
+#include "app/Program.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+#include <string>
+
+namespace dered {
+
+namespace {
+constexpr int kBarWidth = 140;
+constexpr int kPageStep = 5;
+} // namespace
+
+VictoryView::VictoryView(Program& program, QtPlatform& platform)
+    : DialogView(program, platform, program.victory) {
+    frmVictory& form = program_.victory;
+    auto* layout = new QHBoxLayout(this);
+    for (int i = 0; i < 2; ++i) {
+        const std::string index = "(" + std::to_string(i) + ")";
+        QGroupBox* frame = Frame(form.Frame3[i], ("Frame3" + index).c_str());
+        QLineEdit* box = TextBox(form.txtVC[i], ("txtVC" + index).c_str());
+        QScrollBar* bar = ScrollBar(form.hsclVC[i], ("hsclVC" + index).c_str());
+        bar->setFixedWidth(kBarWidth);
+        bar->setPageStep(kPageStep);
+        auto* inside = new QVBoxLayout(frame);
+        inside->addWidget(box);
+        inside->addWidget(bar);
+        layout->addWidget(frame);
+    }
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+} // namespace dered

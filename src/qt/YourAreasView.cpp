@@ -1,0 +1,38 @@
+#include "qt/YourAreasView.h"
+
+#include "app/Program.h"
+#include "qt/QtPlatform.h"
+
+#include <QFontMetrics>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStyle>
+#include <QVBoxLayout>
+
+namespace dered {
+
+namespace {
+// Room for the longest line: number, owner, unit, order and two parameters.
+constexpr const char* kWidestLine = "293 GRMN S SA  40  3  ";
+constexpr int kVisibleLines = 20;
+} // namespace
+
+YourAreasView::YourAreasView(Program& program, QtPlatform& platform)
+    : DialogView(program, platform, program.yourAreas) {
+    frmYourAreas& form = program_.yourAreas;
+    QListWidget* list = List(form.lstYourAreas, "lstYourAreas");
+    // "Courier New", or the system's fixed-pitch font where there is none.
+    const QFont font = FixedPitchFont();
+    list->setFont(font);
+    const QFontMetrics metrics(font);
+    const int scrollBar = list->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    list->setFixedSize(metrics.horizontalAdvance(QString::fromLatin1(kWidestLine)) + scrollBar +
+                           2 * list->frameWidth() + 8,
+                       kVisibleLines * metrics.lineSpacing() + 2 * list->frameWidth());
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(list);
+    layout->addWidget(Button(form.cmdRefreash, "cmdRefreash"), 0, Qt::AlignHCenter);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+} // namespace dered
