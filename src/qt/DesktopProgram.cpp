@@ -1,10 +1,18 @@
 #include "qt/DesktopProgram.h"
 
+#include "qt/ANWView.h"
 #include "qt/AboutView.h"
+#include "qt/CallToArmsView.h"
 #include "qt/GenericFormView.h"
+#include "qt/GrantAccessView.h"
 #include "qt/MapView.h"
+#include "qt/RelationsView.h"
+#include "qt/SpyView.h"
 #include "qt/SummaryView.h"
+#include "qt/SupportAttackView.h"
+#include "qt/VictoryView.h"
 #include "qt/WinQZView.h"
+#include "qt/YourAreasView.h"
 
 #include <utility>
 
@@ -26,6 +34,38 @@ void DesktopProgram::Start() {
     program.Start();
 }
 
+namespace {
+
+FormView* MakeDialogView(Program& program, QtPlatform& platform, Form& form) {
+    if (&form == &program.anw) {
+        return new ANWView(program, platform);
+    }
+    if (&form == &program.callToArms) {
+        return new CallToArmsView(program, platform);
+    }
+    if (&form == &program.grantAccess) {
+        return new GrantAccessView(program, platform);
+    }
+    if (&form == &program.supportAttack) {
+        return new SupportAttackView(program, platform);
+    }
+    if (&form == &program.relations) {
+        return new RelationsView(program, platform);
+    }
+    if (&form == &program.spy) {
+        return new SpyView(program, platform);
+    }
+    if (&form == &program.victory) {
+        return new VictoryView(program, platform);
+    }
+    if (&form == &program.yourAreas) {
+        return new YourAreasView(program, platform);
+    }
+    return nullptr;
+}
+
+} // namespace
+
 FormView* MakeView(DesktopProgram& desktop, Form& form) {
     Program& program = desktop.program;
     QtPlatform& platform = desktop.platform;
@@ -40,6 +80,9 @@ FormView* MakeView(DesktopProgram& desktop, Form& form) {
     }
     if (&form == &program.about) {
         return new AboutView(program, platform);
+    }
+    if (FormView* dialog = MakeDialogView(program, platform, form)) {
+        return dialog;
     }
     return new GenericFormView(program, platform, form);
 }
