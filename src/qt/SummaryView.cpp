@@ -27,6 +27,7 @@ SummaryView::SummaryView(Program& program, QtPlatform& platform)
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     grid_->setObjectName(QStringLiteral("grdSummary"));
+    connect(&placeTimer_, &QTimer::timeout, this, [this] { PlaceAgain(); });
     bindings_.Add<CaptionBinding>(program_.summary.caption,
                                   [this](const QString& text) { setWindowTitle(text); });
     auto& binding = bindings_.Add<GridBinding>(program_.summary.grdSummary, *grid_);
@@ -53,21 +54,22 @@ bool HasFrame(const QWidget& window) {
     return window.isVisible() && window.frameGeometry() != window.geometry();
 }
 
+constexpr int kPlaceInterval = 50; // milliseconds
+constexpr int kPlaceTries = 60;
+
 } // namespace
 
 void SummaryView::PlaceBesideMainWindow() {
-    QWidget* main = platform_.WidgetOf(program_.winQZ);
-    if (main == nullptr || placing_) {
+    const QWidget* main = platform_.WidgetOf(program_.winQZ);
+    if (main == nullptr) {
         return;
     }
-    placing_ = true;
     const QRect frame = main->frameGeometry();
-    move(frame.x() + frame.width() + kGapToMainWindow, 0);
-    placing_ = false;
-    if (HasFrame(*main) && HasFrame(*this)) {
-        placed_ = true;
-        main->removeEventFilter(this);
+    const QPoint target(frame.x() + frame.width() + kGapToMainWindow, 0);
+    if (frameGeometry().topLeft() != target) {
+        move(target);
     }
+    placed_ = HasFrame(*main) && HasFrame(*this) && frameGeometry().topLeft() == target;
 }
 
 void SummaryView::showEvent(QShowEvent* event) {
@@ -75,25 +77,17 @@ void SummaryView::showEvent(QShowEvent* event) {
     if (placed_) {
         return;
     }
-    if (QWidget* main = platform_.WidgetOf(program_.winQZ)) {
-        main->installEventFilter(this);
-    }
     PlaceBesideMainWindow();
+    // Both frames arrive when the window manager is ready: place again until they have.
+    placeTries_ = 0;
+    placeTimer_.start(kPlaceInterval);
 }
 
-void SummaryView::moveEvent(QMoveEvent* event) {
-    QWidget::moveEvent(event);
-    if (!placed_ && isVisible()) {
-        QTimer::singleShot(0, this, [this] { PlaceBesideMainWindow(); });
+void SummaryView::PlaceAgain() {
+    PlaceBesideMainWindow();
+    if (placed_ || ++placeTries_ >= kPlaceTries) {
+        placeTimer_.stop();
     }
-}
-
-bool SummaryView::eventFilter(QObject* watched, QEvent* event) {
-    const QEvent::Type type = event->type();
-    if (!placed_ && (type == QEvent::Show || type == QEvent::Move || type == QEvent::Resize)) {
-        QTimer::singleShot(0, this, [this] { PlaceBesideMainWindow(); });
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 void SummaryView::closeEvent(QCloseEvent* event) {

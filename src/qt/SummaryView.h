@@ -3,6 +3,7 @@
 #include "qt/Binding.h"
 #include "qt/FormView.h"
 
+#include <QTimer>
 #include <QWidget>
 
 class QTableWidget;
@@ -26,8 +27,7 @@ class SummaryView : public QWidget, public FormView {
 
   protected:
     void showEvent(QShowEvent* event) override;
-    void moveEvent(QMoveEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
+
     void closeEvent(QCloseEvent* event) override;
 
   private:
@@ -36,9 +36,12 @@ class SummaryView : public QWidget, public FormView {
     QTableWidget* grid_;
     BindingSet bindings_;
     bool attached_ = true;
+    void PlaceAgain();
+
     // Placing is over once both windows are on the screen with their frames.
     bool placed_ = false;
-    bool placing_ = false;
+    QTimer placeTimer_;
+    int placeTries_ = 0;
 };
 
 } // namespace dered

@@ -134,8 +134,10 @@ TEST_F(Desktop, StartsWithTheReportOnTheCommandLine) {
     EXPECT_EQ(summary->Grid().item(3, 0)->text(), "Squadrons");
     EXPECT_EQ(summary->Grid().item(6, 1)->text().toInt(), game().Summary.MaxSupply);
     EXPECT_GT(game().Summary.MaxSupply, 0);
-    EXPECT_GT(summary->x(), main.frameGeometry().right());
-    EXPECT_EQ(summary->frameGeometry().top(), 0);
+    EXPECT_TRUE(qttest::WaitUntil([&] {
+        return summary->x() > main.frameGeometry().right() && summary->frameGeometry().top() == 0;
+    })) << summary->x()
+        << " " << main.frameGeometry().right();
     auto* map = ViewOf<MapView>(program().map);
     ASSERT_NE(map, nullptr);
     EXPECT_TRUE(map->isVisible());

@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -111,6 +112,16 @@ inline void Settle() {
     QApplication::processEvents();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QApplication::processEvents();
+}
+
+// Lets events run until the condition holds or the time is up; returns the condition.
+template <typename Condition> bool WaitUntil(Condition condition, int milliseconds = 2000) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!condition() && clock.elapsed() < milliseconds) {
+        QApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+    return condition();
 }
 
 } // namespace dered::qttest
