@@ -10,7 +10,7 @@
 #include <QAction>
 #include <QHeaderView>
 #include <QLabel>
-#include <QListWidget>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
@@ -286,23 +286,44 @@ TEST_F(Desktop, MinimisingTheMainWindowHidesTheOthersAndClosingItEndsThem) {
     EXPECT_EQ(ReadFile(settings_), kSettings);
 }
 
+// A form that no view knows.
+class frmPlain : public Form {
+  public:
+    frmPlain() : Form("frmPlain", "Plain") {
+        AddControl("lblNote", &lblNote);
+        AddControl("txtArea", &txtArea);
+        AddControl("cmdGo", &cmdGo);
+        cmdGo.onClick = [this] { ++clicks; };
+    }
+    void Form_Unload() override { unloaded = true; }
+
+    TextModel lblNote{"Note"};
+    TextBoxModel txtArea;
+    ButtonModel cmdGo{"Go"};
+    int clicks = 0;
+    bool unloaded = false;
+};
+
 TEST_F(Desktop, AFormWithoutAViewOfItsOwnGetsAPlainWindowThatClosesIt) {
-    StartWithDemo();
-    MenuAction("mnuGrantAccess").trigger();
-    QWidget* window = desktop_->platform.WidgetOf(program().grantAccess);
+    Start("");
+    frmPlain plain;
+    program().forms.Show(plain, Modality::Modeless);
+    QWidget* window = desktop_->platform.WidgetOf(plain);
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(window->isVisible());
-    auto* players = window->findChild<QListWidget*>("lstPlayers");
-    ASSERT_NE(players, nullptr);
-    ASSERT_GT(players->count(), 0);
-    players->setCurrentRow(0);
-    window->findChild<QPushButton*>("cmdGrant")->click();
-    EXPECT_EQ(game().PendingCommand, "GA");
-    // Closing the window gives the map its clicks back.
+    EXPECT_EQ(window->windowTitle(), "Plain");
+    EXPECT_EQ(window->findChild<QLabel*>("lblNote")->text(), "Note");
+    auto* area = window->findChild<QLineEdit*>("txtArea");
+    ASSERT_NE(area, nullptr);
+    area->insert(" 12");
+    EXPECT_EQ(plain.txtArea.Text(), " 12");
+    window->findChild<QPushButton*>("cmdGo")->click();
+    EXPECT_EQ(plain.clicks, 1);
     window->close();
     qttest::Settle();
-    EXPECT_FALSE(program().grantAccess.IsLoaded());
-    EXPECT_EQ(game().PendingCommand, "");
+    EXPECT_TRUE(plain.unloaded);
+    EXPECT_FALSE(plain.IsLoaded());
+    EXPECT_EQ(desktop_->platform.ViewOf(plain), nullptr);
 }
 
 TEST_F(Desktop, ExitSavesTheSettingsAndEndsTheProgram) {
