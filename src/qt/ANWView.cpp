@@ -23,7 +23,7 @@ ANWView::ANWView(Program& program, QtPlatform& platform)
                                 {Button(anw.cmdNeutral[1], "cmdNeutral(1)")}));
     layout->addWidget(ListFrame(Frame(anw.fraCommands, "fraCommands"),
                                 List(anw.lstCommands, "lstCommands"),
-                                {Button(anw.cmdDelete, "cmdDelete")}));
+                                {Button(anw.cmdDelete, "cmdDelete")}, QSize(180, 150)));
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 

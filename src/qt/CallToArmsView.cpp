@@ -14,7 +14,7 @@
 namespace dered {
 
 namespace {
-const QSize kListSize(130, 150);
+const QSize kListSize(150, 150);
 } // namespace
 
 CallToArmsView::CallToArmsView(Program& program, QtPlatform& platform)

@@ -13,18 +13,45 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QVBoxLayout>
+#include <QWindow>
+
+#include <algorithm>
 
 namespace dered {
 
 DialogView::DialogView(Program& program, QtPlatform& platform, Form& form)
     : program_(program), platform_(platform), form_(form) {
     setObjectName(QString::fromStdString(form.Name()));
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     bindings_.Add<CaptionBinding>(form.caption,
                                   [this](const QString& text) { setWindowTitle(text); });
+    KeepAbove(program.winQZ);
+}
+
+void DialogView::KeepAbove(const Form& owner) {
+    QWidget* ownerWindow = platform_.WidgetOf(owner);
+    if (ownerWindow == nullptr || !ownerWindow->isVisible()) {
+        return;
+    }
+    // The hint goes on the native windows.
+    winId();
+    windowHandle()->setTransientParent(ownerWindow->windowHandle());
+}
+
+void DialogView::PlaceOverMap() {
+    const QWidget* map = platform_.WidgetOf(program_.map);
+    if (map == nullptr || !map->isVisible()) {
+        Place();
+        return;
+    }
+    constexpr int kFromEdge = 16;
+    constexpr int kBelowButtons = 40;
+    const QPoint corner = map->mapToGlobal(QPoint(map->width(), kBelowButtons));
+    move(corner.x() - frameGeometry().width() - kFromEdge, corner.y());
 }
 
 void DialogView::Detach() {
@@ -47,6 +74,14 @@ void DialogView::Place() {
     }
     QRect frame = frameGeometry();
     frame.moveCenter(main->frameGeometry().center());
+    // Wholly on the screen, whatever the main window's size.
+    if (const QScreen* screen = main->screen()) {
+        const QRect area = screen->availableGeometry();
+        frame.moveLeft(std::clamp(frame.left(), area.left(),
+                                  std::max(area.left(), area.right() - frame.width())));
+        frame.moveTop(std::clamp(frame.top(), area.top(),
+                                 std::max(area.top(), area.bottom() - frame.height())));
+    }
     move(frame.topLeft());
 }
 

@@ -46,6 +46,11 @@ class DialogView : public QWidget, public FormView {
     // Where the window goes when it is first shown: over the middle of the main window.
     virtual void Place();
     bool Attached() const { return attached_; }
+    // Keeps the window above the owner's window (the main window unless a view says
+    // otherwise), so that a window manager never buries it under the program's others.
+    void KeepAbove(const Form& owner);
+    // The top right corner of the map window, clear of a main window over the map's left.
+    void PlaceOverMap();
 
     QGroupBox* Frame(TextModel& caption, const char* name);
     QListWidget* List(ListBoxModel& model, const char* name);
@@ -67,6 +72,6 @@ class DialogView : public QWidget, public FormView {
 
 // Lays a list out in a frame, above a row of the frame's other controls.
 QGroupBox* ListFrame(QGroupBox* frame, QListWidget* list, std::initializer_list<QWidget*> below,
-                     QSize listSize = QSize(130, 150));
+                     QSize listSize = QSize(150, 150));
 
 } // namespace dered

@@ -16,12 +16,13 @@
 namespace dered {
 
 namespace {
-const QSize kListSize(130, 150);
+const QSize kListSize(150, 150);
 constexpr int kInstructionLines = 3;
 } // namespace
 
 GrantAccessView::GrantAccessView(Program& program, QtPlatform& platform)
     : DialogView(program, platform, program.grantAccess) {
+    KeepAbove(program_.map);
     frmGrantAccess& form = program_.grantAccess;
     auto* instruction = new QPlainTextEdit;
     instruction->setObjectName(QStringLiteral("Text1"));

@@ -9,6 +9,10 @@ namespace dered {
 class GrantAccessView : public DialogView {
   public:
     GrantAccessView(Program& program, QtPlatform& platform);
+
+  protected:
+    // Beside the map that takes its clicks, and kept above it.
+    void Place() override { PlaceOverMap(); }
 };
 
 } // namespace dered

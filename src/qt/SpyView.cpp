@@ -34,6 +34,7 @@ class UserSelectionTable : public QTableWidget {
 
 SpyView::SpyView(Program& program, QtPlatform& platform)
     : DialogView(program, platform, program.spy) {
+    KeepAbove(program_.map);
     frmSpy& spy = program_.spy;
     auto* table = new UserSelectionTable;
     grid_ = table;

@@ -9,6 +9,7 @@ namespace dered {
 
 SupportAttackView::SupportAttackView(Program& program, QtPlatform& platform)
     : DialogView(program, platform, program.supportAttack) {
+    KeepAbove(program_.map);
     QListWidget* allies = List(program_.supportAttack.lstAllies, "lstAllies");
     allies->setFixedSize(180, 150);
     // The handler closes the window; the view goes only once the event is over.

@@ -8,13 +8,15 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
+#include <array>
 #include <string>
 
 namespace dered {
 
 namespace {
 constexpr int kBarWidth = 140;
-constexpr int kPageStep = 5;
+// A page click moves the turns by 5 and the points by 25.
+constexpr std::array<int, 2> kPageSteps = {5, 25};
 } // namespace
 
 VictoryView::VictoryView(Program& program, QtPlatform& platform)
@@ -27,7 +29,7 @@ VictoryView::VictoryView(Program& program, QtPlatform& platform)
         QLineEdit* box = TextBox(form.txtVC[i], ("txtVC" + index).c_str());
         QScrollBar* bar = ScrollBar(form.hsclVC[i], ("hsclVC" + index).c_str());
         bar->setFixedWidth(kBarWidth);
-        bar->setPageStep(kPageStep);
+        bar->setPageStep(kPageSteps[i]);
         auto* inside = new QVBoxLayout(frame);
         inside->addWidget(box);
         inside->addWidget(bar);

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "qt/DialogView.h"
+
+namespace dered {
+
+class SwatchModel;
+struct ControlRect;
+
+// frmMapOptions: a swatch under each colour's name, at the places the form lays out on its
+// four-column grid; the window is as high as the form says, rows below it out of sight.
+class MapOptionsView : public DialogView {
+  public:
+    MapOptionsView(Program& program, QtPlatform& platform);
+
+  private:
+    void PlaceSwatch(TextModel& label, const ControlRect& labelRect, const char* labelName,
+                     SwatchModel& swatch, const ControlRect& swatchRect, const char* swatchName);
+};
+
+} // namespace dered

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "qt/DialogView.h"
+
+namespace dered {
+
+// frmUnitDisplay: the four unit pictures and, under them, the four symbols the map can draw
+// units with, and the two buttons that choose between them.
+class UnitDisplayView : public DialogView {
+  public:
+    UnitDisplayView(Program& program, QtPlatform& platform);
+};
+
+} // namespace dered
