@@ -3,16 +3,20 @@
 #include "qt/ANWView.h"
 #include "qt/AboutView.h"
 #include "qt/CallToArmsView.h"
+#include "qt/EditHexView.h"
 #include "qt/GenericFormView.h"
 #include "qt/GrantAccessView.h"
+#include "qt/MapOptionsView.h"
 #include "qt/MapView.h"
 #include "qt/RelationsView.h"
 #include "qt/SpyView.h"
 #include "qt/SummaryView.h"
 #include "qt/SupportAttackView.h"
+#include "qt/UnitDisplayView.h"
 #include "qt/VictoryView.h"
 #include "qt/WinQZView.h"
 #include "qt/YourAreasView.h"
+#include "qt/ZoomView.h"
 
 #include <utility>
 
@@ -60,6 +64,18 @@ FormView* MakeDialogView(Program& program, QtPlatform& platform, Form& form) {
     }
     if (&form == &program.yourAreas) {
         return new YourAreasView(program, platform);
+    }
+    if (&form == &program.editHex) {
+        return new EditHexView(program, platform);
+    }
+    if (&form == &program.zoom) {
+        return new ZoomView(program, platform);
+    }
+    if (&form == &program.mapOptions) {
+        return new MapOptionsView(program, platform);
+    }
+    if (&form == &program.unitDisplay) {
+        return new UnitDisplayView(program, platform);
     }
     return nullptr;
 }
