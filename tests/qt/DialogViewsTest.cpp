@@ -1,11 +1,7 @@
 // The dialogs opened from the real main window over the demo game, one interaction each.
-#include "map/Geometry.h"
-#include "qt/DesktopProgram.h"
-#include "qt/MapView.h"
-#include "qt/QtTestSupport.h"
+#include "DialogViewsFixture.h"
 #include "qt/RelationsView.h"
 #include "qt/SpyView.h"
-#include "qt/WinQZView.h"
 
 #include <QAction>
 #include <QFontMetrics>
@@ -26,126 +22,13 @@
 namespace dered {
 namespace {
 
-namespace fs = std::filesystem;
-
-constexpr int16_t kAlly = 5;  // BRIM: allied both ways with the player, ESK
-constexpr int16_t kEnemy = 6; // SAL
-
-class DialogViews : public ::testing::Test {
-  protected:
-    void TearDown() override {
-        desktop_.reset();
-        qttest::Settle();
-    }
-
-    // Starts the program with a demo report copied to a folder of the test's own.
-    void StartWith(const char* demoReport) {
-        const fs::path demo = fs::path(DERED_SOURCE_DIR) / "data/demo" / demoReport;
-        ASSERT_TRUE(fs::exists(demo));
-        const fs::path report = folder_.Path() / demo.filename();
-        fs::copy_file(demo, report);
-        // Small square cells: the whole map fits the screenless platform's small screen.
-        std::ofstream(folder_.Path() / "der-ed.ini")
-            << "[Positions]\nMapX=0\nMapY=0\nHexDisplay=0\nHexSize=5\n";
-        desktop_ = std::make_unique<DesktopProgram>(ProgramOptions{DERED_BINARY_DIR, report},
-                                                    (folder_.Path() / "der-ed.ini").string());
-        desktop_->Start();
-        qttest::Settle();
-        watcher_.messages.clear();
-    }
-
-    Program& program() { return desktop_->program; }
-    GameState& game() { return program().records.game; }
-    QWidget* WindowOf(Form& form) { return desktop_->platform.WidgetOf(form); }
-
-    // Chooses the menu item as a user would, and gives back the window it opened.
-    QWidget* Open(const char* menuItem, Form& form) {
-        auto* main = dynamic_cast<WinQZView*>(desktop_->platform.ViewOf(program().winQZ));
-        main->findChild<QAction*>(QString::fromLatin1(menuItem))->trigger();
-        qttest::Settle();
-        QWidget* window = WindowOf(form);
-        EXPECT_NE(window, nullptr) << menuItem;
-        EXPECT_TRUE(window == nullptr || window->isVisible()) << menuItem;
-        return window;
-    }
-
-    void CloseWindow(QWidget* window) {
-        window->close();
-        qttest::Settle();
-    }
-
-    // The view point of an area's anchor cell, when it shows clear of the option buttons.
-    std::optional<QPoint> PointOf(int16_t area) {
-        const frmMap& map = program().map;
-        const auto cell = AreaAnchor(game().Areas[area], area, program().records.hexMap);
-        if (!cell) {
-            return std::nullopt;
-        }
-        const auto [x, y] = CellCentre(map.Geometry(), program().records.settings, *cell);
-        const QPoint point(static_cast<int>(x), static_cast<int>(y));
-        const bool inView = point.x() > 2 && point.y() > 40 && point.x() < map.ViewWidth() - 2 &&
-                            point.y() < map.ViewHeight() - 2;
-        if (!inView || AreaAtPoint(map.Geometry(), program().records.settings,
-                                   program().records.hexMap, x, y) != area) {
-            return std::nullopt;
-        }
-        return point;
-    }
-
-    // Areas in sight on the map: the player's own ones, or anybody's.
-    std::vector<int16_t> AreasInSight(bool ownOnly) {
-        std::vector<int16_t> areas;
-        for (int16_t a = 1; a <= MaxArea; ++a) {
-            if ((!ownOnly || game().Areas[a].Owner == game().OwnPlayer) && PointOf(a)) {
-                areas.push_back(a);
-            }
-        }
-        return areas;
-    }
-
-    void ClickOnMap(int16_t area) {
-        auto* map = dynamic_cast<MapView*>(desktop_->platform.ViewOf(program().map));
-        qttest::Click(*map, *PointOf(area));
-    }
-
-    qttest::TempFolder folder_;
-    qttest::ModalWatcher watcher_;
-    std::unique_ptr<DesktopProgram> desktop_;
-};
-
-template <typename W> W& Child(QWidget* window, const char* name) {
-    auto* child = window->findChild<W*>(QString::fromLatin1(name));
-    if (child == nullptr) {
-        ADD_FAILURE() << "no " << name;
-        throw std::runtime_error(name);
-    }
-    return *child;
-}
-
-QPoint CentreOf(QListWidget& list, int row) {
-    return list.visualItemRect(list.item(row)).center();
-}
-
-QPoint CentreOf(QTableWidget& table, int row, int col) {
-    return table.visualItemRect(table.item(row, col)).center();
-}
-
-int RowWithValue(QListWidget& list, int value) {
-    for (int row = 0; row < list.count(); ++row) {
-        if (list.item(row)->data(Qt::UserRole).toInt() == value) {
-            return row;
-        }
-    }
-    return -1;
-}
-
-void TypeInto(QLineEdit& edit, const QString& text) {
-    edit.setFocus();
-    for (const QChar c : text) {
-        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(&edit, &press);
-    }
-}
+using qttest::CentreOf;
+using qttest::Child;
+using qttest::DialogViews;
+using qttest::kAlly;
+using qttest::kEnemy;
+using qttest::RowWithValue;
+using qttest::TypeInto;
 
 TEST_F(DialogViews, DeclarationsGoThroughTheDiplomacyWindow) {
     StartWith("1880-1/plyrdata.003");
