@@ -46,6 +46,15 @@ QWidget* QtPlatform::DialogParent() const {
     if (QWidget* active = QApplication::activeWindow()) {
         return active;
     }
+    // Nothing active (a dialog just closed): the map, where orders are entered, then the
+    // main window, so that a box never hides under the map behind a small window.
+    for (const char* name : {"frmMap", "frmWinQZ"}) {
+        for (const auto& [form, entry] : views_) {
+            if (form->Name() == name && entry.widget && entry.widget->isVisible()) {
+                return entry.widget;
+            }
+        }
+    }
     for (const auto& [form, entry] : views_) {
         if (entry.widget && entry.widget->isVisible()) {
             return entry.widget;
