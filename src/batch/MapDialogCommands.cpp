@@ -30,22 +30,7 @@ int32_t ParseColour(const std::string& text) {
     return static_cast<int32_t>(static_cast<uint32_t>(std::stoul(digits, nullptr, 16)));
 }
 
-// Runs a word's earlier forms with the words already read put back in front.
-void Delegate(const ScriptRunner::Command& previous, const std::string& first, ScriptArgs& args,
-              const char* word) {
-    if (!previous) {
-        throw ScriptError(std::string(word) + " does not know " + first);
-    }
-    ScriptArgs rest(first + " " + args.OptionalRest());
-    previous(rest);
-}
-
-void Answer(BatchPlatform& platform, const ScriptRunner::Command& previous, ScriptArgs& args) {
-    const std::string what = args.Word("what to answer");
-    if (what != "colour") {
-        Delegate(previous, what, args, "answer");
-        return;
-    }
+void AnswerColour(BatchPlatform& platform, ScriptArgs& args) {
     const std::string colour = args.Word("colour or cancel");
     args.End();
     platform.QueueColourAnswer(colour == "cancel" ? std::nullopt
@@ -54,12 +39,7 @@ void Answer(BatchPlatform& platform, const ScriptRunner::Command& previous, Scri
 
 // The right button pressed with Shift, Ctrl and Alt at a view point, the pointer moved there
 // first as it would be.
-void Map(Program& program, const ScriptRunner::Command& previous, ScriptArgs& args) {
-    const std::string action = args.Word("map action");
-    if (action != "editcell") {
-        Delegate(previous, action, args, "map");
-        return;
-    }
+void EditCell(Program& program, ScriptArgs& args) {
     const auto x = static_cast<float>(args.Number("x"));
     const auto y = static_cast<float>(args.Number("y"));
     args.End();
@@ -110,11 +90,9 @@ void AddMapDialogCommands(ScriptRunner& runner) {
     Program& program = runner.program();
     BatchPlatform& platform = runner.platform();
     std::ostream& out = runner.out();
-    runner.AddCommand("answer", [&platform, previous = runner.FindCommand("answer")](
-                                    ScriptArgs& a) { Answer(platform, previous, a); });
-    runner.AddCommand("map", [&program, previous = runner.FindCommand("map")](ScriptArgs& a) {
-        Map(program, previous, a);
-    });
+    runner.AddSubcommand("answer", "colour",
+                         [&platform](ScriptArgs& a) { AnswerColour(platform, a); });
+    runner.AddSubcommand("map", "editcell", [&program](ScriptArgs& a) { EditCell(program, a); });
     runner.AddPrint("swatch", [&program, &out](ScriptArgs& a) { PrintSwatch(program, out, a); });
 }
 

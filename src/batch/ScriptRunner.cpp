@@ -71,9 +71,9 @@ void ScriptRunner::AddCommand(const std::string& word, Command command) {
     commands_[word] = std::move(command);
 }
 
-ScriptRunner::Command ScriptRunner::FindCommand(const std::string& word) const {
-    const auto it = commands_.find(word);
-    return it == commands_.end() ? Command{} : it->second;
+void ScriptRunner::AddSubcommand(const std::string& word, const std::string& second,
+                                 Command command) {
+    subcommands_[word + " " + second] = std::move(command);
 }
 
 void ScriptRunner::AddPrint(const std::string& what, Command print) {
@@ -114,7 +114,16 @@ void ScriptRunner::Execute(const std::string& line) {
     if (!started_ && word != "start") {
         throw ScriptError("the script must begin with start");
     }
-    ScriptArgs args(blank == std::string::npos ? std::string{} : line.substr(blank));
+    const std::string rest = blank == std::string::npos ? std::string{} : line.substr(blank);
+    // A word's own second words ("map editcell") go to the command set that added them.
+    ScriptArgs peek(rest);
+    const std::string second =
+        rest.find_first_not_of(' ') == std::string::npos ? std::string{} : peek.Word("second word");
+    if (const auto sub = subcommands_.find(word + " " + second); sub != subcommands_.end()) {
+        sub->second(peek);
+        return;
+    }
+    ScriptArgs args(rest);
     command->second(args);
 }
 

@@ -45,7 +45,8 @@ class ScriptRunner {
     void AddCommand(const std::string& word, Command command);
     void AddPrint(const std::string& what, Command print);
     // The command a word runs now, empty if none: a command set may add to a word's forms.
-    Command FindCommand(const std::string& word) const;
+    // A second word of its own for a command another set added ("answer colour").
+    void AddSubcommand(const std::string& word, const std::string& second, Command command);
 
     Program& program() { return program_; }
     BatchPlatform& platform() { return platform_; }
@@ -64,6 +65,7 @@ class ScriptRunner {
     std::ostream& out_;
     std::map<std::string, Command> commands_;
     std::map<std::string, Command> prints_;
+    std::map<std::string, Command> subcommands_;
     bool started_ = false;
 };
 
