@@ -1,5 +1,6 @@
 // The map drawn on the desktop's QImage surface, against a baseline that only fills the
 // same hexagons with one QPainter call each.
+#include "../MapBench.h"
 #include "../SilentPlatform.h"
 #include "app/Program.h"
 #include "map/Geometry.h"
@@ -20,23 +21,14 @@ namespace {
 
 using namespace dered;
 
-const std::string kData = std::string(DERED_SOURCE_DIR) + "/data/";
+using bench::HexSettings;
+using bench::kData;
 
 class QImagePlatform : public bench::SilentPlatform {
   public:
     std::unique_ptr<DrawingSurface> CreateSurface(int w, int h) override {
         return std::make_unique<QImageSurface>(w, h);
     }
-};
-
-// Hexagons at CellSize 26, the largest layout, nothing written.
-class HexSettings : public IniService {
-  public:
-    std::string GetString(std::string_view, std::string_view key,
-                          std::string_view defaultText) const override {
-        return key == "HexDisplay" ? "-1" : std::string(defaultText);
-    }
-    void WriteString(std::string_view, std::string_view, std::string_view) override {}
 };
 
 struct LoadedMap {
@@ -100,6 +92,13 @@ void BM_RedrawArea(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_RedrawArea)->Unit(benchmark::kMicrosecond);
+
+// One move entered with the mouse, drawn on the desktop's surfaces.
+void BM_OrderEntryMove(benchmark::State& state) {
+    QImagePlatform platform;
+    bench::EnterMoves(state, platform);
+}
+BENCHMARK(BM_OrderEntryMove)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

@@ -1,0 +1,69 @@
+#pragma once
+
+// What the map benchmarks share: hexagon settings, mouse clicks on areas, and one move
+// entered with the mouse on the demo turn.
+#include "app/Program.h"
+#include "map/Geometry.h"
+#include "settings/IniFile.h"
+
+#include <benchmark/benchmark.h>
+
+#include <string>
+#include <utility>
+
+namespace dered::bench {
+
+inline const std::string kData = std::string(DERED_SOURCE_DIR) + "/data/";
+
+// Settings of hexagons at CellSize 26, the largest layout, nothing written.
+class HexSettings : public IniService {
+  public:
+    std::string GetString(std::string_view, std::string_view key,
+                          std::string_view defaultText) const override {
+        return key == "HexDisplay" ? "-1" : std::string(defaultText);
+    }
+    void WriteString(std::string_view, std::string_view, std::string_view) override {}
+};
+
+inline void Click(frmMap& map, std::pair<float, float> point, bool twice) {
+    const auto [x, y] = point;
+    map.picView_MouseMove(0, 0, x, y);
+    map.picView_MouseDown(kLeftButton, 0, x, y);
+    map.picView_MouseUp(kLeftButton, 0, x, y);
+    map.picView_Click();
+    if (twice) {
+        map.picView_MouseDown(kLeftButton, 0, x, y);
+        map.picView_MouseUp(kLeftButton, 0, x, y);
+        map.picView_DblClick();
+    }
+}
+
+inline std::pair<float, float> PointOf(Program& program, int16_t area) {
+    const auto cell = AreaAnchor(program.records.game.Areas[area], area, program.records.hexMap);
+    return CellCentre(program.map.Geometry(), program.records.settings, cell.value_or(CellRef{}));
+}
+
+// A move on the demo turn: double click on the army, click on the target (the rule,
+// SetAreaCommand, the grid row, RedrawArea and RefreshView with every arrow).
+inline void EnterMoves(benchmark::State& state, Platform& platform) {
+    HexSettings ini;
+    Program program(platform, ini, {kData, kData + "demo/1880-1/plyrdata.003"});
+    program.Start();
+    if (!program.map.IsLoaded()) {
+        state.SkipWithError("the demo turn did not open");
+        return;
+    }
+    program.map.optCommand.Choose(program.map.optCommand.IndexOf("MO"));
+    const auto army = PointOf(program, 118);
+    const std::pair<float, float> targets[] = {PointOf(program, 134), PointOf(program, 105)};
+    int turn = 0;
+    for (auto _ : state) {
+        Click(program.map, army, true);
+        Click(program.map, targets[turn++ % 2], false);
+    }
+    if (program.records.game.Areas[118].Command != "MO") {
+        state.SkipWithError("the move was not stored");
+    }
+}
+
+} // namespace dered::bench
