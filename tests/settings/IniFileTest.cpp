@@ -1,12 +1,14 @@
 #include "settings/IniFile.h"
 
+#include "support/TempFolder.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <random>
-#include <sstream>
+#include <iterator>
+#include <optional>
 
 namespace dered {
 namespace {
@@ -15,26 +17,10 @@ namespace fs = std::filesystem;
 
 class IniFileTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() / ("dered-ini-" + std::to_string(std::random_device{}()));
-        fs::create_directories(dir_);
-        path_ = dir_ / "der-ed.ini";
-    }
-    void TearDown() override {
-        std::error_code ec;
-        fs::permissions(path_, fs::perms::owner_all, ec);
-        fs::remove_all(dir_, ec);
-    }
-
-    void Put(const std::string& text) const {
-        std::ofstream out(path_, std::ios::binary);
-        out << text;
-    }
+    void Put(const std::string& text) const { std::ofstream(path_, std::ios::binary) << text; }
     std::string Contents() const {
         std::ifstream in(path_, std::ios::binary);
-        std::ostringstream text;
-        text << in.rdbuf();
-        return text.str();
+        return {std::istreambuf_iterator<char>(in), {}};
     }
     std::string Get(std::string_view section, std::string_view key) const {
         return IniFile(path_.string()).GetString(section, key, "(default)");
@@ -43,8 +29,9 @@ class IniFileTest : public ::testing::Test {
         IniFile(path_.string()).WriteString(section, key, value);
     }
 
-    fs::path dir_;
-    fs::path path_;
+    test::TempFolder folder_{"dered-ini-"};
+    fs::path dir_ = fs::path(folder_.Folder()).parent_path();
+    fs::path path_ = folder_.Path("der-ed.ini");
 };
 
 TEST_F(IniFileTest, MissingFileSectionOrKeyGivesDefault) {
@@ -63,12 +50,9 @@ TEST_F(IniFileTest, FindsSectionsAndKeysRegardlessOfCaseAndBlanks) {
     EXPECT_EQ(Get("Colours", "Borders"), "&HFF&"); // the first of two wins
     EXPECT_EQ(Get("COLOURS", "Water"), "");        // present but empty is not missing
     EXPECT_EQ(Get("positions", "mapx"), "-340");
-}
-
-TEST_F(IniFileTest, ValueIsCutAt99Characters) {
     const std::string value(120, 'x');
     Put("[A]\nk=" + value + "\n");
-    EXPECT_EQ(Get("A", "k"), value.substr(0, 99));
+    EXPECT_EQ(Get("A", "k"), value.substr(0, 99)); // values are cut at 99 characters
 }
 
 TEST_F(IniFileTest, ReplacingAKeyKeepsEveryOtherLine) {

@@ -1,14 +1,11 @@
 #include "settings/Settings.h"
 #include "support/MemoryIni.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
 #include <limits>
-#include <random>
-#include <sstream>
 
 namespace dered {
 namespace {
@@ -51,22 +48,15 @@ SettingsRecord DefaultRecord() {
     return s;
 }
 
-TEST(SettingsLoad, NoFileGivesDefaults) {
+TEST(SettingsLoad, NoFileGivesDefaultsInEveryField) {
     EXPECT_EQ(Loaded(MemoryIni{}), DefaultRecord());
-    const IniFile missing("/nonexistent-der-ed-folder/der-ed.ini");
-    EXPECT_EQ(Loaded(missing), DefaultRecord());
-}
-
-TEST(SettingsLoad, ReplacesEveryField) {
+    EXPECT_EQ(Loaded(IniFile("/nonexistent-der-ed-folder/der-ed.ini")), DefaultRecord());
     SettingsRecord s;
     s.NoGoColour = 77;
     s.MapX = -5;
     s.HexDisplay = -1;
     LoadSettings(s, MemoryIni{});
     EXPECT_EQ(s, DefaultRecord());
-}
-
-TEST(SettingsLoad, NoGoIsReadWhenPresent) {
     EXPECT_EQ(LoadedWith("Colours", "NoGo", "&H404040&").NoGoColour, 0x404040);
 }
 
@@ -133,9 +123,7 @@ TEST(SettingsLoad, NumberOutsideFieldGivesKeysDefault) {
     EXPECT_EQ(LoadedWith("Positions", "MapX", "-32767.5").MapX, -32768);
     // Doubled, 16384 no longer fits the cell size.
     EXPECT_EQ(LoadedWith("Positions", "HexSize", "16384").CellSize, 26);
-}
-
-TEST(SettingsLoad, HexDisplayIsTrueForAnyNonZeroNumber) {
+    // Any number but zero shows hexagons.
     EXPECT_EQ(LoadedWith("Positions", "HexDisplay", "1").HexDisplay, -1);
     EXPECT_EQ(LoadedWith("Positions", "HexDisplay", "-1").HexDisplay, -1);
     EXPECT_EQ(LoadedWith("Positions", "HexDisplay", "0.25").HexDisplay, -1);
@@ -162,25 +150,13 @@ TEST(SettingsLoad, HexSizeIsDoubledRoundedAndClamped) {
     }
 }
 
+// The key order and texts are checked byte for byte in the file below.
 TEST(SettingsSave, DefaultsWrittenInOrderWithoutNoGo) {
     MemoryIni ini;
     SaveSettings(Loaded(ini), ini);
-    const std::vector<std::pair<std::string, std::string>> expected{
-        {"Colours/Borders", "&H808080&"},  {"Colours/Water", "&HFFFF80&"},
-        {"Colours/Neutral", "&HC0C0C0&"},  {"Colours/CountryA", "&H0&"},
-        {"Colours/CountryB", "&HFF&"},     {"Colours/CountryC", "&HFF00&"},
-        {"Colours/CountryD", "&HFFFF&"},   {"Colours/CountryE", "&HFF0000&"},
-        {"Colours/CountryF", "&HFF00FF&"}, {"Colours/CountryG", "&HFFFF00&"},
-        {"Colours/CountryH", "&HFFFFFF&"}, {"Colours/CountryI", "&H0&"},
-        {"Colours/CountryJ", "&HFF&"},     {"Colours/CountryK", "&HFF00&"},
-        {"Colours/CountryL", "&HFFFF&"},   {"Colours/CO", "&HFF0000&"},
-        {"Colours/MO", "&HFF00&"},         {"Colours/SA", "&HFF&"},
-        {"Colours/SD", "&HFFFF&"},         {"Positions/MapX", "0"},
-        {"Positions/MapY", "0"},           {"Positions/HexDisplay", "0"},
-        {"Positions/HexSize", "13"},
-    };
-    EXPECT_EQ(ini.writes, expected);
-    EXPECT_EQ(SettingsFileLines(DefaultRecord()), expected);
+    EXPECT_EQ(ini.writes, SettingsFileLines(DefaultRecord()));
+    EXPECT_EQ(ini.writes.size(), 23u);
+    EXPECT_EQ(Written(ini, "Colours/NoGo"), "(not written)");
 }
 
 TEST(SettingsSave, ValuesReadBackAsWritten) {
@@ -216,25 +192,19 @@ TEST(SettingsSave, NegativeColours) {
 }
 
 TEST(SettingsSave, FileOnDiskByteForByte) {
-    const auto dir = std::filesystem::temp_directory_path() /
-                     ("dered-settings-" + std::to_string(std::random_device{}()));
-    const auto path = dir / "der-ed.ini";
-    IniFile file(path.string());
+    const test::TempFolder folder("dered-settings-");
+    IniFile file(folder.Path("der-ed.ini").string());
     SettingsRecord s = Loaded(file);
     s.MapX = -340;
     SaveSettings(s, file);
-
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    EXPECT_EQ(text.str(), "[Colours]\nBorders=&H808080&\nWater=&HFFFF80&\nNeutral=&HC0C0C0&\n"
-                          "CountryA=&H0&\nCountryB=&HFF&\nCountryC=&HFF00&\nCountryD=&HFFFF&\n"
-                          "CountryE=&HFF0000&\nCountryF=&HFF00FF&\nCountryG=&HFFFF00&\n"
-                          "CountryH=&HFFFFFF&\nCountryI=&H0&\nCountryJ=&HFF&\nCountryK=&HFF00&\n"
-                          "CountryL=&HFFFF&\nCO=&HFF0000&\nMO=&HFF00&\nSA=&HFF&\nSD=&HFFFF&\n"
-                          "[Positions]\nMapX=-340\nMapY=0\nHexDisplay=0\nHexSize=13\n");
+    EXPECT_EQ(folder.Read("der-ed.ini"),
+              "[Colours]\nBorders=&H808080&\nWater=&HFFFF80&\nNeutral=&HC0C0C0&\n"
+              "CountryA=&H0&\nCountryB=&HFF&\nCountryC=&HFF00&\nCountryD=&HFFFF&\n"
+              "CountryE=&HFF0000&\nCountryF=&HFF00FF&\nCountryG=&HFFFF00&\n"
+              "CountryH=&HFFFFFF&\nCountryI=&H0&\nCountryJ=&HFF&\nCountryK=&HFF00&\n"
+              "CountryL=&HFFFF&\nCO=&HFF0000&\nMO=&HFF00&\nSA=&HFF&\nSD=&HFFFF&\n"
+              "[Positions]\nMapX=-340\nMapY=0\nHexDisplay=0\nHexSize=13\n");
     EXPECT_EQ(Loaded(file), s);
-    std::filesystem::remove_all(dir);
 }
 
 } // namespace
