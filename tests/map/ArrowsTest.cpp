@@ -124,13 +124,13 @@ TEST(ArrowDrawing, BlackEdgeThenColourEachLineTwice) {
     EXPECT_EQ(view.operations[2].points, (std::vector<Point32>{{10, 21}, {15, 25}}));
 }
 
+// The settings keep the arrow colours in this order: CO, MO, SA, SD.
 TEST(ArrowDrawing, ColourIndexByCode) {
-    EXPECT_EQ(ArrowColourIndex("CO"), 0);
-    EXPECT_EQ(ArrowColourIndex("MO"), 1);
-    EXPECT_EQ(ArrowColourIndex("SA"), 2);
-    EXPECT_EQ(ArrowColourIndex("SD"), 3);
-    EXPECT_EQ(ArrowColourIndex("AA"), std::nullopt);
-    EXPECT_EQ(ArrowColourIndex(""), std::nullopt);
+    std::vector<std::optional<int>> got;
+    for (const char* code : {"CO", "MO", "SA", "SD", "AA", ""}) {
+        got.push_back(ArrowColourIndex(code));
+    }
+    EXPECT_EQ(got, (std::vector<std::optional<int>>{0, 1, 2, 3, std::nullopt, std::nullopt}));
 }
 
 } // namespace

@@ -29,8 +29,8 @@ CellRef Cell(int col, int row) {
     return {static_cast<int16_t>(col), static_cast<int16_t>(row)};
 }
 
-TEST(GeometryTables, HexCellSize26) {
-    const MapGeometry g = Built(Settings(26, true));
+TEST(GeometryTables, ColumnAndRowEdges) {
+    MapGeometry g = Built(Settings(26, true));
     EXPECT_EQ(g.RowHeight, 46);
     EXPECT_FLOAT_EQ(g.ColumnFactor, 1.5f);
     EXPECT_FLOAT_EQ(g.MapWidth(), 2730.0f);
@@ -42,32 +42,21 @@ TEST(GeometryTables, HexCellSize26) {
     EXPECT_EQ(g.RowEdges[1].even, (RowSpan{23, 46, 69}));
     EXPECT_EQ(g.RowEdges[31].even, (RowSpan{1403, 1426, 1449}));
     EXPECT_EQ(WrapOffset(g), 2730);
-}
-
-TEST(GeometryTables, HexOddCellSizeRoundsHalvesToEven) {
-    const MapGeometry g = Built(Settings(13, true));
+    // An odd size rounds its halves to even: 19.5, 39.5, 13.5 and 58.5.
+    g = Built(Settings(13, true));
     EXPECT_EQ(g.RowHeight, 24);
-    EXPECT_EQ(g.ColumnEdges[2].x0, 20); // 19.5
-    EXPECT_EQ(g.ColumnEdges[4].x0, 58); // 58.5
-    EXPECT_EQ(g.ColumnEdges[2].x2, 40); // 39.5
-    EXPECT_EQ(g.ColumnEdges[2].x3, 14); // 13.5
+    EXPECT_EQ(g.ColumnEdges[2], (ColumnEdge{20, 33, 40, 14}));
+    EXPECT_EQ(g.ColumnEdges[4].x0, 58);
     EXPECT_FLOAT_EQ(g.MapWidth(), 1365.0f);
-}
-
-TEST(GeometryTables, SquaresKeepTheStaggeredRows) {
-    const MapGeometry g = Built(Settings(20, false));
+    // Squares keep the staggered rows.
+    g = Built(Settings(20, false));
     EXPECT_EQ(g.RowHeight, 20);
     EXPECT_FLOAT_EQ(g.ColumnFactor, 1.0f);
-    for (int c = 1; c <= MapColumns; ++c) {
-        const int16_t x0 = static_cast<int16_t>((c - 1) * 20);
-        EXPECT_EQ(g.ColumnEdges[c], (ColumnEdge{x0, static_cast<int16_t>(x0 + 20),
-                                                static_cast<int16_t>(x0 + 20), x0}));
-    }
+    EXPECT_EQ(g.ColumnEdges[2], (ColumnEdge{20, 40, 40, 20}));
+    EXPECT_EQ(g.ColumnEdges[70], (ColumnEdge{1380, 1400, 1400, 1380}));
     EXPECT_EQ(g.RowEdges[3].odd, (RowSpan{40, 50, 60}));
     EXPECT_EQ(g.RowEdges[3].even, (RowSpan{50, 60, 70}));
-}
-
-TEST(GeometryTables, CellSizeIsHeldToTheDisplayLimits) {
+    // The cell size is held to the display limits.
     EXPECT_EQ(Built(Settings(34, true)).CellSize, 30);
     EXPECT_EQ(Built(Settings(40, false)).CellSize, 36);
     EXPECT_EQ(Built(Settings(0, false)).CellSize, 6);
@@ -125,19 +114,9 @@ TEST(GeometryHit, KnownPoints) {
 }
 
 TEST(GeometryHit, EveryFiniteOrOddPointLandsOnTheMap) {
-    const float big = std::numeric_limits<float>::max();
-    const std::vector<float> values{0.0f,
-                                    -0.5f,
-                                    -1.0f,
-                                    -2731.0f,
-                                    -1.0e6f,
-                                    1.0e9f,
-                                    -1.0e9f,
-                                    3.0e38f,
-                                    -big,
-                                    big,
-                                    std::numeric_limits<float>::infinity(),
-                                    std::numeric_limits<float>::quiet_NaN()};
+    using L = std::numeric_limits<float>;
+    const float values[] = {0.0f,    -0.5f,   -1.0f,     -2731.0f, -1.0e6f,       1.0e9f,
+                            -1.0e9f, 3.0e38f, -L::max(), L::max(), L::infinity(), L::quiet_NaN()};
     for (const bool hex : {true, false}) {
         const SettingsRecord s = Settings(6, hex, -32768, -32768);
         const MapGeometry g = Built(s);
@@ -259,13 +238,18 @@ TEST(GeometryHit, AreaAtPointReadsTheCell) {
     EXPECT_EQ(AreaAtPoint(Built(s), s, map, 10, 10), 0);
 }
 
+AreaRecord Extent(int minCol, int maxCol, int minRow, int maxRow) {
+    AreaRecord rec;
+    rec.MinCol = static_cast<int16_t>(minCol);
+    rec.MaxCol = static_cast<int16_t>(maxCol);
+    rec.MinRow = static_cast<int16_t>(minRow);
+    rec.MaxRow = static_cast<int16_t>(maxRow);
+    return rec;
+}
+
 TEST(GeometryAnchor, FirstInfoCellWithinTheExtent) {
     HexMap map;
-    AreaRecord rec;
-    rec.MinCol = 4;
-    rec.MaxCol = 6;
-    rec.MinRow = 10;
-    rec.MaxRow = 12;
+    const AreaRecord rec = Extent(4, 6, 10, 12);
     for (int c = 4; c <= 6; ++c) {
         for (int r = 10; r <= 12; ++r) {
             map.At(c, r).Area = 9;
@@ -282,24 +266,10 @@ TEST(GeometryAnchor, FirstInfoCellWithinTheExtent) {
     map.At(5, 12).Area = 8;
     map.At(7, 10) = HexCell{9, {}, {0, -1, 0}};
     EXPECT_EQ(AreaAnchor(rec, 9, map), Cell(6, 10));
-}
-
-TEST(GeometryAnchor, EmptyOrBrokenExtentHasNoAnchor) {
-    HexMap map;
+    // An empty extent has no anchor; one past the map is held to it.
     map.At(1, 1) = HexCell{5, {}, {0, -1, 0}};
-    map.At(70, 31) = HexCell{5, {}, {0, -1, 0}};
-    AreaRecord unused;
-    unused.MinCol = 999;
-    unused.MaxCol = 0;
-    unused.MinRow = 999;
-    unused.MaxRow = 0;
-    EXPECT_EQ(AreaAnchor(unused, 5, map), std::nullopt);
-    AreaRecord wide;
-    wide.MinCol = -5;
-    wide.MaxCol = 500;
-    wide.MinRow = -5;
-    wide.MaxRow = 500;
-    EXPECT_EQ(AreaAnchor(wide, 5, map), Cell(1, 1));
+    EXPECT_EQ(AreaAnchor(Extent(999, 0, 999, 0), 5, map), std::nullopt);
+    EXPECT_EQ(AreaAnchor(Extent(-5, 500, -5, 500), 5, map), Cell(1, 1));
 }
 
 TEST(GeometryAnchor, FirstCellOfAreaGoesColumnByColumn) {
@@ -393,9 +363,7 @@ TEST(GeometryView, SwitchingDisplayConvertsTheCellSize) {
         EXPECT_FLOAT_EQ(g.ColumnFactor, sc.toHex ? 1.5f : 1.0f);
         EXPECT_EQ(g.ColumnEdges[2].x0, static_cast<int16_t>(sc.expected * (sc.toHex ? 1.5 : 1.0)));
     }
-}
-
-TEST(GeometryView, AskingForTheCurrentModeKeepsTheSize) {
+    // Asking for the current mode keeps the size.
     SettingsRecord s = Settings(26, true);
     MapGeometry g = Built(s);
     SetHexDisplayMode(s, g, true);

@@ -1,28 +1,17 @@
 #include "map/MapFiles.h"
 
+#include "support/TempFolder.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include <sstream>
-#include <unistd.h>
 
 namespace dered {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void WriteFile(const fs::path& path, const std::string& text) {
-    std::ofstream out(path, std::ios::binary);
-    out << text;
-}
 
 // A small valid pair of map files: area n is water when n is even, its neighbours are
 // n - 1 and n + 1, its name is "Area_<n>_North"; all cells belong to area 1 but for
@@ -58,23 +47,23 @@ std::string HexFile() {
 
 class MapFilesTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("dered-mapfiles-" + std::to_string(::getpid()) + "-" +
-                std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-        game_ = std::make_unique<GameState>();
-        hexMap_ = std::make_unique<HexMap>();
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
     void Write(const std::string& areaText, const std::string& hexText) {
-        WriteFile(dir_ / MapAreaFileName, areaText);
-        WriteFile(dir_ / MapHexFileName, hexText);
+        folder_.Write(MapAreaFileName, areaText);
+        folder_.Write(MapHexFileName, hexText);
     }
     std::string Load() { return LoadMapFiles(*game_, *hexMap_, Dir()); }
-    std::string Dir() const { return dir_.string() + "/"; }
+    std::string Dir() const { return folder_.Folder(); }
+    std::string AreaPath() const { return "Map file " + Dir() + "map-area.dat: "; }
+
+    // Loading a file that fails on its home records keeps the areas as they were.
+    void ExpectHomesRefused(int16_t players, const std::string& areaText,
+                            const std::string& expected) {
+        game_->PlayerCount = players;
+        Write(areaText, HexFile());
+        const GameState before = *game_;
+        EXPECT_EQ(Load(), AreaPath() + expected);
+        EXPECT_TRUE(*game_ == before);
+    }
 
     // A refused load must leave both records exactly as they were.
     void ExpectRefused(const std::string& areaText, const std::string& hexText,
@@ -92,9 +81,9 @@ class MapFilesTest : public ::testing::Test {
         EXPECT_TRUE(*hexMap_ == hexBefore);
     }
 
-    fs::path dir_;
-    std::unique_ptr<GameState> game_;
-    std::unique_ptr<HexMap> hexMap_;
+    test::TempFolder folder_{"dered-mapfiles-"};
+    std::unique_ptr<GameState> game_ = std::make_unique<GameState>();
+    std::unique_ptr<HexMap> hexMap_ = std::make_unique<HexMap>();
 };
 
 TEST_F(MapFilesTest, ReadsAreaFieldsNamesAndExtents) {
@@ -133,14 +122,15 @@ TEST_F(MapFilesTest, ReadsAreaFieldsNamesAndExtents) {
     EXPECT_EQ(hexMap_->At(0, 0), HexCell{});
 }
 
-TEST_F(MapFilesTest, NameWithoutUnderscoreAndQuotedNameAreKept) {
+TEST_F(MapFilesTest, QuotedNameAndUnknownTerrainAreKept) {
     std::string area = AreaFile(0);
     const std::string first = "1,1,0,2,0,0,0,0,0,0,0,0,0,0,0,0,Area_1_North\r\n";
     ASSERT_EQ(area.rfind(first, 0), 0u);
-    area.replace(0, first.size(), "1,1,0,2,0,0,0,0,0,0,0,0,0,0,0,0,\"Cape, Far\"\r\n");
+    area.replace(0, first.size(), "7,1,0,2,0,0,0,0,0,0,0,0,0,0,0,0,\"Cape, Far\"\r\n");
     Write(area, HexFile());
     ASSERT_EQ(Load(), "");
     EXPECT_EQ(game_->Areas[1].Name, "Cape, Far");
+    EXPECT_EQ(game_->Areas[1].Terrain, 7);
 }
 
 TEST_F(MapFilesTest, HomeSectionHoldsPlayerCountLessOneRecords) {
@@ -174,72 +164,59 @@ TEST_F(MapFilesTest, SaveRewritesPositionsAndRoundTripsByteForByte) {
     ASSERT_EQ(Load(), "");
     hexMap_->At(70, 31).Area = 293;
     hexMap_->At(70, 31).Border[3] = 1;
-    const fs::path out = dir_ / "saved.dat";
+    const fs::path out = folder_.Path("saved.dat");
     ASSERT_EQ(SaveHexData(*hexMap_, out.string()), "");
 
     std::string expected = HexFile();
     expected.replace(expected.size() - HexLine(70, 31, 1, "0,0,0,0,0,0,0,0,0").size(),
                      std::string::npos, HexLine(70, 31, 293, "0,0,0,1,0,0,0,0,0"));
-    EXPECT_EQ(ReadFile(out), expected);
+    EXPECT_EQ(folder_.Read("saved.dat"), expected);
     EXPECT_FALSE(fs::exists(out.string() + ".tmp"));
 
     // The saved file loads to the same grid.
     const HexMap saved = *hexMap_;
-    fs::rename(out, dir_ / MapHexFileName);
+    fs::rename(out, folder_.Path(MapHexFileName));
     ASSERT_EQ(Load(), "");
     EXPECT_TRUE(*hexMap_ == saved);
 }
 
-TEST_F(MapFilesTest, DefaultCellIsWrittenAsPositionAndTenZeros) {
-    const fs::path out = dir_ / "empty.dat";
-    ASSERT_EQ(SaveHexData(HexMap{}, out.string()), "");
-    const std::string text = ReadFile(out);
+TEST_F(MapFilesTest, SaveReplacesAFileWholeOrFailsLeavingNothing) {
+    folder_.Write("empty.dat", "old contents");
+    ASSERT_EQ(SaveHexData(HexMap{}, folder_.Path("empty.dat").string()), "");
+    const std::string text = folder_.Read("empty.dat");
     EXPECT_EQ(text.substr(0, 27), "1,1,0,0,0,0,0,0,0,0,0,0\r\n1,");
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 2170);
-}
 
-TEST_F(MapFilesTest, SaveIntoMissingFolderFailsAndLeavesNothing) {
-    const fs::path out = dir_ / "no-such-folder" / "map-hex.dat";
+    const fs::path out = folder_.Path("no-such-folder") / "map-hex.dat";
     const std::string message = SaveHexData(HexMap{}, out.string());
     EXPECT_NE(message.find(out.string()), std::string::npos) << message;
     EXPECT_FALSE(fs::exists(out));
 }
 
-TEST_F(MapFilesTest, SaveReplacesAnExistingFile) {
-    const fs::path out = dir_ / "map-hex.dat";
-    WriteFile(out, "old contents");
-    ASSERT_EQ(SaveHexData(HexMap{}, out.string()), "");
-    EXPECT_EQ(ReadFile(out).substr(0, 5), "1,1,0");
-}
-
 TEST_F(MapFilesTest, MissingFilesAreRefusedByName) {
     ExpectRefused(AreaFile(0), HexFile(), "");
-    fs::remove(dir_ / MapHexFileName);
+    fs::remove(folder_.Path(MapHexFileName));
     EXPECT_EQ(Load(), "Map file " + Dir() + "map-hex.dat cannot be opened");
-    fs::remove(dir_ / MapAreaFileName);
+    fs::remove(folder_.Path(MapAreaFileName));
     EXPECT_EQ(Load(), "Map file " + Dir() + "map-area.dat cannot be opened");
 }
 
 TEST_F(MapFilesTest, ShortFilesAreRefusedAndChangeNothing) {
     const std::string area = AreaFile(0);
     const std::string hex = HexFile();
-    const std::string areaPath = "Map file " + Dir() + "map-area.dat: ";
+    const std::string areaPath = AreaPath();
     const std::string hexPath = "Map file " + Dir() + "map-hex.dat: ";
     ExpectRefused(area.substr(0, area.rfind("\r\n", area.size() - 3) + 2), hex,
                   areaPath + "line 293: the file ends early");
     ExpectRefused("", hex, areaPath + "line 1: the file ends early");
     ExpectRefused(area, hex.substr(0, hex.size() - 10), hexPath + "line 2170: the file ends early");
-    game_->PlayerCount = 3;
-    Write(AreaFile(1), hex);
-    const GameState before = *game_;
-    EXPECT_EQ(Load(), areaPath + "line 295: the file ends early");
-    EXPECT_TRUE(*game_ == before);
+    ExpectHomesRefused(3, AreaFile(1), "line 295: the file ends early");
 }
 
 TEST_F(MapFilesTest, ValuesOutOfRangeAreRefusedAndChangeNothing) {
     const std::string area = AreaFile(0);
     const std::string hex = HexFile();
-    const std::string areaPath = "Map file " + Dir() + "map-area.dat: ";
+    const std::string areaPath = AreaPath();
     const std::string hexPath = "Map file " + Dir() + "map-hex.dat: ";
     auto withLine = [](std::string text, int line, const std::string& replacement) {
         size_t start = 0;
@@ -264,18 +241,7 @@ TEST_F(MapFilesTest, ValuesOutOfRangeAreRefusedAndChangeNothing) {
     ExpectRefused(area, withLine(hex, 2170, "70,31,1,0,0,0,0,0,0,0,0,1"),
                   hexPath + "line 2170: display flag 1 is outside -1 to 0");
 
-    // A home area outside the table.
-    game_->PlayerCount = 2;
-    Write(area + "294,Nowhere\r\n", hex);
-    const GameState before = *game_;
-    EXPECT_EQ(Load(), areaPath + "line 294: home area 294 is outside 0 to 293");
-    EXPECT_TRUE(*game_ == before);
-}
-
-TEST_F(MapFilesTest, UnknownTerrainIsKeptAsGiven) {
-    Write(std::string("7") + AreaFile(0).substr(1), HexFile());
-    ASSERT_EQ(Load(), "");
-    EXPECT_EQ(game_->Areas[1].Terrain, 7);
+    ExpectHomesRefused(2, area + "294,Nowhere\r\n", "line 294: home area 294 is outside 0 to 293");
 }
 
 } // namespace

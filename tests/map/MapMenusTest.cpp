@@ -21,15 +21,9 @@ TEST_F(HexMapSwitchTest, WithoutTheMapWindowOnlyTheSettingsAndTheTickChange) {
     EXPECT_FALSE(Ticked());
     Switch();
     EXPECT_EQ(settings().HexDisplay, -1);
-    EXPECT_EQ(settings().CellSize, 28); // 27.7 down to 27, made even
     EXPECT_TRUE(Ticked());
     EXPECT_EQ(platform.pointers, (std::vector<Pointer>{Pointer::Hourglass, Pointer::Default,
                                                        Pointer::Hourglass, Pointer::Default}));
-
-    settings().HexDisplay = 0;
-    settings().CellSize = 6;
-    Switch();
-    EXPECT_EQ(settings().CellSize, 6); // 4 held to the hexagons' 6
 }
 
 TEST_F(HexMapSwitchTest, TheOpenMapIsRebuiltInTheOtherCells) {

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <tuple>
 #include <vector>
 
 namespace dered {
@@ -124,20 +125,18 @@ TEST_F(RendererTest, LargeCellsWriteTheAreaNumber) {
     // Column 1, row 2: P0 = (0, 46); xL = 0 + (26 - 32) \ 2 = -3; m = 46 + 23.
     const int xL = -3;
     const int y = 69 - 16;
-    const auto& d = pictures.picDigit;
-    Cell(1, 2, 7, true, false, false);
-    EXPECT_EQ(Pictures(Draw(1, 2)), (std::vector<Op>{Copy(d[7], xL + 8, y, 0, 8)}));
-    Cell(1, 2, 42, true, false, false);
-    EXPECT_EQ(Pictures(Draw(1, 2)),
-              (std::vector<Op>{Copy(d[4], xL + 4, y, 0, 8), Copy(d[2], xL + 12, y, 0, 8)}));
-    Cell(1, 2, 123, true, false, false);
-    EXPECT_EQ(Pictures(Draw(1, 2)),
-              (std::vector<Op>{Copy(d[1], xL, y, 0, 8), Copy(d[2], xL + 8, y, 0, 8),
-                               Copy(d[3], xL + 16, y, 0, 8)}));
-    Cell(1, 2, 205, true, false, false);
-    EXPECT_EQ(Pictures(Draw(1, 2)),
-              (std::vector<Op>{Copy(d[2], xL, y, 0, 8), Copy(d[0], xL + 8, y, 0, 8),
-                               Copy(d[5], xL + 16, y, 0, 8)}));
+    // Digits 8 wide, centred: (area, first digit's offset, digits).
+    const std::vector<std::tuple<int16_t, int, std::vector<int>>> cases{
+        {7, 8, {7}}, {42, 4, {4, 2}}, {123, 0, {1, 2, 3}}, {205, 0, {2, 0, 5}}};
+    for (const auto& [area, offset, digits] : cases) {
+        Cell(1, 2, area, true, false, false);
+        std::vector<Op> expected;
+        for (size_t i = 0; i < digits.size(); ++i) {
+            expected.push_back(
+                Copy(pictures.picDigit[digits[i]], xL + offset + 8 * static_cast<int>(i), y, 0, 8));
+        }
+        EXPECT_EQ(Pictures(Draw(1, 2)), expected) << area;
+    }
 }
 
 TEST_F(RendererTest, SupplyMarkFollowsTheLayout) {

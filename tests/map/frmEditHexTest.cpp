@@ -104,7 +104,6 @@ TEST_F(EditHexTest, OnlyAreasOneTo273AreStored) {
 TEST_F(EditHexTest, AnEditorNeverFilledFromACellStoresNothing) {
     const HexMap before = program.records.hexMap;
     program.winQZ.mnuEditHex.Click();
-    EXPECT_EQ(editor.caption.Text(), "Edit Hex");
     EXPECT_EQ(editor.lblX.Text(), "x");
     editor.txtArea.SetText("5");
     editor.cmdOK.Click();

@@ -19,7 +19,6 @@ TEST_F(ZoomTest, ClosingWithTheSameSizeRedrawsNothing) {
     OpenMap();
     Open();
     EXPECT_EQ(platform.events.back(), "show modal frmZoom");
-    EXPECT_EQ(zoom.caption.Text(), "Zoom map");
     EXPECT_EQ(zoom.hsbZoom.Min(), 6);
     EXPECT_EQ(zoom.hsbZoom.Max(), 30);
     EXPECT_EQ(zoom.hsbZoom.Value(), 26);
