@@ -7,6 +7,7 @@
 #include "report/ReportReader.h"
 #include "state/AreaDisplay.h"
 #include "support/RecordingPlatform.h"
+#include "support/TempFolder.h"
 #include "worldgen/Generate.h"
 
 #include <gtest/gtest.h>
@@ -18,7 +19,6 @@
 #include <map>
 #include <memory>
 #include <set>
-#include <unistd.h>
 
 namespace dered {
 namespace {
@@ -45,9 +45,8 @@ std::set<std::string> FilesUnder(const fs::path& root) {
 }
 
 TEST(WorldData, GeneratorRemakesTheCommittedFilesByteForByte) {
-    const fs::path out = fs::temp_directory_path() / ("dered-world-" + std::to_string(getpid()));
-    fs::remove_all(out);
-    fs::create_directories(out);
+    const test::TempFolder temp("dered-world-");
+    const fs::path out = temp.Path("");
     ASSERT_EQ(worldgen::GenerateAll(out.string()), "");
     const std::set<std::string> made = FilesUnder(out);
     EXPECT_EQ(made.size(), 2 + DemoReports.size());
@@ -60,7 +59,6 @@ TEST(WorldData, GeneratorRemakesTheCommittedFilesByteForByte) {
         EXPECT_TRUE(ReadFile(out / file) == ReadFile(fs::path(DataDir) / file))
             << file << " differs from a fresh run of the generator";
     }
-    fs::remove_all(out);
 }
 
 // The six neighbours of a cell, worked out here on their own: even columns sit half a row
@@ -83,8 +81,8 @@ std::array<std::pair<int, int>, 6> Around(int c, int r) {
 class World : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
-        game_ = new GameState;
-        hex_ = new HexMap;
+        game_ = std::make_unique<GameState>();
+        hex_ = std::make_unique<HexMap>();
         game_->PlayerCount = MaxPlayer;
         loadMessage_ = LoadMapFiles(*game_, *hex_, DataDir);
         std::ifstream in(DataDir + MapAreaFileName, std::ios::binary);
@@ -104,10 +102,6 @@ class World : public ::testing::Test {
             }
         }
     }
-    static void TearDownTestSuite() {
-        delete game_;
-        delete hex_;
-    }
     static const AreaRecord& Area(int a) { return game_->Areas[a]; }
     static bool IsWater(int a) { return Area(a).Terrain == 3; }
     static bool IsLand(int a) { return Area(a).Terrain == 1 || Area(a).Terrain == 2; }
@@ -121,20 +115,13 @@ class World : public ::testing::Test {
         return out;
     }
 
-    static GameState* game_;
-    static HexMap* hex_;
-    static std::string loadMessage_;
-    static std::vector<int> homes_;
-    static bool homesEndFile_;
-    static std::map<int, std::vector<std::pair<int, int>>> cells_;
+    static inline std::unique_ptr<GameState> game_;
+    static inline std::unique_ptr<HexMap> hex_;
+    static inline std::string loadMessage_;
+    static inline std::vector<int> homes_;
+    static inline bool homesEndFile_ = false;
+    static inline std::map<int, std::vector<std::pair<int, int>>> cells_;
 };
-
-GameState* World::game_ = nullptr;
-HexMap* World::hex_ = nullptr;
-std::string World::loadMessage_;
-std::vector<int> World::homes_;
-bool World::homesEndFile_ = false;
-std::map<int, std::vector<std::pair<int, int>>> World::cells_;
 
 TEST_F(World, MapFilesLoadAndSaveBackUnchanged) {
     ASSERT_EQ(loadMessage_, "");
@@ -144,10 +131,9 @@ TEST_F(World, MapFilesLoadAndSaveBackUnchanged) {
     EXPECT_EQ(std::count(area.begin(), area.end(), '\n'), MaxArea + 12);
     EXPECT_EQ(std::count(area.begin(), area.end(), '\n'),
               std::count(area.begin(), area.end(), '\r'));
-    const fs::path saved = fs::temp_directory_path() / ("dered-hex-" + std::to_string(getpid()));
-    ASSERT_EQ(SaveHexData(*hex_, saved.string()), "");
-    EXPECT_TRUE(ReadFile(saved) == hex);
-    fs::remove(saved);
+    const test::TempFolder temp("dered-hex-");
+    ASSERT_EQ(SaveHexData(*hex_, temp.Path("saved").string()), "");
+    EXPECT_TRUE(temp.Read("saved") == hex);
 }
 
 TEST_F(World, EveryCellBelongsToAnAreaOfThreeToTwelveConnectedCells) {
@@ -356,13 +342,6 @@ class Demo : public ::testing::Test {
         HexMap hex;
         ASSERT_EQ(LoadMapFiles(*game_, hex, DataDir), "");
     }
-    std::vector<std::string> Texts() const {
-        std::vector<std::string> out;
-        for (const auto& m : platform_.messages) {
-            out.push_back(m.text);
-        }
-        return out;
-    }
     std::set<int> Own() const {
         std::set<int> out;
         for (int a = 1; a <= MaxArea; ++a) {
@@ -391,7 +370,8 @@ TEST_F(Demo, EveryReportIsAcceptedWithNothingButTheFreshTurnNote) {
         platform_.messages.clear();
         ASSERT_EQ(Read(report), ReportOutcome::Read);
         // A new turn has no earlier orders; nothing else may be said.
-        EXPECT_EQ(Texts(), std::vector<std::string>{std::string(kNoOldOrders)});
+        EXPECT_EQ(platform_.messages,
+                  (std::vector<test::Message>{{std::string(kNoOldOrders), MsgIcon::None}}));
         EXPECT_EQ(game_->GameId, "QZ001");
         EXPECT_EQ(game_->PlayerCount, 8);
         for (int p = 0; p <= game_->PlayerCount; ++p) {

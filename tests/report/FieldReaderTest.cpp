@@ -29,23 +29,6 @@ TEST(FieldReader, ReadsCommaAndLineSeparatedFieldsWithQuotesAndBlanks) {
     EXPECT_EQ(reader.Error(), "line 4: the file ends early");
 }
 
-TEST(FieldReader, NumbersEndAtBlanksSoZonedLinesReadBack) {
-    std::istringstream in("QZ001         ,              1880          1 \r\n 12  134 \r\n");
-    FieldReader reader(in);
-    std::string id;
-    int16_t year = 0, turn = 0, a = 0, b = 0;
-    ASSERT_TRUE(reader.ReadText(id));
-    ASSERT_TRUE(reader.ReadNumber(year));
-    ASSERT_TRUE(reader.ReadNumber(turn));
-    ASSERT_TRUE(reader.ReadNumber(a));
-    ASSERT_TRUE(reader.ReadNumber(b));
-    EXPECT_EQ(id, "QZ001");
-    EXPECT_EQ(year, 1880);
-    EXPECT_EQ(turn, 1);
-    EXPECT_EQ(a, 12);
-    EXPECT_EQ(b, 134);
-}
-
 TEST(FieldReader, RefusesTextAndOutOfRangeNumbersNamingTheLine) {
     int16_t n = 0;
     std::istringstream text("1\r\nabc\r\n");

@@ -8,9 +8,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <random>
-#include <sstream>
 #include <tuple>
 
 namespace dered {

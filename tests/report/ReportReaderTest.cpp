@@ -6,14 +6,9 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <random>
-
 namespace dered {
 namespace {
 
-namespace fs = std::filesystem;
 using test::Message;
 using test::RecordingPlatform;
 
