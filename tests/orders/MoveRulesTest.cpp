@@ -1,6 +1,8 @@
 #include "orders/MoveRules.h"
 #include "support/ProgramFixture.h"
 
+#include <tuple>
+
 namespace dered {
 namespace {
 
@@ -210,29 +212,21 @@ TEST_F(MoveRules, SupportDefence) {
     PlaceUnit(5, Army, kOwn);
     Join(5, 6);
 
-    PlaceUnit(6, Corps, kOwn);
-    Area(6).Command = "MO";
-    Start(5, "SD");
-    SupportDefenceOrder(program, 6);
-    EXPECT_EQ(TakeMessages(), Messages{Stop("Warning, unit is leaving area  6")});
-    ExpectStored(5, "SD", 6);
-
-    Area(6).Command = "RU";
-    Start(5, "SD");
-    SupportDefenceOrder(program, 6);
-    EXPECT_TRUE(TakeMessages().empty());
-
-    PlaceUnit(6, NoUnit, 0);
-    Area(6).Command.clear();
-    Start(5, "SD");
-    SupportDefenceOrder(program, 6);
-    EXPECT_EQ(TakeMessages(), Messages{Stop("Warning, no unit in area  6")});
-    ExpectStored(5, "SD", 6);
-
-    Area(6).Command = "AC"; // a unit being built there
-    Start(5, "SD");
-    SupportDefenceOrder(program, 6);
-    EXPECT_TRUE(TakeMessages().empty());
+    // (unit in 6, its order, the warning if any); the support is stored each time.
+    const std::tuple<int16_t, const char*, const char*> cases[] = {
+        {Corps, "MO", "Warning, unit is leaving area  6"},
+        {Corps, "RU", nullptr},
+        {NoUnit, "", "Warning, no unit in area  6"},
+        {NoUnit, "AC", nullptr}, // a unit being built there
+    };
+    for (const auto& [unit, order, warning] : cases) {
+        PlaceUnit(6, unit, unit == NoUnit ? 0 : kOwn);
+        Area(6).Command = order;
+        Start(5, "SD");
+        SupportDefenceOrder(program, 6);
+        EXPECT_EQ(TakeMessages(), warning ? Messages{Stop(warning)} : Messages{}) << order;
+        ExpectStored(5, "SD", 6);
+    }
 }
 
 TEST_F(MoveRules, SupportDefenceRefusals) {

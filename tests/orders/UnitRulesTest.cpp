@@ -131,10 +131,9 @@ TEST_F(UnitRules, UpgradeRefusals) {
     ExpectRefused(upgrade, "Can only upgrade a corps or squadron");
 }
 
-TEST_F(UnitRules, DowngradeAndRemoveAreOpenOnlyWhileShortOfSupply) {
+TEST_F(UnitRules, RemoveRefusals) {
     PlaceUnit(7, Army, kOwn);
     FreeSupply() = 0;
-    ExpectRefused([this] { DowngradeUnit(program); }, "Not allowed to downgrade any units");
     ExpectRefused([this] { RemoveUnit(program); }, "Not allowed to remove any units");
     FreeSupply() = 3;
     ExpectRefused([this] { RemoveUnit(program); }, "Not allowed to remove any units");
@@ -145,6 +144,9 @@ TEST_F(UnitRules, DowngradeAndRemoveAreOpenOnlyWhileShortOfSupply) {
 
 TEST_F(UnitRules, DowngradeRefusals) {
     const auto downgrade = [this] { DowngradeUnit(program); };
+    PlaceUnit(7, Army, kOwn);
+    FreeSupply() = 0;
+    ExpectRefused(downgrade, "Not allowed to downgrade any units");
     FreeSupply() = -1;
     PlaceUnit(7, Fleet, 3);
     ExpectRefused(downgrade, "No unit there owned by you");
@@ -168,12 +170,17 @@ TEST_F(UnitRules, DowngradeCreditPaysOffTheShortageAndCancellingTakesItBack) {
     EXPECT_EQ(FreeSupplyCell(), "-1");
 }
 
-TEST_F(UnitRules, DowngradeCreditsBeforeUndoingTheReplacedOrder) {
+TEST_F(UnitRules, DowngradeCreditsBeforeAndRemoveAfterUndoingTheReplacedOrder) {
     // A build read back from earlier orders on an area that now holds an army.
     PlaceUnit(7, Army, kOwn);
     Area(7).Command = "AA";
     FreeSupply() = -1;
     DowngradeUnit(program); // -1 + 1 = 0, then the build's two points back
+    EXPECT_EQ(FreeSupply(), 2);
+
+    Area(7).Command = "UU";
+    FreeSupply() = -1;
+    RemoveUnit(program); // the upgrade's point back: 0, then +2
     EXPECT_EQ(FreeSupply(), 2);
 }
 
@@ -197,14 +204,6 @@ TEST_F(UnitRules, RemoveGivesBackTheUnitsSizeUpToZero) {
         EXPECT_TRUE(TakeMessages().empty());
     }
     ExpectIgnored([this] { RemoveUnit(program); });
-}
-
-TEST_F(UnitRules, RemoveUndoesTheReplacedOrderBeforeCrediting) {
-    PlaceUnit(7, Army, kOwn);
-    Area(7).Command = "UU";
-    FreeSupply() = -1;
-    RemoveUnit(program); // the upgrade's point back: 0, then +2
-    EXPECT_EQ(FreeSupply(), 2);
 }
 
 } // namespace

@@ -65,6 +65,15 @@ class ReportReader : public ::testing::Test {
         folder.Write("plyrdata.003", text);
         return ReadReport(game, platform, folder.Folder(), "plyrdata.003");
     }
+    // A read of `text` over HeldGame() is refused with exactly these messages.
+    void ExpectRefused(const std::string& text, ReportOutcome outcome,
+                       const std::vector<Message>& messages) {
+        game = HeldGame();
+        platform.messages.clear();
+        EXPECT_EQ(Read(text), outcome);
+        EXPECT_EQ(game, HeldGame());
+        EXPECT_EQ(platform.messages, messages);
+    }
     ReportOutcome Merge(const std::string& text) {
         folder.Write("plyrdata.009", text);
         return MergeReport(game, platform, folder.Folder(), "plyrdata.009");
@@ -150,13 +159,9 @@ TEST_F(ReportReader, RefusesAFileWithoutIdentifierAsInvalidFile) {
     for (int i = 2; i <= 100; ++i) {
         parts.preamble += ",x";
     }
-    game = HeldGame();
     for (const std::string& text :
          {parts.Text(), std::string("qz042,1,a,1880,1\r\n"), std::string()}) {
-        platform.messages.clear();
-        EXPECT_EQ(Read(text), ReportOutcome::InvalidFile);
-        EXPECT_EQ(game, HeldGame());
-        EXPECT_EQ(platform.messages, (std::vector<Message>{{"Invalid File", MsgIcon::None}}));
+        ExpectRefused(text, ReportOutcome::InvalidFile, {{"Invalid File", MsgIcon::None}});
     }
 }
 
@@ -225,12 +230,8 @@ TEST_F(ReportReader, Takes293AreasAndRefuses294WithTheArrayMessage) {
     EXPECT_EQ(game.Areas[292].Owner, 4);
 
     parts.areas = AreaLines(294, 5);
-    game = HeldGame();
-    platform.messages.clear();
-    EXPECT_EQ(Read(parts.Text()), ReportOutcome::Refused);
-    EXPECT_EQ(game, HeldGame());
-    EXPECT_EQ(platform.messages,
-              (std::vector<Message>{{"Area array too small info KPL", MsgIcon::None}}));
+    ExpectRefused(parts.Text(), ReportOutcome::Refused,
+                  {{"Area array too small info KPL", MsgIcon::None}});
     EXPECT_FALSE(platform.ended) << "the program carries on";
 }
 
