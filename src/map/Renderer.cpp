@@ -89,7 +89,7 @@ class CellPainter {
 
     void Supply(const std::array<Picture, 3>& pictures, int index, int x, int y) {
         if (index >= 0) {
-            Copy(pictures[index], 0, kSlotWidth, x, y);
+            Copy(pictures[index], 0, pictures[index].width, x, y);
         }
     }
 

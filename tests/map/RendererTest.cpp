@@ -151,7 +151,7 @@ TEST_F(RendererTest, SupplyMarkFollowsTheLayout) {
     a.UnitOwner = 1;
     auto copies = Pictures(Draw(1, 2));
     ASSERT_EQ(copies.size(), 3u);
-    EXPECT_EQ(copies[1], Copy(narrow[1], xL + 24, m - 16));
+    EXPECT_EQ(copies[1], Copy(narrow[1], xL + 24, m - 16, 0, 8));
     EXPECT_EQ(copies[2], Copy(pictures.picUnit[0], xL, m));
     // Number without info: the wide mark below. A home centre has its own picture.
     a.UnitKind = 0;
