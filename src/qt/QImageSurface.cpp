@@ -1,8 +1,10 @@
 #include "qt/QImageSurface.h"
 
 #include <QPen>
+#include <QPolygon>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace dered {
@@ -73,8 +75,43 @@ const std::vector<QPoint>& QImageSurface::ToPoints(std::span<const Point32> poin
     return points_;
 }
 
+namespace {
+
+enum ShapeKind { kPolygonShape, kSegmentShape };
+// Shapes are kept relative to their first point: coordinates beyond this are drawn plainly.
+constexpr int32_t kFarthest = 1 << 20;
+
+bool Near(Point32 p) {
+    return std::abs(p.x) < kFarthest && std::abs(p.y) < kFarthest;
+}
+
+QPen OutlinePen(const QColor& colour) {
+    return QPen(colour, 1, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
+}
+
+// The quadrilateral of a wide segment from the origin to (dx, dy), square at both ends.
+std::array<QPointF, 4> SegmentQuad(QPoint origin, int dx, int dy, int width) {
+    const double length = std::hypot(dx, dy);
+    const double half = width / 2.0;
+    // Along the segment (ux, uy) and across it (-uy, ux), each half a width long.
+    const double ux = length > 0 ? dx / length * half : half;
+    const double uy = length > 0 ? dy / length * half : 0.0;
+    const QPointF a(origin.x() - ux, origin.y() - uy);
+    const QPointF b(origin.x() + dx + ux, origin.y() + dy + uy);
+    return {{{a.x() - uy, a.y() + ux},
+             {b.x() - uy, b.y() + ux},
+             {b.x() + uy, b.y() - ux},
+             {a.x() + uy, a.y() - ux}}};
+}
+
+} // namespace
+
 void QImageSurface::FillPolygon(std::span<const Point32> points, int32_t colour) {
     if (points.empty()) {
+        return;
+    }
+    if (FillPolygonFromCache(points, colour)) {
+        Changed();
         return;
     }
     UsePenAndBrush(Widen(colour), 1, Widen(colour));
@@ -96,9 +133,8 @@ void QImageSurface::Polyline(std::span<const Point32> points, int width, int32_t
         // Wider lines are filled as one quadrilateral a segment, square at both ends: the
         // same pixels as a stroked pen at two or three pixels, without the stroker's cost,
         // which would make the whole map several times slower to draw.
-        UsePenAndBrush(kNone, 0, Widen(colour));
         for (size_t i = 1; i < points.size(); ++i) {
-            FillSegment(points[i - 1], points[i], width);
+            FillSegment(points[i - 1], points[i], width, colour);
         }
     }
     Changed();
@@ -111,8 +147,9 @@ void QImageSurface::UsePenAndBrush(int64_t penColour, int penWidth, int64_t brus
         if (penColour == kNone) {
             painter_.setPen(Qt::NoPen);
         } else {
-            painter_.setPen(QPen(ColourToQt(static_cast<int32_t>(penColour)), penWidth,
-                                 Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+            QPen pen = OutlinePen(ColourToQt(static_cast<int32_t>(penColour)));
+            pen.setWidth(penWidth);
+            painter_.setPen(pen);
         }
         penColour_ = penColour;
         penWidth_ = penWidth;
@@ -127,21 +164,56 @@ void QImageSurface::UsePenAndBrush(int64_t penColour, int penWidth, int64_t brus
     }
 }
 
-void QImageSurface::FillSegment(Point32 from, Point32 to, int width) {
-    const double dx = to.x - from.x;
-    const double dy = to.y - from.y;
-    const double length = std::hypot(dx, dy);
-    const double half = width / 2.0;
-    // Along the segment (ux, uy) and across it (-uy, ux), each half a width long.
-    const double ux = length > 0 ? dx / length * half : half;
-    const double uy = length > 0 ? dy / length * half : 0.0;
-    const QPointF a(from.x - ux, from.y - uy);
-    const QPointF b(to.x + ux, to.y + uy);
-    const QPointF quad[4] = {{a.x() - uy, a.y() + ux},
-                             {b.x() - uy, b.y() + ux},
-                             {b.x() + uy, b.y() - ux},
-                             {a.x() + uy, a.y() - ux}};
-    painter_.drawConvexPolygon(quad, 4);
+bool QImageSurface::FillPolygonFromCache(std::span<const Point32> points, int32_t colour) {
+    const Point32 first = points[0];
+    if (!Near(first)) {
+        return false;
+    }
+    key_.assign({kPolygonShape});
+    QRect bounds(0, 0, 1, 1);
+    for (const Point32& p : points) {
+        if (!Near(p)) {
+            return false;
+        }
+        const QPoint relative(p.x - first.x, p.y - first.y);
+        key_.push_back(relative.x());
+        key_.push_back(relative.y());
+        bounds |= QRect(relative, QSize(1, 1));
+    }
+    const ShapeSpans& shape = shapes_.Find(key_, bounds, [this](QPainter& painter, QPoint at) {
+        painter.setPen(OutlinePen(Qt::white));
+        painter.setBrush(Qt::white);
+        QPolygon polygon;
+        for (size_t i = 1; i < key_.size(); i += 2) {
+            polygon << at + QPoint(key_[i], key_[i + 1]);
+        }
+        painter.drawPolygon(polygon);
+    });
+    return FillShape(image_, shape, QPoint(first.x, first.y), ToRgb(colour));
+}
+
+void QImageSurface::FillSegment(Point32 from, Point32 to, int width, int32_t colour) {
+    const QPoint origin(from.x, from.y);
+    if (Near(from) && Near(to)) {
+        const int dx = to.x - from.x;
+        const int dy = to.y - from.y;
+        key_.assign({kSegmentShape, width, dx, dy});
+        const QRect bounds =
+            QRect(QPoint(0, 0), QPoint(dx, dy)).normalized().adjusted(-width, -width, width, width);
+        const ShapeSpans& shape =
+            shapes_.Find(key_, bounds, [dx, dy, width](QPainter& painter, QPoint at) {
+                painter.setPen(Qt::NoPen);
+                painter.setBrush(Qt::white);
+                const auto quad = SegmentQuad(at, dx, dy, width);
+                painter.drawConvexPolygon(quad.data(), 4);
+            });
+        if (FillShape(image_, shape, origin, ToRgb(colour))) {
+            return;
+        }
+    }
+    UsePenAndBrush(kNone, 0, Widen(colour));
+    const auto quad = SegmentQuad(origin, to.x - from.x, to.y - from.y, width);
+    painter_.drawConvexPolygon(quad.data(), 4);
 }
 
 void QImageSurface::FillRect(int x1, int y1, int x2, int y2, int32_t colour) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "map/DrawingSurface.h"
+#include "qt/ShapeSpans.h"
 
 #include <QImage>
 #include <QPainter>
@@ -47,7 +48,8 @@ class QImageSurface : public DrawingSurface {
         QImage image;
     };
     void Begin();
-    void FillSegment(Point32 from, Point32 to, int width);
+    bool FillPolygonFromCache(std::span<const Point32> points, int32_t colour);
+    void FillSegment(Point32 from, Point32 to, int width, int32_t colour);
     // Colours widened so that "no pen" and "not known" are values of their own.
     static constexpr int64_t kNone = -1;
     static constexpr int64_t kUnknown = -2;
@@ -69,6 +71,8 @@ class QImageSurface : public DrawingSurface {
     int penWidth_ = 0;
     int64_t brushColour_ = kUnknown;
     std::unordered_map<const Picture*, CachedPicture> pictures_;
+    ShapeSpansCache shapes_;
+    std::vector<int> key_;
 };
 
 // 0x00BBGGRR as the program stores colours.

@@ -1,8 +1,13 @@
 #include "qt/QImageSurface.h"
 
+#include <QPainter>
+#include <QPolygon>
+
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cmath>
+#include <vector>
 
 namespace dered {
 namespace {
@@ -70,6 +75,64 @@ TEST(QImageSurface, ThinLineLeavesOutItsLastPointWideLineCoversItsWidth) {
     EXPECT_EQ(At(s, 6, 12), kWhite);
     EXPECT_EQ(At(s, 10, 10), kBlue); // the corner is joined
     EXPECT_EQ(At(s, 10, 14), kBlue);
+}
+
+// A segment of a wide line: a quadrilateral square at both ends.
+std::array<QPointF, 4> WideSegment(QPoint from, QPoint to, int width) {
+    const QPointF along =
+        QPointF(to - from) / std::hypot(to.x() - from.x(), to.y() - from.y()) * (width / 2.0);
+    const QPointF across(-along.y(), along.x());
+    return {from - along + across, to + along + across, to + along - across, from - along - across};
+}
+
+// A shape wholly on the surface is copied from the rows its first drawing left, one partly
+// off it is drawn by the painter: either way the pixels are the painter's, wherever it is.
+TEST(QImageSurface, RepeatedShapesGiveThePaintersPixelsWhereverTheyAre) {
+    const std::vector<QPoint> hexagon{{0, 0}, {7, -11}, {20, -11}, {27, 0}, {20, 11}, {7, 11}};
+    const std::vector<QPoint> notConvex{{0, 14}, {12, 24}, {4, 14}, {12, 4}};
+    const std::vector<QPoint> wide{{0, 0}, {7, -11}, {20, -11}, {27, 0}, {20, 11}};
+    auto toSurface = [](const std::vector<QPoint>& points, QPoint at) {
+        std::vector<Point32> moved;
+        for (const QPoint& p : points) {
+            moved.push_back({p.x() + at.x(), p.y() + at.y()});
+        }
+        return moved;
+    };
+    constexpr int kSide = 60;
+    for (int x = -30; x <= kSide; x += 3) {
+        for (int y : {-6, 30, 58}) {
+            const QPoint at(x, y);
+            QImageSurface s(kSide, kSide);
+            s.Clear(kWhite);
+            s.FillPolygon(toSurface(hexagon, at), kRed);
+            s.FillPolygon(toSurface(notConvex, at), kOlive);
+            s.Polyline(toSurface(wide, at), 2, kBlue);
+
+            QImage expected(kSide, kSide, QImage::Format_RGB32);
+            expected.fill(Qt::white);
+            QPainter painter(&expected);
+            for (const auto& [points, colour] :
+                 {std::pair(hexagon, kRed), std::pair(notConvex, kOlive)}) {
+                painter.setPen(QPen(ColourToQt(colour), 1, Qt::SolidLine, Qt::FlatCap));
+                painter.setBrush(ColourToQt(colour));
+                painter.drawPolygon(
+                    QPolygon(QList<QPoint>(points.begin(), points.end())).translated(at));
+            }
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(ColourToQt(kBlue));
+            for (size_t i = 1; i < wide.size(); ++i) {
+                const auto quad = WideSegment(wide[i - 1] + at, wide[i] + at, 2);
+                painter.drawConvexPolygon(quad.data(), 4);
+            }
+            painter.end();
+            for (int j = 0; j < kSide; ++j) {
+                for (int i = 0; i < kSide; ++i) {
+                    ASSERT_EQ(s.Image().pixel(i, j), expected.pixel(i, j))
+                        << "shapes at " << x << "," << y << ", pixel " << i << "," << j;
+                }
+            }
+        }
+    }
 }
 
 TEST(QImageSurface, RectangleCoversUpToButNotIncludingItsSecondCorner) {
