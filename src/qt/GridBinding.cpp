@@ -1,5 +1,6 @@
 #include "qt/GridBinding.h"
 
+#include "qt/GridTableModel.h"
 #include "qt/QtText.h"
 
 #include <QHeaderView>
@@ -10,23 +11,20 @@
 
 namespace dered {
 
-namespace {
+GridBinding::GridBinding(GridModel& model, QTableView& table)
+    : GridBinding(model, table, nullptr) {}
 
-Qt::Alignment ToQt(Alignment alignment) {
-    switch (alignment) {
-    case Alignment::Right:
-        return Qt::AlignRight | Qt::AlignVCenter;
-    case Alignment::Centre:
-        return Qt::AlignHCenter | Qt::AlignVCenter;
-    case Alignment::Left:
-        break;
+GridBinding::GridBinding(GridModel& model, QTableWidget& table)
+    : GridBinding(model, table, &table) {}
+
+GridBinding::GridBinding(GridModel& model, QTableView& table, QTableWidget* items)
+    : model_(model), table_(table), items_(items) {
+    if (items_ == nullptr) {
+        cells_ = new GridTableModel(model_, table_, this);
+        // A header that is shown measures its texts whenever the columns change.
+        table_.horizontalHeader()->setVisible(HeaderRows() == 1);
+        table_.setModel(cells_);
     }
-    return Qt::AlignLeft | Qt::AlignVCenter;
-}
-
-} // namespace
-
-GridBinding::GridBinding(GridModel& model, QTableWidget& table) : model_(model), table_(table) {
     table_.verticalHeader()->hide();
     table_.verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table_.verticalHeader()->setMinimumSectionSize(1);
@@ -40,14 +38,14 @@ GridBinding::GridBinding(GridModel& model, QTableWidget& table) : model_(model),
     table_.setCornerButtonEnabled(false);
 
     Listen(model_, [this](const GridChange& change) { Changed(change); });
-    connect(&table_, &QTableWidget::cellClicked, this, [this](int row, int col) {
-        Pressed(row, col);
+    connect(&table_, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {
+        Pressed(index.row(), index.column());
         if (onClick) {
             onClick();
         }
     });
-    connect(&table_, &QTableWidget::cellDoubleClicked, this, [this](int row, int col) {
-        Pressed(row, col);
+    connect(&table_, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& index) {
+        Pressed(index.row(), index.column());
         if (onDblClick) {
             onDblClick();
         }
@@ -99,30 +97,15 @@ bool GridBinding::IsFixed(int row, int col) const {
 }
 
 void GridBinding::Rebuild() {
-    table_.clear();
-    const int headerRows = HeaderRows();
-    table_.setColumnCount(model_.Cols());
-    table_.setRowCount(std::max(model_.Rows() - headerRows, 0));
-    table_.horizontalHeader()->setVisible(headerRows == 1);
-    for (int col = 0; col < model_.Cols(); ++col) {
-        if (headerRows == 1) {
-            table_.setHorizontalHeaderItem(col, new QTableWidgetItem);
-        }
-        for (int row = headerRows; row < model_.Rows(); ++row) {
-            auto* item = new QTableWidgetItem;
-            if (IsFixed(row, col)) {
-                item->setFlags(Qt::ItemIsEnabled);
-                item->setBackground(table_.palette().button());
-                item->setForeground(table_.palette().buttonText());
-            }
-            table_.setItem(row - headerRows, col, item);
-        }
+    if (cells_ != nullptr) {
+        table_.horizontalHeader()->hide();
+        cells_->Reset();
+    } else {
+        RebuildItems();
     }
+    table_.horizontalHeader()->setVisible(HeaderRows() == 1);
     for (int col = 0; col < model_.Cols(); ++col) {
-        ApplyColumn(col);
-        for (int row = 0; row < model_.Rows(); ++row) {
-            SetCellText(row, col);
-        }
+        ApplyColumnWidth(col);
     }
     for (int row = 0; row < model_.Rows(); ++row) {
         ApplyRow(row);
@@ -130,19 +113,58 @@ void GridBinding::Rebuild() {
     ApplyTopRow();
 }
 
+void GridBinding::RebuildItems() {
+    items_->clear();
+    const int headerRows = HeaderRows();
+    items_->setColumnCount(model_.Cols());
+    items_->setRowCount(std::max(model_.Rows() - headerRows, 0));
+    for (int col = 0; col < model_.Cols(); ++col) {
+        if (headerRows == 1) {
+            items_->setHorizontalHeaderItem(col, new QTableWidgetItem);
+        }
+        for (int row = headerRows; row < model_.Rows(); ++row) {
+            auto* item = new QTableWidgetItem;
+            if (IsFixed(row, col)) {
+                item->setFlags(Qt::ItemIsEnabled);
+                item->setBackground(items_->palette().button());
+                item->setForeground(items_->palette().buttonText());
+            }
+            items_->setItem(row - headerRows, col, item);
+        }
+        for (int row = 0; row < model_.Rows(); ++row) {
+            SetCellText(row, col);
+        }
+        ApplyItemAlignments(col);
+    }
+}
+
 void GridBinding::ApplyColumn(int col) {
-    if (col >= table_.columnCount()) {
+    if (col >= table_.model()->columnCount()) {
         return;
     }
-    table_.setColumnWidth(col, model_.ColWidth(col));
+    ApplyColumnWidth(col);
+    if (cells_ != nullptr) {
+        cells_->ColumnChanged(col);
+    } else {
+        ApplyItemAlignments(col);
+    }
+}
+
+void GridBinding::ApplyColumnWidth(int col) {
+    if (col < table_.model()->columnCount()) {
+        table_.setColumnWidth(col, model_.ColWidth(col));
+    }
+}
+
+void GridBinding::ApplyItemAlignments(int col) {
     const int headerRows = HeaderRows();
-    if (QTableWidgetItem* header = table_.horizontalHeaderItem(col)) {
-        header->setTextAlignment(ToQt(model_.FixedAlignment(col)));
+    if (QTableWidgetItem* header = items_->horizontalHeaderItem(col)) {
+        header->setTextAlignment(AlignmentToQt(model_.FixedAlignment(col)));
     }
     for (int row = headerRows; row < model_.Rows(); ++row) {
-        if (QTableWidgetItem* item = table_.item(row - headerRows, col)) {
-            item->setTextAlignment(
-                ToQt(IsFixed(row, col) ? model_.FixedAlignment(col) : model_.ColAlignment(col)));
+        if (QTableWidgetItem* item = items_->item(row - headerRows, col)) {
+            item->setTextAlignment(AlignmentToQt(IsFixed(row, col) ? model_.FixedAlignment(col)
+                                                                   : model_.ColAlignment(col)));
         }
     }
 }
@@ -153,16 +175,20 @@ void GridBinding::ApplyRow(int row) {
     if (row < HeaderRows()) {
         headerHeight_ = height;
         table_.horizontalHeader()->setFixedHeight(height);
-    } else if (row - HeaderRows() < table_.rowCount()) {
+    } else if (row - HeaderRows() < table_.model()->rowCount()) {
         table_.setRowHeight(row - HeaderRows(), height);
     }
 }
 
 void GridBinding::SetCellText(int row, int col) {
-    const QString text = dered::ToQt(model_.TextAt(row, col));
+    if (cells_ != nullptr) {
+        cells_->CellChanged(row, col);
+        return;
+    }
+    const QString text = ToQt(model_.TextAt(row, col));
     const int headerRows = HeaderRows();
     QTableWidgetItem* item =
-        row < headerRows ? table_.horizontalHeaderItem(col) : table_.item(row - headerRows, col);
+        row < headerRows ? items_->horizontalHeaderItem(col) : items_->item(row - headerRows, col);
     if (item != nullptr && item->text() != text) {
         item->setText(text);
     }
@@ -175,17 +201,17 @@ void GridBinding::ApplyTopRow() {
 }
 
 void GridBinding::ApplySelection() {
-    table_.clearSelection();
+    QItemSelectionModel* selection = table_.selectionModel();
+    const QAbstractItemModel* cells = table_.model();
     const int row = model_.Row() - HeaderRows();
-    if (row < 0 || row >= table_.rowCount()) {
+    const int first = std::max(model_.SelStartCol(), 0);
+    const int last = std::min(model_.SelEndCol(), cells->columnCount() - 1);
+    if (row < 0 || row >= cells->rowCount() || first > last) {
+        selection->clearSelection();
         return;
     }
-    const int last = std::min(model_.SelEndCol(), table_.columnCount() - 1);
-    for (int col = std::max(model_.SelStartCol(), 0); col <= last; ++col) {
-        if (QTableWidgetItem* item = table_.item(row, col)) {
-            item->setSelected(true);
-        }
-    }
+    selection->select(QItemSelection(cells->index(row, first), cells->index(row, last)),
+                      QItemSelectionModel::ClearAndSelect);
 }
 
 void GridBinding::Pressed(int tableRow, int col) {
@@ -206,7 +232,7 @@ QSize GridBinding::FittingSize(int maxRows) const {
     if (HeaderRows() == 1) {
         height += headerHeight_;
     }
-    const int rows = std::min(maxRows, table_.rowCount());
+    const int rows = std::min(maxRows, table_.model()->rowCount());
     for (int row = 0; row < rows; ++row) {
         height += table_.rowHeight(row);
     }

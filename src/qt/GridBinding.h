@@ -3,17 +3,26 @@
 #include "qt/Binding.h"
 #include "ui/GridModel.h"
 
+#include <QSize>
+
 #include <functional>
 
+class QTableView;
 class QTableWidget;
 
 namespace dered {
 
-// A GridModel on a QTableWidget. A single fixed row becomes the table's header; other fixed
+class GridTableModel;
+
+// A GridModel on a table view. A single fixed row becomes the table's header; other fixed
 // rows and fixed columns are drawn in the header's colours. A click makes the clicked cell
 // the model's current one before the view's handler runs.
+//
+// A QTableView reads the cells where they are. A QTableWidget, for the views that want its
+// items, gets a copy of every cell in an item of its own.
 class GridBinding : public Binding {
   public:
+    GridBinding(GridModel& model, QTableView& table);
     GridBinding(GridModel& model, QTableWidget& table);
 
     std::function<void()> onClick;
@@ -25,9 +34,13 @@ class GridBinding : public Binding {
     QSize FittingSize(int maxRows) const;
 
   private:
+    GridBinding(GridModel& model, QTableView& table, QTableWidget* items);
     void Changed(const GridChange& change);
     void Rebuild();
+    void RebuildItems();
     void ApplyColumn(int col);
+    void ApplyColumnWidth(int col);
+    void ApplyItemAlignments(int col);
     void ApplyRow(int row);
     void ApplyTopRow();
     void ApplySelection();
@@ -37,7 +50,9 @@ class GridBinding : public Binding {
     void Pressed(int tableRow, int col);
 
     GridModel& model_;
-    QTableWidget& table_;
+    QTableView& table_;
+    QTableWidget* items_;
+    GridTableModel* cells_ = nullptr; // when the view reads the cells in place
     bool scrolling_ = false;
     int headerHeight_ = 0;
 };

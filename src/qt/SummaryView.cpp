@@ -9,7 +9,7 @@
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QHeaderView>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTimer>
 
 namespace dered {
@@ -21,7 +21,7 @@ constexpr int kGapToMainWindow = 3;
 } // namespace
 
 SummaryView::SummaryView(Program& program, QtPlatform& platform)
-    : program_(program), platform_(platform), grid_(new QTableWidget(this)) {
+    : program_(program), platform_(platform), grid_(new QTableView(this)) {
     setObjectName(QStringLiteral("frmSummary"));
     // A small window: only a close box, so that its caption has room in the frame.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |

@@ -6,7 +6,7 @@
 #include <QTimer>
 #include <QWidget>
 
-class QTableWidget;
+class QTableView;
 
 namespace dered {
 
@@ -21,7 +21,7 @@ class SummaryView : public QWidget, public FormView {
     QWidget* Widget() override { return this; }
     void Detach() override;
 
-    QTableWidget& Grid() { return *grid_; }
+    QTableView& Grid() { return *grid_; }
     // Top of the screen, a few pixels right of the main window.
     void PlaceBesideMainWindow();
 
@@ -33,7 +33,7 @@ class SummaryView : public QWidget, public FormView {
   private:
     Program& program_;
     QtPlatform& platform_;
-    QTableWidget* grid_;
+    QTableView* grid_;
     BindingSet bindings_;
     bool attached_ = true;
     void PlaceAgain();

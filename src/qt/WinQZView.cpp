@@ -7,7 +7,7 @@
 
 #include <QCloseEvent>
 #include <QMenuBar>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -28,7 +28,7 @@ void CloseForm(Program& program, QtPlatform& platform, Form& form) {
 }
 
 WinQZView::WinQZView(Program& program, QtPlatform& platform)
-    : program_(program), platform_(platform), title_(new QTableWidget), area_(new QTableWidget) {
+    : program_(program), platform_(platform), title_(new QTableView), area_(new QTableView) {
     setObjectName(QStringLiteral("frmWinQZ"));
     bindings_.Add<CaptionBinding>(program_.winQZ.caption,
                                   [this](const QString& text) { setWindowTitle(text); });
@@ -59,7 +59,7 @@ void WinQZView::BuildGrids() {
     areaBinding_->onClick = [this] { program_.winQZ.grdArea_Click(); };
     areaBinding_->onDblClick = [this] { program_.winQZ.grdArea_DblClick(); };
 
-    for (QTableWidget* table : {title_, area_}) {
+    for (QTableView* table : {title_, area_}) {
         table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         table->setSizeAdjustPolicy(QAbstractScrollArea::AdjustIgnored);
     }

@@ -5,7 +5,7 @@
 
 #include <QMainWindow>
 
-class QTableWidget;
+class QTableView;
 
 namespace dered {
 
@@ -22,8 +22,8 @@ class WinQZView : public QMainWindow, public FormView {
     QWidget* Widget() override { return this; }
     void Detach() override;
 
-    QTableWidget& AreaGrid() { return *area_; }
-    QTableWidget& AreaTitleGrid() { return *title_; }
+    QTableView& AreaGrid() { return *area_; }
+    QTableView& AreaTitleGrid() { return *title_; }
 
   protected:
     void changeEvent(QEvent* event) override;
@@ -36,8 +36,8 @@ class WinQZView : public QMainWindow, public FormView {
 
     Program& program_;
     QtPlatform& platform_;
-    QTableWidget* title_;
-    QTableWidget* area_;
+    QTableView* title_;
+    QTableView* area_;
     GridBinding* areaBinding_ = nullptr;
     GridBinding* titleBinding_ = nullptr;
     BindingSet bindings_;

@@ -7,15 +7,26 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QTableView>
 #include <QTableWidget>
 
 #include <memory>
+#include <vector>
 
 namespace dered {
 namespace {
 
+QString Text(const QTableView& table, int row, int col) {
+    return table.model()->index(row, col).data().toString();
+}
+
+Qt::Alignment Across(const QTableView& table, int row, int col) {
+    const QVariant alignment = table.model()->index(row, col).data(Qt::TextAlignmentRole);
+    return Qt::Alignment(alignment.toInt()) & Qt::AlignHorizontal_Mask;
+}
+
 // A grid laid out as the area grid is: one heading row, right-aligned numbers.
-struct AreaLikeGrid {
+template <typename Table> struct AreaLikeGrid {
     AreaLikeGrid() {
         model.SetFixedRows(1);
         model.SetColWidth(0, 40);
@@ -29,30 +40,39 @@ struct AreaLikeGrid {
         table.resize(200, 120);
     }
     GridModel model{294, 2};
-    QTableWidget table;
+    Table table;
     std::unique_ptr<GridBinding> binding;
 };
 
-TEST(GridBinding, HeadingRowIsTheHeaderAndRowNIsTableRowNMinusOne) {
-    AreaLikeGrid grid;
-    EXPECT_EQ(grid.table.rowCount(), 293);
-    EXPECT_EQ(grid.table.horizontalHeaderItem(1)->text(), "Area Name");
-    EXPECT_EQ(grid.table.horizontalHeaderItem(1)->textAlignment() & Qt::AlignHorizontal_Mask,
+// The main windows read the cells in place, the dialogs that want items get copies.
+template <typename Table> class GridBindingOn : public ::testing::Test {};
+using Tables = ::testing::Types<QTableView, QTableWidget>;
+TYPED_TEST_SUITE(GridBindingOn, Tables);
+
+TYPED_TEST(GridBindingOn, HeadingRowIsTheHeaderAndRowNIsTableRowNMinusOne) {
+    AreaLikeGrid<TypeParam> grid;
+    const QAbstractItemModel& cells = *grid.table.model();
+    EXPECT_EQ(cells.rowCount(), 293);
+    EXPECT_EQ(cells.headerData(1, Qt::Horizontal).toString(), "Area Name");
+    EXPECT_EQ(Qt::Alignment(cells.headerData(1, Qt::Horizontal, Qt::TextAlignmentRole).toInt()) &
+                  Qt::AlignHorizontal_Mask,
               Qt::AlignHCenter);
     EXPECT_EQ(grid.table.columnWidth(1), 120);
 
     SetGridCell(grid.model, 7, 0, "7");
     SetGridCell(grid.model, 7, 1, "Faleach");
-    EXPECT_EQ(grid.table.item(6, 1)->text(), "Faleach");
-    EXPECT_EQ(grid.table.item(6, 0)->textAlignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
-    EXPECT_EQ(grid.table.item(6, 1)->textAlignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
+    EXPECT_EQ(Text(grid.table, 6, 1), "Faleach");
+    EXPECT_EQ(Across(grid.table, 6, 0), Qt::AlignRight);
+    EXPECT_EQ(Across(grid.table, 6, 1), Qt::AlignLeft);
 
     grid.model.SetColWidth(0, 55);
     EXPECT_EQ(grid.table.columnWidth(0), 55);
+    grid.model.SetColAlignment(1, Alignment::Centre);
+    EXPECT_EQ(Across(grid.table, 6, 1), Qt::AlignHCenter);
 }
 
-TEST(GridBinding, ClickMakesTheCellCurrentBeforeTheHandlerRuns) {
-    AreaLikeGrid grid;
+TYPED_TEST(GridBindingOn, ClickMakesTheCellCurrentBeforeTheHandlerRuns) {
+    AreaLikeGrid<TypeParam> grid;
     int seenRow = -1;
     int clicks = 0;
     int doubles = 0;
@@ -61,18 +81,33 @@ TEST(GridBinding, ClickMakesTheCellCurrentBeforeTheHandlerRuns) {
         ++clicks;
     };
     grid.binding->onDblClick = [&] { ++doubles; };
-    emit grid.table.cellClicked(41, 1);
+    emit grid.table.clicked(grid.table.model()->index(41, 1));
     EXPECT_EQ(seenRow, 42);
     EXPECT_EQ(grid.model.Col(), 1);
     EXPECT_EQ(grid.model.SelStartCol(), 1);
-    emit grid.table.cellDoubleClicked(9, 0);
+    emit grid.table.doubleClicked(grid.table.model()->index(9, 0));
     EXPECT_EQ(grid.model.Row(), 10);
     EXPECT_EQ(clicks, 1);
     EXPECT_EQ(doubles, 1);
 }
 
-TEST(GridBinding, TopRowAndScrollingFollowEachOther) {
-    AreaLikeGrid grid;
+TYPED_TEST(GridBindingOn, SelectedColumnsOfTheCurrentRowAreTheTablesSelection) {
+    AreaLikeGrid<TypeParam> grid;
+    grid.table.setSelectionMode(QAbstractItemView::ContiguousSelection);
+    grid.model.SetRow(8);
+    grid.model.SetSelection(1, 0);
+    const QModelIndexList selected = grid.table.selectionModel()->selectedIndexes();
+    ASSERT_EQ(selected.size(), 2);
+    for (const QModelIndex& index : selected) {
+        EXPECT_EQ(index.row(), 7);
+    }
+    grid.model.SetRow(0); // the heading row is not in the table
+    grid.model.SetSelection(0, 0);
+    EXPECT_TRUE(grid.table.selectionModel()->selectedIndexes().isEmpty());
+}
+
+TYPED_TEST(GridBindingOn, TopRowAndScrollingFollowEachOther) {
+    AreaLikeGrid<TypeParam> grid;
     grid.table.show();
     qttest::Settle();
     grid.model.SetTopRow(120);
@@ -85,21 +120,63 @@ TEST(GridBinding, TopRowAndScrollingFollowEachOther) {
     EXPECT_EQ(grid.table.verticalScrollBar()->value(), grid.table.verticalScrollBar()->maximum());
 }
 
-TEST(GridBinding, GridWithoutFixedRowsHasNoHeaderAndAReshapeRebuilds) {
+TYPED_TEST(GridBindingOn, GridWithoutFixedRowsHasNoHeaderAndAReshapeRebuilds) {
     GridModel model(8, 2);
-    QTableWidget table;
+    TypeParam table;
     GridBinding binding(model, table);
     int layouts = 0;
     binding.onLayout = [&layouts] { ++layouts; };
     SetGridCell(model, 0, 0, "Armies");
     EXPECT_TRUE(table.horizontalHeader()->isHidden());
-    EXPECT_EQ(table.item(0, 0)->text(), "Armies");
+    EXPECT_EQ(Text(table, 0, 0), "Armies");
+    model.SetColWidth(1, 70);
     model.SetRows(3);
-    EXPECT_EQ(table.rowCount(), 3);
-    EXPECT_EQ(table.item(0, 0)->text(), "Armies");
-    EXPECT_EQ(layouts, 1);
+    EXPECT_EQ(table.model()->rowCount(), 3);
+    EXPECT_EQ(Text(table, 0, 0), "Armies");
+    EXPECT_EQ(table.columnWidth(1), 70);
+    EXPECT_EQ(layouts, 2);
     model.SetRowHeight(1, 40);
     EXPECT_EQ(table.rowHeight(1), 40);
+    // A fixed column keeps the heading colours.
+    model.SetFixedCols(1);
+    EXPECT_EQ(table.model()->index(2, 0).data(Qt::BackgroundRole).template value<QBrush>(),
+              table.palette().button());
+    EXPECT_FALSE(table.model()->index(2, 1).data(Qt::BackgroundRole).isValid());
+}
+
+TEST(GridBinding, ManyCellsChangedReachTheViewAsOneChange) {
+    GridModel model(40, 3);
+    QTableView table;
+    GridBinding binding(model, table);
+    table.show();
+    qttest::Settle();
+    std::vector<QRect> changes;
+    QObject::connect(table.model(), &QAbstractItemModel::dataChanged,
+                     [&changes](const QModelIndex& from, const QModelIndex& to) {
+                         changes.push_back(QRect(QPoint(from.column(), from.row()),
+                                                 QPoint(to.column(), to.row())));
+                     });
+    SetGridCell(model, 5, 1, "a");
+    SetGridCell(model, 30, 0, "b");
+    SetGridCell(model, 12, 2, "c");
+    EXPECT_EQ(Text(table, 30, 0), "b"); // read at once, heard of later
+    EXPECT_TRUE(changes.empty());
+    qttest::Settle();
+    ASSERT_EQ(changes.size(), 1u);
+    EXPECT_EQ(changes[0], QRect(QPoint(0, 5), QPoint(2, 30)));
+    // A reshape before the view hears of the cells repaints them all: nothing is left to tell.
+    changes.clear();
+    SetGridCell(model, 35, 2, "d");
+    SetGridCell(model, 2, 1, "e");
+    model.SetRows(10);
+    qttest::Settle();
+    EXPECT_TRUE(changes.empty());
+    // A hidden view paints every cell when shown: it hears of nothing.
+    table.hide();
+    SetGridCell(model, 3, 1, "f");
+    qttest::Settle();
+    EXPECT_TRUE(changes.empty());
+    EXPECT_EQ(Text(table, 3, 1), "f");
 }
 
 TEST(MenuBinding, ItemFollowsItsModelAndAClickGoesToTheForm) {

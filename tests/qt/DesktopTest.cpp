@@ -14,7 +14,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QTableWidget>
+#include <QTableView>
 
 #include <filesystem>
 #include <fstream>
@@ -32,6 +32,14 @@ constexpr const char* kSettings = "[Positions]\nMapX=0\nMapY=0\nHexDisplay=0\nHe
 std::string ReadFile(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+QString CellText(const QTableView& table, int row, int col) {
+    return table.model()->index(row, col).data().toString();
+}
+
+QString HeadingText(const QTableView& table, int col) {
+    return table.model()->headerData(col, Qt::Horizontal).toString();
 }
 
 class Desktop : public ::testing::Test {
@@ -88,7 +96,7 @@ class Desktop : public ::testing::Test {
         return point;
     }
 
-    QString GridText(int area, int col) { return Main().AreaGrid().item(area - 1, col)->text(); }
+    QString GridText(int area, int col) { return CellText(Main().AreaGrid(), area - 1, col); }
 
     qttest::TempFolder folder_;
     qttest::ModalWatcher watcher_;
@@ -113,10 +121,10 @@ TEST_F(Desktop, StartsWithTheReportOnTheCommandLine) {
     EXPECT_TRUE(MenuAction("mnuOpen").isEnabled()); // the command line leaves it enabled
 
     // Headings over the grid, every area row as the form wrote it.
-    EXPECT_EQ(main.AreaTitleGrid().horizontalHeaderItem(0)->text(), "Area");
-    EXPECT_EQ(main.AreaTitleGrid().horizontalHeaderItem(1)->text(), "Unit");
-    EXPECT_EQ(main.AreaGrid().horizontalHeaderItem(1)->text(), "Area Name");
-    ASSERT_EQ(main.AreaGrid().rowCount(), MaxArea);
+    EXPECT_EQ(HeadingText(main.AreaTitleGrid(), 0), "Area");
+    EXPECT_EQ(HeadingText(main.AreaTitleGrid(), 1), "Unit");
+    EXPECT_EQ(HeadingText(main.AreaGrid(), 1), "Area Name");
+    ASSERT_EQ(main.AreaGrid().model()->rowCount(), MaxArea);
     for (int area = 1; area <= MaxArea; ++area) {
         for (int col = 0; col < 10; ++col) {
             ASSERT_EQ(GridText(area, col).toStdString(), program().winQZ.grdArea.TextAt(area, col))
@@ -131,8 +139,8 @@ TEST_F(Desktop, StartsWithTheReportOnTheCommandLine) {
     auto* summary = ViewOf<SummaryView>(program().summary);
     ASSERT_NE(summary, nullptr);
     EXPECT_TRUE(summary->isVisible());
-    EXPECT_EQ(summary->Grid().item(3, 0)->text(), "Squadrons");
-    EXPECT_EQ(summary->Grid().item(6, 1)->text().toInt(), game().Summary.MaxSupply);
+    EXPECT_EQ(CellText(summary->Grid(), 3, 0), "Squadrons");
+    EXPECT_EQ(CellText(summary->Grid(), 6, 1).toInt(), game().Summary.MaxSupply);
     EXPECT_GT(game().Summary.MaxSupply, 0);
     EXPECT_TRUE(qttest::WaitUntil([&] {
         return summary->x() > main.frameGeometry().right() && summary->frameGeometry().top() == 0;
@@ -152,7 +160,7 @@ TEST_F(Desktop, MenuStatesFollowAReportOpenedThroughTheDialog) {
     Start("");
     EXPECT_EQ(ViewOf<MapView>(program().map), nullptr);
     EXPECT_TRUE(MenuAction("mnuOpen").isEnabled());
-    EXPECT_EQ(Main().AreaGrid().item(6, 1)->text(), "");
+    EXPECT_EQ(CellText(Main().AreaGrid(), 6, 1), "");
 
     watcher_.filePaths.push_back(report_.string());
     MenuAction("mnuOpen").trigger();
@@ -224,7 +232,7 @@ TEST_F(Desktop, SummaryFollowsABuild) {
     qttest::DoubleClick(map, *PointOf(site));
     EXPECT_EQ(GridText(site, kColCommand), "AC");
     auto* summary = ViewOf<SummaryView>(program().summary);
-    EXPECT_EQ(summary->Grid().item(7, 1)->text().toInt(), freeBefore - 1);
+    EXPECT_EQ(CellText(summary->Grid(), 7, 1).toInt(), freeBefore - 1);
 }
 
 TEST_F(Desktop, RightDragMovesTheMap) {
