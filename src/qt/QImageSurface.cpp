@@ -51,20 +51,29 @@ void QImageSurface::Begin() {
 }
 
 void QImageSurface::Resize(int width, int height) {
-    painter_.end();
     width_ = std::max(width, 0);
     height_ = std::max(height, 0);
-    image_ = QImage(std::max(width, 1), std::max(height, 1), QImage::Format_RGB32);
-    image_.fill(Qt::white);
-    Begin();
+    const QSize size(std::max(width_, 1), std::max(height_, 1));
+    // The same size keeps the memory: a new image of a window's size costs thousands of page
+    // faults, more than drawing on it.
+    if (image_.size() != size) {
+        painter_.end();
+        image_ = QImage(size, QImage::Format_RGB32);
+        Begin();
+    }
+    FillWhole(Qt::white);
     Changed();
 }
 
 void QImageSurface::Clear(int32_t colour) {
-    painter_.setCompositionMode(QPainter::CompositionMode_Source);
-    painter_.fillRect(image_.rect(), ColourToQt(colour));
-    painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    FillWhole(ColourToQt(colour));
     Changed();
+}
+
+void QImageSurface::FillWhole(const QColor& colour) {
+    painter_.setCompositionMode(QPainter::CompositionMode_Source);
+    painter_.fillRect(image_.rect(), colour);
+    painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
 }
 
 const std::vector<QPoint>& QImageSurface::ToPoints(std::span<const Point32> points) {

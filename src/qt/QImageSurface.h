@@ -48,6 +48,7 @@ class QImageSurface : public DrawingSurface {
         QImage image;
     };
     void Begin();
+    void FillWhole(const QColor& colour);
     bool FillPolygonFromCache(std::span<const Point32> points, int32_t colour);
     void FillSegment(Point32 from, Point32 to, int width, int32_t colour);
     // Colours widened so that "no pen" and "not known" are values of their own.
