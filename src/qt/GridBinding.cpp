@@ -19,13 +19,13 @@ GridBinding::GridBinding(GridModel& model, QTableWidget& table)
 
 GridBinding::GridBinding(GridModel& model, QTableView& table, QTableWidget* items)
     : model_(model), table_(table), items_(items) {
+    // A header that is shown measures its texts whenever the rows or columns change.
+    table_.verticalHeader()->hide();
     if (items_ == nullptr) {
         cells_ = new GridTableModel(model_, table_, this);
-        // A header that is shown measures its texts whenever the columns change.
         table_.horizontalHeader()->setVisible(HeaderRows() == 1);
         table_.setModel(cells_);
     }
-    table_.verticalHeader()->hide();
     table_.verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table_.verticalHeader()->setMinimumSectionSize(1);
     table_.horizontalHeader()->setMinimumSectionSize(1);
