@@ -15,8 +15,6 @@ class GridTableModel : public QAbstractTableModel {
   public:
     GridTableModel(const GridModel& grid, const QWidget& view, QObject* parent);
 
-    int HeaderRows() const { return headerRows_; }
-
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role) const override;
@@ -26,8 +24,9 @@ class GridTableModel : public QAbstractTableModel {
     // After the grid changed its shape or its fixed rows and columns: the views start
     // afresh if the table's shape changed.
     void Reset();
-    // The grid's row `row` changed its text; the views hear of it, once for all the cells
-    // changed together, when control returns to the event loop.
+    // The grid's cell (row, col) changed its text. A shown view hears of it when control
+    // returns to the event loop, once for all the cells changed meanwhile; a hidden one paints
+    // every cell when it is shown and hears nothing.
     void CellChanged(int row, int col);
     // Alignments of a column.
     void ColumnChanged(int col);
