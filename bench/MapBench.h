@@ -4,6 +4,7 @@
 // entered with the mouse on the demo turn.
 #include "app/Program.h"
 #include "map/Geometry.h"
+#include "map/MouseClicks.h"
 #include "settings/IniFile.h"
 
 #include <benchmark/benchmark.h>
@@ -25,19 +26,6 @@ class HexSettings : public IniService {
     void WriteString(std::string_view, std::string_view, std::string_view) override {}
 };
 
-inline void Click(frmMap& map, std::pair<float, float> point, bool twice) {
-    const auto [x, y] = point;
-    map.picView_MouseMove(0, 0, x, y);
-    map.picView_MouseDown(kLeftButton, 0, x, y);
-    map.picView_MouseUp(kLeftButton, 0, x, y);
-    map.picView_Click();
-    if (twice) {
-        map.picView_MouseDown(kLeftButton, 0, x, y);
-        map.picView_MouseUp(kLeftButton, 0, x, y);
-        map.picView_DblClick();
-    }
-}
-
 inline std::pair<float, float> PointOf(Program& program, int16_t area) {
     const auto cell = AreaAnchor(program.records.game.Areas[area], area, program.records.hexMap);
     return CellCentre(program.map.Geometry(), program.records.settings, cell.value_or(CellRef{}));
@@ -58,8 +46,9 @@ inline void EnterMoves(benchmark::State& state, Platform& platform) {
     const std::pair<float, float> targets[] = {PointOf(program, 134), PointOf(program, 105)};
     int turn = 0;
     for (auto _ : state) {
-        Click(program.map, army, true);
-        Click(program.map, targets[turn++ % 2], false);
+        ClickAt(program.map, army.first, army.second, true);
+        const auto [x, y] = targets[turn++ % 2];
+        ClickAt(program.map, x, y, false);
     }
     if (program.records.game.Areas[118].Command != "MO") {
         state.SkipWithError("the move was not stored");

@@ -3,6 +3,7 @@
 #include "app/Program.h"
 #include "batch/CommandSets.h"
 #include "batch/ScriptRunner.h"
+#include "map/MouseClicks.h"
 
 #include <ostream>
 #include <utility>
@@ -43,20 +44,6 @@ CellRef CellOfArea(const Program& program, int area) {
 std::pair<float, float> PointOfArea(Program& program, int area) {
     return CellCentre(OpenMap(program).Geometry(), program.records.settings,
                       CellOfArea(program, area));
-}
-
-// A left click as the toolkit delivers it; a double click is a click and then the second
-// press, which arrives as a double click instead of a click.
-void ClickAt(frmMap& map, float x, float y, bool twice) {
-    map.picView_MouseMove(0, 0, x, y);
-    map.picView_MouseDown(kLeftButton, 0, x, y);
-    map.picView_MouseUp(kLeftButton, 0, x, y);
-    map.picView_Click();
-    if (twice) {
-        map.picView_MouseDown(kLeftButton, 0, x, y);
-        map.picView_MouseUp(kLeftButton, 0, x, y);
-        map.picView_DblClick();
-    }
 }
 
 void RightDrag(frmMap& map, float x1, float y1, float x2, float y2) {

@@ -134,26 +134,26 @@ void frmMap::DrawWholeMap() {
         return;
     }
     program_.platform.SetPointer(Pointer::Hourglass);
-    const MapPainter painter{*picMap_,
-                             geometry_,
-                             program_.records.game,
-                             program_.records.hexMap,
-                             program_.records.settings,
-                             pictures_};
+    const MapPainter painter = Painter();
     DrawAllCells(painter);
     program_.platform.SetPointer(Pointer::Default);
+}
+
+// Only while the window is loaded: the surfaces exist then.
+MapPainter frmMap::Painter() const {
+    return MapPainter{*picMap_,
+                      geometry_,
+                      program_.records.game,
+                      program_.records.hexMap,
+                      program_.records.settings,
+                      pictures_};
 }
 
 void frmMap::DrawCell(int col, int row, int dx, int dy) {
     if (!picMap_) {
         return;
     }
-    const MapPainter painter{*picMap_,
-                             geometry_,
-                             program_.records.game,
-                             program_.records.hexMap,
-                             program_.records.settings,
-                             pictures_};
+    const MapPainter painter = Painter();
     dered::DrawCell(painter, col, row, dx, dy);
 }
 
@@ -161,12 +161,7 @@ void frmMap::RedrawArea(int16_t area) {
     if (!picMap_) {
         return;
     }
-    const MapPainter painter{*picMap_,
-                             geometry_,
-                             program_.records.game,
-                             program_.records.hexMap,
-                             program_.records.settings,
-                             pictures_};
+    const MapPainter painter = Painter();
     DrawAreaCells(painter, area, [this] { program_.platform.DoEvents(); });
 }
 

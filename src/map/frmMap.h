@@ -4,6 +4,7 @@
 #include "map/DrawingSurface.h"
 #include "map/Geometry.h"
 #include "map/Pictures.h"
+#include "map/Renderer.h"
 #include "orders/AreaDrawing.h"
 #include "report/frmWinQZ.h"
 #include "ui/Controls.h"
@@ -110,6 +111,7 @@ class frmMap : public Form, public AreaDrawing {
     std::array<ControlRect, 12> optCommandRect{};
 
   private:
+    MapPainter Painter() const;
     void RunChosenOption();
     void RunClickCommand(int16_t area);
     int16_t AreaAtLastPoint() const;
