@@ -77,24 +77,7 @@ class Desktop : public ::testing::Test {
         return *Main().findChild<QAction*>(QString::fromLatin1(name));
     }
 
-    // The view point over an area's anchor cell, if that area shows in the view clear of the
-    // option buttons.
-    std::optional<QPoint> PointOf(int16_t area) {
-        const frmMap& map = program().map;
-        const auto cell = AreaAnchor(game().Areas[area], area, program().records.hexMap);
-        if (!cell) {
-            return std::nullopt;
-        }
-        const auto [x, y] = CellCentre(map.Geometry(), program().records.settings, *cell);
-        const QPoint point(static_cast<int>(x), static_cast<int>(y));
-        const bool inView = point.x() > 2 && point.y() > 40 && point.x() < map.ViewWidth() - 2 &&
-                            point.y() < map.ViewHeight() - 2;
-        if (!inView || AreaAtPoint(map.Geometry(), program().records.settings,
-                                   program().records.hexMap, x, y) != area) {
-            return std::nullopt;
-        }
-        return point;
-    }
+    std::optional<QPoint> PointOf(int16_t area) { return qttest::VisiblePointOf(program(), area); }
 
     QString GridText(int area, int col) { return CellText(Main().AreaGrid(), area - 1, col); }
 

@@ -100,23 +100,7 @@ class DialogViews : public ::testing::Test {
         Settle();
     }
 
-    // The view point of an area's anchor cell, when it shows clear of the option buttons.
-    std::optional<QPoint> PointOf(int16_t area) {
-        const frmMap& map = program().map;
-        const auto cell = AreaAnchor(game().Areas[area], area, program().records.hexMap);
-        if (!cell) {
-            return std::nullopt;
-        }
-        const auto [x, y] = CellCentre(map.Geometry(), program().records.settings, *cell);
-        const QPoint point(static_cast<int>(x), static_cast<int>(y));
-        const bool inView = point.x() > 2 && point.y() > 40 && point.x() < map.ViewWidth() - 2 &&
-                            point.y() < map.ViewHeight() - 2;
-        if (!inView || AreaAtPoint(map.Geometry(), program().records.settings,
-                                   program().records.hexMap, x, y) != area) {
-            return std::nullopt;
-        }
-        return point;
-    }
+    std::optional<QPoint> PointOf(int16_t area) { return qttest::VisiblePointOf(program(), area); }
 
     // Areas in sight on the map: the player's own ones, or anybody's.
     std::vector<int16_t> AreasInSight(bool ownOnly) {

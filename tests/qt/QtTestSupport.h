@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/Program.h"
+#include "map/Geometry.h"
 #include "ui/Platform.h"
 
 #include <QAbstractButton>
@@ -8,6 +10,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QPoint>
 #include <QTimer>
 #include <QWidget>
 
@@ -122,6 +125,24 @@ template <typename Condition> bool WaitUntil(Condition condition, int millisecon
         QApplication::processEvents(QEventLoop::AllEvents, 10);
     }
     return condition();
+}
+
+// The view point of an area's anchor cell, when it shows clear of the option buttons.
+inline std::optional<QPoint> VisiblePointOf(Program& program, int16_t area) {
+    const frmMap& map = program.map;
+    const auto& records = program.records;
+    const auto cell = AreaAnchor(records.game.Areas[area], area, records.hexMap);
+    if (!cell) {
+        return std::nullopt;
+    }
+    const auto [x, y] = CellCentre(map.Geometry(), records.settings, *cell);
+    const QPoint point(static_cast<int>(x), static_cast<int>(y));
+    const bool inView = point.x() > 2 && point.y() > 40 && point.x() < map.ViewWidth() - 2 &&
+                        point.y() < map.ViewHeight() - 2;
+    if (!inView || AreaAtPoint(map.Geometry(), records.settings, records.hexMap, x, y) != area) {
+        return std::nullopt;
+    }
+    return point;
 }
 
 } // namespace dered::qttest
