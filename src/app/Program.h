@@ -69,7 +69,7 @@ class Program {
     void Start();
     // Reads the settings file and puts the "Hex map" tick in line with it.
     void LoadSettingsFile();
-    // Keeps grid, summary and map in step with the area table after a report.
+    // Refills the area grid and the summary figures from the records.
     void RefreshAll();
 
   private:
