@@ -3,14 +3,9 @@
 #include <QPen>
 #include <QPolygon>
 
-#ifdef __linux__
-#include <sys/mman.h>
-#endif
-
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <cstdlib>
 
 namespace dered {
 
@@ -36,32 +31,11 @@ QRgb ToRgb(int32_t colour) {
     return ColourToQt(colour).rgb();
 }
 
-// A window-sized picture takes thousands of page faults on first touch; asking for huge pages
-// makes that a handful.
-QImage NewPicture(int width, int height) {
-    const QSize size(std::max(width, 1), std::max(height, 1));
-#ifdef MADV_HUGEPAGE
-    constexpr size_t kHugePage = size_t{2} << 20;
-    const auto bytesPerLine = static_cast<size_t>(size.width()) * 4;
-    const size_t bytes = bytesPerLine * static_cast<size_t>(size.height());
-    if (bytes >= kHugePage) {
-        const size_t rounded = (bytes + kHugePage - 1) / kHugePage * kHugePage;
-        if (void* data = std::aligned_alloc(kHugePage, rounded)) {
-            madvise(data, rounded, MADV_HUGEPAGE);
-            return QImage(
-                static_cast<uchar*>(data), size.width(), size.height(),
-                static_cast<qsizetype>(bytesPerLine), QImage::Format_RGB32,
-                [](void* memory) { std::free(memory); }, data);
-        }
-    }
-#endif
-    return QImage(size, QImage::Format_RGB32);
-}
-
 } // namespace
 
 QImageSurface::QImageSurface(int width, int height)
-    : width_(std::max(width, 0)), height_(std::max(height, 0)), image_(NewPicture(width, height)) {
+    : width_(std::max(width, 0)), height_(std::max(height, 0)),
+      image_(std::max(width, 1), std::max(height, 1), QImage::Format_RGB32) {
     image_.fill(Qt::white);
     Begin();
 }
@@ -84,7 +58,7 @@ void QImageSurface::Resize(int width, int height) {
     // faults, more than drawing on it.
     if (image_.size() != size) {
         painter_.end();
-        image_ = NewPicture(size.width(), size.height());
+        image_ = QImage(size, QImage::Format_RGB32);
         Begin();
     }
     FillWhole(Qt::white);

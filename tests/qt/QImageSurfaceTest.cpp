@@ -222,26 +222,5 @@ TEST(QImageSurface, ResizeLosesTheContentAndTellsItsWindow) {
     EXPECT_EQ(changes, 3);
 }
 
-TEST(QImageSurface, WindowSizedPictureBehavesLikeASmallOne) {
-    // Pictures this large live in memory of their own: check its first and last pixels.
-    QImageSurface big(1001, 799);
-    EXPECT_EQ(big.Image().bytesPerLine(), 1001 * 4);
-    EXPECT_EQ(At(big, 0, 0), kWhite);
-    EXPECT_EQ(At(big, 1000, 798), kWhite);
-    big.FillRect(990, 790, 1001, 799, kBlue);
-    EXPECT_EQ(At(big, 1000, 798), kBlue);
-    QImageSurface view(20, 20);
-    view.CopyFrom(big, -990, -790);
-    EXPECT_EQ(At(view, 10, 8), kBlue);
-    EXPECT_EQ(At(view, 11, 9), kWhite);
-    big.Resize(10, 10);
-    big.Resize(1200, 900);
-    EXPECT_EQ(At(big, 1199, 899), kWhite);
-    const QImage copy = big.Image();
-    big.Clear(kRed);
-    EXPECT_EQ(At(big, 1199, 899), kRed);
-    EXPECT_EQ(ColourFromQt(QColor(copy.pixel(1199, 899))), kWhite);
-}
-
 } // namespace
 } // namespace dered
