@@ -35,6 +35,9 @@ GridBinding::GridBinding(GridModel& model, QTableView& table, QTableWidget* item
     table_.setSelectionBehavior(QAbstractItemView::SelectItems);
     table_.setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     table_.setWordWrap(false);
+    // A text wider than its column is cut at the column's edge, as the classic grid does,
+    // rather than ending in "...".
+    table_.setTextElideMode(Qt::ElideNone);
     table_.setCornerButtonEnabled(false);
 
     Listen(model_, [this](const GridChange& change) { Changed(change); });
