@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <optional>
 #include <sstream>
 #include <vector>
 
@@ -61,9 +62,15 @@ class MapFileReader {
     std::string error_;
 };
 
-std::string OpenProblem(std::ifstream& in, const std::string& path) {
+// Reads a map file whole into a field reader; a problem comes back naming the file.
+std::string OpenMapFile(const std::string& path, std::optional<MapFileReader>& file) {
+    std::ifstream in(path, std::ios::binary);
     if (!in.is_open()) {
         return "Map file " + path + " cannot be opened";
+    }
+    file.emplace(in, path);
+    if (in.bad()) {
+        return "Map file " + path + " cannot be read";
     }
     return {};
 }
@@ -101,14 +108,11 @@ bool ReadAreaRecord(MapFileReader& file, AreaRecord& area) {
 
 // The area section, then PlayerCount - 1 home records.
 std::string ReadAreaFile(std::vector<AreaRecord>& areas, int playerCount, const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (std::string problem = OpenProblem(in, path); !problem.empty()) {
+    std::optional<MapFileReader> opened;
+    if (std::string problem = OpenMapFile(path, opened); !problem.empty()) {
         return problem;
     }
-    MapFileReader file(in, path);
-    if (in.bad()) {
-        return "Map file " + path + " cannot be read";
-    }
+    MapFileReader& file = *opened;
     for (int n = 1; n <= MaxArea; ++n) {
         if (!ReadAreaRecord(file, areas[n])) {
             return file.Error();
@@ -160,14 +164,11 @@ void WidenExtent(AreaRecord& area, int16_t col, int16_t row) {
 }
 
 std::string ReadHexFile(HexMap& hexMap, std::vector<AreaRecord>& areas, const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (std::string problem = OpenProblem(in, path); !problem.empty()) {
+    std::optional<MapFileReader> opened;
+    if (std::string problem = OpenMapFile(path, opened); !problem.empty()) {
         return problem;
     }
-    MapFileReader file(in, path);
-    if (in.bad()) {
-        return "Map file " + path + " cannot be read";
-    }
+    MapFileReader& file = *opened;
     for (int16_t c = 1; c <= MapColumns; ++c) {
         for (int16_t r = 1; r <= MapRows; ++r) {
             HexCell& cell = hexMap.At(c, r);
