@@ -1,5 +1,6 @@
 // der-ed: the desktop program.
 #include "qt/DesktopProgram.h"
+#include "qt/StartUp.h"
 
 #include <QApplication>
 #include <QStringList>
@@ -39,7 +40,11 @@ bool ParseArguments(const QStringList& arguments, Arguments& args) {
 } // namespace
 
 int main(int argc, char** argv) {
+    dered::FontConfigurationReader fonts;
+    dered::PrepareApplication();
     QApplication app(argc, argv);
+    dered::SetUpApplication();
+    fonts.Wait();
     Arguments args;
     if (!ParseArguments(QCoreApplication::arguments(), args)) {
         std::cerr << "usage: der-ed [--settings FILE] [--quit-when-shown] [REPORT]\n";
