@@ -84,7 +84,9 @@ MapView::MapView(Program& program, QtPlatform& platform, bool quitWhenShown)
             }
         };
     }
-    resize(map.WindowWidth(), map.WindowHeight());
+    // The form fitted its view to this size when it loaded.
+    formSize_ = QSize(map.WindowWidth(), map.WindowHeight());
+    resize(formSize_);
 }
 
 void MapView::Detach() {
@@ -121,6 +123,12 @@ void MapView::resizeEvent(QResizeEvent* event) {
     const WindowState state = isMinimized()   ? WindowState::Minimized
                               : isMaximized() ? WindowState::Maximized
                                               : WindowState::Normal;
+    if (state == WindowState::Normal) {
+        if (size() == formSize_) {
+            return;
+        }
+        formSize_ = size();
+    }
     program_.map.Form_Resize(width(), height(), state);
 }
 

@@ -44,6 +44,8 @@ class MapView : public QWidget, public FormView {
     BindingSet bindings_;
     bool attached_ = true;
     bool quitWhenShown_;
+    // The inner size the form last fitted its view to: the same size again needs no redraw.
+    QSize formSize_;
     // The release that ends a double click is no click of its own.
     bool inDoubleClick_ = false;
 };

@@ -247,6 +247,20 @@ TEST_F(Desktop, RightDragMovesTheMap) {
     EXPECT_EQ(game().PendingCommand, "");
 }
 
+TEST_F(Desktop, ResizingTheMapWindowRefitsTheViewAndBackAgain) {
+    StartWithDemo();
+    MapView& map = *ViewOf<MapView>(program().map);
+    const QSize shown = map.size();
+    ASSERT_EQ(program().map.ViewWidth(), std::min(shown.width(), program().map.picMap()->Width()));
+    map.resize(shown.width() - 60, shown.height() - 40);
+    qttest::Settle();
+    EXPECT_EQ(program().map.ViewWidth(), map.width());
+    map.resize(shown);
+    qttest::Settle();
+    EXPECT_EQ(program().map.ViewWidth(), std::min(shown.width(), program().map.picMap()->Width()));
+    EXPECT_EQ(program().map.picView()->Width(), program().map.ViewWidth());
+}
+
 TEST_F(Desktop, MinimisingTheMainWindowHidesTheOthersAndClosingItEndsThem) {
     StartWithDemo();
     WinQZView& main = Main();
