@@ -4,13 +4,16 @@
 #include "../SilentPlatform.h"
 #include "app/Program.h"
 #include "map/Geometry.h"
+#include "qt/GridBinding.h"
 #include "qt/QImageSurface.h"
 #include "settings/IniFile.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QImage>
 #include <QPainter>
 #include <QPolygon>
+#include <QStyledItemDelegate>
+#include <QTableView>
 
 #include <benchmark/benchmark.h>
 
@@ -100,11 +103,30 @@ void BM_OrderEntryMove(benchmark::State& state) {
 }
 BENCHMARK(BM_OrderEntryMove)->Unit(benchmark::kMicrosecond);
 
+// A full paint of the main window's area grid on the demo turn (some 300 cells), with the
+// grid's own cell painter (0) or the style's item painter (1).
+void BM_PaintAreaGrid(benchmark::State& state) {
+    LoadedMap loaded;
+    QTableView table;
+    GridBinding binding(loaded.program->winQZ.grdArea, table);
+    QStyledItemDelegate styled;
+    if (state.range(0) == 1) {
+        table.setItemDelegate(&styled);
+    }
+    table.resize(640, 560);
+    table.show();
+    QImage image(table.viewport()->size(), QImage::Format_RGB32);
+    for (auto _ : state) {
+        table.viewport()->render(&image);
+    }
+}
+BENCHMARK(BM_PaintAreaGrid)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
 } // namespace
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -1,5 +1,6 @@
 #include "qt/GridBinding.h"
 
+#include "qt/GridCellDelegate.h"
 #include "qt/GridTableModel.h"
 #include "qt/QtText.h"
 
@@ -38,6 +39,7 @@ GridBinding::GridBinding(GridModel& model, QTableView& table, QTableWidget* item
     // A text wider than its column is cut at the column's edge, as the classic grid does,
     // rather than ending in "...".
     table_.setTextElideMode(Qt::ElideNone);
+    table_.setItemDelegate(new GridCellDelegate(&table_));
     table_.setCornerButtonEnabled(false);
 
     Listen(model_, [this](const GridChange& change) { Changed(change); });
