@@ -13,6 +13,11 @@ class GridCellDelegate : public QStyledItemDelegate {
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override;
+
+  private:
+    static void PaintText(QPainter* painter, const QStyleOptionViewItem& option,
+                          const QModelIndex& index, const QString& text);
+    static void PaintFocus(QPainter* painter, const QStyleOptionViewItem& option);
 };
 
 } // namespace dered
