@@ -53,11 +53,7 @@ class PictureWindow : public QWidget {
 } // namespace
 
 int main(int argc, char** argv) {
-    dered::FontConfigurationReader fonts;
-    dered::PrepareApplication();
-    QApplication app(argc, argv);
-    dered::SetUpApplication();
-    fonts.Wait();
+    dered::ShellApplication app(argc, argv);
 
     QMainWindow main;
     for (const char* title : {"&File", "&Area Data", "&Command", "&View", "&Options", "&Help"}) {

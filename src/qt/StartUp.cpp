@@ -65,13 +65,13 @@ QIcon ShellStyle::standardIcon(StandardPixmap icon, const QStyleOption* option,
     return QProxyStyle::standardIcon(icon, option, widget);
 }
 
-void PrepareApplication() {
-    // The menu is part of the main window, as the form has it, never the desktop's menu bar.
+WindowMenus::WindowMenus() {
     QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
 }
 
-void SetUpApplication() {
-    QApplication::setStyle(new ShellStyle);
+ShellApplication::ShellApplication(int& argc, char** argv) : QApplication(argc, argv) {
+    setStyle(new ShellStyle);
+    Wait();
 }
 
 } // namespace dered

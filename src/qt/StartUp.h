@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QApplication>
 #include <QProxyStyle>
 
 #include <thread>
@@ -31,8 +32,17 @@ class ShellStyle : public QProxyStyle {
                        const QWidget* widget = nullptr) const override;
 };
 
-// What the desktop program sets up before and right after making the application object.
-void PrepareApplication();
-void SetUpApplication();
+// The menu is part of the main window, as the form has it, never the desktop's menu bar; set
+// before the application object is made.
+struct WindowMenus {
+    WindowMenus();
+};
+
+// The application object as the desktop program starts it: the font configuration is read
+// meanwhile, and the shell's style is in place before the first window.
+class ShellApplication : private FontConfigurationReader, private WindowMenus, public QApplication {
+  public:
+    ShellApplication(int& argc, char** argv);
+};
 
 } // namespace dered

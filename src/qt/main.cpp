@@ -40,11 +40,7 @@ bool ParseArguments(const QStringList& arguments, Arguments& args) {
 } // namespace
 
 int main(int argc, char** argv) {
-    dered::FontConfigurationReader fonts;
-    dered::PrepareApplication();
-    QApplication app(argc, argv);
-    dered::SetUpApplication();
-    fonts.Wait();
+    dered::ShellApplication app(argc, argv);
     Arguments args;
     if (!ParseArguments(QCoreApplication::arguments(), args)) {
         std::cerr << "usage: der-ed [--settings FILE] [--quit-when-shown] [REPORT]\n";

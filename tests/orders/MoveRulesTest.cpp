@@ -7,11 +7,8 @@ namespace dered {
 namespace {
 
 using test::Message;
-using Messages = std::vector<Message>;
-
-Message Stop(const std::string& text) {
-    return {text, MsgIcon::Critical};
-}
+using test::Messages;
+using test::Stop;
 
 class MoveRules : public test::ProgramFixture {
   protected:

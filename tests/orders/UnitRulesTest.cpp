@@ -8,11 +8,8 @@ namespace dered {
 namespace {
 
 using test::Message;
-using Messages = std::vector<Message>;
-
-Message Stop(const std::string& text) {
-    return {text, MsgIcon::Critical};
-}
+using test::Messages;
+using test::Stop;
 
 // Area 7 is the player's own inland area; area 8 a coastal one.
 class UnitRules : public test::ProgramFixture {

@@ -5,7 +5,7 @@ namespace dered {
 namespace {
 
 using test::Message;
-using Messages = std::vector<Message>;
+using test::Messages;
 
 // Area 5 holds an own army next to area 6, which player 2 owns. Player 2 is an ally, an
 // alliance with player 3 is being declared, player 4 is neither.

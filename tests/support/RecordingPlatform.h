@@ -15,6 +15,12 @@ struct Message {
     MsgIcon icon;
     bool operator==(const Message&) const = default;
 };
+using Messages = std::vector<Message>;
+
+// A refusal as the rules show it: the critical-stop icon.
+inline Message Stop(const std::string& text) {
+    return {text, MsgIcon::Critical};
+}
 
 // A platform without a screen that remembers what the program showed.
 class RecordingPlatform : public Platform {
