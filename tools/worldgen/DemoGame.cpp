@@ -1,5 +1,7 @@
 #include "DemoGame.h"
 
+#include "state/CodeTables.h"
+
 #include <algorithm>
 #include <array>
 #include <filesystem>
@@ -18,10 +20,6 @@ constexpr int Ally = 5;
 constexpr int StartAreas = 6;
 constexpr int OwnStartSupply = 10;
 constexpr int OwnMaxAreas = 10;
-constexpr int16_t Army = 1;
-constexpr int16_t Corps = 2;
-constexpr int16_t Fleet = 3;
-constexpr int16_t Squadron = 4;
 
 struct PlayerLine {
     const char* abbrev;
@@ -59,7 +57,7 @@ bool IsSea(const WorldArea& area) {
 }
 
 int UnitSize(int16_t kind) {
-    return kind == Army || kind == Fleet ? 2 : (kind == 0 ? 0 : 1);
+    return kind == Army || kind == Fleet ? 2 : (kind == NoUnit ? 0 : 1);
 }
 
 // How much an unclaimed area is worth to a power: its own supply first, then the supply it
