@@ -3,9 +3,9 @@
 // What the map benchmarks share: hexagon settings, mouse clicks on areas, and one move
 // entered with the mouse on the demo turn.
 #include "app/Program.h"
+#include "files/IniFile.h"
+#include "forms/MouseClicks.h"
 #include "map/Geometry.h"
-#include "map/MouseClicks.h"
-#include "settings/IniFile.h"
 
 #include <benchmark/benchmark.h>
 

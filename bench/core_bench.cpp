@@ -1,11 +1,11 @@
 // Reading a turn: report, map files and the grid, and the orders files both ways.
 #include "app/Program.h"
-#include "map/MapFiles.h"
+#include "files/IniFile.h"
+#include "files/MapFiles.h"
+#include "files/OrdersFile.h"
+#include "files/ReportReader.h"
+#include "forms/AreaDisplay.h"
 #include "map/RecordingSurface.h"
-#include "report/OrdersFile.h"
-#include "report/ReportReader.h"
-#include "settings/IniFile.h"
-#include "state/AreaDisplay.h"
 
 #include "SilentPlatform.h"
 

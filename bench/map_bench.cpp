@@ -1,8 +1,8 @@
 // The map window: the hit test over the whole picture, and one order entered with the mouse.
 #include "app/Program.h"
+#include "files/IniFile.h"
 #include "map/Geometry.h"
 #include "map/RecordingSurface.h"
-#include "settings/IniFile.h"
 
 #include "MapBench.h"
 #include "SilentPlatform.h"

@@ -3,10 +3,10 @@
 #include "../MapBench.h"
 #include "../SilentPlatform.h"
 #include "app/Program.h"
+#include "files/IniFile.h"
 #include "map/Geometry.h"
 #include "qt/GridBinding.h"
 #include "qt/QImageSurface.h"
-#include "settings/IniFile.h"
 
 #include <QApplication>
 #include <QImage>

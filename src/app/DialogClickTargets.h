@@ -1,8 +1,8 @@
 #pragma once
 
-#include "map/frmMap.h"
-#include "orders/frmGrantAccess.h"
-#include "settings/frmSpy.h"
+#include "forms/frmGrantAccess.h"
+#include "forms/frmMap.h"
+#include "forms/frmSpy.h"
 
 namespace dered {
 

@@ -1,7 +1,7 @@
 #include "app/Program.h"
 
-#include "settings/Settings.h"
-#include "state/AreaDisplay.h"
+#include "files/Settings.h"
+#include "forms/AreaDisplay.h"
 
 #include <utility>
 

@@ -3,7 +3,7 @@
 #include "app/Program.h"
 #include "batch/CommandSets.h"
 #include "batch/ScriptRunner.h"
-#include "map/MouseClicks.h"
+#include "forms/MouseClicks.h"
 
 #include <ostream>
 #include <utility>

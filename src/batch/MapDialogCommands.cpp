@@ -4,7 +4,7 @@
 #include "batch/BatchPlatform.h"
 #include "batch/CommandSets.h"
 #include "batch/ScriptRunner.h"
-#include "settings/Settings.h"
+#include "files/Settings.h"
 
 #include <cctype>
 #include <cstdint>

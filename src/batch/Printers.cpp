@@ -2,7 +2,7 @@
 
 #include "app/Program.h"
 #include "batch/ScriptRunner.h"
-#include "settings/Settings.h"
+#include "files/Settings.h"
 
 namespace dered {
 

@@ -2,7 +2,7 @@
 #include "app/Program.h"
 #include "batch/BatchPlatform.h"
 #include "batch/ScriptRunner.h"
-#include "settings/IniFile.h"
+#include "files/IniFile.h"
 
 #include <filesystem>
 #include <fstream>

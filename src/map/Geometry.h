@@ -1,9 +1,9 @@
 #pragma once
 
-#include "map/HexMap.h"
 #include "map/Point.h"
-#include "settings/SettingsRecord.h"
 #include "state/GameState.h"
+#include "state/HexMap.h"
+#include "state/SettingsRecord.h"
 
 #include <array>
 #include <cstdint>

@@ -2,10 +2,10 @@
 
 #include "map/DrawingSurface.h"
 #include "map/Geometry.h"
-#include "map/HexMap.h"
 #include "map/Pictures.h"
-#include "settings/SettingsRecord.h"
 #include "state/GameState.h"
+#include "state/HexMap.h"
+#include "state/SettingsRecord.h"
 
 #include <cstdint>
 #include <functional>

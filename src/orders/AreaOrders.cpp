@@ -1,8 +1,8 @@
 #include "orders/AreaOrders.h"
 
 #include "app/Program.h"
+#include "forms/AreaDisplay.h"
 #include "orders/MoveRules.h"
-#include "state/AreaDisplay.h"
 #include "state/CodeTables.h"
 #include "state/Numbers.h"
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "app/Program.h"
+#include "files/IniFile.h"
 #include "qt/QtPlatform.h"
-#include "settings/IniFile.h"
 
 #include <string>
 

@@ -2,8 +2,8 @@
 
 #include "qt/QImageSurface.h"
 #include "qt/QtText.h"
-#include "settings/SwatchModel.h"
 #include "ui/Controls.h"
+#include "ui/SwatchModel.h"
 
 #include <QEvent>
 #include <QFrame>

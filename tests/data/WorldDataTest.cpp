@@ -1,11 +1,11 @@
 // Checks of the bundled world and demo game under data/: they are what the generator makes,
 // and they keep every rule that the map and the reports must meet.
-#include "map/MapFiles.h"
+#include "files/FieldReader.h"
+#include "files/MapFiles.h"
+#include "files/OrdersFile.h"
+#include "files/ReportReader.h"
+#include "forms/AreaDisplay.h"
 #include "orders/OrderList.h"
-#include "report/FieldReader.h"
-#include "report/OrdersFile.h"
-#include "report/ReportReader.h"
-#include "state/AreaDisplay.h"
 #include "support/RecordingPlatform.h"
 #include "support/TempFolder.h"
 #include "worldgen/Generate.h"

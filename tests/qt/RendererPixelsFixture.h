@@ -1,9 +1,9 @@
 #pragma once
 
 #include "app/Program.h"
+#include "files/Settings.h"
 #include "map/Geometry.h"
 #include "qt/QImageSurface.h"
-#include "settings/Settings.h"
 #include "support/MemoryIni.h"
 #include "support/RecordingPlatform.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/IniFile.h"
+#include "files/IniFile.h"
 
 #include <algorithm>
 #include <cctype>

@@ -4,7 +4,7 @@
 #include <sstream>
 
 #include "HexGrid.h"
-#include "map/MapFiles.h"
+#include "files/MapFiles.h"
 
 namespace dered::worldgen {
 

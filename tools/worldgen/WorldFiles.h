@@ -3,7 +3,7 @@
 #include <string>
 
 #include "World.h"
-#include "map/HexMap.h"
+#include "state/HexMap.h"
 
 namespace dered::worldgen {
 

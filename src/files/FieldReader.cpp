@@ -1,0 +1,161 @@
+#include "files/FieldReader.h"
+
+#include <iterator>
+
+namespace dered {
+
+namespace {
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+} // namespace
+
+FieldReader::FieldReader(std::istream& in)
+    : data_(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()) {}
+
+bool FieldReader::AtLineEnd() const {
+    return pos_ < data_.size() && (data_[pos_] == '\n' || data_[pos_] == '\r');
+}
+
+void FieldReader::SkipBlanks() {
+    while (pos_ < data_.size() && IsBlank(data_[pos_])) {
+        ++pos_;
+    }
+}
+
+void FieldReader::SkipLineEnd() {
+    if (pos_ < data_.size() && data_[pos_] == '\r') {
+        ++pos_;
+    }
+    if (pos_ < data_.size() && data_[pos_] == '\n') {
+        ++pos_;
+    }
+    ++line_;
+}
+
+// Skips the blanks before a field, and whole blank lines between fields.
+bool FieldReader::StartField() {
+    for (;;) {
+        SkipBlanks();
+        if (pos_ >= data_.size()) {
+            fieldLine_ = line_;
+            return Fail("the file ends early");
+        }
+        if (AtLineEnd() && lastEndedLine_) {
+            SkipLineEnd();
+            continue;
+        }
+        fieldLine_ = line_;
+        return true;
+    }
+}
+
+// A field ends at a comma or a line end; anything else before it is dropped.
+void FieldReader::EndField() {
+    while (pos_ < data_.size() && data_[pos_] != ',' && !AtLineEnd()) {
+        ++pos_;
+    }
+    if (pos_ >= data_.size()) {
+        lastEndedLine_ = true;
+    } else if (data_[pos_] == ',') {
+        ++pos_;
+        lastEndedLine_ = false;
+    } else {
+        SkipLineEnd();
+        lastEndedLine_ = true;
+    }
+}
+
+bool FieldReader::ReadText(std::string& out) {
+    if (!StartField()) {
+        return false;
+    }
+    out.clear();
+    if (data_[pos_] == '"') {
+        ++pos_;
+        while (pos_ < data_.size() && data_[pos_] != '"') {
+            if (data_[pos_] == '\n') {
+                ++line_;
+            }
+            out += data_[pos_++];
+        }
+        if (pos_ < data_.size()) {
+            ++pos_;
+        }
+    } else {
+        while (pos_ < data_.size() && data_[pos_] != ',' && !AtLineEnd()) {
+            out += data_[pos_++];
+        }
+        while (!out.empty() && IsBlank(out.back())) {
+            out.pop_back();
+        }
+    }
+    EndField();
+    return true;
+}
+
+bool FieldReader::ReadNumber(int16_t& out) {
+    if (!StartField()) {
+        return false;
+    }
+    const size_t start = pos_;
+    if (data_[pos_] == '-' || data_[pos_] == '+') {
+        ++pos_;
+    }
+    int32_t value = 0;
+    bool digits = false;
+    bool tooLarge = false;
+    while (pos_ < data_.size() && IsDigit(data_[pos_])) {
+        digits = true;
+        value = value * 10 + (data_[pos_] - '0');
+        if (value > 32768) {
+            tooLarge = true;
+            value = 32768;
+        }
+        ++pos_;
+    }
+    const bool ended =
+        pos_ >= data_.size() || data_[pos_] == ',' || IsBlank(data_[pos_]) || AtLineEnd();
+    if (!digits || !ended) {
+        size_t end = start;
+        while (end < data_.size() && data_[end] != ',' && data_[end] != '\r' &&
+               data_[end] != '\n') {
+            ++end;
+        }
+        return Fail("\"" + data_.substr(start, end - start) + "\" where a number belongs");
+    }
+    if (data_[start] == '-') {
+        value = -value;
+    }
+    if (tooLarge || value > 32767 || value < -32768) {
+        return Fail("the number " + data_.substr(start, pos_ - start) +
+                    " is outside -32768 to 32767");
+    }
+    out = static_cast<int16_t>(value);
+    SkipBlanks();
+    if (pos_ >= data_.size() || data_[pos_] == ',' || AtLineEnd()) {
+        EndField();
+    } else {
+        lastEndedLine_ = false; // the next field follows on the same line
+    }
+    return true;
+}
+
+bool FieldReader::AtEnd() {
+    size_t p = pos_;
+    while (p < data_.size() &&
+           (IsBlank(data_[p]) || data_[p] == '\r' || data_[p] == '\n' || data_[p] == '\x1a')) {
+        ++p;
+    }
+    return p >= data_.size();
+}
+
+bool FieldReader::Fail(const std::string& problem) {
+    error_ = "line " + std::to_string(fieldLine_) + ": " + problem;
+    return false;
+}
+
+} // namespace dered

@@ -1,0 +1,342 @@
+#include "files/IniFile.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <random>
+#include <sstream>
+#include <vector>
+
+namespace dered {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A line with its own ending, so that lines left alone are written back exactly.
+struct Line {
+    std::string text;
+    std::string end; // "\r\n", "\n", or "" for a last line without one
+};
+
+struct SectionPlace {
+    size_t header;
+    size_t end; // one past the section's last line
+};
+
+enum class ReadResult { Missing, Read, Failed };
+
+ReadResult ReadWholeFile(const fs::path& path, std::string& out) {
+    std::error_code ec;
+    const fs::file_status st = fs::status(path, ec);
+    if (!fs::exists(st)) {
+        return ec && ec != std::errc::no_such_file_or_directory ? ReadResult::Failed
+                                                                : ReadResult::Missing;
+    }
+    if (!fs::is_regular_file(st)) {
+        return ReadResult::Failed;
+    }
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        return ReadResult::Failed;
+    }
+    std::ostringstream buffer;
+    buffer << in.rdbuf();
+    if (in.bad()) {
+        return ReadResult::Failed;
+    }
+    out = std::move(buffer).str();
+    return ReadResult::Read;
+}
+
+std::vector<Line> SplitLines(const std::string& data) {
+    std::vector<Line> lines;
+    size_t start = 0;
+    while (start < data.size()) {
+        const size_t nl = data.find('\n', start);
+        if (nl == std::string::npos) {
+            lines.push_back({data.substr(start), ""});
+            break;
+        }
+        const bool crlf = nl > start && data[nl - 1] == '\r';
+        const size_t textEnd = crlf ? nl - 1 : nl;
+        lines.push_back({data.substr(start, textEnd - start), crlf ? "\r\n" : "\n"});
+        start = nl + 1;
+    }
+    return lines;
+}
+
+std::string JoinLines(const std::vector<Line>& lines) {
+    std::string out;
+    for (const Line& line : lines) {
+        out += line.text;
+        out += line.end;
+    }
+    return out;
+}
+
+// New lines follow the file's first line end; a new file gets LF.
+std::string FileLineEnd(const std::vector<Line>& lines) {
+    for (const Line& line : lines) {
+        if (!line.end.empty()) {
+            return line.end;
+        }
+    }
+    return "\n";
+}
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r';
+}
+
+std::string_view Trim(std::string_view s) {
+    while (!s.empty() && IsBlank(s.front())) {
+        s.remove_prefix(1);
+    }
+    while (!s.empty() && IsBlank(s.back())) {
+        s.remove_suffix(1);
+    }
+    return s;
+}
+
+char Lower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool SameName(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (size_t i = 0; i < a.size(); ++i) {
+        if (Lower(a[i]) != Lower(b[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The line's text as the parser sees it: a byte-order mark on the first line is not part of it.
+std::string_view Content(const std::vector<Line>& lines, size_t i) {
+    std::string_view s = lines[i].text;
+    if (i == 0 && s.starts_with("\xEF\xBB\xBF")) {
+        s.remove_prefix(3);
+    }
+    return s;
+}
+
+std::optional<std::string_view> SectionName(std::string_view line) {
+    line = Trim(line);
+    if (!line.starts_with('[')) {
+        return std::nullopt;
+    }
+    const size_t close = line.find(']');
+    if (close == std::string_view::npos) {
+        return std::nullopt;
+    }
+    return Trim(line.substr(1, close - 1));
+}
+
+// The position of "=" on a key line; npos for comments, headers and other lines.
+size_t EqualsPos(std::string_view line) {
+    const std::string_view t = Trim(line);
+    if (t.empty() || t.front() == ';' || t.front() == '#' || t.front() == '[') {
+        return std::string_view::npos;
+    }
+    const size_t eq = line.find('=');
+    if (eq == std::string_view::npos || Trim(line.substr(0, eq)).empty()) {
+        return std::string_view::npos;
+    }
+    return eq;
+}
+
+std::optional<SectionPlace> FindSection(const std::vector<Line>& lines, std::string_view section) {
+    for (size_t i = 0; i < lines.size(); ++i) {
+        const auto name = SectionName(Content(lines, i));
+        if (!name || !SameName(*name, section)) {
+            continue;
+        }
+        size_t end = i + 1;
+        while (end < lines.size() && !SectionName(Content(lines, end))) {
+            ++end;
+        }
+        return SectionPlace{i, end};
+    }
+    return std::nullopt;
+}
+
+std::optional<size_t> FindKey(const std::vector<Line>& lines, SectionPlace place,
+                              std::string_view key) {
+    for (size_t i = place.header + 1; i < place.end; ++i) {
+        const std::string_view text = lines[i].text;
+        const size_t eq = EqualsPos(text);
+        if (eq != std::string_view::npos && SameName(Trim(text.substr(0, eq)), key)) {
+            return i;
+        }
+    }
+    return std::nullopt;
+}
+
+std::string CutToLimit(std::string_view text) {
+    return std::string(text.substr(0, IniValueLimit));
+}
+
+// Names that would break the file's layout are not written at all.
+bool WritableNames(std::string_view section, std::string_view key) {
+    const auto hasLineEnd = [](std::string_view s) {
+        return s.find_first_of("\r\n") != std::string_view::npos;
+    };
+    return !Trim(section).empty() && !Trim(key).empty() && !hasLineEnd(section) &&
+           !hasLineEnd(key) && section.find(']') == std::string_view::npos &&
+           key.find('=') == std::string_view::npos;
+}
+
+void SetKey(std::vector<Line>& lines, std::string_view section, std::string_view key,
+            std::string_view value) {
+    const std::string eol = FileLineEnd(lines);
+    const std::string keyLine = std::string(Trim(key)) + "=" + std::string(value);
+    const auto place = FindSection(lines, section);
+    if (!place) {
+        if (!lines.empty() && lines.back().end.empty()) {
+            lines.back().end = eol;
+        }
+        lines.push_back({"[" + std::string(Trim(section)) + "]", eol});
+        lines.push_back({keyLine, eol});
+        return;
+    }
+    if (const auto at = FindKey(lines, *place, key)) {
+        // Keep the key as the file spells and indents it.
+        std::string_view keyPart = lines[*at].text;
+        keyPart = keyPart.substr(0, keyPart.find('='));
+        keyPart = keyPart.substr(0, keyPart.find_last_not_of(" \t") + 1);
+        lines[*at].text = std::string(keyPart) + "=" + std::string(value);
+        return;
+    }
+    // After the section's last non-blank line, so blank separators stay between sections.
+    size_t at = place->end;
+    while (at > place->header + 1 && Trim(lines[at - 1].text).empty()) {
+        --at;
+    }
+    if (lines[at - 1].end.empty()) {
+        lines[at - 1].end = eol;
+    }
+    lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(at), Line{keyLine, eol});
+}
+
+std::string TempSuffix() {
+    std::random_device rd;
+    return ".tmp" + std::to_string(rd());
+}
+
+bool WriteAtomically(const fs::path& target, const std::string& content,
+                     std::optional<fs::perms> keepPerms) {
+    std::error_code ec;
+    if (target.has_parent_path()) {
+        fs::create_directories(target.parent_path(), ec);
+    }
+    for (int attempt = 0; attempt < 4; ++attempt) {
+        fs::path temp = target;
+        temp += TempSuffix();
+        std::FILE* f = std::fopen(temp.string().c_str(), "wbx");
+        if (f == nullptr) {
+            continue; // taken by another writer, or the folder is not writable
+        }
+        bool ok = std::fwrite(content.data(), 1, content.size(), f) == content.size();
+        ok = std::fflush(f) == 0 && ok;
+        ok = std::fclose(f) == 0 && ok;
+        if (ok && keepPerms) {
+            fs::permissions(temp, *keepPerms, ec);
+        }
+        if (ok) {
+            fs::rename(temp, target, ec);
+            ok = !ec;
+        }
+        if (!ok) {
+            fs::remove(temp, ec);
+        }
+        return ok;
+    }
+    return false;
+}
+
+void WriteKey(const fs::path& path, std::string_view section, std::string_view key,
+              std::string_view value) {
+    if (!WritableNames(section, key)) {
+        return;
+    }
+    // A value cannot run onto a following line.
+    value = value.substr(0, value.find_first_of("\r\n"));
+
+    std::error_code ec;
+    fs::path target = path;
+    if (fs::is_symlink(path, ec)) {
+        target = fs::weakly_canonical(path, ec);
+        if (ec) {
+            return;
+        }
+    }
+    std::string data;
+    const ReadResult read = ReadWholeFile(target, data);
+    if (read == ReadResult::Failed) {
+        return; // never replace a file we could not read
+    }
+    std::optional<fs::perms> perms;
+    if (read == ReadResult::Read) {
+        perms = fs::status(target, ec).permissions();
+        if (ec || (*perms & fs::perms::owner_write) == fs::perms::none) {
+            return; // a read-only file stays as it is
+        }
+    }
+    std::vector<Line> lines = SplitLines(data);
+    SetKey(lines, section, key, value);
+    WriteAtomically(target, JoinLines(lines), perms);
+}
+
+} // namespace
+
+IniFile::IniFile(std::string path) : path_(std::move(path)) {}
+
+std::string IniFile::GetString(std::string_view section, std::string_view key,
+                               std::string_view defaultText) const {
+    std::string data;
+    if (ReadWholeFile(path_, data) != ReadResult::Read) {
+        return CutToLimit(defaultText);
+    }
+    const std::vector<Line> lines = SplitLines(data);
+    const auto place = FindSection(lines, section);
+    if (!place) {
+        return CutToLimit(defaultText);
+    }
+    const auto at = FindKey(lines, *place, key);
+    if (!at) {
+        return CutToLimit(defaultText);
+    }
+    const std::string_view text = lines[*at].text;
+    return CutToLimit(Trim(text.substr(text.find('=') + 1)));
+}
+
+void IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
+    try {
+        WriteKey(path_, section, key, value);
+    } catch (const std::exception&) {
+        // Settings are a convenience: losing a write must not end the run.
+    }
+}
+
+std::string DefaultSettingsPath() {
+    fs::path base;
+    const char* xdg = std::getenv("XDG_CONFIG_HOME");
+    const char* home = std::getenv("HOME");
+    // Relative XDG paths are to be ignored.
+    if (xdg != nullptr && fs::path(xdg).is_absolute()) {
+        base = xdg;
+    } else if (home != nullptr && *home != '\0') {
+        base = fs::path(home) / ".config";
+    } else {
+        return "der-ed.ini";
+    }
+    return (base / "der-ed" / "der-ed.ini").string();
+}
+
+} // namespace dered

@@ -1,0 +1,246 @@
+#include "files/MapFiles.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <optional>
+#include <sstream>
+#include <vector>
+
+#include "files/FieldReader.h"
+
+namespace dered {
+
+namespace {
+
+constexpr int AreaFields = 17;
+constexpr int16_t NoExtentMin = 999;
+
+// Reads the fields of one map file and keeps the first problem as a message naming the file.
+class MapFileReader {
+  public:
+    MapFileReader(std::istream& in, std::string path) : reader_(in), path_(std::move(path)) {}
+
+    bool Number(int16_t& out) {
+        if (!reader_.ReadNumber(out)) {
+            return Fail(reader_.Error());
+        }
+        return true;
+    }
+
+    bool NumberIn(int16_t& out, int lo, int hi, const char* what) {
+        if (!Number(out)) {
+            return false;
+        }
+        if (out < lo || out > hi) {
+            return Fail("line " + std::to_string(reader_.Line()) + ": " + what + " " +
+                        std::to_string(out) + " is outside " + std::to_string(lo) + " to " +
+                        std::to_string(hi));
+        }
+        return true;
+    }
+
+    bool Text(std::string& out) {
+        if (!reader_.ReadText(out)) {
+            return Fail(reader_.Error());
+        }
+        return true;
+    }
+
+    const std::string& Error() const { return error_; }
+
+  private:
+    bool Fail(const std::string& problem) {
+        error_ = "Map file " + path_ + ": " + problem;
+        return false;
+    }
+
+    FieldReader reader_;
+    std::string path_;
+    std::string error_;
+};
+
+// Reads a map file whole into a field reader; a problem comes back naming the file.
+std::string OpenMapFile(const std::string& path, std::optional<MapFileReader>& file) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in.is_open()) {
+        return "Map file " + path + " cannot be opened";
+    }
+    file.emplace(in, path);
+    if (in.bad()) {
+        return "Map file " + path + " cannot be read";
+    }
+    return {};
+}
+
+void UnderscoresToBlanks(std::string& name) {
+    for (char& c : name) {
+        if (c == '_') {
+            c = ' ';
+        }
+    }
+}
+
+bool ReadAreaRecord(MapFileReader& file, AreaRecord& area) {
+    // Terrain is kept as given (an unknown kind reads as no-entry); a negative supply
+    // centre is nonsense.
+    if (!file.Number(area.Terrain) || !file.NumberIn(area.Supply, 0, INT16_MAX, "supply")) {
+        return false;
+    }
+    for (int16_t& neighbour : area.Neighbour) {
+        if (!file.NumberIn(neighbour, 0, MaxArea, "neighbour area")) {
+            return false;
+        }
+    }
+    if (!file.Text(area.Name)) {
+        return false;
+    }
+    UnderscoresToBlanks(area.Name);
+    area.HomeCentre = 0;
+    area.MinCol = NoExtentMin;
+    area.MaxCol = 0;
+    area.MinRow = NoExtentMin;
+    area.MaxRow = 0;
+    return true;
+}
+
+// The area section, then PlayerCount - 1 home records.
+std::string ReadAreaFile(std::vector<AreaRecord>& areas, int playerCount, const std::string& path) {
+    std::optional<MapFileReader> opened;
+    if (std::string problem = OpenMapFile(path, opened); !problem.empty()) {
+        return problem;
+    }
+    MapFileReader& file = *opened;
+    for (int n = 1; n <= MaxArea; ++n) {
+        if (!ReadAreaRecord(file, areas[n])) {
+            return file.Error();
+        }
+    }
+    for (int i = 1; i <= playerCount - 1; ++i) {
+        int16_t home = 0;
+        std::string ignored;
+        if (!file.NumberIn(home, 0, MaxArea, "home area") || !file.Text(ignored)) {
+            return file.Error();
+        }
+        areas[home].HomeCentre = -1;
+    }
+    return {};
+}
+
+bool ReadCell(MapFileReader& file, HexCell& cell) {
+    int16_t ignored = 0;
+    if (!file.Number(ignored) || !file.Number(ignored) ||
+        !file.NumberIn(cell.Area, 0, MaxArea, "area")) {
+        return false;
+    }
+    for (int16_t& side : cell.Border) {
+        if (!file.NumberIn(side, 0, 1, "border flag")) {
+            return false;
+        }
+    }
+    for (int16_t& shown : cell.Display) {
+        if (!file.NumberIn(shown, -1, 0, "display flag")) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void WidenExtent(AreaRecord& area, int16_t col, int16_t row) {
+    if (col > area.MaxCol) {
+        area.MaxCol = col;
+    }
+    if (col < area.MinCol) {
+        area.MinCol = col;
+    }
+    if (row > area.MaxRow) {
+        area.MaxRow = row;
+    }
+    if (row < area.MinRow) {
+        area.MinRow = row;
+    }
+}
+
+std::string ReadHexFile(HexMap& hexMap, std::vector<AreaRecord>& areas, const std::string& path) {
+    std::optional<MapFileReader> opened;
+    if (std::string problem = OpenMapFile(path, opened); !problem.empty()) {
+        return problem;
+    }
+    MapFileReader& file = *opened;
+    for (int16_t c = 1; c <= MapColumns; ++c) {
+        for (int16_t r = 1; r <= MapRows; ++r) {
+            HexCell& cell = hexMap.At(c, r);
+            if (!ReadCell(file, cell)) {
+                return file.Error();
+            }
+            WidenExtent(areas[cell.Area], c, r);
+        }
+    }
+    return {};
+}
+
+void WriteCell(std::ostream& out, int c, int r, const HexCell& cell) {
+    out << c << ',' << r << ',' << cell.Area;
+    for (int16_t side : cell.Border) {
+        out << ',' << side;
+    }
+    for (int16_t shown : cell.Display) {
+        out << ',' << shown;
+    }
+    out << "\r\n";
+}
+
+} // namespace
+
+std::string LoadMapFiles(GameState& game, HexMap& hexMap, const std::string& programDir) {
+    std::vector<AreaRecord> areas(game.Areas.begin(), game.Areas.end());
+    if (std::string problem = ReadAreaFile(areas, game.PlayerCount, programDir + MapAreaFileName);
+        !problem.empty()) {
+        return problem;
+    }
+    areas[MaxArea].Owner = 0;
+    auto cells = std::make_unique<HexMap>();
+    if (std::string problem = ReadHexFile(*cells, areas, programDir + MapHexFileName);
+        !problem.empty()) {
+        return problem;
+    }
+    std::copy(areas.begin(), areas.end(), game.Areas.begin());
+    hexMap = *cells;
+    return {};
+}
+
+std::string SaveHexData(const HexMap& hexMap, const std::string& path) {
+    std::ostringstream text;
+    for (int c = 1; c <= MapColumns; ++c) {
+        for (int r = 1; r <= MapRows; ++r) {
+            WriteCell(text, c, r, hexMap.At(c, r));
+        }
+    }
+    const std::string temp = path + ".tmp";
+    {
+        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+        if (!out.is_open()) {
+            return "Cannot write " + path + ": the file cannot be created";
+        }
+        const std::string data = text.str();
+        out.write(data.data(), static_cast<std::streamsize>(data.size()));
+        out.close();
+        if (out.fail()) {
+            std::error_code ignored;
+            std::filesystem::remove(temp, ignored);
+            return "Cannot write " + path + ": writing failed";
+        }
+    }
+    std::error_code ec;
+    std::filesystem::rename(temp, path, ec);
+    if (ec) {
+        std::error_code ignored;
+        std::filesystem::remove(temp, ignored);
+        return "Cannot write " + path + ": " + ec.message();
+    }
+    return {};
+}
+
+} // namespace dered

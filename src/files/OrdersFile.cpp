@@ -1,0 +1,329 @@
+#include "files/OrdersFile.h"
+
+#include "files/FieldReader.h"
+#include "files/LineWriter.h"
+#include "orders/OrderList.h"
+#include "ui/Platform.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <filesystem>
+#include <fstream>
+#include <initializer_list>
+#include <sstream>
+#include <system_error>
+#include <vector>
+
+namespace dered {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr std::array<std::string_view, 7> kPlainAreaCodes = {"AA", "AC", "AF", "AS",
+                                                             "DU", "RU", "UU"};
+constexpr std::array<std::string_view, 3> kTargetAreaCodes = {"CO", "MO", "SD"};
+constexpr std::array<std::string_view, 3> kOnePlayerCodes = {"DA", "DN", "DW"};
+constexpr std::array<std::string_view, 3> kTwoNumberCodes = {"CA", "GA", "VC"};
+constexpr int kSpySlots = 2;
+
+template <size_t N>
+bool IsOneOf(std::string_view code, const std::array<std::string_view, N>& codes) {
+    return std::find(codes.begin(), codes.end(), code) != codes.end();
+}
+
+// Writes each order to both files: "commands.dat" joins tightly with a blank between
+// items, "orders.tmp" puts the code on a line of its own and the numbers in zones below.
+class OrdersWriter {
+  public:
+    OrdersWriter(std::ostream& commands, std::ostream& ordersTmp)
+        : commands_(commands, LineWriter::Join::Tight),
+          ordersTmp_(ordersTmp, LineWriter::Join::Zones) {}
+
+    void Header(const GameState& game) {
+        commands_.Text("KPLSTART").EndLine();
+        commands_.Text(game.GameId).EndLine();
+        commands_.Text(game.PlayerCode).EndLine();
+        commands_.EndLine();
+        ordersTmp_.Text(game.GameId).Text(",").Number(game.GameYear).Number(game.GameTurn);
+        ordersTmp_.EndLine();
+    }
+
+    void AreaOrder(int16_t a, const AreaRecord& area) {
+        const std::string& code = area.Command;
+        if (IsOneOf(code, kPlainAreaCodes)) {
+            Both(code, {a});
+        } else if (IsOneOf(code, kTargetAreaCodes)) {
+            Both(code, {a, area.Parm1});
+        } else if (code == "SA" && area.Parm2 > 0) {
+            Both(code, {a, area.Parm1, area.Parm2});
+        } else if (code == "SA") {
+            // Support of an own attack names no player for the game master.
+            CommandsLine(code, {a, area.Parm1});
+            OrdersTmpLines(code, {a, area.Parm1, 0});
+        }
+    }
+
+    void Spy(const GameState& game) {
+        for (int slot = 1; slot <= kSpySlots; ++slot) {
+            const OrderSlot& s = game.Orders[slot];
+            OrdersTmpLines("SP", {s.P1, s.P2, s.P3, s.P4});
+        }
+        const std::array<int16_t, 6> t = SpyTargets(game);
+        CommandsLine("SP", {t[0], t[1], t[2], t[3], t[4], t[5]});
+    }
+
+    void ListOrder(const OrderSlot& slot) {
+        const std::string& code = slot.Code;
+        if (IsOneOf(code, kOnePlayerCodes)) {
+            Both(code, {slot.P1});
+        } else if (code == "GA" && slot.P2 == -1) {
+            commands_.Text(code).Text(" ").Number(slot.P1).Text(" ").Text("ALL").EndLine();
+            OrdersTmpLines(code, {slot.P1, slot.P2});
+        } else if (IsOneOf(code, kTwoNumberCodes)) {
+            Both(code, {slot.P1, slot.P2});
+        }
+    }
+
+    void End() {
+        commands_.Text("KPLEND").EndLine();
+        ordersTmp_.Text("END").EndLine();
+    }
+
+  private:
+    void CommandsLine(std::string_view code, std::initializer_list<int16_t> numbers) {
+        commands_.Text(code);
+        for (const int16_t n : numbers) {
+            commands_.Text(" ").Number(n);
+        }
+        commands_.EndLine();
+    }
+
+    void OrdersTmpLines(std::string_view code, std::initializer_list<int16_t> numbers) {
+        ordersTmp_.Text(code).EndLine();
+        for (const int16_t n : numbers) {
+            ordersTmp_.Number(n);
+        }
+        ordersTmp_.EndLine();
+    }
+
+    void Both(std::string_view code, std::initializer_list<int16_t> numbers) {
+        CommandsLine(code, numbers);
+        OrdersTmpLines(code, numbers);
+    }
+
+    LineWriter commands_;
+    LineWriter ordersTmp_;
+};
+
+std::string WriteFailure(const std::string& path, int error) {
+    const std::string reason =
+        error != 0 ? std::generic_category().message(error) : "the file could not be written";
+    return "Can't write " + path + ": " + reason;
+}
+
+// Writes a temporary file beside the target and renames it over the target, so that a
+// failure half way leaves the old file as it was.
+std::string ReplaceFile(const std::string& path, const std::string& text) {
+    const std::string temp = path + ".new";
+    std::error_code ec;
+    errno = 0;
+    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+    if (!out) {
+        return WriteFailure(path, errno);
+    }
+    out.write(text.data(), static_cast<std::streamsize>(text.size()));
+    out.close();
+    if (!out) {
+        const int error = errno;
+        fs::remove(temp, ec);
+        return WriteFailure(path, error);
+    }
+    fs::rename(temp, path, ec);
+    if (ec) {
+        std::error_code ignored;
+        fs::remove(temp, ignored);
+        return "Can't write " + path + ": " + ec.message();
+    }
+    return {};
+}
+
+bool SameNameIgnoringCase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c + 32) : c; };
+               return lower(x) == lower(y);
+           });
+}
+
+// The writer's own name comes first; otherwise any name that differs only in case.
+std::string FindOrdersTmp(const std::string& folder) {
+    const std::string written = folder + std::string(kOrdersTmpFileName);
+    std::error_code ec;
+    if (fs::is_regular_file(written, ec)) {
+        return written;
+    }
+    std::vector<std::string> matches;
+    for (fs::directory_iterator it(folder.empty() ? "." : folder, ec), end; !ec && it != end;
+         it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        if (SameNameIgnoringCase(name, kOrdersTmpFileName) && it->is_regular_file(ec)) {
+            matches.push_back(name);
+        }
+    }
+    if (matches.empty()) {
+        return {};
+    }
+    return folder + *std::min_element(matches.begin(), matches.end());
+}
+
+bool HeaderMatches(FieldReader& reader, const GameState& game) {
+    std::string id;
+    int16_t year = 0;
+    int16_t turn = 0;
+    return reader.ReadText(id) && reader.ReadNumber(year) && reader.ReadNumber(turn) &&
+           id == game.GameId && year == game.GameYear && turn == game.GameTurn;
+}
+
+bool ReadArea(FieldReader& reader, int16_t& a) {
+    return reader.ReadNumber(a) && a >= 1 && a <= MaxArea;
+}
+
+// Reads the numbers of one entry and stores it. False stops the reading.
+class EntryReader {
+  public:
+    EntryReader(FieldReader& reader, GameState& game, Platform& platform)
+        : reader_(reader), game_(game), platform_(platform) {}
+
+    bool Read(const std::string& code) {
+        if (IsOneOf(code, kPlainAreaCodes)) {
+            return AreaOrder(code, 0);
+        }
+        if (IsOneOf(code, kTargetAreaCodes)) {
+            return AreaOrder(code, 1);
+        }
+        if (code == "SA") {
+            return AreaOrder(code, 2);
+        }
+        if (IsOneOf(code, kOnePlayerCodes)) {
+            return ListOrder(code, 1);
+        }
+        if (IsOneOf(code, kTwoNumberCodes)) {
+            return ListOrder(code, 2);
+        }
+        if (code == "SP") {
+            return Spy();
+        }
+        return true; // an unknown code carries nothing that could be read
+    }
+
+  private:
+    bool Numbers(std::array<int16_t, 4>& p, int count) {
+        for (int i = 0; i < count; ++i) {
+            if (!reader_.ReadNumber(p[i])) {
+                return false;
+            }
+        }
+        return true;
+    }
+
+    bool AreaOrder(const std::string& code, int parms) {
+        int16_t a = 0;
+        std::array<int16_t, 4> p{};
+        if (!ReadArea(reader_, a) || !Numbers(p, parms)) {
+            return false;
+        }
+        AreaRecord& area = game_.Areas[a];
+        area.Command = code;
+        if (parms >= 1) {
+            area.Parm1 = p[0];
+        }
+        if (parms >= 2) {
+            area.Parm2 = p[1];
+        }
+        return true;
+    }
+
+    bool ListOrder(const std::string& code, int count) {
+        std::array<int16_t, 4> p{};
+        return Numbers(p, count) && AddOrder(game_, platform_, code, p[0], p[1], 0, 0) != 0;
+    }
+
+    // Slots from 3 on belong to the list orders, so a third spy entry is dropped.
+    bool Spy() {
+        std::array<int16_t, 4> p{};
+        if (!Numbers(p, 4)) {
+            return false;
+        }
+        if (++spyEntries_ <= kSpySlots) {
+            game_.Orders[spyEntries_] = OrderSlot{"SP", 0, p[0], p[1], p[2], p[3]};
+        }
+        return true;
+    }
+
+    FieldReader& reader_;
+    GameState& game_;
+    Platform& platform_;
+    int spyEntries_ = 0;
+};
+
+} // namespace
+
+OrdersTexts FormatOrders(const GameState& game) {
+    std::ostringstream commands;
+    std::ostringstream ordersTmp;
+    OrdersWriter writer(commands, ordersTmp);
+    writer.Header(game);
+    for (int16_t a = 1; a <= MaxArea; ++a) {
+        writer.AreaOrder(a, game.Areas[a]);
+    }
+    writer.Spy(game);
+    const int last = std::min<int>(game.OrderCount, MaxOrderSlot);
+    for (int slot = kSpySlots + 1; slot <= last; ++slot) {
+        writer.ListOrder(game.Orders[slot]);
+    }
+    writer.End();
+    return {commands.str(), ordersTmp.str()};
+}
+
+std::array<int16_t, 6> SpyTargets(const GameState& game) {
+    const OrderSlot& first = game.Orders[1];
+    const OrderSlot& second = game.Orders[2];
+    return {first.P1, first.P2, first.P3, first.P4, second.P1, second.P2};
+}
+
+std::string WriteOrdersFiles(const GameState& game) {
+    const OrdersTexts texts = FormatOrders(game);
+    const std::string failure =
+        ReplaceFile(game.ReportDir + std::string(kCommandsFileName), texts.commands);
+    if (!failure.empty()) {
+        return failure;
+    }
+    return ReplaceFile(game.ReportDir + std::string(kOrdersTmpFileName), texts.ordersTmp);
+}
+
+void ReadEarlierOrders(GameState& game, Platform& platform) {
+    game.OrderCount = kSpySlots;
+    const std::string path = FindOrdersTmp(game.ReportDir);
+    std::ifstream in;
+    if (!path.empty()) {
+        in.open(path, std::ios::binary);
+    }
+    if (!in) {
+        platform.MsgBox(kNoOldOrders, MsgIcon::None);
+        return;
+    }
+    FieldReader reader(in);
+    if (!HeaderMatches(reader, game)) {
+        platform.MsgBox(kNoOldOrders, MsgIcon::None);
+        return;
+    }
+    EntryReader entries(reader, game, platform);
+    std::string code;
+    while (reader.ReadText(code) && code != "END") {
+        if (!entries.Read(code)) {
+            break;
+        }
+    }
+}
+
+} // namespace dered

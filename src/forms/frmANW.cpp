@@ -1,0 +1,97 @@
+#include "forms/frmANW.h"
+
+#include "app/Program.h"
+#include "orders/DiplomacyLists.h"
+#include "orders/OrderList.h"
+
+namespace dered {
+
+frmANW::frmANW(Program& program) : Form("frmANW", "Allied-Neutal-War"), program_(program) {
+    AddControl("fraAllies", &fraAllies);
+    AddControl("lstAllies", &lstAllies);
+    AddControl("cmdNeutral(0)", &cmdNeutral[0]);
+    AddControl("fraNeutrals", &fraNeutrals);
+    AddControl("lstNeutrals", &lstNeutrals);
+    AddControl("cmdAlly", &cmdAlly);
+    AddControl("cmdWar", &cmdWar);
+    AddControl("fraEnemies", &fraEnemies);
+    AddControl("lstEnemies", &lstEnemies);
+    AddControl("cmdNeutral(1)", &cmdNeutral[1]);
+    AddControl("fraCommands", &fraCommands);
+    AddControl("lstCommands", &lstCommands);
+    AddControl("cmdDelete", &cmdDelete);
+    cmdAlly.onClick = [this] { cmdAlly_Click(); };
+    cmdWar.onClick = [this] { cmdWar_Click(); };
+    cmdNeutral[0].onClick = [this] { cmdNeutral_Click(0); };
+    cmdNeutral[1].onClick = [this] { cmdNeutral_Click(1); };
+    cmdDelete.onClick = [this] { cmdDelete_Click(); };
+}
+
+void frmANW::Form_Load() {
+    const GameState& game = program_.records.game;
+    for (ListBoxModel* list : {&lstAllies, &lstNeutrals, &lstEnemies, &lstCommands}) {
+        list->Clear();
+    }
+    for (const int16_t p : OtherPlayers(game)) {
+        ListBoxModel& list = IsAllied(game, game.OwnPlayer, p)  ? lstAllies
+                             : IsAtWar(game, game.OwnPlayer, p) ? lstEnemies
+                                                                : lstNeutrals;
+        list.AddItem(game.Players[p].Name, p);
+    }
+    for (int16_t slot = 1; slot <= game.OrderCount && slot <= MaxOrderSlot; ++slot) {
+        const OrderSlot& order = game.Orders[slot];
+        if (order.Code == "DA" || order.Code == "DN" || order.Code == "DW") {
+            lstCommands.AddItem(order.Code + " " + PlayerName(game, order.P1), slot);
+        }
+    }
+    cmdWar.SetEnabled(!(game.GameYear == 1880 && game.GameTurn <= 1));
+}
+
+void frmANW::cmdAlly_Click() {
+    Declare("DA", lstNeutrals);
+}
+
+void frmANW::cmdWar_Click() {
+    Declare("DW", lstNeutrals);
+}
+
+void frmANW::cmdNeutral_Click(int Index) {
+    Declare("DN", Index == 0 ? lstAllies : lstEnemies);
+}
+
+void frmANW::cmdDelete_Click() {
+    DeleteChosenOrder(program_.records.game, lstCommands);
+}
+
+void frmANW::Declare(const std::string& code, const ListBoxModel& players) {
+    int32_t chosen = 0;
+    if (!ChosenItem(players, chosen)) {
+        return;
+    }
+    const auto p = static_cast<int16_t>(chosen);
+    if (CheckAnwIssued(p)) {
+        return;
+    }
+    GameState& game = program_.records.game;
+    const int16_t slot = AddOrder(game, program_.platform, code, p, 0, 0, 0);
+    if (slot != 0) {
+        lstCommands.AddItem(code + " " + PlayerName(game, p), slot);
+    }
+}
+
+// One declaration per player, whatever its kind.
+bool frmANW::CheckAnwIssued(int16_t player) {
+    const GameState& game = program_.records.game;
+    for (const ListBoxModel::Line& line : lstCommands.Lines()) {
+        const OrderSlot* order = LineSlot(game, line);
+        if (order != nullptr && order->P1 == player) {
+            program_.platform.MsgBox("ANW command has already been issued for " +
+                                         PlayerName(game, player),
+                                     MsgIcon::None);
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace dered

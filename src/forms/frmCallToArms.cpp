@@ -1,0 +1,66 @@
+#include "forms/frmCallToArms.h"
+
+#include "app/Program.h"
+#include "orders/DiplomacyLists.h"
+#include "orders/OrderList.h"
+
+namespace dered {
+
+frmCallToArms::frmCallToArms(Program& program)
+    : Form("frmCallToArms", "Call To Arms"), program_(program) {
+    AddControl("Frame1", &Frame1);
+    AddControl("Text1", &Text1);
+    AddControl("Text2", &Text2);
+    AddControl("lstAllies", &lstAllies);
+    AddControl("lstEnemies", &lstEnemies);
+    AddControl("cmdCallToArms", &cmdCallToArms);
+    AddControl("fraCommands", &fraCommands);
+    AddControl("lstCommands", &lstCommands);
+    AddControl("cmdDelete", &cmdDelete);
+    cmdCallToArms.onClick = [this] { cmdCallToArms_Click(); };
+    cmdDelete.onClick = [this] { cmdDelete_Click(); };
+}
+
+void frmCallToArms::Form_Load() {
+    const GameState& game = program_.records.game;
+    for (ListBoxModel* list : {&lstAllies, &lstEnemies, &lstCommands}) {
+        list->Clear();
+    }
+    // Declarations entered this turn count as well as the report's relations.
+    for (const int16_t p : OtherPlayers(game)) {
+        if (IsAllied(game, game.OwnPlayer, p) || HasAllyOrder(game, p)) {
+            lstAllies.AddItem(game.Players[p].Name, p);
+        } else if (IsAtWar(game, game.OwnPlayer, p) || HasWarOrder(game, p)) {
+            lstEnemies.AddItem(game.Players[p].Name, p);
+        }
+    }
+    for (int16_t slot = 1; slot <= game.OrderCount && slot <= MaxOrderSlot; ++slot) {
+        const OrderSlot& order = game.Orders[slot];
+        if (order.Code == "CA") {
+            lstCommands.AddItem(order.Code + " " + PlayerAbbrev(game, order.P1) +
+                                    PlayerAbbrev(game, order.P2),
+                                slot);
+        }
+    }
+}
+
+void frmCallToArms::cmdCallToArms_Click() {
+    int32_t ally = 0;
+    int32_t enemy = 0;
+    if (!ChosenItem(lstAllies, ally) || !ChosenItem(lstEnemies, enemy)) {
+        return;
+    }
+    GameState& game = program_.records.game;
+    const auto a = static_cast<int16_t>(ally);
+    const auto e = static_cast<int16_t>(enemy);
+    const int16_t slot = AddOrder(game, program_.platform, "CA", a, e, 0, 0);
+    if (slot != 0) {
+        lstCommands.AddItem("CA " + PlayerAbbrev(game, a) + " " + PlayerAbbrev(game, e), slot);
+    }
+}
+
+void frmCallToArms::cmdDelete_Click() {
+    DeleteChosenOrder(program_.records.game, lstCommands);
+}
+
+} // namespace dered

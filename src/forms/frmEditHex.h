@@ -1,0 +1,58 @@
+#pragma once
+
+#include "map/Geometry.h"
+#include "ui/ControlRect.h"
+#include "ui/Controls.h"
+#include "ui/Form.h"
+#include "ui/Mouse.h"
+
+#include <array>
+#include <optional>
+
+namespace dered {
+
+class Program;
+
+// The hex editor: which area a cell belongs to, its border sides and what it shows. The window
+// is hidden rather than discarded, so it shows the last cell again when reopened.
+class frmEditHex : public Form {
+  public:
+    explicit frmEditHex(Program& program);
+
+    // Takes the cell's area, borders and display flags into the controls.
+    void FillFromCell(CellRef cell);
+    void cmdOK_Click();
+    // The cell the labels name, once the editor has been filled from one.
+    std::optional<CellRef> HeldCell() const;
+
+    TextModel lblArea{"Area"};
+    TextBoxModel txtArea;
+    TextModel Label1{"Borders"};
+    // Sides 1..6 (N, NE, SE, S, SW, NW) at indices 0..5, as in the hex map.
+    std::array<CheckBoxModel, 6> chkBorder{CheckBoxModel("N"),  CheckBoxModel("NE"),
+                                           CheckBoxModel("SE"), CheckBoxModel("S"),
+                                           CheckBoxModel("SW"), CheckBoxModel("NW")};
+    TextModel Label2{"Display"};
+    std::array<CheckBoxModel, 3> chkDisplay{CheckBoxModel("ID"), CheckBoxModel("Info"),
+                                            CheckBoxModel("Supply")};
+    TextModel lblX{"x"};
+    TextModel lblY{"y"};
+    ButtonModel cmdOK{"OK"};
+
+    // Design places, in pixels from the window's top-left corner: each border box lies beside
+    // its side of the hexagon outline drawn between them.
+    static constexpr ControlRect hexagonRect{80, 64, 80, 70};
+    static constexpr std::array<ControlRect, 6> chkBorderRect{{
+        {100, 38, 48, 20},  // N
+        {164, 70, 48, 20},  // NE
+        {164, 108, 48, 20}, // SE
+        {100, 140, 48, 20}, // S
+        {28, 108, 48, 20},  // SW
+        {28, 70, 48, 20},   // NW
+    }};
+
+  private:
+    Program& program_;
+};
+
+} // namespace dered

@@ -1,0 +1,113 @@
+#include "forms/frmGrantAccess.h"
+
+#include "app/Program.h"
+#include "orders/DiplomacyLists.h"
+#include "orders/OrderList.h"
+#include "state/LeadingNumber.h"
+#include "state/Numbers.h"
+
+namespace dered {
+
+frmGrantAccess::frmGrantAccess(Program& program)
+    : Form("frmGrantAccess", "Grant Access"), program_(program) {
+    Text1.SetText("Select a player  and \"grant\" followed by  an area (click on map) or "
+                  "\"grant all\"");
+    AddControl("Text1", &Text1);
+    AddControl("fraOptions", &fraOptions);
+    AddControl("lstPlayers", &lstPlayers);
+    AddControl("cmdGrant", &cmdGrant);
+    AddControl("cmdGrantAll", &cmdGrantAll);
+    AddControl("txtArea", &txtArea);
+    AddControl("fraCommands", &fraCommands);
+    AddControl("lstCommands", &lstCommands);
+    AddControl("cmdDelete", &cmdDelete);
+    cmdGrant.onClick = [this] { cmdGrant_Click(); };
+    cmdGrantAll.onClick = [this] { cmdGrantAll_Click(); };
+    cmdDelete.onClick = [this] { cmdDelete_Click(); };
+    txtArea.Subscribe([this](const Changed&) {
+        if (!clearing_ && IsLoaded()) {
+            txtArea_Change();
+        }
+    });
+}
+
+void frmGrantAccess::Form_Load() {
+    const GameState& game = program_.records.game;
+    clearing_ = true;
+    txtArea.SetText({});
+    clearing_ = false;
+    lstPlayers.Clear();
+    lstCommands.Clear();
+    for (const int16_t p : OtherPlayers(game)) {
+        if (IsAllied(game, game.OwnPlayer, p)) {
+            lstPlayers.AddItem(game.Players[p].Name, p);
+        }
+    }
+    for (int16_t slot = 1; slot <= game.OrderCount && slot <= MaxOrderSlot; ++slot) {
+        const OrderSlot& order = game.Orders[slot];
+        if (order.Code != "GA") {
+            continue;
+        }
+        const std::string where = order.P2 < 1 ? " all" : SignedText(order.P2);
+        lstCommands.AddItem(order.Code + " " + PlayerAbbrev(game, order.P1) + where, slot);
+    }
+}
+
+void frmGrantAccess::Form_Unload() {
+    program_.records.game.PendingCommand.clear();
+}
+
+bool frmGrantAccess::ChosenPlayer(int16_t& player) {
+    int32_t chosen = 0;
+    if (!ChosenItem(lstPlayers, chosen)) {
+        program_.platform.MsgBox(kSelectPlayerToGrant, MsgIcon::Critical);
+        return false;
+    }
+    player = static_cast<int16_t>(chosen);
+    return true;
+}
+
+void frmGrantAccess::cmdGrant_Click() {
+    int16_t player = 0;
+    if (ChosenPlayer(player)) {
+        program_.records.game.PendingCommand = "GA";
+    }
+}
+
+void frmGrantAccess::cmdGrantAll_Click() {
+    int16_t player = 0;
+    if (!ChosenPlayer(player)) {
+        return;
+    }
+    GameState& game = program_.records.game;
+    const int16_t slot = AddOrder(game, program_.platform, "GA", player, -1, 0, 0);
+    if (slot != 0) {
+        lstCommands.AddItem("GA " + PlayerAbbrev(game, player) + " all ", slot);
+    }
+}
+
+void frmGrantAccess::cmdDelete_Click() {
+    DeleteChosenOrder(program_.records.game, lstCommands);
+}
+
+void frmGrantAccess::txtArea_Change() {
+    // Typing can change the box before any player is chosen; the grant needs one.
+    int16_t player = 0;
+    if (!ChosenPlayer(player)) {
+        return;
+    }
+    GameState& game = program_.records.game;
+    int16_t area = 0;
+    const bool isArea =
+        NearestInt16(LeadingNumber(txtArea.Text()), area) && area >= 1 && area <= MaxArea;
+    if (!isArea || game.Areas[area].Owner != game.OwnPlayer) {
+        program_.platform.MsgBox(kMustOwnArea, MsgIcon::Critical);
+        return;
+    }
+    const int16_t slot = AddOrder(game, program_.platform, "GA", player, area, 0, 0);
+    if (slot != 0) {
+        lstCommands.AddItem("GA " + PlayerAbbrev(game, player) + txtArea.Text(), slot);
+    }
+}
+
+} // namespace dered

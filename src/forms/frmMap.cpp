@@ -1,0 +1,238 @@
+#include "forms/frmMap.h"
+
+#include "app/Program.h"
+#include "map/Renderer.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace dered {
+
+namespace {
+
+constexpr int kButtonLeft = 4;
+constexpr int kButtonTop = 4;
+constexpr int kButtonWidth = 32;
+constexpr int kCancelWidth = 52;
+constexpr int kButtonHeight = 20;
+constexpr int kButtonGap = 2;
+
+std::array<ControlRect, 12> OptionButtonRow() {
+    std::array<ControlRect, 12> rects{};
+    int left = kButtonLeft;
+    for (size_t i = 0; i < rects.size(); ++i) {
+        const int width = i + 1 == rects.size() ? kCancelWidth : kButtonWidth;
+        rects[i] = {left, kButtonTop, width, kButtonHeight};
+        left += width + kButtonGap;
+    }
+    return rects;
+}
+
+int PictureWidth(const MapGeometry& geometry) {
+    return WrapOffset(geometry);
+}
+
+int PictureHeight(const MapGeometry& geometry) {
+    return static_cast<int>(std::ceil(geometry.MapHeight()));
+}
+
+} // namespace
+
+frmMap::frmMap(Program& program)
+    : Form("frmMap", "Map"), optCommandRect(OptionButtonRow()), program_(program),
+      pictures_(MakeMapPictures()) {
+    // One control for the whole row: exactly one of its buttons is chosen at a time.
+    AddControl("optCommand", &optCommand);
+}
+
+void frmMap::Form_Load() {
+    program_.LoadSettingsFile();
+    SettingsRecord& settings = program_.records.settings;
+    caption.SetText("Map");
+    // A fresh window starts with "MO" chosen: moves are the orders entered most.
+    optCommand.Choose(0);
+    lastButton_ = 0;
+    dragging_ = false;
+
+    SetDisplayMetrics(geometry_, settings);
+    BuildHexTables(geometry_);
+    picMap_ = program_.platform.CreateSurface(PictureWidth(geometry_), PictureHeight(geometry_));
+    arrows_.clear();
+    DrawWholeMap();
+
+    const TextExtent screen = program_.platform.ScreenSize();
+    windowWidth_ = std::min(PictureWidth(geometry_) + 2, screen.width);
+    windowHeight_ = std::min(PictureHeight(geometry_) + 2, screen.height);
+    picView_ = program_.platform.CreateSurface(0, 0);
+    SizeView(windowWidth_, windowHeight_);
+    ClampView(settings, geometry_, viewHeight_);
+    RefreshView();
+}
+
+void frmMap::Form_Unload() {
+    picView_.reset();
+    picMap_.reset();
+    dragging_ = false;
+}
+
+void frmMap::Form_Resize(int innerWidth, int innerHeight, WindowState state) {
+    if (state != WindowState::Normal || !picView_) {
+        return;
+    }
+    SizeView(innerWidth, innerHeight);
+    RefreshView();
+}
+
+// The view fills the window but never shows more than the map picture.
+void frmMap::SizeView(int width, int height) {
+    innerWidth_ = width;
+    innerHeight_ = height;
+    viewWidth_ = std::clamp(width, 0, PictureWidth(geometry_));
+    viewHeight_ = std::clamp(height, 0, PictureHeight(geometry_));
+    if (picView_) {
+        picView_->Resize(viewWidth_, viewHeight_);
+    }
+}
+
+template <typename Change> void frmMap::Rescale(Change change) {
+    if (!picMap_) {
+        return;
+    }
+    SettingsRecord& settings = program_.records.settings;
+    const auto width = static_cast<float>(viewWidth_);
+    const auto height = static_cast<float>(viewHeight_);
+    const ViewCentre centre = RememberViewCentre(settings, geometry_, width, height);
+    change(settings);
+    RecentreView(settings, geometry_, centre, width, height);
+    picMap_->Resize(PictureWidth(geometry_), PictureHeight(geometry_));
+    DrawWholeMap();
+    RebuildArrows();
+    SizeView(innerWidth_, innerHeight_);
+    ClampView(settings, geometry_, viewHeight_);
+    RefreshView();
+}
+
+void frmMap::ZoomTo(int16_t cellSize) {
+    if (cellSize == program_.records.settings.CellSize) {
+        return;
+    }
+    Rescale([this, cellSize](SettingsRecord& settings) {
+        settings.CellSize = cellSize;
+        SetDisplayMetrics(geometry_, settings);
+        settings.CellSize = geometry_.CellSize;
+        BuildHexTables(geometry_);
+    });
+}
+
+void frmMap::SwitchHexDisplay(bool on) {
+    Rescale([this, on](SettingsRecord& settings) { SetHexDisplayMode(settings, geometry_, on); });
+    program_.winQZ.mnuHex.SetChecked(program_.records.settings.HexDisplay != 0);
+}
+
+void frmMap::DrawWholeMap() {
+    if (!picMap_) {
+        return;
+    }
+    program_.platform.SetPointer(Pointer::Hourglass);
+    const MapPainter painter = Painter();
+    DrawAllCells(painter);
+    program_.platform.SetPointer(Pointer::Default);
+}
+
+// Only while the window is loaded: the surfaces exist then.
+MapPainter frmMap::Painter() const {
+    return MapPainter{*picMap_,
+                      geometry_,
+                      program_.records.game,
+                      program_.records.hexMap,
+                      program_.records.settings,
+                      pictures_};
+}
+
+void frmMap::DrawCell(int col, int row, int dx, int dy) {
+    if (!picMap_) {
+        return;
+    }
+    const MapPainter painter = Painter();
+    dered::DrawCell(painter, col, row, dx, dy);
+}
+
+void frmMap::RedrawArea(int16_t area) {
+    if (!picMap_) {
+        return;
+    }
+    const MapPainter painter = Painter();
+    DrawAreaCells(painter, area, [this] { program_.platform.DoEvents(); });
+}
+
+void frmMap::RefreshView() {
+    if (!picView_ || !picMap_) {
+        return;
+    }
+    const SettingsRecord& settings = program_.records.settings;
+    const int width = PictureWidth(geometry_);
+    picView_->CopyFrom(*picMap_, settings.MapX, settings.MapY);
+    if (settings.MapX + width < viewWidth_) {
+        picView_->CopyFrom(*picMap_, settings.MapX + width, settings.MapY);
+    }
+    const GameState& game = program_.records.game;
+    for (int16_t a = 1; a <= MaxArea; ++a) {
+        const AreaRecord& area = game.Areas[a];
+        if (ArrowColourIndex(area.Command)) {
+            DrawOrderArrow(a, area.Parm1, area.Command);
+        }
+    }
+}
+
+void frmMap::DrawOrderArrow(int16_t fromArea, int16_t toArea, const std::string& code) {
+    const auto colour = ArrowColourIndex(code);
+    if (!picView_ || !colour || fromArea == toArea) {
+        return;
+    }
+    const auto anchor = [this](int16_t area) -> std::optional<CellRef> {
+        if (area < 1 || area > MaxArea) {
+            return std::nullopt;
+        }
+        return AreaAnchor(program_.records.game.Areas[area], area, program_.records.hexMap);
+    };
+    const auto fromAnchor = anchor(fromArea);
+    const auto toAnchor = anchor(toArea);
+    if (!fromAnchor || !toAnchor) {
+        return;
+    }
+    ArrowRecord& record =
+        FindOrAddArrow(arrows_, geometry_, fromArea, *fromAnchor, toArea, *toAnchor);
+    (toArea == record.a ? record.codeA : record.codeB) = code;
+    const SettingsRecord& settings = program_.records.settings;
+    DrawArrow(*picView_, record, toArea, settings.ArrowColour[*colour], geometry_.MapWidth(),
+              settings.MapX, settings.MapY);
+}
+
+void frmMap::AddArrowRecord(int16_t a, int16_t b) {
+    if (a < 1 || b > MaxArea || a >= b) {
+        return;
+    }
+    const GameState& game = program_.records.game;
+    const auto anchorA = AreaAnchor(game.Areas[a], a, program_.records.hexMap);
+    const auto anchorB = AreaAnchor(game.Areas[b], b, program_.records.hexMap);
+    if (!anchorA || !anchorB) {
+        return;
+    }
+    ArrowRecord& record = arrows_.emplace_back();
+    record.a = a;
+    record.b = b;
+    ComputeArrowLines(record, geometry_, *anchorA, *anchorB);
+}
+
+void frmMap::RebuildArrows() {
+    const GameState& game = program_.records.game;
+    for (ArrowRecord& record : arrows_) {
+        const auto anchorA = AreaAnchor(game.Areas[record.a], record.a, program_.records.hexMap);
+        const auto anchorB = AreaAnchor(game.Areas[record.b], record.b, program_.records.hexMap);
+        if (anchorA && anchorB) {
+            ComputeArrowLines(record, geometry_, *anchorA, *anchorB);
+        }
+    }
+}
+
+} // namespace dered

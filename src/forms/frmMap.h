@@ -1,0 +1,125 @@
+#pragma once
+
+#include "map/Arrows.h"
+#include "map/DrawingSurface.h"
+#include "map/Geometry.h"
+#include "map/Pictures.h"
+#include "map/Renderer.h"
+#include "orders/AreaDrawing.h"
+#include "ui/ControlRect.h"
+#include "ui/Controls.h"
+#include "ui/Form.h"
+#include "ui/GridModel.h"
+#include "ui/Mouse.h"
+#include "ui/WindowState.h"
+
+#include <array>
+#include <cstdint>
+#include <memory>
+
+namespace dered {
+
+class Program;
+
+// The windows that take map clicks while they are open: the spy window ("SP") and the
+// grant-access dialog ("GA"). Null while the window is not open.
+class MapClickTargets {
+  public:
+    virtual ~MapClickTargets() = default;
+    virtual GridModel* SpyGrid() = 0;
+    virtual TextBoxModel* GrantAccessAreaBox() = 0;
+};
+
+// The map window: the map picture, the view on it, and order entry with the mouse.
+class frmMap : public Form, public AreaDrawing {
+  public:
+    explicit frmMap(Program& program);
+
+    void Form_Load() override;
+    void Form_Unload() override;
+    // The window's inner size changed; only a window in its normal state resizes the view.
+    void Form_Resize(int innerWidth, int innerHeight, WindowState state = WindowState::Normal);
+
+    void picView_MouseDown(int16_t button, int16_t shift, float x, float y);
+    void picView_MouseMove(int16_t button, int16_t shift, float x, float y);
+    // Releasing the right button ends the drag and drops the view where the mouse is.
+    void picView_MouseUp(int16_t button, int16_t shift, float x, float y);
+    void picView_Click();
+    void picView_DblClick();
+    void picView_DragDrop(float x, float y, DragSource source = DragSource::PictureBox);
+    // (x, y) inside the button.
+    void optCommand_DragDrop(int index, float x, float y,
+                             DragSource source = DragSource::PictureBox);
+    // Delivers the drop of a drag released at view point (x, y) to the control there: an
+    // option button, the view, or nothing (the map stays, the drag mode ends).
+    void DropAt(float x, float y);
+    void ScrollGridToArea(int16_t area);
+    // Opens the hex editor on the cell under the mouse.
+    void EditCellAtPoint();
+
+    void DrawWholeMap();
+    void DrawCell(int col, int row, int dx, int dy);
+    void RedrawArea(int16_t area) override;
+    void RefreshView() override;
+    void DrawOrderArrow(int16_t fromArea, int16_t toArea, const std::string& code) override;
+    void AddArrowRecord(int16_t a, int16_t b);
+    void RebuildArrows();
+    // A new cell size, or hexagons switched on or off: the point under the view's centre stays
+    // there, and the picture, the arrows and the view are made afresh.
+    void ZoomTo(int16_t cellSize);
+    void SwitchHexDisplay(bool on);
+
+    void SetClickTargets(MapClickTargets* targets) { clickTargets_ = targets; }
+
+    // Surfaces exist while the window is loaded.
+    DrawingSurface* picMap() { return picMap_.get(); }
+    DrawingSurface* picView() { return picView_.get(); }
+    const MapGeometry& Geometry() const { return geometry_; }
+    const ArrowList& Arrows() const { return arrows_; }
+    const MapPictures& Pictures() const { return pictures_; }
+    // The size the window asks for at load: the map picture and 2 pixels, within the screen.
+    int WindowWidth() const { return windowWidth_; }
+    int WindowHeight() const { return windowHeight_; }
+    int ViewWidth() const { return viewWidth_; }
+    int ViewHeight() const { return viewHeight_; }
+    float LastX() const { return lastX_; }
+    float LastY() const { return lastY_; }
+    int16_t LastButton() const { return lastButton_; }
+    bool Dragging() const { return dragging_; }
+
+    OptionGroupModel optCommand{
+        {"MO", "SA", "SD", "CO", "DU", "RU", "AA", "AC", "AF", "AS", "UU", "Cancel"}};
+    // The option buttons lie in a row over the top of the view.
+    std::array<ControlRect, 12> optCommandRect{};
+
+  private:
+    MapPainter Painter() const;
+    void RunChosenOption();
+    void RunClickCommand(int16_t area);
+    int16_t AreaAtLastPoint() const;
+    void EndDrag();
+    void SizeView(int width, int height);
+    template <typename Change> void Rescale(Change change);
+
+    Program& program_;
+    MapClickTargets* clickTargets_ = nullptr;
+    const MapPictures pictures_;
+    MapGeometry geometry_;
+    ArrowList arrows_;
+    std::unique_ptr<DrawingSurface> picMap_;
+    std::unique_ptr<DrawingSurface> picView_;
+    int windowWidth_ = 0;
+    int windowHeight_ = 0;
+    int innerWidth_ = 0; // the window's inner size, which the view fills up to the picture
+    int innerHeight_ = 0;
+    int viewWidth_ = 0;
+    int viewHeight_ = 0;
+    float lastX_ = 0.0f;
+    float lastY_ = 0.0f;
+    int16_t lastButton_ = 0;
+    float dragStartX_ = 0.0f;
+    float dragStartY_ = 0.0f;
+    bool dragging_ = false;
+};
+
+} // namespace dered

@@ -1,0 +1,203 @@
+// The map window's mouse: order entry with clicks and double clicks, moving the map by
+// dragging it with the right button.
+#include "forms/frmMap.h"
+
+#include "app/Program.h"
+#include "forms/frmMapMenus.h"
+#include "orders/AreaOrders.h"
+#include "orders/MoveRules.h"
+#include "orders/UnitRules.h"
+#include "state/Numbers.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace dered {
+
+namespace {
+
+constexpr int kLastGridTopRow = 287;
+
+// A dragged view position held to what the settings can store; ClampView then wraps it.
+int16_t ViewPosition(double value) {
+    if (!std::isfinite(value)) {
+        return 0;
+    }
+    return static_cast<int16_t>(std::clamp<int32_t>(Nearest(std::clamp(value, -1.0e6, 1.0e6)),
+                                                    std::numeric_limits<int16_t>::min(),
+                                                    std::numeric_limits<int16_t>::max()));
+}
+
+} // namespace
+
+void frmMap::picView_MouseDown(int16_t button, int16_t shift, float x, float y) {
+    if (button != kRightButton) {
+        return;
+    }
+    if (shift == kEditCellShift) {
+        EditCellAtPoint();
+        return;
+    }
+    caption.SetText("Map - Drag Mode");
+    program_.platform.SetPointer(Pointer::Cross);
+    dragStartX_ = x;
+    dragStartY_ = y;
+    dragging_ = true;
+}
+
+void frmMap::picView_MouseMove(int16_t, int16_t, float x, float y) {
+    lastX_ = x;
+    lastY_ = y;
+}
+
+void frmMap::picView_MouseUp(int16_t button, int16_t, float x, float y) {
+    lastButton_ = button;
+    if (button == kRightButton) {
+        DropAt(x, y);
+    }
+}
+
+void frmMap::DropAt(float x, float y) {
+    if (!dragging_) {
+        return;
+    }
+    for (size_t i = 0; i < optCommandRect.size(); ++i) {
+        const ControlRect& rect = optCommandRect[i];
+        if (rect.Contains(x, y)) {
+            optCommand_DragDrop(static_cast<int>(i), x - static_cast<float>(rect.left),
+                                y - static_cast<float>(rect.top));
+            return;
+        }
+    }
+    if (x >= 0.0f && y >= 0.0f && x < static_cast<float>(viewWidth_) &&
+        y < static_cast<float>(viewHeight_)) {
+        picView_DragDrop(x, y);
+        return;
+    }
+    // Dropped outside the window: the map stays, but the drag mode ends.
+    EndDrag();
+}
+
+void frmMap::picView_DragDrop(float x, float y, DragSource source) {
+    // A drop only ever ends a drag of the view.
+    if (source != DragSource::PictureBox || !dragging_) {
+        return;
+    }
+    SettingsRecord& settings = program_.records.settings;
+    settings.MapX = ViewPosition(static_cast<double>(x) - dragStartX_ + settings.MapX);
+    settings.MapY = ViewPosition(static_cast<double>(y) - dragStartY_ + settings.MapY);
+    ClampView(settings, geometry_, viewHeight_);
+    RefreshView();
+    EndDrag();
+}
+
+void frmMap::optCommand_DragDrop(int index, float x, float y, DragSource source) {
+    if (source != DragSource::PictureBox || index < 0 ||
+        index >= static_cast<int>(optCommandRect.size())) {
+        return;
+    }
+    const ControlRect& rect = optCommandRect[index];
+    picView_DragDrop(static_cast<float>(rect.left) + x, static_cast<float>(rect.top) + y, source);
+}
+
+void frmMap::EndDrag() {
+    dragging_ = false;
+    caption.SetText("Map");
+    program_.platform.SetPointer(Pointer::Default);
+}
+
+void frmMap::EditCellAtPoint() {
+    EditCell(program_, CellAtPoint(geometry_, program_.records.settings, lastX_, lastY_));
+}
+
+void frmMap::ScrollGridToArea(int16_t area) {
+    if (area >= 1 && area <= MaxArea) {
+        program_.winQZ.grdArea.SetTopRow(std::min<int>(area, kLastGridTopRow));
+    }
+}
+
+int16_t frmMap::AreaAtLastPoint() const {
+    const int16_t area =
+        AreaAtPoint(geometry_, program_.records.settings, program_.records.hexMap, lastX_, lastY_);
+    return AreaOrNone(area);
+}
+
+void frmMap::picView_DblClick() {
+    GameState& game = program_.records.game;
+    if (!game.PendingCommand.empty()) {
+        return;
+    }
+    game.SelectedArea = AreaAtLastPoint();
+    RunChosenOption();
+}
+
+void frmMap::RunChosenOption() {
+    GameState& game = program_.records.game;
+    switch (optCommand.Chosen()) {
+    case 0:
+    case 1:
+    case 2:
+        game.PendingCommand = optCommand.Captions()[optCommand.Chosen()];
+        CheckOwnUnit(program_);
+        break;
+    case 3:
+        game.PendingCommand = "CO";
+        CheckConvoyUnit(program_);
+        break;
+    case 4:
+        DowngradeUnit(program_);
+        break;
+    case 5:
+        RemoveUnit(program_);
+        break;
+    case 6:
+    case 7:
+    case 8:
+    case 9:
+        BuildUnit(program_, static_cast<int16_t>(optCommand.Chosen() - 5));
+        break;
+    case 10:
+        UpgradeUnit(program_);
+        break;
+    case 11:
+        ClearAreaCommand(program_);
+        break;
+    default:
+        break;
+    }
+}
+
+void frmMap::picView_Click() {
+    if (lastButton_ != kLeftButton) {
+        return;
+    }
+    RunClickCommand(AreaAtLastPoint());
+}
+
+void frmMap::RunClickCommand(int16_t area) {
+    const std::string pending = program_.records.game.PendingCommand;
+    if (pending.empty()) {
+        ScrollGridToArea(area);
+    } else if (pending == "CO") {
+        ConvoyOrder(program_, area);
+    } else if (pending == "GA") {
+        TextBoxModel* box = clickTargets_ ? clickTargets_->GrantAccessAreaBox() : nullptr;
+        if (box != nullptr) {
+            box->SetText(SignedText(area));
+        }
+    } else if (pending == "MO") {
+        MoveOrder(program_, area);
+    } else if (pending == "SA") {
+        SupportAttackOrder(program_, area);
+    } else if (pending == "SD") {
+        SupportDefenceOrder(program_, area);
+    } else if (pending == "SP") {
+        GridModel* grid = clickTargets_ ? clickTargets_->SpyGrid() : nullptr;
+        if (grid != nullptr) {
+            SpyOrder(program_, *grid, area);
+        }
+    }
+}
+
+} // namespace dered

@@ -1,0 +1,123 @@
+#include "forms/frmMapOptions.h"
+
+#include "app/Program.h"
+
+#include <algorithm>
+#include <string>
+
+namespace dered {
+
+namespace {
+
+// The design: the first arrow's label over its swatch; the second arrow swatch and the water
+// swatch fix the column and row pitches that the rest of the window is laid out on.
+constexpr ControlRect kLabelArrow0{16, 8, 72, 16};
+constexpr ControlRect kSwatchArrow0{16, 26, 48, 24};
+constexpr ControlRect kSwatchArrow1{96, 26, 48, 24};
+constexpr ControlRect kSwatchWater{96, 74, 48, 24};
+constexpr int kDesignWidth = 336;
+// Down to the first row of the colour grid.
+constexpr int kDesignHeight = 160;
+constexpr int kGridColumns = 4;
+
+ControlRect Moved(ControlRect rect, int dx, int dy) {
+    rect.left += dx;
+    rect.top += dy;
+    return rect;
+}
+
+std::string Indexed(const char* name, size_t index) {
+    return std::string(name) + "(" + std::to_string(index) + ")";
+}
+
+} // namespace
+
+frmMapOptions::frmMapOptions(Program& program)
+    : Form("frmMapOptions", "Map Options"), program_(program) {
+    for (size_t i = 0; i < picArrow.size(); ++i) {
+        AddControl(Indexed("lblArrow", i), &lblArrow[i]);
+        AddControl(Indexed("picArrow", i), static_cast<ButtonModel*>(&picArrow[i]));
+        picArrow[i].onClick = [this, i] { picArrow_Click(static_cast<int>(i)); };
+    }
+    AddControl("lblWater", &lblWater);
+    AddControl("picWater", static_cast<ButtonModel*>(&picWater));
+    picWater.onClick = [this] { picWater_Click(); };
+    AddControl("lblBorders", &lblBorders);
+    AddControl("picBorders", static_cast<ButtonModel*>(&picBorders));
+    picBorders.onClick = [this] { picBorders_Click(); };
+    for (size_t i = 0; i < picColour.size(); ++i) {
+        AddControl(Indexed("lblColour", i), &lblColour[i]);
+        AddControl(Indexed("picColour", i), static_cast<ButtonModel*>(&picColour[i]));
+        picColour[i].onClick = [this, i] { picColour_Click(static_cast<int>(i)); };
+    }
+}
+
+void frmMapOptions::Form_Load() {
+    LayOut();
+    const SettingsRecord& settings = program_.records.settings;
+    const GameState& game = program_.records.game;
+    for (size_t i = 0; i < picArrow.size(); ++i) {
+        picArrow[i].SetColour(settings.ArrowColour[i]);
+    }
+    picBorders.SetColour(settings.BorderColour);
+    picWater.SetColour(settings.WaterColour);
+    lblColour[0].SetText("Neutral");
+    picColour[0].SetColour(settings.CountryColour[0]);
+    // All twelve, whatever the number of players; those below the window stay out of sight.
+    for (size_t i = 1; i < picColour.size(); ++i) {
+        lblColour[i].SetText(game.Players[i].Abbrev);
+        picColour[i].SetColour(settings.CountryColour[i]);
+    }
+}
+
+void frmMapOptions::LayOut() {
+    const int columnPitch = kSwatchArrow1.left - kSwatchArrow0.left;
+    const int rowPitch = kSwatchWater.top - kSwatchArrow1.top;
+    const auto at = [&](ControlRect design, int column, int row) {
+        return Moved(design, column * columnPitch, row * rowPitch);
+    };
+    Layout& l = layout_;
+    for (int i = 0; i < 4; ++i) {
+        l.lblArrow[i] = at(kLabelArrow0, i, 0);
+        l.picArrow[i] = at(kSwatchArrow0, i, 0);
+    }
+    l.lblWater = at(kLabelArrow0, 1, 1);
+    l.picWater = at(kSwatchArrow0, 1, 1);
+    l.lblBorders = at(kLabelArrow0, 2, 1);
+    l.picBorders = at(kSwatchArrow0, 2, 1);
+    for (int i = 0; i < static_cast<int>(l.picColour.size()); ++i) {
+        l.lblColour[i] = at(kLabelArrow0, i % kGridColumns, 2 + i / kGridColumns);
+        l.picColour[i] = at(kSwatchArrow0, i % kGridColumns, 2 + i / kGridColumns);
+    }
+    const int players = std::clamp<int>(program_.records.game.PlayerCount, 0, MaxPlayer);
+    l.width = kDesignWidth;
+    l.height = kDesignHeight + (players / kGridColumns) * rowPitch;
+}
+
+void frmMapOptions::ChooseInto(SwatchModel& swatch, int32_t& field) {
+    const int32_t colour = program_.platform.ChooseColour(field);
+    swatch.SetColour(colour);
+    field = colour;
+}
+
+void frmMapOptions::picArrow_Click(int Index) {
+    if (Index >= 0 && Index < static_cast<int>(picArrow.size())) {
+        ChooseInto(picArrow[Index], program_.records.settings.ArrowColour[Index]);
+    }
+}
+
+void frmMapOptions::picWater_Click() {
+    ChooseInto(picWater, program_.records.settings.WaterColour);
+}
+
+void frmMapOptions::picBorders_Click() {
+    ChooseInto(picBorders, program_.records.settings.BorderColour);
+}
+
+void frmMapOptions::picColour_Click(int Index) {
+    if (Index >= 0 && Index < static_cast<int>(picColour.size())) {
+        ChooseInto(picColour[Index], program_.records.settings.CountryColour[Index]);
+    }
+}
+
+} // namespace dered

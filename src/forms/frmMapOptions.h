@@ -1,0 +1,60 @@
+#pragma once
+
+#include "ui/ControlRect.h"
+#include "ui/Controls.h"
+#include "ui/Form.h"
+#include "ui/Mouse.h"
+#include "ui/SwatchModel.h"
+
+#include <array>
+
+namespace dered {
+
+class Program;
+
+// The map colours: one swatch per colour; a click on a swatch opens the colour chooser and
+// the colour chosen takes effect in the settings at once.
+class frmMapOptions : public Form {
+  public:
+    explicit frmMapOptions(Program& program);
+
+    void Form_Load() override;
+    void picArrow_Click(int Index);
+    void picWater_Click();
+    void picBorders_Click();
+    void picColour_Click(int Index);
+
+    std::array<TextModel, 4> lblArrow{TextModel("CO Arrow"), TextModel("MO Arrow"),
+                                      TextModel("SA Arrow"), TextModel("SD Arrow")};
+    std::array<SwatchModel, 4> picArrow;
+    TextModel lblWater{"Water"};
+    SwatchModel picWater;
+    TextModel lblBorders{"Borders"};
+    SwatchModel picBorders;
+    // 0 the neutral colour, 1..12 the players'.
+    std::array<TextModel, 13> lblColour;
+    std::array<SwatchModel, 13> picColour;
+
+    // Where the load put every control, in pixels from the window's top-left corner, and the
+    // window's inner size.
+    struct Layout {
+        std::array<ControlRect, 4> lblArrow{};
+        std::array<ControlRect, 4> picArrow{};
+        ControlRect lblWater, picWater, lblBorders, picBorders;
+        std::array<ControlRect, 13> lblColour{};
+        std::array<ControlRect, 13> picColour{};
+        int width = 0;
+        int height = 0;
+    };
+    const Layout& Positions() const { return layout_; }
+
+  private:
+    void LayOut();
+    // Opens the chooser on the field's colour; the swatch and the field take what comes back.
+    void ChooseInto(SwatchModel& swatch, int32_t& field);
+
+    Program& program_;
+    Layout layout_;
+};
+
+} // namespace dered

@@ -1,0 +1,82 @@
+#include "forms/frmSpy.h"
+
+#include "app/Program.h"
+#include "state/LeadingNumber.h"
+#include "state/Numbers.h"
+
+#include <algorithm>
+#include <array>
+
+namespace dered {
+
+namespace {
+
+bool IsBlank(const std::string& text) {
+    return text.find_first_not_of(' ') == std::string::npos;
+}
+
+} // namespace
+
+frmSpy::frmSpy(Program& program) : Form("frmSpy", "Spy"), program_(program) {
+    AddControl("grdSpy", &grdSpy);
+    AddControl("cmdDelete", &cmdDelete);
+    cmdDelete.onClick = [this] { cmdDelete_Click(); };
+}
+
+void frmSpy::Form_Load() {
+    GameState& game = program_.records.game;
+    game.PendingCommand = "SP";
+    const TextExtent sample = program_.platform.MeasureText("2222", FontKind::Window);
+    for (int col = 0; col < kTargets; ++col) {
+        grdSpy.SetColWidth(col, sample.width + 4);
+    }
+    grdSpy.SetRowHeight(0, sample.height + 4);
+    grdSpy.SetSelection(0, 0);
+    const OrderSlot& first = game.Orders[1];
+    const OrderSlot& second = game.Orders[2];
+    const std::array<int16_t, kTargets> targets = {first.P1, first.P2,  first.P3,
+                                                   first.P4, second.P1, second.P2};
+    for (int col = 0; col < kTargets; ++col) {
+        SetGridCell(grdSpy, 0, col, targets[col] > 0 ? " " + std::to_string(targets[col]) : "");
+    }
+}
+
+void frmSpy::cmdDelete_Click() {
+    const int first = std::max(grdSpy.SelStartCol(), 0);
+    const int last = std::min(grdSpy.SelEndCol(), kTargets - 1);
+    const int n = last - first + 1;
+    if (n < 1) {
+        return;
+    }
+    for (int col = first; col <= last; ++col) {
+        grdSpy.SetTextAt(0, col, "");
+    }
+    // The targets after the deleted block move left over it.
+    for (int i = 0; i <= kTargets - 1 - n; ++i) {
+        if (IsBlank(grdSpy.TextAt(0, i))) {
+            grdSpy.SetTextAt(0, i, grdSpy.TextAt(0, i + n));
+            grdSpy.SetTextAt(0, i + n, "");
+        }
+    }
+}
+
+int16_t frmSpy::Target(int col) const {
+    int16_t area = 0;
+    return NearestInt16(LeadingNumber(grdSpy.TextAt(0, col)), area) ? area : 0;
+}
+
+void frmSpy::Form_Unload() {
+    program_.records.game.PendingCommand.clear();
+    SetOrderSlot(1, "SP", Target(0), Target(1), Target(2), Target(3));
+    SetOrderSlot(2, "SP", Target(4), Target(5), 0, 0);
+}
+
+void frmSpy::SetOrderSlot(int16_t slot, const std::string& code, int16_t p1, int16_t p2, int16_t p3,
+                          int16_t p4) {
+    if (slot < 0 || slot > MaxOrderSlot) {
+        return;
+    }
+    program_.records.game.Orders[slot] = OrderSlot{code, 0, p1, p2, p3, p4};
+}
+
+} // namespace dered

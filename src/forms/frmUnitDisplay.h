@@ -1,0 +1,53 @@
+#pragma once
+
+#include "ui/ControlRect.h"
+#include "ui/Controls.h"
+#include "ui/Form.h"
+#include "ui/Mouse.h"
+
+#include <array>
+#include <cstdint>
+
+namespace dered {
+
+class Program;
+
+inline constexpr int16_t UnitPictures = 0;
+inline constexpr int16_t UnitSymbols = 4;
+
+// Chooses whether the map draws units as pictures or as symbols.
+class frmUnitDisplay : public Form {
+  public:
+    explicit frmUnitDisplay(Program& program);
+
+    void cmdPicture_Click();
+    void cmdSymbol_Click();
+    // Redraws the map with the chosen kind of unit image and closes the dialog.
+    void ApplyUnitDisplay();
+
+    TextModel Label1{"Army    Corps   Fleet   Squadron"};
+    ButtonModel cmdPicture{"Picture"};
+    ButtonModel cmdSymbol{"Symbol"};
+
+    // Design places of the four pictures and, below them, the four symbols, one under each
+    // word of the heading; each image is 32 x 16.
+    static constexpr std::array<ControlRect, 4> picUnitRect{{
+        {8, 28, 32, 16},
+        {64, 28, 32, 16},
+        {120, 28, 32, 16},
+        {176, 28, 32, 16},
+    }};
+    static constexpr std::array<ControlRect, 4> picUnitSymbolRect{{
+        {8, 56, 32, 16},
+        {64, 56, 32, 16},
+        {120, 56, 32, 16},
+        {176, 56, 32, 16},
+    }};
+
+  private:
+    void Choose(int16_t mode);
+
+    Program& program_;
+};
+
+} // namespace dered

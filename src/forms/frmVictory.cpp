@@ -1,0 +1,64 @@
+#include "forms/frmVictory.h"
+
+#include "app/Program.h"
+#include "orders/OrderList.h"
+#include "state/LeadingNumber.h"
+#include "state/Numbers.h"
+
+#include <string>
+
+namespace dered {
+
+namespace {
+constexpr std::array<int16_t, 2> kDefaults = {10, 300};
+constexpr std::array<int, 2> kDesignPositions = {15, 300};
+} // namespace
+
+frmVictory::frmVictory(Program& program)
+    : Form("frmVictory", "Victory Conditions"), program_(program) {
+    for (int i = 0; i < 2; ++i) {
+        const std::string index = "(" + std::to_string(i) + ")";
+        AddControl("Frame3" + index, &Frame3[i]);
+        AddControl("txtVC" + index, &txtVC[i]);
+        AddControl("hsclVC" + index, &hsclVC[i]);
+        hsclVC[i].Subscribe([this, i](const Changed&) { hsclVC_Change(i); });
+    }
+}
+
+void frmVictory::Form_Load() {
+    GameState& game = program_.records.game;
+    for (int i = 0; i < 2; ++i) {
+        hsclVC[i].SetValue(kDesignPositions[i]);
+        opened_[i] = kDefaults[i];
+    }
+    game.PendingCommand = "VC";
+    for (int16_t slot = 1; slot <= game.OrderCount && slot <= MaxOrderSlot; ++slot) {
+        const OrderSlot& order = game.Orders[slot];
+        if (order.Code == "VC") {
+            opened_ = {order.P1, order.P2};
+            DeleteOrder(game, slot);
+            break;
+        }
+    }
+    // The scroll bars stay where they are; only the boxes show the order's values.
+    for (int i = 0; i < 2; ++i) {
+        txtVC[i].SetText(std::to_string(opened_[i]));
+    }
+}
+
+void frmVictory::hsclVC_Change(int Index) {
+    txtVC[Index].SetText(std::to_string(hsclVC[Index].Value()));
+}
+
+int16_t frmVictory::Value(int index) const {
+    int16_t value = 0;
+    return NearestInt16(LeadingNumber(txtVC[index].Text()), value) ? value : opened_[index];
+}
+
+void frmVictory::Form_Unload() {
+    GameState& game = program_.records.game;
+    game.PendingCommand.clear();
+    AddOrder(game, program_.platform, "VC", Value(0), Value(1), 0, 0);
+}
+
+} // namespace dered

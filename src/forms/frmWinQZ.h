@@ -1,0 +1,88 @@
+#pragma once
+
+#include "ui/Controls.h"
+#include "ui/Form.h"
+#include "ui/GridModel.h"
+#include "ui/WindowState.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace dered {
+
+class Program;
+
+struct MenuGroup {
+    MenuItemModel* top;
+    std::vector<MenuItemModel*> items;
+};
+
+// The main window: the area grid, the menu, start-up and shut-down.
+class frmWinQZ : public Form {
+  public:
+    explicit frmWinQZ(Program& program);
+
+    void Form_Load() override;
+    void Form_Unload() override;
+    void Form_Resize(WindowState state);
+    void grdArea_Click();
+    void grdArea_DblClick();
+
+    void mnuOpen_Click();
+    void mnuMerge_Click();
+    void mnuSave_Click();
+    void mnuExit_Click();
+    void mnuSaveHexData_Click();
+    void mnuCallToArms_Click();
+
+    // The menu as the window shows it: top-level items with their items, in order.
+    const std::vector<MenuGroup>& Menu() const { return menu_; }
+    MenuItemModel* FindMenuItem(const std::string& name);
+
+    GridModel grdArea{294, 10};
+    GridModel grdAreaTitle{1, 2};
+
+    MenuItemModel mnuFile{"mnuFile", "&File"};
+    MenuItemModel mnuOpen{"mnuOpen", "&Open"};
+    MenuItemModel mnuMerge{"mnuMerge", "&Merge"};
+    MenuItemModel mnuSave{"mnuSave", "&Save "};
+    MenuItemModel mnuExit{"mnuExit", "&Exit"};
+    MenuItemModel mnuAreaData{"mnuAreaData", "&Area Data"};
+    MenuItemModel mnuEditHex{"mnuEditHex", "&Edit Hex"};
+    MenuItemModel mnuSaveHexData{"mnuSaveHexData", "&Save Hex Data"};
+    MenuItemModel mnuCommand{"mnuCommand", "&Command"};
+    MenuItemModel mnuANW{"mnuANW", "&ANW"};
+    MenuItemModel mnuCallToArms{"mnuCallToArms", "&Call to Arms"};
+    MenuItemModel mnuGrantAccess{"mnuGrantAccess", "&Grant Access"};
+    MenuItemModel mnuSpy{"mnuSpy", "&Spy"};
+    MenuItemModel mnuVictoryConditions{"mnuVictoryConditions", "&VictoryConditions"};
+    MenuItemModel mnuView{"mnuView", "&View"};
+    MenuItemModel mnuRelations{"mnuRelations", "&Relations"};
+    MenuItemModel mnuYourAreas{"mnuYourAreas", "&Your Areas"};
+    MenuItemModel mnuOptions{"mnuOptions", "&Options"};
+    MenuItemModel mnuMapColors{"mnuMapColors", "Map &Colors"};
+    MenuItemModel mnuHex{"mnuHex", "Hex map"};
+    MenuItemModel mnuZoom{"mnuZoom", "&Zoom Map"};
+    MenuItemModel mnuTypeofUnitDisplay{"mnuTypeofUnitDisplay", "Type of Unit Display"};
+    MenuItemModel mnuHelp{"mnuHelp", "&Help"};
+    MenuItemModel mnuAbout{"mnuAbout", "&About"};
+
+    std::array<int16_t, 7> SpyTargets{}; // 1..6
+    bool MapShown = false;
+    bool SummaryShown = false;
+
+  private:
+    void SetUpGrids();
+    void WireMenu();
+    bool ChooseReport(std::string& fileName);
+    void OpenReport(const std::string& fileName);
+    bool LoadMap();
+    void ShowMapAfresh();
+
+    Program& program_;
+    std::vector<MenuGroup> menu_;
+};
+
+} // namespace dered

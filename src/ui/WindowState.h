@@ -1,0 +1,7 @@
+#pragma once
+
+namespace dered {
+
+enum class WindowState { Normal, Minimized, Maximized };
+
+} // namespace dered

@@ -1,0 +1,388 @@
+#include "forms/frmMap.h"
+
+#include "support/ProgramFixture.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <utility>
+
+namespace dered::test {
+
+// Readable failures for the messages shown.
+inline void PrintTo(const Message& m, std::ostream* os) {
+    *os << '"' << m.text << "\" icon " << static_cast<int>(m.icon);
+}
+
+namespace {
+
+// A map window at CellSize 26 in hexagons over a few painted areas: 10 (own army) next to
+// 11, and 290 far off.
+class MapWindowTest : public ProgramFixture {
+  protected:
+    MapWindowTest() {
+        ini.Set("Positions", "HexDisplay", "-1");
+        ini.Set("Positions", "HexSize", "13");
+        MakeArea(10, 1, kOwn);
+        PlaceUnit(10, 1, kOwn);
+        MakeArea(11, 1, kOwn);
+        MakeArea(12, 1, 2);
+        MakeArea(290, 2, 3);
+        Join(10, 11);
+        Paint(10, 2, 3, 2, 3);
+        Paint(11, 4, 5, 2, 3);
+        Paint(12, 8, 8, 8, 8);
+        Paint(290, 20, 21, 10, 10);
+    }
+
+    // Gives the area a block of cells, with its anchor in the block's first cell.
+    void Paint(int16_t area, int c1, int c2, int r1, int r2) {
+        for (int c = c1; c <= c2; ++c) {
+            for (int r = r1; r <= r2; ++r) {
+                program.records.hexMap.At(c, r).Area = area;
+            }
+        }
+        program.records.hexMap.At(c1, r1).Display[1] = -1;
+        AreaRecord& a = Area(area);
+        a.MinCol = static_cast<int16_t>(c1);
+        a.MaxCol = static_cast<int16_t>(c2);
+        a.MinRow = static_cast<int16_t>(r1);
+        a.MaxRow = static_cast<int16_t>(r2);
+    }
+
+    void Open() { program.forms.Show(map, Modality::Modeless); }
+
+    std::pair<float, float> PointOf(int16_t area) {
+        const auto cell = FirstCellOfArea(program.records.hexMap, area);
+        return CellCentre(map.Geometry(), program.records.settings, cell.value_or(CellRef{}));
+    }
+
+    // The events of a left click as the toolkit sends them.
+    void Click(int16_t area) {
+        const auto [x, y] = PointOf(area);
+        map.picView_MouseMove(0, 0, x, y);
+        map.picView_MouseDown(kLeftButton, 0, x, y);
+        map.picView_MouseUp(kLeftButton, 0, x, y);
+        map.picView_Click();
+    }
+
+    void DoubleClick(int16_t area) {
+        Click(area);
+        const auto [x, y] = PointOf(area);
+        map.picView_MouseDown(kLeftButton, 0, x, y);
+        map.picView_MouseUp(kLeftButton, 0, x, y);
+        map.picView_DblClick();
+    }
+
+    void RightDrag(float x1, float y1, float x2, float y2, int16_t shift = 0) {
+        map.picView_MouseMove(0, 0, x1, y1);
+        map.picView_MouseDown(kRightButton, shift, x1, y1);
+        map.picView_MouseMove(kRightButton, shift, x2, y2);
+        map.picView_MouseUp(kRightButton, shift, x2, y2);
+    }
+
+    int TopRow() const { return program.winQZ.grdArea.TopRow(); }
+    SettingsRecord& settings() { return program.records.settings; }
+
+    frmMap& map = program.map;
+};
+
+TEST_F(MapWindowTest, LoadDrawsTheMapAndSizesTheViewWithinTheScreen) {
+    ini.Set("Positions", "MapY", "-5000");
+    Open();
+    EXPECT_EQ(map.optCommand.Chosen(), 0);
+    EXPECT_EQ(map.Geometry().RowHeight, 46);
+    ASSERT_NE(map.picMap(), nullptr);
+    EXPECT_EQ(map.picMap()->Width(), 2730);
+    EXPECT_EQ(map.picMap()->Height(), 1449);
+    EXPECT_EQ(map.WindowWidth(), 1600); // the screen
+    EXPECT_EQ(map.WindowHeight(), 1000);
+    EXPECT_EQ(map.ViewHeight(), 1000);
+    EXPECT_EQ(settings().MapY, 1000 - 1449); // the map's bottom meets the view's
+    EXPECT_EQ(platform.pointers, (std::vector<Pointer>{Pointer::Hourglass, Pointer::Default}));
+    EXPECT_TRUE(map.Arrows().empty());
+
+    // The view never grows past the map picture, and a minimised window keeps it.
+    map.Form_Resize(3000, 1200);
+    EXPECT_EQ(map.ViewWidth(), 2730);
+    EXPECT_EQ(map.ViewHeight(), 1200);
+    map.Form_Resize(10, 10, WindowState::Minimized);
+    EXPECT_EQ(map.ViewWidth(), 2730);
+    EXPECT_EQ(map.picView()->Width(), 2730);
+}
+
+TEST_F(MapWindowTest, SmallMapAsksForItsSizeAndTwoPixels) {
+    ini.Set("Positions", "HexSize", "3");
+    Open();
+    EXPECT_EQ(map.WindowWidth(), 632); // 6 x 70 x 1.5 + 2
+    EXPECT_EQ(map.WindowHeight(), 12 * 31 + 6 + 2);
+    EXPECT_EQ(map.ViewWidth(), 630);
+}
+
+TEST_F(MapWindowTest, DoubleClickThenClickEntersAMove) {
+    Open();
+    DoubleClick(10);
+    EXPECT_EQ(game.PendingCommand, "MO");
+    EXPECT_EQ(game.SelectedArea, 10);
+    EXPECT_EQ(TopRow(), 10); // the double click's first click scrolls the grid
+    Click(11);
+    EXPECT_EQ(game.PendingCommand, "");
+    EXPECT_EQ(Area(10).Command, "MO");
+    EXPECT_EQ(Area(10).Parm1, 11);
+    ASSERT_EQ(map.Arrows().size(), 1u);
+    EXPECT_EQ(map.Arrows()[0].codeB, "MO");
+    EXPECT_EQ(TakeMessages(), std::vector<Message>{});
+    // The target click went to the rule, not to the grid.
+    EXPECT_EQ(TopRow(), 10);
+}
+
+TEST_F(MapWindowTest, EachOptionRunsItsRuleAndNoneWhileAnOrderWaits) {
+    Open();
+    FreeSupply() = -2; // removing is allowed only when short of supply
+    map.optCommand.Choose(map.optCommand.IndexOf("RU"));
+    DoubleClick(10);
+    EXPECT_EQ(Area(10).Command, "RU");
+    map.optCommand.Choose(map.optCommand.IndexOf("Cancel"));
+    DoubleClick(10);
+    EXPECT_EQ(Area(10).Command, "");
+    // A refused first step drops back to idle; the next click only scrolls.
+    map.optCommand.Choose(map.optCommand.IndexOf("MO"));
+    DoubleClick(11);
+    EXPECT_EQ(TakeMessages(),
+              (std::vector<Message>{{"No unit there owned by you", MsgIcon::Critical}}));
+    EXPECT_EQ(game.PendingCommand, "");
+    Click(290);
+    EXPECT_EQ(TopRow(), 287);
+    // While the victory window holds "VC", double clicks and clicks start nothing.
+    game.PendingCommand = "VC";
+    DoubleClick(10);
+    Click(11);
+    EXPECT_EQ(game.SelectedArea, 11);
+    EXPECT_EQ(Area(10).Command, "");
+    EXPECT_EQ(TopRow(), 287);
+}
+
+TEST_F(MapWindowTest, ScrollGridStopsAtRow287) {
+    Open();
+    map.ScrollGridToArea(12);
+    EXPECT_EQ(TopRow(), 12);
+    map.ScrollGridToArea(293);
+    EXPECT_EQ(TopRow(), 287);
+    map.ScrollGridToArea(0);
+    map.ScrollGridToArea(294);
+    map.ScrollGridToArea(-3);
+    EXPECT_EQ(TopRow(), 287);
+}
+
+TEST_F(MapWindowTest, RightDragMovesTheMapAndWrapsIt) {
+    Open();
+    ASSERT_EQ(settings().MapX, 0);
+    platform.pointers.clear();
+    map.picView_MouseDown(kRightButton, 0, 300, 300);
+    EXPECT_EQ(map.caption.Text(), "Map - Drag Mode");
+    map.picView_MouseMove(kRightButton, 0, 400, 300);
+    map.picView_MouseUp(kRightButton, 0, 400, 300);
+    EXPECT_EQ(settings().MapX, 100 - 2730);
+    EXPECT_EQ(settings().MapY, 0);
+    EXPECT_EQ(map.caption.Text(), "Map");
+    EXPECT_EQ(platform.pointers, (std::vector<Pointer>{Pointer::Cross, Pointer::Default}));
+    // Dragging up by 30.4 pixels and left again: nearest, and back across the seam.
+    RightDrag(500, 500, 400.4f, 469.6f);
+    EXPECT_EQ(settings().MapX, -2730);
+    EXPECT_EQ(settings().MapY, -30);
+    RightDrag(500, 500, 499, 500);
+    EXPECT_EQ(settings().MapX, -1);
+}
+
+TEST_F(MapWindowTest, DropOnAnOptionButtonCountsFromTheButtonsPlace) {
+    Open();
+    const ControlRect button = map.optCommandRect[3];
+    map.picView_MouseDown(kRightButton, 0, 10, 200);
+    map.optCommand_DragDrop(3, 5, 6);
+    EXPECT_EQ(settings().MapX, button.left + 5 - 10 - 2730);
+    EXPECT_EQ(settings().MapY, button.top + 6 - 200);
+    EXPECT_EQ(map.caption.Text(), "Map");
+    // Released over a button, the drop goes to that button.
+    settings().MapX = -1000;
+    settings().MapY = -300;
+    RightDrag(20, 100, static_cast<float>(button.left + 1), static_cast<float>(button.top + 1));
+    EXPECT_EQ(settings().MapX, -1000 + button.left + 1 - 20);
+    EXPECT_EQ(settings().MapY, -300 + button.top + 1 - 100);
+}
+
+TEST_F(MapWindowTest, DropElsewhereOrOfAnotherSourceLeavesTheMap) {
+    Open();
+    map.picView_MouseDown(kRightButton, 0, 300, 300);
+    map.picView_DragDrop(350, 300, DragSource::Other);
+    map.optCommand_DragDrop(0, 5, 5, DragSource::Other);
+    EXPECT_EQ(map.caption.Text(), "Map - Drag Mode");
+    map.picView_MouseUp(kRightButton, 0, -50, 300); // outside the window
+    EXPECT_EQ(settings().MapX, 0);
+    EXPECT_EQ(map.caption.Text(), "Map");
+    EXPECT_EQ(platform.pointers.back(), Pointer::Default);
+    // No drag, no drop.
+    map.picView_DragDrop(350, 300);
+    EXPECT_EQ(settings().MapX, 0);
+}
+
+TEST_F(MapWindowTest, RightButtonNeverClicksAndShift7EditsInsteadOfDragging) {
+    Open();
+    DoubleClick(10);
+    ASSERT_EQ(game.PendingCommand, "MO");
+    const auto [x, y] = PointOf(11);
+    RightDrag(x, y, x, y);
+    map.picView_Click();
+    EXPECT_EQ(game.PendingCommand, "MO");
+    EXPECT_EQ(Area(10).Command, "");
+    RightDrag(x, y, x + 50, y, kEditCellShift);
+    EXPECT_EQ(map.caption.Text(), "Map");
+    EXPECT_EQ(settings().MapX, 0);
+    EXPECT_FALSE(map.Dragging());
+}
+
+class FakeClickTargets : public MapClickTargets {
+  public:
+    GridModel* SpyGrid() override { return spyOpen ? &grdSpy : nullptr; }
+    TextBoxModel* GrantAccessAreaBox() override { return grantOpen ? &txtArea : nullptr; }
+    GridModel grdSpy{1, 6};
+    TextBoxModel txtArea;
+    bool spyOpen = true;
+    bool grantOpen = true;
+};
+
+TEST_F(MapWindowTest, SpyAndGrantAccessClicksReachTheirWindows) {
+    FakeClickTargets targets;
+    map.SetClickTargets(&targets);
+    Open();
+    game.PendingCommand = "SP";
+    DoubleClick(10); // the double click starts no order, its click adds a target
+    Click(290);
+    EXPECT_EQ(targets.grdSpy.TextAt(0, 0), " 10");
+    EXPECT_EQ(targets.grdSpy.TextAt(0, 1), " 290");
+    EXPECT_EQ(Area(10).Command, "");
+    EXPECT_EQ(game.PendingCommand, "SP");
+
+    game.PendingCommand = "GA";
+    int changes = 0;
+    targets.txtArea.Subscribe([&](const Changed&) { ++changes; });
+    Click(12);
+    EXPECT_EQ(targets.txtArea.Text(), " 12");
+    EXPECT_EQ(changes, 1);
+
+    // With the windows gone, the clicks go nowhere.
+    targets.spyOpen = targets.grantOpen = false;
+    Click(11);
+    game.PendingCommand = "SP";
+    Click(11);
+    EXPECT_EQ(targets.txtArea.Text(), " 12");
+    EXPECT_EQ(targets.grdSpy.TextAt(0, 2), "");
+    map.SetClickTargets(nullptr);
+    Click(11);
+}
+
+TEST_F(MapWindowTest, EventsBeforeLoadingDrawNothing) {
+    map.RefreshView();
+    map.RedrawArea(10);
+    map.DrawOrderArrow(10, 11, "MO");
+    map.Form_Resize(100, 100);
+    EXPECT_TRUE(map.Arrows().empty());
+    EXPECT_TRUE(platform.surfaces.empty());
+}
+
+RecordingSurface& Recorded(DrawingSurface* surface) {
+    return *static_cast<RecordingSurface*>(surface);
+}
+
+TEST_F(MapWindowTest, RefreshViewCopiesTheMapTwiceAcrossTheSeamThenDrawsArrows) {
+    Open();
+    Area(10).Command = "MO";
+    Area(10).Parm1 = 11;
+    settings().ArrowColour = {1, 2, 3, 4};
+    settings().MapX = -2000;
+    settings().MapY = -40;
+    RecordingSurface& view = Recorded(map.picView());
+    view.operations.clear();
+    map.RefreshView();
+    const auto& ops = view.operations;
+    ASSERT_EQ(ops.size(), 2u + 12u);
+    EXPECT_EQ(ops[0].kind, RecordingSurface::Operation::Kind::Copy);
+    EXPECT_EQ(ops[0].source, map.picMap());
+    EXPECT_EQ(ops[0].points[0], (Point32{-2000, -40}));
+    EXPECT_EQ(ops[1].points[0], (Point32{730, -40}));
+    EXPECT_EQ(ops[2].width, 3);
+    EXPECT_EQ(ops[13].colour, 2);
+    // While the picture reaches the view's right edge, one copy does.
+    settings().MapX = -1130;
+    view.operations.clear();
+    map.RefreshView();
+    EXPECT_EQ(view.operations.size(), 1u + 12u);
+}
+
+TEST_F(MapWindowTest, OrdersBothWaysShareTheShaftAndTheLaterLiesOnTop) {
+    PlaceUnit(11, 1, kOwn);
+    Open();
+    DoubleClick(10);
+    Click(11);
+    DoubleClick(11);
+    Click(10);
+    ASSERT_EQ(Area(11).Command, "MO");
+    ASSERT_EQ(map.Arrows().size(), 1u);
+    EXPECT_EQ(map.Arrows()[0].codeA, "MO");
+    EXPECT_EQ(map.Arrows()[0].codeB, "MO");
+    RecordingSurface& view = Recorded(map.picView());
+    view.operations.clear();
+    map.RefreshView();
+    const auto& ops = view.operations;
+    ASSERT_EQ(ops.size(), 1u + 24u);
+    // The last arrow drawn is area 11's, whose head is at area 10: the record's end a.
+    const ArrowRecord& arrow = map.Arrows()[0];
+    const Point32 headA{static_cast<int32_t>(std::nearbyint(arrow.endA.x)),
+                        static_cast<int32_t>(std::nearbyint(arrow.endA.y))};
+    EXPECT_EQ(ops[13 + 8].points[0], headA);
+    EXPECT_NE(ops[1 + 8].points[0], headA);
+}
+
+TEST_F(MapWindowTest, RedrawAreaLetsEventsRunAfterEachRow) {
+    Open();
+    Recorded(map.picMap()).operations.clear();
+    const int before = platform.doEventsCalls;
+    map.RedrawArea(10); // rows 2 and 3
+    EXPECT_EQ(platform.doEventsCalls - before, 2);
+    // Four cells at both edges, and the army in the anchor cell twice.
+    EXPECT_EQ(Recorded(map.picMap()).operations.size(), 4u * 2u + 2u);
+}
+
+TEST_F(MapWindowTest, ZoomRebuildsPictureArrowsAndKeepsTheCentre) {
+    Open();
+    DoubleClick(10);
+    Click(11);
+    ASSERT_EQ(map.Arrows().size(), 1u);
+    settings().MapX = -1000;
+    settings().MapY = -300;
+    map.Form_Resize(800, 600);
+    map.ZoomTo(13);
+    EXPECT_EQ(settings().CellSize, 13);
+    EXPECT_EQ(map.picMap()->Width(), 1365);
+    EXPECT_EQ(map.picMap()->Height(), 24 * 31 + 12);
+    // (400 + 1000) / 2730 of the old width, (300 + 300) / 1426 of the old height.
+    EXPECT_EQ(settings().MapX, -300);
+    EXPECT_EQ(settings().MapY, -13);
+    const ArrowRecord& arrow = map.Arrows()[0];
+    EXPECT_EQ(arrow.codeB, "MO");
+    EXPECT_EQ(arrow.endA, ArrowAnchorPoint(map.Geometry(), CellRef{2, 2}));
+    // Zooming out below the window: the view shrinks to the picture and the map stays on it.
+    map.Form_Resize(1600, 1000);
+    map.ZoomTo(6);
+    EXPECT_EQ(map.ViewWidth(), 630);
+    EXPECT_EQ(map.ViewHeight(), 378);
+    EXPECT_EQ(settings().MapY, 0);
+    // Squares: the size converts, the tick follows.
+    map.SwitchHexDisplay(false);
+    EXPECT_EQ(settings().HexDisplay, 0);
+    EXPECT_EQ(settings().CellSize, 8);
+    EXPECT_FALSE(program.winQZ.mnuHex.Checked());
+    EXPECT_EQ(map.picMap()->Width(), 560);
+}
+
+} // namespace
+} // namespace dered::test
