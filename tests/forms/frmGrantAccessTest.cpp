@@ -121,15 +121,5 @@ TEST_F(frmGrantAccessTest, GrantAllIsListedAgainWhenTheDialogReopens) {
     EXPECT_TRUE(TakeMessages().empty());
 }
 
-TEST_F(frmGrantAccessTest, MapClicksReachTheAreaBoxOnlyWhileTheDialogIsOpen) {
-    DialogClickTargets targets(program.spy, program.grantAccess);
-    EXPECT_EQ(targets.GrantAccessAreaBox(), nullptr);
-    EXPECT_EQ(targets.SpyGrid(), nullptr);
-    Open();
-    EXPECT_EQ(targets.GrantAccessAreaBox(), &program.grantAccess.txtArea);
-    program.winQZ.mnuSpy.Click();
-    EXPECT_EQ(targets.SpyGrid(), &program.spy.grdSpy);
-}
-
 } // namespace
 } // namespace dered

@@ -240,44 +240,36 @@ TEST_F(MapWindowTest, RightButtonNeverClicksAndShift7EditsInsteadOfDragging) {
     EXPECT_FALSE(map.Dragging());
 }
 
-class FakeClickTargets : public MapClickTargets {
-  public:
-    GridModel* SpyGrid() override { return spyOpen ? &grdSpy : nullptr; }
-    TextBoxModel* GrantAccessAreaBox() override { return grantOpen ? &txtArea : nullptr; }
-    GridModel grdSpy{1, 6};
-    TextBoxModel txtArea;
-    bool spyOpen = true;
-    bool grantOpen = true;
-};
-
-TEST_F(MapWindowTest, SpyAndGrantAccessClicksReachTheirWindows) {
-    FakeClickTargets targets;
-    map.SetClickTargets(&targets);
+TEST_F(MapWindowTest, SpyAndGrantAccessClicksReachTheirWindowsOnlyWhileOpen) {
+    frmSpy& spy = program.spy;
+    frmGrantAccess& grant = program.grantAccess;
+    program.forms.Show(spy, Modality::Modeless);
+    program.forms.Show(grant, Modality::Modeless);
     Open();
     game.PendingCommand = "SP";
     DoubleClick(10); // the double click starts no order, its click adds a target
     Click(290);
-    EXPECT_EQ(targets.grdSpy.TextAt(0, 0), " 10");
-    EXPECT_EQ(targets.grdSpy.TextAt(0, 1), " 290");
+    EXPECT_EQ(spy.grdSpy.TextAt(0, 0), " 10");
+    EXPECT_EQ(spy.grdSpy.TextAt(0, 1), " 290");
     EXPECT_EQ(Area(10).Command, "");
     EXPECT_EQ(game.PendingCommand, "SP");
 
     game.PendingCommand = "GA";
     int changes = 0;
-    targets.txtArea.Subscribe([&](const Changed&) { ++changes; });
+    grant.txtArea.Subscribe([&](const Changed&) { ++changes; });
     Click(12);
-    EXPECT_EQ(targets.txtArea.Text(), " 12");
+    EXPECT_EQ(grant.txtArea.Text(), " 12");
     EXPECT_EQ(changes, 1);
 
     // With the windows gone, the clicks go nowhere.
-    targets.spyOpen = targets.grantOpen = false;
+    program.forms.Unload(spy);
+    program.forms.Unload(grant);
+    game.PendingCommand = "GA";
     Click(11);
     game.PendingCommand = "SP";
     Click(11);
-    EXPECT_EQ(targets.txtArea.Text(), " 12");
-    EXPECT_EQ(targets.grdSpy.TextAt(0, 2), "");
-    map.SetClickTargets(nullptr);
-    Click(11);
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(spy.grdSpy.TextAt(0, 2), "");
 }
 
 TEST_F(MapWindowTest, EventsBeforeLoadingDrawNothing) {

@@ -23,7 +23,7 @@ class frmSpyTest : public test::ProgramFixture {
     }
     void Fill(std::initializer_list<int16_t> areas) {
         for (const int16_t area : areas) {
-            SpyOrder(program, program.spy.grdSpy, area);
+            program.spy.AddTarget(area);
         }
     }
     void DeleteColumns(int first, int last) {
@@ -87,6 +87,19 @@ TEST_F(frmSpyTest, SetOrderSlotOverwritesOnlySlotsThatExist) {
     spy.SetOrderSlot(101, "SP", 1, 2, 3, 4);
     spy.SetOrderSlot(-1, "SP", 1, 2, 3, 4);
     EXPECT_EQ(game, before);
+}
+
+TEST_F(frmSpyTest, MapClicksFillTheFirstEmptyCellUpToSix) {
+    frmSpy& spy = Open();
+    SetGridCell(spy.grdSpy, 0, 1, " 40");
+    Fill({11, 12, 13, 14, 15});
+    EXPECT_EQ(Cells(), (Cells_{" 11", " 40", " 12", " 13", " 14", " 15"}));
+    EXPECT_TRUE(TakeMessages().empty());
+
+    spy.AddTarget(16);
+    EXPECT_EQ(TakeMessages(), test::Messages{test::Stop("Already at limit of spies")});
+    EXPECT_EQ(Cells(), (Cells_{" 11", " 40", " 12", " 13", " 14", " 15"}));
+    EXPECT_EQ(game.PendingCommand, "SP");
 }
 
 } // namespace

@@ -27,7 +27,7 @@ class SupportAttack : public test::ProgramFixture {
     void Begin(int16_t target) {
         Select(5);
         game.PendingCommand = "SA";
-        SupportAttackOrder(program, target);
+        SupportAttackOrder(program.turn, target);
     }
 
     void ChooseAndDoubleClick(int32_t player) {
@@ -112,7 +112,7 @@ TEST_F(SupportAttack, ASecondTargetWhileTheDialogIsOpenIsIgnored) {
     MakeArea(8, Land, kOwn);
     Join(5, 8);
     Begin(6);
-    SupportAttackOrder(program, 8);
+    SupportAttackOrder(program.turn, 8);
     ChooseAndDoubleClick(2);
     EXPECT_EQ(Area(5).Parm1, 6);
     EXPECT_EQ(platform.events,
