@@ -53,7 +53,7 @@ void frmGrantAccess::Form_Load() {
 }
 
 void frmGrantAccess::Form_Unload() {
-    game_.PendingCommand.clear();
+    game_.PendingCommand = MapCommand::None;
 }
 
 bool frmGrantAccess::ChosenPlayer(int16_t& player) {
@@ -69,7 +69,7 @@ bool frmGrantAccess::ChosenPlayer(int16_t& player) {
 void frmGrantAccess::cmdGrant_Click() {
     int16_t player = 0;
     if (ChosenPlayer(player)) {
-        game_.PendingCommand = "GA";
+        game_.PendingCommand = MapCommand::GrantAccess;
     }
 }
 

@@ -125,7 +125,7 @@ int16_t frmMap::AreaAtLastPoint() const {
 
 void frmMap::picView_DblClick() {
     GameState& game = records_.game;
-    if (!game.PendingCommand.empty()) {
+    if (game.PendingCommand != MapCommand::None) {
         return;
     }
     game.SelectedArea = AreaAtLastPoint();
@@ -138,11 +138,11 @@ void frmMap::RunChosenOption() {
     case 0:
     case 1:
     case 2:
-        game.PendingCommand = optCommand.Captions()[optCommand.Chosen()];
+        game.PendingCommand = MapCommandOf(optCommand.Captions()[optCommand.Chosen()]);
         CheckOwnUnit(turn_);
         break;
     case 3:
-        game.PendingCommand = "CO";
+        game.PendingCommand = MapCommand::Convoy;
         CheckConvoyUnit(turn_);
         break;
     case 4:
@@ -176,26 +176,35 @@ void frmMap::picView_Click() {
 }
 
 void frmMap::RunClickCommand(int16_t area) {
-    const std::string pending = records_.game.PendingCommand;
-    if (pending.empty()) {
+    switch (records_.game.PendingCommand) {
+    case MapCommand::None:
         ScrollGridToArea(area);
-    } else if (pending == "CO") {
+        break;
+    case MapCommand::Convoy:
         ConvoyOrder(turn_, area);
-    } else if (pending == "GA") {
+        break;
+    case MapCommand::GrantAccess:
         // Map clicks reach the spy grid and the grant-access area box only while open.
         if (windows_.grantAccess.IsLoaded()) {
             windows_.grantAccess.txtArea.SetText(SignedText(area));
         }
-    } else if (pending == "MO") {
+        break;
+    case MapCommand::Move:
         MoveOrder(turn_, area);
-    } else if (pending == "SA") {
+        break;
+    case MapCommand::SupportAttack:
         SupportAttackOrder(turn_, area);
-    } else if (pending == "SD") {
+        break;
+    case MapCommand::SupportDefence:
         SupportDefenceOrder(turn_, area);
-    } else if (pending == "SP") {
+        break;
+    case MapCommand::Spy:
         if (windows_.spy.IsLoaded()) {
             windows_.spy.AddTarget(area);
         }
+        break;
+    case MapCommand::Victory:
+        break;
     }
 }
 

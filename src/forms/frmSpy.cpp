@@ -25,7 +25,7 @@ frmSpy::frmSpy(GameState& game, Platform& platform)
 
 void frmSpy::Form_Load() {
     GameState& game = game_;
-    game.PendingCommand = "SP";
+    game.PendingCommand = MapCommand::Spy;
     const TextExtent sample = platform_.MeasureText("2222", FontKind::Window);
     for (int col = 0; col < kTargets; ++col) {
         grdSpy.SetColWidth(col, sample.width + 4);
@@ -66,7 +66,7 @@ int16_t frmSpy::Target(int col) const {
 }
 
 void frmSpy::Form_Unload() {
-    game_.PendingCommand.clear();
+    game_.PendingCommand = MapCommand::None;
     SetOrderSlot(1, "SP", Target(0), Target(1), Target(2), Target(3));
     SetOrderSlot(2, "SP", Target(4), Target(5), 0, 0);
 }

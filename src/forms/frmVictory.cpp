@@ -30,7 +30,7 @@ void frmVictory::Form_Load() {
         hsclVC[i].SetValue(kDesignPositions[i]);
         opened_[i] = kDefaults[i];
     }
-    game.PendingCommand = "VC";
+    game.PendingCommand = MapCommand::Victory;
     for (int16_t slot = 1; slot <= game.OrderCount && slot <= MaxOrderSlot; ++slot) {
         const OrderSlot& order = game.Orders[slot];
         if (order.Code == "VC") {
@@ -56,7 +56,7 @@ int16_t frmVictory::Value(int index) const {
 
 void frmVictory::Form_Unload() {
     GameState& game = game_;
-    game.PendingCommand.clear();
+    game.PendingCommand = MapCommand::None;
     AddOrder(game, platform_, "VC", Value(0), Value(1), 0, 0);
 }
 

@@ -194,7 +194,7 @@ void frmWinQZ::grdArea_Click() {
 
 void frmWinQZ::grdArea_DblClick() {
     GameState& game = records_.game;
-    if (game.PendingCommand.empty()) {
+    if (game.PendingCommand == MapCommand::None) {
         game.SelectedArea = static_cast<int16_t>(grdArea.Row());
     }
 }

@@ -33,7 +33,7 @@ void SetAreaCommand(Turn& turn, const std::string& code, int16_t parm1, int16_t 
     GameState& game = turn.game;
     const int16_t area = AreaOrNone(game.SelectedArea);
     if ((code == "MO" || code == "SA" || code == "SD") && !ValidateMove(turn, area, parm1)) {
-        game.PendingCommand.clear();
+        game.PendingCommand = MapCommand::None;
         return;
     }
     const int16_t refund = RefundOf(game.Areas[area]);
@@ -45,7 +45,7 @@ void SetAreaCommand(Turn& turn, const std::string& code, int16_t parm1, int16_t 
     a.Parm1 = parm1;
     a.Parm2 = parm2;
     turn.events.OrderStored(area);
-    game.PendingCommand.clear();
+    game.PendingCommand = MapCommand::None;
 }
 
 void ClearAreaCommand(Turn& turn) {

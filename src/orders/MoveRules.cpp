@@ -22,7 +22,7 @@ void Message(Turn& turn, const std::string& text, MsgIcon icon = MsgIcon::Critic
 
 void Abandon(Turn& turn, const std::string& text) {
     Message(turn, text);
-    turn.game.PendingCommand.clear();
+    turn.game.PendingCommand = MapCommand::None;
 }
 
 std::string AreaNumber(int16_t area) {

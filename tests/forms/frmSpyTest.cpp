@@ -38,7 +38,7 @@ TEST_F(frmSpyTest, OpensOnTheTargetsOfBothSpySlots) {
     game.Orders[2] = OrderSlot{"SP", 0, 293, 40, 0, 0};
     frmSpy& spy = Open();
     EXPECT_EQ(platform.events.back(), "show frmSpy");
-    EXPECT_EQ(game.PendingCommand, "SP");
+    EXPECT_EQ(game.PendingCommand, MapCommand::Spy);
     EXPECT_EQ(Cells(), (Cells_{" 12", "", "", " 7", " 293", " 40"}));
     EXPECT_EQ(spy.grdSpy.SelStartCol(), 0);
     EXPECT_EQ(spy.grdSpy.SelEndCol(), 0);
@@ -66,7 +66,7 @@ TEST_F(frmSpyTest, ClosingWritesBothSpySlotsAndLeavesTheOrderCount) {
     EXPECT_EQ(TakeMessages(),
               (std::vector<Message>{{"Already at limit of spies", MsgIcon::Critical}}));
     program.forms.Unload(program.spy);
-    EXPECT_EQ(game.PendingCommand, "");
+    EXPECT_EQ(game.PendingCommand, MapCommand::None);
     EXPECT_EQ(game.Orders[1], (OrderSlot{"SP", 0, 5, 6, 7, 8}));
     EXPECT_EQ(game.Orders[2], (OrderSlot{"SP", 0, 9, 10, 0, 0}));
     EXPECT_EQ(game.OrderCount, 0);
@@ -99,7 +99,7 @@ TEST_F(frmSpyTest, MapClicksFillTheFirstEmptyCellUpToSix) {
     spy.AddTarget(16);
     EXPECT_EQ(TakeMessages(), test::Messages{test::Stop("Already at limit of spies")});
     EXPECT_EQ(Cells(), (Cells_{" 11", " 40", " 12", " 13", " 14", " 15"}));
-    EXPECT_EQ(game.PendingCommand, "SP");
+    EXPECT_EQ(game.PendingCommand, MapCommand::Spy);
 }
 
 } // namespace

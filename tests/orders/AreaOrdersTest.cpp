@@ -64,7 +64,7 @@ TEST_F(AreaOrders, RefusedMoveKeepsTheOldOrderAndTheSupply) {
     SetAreaCommand(program.turn, "AA", 0, 0); // writes the row so that a change would show
     Area(7).Command = "RU";
     FreeSupply() = -1;
-    game.PendingCommand = "MO";
+    game.PendingCommand = MapCommand::Move;
 
     SetAreaCommand(program.turn, "MO", 9, 0);
 
@@ -75,7 +75,7 @@ TEST_F(AreaOrders, RefusedMoveKeepsTheOldOrderAndTheSupply) {
     EXPECT_EQ(AreaCell(7, 7), "AA");
     EXPECT_EQ(AreaCell(7, 8), "");
     EXPECT_EQ(FreeSupply(), -1);
-    EXPECT_EQ(game.PendingCommand, "");
+    EXPECT_EQ(game.PendingCommand, MapCommand::None);
 }
 
 TEST_F(AreaOrders, CreditPaysOffAShortageButNeverTurnsItIntoSparePoints) {
@@ -121,7 +121,7 @@ TEST_F(AreaOrders, ClearingGivesBackTheRemovedOrdersEffect) {
 }
 
 TEST_F(AreaOrders, ClearingAnAreaWithoutOrderChangesNothing) {
-    game.PendingCommand = "VC";
+    game.PendingCommand = MapCommand::Victory;
     FreeSupply() = -2;
     const GameState before = game;
     ClearAreaCommand(program.turn);

@@ -15,7 +15,7 @@ class MoveRules : public test::ProgramFixture {
     // Starts a two-step order on `area` as the map does before the target click.
     void Start(int16_t area, const char* code) {
         Select(area);
-        game.PendingCommand = code;
+        game.PendingCommand = MapCommandOf(code);
     }
 
     // A refusal shows exactly its message, ends the wait and changes nothing else.
@@ -23,7 +23,7 @@ class MoveRules : public test::ProgramFixture {
         const GameState before = game;
         rule();
         EXPECT_EQ(TakeMessages(), Messages{Stop(text)});
-        EXPECT_EQ(game.PendingCommand, "");
+        EXPECT_EQ(game.PendingCommand, MapCommand::None);
         GameState after = game;
         after.PendingCommand = before.PendingCommand;
         EXPECT_EQ(after, before);
@@ -33,7 +33,7 @@ class MoveRules : public test::ProgramFixture {
         EXPECT_EQ(Area(area).Command, code);
         EXPECT_EQ(Area(area).Parm1, parm1);
         EXPECT_EQ(Area(area).Parm2, parm2);
-        EXPECT_EQ(game.PendingCommand, "");
+        EXPECT_EQ(game.PendingCommand, MapCommand::None);
     }
 };
 
@@ -43,20 +43,20 @@ TEST_F(MoveRules, FirstStepsAbandonTheOrderWithoutAnOwnUnit) {
     Start(5, "MO");
     CheckOwnUnit(program.turn);
     EXPECT_EQ(TakeMessages(), Messages{Stop("No unit there owned by you")});
-    EXPECT_EQ(game.PendingCommand, "");
+    EXPECT_EQ(game.PendingCommand, MapCommand::None);
 
     Start(5, "CO");
     CheckConvoyUnit(program.turn);
     EXPECT_EQ(TakeMessages(), Messages{Stop("No unit in area  5 owned by you")});
-    EXPECT_EQ(game.PendingCommand, "");
+    EXPECT_EQ(game.PendingCommand, MapCommand::None);
 
     PlaceUnit(5, Army, kOwn);
     Start(5, "SD");
     CheckOwnUnit(program.turn);
-    EXPECT_EQ(game.PendingCommand, "SD");
+    EXPECT_EQ(game.PendingCommand, MapCommand::SupportDefence);
     Start(5, "CO");
     CheckConvoyUnit(program.turn);
-    EXPECT_EQ(game.PendingCommand, "CO");
+    EXPECT_EQ(game.PendingCommand, MapCommand::Convoy);
     EXPECT_TRUE(TakeMessages().empty());
 }
 

@@ -22,13 +22,13 @@ class UnitRules : public test::ProgramFixture {
 
     // A refusal shows exactly its message and leaves area, supply and pending order alone.
     void ExpectRefused(const std::function<void()>& rule, const std::string& text) {
-        game.PendingCommand = "XX";
+        game.PendingCommand = MapCommand::Move;
         const GameState before = game;
         rule();
         EXPECT_EQ(TakeMessages(), Messages{Stop(text)});
         EXPECT_EQ(game, before);
         EXPECT_FALSE(program.summary.IsLoaded());
-        game.PendingCommand.clear();
+        game.PendingCommand = MapCommand::None;
     }
 
     void ExpectIgnored(const std::function<void()>& rule) {
