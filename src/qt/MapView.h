@@ -2,6 +2,7 @@
 
 #include "qt/Binding.h"
 #include "qt/FormView.h"
+#include "qt/ViewContext.h"
 
 #include <QWidget>
 
@@ -11,7 +12,8 @@ class QAbstractButton;
 
 namespace dered {
 
-class Program;
+class frmMap;
+class FormManager;
 class QtPlatform;
 
 // frmMap: the view on the map picture fills the window; the option buttons lie in a row
@@ -19,7 +21,7 @@ class QtPlatform;
 // click gives MouseDown, MouseUp, Click, DblClick, MouseUp.
 class MapView : public QWidget, public FormView {
   public:
-    MapView(Program& program, QtPlatform& platform, bool quitWhenShown);
+    MapView(frmMap& form, const ViewContext& context, bool quitWhenShown);
 
     QWidget* Widget() override { return this; }
     void Detach() override;
@@ -38,8 +40,9 @@ class MapView : public QWidget, public FormView {
   private:
     void MoveTo(QMouseEvent* event);
 
-    Program& program_;
+    frmMap& map_;
     QtPlatform& platform_;
+    FormManager& forms_;
     std::vector<QAbstractButton*> buttons_;
     BindingSet bindings_;
     bool attached_ = true;
