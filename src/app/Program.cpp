@@ -17,6 +17,7 @@ Program::Program(Platform& platform, IniService& ini, ProgramOptions options)
       zoom(records.settings, map), mapOptions(records.settings, records.game, platform),
       unitDisplay(records.game, platform, forms, map) {
     winQZ.mnuAbout.onClick = [this] { forms.Show(about, Modality::Modeless); };
+    winQZ.mnuOrders.onClick = [this] { forms.Show(orders, Modality::Modeless); };
     WireDialogMenus();
 }
 
@@ -33,7 +34,7 @@ void Program::WireDialogMenus() {
 std::vector<Form*> Program::AllForms() {
     return {&winQZ,      &summary,     &map,        &supportAttack, &about,   &anw,
             &callToArms, &grantAccess, &relations,  &spy,           &victory, &yourAreas,
-            &editHex,    &zoom,        &mapOptions, &unitDisplay};
+            &editHex,    &zoom,        &mapOptions, &unitDisplay,   &orders};
 }
 
 Form* Program::FindForm(const std::string& name) {

@@ -9,6 +9,7 @@
 #include "forms/frmGrantAccess.h"
 #include "forms/frmMap.h"
 #include "forms/frmMapOptions.h"
+#include "forms/frmOrders.h"
 #include "forms/frmRelations.h"
 #include "forms/frmSpy.h"
 #include "forms/frmSummary.h"
@@ -62,6 +63,7 @@ class Program {
     frmZoom zoom;
     frmMapOptions mapOptions;
     frmUnitDisplay unitDisplay;
+    frmOrders orders;
 
     // Every window the program has, loaded or not.
     std::vector<Form*> AllForms();

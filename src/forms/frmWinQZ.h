@@ -88,7 +88,10 @@ class frmWinQZ : public Form {
     MenuItemModel mnuZoom{"mnuZoom", "&Zoom Map"};
     MenuItemModel mnuTypeofUnitDisplay{"mnuTypeofUnitDisplay", "Type of Unit Display"};
     MenuItemModel mnuHelp{"mnuHelp", "&Help"};
+    MenuItemModel mnuOrders{"mnuOrders", "&Orders"};
     MenuItemModel mnuAbout{"mnuAbout", "&About"};
+    // The main window's status bar: what the last file command did.
+    TextModel stbStatus;
 
     std::array<int16_t, 7> SpyTargets{}; // 1..6
     bool MapShown = false;
@@ -97,7 +100,7 @@ class frmWinQZ : public Form {
   private:
     void SetUpGrids();
     void WireMenu();
-    bool ChooseReport(std::string& fileName);
+    bool ChooseReport(std::string& fileName, const std::string& title);
     void OpenReport(const std::string& fileName);
     bool LoadMap();
     void ShowMapAfresh();

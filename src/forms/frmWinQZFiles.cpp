@@ -13,8 +13,9 @@ namespace dered {
 
 namespace {
 
-OpenFileRequest ReportDialog() {
+OpenFileRequest ReportDialog(const std::string& title) {
     OpenFileRequest request;
+    request.title = title;
     request.filter = "QZ Report (plyrdata.*)|plyrdata.*|All Files (*.*)|*.*";
     request.filterIndex = 1;
     request.defaultExt = "CMD";
@@ -25,8 +26,8 @@ OpenFileRequest ReportDialog() {
 } // namespace
 
 // Shows the report dialog; on a choice, sets ReportDir to the report's folder.
-bool frmWinQZ::ChooseReport(std::string& fileName) {
-    const OpenFileResult chosen = platform_.ShowOpenDialog(ReportDialog());
+bool frmWinQZ::ChooseReport(std::string& fileName, const std::string& title) {
+    const OpenFileResult chosen = platform_.ShowOpenDialog(ReportDialog(title));
     if (chosen.fileName.empty()) {
         return false;
     }
@@ -69,7 +70,7 @@ void frmWinQZ::ShowMapAfresh() {
 
 void frmWinQZ::mnuOpen_Click() {
     std::string fileName;
-    if (!ChooseReport(fileName)) {
+    if (!ChooseReport(fileName, "Open")) {
         return;
     }
     OpenReport(fileName);
@@ -79,7 +80,7 @@ void frmWinQZ::mnuOpen_Click() {
 
 void frmWinQZ::mnuMerge_Click() {
     std::string fileName;
-    if (!ChooseReport(fileName)) {
+    if (!ChooseReport(fileName, "Merge")) {
         return;
     }
     GameState& game = records_.game;
@@ -98,8 +99,13 @@ void frmWinQZ::mnuSave_Click() {
     std::copy(targets.begin(), targets.end(), SpyTargets.begin() + 1);
     const std::string problem = WriteOrdersFiles(game);
     if (!problem.empty()) {
+        stbStatus.SetText("Not saved");
         platform_.MsgBox(problem, MsgIcon::Critical);
+        return;
     }
+    const int count = CountOrders(FormatOrders(game).commands);
+    stbStatus.SetText("Saved " + std::to_string(count) + (count == 1 ? " order" : " orders") +
+                      " to " + game.ReportDir + std::string(kCommandsFileName));
 }
 
 void frmWinQZ::mnuExit_Click() {

@@ -9,6 +9,8 @@
 #include <vector>
 
 class QAbstractButton;
+class QLabel;
+class QStatusBar;
 
 namespace dered {
 
@@ -27,6 +29,7 @@ class MapView : public QWidget, public FormView {
     void Detach() override;
 
     QAbstractButton& OptionButton(int index) { return *buttons_.at(index); }
+    QStatusBar& StatusBar() { return *status_; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -39,11 +42,16 @@ class MapView : public QWidget, public FormView {
 
   private:
     void MoveTo(QMouseEvent* event);
+    void PlaceBesideWindows(const ViewContext& context);
+    // The view's size: the window less the status bar along its bottom.
+    QSize ViewSize() const;
 
     frmMap& map_;
     QtPlatform& platform_;
     FormManager& forms_;
     std::vector<QAbstractButton*> buttons_;
+    QStatusBar* status_;
+    QLabel* nextClick_;
     BindingSet bindings_;
     bool attached_ = true;
     bool quitWhenShown_;

@@ -80,6 +80,9 @@ class MenuItemModel : public Observable<Changed> {
     const std::string& Caption() const { return caption_; }
     bool Enabled() const { return enabled_; }
     bool Checked() const { return checked_; }
+    // The key that chooses the item, in the platform's words ("Ctrl+O"); empty for none.
+    const std::string& Shortcut() const { return shortcut_; }
+    void SetShortcut(std::string shortcut) { shortcut_ = std::move(shortcut); }
     void SetEnabled(bool enabled) {
         if (enabled != enabled_) {
             enabled_ = enabled;
@@ -106,6 +109,7 @@ class MenuItemModel : public Observable<Changed> {
   private:
     std::string name_;
     std::string caption_;
+    std::string shortcut_;
     bool enabled_ = true;
     bool checked_ = false;
 };
@@ -158,6 +162,9 @@ class OptionGroupModel : public Observable<Changed> {
     const std::vector<std::string>& Captions() const { return captions_; }
     int Chosen() const { return chosen_; }
     bool Value(int index) const { return index == chosen_; }
+    // One tooltip per button, or none.
+    const std::vector<std::string>& ToolTips() const { return toolTips_; }
+    void SetToolTips(std::vector<std::string> tips) { toolTips_ = std::move(tips); }
     void Choose(int index) {
         if (index != chosen_) {
             chosen_ = index;
@@ -175,6 +182,7 @@ class OptionGroupModel : public Observable<Changed> {
 
   private:
     std::vector<std::string> captions_;
+    std::vector<std::string> toolTips_;
     int chosen_ = -1;
 };
 
