@@ -39,6 +39,7 @@ class MapView : public QWidget, public FormView {
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void MoveTo(QMouseEvent* event);

@@ -3,7 +3,6 @@
 #include "forms/frmSummary.h"
 #include "qt/Bindings.h"
 #include "qt/GridBinding.h"
-#include "qt/Placement.h"
 #include "qt/QtPlatform.h"
 #include "qt/WinQZView.h"
 #include "ui/FormManager.h"
@@ -68,12 +67,7 @@ void SummaryView::PlaceBesideMainWindow() {
         return;
     }
     const QRect frame = main->frameGeometry();
-    const QRect own = frameGeometry();
-    // Kept on the screen: on a narrow one it covers the main window's right edge.
-    const WindowRect fit =
-        FitOnScreen(AvailableScreen(*main),
-                    {frame.x() + frame.width() + kGapToMainWindow, 0, own.width(), own.height()});
-    const QPoint target(fit.x, fit.y);
+    const QPoint target(frame.x() + frame.width() + kGapToMainWindow, 0);
     if (frameGeometry().topLeft() != target) {
         move(target);
     }
