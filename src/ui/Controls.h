@@ -44,10 +44,10 @@ class TextBoxModel : public Observable<Changed> {
 };
 
 // A button or a clickable swatch.
-class ButtonModel : public Observable<Changed> {
+// What a button and a menu item share: an enabled state and a click that a disabled control
+// ignores.
+class ClickableModel : public Observable<Changed> {
   public:
-    explicit ButtonModel(std::string caption = {}) : caption_(std::move(caption)) {}
-    const std::string& Caption() const { return caption_; }
     bool Enabled() const { return enabled_; }
     void SetEnabled(bool enabled) {
         if (enabled != enabled_) {
@@ -56,7 +56,7 @@ class ButtonModel : public Observable<Changed> {
         }
     }
     std::function<void()> onClick;
-    // Returns false when the button is disabled and nothing happened.
+    // Returns false when the control is disabled and nothing happened.
     bool Click() {
         if (!enabled_) {
             return false;
@@ -67,46 +67,39 @@ class ButtonModel : public Observable<Changed> {
         return true;
     }
 
+  protected:
+    using Observable<Changed>::Notify;
+
   private:
-    std::string caption_;
     bool enabled_ = true;
 };
 
-class MenuItemModel : public Observable<Changed> {
+class ButtonModel : public ClickableModel {
+  public:
+    explicit ButtonModel(std::string caption = {}) : caption_(std::move(caption)) {}
+    const std::string& Caption() const { return caption_; }
+
+  private:
+    std::string caption_;
+};
+
+class MenuItemModel : public ClickableModel {
   public:
     MenuItemModel(std::string name, std::string caption)
         : name_(std::move(name)), caption_(std::move(caption)) {}
     const std::string& Name() const { return name_; }
     const std::string& Caption() const { return caption_; }
-    bool Enabled() const { return enabled_; }
     bool Checked() const { return checked_; }
-    void SetEnabled(bool enabled) {
-        if (enabled != enabled_) {
-            enabled_ = enabled;
-            Notify({});
-        }
-    }
     void SetChecked(bool checked) {
         if (checked != checked_) {
             checked_ = checked;
             Notify({});
         }
     }
-    std::function<void()> onClick;
-    bool Click() {
-        if (!enabled_) {
-            return false;
-        }
-        if (onClick) {
-            onClick();
-        }
-        return true;
-    }
 
   private:
     std::string name_;
     std::string caption_;
-    bool enabled_ = true;
     bool checked_ = false;
 };
 
