@@ -1,0 +1,34 @@
+#pragma once
+
+#include "ui/ClickableModel.h"
+
+#include <string>
+#include <utility>
+
+namespace dered {
+
+class MenuItemModel : public ClickableModel {
+  public:
+    MenuItemModel(std::string name, std::string caption)
+        : name_(std::move(name)), caption_(std::move(caption)) {}
+    const std::string& Name() const { return name_; }
+    const std::string& Caption() const { return caption_; }
+    bool Checked() const { return checked_; }
+    // The key that chooses the item, in the platform's words ("Ctrl+O"); empty for none.
+    const std::string& Shortcut() const { return shortcut_; }
+    void SetShortcut(std::string shortcut) { shortcut_ = std::move(shortcut); }
+    void SetChecked(bool checked) {
+        if (checked != checked_) {
+            checked_ = checked;
+            Notify({});
+        }
+    }
+
+  private:
+    std::string name_;
+    std::string caption_;
+    std::string shortcut_;
+    bool checked_ = false;
+};
+
+} // namespace dered
