@@ -45,6 +45,7 @@ void frmWinQZ::OpenReport(const std::string& fileName) {
     }
     const bool mapLoaded = LoadMap();
     RefreshAll();
+    events_.TurnOpened();
     if (mapLoaded) {
         ShowMapAfresh();
     }
@@ -86,6 +87,7 @@ void frmWinQZ::mnuMerge_Click() {
     MergeReport(game, platform_, game.ReportDir, fileName);
     mnuOpen.SetEnabled(false);
     RefreshAll();
+    events_.TurnOpened();
     if (MapShown) {
         ShowMapAfresh();
     }

@@ -92,6 +92,12 @@ class MenuItemModel : public Observable<Changed> {
             Notify({});
         }
     }
+    void SetCaption(const std::string& caption) {
+        if (caption != caption_) {
+            caption_ = caption;
+            Notify({});
+        }
+    }
     std::function<void()> onClick;
     bool Click() {
         if (!enabled_) {
@@ -218,6 +224,12 @@ class ListBoxModel : public Observable<ListChange> {
     }
     void Clear() {
         lines_.clear();
+        listIndex_ = -1;
+        Notify({ListChange::Kind::Items});
+    }
+    // All lines at once, with one notification; nothing is chosen afterwards.
+    void SetLines(std::vector<Line> lines) {
+        lines_ = std::move(lines);
         listIndex_ = -1;
         Notify({ListChange::Kind::Items});
     }

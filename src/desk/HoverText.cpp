@@ -1,0 +1,46 @@
+#include "desk/HoverText.h"
+
+#include "desk/OrderWords.h"
+#include "state/CodeTables.h"
+
+namespace dered {
+
+namespace {
+
+std::string Owner(const GameState& game, int16_t player) {
+    if (player == game.OwnPlayer) {
+        return "yours";
+    }
+    if (player == game.PlayerCount) {
+        return "unknown"; // the report has no data on it
+    }
+    if (player < 0 || player > MaxPlayer || game.Players[player].Name.empty()) {
+        return "player " + std::to_string(player);
+    }
+    return game.Players[player].Name;
+}
+
+} // namespace
+
+std::string HoverText(const GameState& game, int16_t area) {
+    if (area < 1 || area > MaxArea) {
+        return {};
+    }
+    const AreaRecord& a = game.Areas[area];
+    std::string text =
+        std::to_string(area) + " " + a.Name + ", " + std::string(TerrainWord(a.Terrain));
+    text += ", owner " + Owner(game, a.Owner);
+    if (a.Supply > 0) {
+        text += ", supply " + std::to_string(a.Supply);
+    }
+    if (a.UnitKind != NoUnit) {
+        text += ", " + std::string(UnitWord(a.UnitKind)) + " of " + Owner(game, a.UnitOwner);
+    }
+    const std::string order = AreaOrderPredicate(game, area);
+    if (!order.empty()) {
+        text += ", order: " + order;
+    }
+    return text;
+}
+
+} // namespace dered
