@@ -2,26 +2,39 @@
 
 #include "state/GameState.h"
 
+#include <algorithm>
 #include <array>
-#include <cstdint>
+#include <initializer_list>
+#include <string>
+#include <vector>
 
 namespace dered {
 
-// The order list as a dialog last filled its lists from it, so that the dialog refills them
-// only when the list changed behind its back (an undo, another dialog).
+// The orders of the kinds a dialog lists, as it last filled its lists from them, so that the
+// dialog refills them only when they changed behind its back (an undo, another dialog).
 class ListedOrders {
   public:
-    explicit ListedOrders(const GameState& game) : game_(game) {}
-    void Take() {
-        seen_ = game_.Orders;
-        count_ = game_.OrderCount;
+    ListedOrders(const GameState& game, std::initializer_list<const char*> codes)
+        : game_(game), codes_(codes.begin(), codes.end()) {}
+    void Take() { seen_ = game_.Orders; }
+    bool Changed() const {
+        for (int slot = 0; slot <= MaxOrderSlot; ++slot) {
+            const OrderSlot& now = game_.Orders[slot];
+            if (now != seen_[slot] && (Listed(now) || Listed(seen_[slot]))) {
+                return true;
+            }
+        }
+        return false;
     }
-    bool Changed() const { return seen_ != game_.Orders || count_ != game_.OrderCount; }
 
   private:
+    bool Listed(const OrderSlot& order) const {
+        return std::find(codes_.begin(), codes_.end(), order.Code) != codes_.end();
+    }
+
     const GameState& game_;
+    std::vector<std::string> codes_;
     std::array<OrderSlot, MaxOrderSlot + 1> seen_{};
-    int16_t count_ = 0;
 };
 
 } // namespace dered

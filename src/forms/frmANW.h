@@ -48,7 +48,7 @@ class frmANW : public Form {
     GameState& game_;
     Platform& platform_;
     TurnEvents& events_;
-    ListedOrders listed_{game_};
+    ListedOrders listed_{game_, {"DA", "DN", "DW"}};
 };
 
 } // namespace dered

@@ -35,7 +35,7 @@ class frmCallToArms : public Form {
     GameState& game_;
     Platform& platform_;
     TurnEvents& events_;
-    ListedOrders listed_{game_};
+    ListedOrders listed_{game_, {"CA", "DA", "DW"}};
 };
 
 } // namespace dered

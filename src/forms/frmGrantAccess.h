@@ -41,7 +41,7 @@ class frmGrantAccess : public Form {
     GameState& game_;
     Platform& platform_;
     TurnEvents& events_;
-    ListedOrders listed_{game_};
+    ListedOrders listed_{game_, {"GA"}};
     bool clearing_ = false;
 };
 

@@ -142,14 +142,14 @@ TEST_F(frmWinQZTest, FailedSaveIsReportedNotSwallowed) {
     Program& p = Start(ReportPath());
     p.records.game.ReportDir = (folder / "gone").string() + "/";
     platform.messages.clear();
-    p.winQZ.mnuSave.Click();
+    p.winQZ.mnuSave_Click(); // past the check before saving
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(platform.messages[0].icon, MsgIcon::Critical);
     EXPECT_NE(platform.messages[0].text.find("commands.dat"), std::string::npos);
 
     p.records.game.ReportDir = (folder / "turn").string() + "/";
     platform.messages.clear();
-    p.winQZ.mnuSave.Click();
+    p.winQZ.mnuSave_Click(); // past the check before saving
     EXPECT_TRUE(platform.messages.empty());
     EXPECT_TRUE(fs::exists(folder / "turn" / "commands.dat"));
 }
