@@ -11,11 +11,10 @@ std::string Owner(const GameState& game, int16_t player) {
     if (player == game.OwnPlayer) {
         return "yours";
     }
-    if (player == game.PlayerCount) {
-        return "unknown"; // the report has no data on it
-    }
-    if (player < 0 || player > MaxPlayer || game.Players[player].Name.empty()) {
-        return "player " + std::to_string(player);
+    // The report holds no data on it.
+    if (player == game.PlayerCount || player < 0 || player > MaxPlayer ||
+        game.Players[player].Name.empty()) {
+        return "unknown";
     }
     return game.Players[player].Name;
 }
