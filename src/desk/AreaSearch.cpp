@@ -29,7 +29,11 @@ bool AllDigits(const std::string& text) {
 } // namespace
 
 std::vector<int16_t> MatchAreas(const GameState& game, std::string_view text) {
-    const std::string wanted = Folded(text);
+    std::string wanted = Folded(text);
+    // A chosen completion, "Belanmar (134)", stands for its number.
+    if (const auto open = wanted.rfind('('); open != std::string::npos && wanted.back() == ')') {
+        wanted = wanted.substr(open + 1, wanted.size() - open - 2);
+    }
     std::vector<int16_t> found;
     if (wanted.empty()) {
         return found;

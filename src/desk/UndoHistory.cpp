@@ -90,7 +90,7 @@ void UndoHistory::Apply(const std::vector<std::pair<int16_t, AreaRecord>>& areas
         areas_[area] = record;
     }
     if (orders) {
-        game_.Orders = orders->slots;
+        game_.Orders = orders->entries;
         game_.OrderCount = orders->count;
         orders_ = *orders;
     }
@@ -159,22 +159,22 @@ std::string UndoHistory::Describe(const UndoStep& step) const {
     if (ordered.empty() && step.ordersAfter) {
         std::vector<int> changed;
         for (int slot = 0; slot <= MaxOrderSlot; ++slot) {
-            if (step.ordersAfter->slots[slot] != step.ordersBefore->slots[slot]) {
+            if (step.ordersAfter->entries[slot] != step.ordersBefore->entries[slot]) {
                 changed.push_back(slot);
             }
         }
         // A single slot says what it became; several of one kind (the two spy slots, a
         // victory order moved to another slot) say the kind.
         if (changed.size() == 1) {
-            const OrderSlot& after = step.ordersAfter->slots[changed.front()];
-            const OrderSlot& before = step.ordersBefore->slots[changed.front()];
+            const OrderSlot& after = step.ordersAfter->entries[changed.front()];
+            const OrderSlot& before = step.ordersBefore->entries[changed.front()];
             return after.Code.empty() ? "delete " + ListOrderShort(before) : ListOrderShort(after);
         }
         std::string code;
         for (const int slot : changed) {
-            const OrderSlot& after = step.ordersAfter->slots[slot];
+            const OrderSlot& after = step.ordersAfter->entries[slot];
             const std::string& c =
-                after.Code.empty() ? step.ordersBefore->slots[slot].Code : after.Code;
+                after.Code.empty() ? step.ordersBefore->entries[slot].Code : after.Code;
             if (!code.empty() && c != code) {
                 return "orders";
             }

@@ -16,7 +16,7 @@ namespace dered {
 
 // The order list as one value: slots and count.
 struct OrderTable {
-    std::array<OrderSlot, MaxOrderSlot + 1> slots{};
+    std::array<OrderSlot, MaxOrderSlot + 1> entries{};
     int16_t count = 0;
     bool operator==(const OrderTable&) const = default;
 };

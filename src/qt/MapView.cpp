@@ -2,6 +2,7 @@
 
 #include "app/Program.h"
 #include "qt/Bindings.h"
+#include "qt/MapFindBar.h"
 #include "qt/QImageSurface.h"
 #include "qt/QtPlatform.h"
 #include "qt/WinQZView.h"
@@ -75,6 +76,7 @@ MapView::MapView(Program& program, QtPlatform& platform, bool quitWhenShown)
         buttons_.push_back(button);
     }
     bindings_.Add<OptionGroupBinding>(map.optCommand, buttons_);
+    findBar_ = &bindings_.Add<MapFindBar>(map, *this, bindings_);
 
     QPointer<MapView> self(this);
     if (auto* view = dynamic_cast<QImageSurface*>(map.picView())) {
@@ -90,6 +92,7 @@ MapView::MapView(Program& program, QtPlatform& platform, bool quitWhenShown)
 }
 
 void MapView::Detach() {
+    findBar_ = nullptr;
     bindings_.Clear();
     attached_ = false;
 }
@@ -117,6 +120,9 @@ void MapView::paintEvent(QPaintEvent*) {
 
 void MapView::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
+    if (findBar_ != nullptr) {
+        findBar_->Place();
+    }
     if (!attached_) {
         return;
     }

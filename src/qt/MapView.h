@@ -12,6 +12,7 @@ class QAbstractButton;
 namespace dered {
 
 class Program;
+class MapFindBar;
 class QtPlatform;
 
 // frmMap: the view on the map picture fills the window; the option buttons lie in a row
@@ -42,6 +43,7 @@ class MapView : public QWidget, public FormView {
     QtPlatform& platform_;
     std::vector<QAbstractButton*> buttons_;
     BindingSet bindings_;
+    MapFindBar* findBar_ = nullptr;
     bool attached_ = true;
     bool quitWhenShown_;
     // The inner size the form last fitted its view to: the same size again needs no redraw.

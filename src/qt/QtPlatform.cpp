@@ -15,6 +15,7 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QStyle>
+#include <QTimer>
 #include <QWidget>
 
 namespace dered {
@@ -61,6 +62,10 @@ QWidget* QtPlatform::DialogParent() const {
         }
     }
     return nullptr;
+}
+
+void QtPlatform::After(int milliseconds, std::function<void()> task) {
+    QTimer::singleShot(milliseconds, qApp, std::move(task));
 }
 
 void QtPlatform::MsgBox(std::string_view text, MsgIcon icon) {

@@ -6,6 +6,7 @@
 #include "qt/QtPlatform.h"
 
 #include <QCloseEvent>
+#include <QKeySequence>
 #include <QMenuBar>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -17,6 +18,22 @@ namespace dered {
 namespace {
 constexpr int kVisibleRows = 30;
 constexpr int kMargin = 4;
+
+QList<QKeySequence> MenuShortcuts(const std::string& item) {
+    if (item == "mnuUndo") {
+        return {QKeySequence::Undo};
+    }
+    if (item == "mnuRedo") {
+        return {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)};
+    }
+    if (item == "mnuOrdersOverview") {
+        return {QKeySequence(Qt::CTRL | Qt::Key_L)};
+    }
+    if (item == "mnuGoTo") {
+        return {QKeySequence(Qt::CTRL | Qt::Key_G)};
+    }
+    return {};
+}
 } // namespace
 
 void CloseForm(Program& program, QtPlatform& platform, Form& form) {
@@ -47,6 +64,7 @@ void WinQZView::BuildMenu() {
             action->setObjectName(QString::fromStdString(item->Name()));
             // The one item with a tick: hexagons or squares.
             bindings_.Add<MenuBinding>(*item, *action, item == &program_.winQZ.mnuHex);
+            action->setShortcuts(MenuShortcuts(item->Name()));
         }
     }
 }

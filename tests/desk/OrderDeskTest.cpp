@@ -112,7 +112,7 @@ TEST_F(OrderDeskTest, AreasAreFoundByNumberOrByNamePrefixFirst) {
     };
     const Case cases[] = {
         {"11", {11}},      {" 011 ", {11}},     {"294", {}},   {"", {}},   {"north", {10, 12, 30}},
-        {"NORTH F", {10}}, {"water", {11, 12}}, {"h_n", {30}}, {"zz", {}},
+        {"NORTH F", {10}}, {"water", {11, 12}}, {"h_n", {30}}, {"zz", {}}, {"Eastwater (11)", {11}},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(MatchAreas(game, c.typed), c.found) << c.typed;
