@@ -13,6 +13,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <stdexcept>
 #include <string>
 
 namespace {
@@ -24,12 +25,19 @@ const std::string kReportDir = kData + "demo/1880-1/";
 
 using QuietPlatform = bench::SilentPlatform;
 
+// A bench on data that failed to load or write would measure nothing.
+void Must(const std::string& problem) {
+    if (!problem.empty()) {
+        throw std::runtime_error(problem);
+    }
+}
+
 // A turn with an order on every own area and a full order list.
 GameState BusyGame(Platform& platform) {
     GameState game;
     ReadReport(game, platform, kReportDir, "plyrdata.003");
     HexMap hexMap;
-    LoadMapFiles(game, hexMap, kData);
+    Must(LoadMapFiles(game, hexMap, kData));
     for (int a = 1; a <= MaxArea; ++a) {
         game.Areas[a].Command = a % 3 ? "MO" : "SA";
         game.Areas[a].Parm1 = static_cast<int16_t>(a % MaxArea + 1);
@@ -81,7 +89,7 @@ void BM_OpenTurn(benchmark::State& state) {
         GridModel grid(294, 10);
         GridModel summary(8, 2);
         ReadReport(game, platform, kReportDir, "plyrdata.003");
-        LoadMapFiles(game, hexMap, kData);
+        Must(LoadMapFiles(game, hexMap, kData));
         RefreshAll(game, grid, summary);
     }
 }
@@ -105,7 +113,7 @@ void BM_ReadEarlierOrders(benchmark::State& state) {
     const auto dir = std::filesystem::temp_directory_path() / "dered-bench-orders";
     std::filesystem::create_directories(dir);
     game.ReportDir = dir.string() + "/";
-    WriteOrdersFiles(game);
+    Must(WriteOrdersFiles(game));
     for (auto _ : state) {
         GameState copy = game;
         ReadEarlierOrders(copy, platform);

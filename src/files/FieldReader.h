@@ -12,8 +12,8 @@ class FieldReader {
   public:
     explicit FieldReader(std::istream& in);
 
-    bool ReadText(std::string& out);
-    bool ReadNumber(int16_t& out);
+    [[nodiscard]] bool ReadText(std::string& out);
+    [[nodiscard]] bool ReadNumber(int16_t& out);
     // True when nothing but blanks and line ends is left.
     bool AtEnd();
 

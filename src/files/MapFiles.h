@@ -13,10 +13,11 @@ inline constexpr const char* MapHexFileName = "map-hex.dat";
 // Reads programDir + "map-area.dat" and "map-hex.dat" into the map fields of the area table
 // and into hexMap. Returns the empty text on success, else a message naming the file, the
 // line and the problem; on failure both records are left exactly as they were.
-std::string LoadMapFiles(GameState& game, HexMap& hexMap, const std::string& programDir);
+[[nodiscard]] std::string LoadMapFiles(GameState& game, HexMap& hexMap,
+                                       const std::string& programDir);
 
 // Writes hexMap in the "map-hex.dat" form, through a temporary file in the same folder so
 // that a failed write never leaves a damaged map behind. Empty text on success.
-std::string SaveHexData(const HexMap& hexMap, const std::string& path);
+[[nodiscard]] std::string SaveHexData(const HexMap& hexMap, const std::string& path);
 
 } // namespace dered

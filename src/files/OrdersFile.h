@@ -27,7 +27,7 @@ std::array<int16_t, 6> SpyTargets(const GameState& game);
 
 // Writes ReportDir + "commands.dat" and ReportDir + "orders.tmp", each replaced whole or not
 // at all. Returns "" on success, else a message naming the file and the reason.
-std::string WriteOrdersFiles(const GameState& game);
+[[nodiscard]] std::string WriteOrdersFiles(const GameState& game);
 
 // Sets OrderCount to 2 and reads the orders saved earlier for this game and turn from
 // ReportDir + "Orders.tmp" (whatever the case of the name on disk). Shows "No old orders to

@@ -29,6 +29,6 @@ std::string ColourText(int32_t colour);
 // hexadecimal number: 16-bit with at most 4 digits and no closing "&", else 32-bit. Anything
 // else is read as a decimal number (blanks skipped); text with no number is 0. Empty when the
 // number is too large for a double or, in hexadecimal, for 32 bits.
-std::optional<double> SettingNumber(std::string_view text);
+[[nodiscard]] std::optional<double> SettingNumber(std::string_view text);
 
 } // namespace dered

@@ -8,9 +8,11 @@
 #include "orders/AreaOrders.h"
 #include "orders/MoveRules.h"
 #include "orders/UnitRules.h"
+#include "state/CodeTables.h"
 #include "state/Numbers.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 
@@ -133,40 +135,42 @@ void frmMap::picView_DblClick() {
     RunChosenOption();
 }
 
+namespace {
+
+// What a double click does for each option button, in the row's order: a two-step order waits
+// for its target click after its first check, the others are decided at once.
+struct OptionAction {
+    MapCommand waitsFor;
+    void (*rule)(Turn&);
+};
+
+constexpr std::array<OptionAction, 12> kOptionActions = {{
+    {MapCommand::Move, CheckOwnUnit},
+    {MapCommand::SupportAttack, CheckOwnUnit},
+    {MapCommand::SupportDefence, CheckOwnUnit},
+    {MapCommand::Convoy, CheckConvoyUnit},
+    {MapCommand::None, DowngradeUnit},
+    {MapCommand::None, RemoveUnit},
+    {MapCommand::None, [](Turn& turn) { BuildUnit(turn, Army); }},
+    {MapCommand::None, [](Turn& turn) { BuildUnit(turn, Corps); }},
+    {MapCommand::None, [](Turn& turn) { BuildUnit(turn, Fleet); }},
+    {MapCommand::None, [](Turn& turn) { BuildUnit(turn, Squadron); }},
+    {MapCommand::None, UpgradeUnit},
+    {MapCommand::None, ClearAreaCommand},
+}};
+
+} // namespace
+
 void frmMap::RunChosenOption() {
-    GameState& game = records_.game;
-    switch (optCommand.Chosen()) {
-    case 0:
-    case 1:
-    case 2:
-        game.PendingCommand = MapCommandOf(optCommand.Captions()[optCommand.Chosen()]);
-        CheckOwnUnit(turn_);
-        break;
-    case 3:
-        game.PendingCommand = MapCommand::Convoy;
-        CheckConvoyUnit(turn_);
-        break;
-    case 4:
-        DowngradeUnit(turn_);
-        break;
-    case 5:
-        RemoveUnit(turn_);
-        break;
-    case 6:
-    case 7:
-    case 8:
-    case 9:
-        BuildUnit(turn_, static_cast<int16_t>(optCommand.Chosen() - 5));
-        break;
-    case 10:
-        UpgradeUnit(turn_);
-        break;
-    case 11:
-        ClearAreaCommand(turn_);
-        break;
-    default:
-        break;
+    const int chosen = optCommand.Chosen();
+    if (chosen < 0 || chosen >= static_cast<int>(kOptionActions.size())) {
+        return;
     }
+    const OptionAction& action = kOptionActions[chosen];
+    if (action.waitsFor != MapCommand::None) {
+        records_.game.PendingCommand = action.waitsFor;
+    }
+    action.rule(turn_);
 }
 
 void frmMap::picView_Click() {

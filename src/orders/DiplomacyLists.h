@@ -17,7 +17,7 @@ const std::string& PlayerName(const GameState& game, int16_t player);
 const std::string& PlayerAbbrev(const GameState& game, int16_t player);
 
 // Gives the item value of the chosen line; false when no line is chosen.
-bool ChosenItem(const ListBoxModel& list, int32_t& itemData);
+[[nodiscard]] bool ChosenItem(const ListBoxModel& list, int32_t& itemData);
 
 // The order slot that a "Commands" line shows, or nullptr when its item value is no slot.
 const OrderSlot* LineSlot(const GameState& game, const ListBoxModel::Line& line);

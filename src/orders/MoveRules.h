@@ -23,7 +23,7 @@ void ConvoyOrder(Turn& turn, int16_t target);
 // slot or a number that is no area is never a neighbour.
 bool IsAdjacent(const GameState& game, int16_t a, int16_t b);
 // Whether the unit of `from` may go to `to`; shows the refusal or the relation warning itself.
-bool ValidateMove(Turn& turn, int16_t from, int16_t to);
+[[nodiscard]] bool ValidateMove(Turn& turn, int16_t from, int16_t to);
 // The size of the unit at the coastal start of the convoy chain that ends in `area`, or 0
 // (with a warning) when no start is found within ten links.
 int16_t FindConvoyStart(Turn& turn, int16_t area);

@@ -1,6 +1,6 @@
 #include "qt/ANWView.h"
 
-#include "app/Program.h"
+#include "forms/frmANW.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -9,9 +9,8 @@
 
 namespace dered {
 
-ANWView::ANWView(Program& program, QtPlatform& platform)
-    : DialogView(program, platform, program.anw) {
-    frmANW& anw = program_.anw;
+ANWView::ANWView(frmANW& form, const ViewContext& context) : DialogView(form, context), anw_(form) {
+    frmANW& anw = anw_;
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(ListFrame(Frame(anw.fraAllies, "fraAllies"), List(anw.lstAllies, "lstAllies"),
                                 {Button(anw.cmdNeutral[0], "cmdNeutral(0)")}));

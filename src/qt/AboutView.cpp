@@ -1,8 +1,9 @@
 #include "qt/AboutView.h"
 
-#include "app/Program.h"
+#include "forms/frmAbout.h"
 #include "qt/Bindings.h"
 #include "qt/WinQZView.h"
+#include "ui/FormManager.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -23,12 +24,12 @@ QLabel* AddLabel(QVBoxLayout& layout, BindingSet& bindings, TextModel& model, co
 
 } // namespace
 
-AboutView::AboutView(Program& program, QtPlatform& platform)
-    : program_(program), platform_(platform) {
+AboutView::AboutView(frmAbout& form, const ViewContext& context)
+    : about_(form), platform_(context.platform), forms_(context.forms) {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
-    frmAbout& about = program_.about;
+    frmAbout& about = about_;
     bindings_.Add<CaptionBinding>(about.caption,
                                   [this](const QString& text) { setWindowTitle(text); });
     auto* layout = new QVBoxLayout(this);
@@ -55,7 +56,7 @@ void AboutView::Detach() {
 void AboutView::closeEvent(QCloseEvent* event) {
     event->accept();
     if (attached_) {
-        CloseForm(program_, platform_, program_.about);
+        CloseForm(forms_, platform_, about_);
     }
 }
 

@@ -2,18 +2,20 @@
 
 #include "qt/Binding.h"
 #include "qt/FormView.h"
+#include "qt/ViewContext.h"
 
 #include <QWidget>
 
 namespace dered {
 
-class Program;
+class frmAbout;
+class FormManager;
 class QtPlatform;
 
 // frmAbout: the version, the date and the credit.
 class AboutView : public QWidget, public FormView {
   public:
-    AboutView(Program& program, QtPlatform& platform);
+    AboutView(frmAbout& form, const ViewContext& context);
 
     QWidget* Widget() override { return this; }
     void Detach() override;
@@ -22,8 +24,9 @@ class AboutView : public QWidget, public FormView {
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    Program& program_;
+    frmAbout& about_;
     QtPlatform& platform_;
+    FormManager& forms_;
     BindingSet bindings_;
     bool attached_ = true;
 };

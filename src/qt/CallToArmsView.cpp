@@ -1,6 +1,6 @@
 #include "qt/CallToArmsView.h"
 
-#include "app/Program.h"
+#include "forms/frmCallToArms.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -17,9 +17,8 @@ namespace {
 const QSize kListSize(150, 150);
 } // namespace
 
-CallToArmsView::CallToArmsView(Program& program, QtPlatform& platform)
-    : DialogView(program, platform, program.callToArms) {
-    frmCallToArms& form = program_.callToArms;
+CallToArmsView::CallToArmsView(frmCallToArms& form, const ViewContext& context)
+    : DialogView(form, context), callToArms_(form) {
     QGroupBox* frame = Frame(form.Frame1, "Frame1");
     auto* grid = new QGridLayout(frame);
     grid->addWidget(Label(form.Text1, "Text1"), 0, 0);

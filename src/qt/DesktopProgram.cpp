@@ -18,6 +18,7 @@
 #include "qt/YourAreasView.h"
 #include "qt/ZoomView.h"
 
+#include <array>
 #include <utility>
 
 namespace dered {
@@ -40,67 +41,56 @@ void DesktopProgram::Start() {
 
 namespace {
 
-FormView* MakeDialogView(Program& program, QtPlatform& platform, Form& form) {
-    if (&form == &program.anw) {
-        return new ANWView(program, platform);
-    }
-    if (&form == &program.callToArms) {
-        return new CallToArmsView(program, platform);
-    }
-    if (&form == &program.grantAccess) {
-        return new GrantAccessView(program, platform);
-    }
-    if (&form == &program.supportAttack) {
-        return new SupportAttackView(program, platform);
-    }
-    if (&form == &program.relations) {
-        return new RelationsView(program, platform);
-    }
-    if (&form == &program.spy) {
-        return new SpyView(program, platform);
-    }
-    if (&form == &program.victory) {
-        return new VictoryView(program, platform);
-    }
-    if (&form == &program.yourAreas) {
-        return new YourAreasView(program, platform);
-    }
-    if (&form == &program.editHex) {
-        return new EditHexView(program, platform);
-    }
-    if (&form == &program.zoom) {
-        return new ZoomView(program, platform);
-    }
-    if (&form == &program.mapOptions) {
-        return new MapOptionsView(program, platform);
-    }
-    if (&form == &program.unitDisplay) {
-        return new UnitDisplayView(program, platform);
-    }
-    return nullptr;
+// A form of the program and how its view is made.
+struct ViewEntry {
+    Form& (*form)(Program&);
+    FormView* (*make)(Program&, const ViewContext&, const ShellOptions&);
+};
+
+// View class V over the form at member F.
+template <typename V, auto F> constexpr ViewEntry View() {
+    return {[](Program& program) -> Form& { return program.*F; },
+            [](Program& program, const ViewContext& context, const ShellOptions&) -> FormView* {
+                return new V(program.*F, context);
+            }};
 }
+
+constexpr ViewEntry kMapView = {
+    [](Program& program) -> Form& { return program.map; },
+    [](Program& program, const ViewContext& context, const ShellOptions& shell) -> FormView* {
+        return new MapView(program.map, context, shell.quitWhenMapShown);
+    }};
+
+constexpr std::array kViews = {
+    View<WinQZView, &Program::winQZ>(),
+    View<SummaryView, &Program::summary>(),
+    kMapView,
+    View<AboutView, &Program::about>(),
+    View<ANWView, &Program::anw>(),
+    View<CallToArmsView, &Program::callToArms>(),
+    View<GrantAccessView, &Program::grantAccess>(),
+    View<SupportAttackView, &Program::supportAttack>(),
+    View<RelationsView, &Program::relations>(),
+    View<SpyView, &Program::spy>(),
+    View<VictoryView, &Program::victory>(),
+    View<YourAreasView, &Program::yourAreas>(),
+    View<EditHexView, &Program::editHex>(),
+    View<ZoomView, &Program::zoom>(),
+    View<MapOptionsView, &Program::mapOptions>(),
+    View<UnitDisplayView, &Program::unitDisplay>(),
+};
 
 } // namespace
 
 FormView* MakeView(DesktopProgram& desktop, Form& form) {
     Program& program = desktop.program;
-    QtPlatform& platform = desktop.platform;
-    if (&form == &program.winQZ) {
-        return new WinQZView(program, platform);
+    const ViewContext context{desktop.platform, program.forms, program.winQZ, program.map};
+    for (const ViewEntry& view : kViews) {
+        if (&view.form(program) == &form) {
+            return view.make(program, context, desktop.shell);
+        }
     }
-    if (&form == &program.summary) {
-        return new SummaryView(program, platform);
-    }
-    if (&form == &program.map) {
-        return new MapView(program, platform, desktop.shell.quitWhenMapShown);
-    }
-    if (&form == &program.about) {
-        return new AboutView(program, platform);
-    }
-    if (FormView* dialog = MakeDialogView(program, platform, form)) {
-        return dialog;
-    }
-    return new GenericFormView(program, platform, form);
+    return new GenericFormView(form, context);
 }
 
 } // namespace dered

@@ -1,9 +1,9 @@
 #include "qt/DialogView.h"
 
-#include "app/Program.h"
 #include "qt/Bindings.h"
 #include "qt/QtPlatform.h"
 #include "qt/WinQZView.h"
+#include "ui/FormManager.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -22,14 +22,15 @@
 
 namespace dered {
 
-DialogView::DialogView(Program& program, QtPlatform& platform, Form& form)
-    : program_(program), platform_(platform), form_(form) {
+DialogView::DialogView(Form& form, const ViewContext& context)
+    : platform_(context.platform), forms_(context.forms), mainWindow_(context.mainWindow),
+      mapWindow_(context.mapWindow), form_(form) {
     setObjectName(QString::fromStdString(form.Name()));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     bindings_.Add<CaptionBinding>(form.caption,
                                   [this](const QString& text) { setWindowTitle(text); });
-    KeepAbove(program.winQZ);
+    KeepAbove(mainWindow_);
 }
 
 void DialogView::KeepAbove(const Form& owner) {
@@ -43,7 +44,7 @@ void DialogView::KeepAbove(const Form& owner) {
 }
 
 void DialogView::PlaceOverMap() {
-    const QWidget* map = platform_.WidgetOf(program_.map);
+    const QWidget* map = platform_.WidgetOf(mapWindow_);
     if (map == nullptr || !map->isVisible()) {
         Place();
         return;
@@ -68,7 +69,7 @@ void DialogView::showEvent(QShowEvent* event) {
 }
 
 void DialogView::Place() {
-    const QWidget* main = platform_.WidgetOf(program_.winQZ);
+    const QWidget* main = platform_.WidgetOf(mainWindow_);
     if (main == nullptr || !main->isVisible()) {
         return;
     }
@@ -93,7 +94,7 @@ void DialogView::closeEvent(QCloseEvent* event) {
 }
 
 void DialogView::CloseBox() {
-    CloseForm(program_, platform_, form_);
+    CloseForm(forms_, platform_, form_);
 }
 
 QGroupBox* DialogView::Frame(TextModel& caption, const char* name) {

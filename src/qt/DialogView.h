@@ -2,6 +2,7 @@
 
 #include "qt/Binding.h"
 #include "qt/FormView.h"
+#include "qt/ViewContext.h"
 
 #include <QSize>
 #include <QWidget>
@@ -22,7 +23,6 @@ class ButtonModel;
 class CheckBoxModel;
 class Form;
 class ListBoxModel;
-class Program;
 class QtPlatform;
 class ScrollBarModel;
 class TextBoxModel;
@@ -33,7 +33,7 @@ class TextModel;
 // widget bound to a control model and named as the form names the control.
 class DialogView : public QWidget, public FormView {
   public:
-    DialogView(Program& program, QtPlatform& platform, Form& form);
+    DialogView(Form& form, const ViewContext& context);
 
     QWidget* Widget() override { return this; }
     void Detach() override;
@@ -60,8 +60,10 @@ class DialogView : public QWidget, public FormView {
     QCheckBox* CheckBox(CheckBoxModel& model, const char* name);
     QScrollBar* ScrollBar(ScrollBarModel& model, const char* name);
 
-    Program& program_;
     QtPlatform& platform_;
+    FormManager& forms_;
+    const Form& mainWindow_;
+    const Form& mapWindow_;
     Form& form_;
     BindingSet bindings_;
 

@@ -1,6 +1,6 @@
 #include "qt/EditHexView.h"
 
-#include "app/Program.h"
+#include "forms/frmEditHex.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -57,9 +57,8 @@ class BorderPanel : public QWidget {
 
 } // namespace
 
-EditHexView::EditHexView(Program& program, QtPlatform& platform)
-    : DialogView(program, platform, program.editHex) {
-    frmEditHex& form = program_.editHex;
+EditHexView::EditHexView(frmEditHex& form, const ViewContext& context)
+    : DialogView(form, context), editHex_(form) {
 
     auto* area = new QHBoxLayout;
     area->addWidget(Label(form.lblArea, "lblArea"));
@@ -100,7 +99,7 @@ EditHexView::EditHexView(Program& program, QtPlatform& platform)
 }
 
 void EditHexView::CloseBox() {
-    program_.forms.Hide(program_.editHex);
+    forms_.Hide(editHex_);
 }
 
 } // namespace dered

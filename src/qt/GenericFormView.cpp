@@ -39,8 +39,8 @@ QWidget* MakeOptionRow(OptionGroupModel& model, BindingSet& bindings) {
 
 } // namespace
 
-GenericFormView::GenericFormView(Program& program, QtPlatform& platform, Form& form)
-    : program_(program), platform_(platform), form_(form) {
+GenericFormView::GenericFormView(Form& form, const ViewContext& context)
+    : platform_(context.platform), forms_(context.forms), form_(form) {
     setObjectName(QString::fromStdString(form.Name()));
     bindings_.Add<CaptionBinding>(form.caption,
                                   [this](const QString& text) { setWindowTitle(text); });
@@ -97,7 +97,7 @@ void GenericFormView::Detach() {
 void GenericFormView::closeEvent(QCloseEvent* event) {
     event->accept();
     if (attached_) {
-        CloseForm(program_, platform_, form_);
+        CloseForm(forms_, platform_, form_);
     }
 }
 

@@ -2,13 +2,14 @@
 
 #include "qt/Binding.h"
 #include "qt/FormView.h"
+#include "qt/ViewContext.h"
 
 #include <QWidget>
 
 namespace dered {
 
 class Form;
-class Program;
+class FormManager;
 class QtPlatform;
 
 // A plain window for a form that has no view of its own yet: every named control of the form,
@@ -16,7 +17,7 @@ class QtPlatform;
 // for the windows that hold the map's clicks while they are open.
 class GenericFormView : public QWidget, public FormView {
   public:
-    GenericFormView(Program& program, QtPlatform& platform, Form& form);
+    GenericFormView(Form& form, const ViewContext& context);
 
     QWidget* Widget() override { return this; }
     void Detach() override;
@@ -25,8 +26,8 @@ class GenericFormView : public QWidget, public FormView {
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    Program& program_;
     QtPlatform& platform_;
+    FormManager& forms_;
     Form& form_;
     BindingSet bindings_;
     bool attached_ = true;

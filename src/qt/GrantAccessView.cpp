@@ -1,6 +1,6 @@
 #include "qt/GrantAccessView.h"
 
-#include "app/Program.h"
+#include "forms/frmGrantAccess.h"
 #include "qt/MoreBindings.h"
 
 #include <QFontMetrics>
@@ -20,10 +20,9 @@ const QSize kListSize(150, 150);
 constexpr int kInstructionLines = 3;
 } // namespace
 
-GrantAccessView::GrantAccessView(Program& program, QtPlatform& platform)
-    : DialogView(program, platform, program.grantAccess) {
-    KeepAbove(program_.map);
-    frmGrantAccess& form = program_.grantAccess;
+GrantAccessView::GrantAccessView(frmGrantAccess& form, const ViewContext& context)
+    : DialogView(form, context), grantAccess_(form) {
+    KeepAbove(mapWindow_);
     auto* instruction = new QPlainTextEdit;
     instruction->setObjectName(QStringLiteral("Text1"));
     instruction->setFocusPolicy(Qt::NoFocus);

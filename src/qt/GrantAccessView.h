@@ -4,15 +4,20 @@
 
 namespace dered {
 
+class frmGrantAccess;
+
 // frmGrantAccess: the instruction, the allies with the grant buttons and the area box that
 // map clicks write into, and the grants of this turn.
 class GrantAccessView : public DialogView {
   public:
-    GrantAccessView(Program& program, QtPlatform& platform);
+    GrantAccessView(frmGrantAccess& form, const ViewContext& context);
 
   protected:
     // Beside the map that takes its clicks, and kept above it.
     void Place() override { PlaceOverMap(); }
+
+  private:
+    frmGrantAccess& grantAccess_;
 };
 
 } // namespace dered

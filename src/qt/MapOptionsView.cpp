@@ -1,6 +1,6 @@
 #include "qt/MapOptionsView.h"
 
-#include "app/Program.h"
+#include "forms/frmMapOptions.h"
 #include "qt/MoreBindings.h"
 
 #include <QFrame>
@@ -22,9 +22,8 @@ std::string Indexed(const char* name, size_t index) {
 
 } // namespace
 
-MapOptionsView::MapOptionsView(Program& program, QtPlatform& platform)
-    : DialogView(program, platform, program.mapOptions) {
-    frmMapOptions& form = program_.mapOptions;
+MapOptionsView::MapOptionsView(frmMapOptions& form, const ViewContext& context)
+    : DialogView(form, context), mapOptions_(form) {
     const frmMapOptions::Layout& at = form.Positions();
     for (size_t i = 0; i < form.picArrow.size(); ++i) {
         PlaceSwatch(form.lblArrow[i], at.lblArrow[i], Indexed("lblArrow", i).c_str(),

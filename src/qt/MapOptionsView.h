@@ -4,6 +4,8 @@
 
 namespace dered {
 
+class frmMapOptions;
+
 class SwatchModel;
 struct ControlRect;
 
@@ -11,9 +13,10 @@ struct ControlRect;
 // four-column grid; the window is as high as the form says, rows below it out of sight.
 class MapOptionsView : public DialogView {
   public:
-    MapOptionsView(Program& program, QtPlatform& platform);
+    MapOptionsView(frmMapOptions& form, const ViewContext& context);
 
   private:
+    frmMapOptions& mapOptions_;
     void PlaceSwatch(TextModel& label, const ControlRect& labelRect, const char* labelName,
                      SwatchModel& swatch, const ControlRect& swatchRect, const char* swatchName);
 };

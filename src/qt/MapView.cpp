@@ -1,11 +1,12 @@
 #include "qt/MapView.h"
 
-#include "app/Program.h"
+#include "forms/frmMap.h"
 #include "qt/Bindings.h"
 #include "qt/MapFindBar.h"
 #include "qt/QImageSurface.h"
 #include "qt/QtPlatform.h"
 #include "qt/WinQZView.h"
+#include "ui/FormManager.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -58,12 +59,13 @@ float Y(const QMouseEvent* event) {
 
 } // namespace
 
-MapView::MapView(Program& program, QtPlatform& platform, bool quitWhenShown)
-    : program_(program), platform_(platform), quitWhenShown_(quitWhenShown) {
+MapView::MapView(frmMap& form, const ViewContext& context, bool quitWhenShown)
+    : map_(form), platform_(context.platform), forms_(context.forms),
+      quitWhenShown_(quitWhenShown) {
     setObjectName(QStringLiteral("frmMap"));
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    frmMap& map = program_.map;
+    frmMap& map = map_;
     bindings_.Add<CaptionBinding>(map.caption,
                                   [this](const QString& text) { setWindowTitle(text); });
     for (size_t i = 0; i < map.optCommandRect.size(); ++i) {
@@ -99,8 +101,7 @@ void MapView::Detach() {
 
 void MapView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    const auto* view =
-        attached_ ? dynamic_cast<const QImageSurface*>(program_.map.picView()) : nullptr;
+    const auto* view = attached_ ? dynamic_cast<const QImageSurface*>(map_.picView()) : nullptr;
     if (view == nullptr) {
         painter.fillRect(rect(), palette().window());
         return;
@@ -135,12 +136,12 @@ void MapView::resizeEvent(QResizeEvent* event) {
         }
         formSize_ = size();
     }
-    program_.map.Form_Resize(width(), height(), state);
+    map_.Form_Resize(width(), height(), state);
 }
 
 void MapView::MoveTo(QMouseEvent* event) {
-    program_.map.picView_MouseMove(ButtonsCode(event->buttons()), ShiftCode(event->modifiers()),
-                                   X(event), Y(event));
+    map_.picView_MouseMove(ButtonsCode(event->buttons()), ShiftCode(event->modifiers()), X(event),
+                           Y(event));
 }
 
 void MapView::mousePressEvent(QMouseEvent* event) {
@@ -154,8 +155,8 @@ void MapView::mousePressEvent(QMouseEvent* event) {
     }
     // The press may come without a move before it (a click where the pointer already was).
     MoveTo(event);
-    program_.map.picView_MouseDown(ButtonCode(event->button()), ShiftCode(event->modifiers()),
-                                   X(event), Y(event));
+    map_.picView_MouseDown(ButtonCode(event->button()), ShiftCode(event->modifiers()), X(event),
+                           Y(event));
 }
 
 void MapView::mouseMoveEvent(QMouseEvent* event) {
@@ -170,10 +171,10 @@ void MapView::mouseReleaseEvent(QMouseEvent* event) {
     }
     const bool endsDoubleClick = inDoubleClick_;
     inDoubleClick_ = false;
-    program_.map.picView_MouseUp(ButtonCode(event->button()), ShiftCode(event->modifiers()),
-                                 X(event), Y(event));
+    map_.picView_MouseUp(ButtonCode(event->button()), ShiftCode(event->modifiers()), X(event),
+                         Y(event));
     if (!endsDoubleClick && attached_ && rect().contains(event->position().toPoint())) {
-        program_.map.picView_Click();
+        map_.picView_Click();
     }
 }
 
@@ -188,13 +189,13 @@ void MapView::mouseDoubleClickEvent(QMouseEvent* event) {
     }
     inDoubleClick_ = true;
     MoveTo(event);
-    program_.map.picView_DblClick();
+    map_.picView_DblClick();
 }
 
 void MapView::closeEvent(QCloseEvent* event) {
     event->accept();
     if (attached_) {
-        CloseForm(program_, platform_, program_.map);
+        CloseForm(forms_, platform_, map_);
     }
 }
 

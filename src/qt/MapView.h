@@ -2,6 +2,7 @@
 
 #include "qt/Binding.h"
 #include "qt/FormView.h"
+#include "qt/ViewContext.h"
 
 #include <QWidget>
 
@@ -11,7 +12,8 @@ class QAbstractButton;
 
 namespace dered {
 
-class Program;
+class frmMap;
+class FormManager;
 class MapFindBar;
 class QtPlatform;
 
@@ -20,7 +22,7 @@ class QtPlatform;
 // click gives MouseDown, MouseUp, Click, DblClick, MouseUp.
 class MapView : public QWidget, public FormView {
   public:
-    MapView(Program& program, QtPlatform& platform, bool quitWhenShown);
+    MapView(frmMap& form, const ViewContext& context, bool quitWhenShown);
 
     QWidget* Widget() override { return this; }
     void Detach() override;
@@ -39,8 +41,9 @@ class MapView : public QWidget, public FormView {
   private:
     void MoveTo(QMouseEvent* event);
 
-    Program& program_;
+    frmMap& map_;
     QtPlatform& platform_;
+    FormManager& forms_;
     std::vector<QAbstractButton*> buttons_;
     BindingSet bindings_;
     MapFindBar* findBar_ = nullptr;

@@ -1,6 +1,6 @@
 #include "qt/RelationsView.h"
 
-#include "app/Program.h"
+#include "forms/frmRelations.h"
 #include "qt/GridBinding.h"
 
 #include <QHeaderView>
@@ -11,11 +11,10 @@
 
 namespace dered {
 
-RelationsView::RelationsView(Program& program, QtPlatform& platform)
-    : DialogView(program, platform, program.relations), grid_(new QTableWidget) {
-    const frmRelations& form = program_.relations;
+RelationsView::RelationsView(frmRelations& form, const ViewContext& context)
+    : DialogView(form, context), relations_(form), grid_(new QTableWidget) {
     grid_->setObjectName(QStringLiteral("grdRelations"));
-    auto& binding = bindings_.Add<GridBinding>(program_.relations.grdRelations, *grid_);
+    auto& binding = bindings_.Add<GridBinding>(relations_.grdRelations, *grid_);
     grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid_->setFocusPolicy(Qt::NoFocus);

@@ -1,6 +1,6 @@
 #include "qt/SpyView.h"
 
-#include "app/Program.h"
+#include "forms/frmSpy.h"
 #include "qt/GridBinding.h"
 
 #include <QPushButton>
@@ -32,10 +32,9 @@ class UserSelectionTable : public QTableWidget {
 
 } // namespace
 
-SpyView::SpyView(Program& program, QtPlatform& platform)
-    : DialogView(program, platform, program.spy) {
-    KeepAbove(program_.map);
-    frmSpy& spy = program_.spy;
+SpyView::SpyView(frmSpy& form, const ViewContext& context) : DialogView(form, context), spy_(form) {
+    KeepAbove(mapWindow_);
+    frmSpy& spy = spy_;
     auto* table = new UserSelectionTable;
     grid_ = table;
     grid_->setObjectName(QStringLiteral("grdSpy"));
@@ -61,12 +60,12 @@ void SpyView::TakeSelection() {
         last = std::max(last, item->column());
     }
     if (last >= 0 && Attached()) {
-        program_.spy.grdSpy.SetSelection(first, last);
+        spy_.grdSpy.SetSelection(first, last);
     }
 }
 
 void SpyView::ShowSelection() {
-    const GridModel& grid = program_.spy.grdSpy;
+    const GridModel& grid = spy_.grdSpy;
     for (int col = grid.SelStartCol(); col <= grid.SelEndCol(); ++col) {
         if (QTableWidgetItem* item = grid_->item(grid.Row(), col)) {
             item->setSelected(true);

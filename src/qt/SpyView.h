@@ -6,10 +6,12 @@ class QTableWidget;
 
 namespace dered {
 
+class frmSpy;
+
 // frmSpy: the row of six spy targets, of which the player selects a run of cells to delete.
 class SpyView : public DialogView {
   public:
-    SpyView(Program& program, QtPlatform& platform);
+    SpyView(frmSpy& form, const ViewContext& context);
 
     QTableWidget& Grid() { return *grid_; }
 
@@ -18,6 +20,7 @@ class SpyView : public DialogView {
     void Place() override { PlaceOverMap(); }
 
   private:
+    frmSpy& spy_;
     // The cells the user selected become the grid's selected column range.
     void TakeSelection();
     void ShowSelection();

@@ -1,10 +1,11 @@
 #include "qt/SummaryView.h"
 
-#include "app/Program.h"
+#include "forms/frmSummary.h"
 #include "qt/Bindings.h"
 #include "qt/GridBinding.h"
 #include "qt/QtPlatform.h"
 #include "qt/WinQZView.h"
+#include "ui/FormManager.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -20,22 +21,23 @@ constexpr int kMargin = 6;
 constexpr int kGapToMainWindow = 3;
 } // namespace
 
-SummaryView::SummaryView(Program& program, QtPlatform& platform)
-    : program_(program), platform_(platform), grid_(new QTableView(this)) {
+SummaryView::SummaryView(frmSummary& form, const ViewContext& context)
+    : summary_(form), platform_(context.platform), forms_(context.forms),
+      mainWindow_(context.mainWindow), grid_(new QTableView(this)) {
     setObjectName(QStringLiteral("frmSummary"));
     // A small window: only a close box, so that its caption has room in the frame.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     grid_->setObjectName(QStringLiteral("grdSummary"));
     connect(&placeTimer_, &QTimer::timeout, this, [this] { PlaceAgain(); });
-    bindings_.Add<CaptionBinding>(program_.summary.caption,
+    bindings_.Add<CaptionBinding>(summary_.caption,
                                   [this](const QString& text) { setWindowTitle(text); });
-    auto& binding = bindings_.Add<GridBinding>(program_.summary.grdSummary, *grid_);
+    auto& binding = bindings_.Add<GridBinding>(summary_.grdSummary, *grid_);
     grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid_->setFocusPolicy(Qt::NoFocus);
     grid_->setSelectionMode(QAbstractItemView::NoSelection);
-    grid_->setFixedSize(binding.FittingSize(program_.summary.grdSummary.Rows()));
+    grid_->setFixedSize(binding.FittingSize(summary_.grdSummary.Rows()));
     auto* layout = new QGridLayout(this);
     layout->setContentsMargins(kMargin, kMargin, kMargin, kMargin);
     layout->addWidget(grid_, 0, 0);
@@ -60,7 +62,7 @@ constexpr int kPlaceTries = 60;
 } // namespace
 
 void SummaryView::PlaceBesideMainWindow() {
-    const QWidget* main = platform_.WidgetOf(program_.winQZ);
+    const QWidget* main = platform_.WidgetOf(mainWindow_);
     if (main == nullptr) {
         return;
     }
@@ -93,7 +95,7 @@ void SummaryView::PlaceAgain() {
 void SummaryView::closeEvent(QCloseEvent* event) {
     event->accept();
     if (attached_) {
-        CloseForm(program_, platform_, program_.summary);
+        CloseForm(forms_, platform_, summary_);
     }
 }
 

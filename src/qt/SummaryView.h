@@ -2,6 +2,7 @@
 
 #include "qt/Binding.h"
 #include "qt/FormView.h"
+#include "qt/ViewContext.h"
 
 #include <QTimer>
 #include <QWidget>
@@ -10,13 +11,14 @@ class QTableView;
 
 namespace dered {
 
-class Program;
+class frmSummary;
+class FormManager;
 class QtPlatform;
 
 // The eight figures of frmSummary, in a small window beside the main window.
 class SummaryView : public QWidget, public FormView {
   public:
-    SummaryView(Program& program, QtPlatform& platform);
+    SummaryView(frmSummary& form, const ViewContext& context);
 
     QWidget* Widget() override { return this; }
     void Detach() override;
@@ -31,8 +33,10 @@ class SummaryView : public QWidget, public FormView {
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    Program& program_;
+    frmSummary& summary_;
     QtPlatform& platform_;
+    FormManager& forms_;
+    const Form& mainWindow_;
     QTableView* grid_;
     BindingSet bindings_;
     bool attached_ = true;

@@ -1,21 +1,21 @@
 #include "qt/SupportAttackView.h"
 
-#include "app/Program.h"
+#include "forms/frmSupportAttack.h"
 
 #include <QListWidget>
 #include <QVBoxLayout>
 
 namespace dered {
 
-SupportAttackView::SupportAttackView(Program& program, QtPlatform& platform)
-    : DialogView(program, platform, program.supportAttack) {
-    KeepAbove(program_.map);
-    QListWidget* allies = List(program_.supportAttack.lstAllies, "lstAllies");
+SupportAttackView::SupportAttackView(frmSupportAttack& form, const ViewContext& context)
+    : DialogView(form, context), supportAttack_(form) {
+    KeepAbove(mapWindow_);
+    QListWidget* allies = List(supportAttack_.lstAllies, "lstAllies");
     allies->setFixedSize(180, 150);
     // The handler closes the window; the view goes only once the event is over.
     connect(allies, &QListWidget::itemDoubleClicked, this, [this] {
         if (Attached()) {
-            program_.supportAttack.lstAllies_DblClick();
+            supportAttack_.lstAllies_DblClick();
         }
     });
     auto* layout = new QVBoxLayout(this);

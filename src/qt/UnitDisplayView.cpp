@@ -1,6 +1,6 @@
 #include "qt/UnitDisplayView.h"
 
-#include "app/Program.h"
+#include "forms/frmUnitDisplay.h"
 #include "map/Pictures.h"
 #include "qt/QImageSurface.h"
 #include "qt/QtPlatform.h"
@@ -39,9 +39,8 @@ QLabel* PictureBox(QWidget* parent, const Picture& picture, const ControlRect& r
 
 } // namespace
 
-UnitDisplayView::UnitDisplayView(Program& program, QtPlatform& platform)
-    : DialogView(program, platform, program.unitDisplay) {
-    frmUnitDisplay& form = program_.unitDisplay;
+UnitDisplayView::UnitDisplayView(frmUnitDisplay& form, const ViewContext& context)
+    : DialogView(form, context), unitDisplay_(form) {
     const MapPictures pictures = MakeMapPictures();
     auto* panel = new QWidget;
     const ControlRect& first = frmUnitDisplay::picUnitRect[0];

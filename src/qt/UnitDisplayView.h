@@ -4,11 +4,16 @@
 
 namespace dered {
 
+class frmUnitDisplay;
+
 // frmUnitDisplay: the four unit pictures and, under them, the four symbols the map can draw
 // units with, and the two buttons that choose between them.
 class UnitDisplayView : public DialogView {
   public:
-    UnitDisplayView(Program& program, QtPlatform& platform);
+    UnitDisplayView(frmUnitDisplay& form, const ViewContext& context);
+
+  private:
+    frmUnitDisplay& unitDisplay_;
 };
 
 } // namespace dered

@@ -1,6 +1,6 @@
 #include "qt/VictoryView.h"
 
-#include "app/Program.h"
+#include "forms/frmVictory.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -19,9 +19,8 @@ constexpr int kBarWidth = 140;
 constexpr std::array<int, 2> kPageSteps = {5, 25};
 } // namespace
 
-VictoryView::VictoryView(Program& program, QtPlatform& platform)
-    : DialogView(program, platform, program.victory) {
-    frmVictory& form = program_.victory;
+VictoryView::VictoryView(frmVictory& form, const ViewContext& context)
+    : DialogView(form, context), victory_(form) {
     auto* layout = new QHBoxLayout(this);
     for (int i = 0; i < 2; ++i) {
         const std::string index = "(" + std::to_string(i) + ")";

@@ -4,11 +4,16 @@
 
 namespace dered {
 
+class frmVictory;
+
 // frmVictory: the turns and the points proposed, each a text box over a scroll bar that
 // writes into it.
 class VictoryView : public DialogView {
   public:
-    VictoryView(Program& program, QtPlatform& platform);
+    VictoryView(frmVictory& form, const ViewContext& context);
+
+  private:
+    frmVictory& victory_;
 };
 
 } // namespace dered

@@ -1,9 +1,10 @@
 #include "qt/WinQZView.h"
 
-#include "app/Program.h"
+#include "forms/frmWinQZ.h"
 #include "qt/Bindings.h"
 #include "qt/GridBinding.h"
 #include "qt/QtPlatform.h"
+#include "ui/FormManager.h"
 
 #include <QCloseEvent>
 #include <QKeySequence>
@@ -36,18 +37,19 @@ QList<QKeySequence> MenuShortcuts(const std::string& item) {
 }
 } // namespace
 
-void CloseForm(Program& program, QtPlatform& platform, Form& form) {
+void CloseForm(FormManager& forms, QtPlatform& platform, Form& form) {
     if (platform.Ended()) {
         return;
     }
-    program.forms.Unload(form);
+    forms.Unload(form);
     platform.QuitIfNoWindowLeft();
 }
 
-WinQZView::WinQZView(Program& program, QtPlatform& platform)
-    : program_(program), platform_(platform), title_(new QTableView), area_(new QTableView) {
+WinQZView::WinQZView(frmWinQZ& form, const ViewContext& context)
+    : winQZ_(form), platform_(context.platform), forms_(context.forms), title_(new QTableView),
+      area_(new QTableView) {
     setObjectName(QStringLiteral("frmWinQZ"));
-    bindings_.Add<CaptionBinding>(program_.winQZ.caption,
+    bindings_.Add<CaptionBinding>(winQZ_.caption,
                                   [this](const QString& text) { setWindowTitle(text); });
     BuildMenu();
     BuildGrids();
@@ -55,7 +57,7 @@ WinQZView::WinQZView(Program& program, QtPlatform& platform)
 }
 
 void WinQZView::BuildMenu() {
-    for (const MenuGroup& group : program_.winQZ.Menu()) {
+    for (const MenuGroup& group : winQZ_.Menu()) {
         QMenu* menu = menuBar()->addMenu(QString());
         menu->setObjectName(QString::fromStdString(group.top->Name()));
         bindings_.Add<MenuBinding>(*group.top, *menu->menuAction(), false);
@@ -63,7 +65,7 @@ void WinQZView::BuildMenu() {
             QAction* action = menu->addAction(QString());
             action->setObjectName(QString::fromStdString(item->Name()));
             // The one item with a tick: hexagons or squares.
-            bindings_.Add<MenuBinding>(*item, *action, item == &program_.winQZ.mnuHex);
+            bindings_.Add<MenuBinding>(*item, *action, item == &winQZ_.mnuHex);
             action->setShortcuts(MenuShortcuts(item->Name()));
         }
     }
@@ -72,10 +74,10 @@ void WinQZView::BuildMenu() {
 void WinQZView::BuildGrids() {
     title_->setObjectName(QStringLiteral("grdAreaTitle"));
     area_->setObjectName(QStringLiteral("grdArea"));
-    titleBinding_ = &bindings_.Add<GridBinding>(program_.winQZ.grdAreaTitle, *title_);
-    areaBinding_ = &bindings_.Add<GridBinding>(program_.winQZ.grdArea, *area_);
-    areaBinding_->onClick = [this] { program_.winQZ.grdArea_Click(); };
-    areaBinding_->onDblClick = [this] { program_.winQZ.grdArea_DblClick(); };
+    titleBinding_ = &bindings_.Add<GridBinding>(winQZ_.grdAreaTitle, *title_);
+    areaBinding_ = &bindings_.Add<GridBinding>(winQZ_.grdArea, *area_);
+    areaBinding_->onClick = [this] { winQZ_.grdArea_Click(); };
+    areaBinding_->onDblClick = [this] { winQZ_.grdArea_DblClick(); };
 
     for (QTableView* table : {title_, area_}) {
         table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -129,18 +131,18 @@ void WinQZView::changeEvent(QEvent* event) {
         return;
     }
     if (isMinimized()) {
-        program_.winQZ.Form_Resize(WindowState::Minimized);
+        winQZ_.Form_Resize(WindowState::Minimized);
     } else if (isMaximized()) {
-        program_.winQZ.Form_Resize(WindowState::Maximized);
+        winQZ_.Form_Resize(WindowState::Maximized);
     } else {
-        program_.winQZ.Form_Resize(WindowState::Normal);
+        winQZ_.Form_Resize(WindowState::Normal);
     }
 }
 
 void WinQZView::closeEvent(QCloseEvent* event) {
     event->accept();
     if (areaBinding_ != nullptr) {
-        CloseForm(program_, platform_, program_.winQZ);
+        CloseForm(forms_, platform_, winQZ_);
     }
 }
 

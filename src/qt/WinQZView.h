@@ -2,6 +2,7 @@
 
 #include "qt/Binding.h"
 #include "qt/FormView.h"
+#include "qt/ViewContext.h"
 
 #include <QMainWindow>
 
@@ -11,13 +12,14 @@ namespace dered {
 
 class Form;
 class GridBinding;
-class Program;
+class frmWinQZ;
+class FormManager;
 class QtPlatform;
 
 // The main window: the menu, the group headings and the area grid of frmWinQZ.
 class WinQZView : public QMainWindow, public FormView {
   public:
-    WinQZView(Program& program, QtPlatform& platform);
+    WinQZView(frmWinQZ& form, const ViewContext& context);
 
     QWidget* Widget() override { return this; }
     void Detach() override;
@@ -34,8 +36,9 @@ class WinQZView : public QMainWindow, public FormView {
     void BuildGrids();
     void FitGrids();
 
-    Program& program_;
+    frmWinQZ& winQZ_;
     QtPlatform& platform_;
+    FormManager& forms_;
     QTableView* title_;
     QTableView* area_;
     GridBinding* areaBinding_ = nullptr;
@@ -44,6 +47,6 @@ class WinQZView : public QMainWindow, public FormView {
 };
 
 // Closing a window with its close box unloads its form, and ends the run with the last one.
-void CloseForm(Program& program, QtPlatform& platform, Form& form);
+void CloseForm(FormManager& forms, QtPlatform& platform, Form& form);
 
 } // namespace dered

@@ -1,6 +1,6 @@
 #include "qt/YourAreasView.h"
 
-#include "app/Program.h"
+#include "forms/frmYourAreas.h"
 #include "qt/QtPlatform.h"
 
 #include <QFontMetrics>
@@ -17,9 +17,8 @@ constexpr const char* kWidestLine = "293 GRMN S SA  40  3  ";
 constexpr int kVisibleLines = 20;
 } // namespace
 
-YourAreasView::YourAreasView(Program& program, QtPlatform& platform)
-    : DialogView(program, platform, program.yourAreas) {
-    frmYourAreas& form = program_.yourAreas;
+YourAreasView::YourAreasView(frmYourAreas& form, const ViewContext& context)
+    : DialogView(form, context), yourAreas_(form) {
     QListWidget* list = List(form.lstYourAreas, "lstYourAreas");
     // "Courier New", or the system's fixed-pitch font where there is none.
     const QFont font = FixedPitchFont();

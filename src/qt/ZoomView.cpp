@@ -1,6 +1,6 @@
 #include "qt/ZoomView.h"
 
-#include "app/Program.h"
+#include "forms/frmZoom.h"
 #include "qt/QtPlatform.h"
 
 #include <QScrollBar>
@@ -8,19 +8,19 @@
 
 namespace dered {
 
-ZoomView::ZoomView(Program& program, QtPlatform& platform)
-    : DialogView(program, platform, program.zoom) {
+ZoomView::ZoomView(frmZoom& form, const ViewContext& context)
+    : DialogView(form, context), zoom_(form) {
     const ControlRect& placement = frmZoom::placement;
-    QScrollBar* bar = ScrollBar(program_.zoom.hsbZoom, "hsbZoom");
+    QScrollBar* bar = ScrollBar(zoom_.hsbZoom, "hsbZoom");
     bar->setPageStep(2);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(bar);
     setFixedSize(placement.width, placement.height);
-    KeepAbove(program_.map);
+    KeepAbove(mapWindow_);
 }
 
 void ZoomView::Place() {
-    const QWidget* map = platform_.WidgetOf(program_.map);
+    const QWidget* map = platform_.WidgetOf(mapWindow_);
     if (map == nullptr || !map->isVisible()) {
         DialogView::Place();
         return;

@@ -4,13 +4,18 @@
 
 namespace dered {
 
+class frmZoom;
+
 // frmZoom: one scroll bar for the cell size, over the map window; closing applies it.
 class ZoomView : public DialogView {
   public:
-    ZoomView(Program& program, QtPlatform& platform);
+    ZoomView(frmZoom& form, const ViewContext& context);
 
   protected:
     void Place() override;
+
+  private:
+    frmZoom& zoom_;
 };
 
 } // namespace dered

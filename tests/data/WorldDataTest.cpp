@@ -89,8 +89,7 @@ class World : public ::testing::Test {
         FieldReader reader(in);
         std::string text;
         int16_t n = 0;
-        for (int i = 0; i < MaxArea * 17; ++i) {
-            reader.ReadText(text);
+        for (int i = 0; i < MaxArea * 17 && reader.ReadText(text); ++i) {
         }
         for (int i = 0; i < 12 && reader.ReadNumber(n) && reader.ReadText(text); ++i) {
             homes_.push_back(n);

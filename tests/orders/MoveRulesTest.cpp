@@ -1,5 +1,5 @@
 #include "orders/MoveRules.h"
-#include "support/ProgramFixture.h"
+#include "support/TurnFixture.h"
 
 #include <tuple>
 
@@ -10,7 +10,7 @@ using test::Message;
 using test::Messages;
 using test::Stop;
 
-class MoveRules : public test::ProgramFixture {
+class MoveRules : public test::TurnFixture {
   protected:
     // Starts a two-step order on `area` as the map does before the target click.
     void Start(int16_t area, const char* code) {
@@ -41,21 +41,21 @@ TEST_F(MoveRules, FirstStepsAbandonTheOrderWithoutAnOwnUnit) {
     MakeArea(5, Land, kOwn);
     PlaceUnit(5, Army, 2);
     Start(5, "MO");
-    CheckOwnUnit(program.turn);
+    CheckOwnUnit(turn);
     EXPECT_EQ(TakeMessages(), Messages{Stop("No unit there owned by you")});
     EXPECT_EQ(game.PendingCommand, MapCommand::None);
 
     Start(5, "CO");
-    CheckConvoyUnit(program.turn);
+    CheckConvoyUnit(turn);
     EXPECT_EQ(TakeMessages(), Messages{Stop("No unit in area  5 owned by you")});
     EXPECT_EQ(game.PendingCommand, MapCommand::None);
 
     PlaceUnit(5, Army, kOwn);
     Start(5, "SD");
-    CheckOwnUnit(program.turn);
+    CheckOwnUnit(turn);
     EXPECT_EQ(game.PendingCommand, MapCommand::SupportDefence);
     Start(5, "CO");
-    CheckConvoyUnit(program.turn);
+    CheckConvoyUnit(turn);
     EXPECT_EQ(game.PendingCommand, MapCommand::Convoy);
     EXPECT_TRUE(TakeMessages().empty());
 }
@@ -84,10 +84,9 @@ TEST_F(MoveRules, MoveToANeighbour) {
     PlaceUnit(5, Army, kOwn);
     Join(5, 6);
     Start(5, "MO");
-    MoveOrder(program.turn, 6);
+    MoveOrder(turn, 6);
     ExpectStored(5, "MO", 6);
-    EXPECT_EQ(AreaCell(5, 7), "MO");
-    EXPECT_EQ(AreaCell(5, 8), "6");
+    EXPECT_EQ(TakeChanges(), (Changes{Stored(5), Settled(5)}));
     EXPECT_TRUE(TakeMessages().empty());
 }
 
@@ -102,13 +101,12 @@ TEST_F(MoveRules, MoveRefusals) {
     SetNeighbour(5, 1, 9);
 
     Start(5, "MO");
-    ExpectRefused([this] { MoveOrder(program.turn, 6); }, "Areas  5 and  6 are not adjacent");
+    ExpectRefused([this] { MoveOrder(turn, 6); }, "Areas  5 and  6 are not adjacent");
     // A click on no area is no move to nowhere, however many of 5's slots are empty.
     Start(5, "MO");
-    ExpectRefused([this] { MoveOrder(program.turn, 0); }, "Areas  5 and  0 are not adjacent");
+    ExpectRefused([this] { MoveOrder(turn, 0); }, "Areas  5 and  0 are not adjacent");
     Start(5, "MO");
-    ExpectRefused([this] { MoveOrder(program.turn, 9); },
-                  "Invalid move between  5 and  9 for unit");
+    ExpectRefused([this] { MoveOrder(turn, 9); }, "Invalid move between  5 and  9 for unit");
 }
 
 struct MoveCase {
@@ -139,7 +137,7 @@ TEST_F(MoveRules, WhereEachKindOfUnitMayGo) {
         MakeArea(5, c.fromTerrain, kOwn);
         MakeArea(6, c.toTerrain, kOwn);
         PlaceUnit(5, c.unit, kOwn);
-        EXPECT_EQ(ValidateMove(program.turn, 5, 6), c.valid);
+        EXPECT_EQ(ValidateMove(turn, 5, 6), c.valid);
         const Messages expected =
             c.valid ? Messages{} : Messages{Stop("Invalid move between  5 and  6 for unit")};
         EXPECT_EQ(TakeMessages(), expected);
@@ -156,19 +154,19 @@ TEST_F(MoveRules, FleetsPassBetweenCoastsThroughACommonWaterNeighbourInTheFirstT
     SetNeighbour(6, 4, 10); // common, but land
     SetNeighbour(5, 10, 9);
     SetNeighbour(6, 1, 9);
-    EXPECT_TRUE(ValidateMove(program.turn, 5, 6));
+    EXPECT_TRUE(ValidateMove(turn, 5, 6));
     EXPECT_TRUE(TakeMessages().empty());
 
     const std::string refusal = "Invalid move between  5 and  6 for unit";
     SetNeighbour(5, 10, 0);
     SetNeighbour(5, 11, 9); // slot 11 of the mover's list
-    EXPECT_FALSE(ValidateMove(program.turn, 5, 6));
+    EXPECT_FALSE(ValidateMove(turn, 5, 6));
     EXPECT_EQ(TakeMessages(), Messages{Stop(refusal)});
 
     SetNeighbour(5, 1, 9);
     SetNeighbour(6, 1, 0);
     SetNeighbour(6, 11, 9); // slot 11 of the target's list
-    EXPECT_FALSE(ValidateMove(program.turn, 5, 6));
+    EXPECT_FALSE(ValidateMove(turn, 5, 6));
     EXPECT_EQ(TakeMessages(), Messages{Stop(refusal)});
 }
 
@@ -178,29 +176,29 @@ TEST_F(MoveRules, EnteringAStrangersAreaWarnsAndLetsTheMoveThrough) {
     PlaceUnit(5, Army, kOwn);
     const Message warning{"Warning, not allied or at war with owner of area  6",
                           MsgIcon::Exclamation};
-    EXPECT_TRUE(ValidateMove(program.turn, 5, 6));
+    EXPECT_TRUE(ValidateMove(turn, 5, 6));
     EXPECT_EQ(TakeMessages(), Messages{warning});
 
     SetRelation(kOwn, 3, "A"); // alliance takes both sides
-    EXPECT_TRUE(ValidateMove(program.turn, 5, 6));
+    EXPECT_TRUE(ValidateMove(turn, 5, 6));
     EXPECT_EQ(TakeMessages(), Messages{warning});
 
     SetRelation(3, kOwn, "a");
-    EXPECT_TRUE(ValidateMove(program.turn, 5, 6));
+    EXPECT_TRUE(ValidateMove(turn, 5, 6));
     EXPECT_TRUE(TakeMessages().empty());
 
     SetRelation(kOwn, 3, "N");
     SetRelation(3, kOwn, "W"); // war takes one side
-    EXPECT_TRUE(ValidateMove(program.turn, 5, 6));
+    EXPECT_TRUE(ValidateMove(turn, 5, 6));
     EXPECT_TRUE(TakeMessages().empty());
 
     SetRelation(3, kOwn, "N");
     game.OrderCount = 3;
     game.Orders[3] = {"DA", 0, 3, 0, 0, 0}; // an alliance being declared this turn
-    EXPECT_TRUE(ValidateMove(program.turn, 5, 6));
+    EXPECT_TRUE(ValidateMove(turn, 5, 6));
     EXPECT_TRUE(TakeMessages().empty());
     game.Orders[3] = {"DN", 0, 3, 0, 0, 0};
-    EXPECT_TRUE(ValidateMove(program.turn, 5, 6));
+    EXPECT_TRUE(ValidateMove(turn, 5, 6));
     EXPECT_EQ(TakeMessages(), Messages{warning});
 }
 
@@ -221,7 +219,7 @@ TEST_F(MoveRules, SupportDefence) {
         PlaceUnit(6, unit, unit == NoUnit ? 0 : kOwn);
         Area(6).Command = order;
         Start(5, "SD");
-        SupportDefenceOrder(program.turn, 6);
+        SupportDefenceOrder(turn, 6);
         EXPECT_EQ(TakeMessages(), warning ? Messages{Stop(warning)} : Messages{}) << order;
         ExpectStored(5, "SD", 6);
     }
@@ -233,14 +231,12 @@ TEST_F(MoveRules, SupportDefenceRefusals) {
     PlaceUnit(5, Fleet, kOwn);
     PlaceUnit(6, Army, kOwn);
     Start(5, "SD");
-    ExpectRefused([this] { SupportDefenceOrder(program.turn, 6); },
-                  "Areas  5 and  6 are not adjacent");
+    ExpectRefused([this] { SupportDefenceOrder(turn, 6); }, "Areas  5 and  6 are not adjacent");
     Start(5, "SD");
-    ExpectRefused([this] { SupportDefenceOrder(program.turn, 0); },
-                  "Areas  5 and  0 are not adjacent");
+    ExpectRefused([this] { SupportDefenceOrder(turn, 0); }, "Areas  5 and  0 are not adjacent");
     Join(5, 6);
     Start(5, "SD");
-    ExpectRefused([this] { SupportDefenceOrder(program.turn, 6); },
+    ExpectRefused([this] { SupportDefenceOrder(turn, 6); },
                   "Invalid move between  5 and  6 for unit");
 }
 
@@ -260,45 +256,44 @@ class Convoys : public MoveRules {
 
 TEST_F(Convoys, TheArmyOnTheCoastBoardsTheFleet) {
     Start(5, "CO");
-    ConvoyOrder(program.turn, 9);
+    ConvoyOrder(turn, 9);
     EXPECT_TRUE(TakeMessages().empty());
     ExpectStored(5, "CO", 9);
 
     Area(9).Command = "CO"; // a fleet already on the route
     Area(5).Command.clear();
     Start(5, "CO");
-    ConvoyOrder(program.turn, 9);
+    ConvoyOrder(turn, 9);
     ExpectStored(5, "CO", 9);
 }
 
 TEST_F(Convoys, Refusals) {
     Start(5, "CO");
-    ExpectRefused([this] { ConvoyOrder(program.turn, 13); }, "No unit in area  13 to convoy to");
+    ExpectRefused([this] { ConvoyOrder(turn, 13); }, "No unit in area  13 to convoy to");
     PlaceUnit(13, Fleet, 2);
     Area(13).Command = "MO";
     Start(5, "CO");
-    ExpectRefused([this] { ConvoyOrder(program.turn, 13); },
-                  "Unit in area  13 already issued command");
+    ExpectRefused([this] { ConvoyOrder(turn, 13); }, "Unit in area  13 already issued command");
 
     MakeArea(7, Land, kOwn);
     PlaceUnit(7, Army, kOwn);
     Start(7, "CO");
-    ExpectRefused([this] { ConvoyOrder(program.turn, 6); },
+    ExpectRefused([this] { ConvoyOrder(turn, 6); },
                   "Can't convoy from one land area to another land area");
 
     PlaceUnit(5, Squadron, kOwn);
     Start(5, "CO");
-    ExpectRefused([this] { ConvoyOrder(program.turn, 9); }, "Can't convoy a naval unit");
+    ExpectRefused([this] { ConvoyOrder(turn, 9); }, "Can't convoy a naval unit");
 }
 
 TEST_F(Convoys, ASquadronCarriesOnlyACorps) {
     PlaceUnit(9, Squadron, kOwn);
     Start(5, "CO");
-    ExpectRefused([this] { ConvoyOrder(program.turn, 9); }, "Can't conovy an army");
+    ExpectRefused([this] { ConvoyOrder(turn, 9); }, "Can't conovy an army");
 
     PlaceUnit(5, Corps, kOwn);
     Start(5, "CO");
-    ConvoyOrder(program.turn, 9);
+    ConvoyOrder(turn, 9);
     ExpectStored(5, "CO", 9);
 }
 
@@ -308,14 +303,14 @@ TEST_F(Convoys, ALinkAtSeaFindsTheUnitAtTheStartOfTheChain) {
     Area(5).Command = "CO";
     Area(5).Parm1 = 9;
     Start(9, "CO");
-    ExpectRefused([this] { ConvoyOrder(program.turn, 13); }, "Can't conovy an army");
-    EXPECT_EQ(FindConvoyStart(program.turn, 9), 2);
+    ExpectRefused([this] { ConvoyOrder(turn, 13); }, "Can't conovy an army");
+    EXPECT_EQ(FindConvoyStart(turn, 9), 2);
 
     PlaceUnit(5, Corps, kOwn);
     Start(9, "CO");
-    ConvoyOrder(program.turn, 13);
+    ConvoyOrder(turn, 13);
     ExpectStored(9, "CO", 13);
-    EXPECT_EQ(FindConvoyStart(program.turn, 13), 1);
+    EXPECT_EQ(FindConvoyStart(turn, 13), 1);
     EXPECT_TRUE(TakeMessages().empty());
 }
 
@@ -323,14 +318,14 @@ TEST_F(Convoys, LandingInAStrangersAreaWarnsWithoutIcon) {
     Area(5).Command = "CO";
     Area(5).Parm1 = 9;
     Start(9, "CO");
-    ConvoyOrder(program.turn, 3);
+    ConvoyOrder(turn, 3);
     EXPECT_EQ(TakeMessages(),
               (Messages{{"Warning, not allied or at war with owner of area  3", MsgIcon::None}}));
     ExpectStored(9, "CO", 3);
 
     Ally(kOwn, 2);
     Start(9, "CO");
-    ConvoyOrder(program.turn, 3);
+    ConvoyOrder(turn, 3);
     EXPECT_TRUE(TakeMessages().empty());
 }
 
@@ -346,7 +341,7 @@ TEST_F(Convoys, AChainWithoutStartWithinTenLinksWarnsAndIsStored) {
     PlaceUnit(32, Fleet, kOwn);
     PlaceUnit(13, Squadron, kOwn);
     Start(32, "CO");
-    ConvoyOrder(program.turn, 13);
+    ConvoyOrder(turn, 13);
     EXPECT_EQ(TakeMessages(),
               (Messages{{"Warning, can't find start of convoy", MsgIcon::Exclamation}}));
     ExpectStored(32, "CO", 13);
@@ -354,10 +349,10 @@ TEST_F(Convoys, AChainWithoutStartWithinTenLinksWarnsAndIsStored) {
     // Ten links back from 32 reach 22; a coastal army there is found.
     MakeArea(22, Coast, kOwn);
     PlaceUnit(22, Army, kOwn);
-    EXPECT_EQ(FindConvoyStart(program.turn, 32), 2);
+    EXPECT_EQ(FindConvoyStart(turn, 32), 2);
     MakeArea(21, Coast, kOwn);
     MakeArea(22, Water, 0);
-    EXPECT_EQ(FindConvoyStart(program.turn, 32), 0);
+    EXPECT_EQ(FindConvoyStart(turn, 32), 0);
     TakeMessages();
 
     // A chain that turns in a circle ends too.
@@ -366,7 +361,7 @@ TEST_F(Convoys, AChainWithoutStartWithinTenLinksWarnsAndIsStored) {
     Area(40).Command = Area(41).Command = "CO";
     Area(40).Parm1 = 41;
     Area(41).Parm1 = 40;
-    EXPECT_EQ(FindConvoyStart(program.turn, 40), 0);
+    EXPECT_EQ(FindConvoyStart(turn, 40), 0);
     EXPECT_EQ(TakeMessages(),
               (Messages{{"Warning, can't find start of convoy", MsgIcon::Exclamation}}));
 }

@@ -1,6 +1,6 @@
 #include "orders/UnitRules.h"
 #include "orders/AreaOrders.h"
-#include "support/ProgramFixture.h"
+#include "support/TurnFixture.h"
 
 #include <functional>
 
@@ -12,7 +12,7 @@ using test::Messages;
 using test::Stop;
 
 // Area 7 is the player's own inland area; area 8 a coastal one.
-class UnitRules : public test::ProgramFixture {
+class UnitRules : public test::TurnFixture {
   protected:
     UnitRules() {
         MakeArea(7, Land, kOwn, 2);
@@ -24,39 +24,41 @@ class UnitRules : public test::ProgramFixture {
     void ExpectRefused(const std::function<void()>& rule, const std::string& text) {
         game.PendingCommand = MapCommand::Move;
         const GameState before = game;
+        TakeChanges();
         rule();
         EXPECT_EQ(TakeMessages(), Messages{Stop(text)});
         EXPECT_EQ(game, before);
-        EXPECT_FALSE(program.summary.IsLoaded());
+        EXPECT_TRUE(TakeChanges().empty());
         game.PendingCommand = MapCommand::None;
     }
 
     void ExpectIgnored(const std::function<void()>& rule) {
         const GameState before = game;
+        TakeChanges();
         rule();
         EXPECT_TRUE(TakeMessages().empty());
         EXPECT_EQ(game, before);
+        EXPECT_TRUE(TakeChanges().empty());
     }
 
     std::function<void()> Build(int16_t kind) {
-        return [this, kind] { BuildUnit(program.turn, kind); };
+        return [this, kind] { BuildUnit(turn, kind); };
     }
 };
 
 TEST_F(UnitRules, BuildChargesTheUnitsCostAndShowsIt) {
     FreeSupply() = 2;
-    BuildUnit(program.turn, Army);
+    BuildUnit(turn, Army);
     EXPECT_EQ(Area(7).Command, "AA");
     EXPECT_EQ(FreeSupply(), 0);
-    EXPECT_EQ(FreeSupplyCell(), "0");
-    EXPECT_EQ(AreaCell(7, 7), "AA");
+    EXPECT_EQ(TakeChanges(), (Changes{Stored(7), SupplyChanged(), Settled(7)}));
     EXPECT_TRUE(TakeMessages().empty());
     ExpectIgnored(Build(Army)); // the same order again
 
     Select(8);
     Area(8).Supply = 1;
     FreeSupply() = 1;
-    BuildUnit(program.turn, Squadron);
+    BuildUnit(turn, Squadron);
     EXPECT_EQ(Area(8).Command, "AS");
     EXPECT_EQ(FreeSupply(), 0);
 }
@@ -95,7 +97,7 @@ TEST_F(UnitRules, BuildComparesFreeSupplyBeforeTheReplacedOrderIsUndone) {
     ExpectRefused(Build(Army), "Not enough supply points available to build unit");
 
     FreeSupply() = 2;
-    BuildUnit(program.turn, Army); // gives back 1, then charges 2
+    BuildUnit(turn, Army); // gives back 1, then charges 2
     EXPECT_EQ(Area(7).Command, "AA");
     EXPECT_EQ(FreeSupply(), 1);
 }
@@ -104,15 +106,15 @@ TEST_F(UnitRules, UpgradeCostsAPoint) {
     Area(7).Supply = 1;
     PlaceUnit(7, Corps, kOwn);
     FreeSupply() = 1;
-    UpgradeUnit(program.turn);
+    UpgradeUnit(turn);
     EXPECT_EQ(Area(7).Command, "UU");
     EXPECT_EQ(FreeSupply(), 0);
-    EXPECT_EQ(FreeSupplyCell(), "0");
-    ExpectIgnored([this] { UpgradeUnit(program.turn); });
+    EXPECT_EQ(TakeChanges(), (Changes{Stored(7), Settled(7), SupplyChanged()}));
+    ExpectIgnored([this] { UpgradeUnit(turn); });
 }
 
 TEST_F(UnitRules, UpgradeRefusals) {
-    const auto upgrade = [this] { UpgradeUnit(program.turn); };
+    const auto upgrade = [this] { UpgradeUnit(turn); };
     PlaceUnit(7, Corps, 2);
     FreeSupply() = 0;
     ExpectRefused(upgrade, "No supply available to upgrade any units");
@@ -131,16 +133,16 @@ TEST_F(UnitRules, UpgradeRefusals) {
 TEST_F(UnitRules, RemoveRefusals) {
     PlaceUnit(7, Army, kOwn);
     FreeSupply() = 0;
-    ExpectRefused([this] { RemoveUnit(program.turn); }, "Not allowed to remove any units");
+    ExpectRefused([this] { RemoveUnit(turn); }, "Not allowed to remove any units");
     FreeSupply() = 3;
-    ExpectRefused([this] { RemoveUnit(program.turn); }, "Not allowed to remove any units");
+    ExpectRefused([this] { RemoveUnit(turn); }, "Not allowed to remove any units");
     FreeSupply() = -1;
     PlaceUnit(7, Army, 4);
-    ExpectRefused([this] { RemoveUnit(program.turn); }, "No unit there owned by you");
+    ExpectRefused([this] { RemoveUnit(turn); }, "No unit there owned by you");
 }
 
 TEST_F(UnitRules, DowngradeRefusals) {
-    const auto downgrade = [this] { DowngradeUnit(program.turn); };
+    const auto downgrade = [this] { DowngradeUnit(turn); };
     PlaceUnit(7, Army, kOwn);
     FreeSupply() = 0;
     ExpectRefused(downgrade, "Not allowed to downgrade any units");
@@ -156,15 +158,16 @@ TEST_F(UnitRules, DowngradeRefusals) {
 TEST_F(UnitRules, DowngradeCreditPaysOffTheShortageAndCancellingTakesItBack) {
     PlaceUnit(7, Army, kOwn);
     FreeSupply() = -1;
-    DowngradeUnit(program.turn);
+    DowngradeUnit(turn);
     EXPECT_EQ(Area(7).Command, "DU");
     EXPECT_EQ(FreeSupply(), 0);
-    ExpectIgnored([this] { DowngradeUnit(program.turn); });
+    ExpectIgnored([this] { DowngradeUnit(turn); });
 
-    ClearAreaCommand(program.turn);
+    TakeChanges();
+    ClearAreaCommand(turn);
     EXPECT_EQ(Area(7).Command, "");
     EXPECT_EQ(FreeSupply(), -1);
-    EXPECT_EQ(FreeSupplyCell(), "-1");
+    EXPECT_EQ(TakeChanges(), (Changes{SupplyChanged(), Stored(7), Settled(7)}));
 }
 
 TEST_F(UnitRules, DowngradeCreditsBeforeAndRemoveAfterUndoingTheReplacedOrder) {
@@ -172,12 +175,12 @@ TEST_F(UnitRules, DowngradeCreditsBeforeAndRemoveAfterUndoingTheReplacedOrder) {
     PlaceUnit(7, Army, kOwn);
     Area(7).Command = "AA";
     FreeSupply() = -1;
-    DowngradeUnit(program.turn); // -1 + 1 = 0, then the build's two points back
+    DowngradeUnit(turn); // -1 + 1 = 0, then the build's two points back
     EXPECT_EQ(FreeSupply(), 2);
 
     Area(7).Command = "UU";
     FreeSupply() = -1;
-    RemoveUnit(program.turn); // the upgrade's point back: 0, then +2
+    RemoveUnit(turn); // the upgrade's point back: 0, then +2
     EXPECT_EQ(FreeSupply(), 2);
 }
 
@@ -195,12 +198,12 @@ TEST_F(UnitRules, RemoveGivesBackTheUnitsSizeUpToZero) {
         PlaceUnit(7, c.kind, kOwn);
         Area(7).Command.clear();
         FreeSupply() = c.before;
-        RemoveUnit(program.turn);
+        RemoveUnit(turn);
         EXPECT_EQ(Area(7).Command, "RU");
         EXPECT_EQ(FreeSupply(), c.after);
         EXPECT_TRUE(TakeMessages().empty());
     }
-    ExpectIgnored([this] { RemoveUnit(program.turn); });
+    ExpectIgnored([this] { RemoveUnit(turn); });
 }
 
 } // namespace

@@ -1,0 +1,9 @@
+#pragma once
+
+#include "ui/Observable.h"
+
+namespace dered {
+
+struct Changed {};
+
+} // namespace dered

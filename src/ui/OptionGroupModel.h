@@ -1,0 +1,38 @@
+#pragma once
+
+#include "ui/Changed.h"
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace dered {
+
+// A row of option buttons of which at most one is chosen.
+class OptionGroupModel : public Observable<Changed> {
+  public:
+    explicit OptionGroupModel(std::vector<std::string> captions) : captions_(std::move(captions)) {}
+    const std::vector<std::string>& Captions() const { return captions_; }
+    int Chosen() const { return chosen_; }
+    bool Value(int index) const { return index == chosen_; }
+    void Choose(int index) {
+        if (index != chosen_) {
+            chosen_ = index;
+            Notify({});
+        }
+    }
+    int IndexOf(const std::string& caption) const {
+        for (size_t i = 0; i < captions_.size(); ++i) {
+            if (captions_[i] == caption) {
+                return static_cast<int>(i);
+            }
+        }
+        return -1;
+    }
+
+  private:
+    std::vector<std::string> captions_;
+    int chosen_ = -1;
+};
+
+} // namespace dered
