@@ -14,7 +14,6 @@ namespace dered {
 
 namespace {
 
-constexpr int AreaFields = 17;
 constexpr int16_t NoExtentMin = 999;
 
 // Reads the fields of one map file and keeps the first problem as a message naming the file.

@@ -239,7 +239,7 @@ class EntryReader {
     bool AreaOrder(const std::string& code, int parms) {
         int16_t a = 0;
         std::array<int16_t, 4> p{};
-        if (!ReadArea(reader_, a) || !Numbers(p, parms)) {
+        if (!ReadArea(reader_, a) || !Numbers(p, parms) || !InDomain(code, p)) {
             return false;
         }
         AreaRecord& area = game_.Areas[a];
@@ -255,7 +255,30 @@ class EntryReader {
 
     bool ListOrder(const std::string& code, int count) {
         std::array<int16_t, 4> p{};
-        return Numbers(p, count) && AddOrder(game_, platform_, code, p[0], p[1], 0, 0) != 0;
+        return Numbers(p, count) && InDomain(code, p) &&
+               AddOrder(game_, platform_, code, p[0], p[1], 0, 0) != 0;
+    }
+
+    // The program writes only areas and players that exist; anything else is a broken file.
+    static bool InDomain(const std::string& code, const std::array<int16_t, 4>& p) {
+        const auto player = [](int16_t n) { return n >= 0 && n <= MaxPlayer; };
+        const auto area = [](int16_t n) { return n >= 1 && n <= MaxArea; };
+        if (IsOneOf(code, kTargetAreaCodes)) {
+            return area(p[0]);
+        }
+        if (code == "SA") {
+            return area(p[0]) && p[1] <= MaxPlayer; // none or less: support of an own attack
+        }
+        if (IsOneOf(code, kOnePlayerCodes)) {
+            return player(p[0]);
+        }
+        if (code == "CA") {
+            return player(p[0]) && player(p[1]);
+        }
+        if (code == "GA") {
+            return player(p[0]) && p[1] <= MaxArea; // below 1: every area
+        }
+        return true;
     }
 
     // Slots from 3 on belong to the list orders, so a third spy entry is dropped.

@@ -277,6 +277,11 @@ TEST_F(EarlierOrders, ABrokenFileKeepsWhatWasReadWithoutAMessage) {
         "MO\r\n12\r\nx\r\nDN\r\n4\r\nEND\r\n", // text where a number belongs
         "AA\r\n294\r\nDN\r\n4\r\nEND\r\n",     // no such area
         "AA\r\n0\r\nEND\r\n",                  // no area
+        "MO\r\n13\r\n294\r\nEND\r\n",          // a move to no area
+        "SA\r\n13\r\n14\r\n13\r\nEND\r\n",     // support of no player
+        "DW\r\n13\r\nEND\r\n",                 // war with no player
+        "CA\r\n2\r\n-1\r\nEND\r\n",            // a call to arms against no player
+        "GA\r\n2\r\n294\r\nEND\r\n",           // access to no area
         "DN\r\n",                              // ends without END
     };
     for (const char* ending : endings) {
