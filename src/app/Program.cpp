@@ -1,20 +1,23 @@
 #include "app/Program.h"
 
-#include "files/Settings.h"
-#include "forms/AreaDisplay.h"
-
 #include <utility>
 
 namespace dered {
 
 Program::Program(Platform& platform, IniService& ini, ProgramOptions options)
-    : platform(platform), ini(ini), options(std::move(options)), forms(platform), winQZ(*this),
-      summary(*this), map(*this), supportAttack(*this), anw(*this), callToArms(*this),
-      grantAccess(*this), relations(*this), spy(*this), victory(*this), yourAreas(*this),
-      editHex(*this), zoom(*this), mapOptions(*this), unitDisplay(*this) {
+    : platform(platform), ini(ini), options(std::move(options)), forms(platform),
+      winQZ(records, platform, forms, ini, this->options, events, {summary, map, callToArms}),
+      summary(records.game, platform, forms, events),
+      map(records, platform, forms, turn,
+          {winQZ, editHex, zoom, mapOptions, unitDisplay, spy, grantAccess}),
+      supportAttack(records.game, forms), anw(records.game, platform),
+      callToArms(records.game, platform), grantAccess(records.game, platform),
+      relations(records.game, platform), spy(records.game, platform),
+      victory(records.game, platform), yourAreas(records.game), editHex(records.hexMap, forms),
+      zoom(records.settings, map), mapOptions(records.settings, records.game, platform),
+      unitDisplay(records.game, platform, forms, map) {
     winQZ.mnuAbout.onClick = [this] { forms.Show(about, Modality::Modeless); };
     WireDialogMenus();
-    map.SetClickTargets(&clickTargets_);
 }
 
 // Call to arms has its own handler on the main window: it checks the turn first.
@@ -44,16 +47,6 @@ Form* Program::FindForm(const std::string& name) {
 
 void Program::Start() {
     forms.Show(winQZ, Modality::Modeless);
-}
-
-void Program::LoadSettingsFile() {
-    LoadSettings(records.settings, ini);
-    winQZ.mnuHex.SetChecked(records.settings.HexDisplay != 0);
-}
-
-void Program::RefreshAll() {
-    forms.EnsureLoaded(summary);
-    dered::RefreshAll(records.game, winQZ.grdArea, summary.grdSummary);
 }
 
 } // namespace dered

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "app/DialogClickTargets.h"
+#include "app/SupportAttackQuestion.h"
+#include "forms/ProgramOptions.h"
 #include "forms/frmANW.h"
 #include "forms/frmAbout.h"
 #include "forms/frmCallToArms.h"
@@ -17,7 +18,9 @@
 #include "forms/frmWinQZ.h"
 #include "forms/frmYourAreas.h"
 #include "forms/frmZoom.h"
+#include "orders/Turn.h"
 #include "state/Records.h"
+#include "state/TurnEvents.h"
 #include "ui/FormManager.h"
 #include "ui/Platform.h"
 
@@ -27,11 +30,6 @@
 namespace dered {
 
 class IniService;
-
-struct ProgramOptions {
-    std::string executableDir; // the folder of the running program, where the map files are
-    std::string commandLine;   // the optional report path given at start-up
-};
 
 // The running program: the process-wide records, the platform's services and the windows.
 class Program {
@@ -43,6 +41,10 @@ class Program {
     IniService& ini;
     ProgramOptions options;
     FormManager forms;
+    TurnEvents events;
+    // Built before the windows, which follow the change signal from their constructors.
+    SupportAttackQuestion supportedPlayer{forms, supportAttack};
+    Turn turn{records.game, platform, events, supportedPlayer};
 
     frmWinQZ winQZ;
     frmSummary summary;
@@ -67,15 +69,9 @@ class Program {
 
     // Starts the program as the desktop does: the main window loads and shows.
     void Start();
-    // Reads the settings file and puts the "Hex map" tick in line with it.
-    void LoadSettingsFile();
-    // Refills the area grid and the summary figures from the records.
-    void RefreshAll();
 
   private:
     void WireDialogMenus();
-
-    DialogClickTargets clickTargets_{spy, grantAccess};
 };
 
 } // namespace dered

@@ -57,7 +57,7 @@ float Coordinate(ScriptArgs& args, const char* what) {
     return static_cast<float>(args.Number(what));
 }
 
-void MapCommand(Program& program, ScriptArgs& args) {
+void MapWord(Program& program, ScriptArgs& args) {
     const std::string action = args.Word("map action");
     if (action == "option") {
         const std::string caption = args.Word("option caption");
@@ -125,7 +125,7 @@ void PrintArrows(Program& program, std::ostream& out, ScriptArgs& args) {
 void AddMapCommands(ScriptRunner& runner) {
     Program& program = runner.program();
     std::ostream& out = runner.out();
-    runner.AddCommand("map", [&program](ScriptArgs& args) { MapCommand(program, args); });
+    runner.AddCommand("map", [&program](ScriptArgs& args) { MapWord(program, args); });
     runner.AddPrint("hex", [&program, &out](ScriptArgs& args) { PrintHex(program, out, args); });
     runner.AddPrint("arrows",
                     [&program, &out](ScriptArgs& args) { PrintArrows(program, out, args); });

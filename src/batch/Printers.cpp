@@ -50,8 +50,9 @@ void Printers::State() {
     out_ << "GameId=" << g.GameId << " PlayerCode=" << g.PlayerCode << " GameYear=" << g.GameYear
          << " GameTurn=" << g.GameTurn << " OwnPlayer=" << g.OwnPlayer
          << " PlayerCount=" << g.PlayerCount << " OrderCount=" << g.OrderCount
-         << " PendingCommand=" << g.PendingCommand << " SelectedArea=" << g.SelectedArea
-         << " FreeSupply=" << g.Summary.FreeSupply << " ReportDir=" << g.ReportDir;
+         << " PendingCommand=" << MapCommandCode(g.PendingCommand)
+         << " SelectedArea=" << g.SelectedArea << " FreeSupply=" << g.Summary.FreeSupply
+         << " ReportDir=" << g.ReportDir;
     const SettingsRecord& s = program_.records.settings;
     out_ << " SupportedPlayer=" << g.SupportedPlayer << " MapX=" << s.MapX << " MapY=" << s.MapY
          << " CellSize=" << s.CellSize << " HexDisplay=" << s.HexDisplay

@@ -1,12 +1,12 @@
 #include "forms/frmANW.h"
 
-#include "app/Program.h"
 #include "orders/DiplomacyLists.h"
 #include "orders/OrderList.h"
 
 namespace dered {
 
-frmANW::frmANW(Program& program) : Form("frmANW", "Allied-Neutal-War"), program_(program) {
+frmANW::frmANW(GameState& game, Platform& platform)
+    : Form("frmANW", "Allied-Neutal-War"), game_(game), platform_(platform) {
     AddControl("fraAllies", &fraAllies);
     AddControl("lstAllies", &lstAllies);
     AddControl("cmdNeutral(0)", &cmdNeutral[0]);
@@ -28,7 +28,7 @@ frmANW::frmANW(Program& program) : Form("frmANW", "Allied-Neutal-War"), program_
 }
 
 void frmANW::Form_Load() {
-    const GameState& game = program_.records.game;
+    const GameState& game = game_;
     for (ListBoxModel* list : {&lstAllies, &lstNeutrals, &lstEnemies, &lstCommands}) {
         list->Clear();
     }
@@ -60,7 +60,7 @@ void frmANW::cmdNeutral_Click(int Index) {
 }
 
 void frmANW::cmdDelete_Click() {
-    DeleteChosenOrder(program_.records.game, lstCommands);
+    DeleteChosenOrder(game_, lstCommands);
 }
 
 void frmANW::Declare(const std::string& code, const ListBoxModel& players) {
@@ -72,8 +72,8 @@ void frmANW::Declare(const std::string& code, const ListBoxModel& players) {
     if (CheckAnwIssued(p)) {
         return;
     }
-    GameState& game = program_.records.game;
-    const int16_t slot = AddOrder(game, program_.platform, code, p, 0, 0, 0);
+    GameState& game = game_;
+    const int16_t slot = AddOrder(game, platform_, code, p, 0, 0, 0);
     if (slot != 0) {
         lstCommands.AddItem(code + " " + PlayerName(game, p), slot);
     }
@@ -81,13 +81,12 @@ void frmANW::Declare(const std::string& code, const ListBoxModel& players) {
 
 // One declaration per player, whatever its kind.
 bool frmANW::CheckAnwIssued(int16_t player) {
-    const GameState& game = program_.records.game;
+    const GameState& game = game_;
     for (const ListBoxModel::Line& line : lstCommands.Lines()) {
         const OrderSlot* order = LineSlot(game, line);
         if (order != nullptr && order->P1 == player) {
-            program_.platform.MsgBox("ANW command has already been issued for " +
-                                         PlayerName(game, player),
-                                     MsgIcon::None);
+            platform_.MsgBox("ANW command has already been issued for " + PlayerName(game, player),
+                             MsgIcon::None);
             return true;
         }
     }

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "state/GameState.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
+#include "ui/Platform.h"
 
 #include <array>
 #include <cstdint>
@@ -9,12 +11,10 @@
 
 namespace dered {
 
-class Program;
-
 // Declarations of alliance, neutrality and war towards the other players.
 class frmANW : public Form {
   public:
-    explicit frmANW(Program& program);
+    frmANW(GameState& game, Platform& platform);
 
     void Form_Load() override;
     void cmdAlly_Click();
@@ -40,7 +40,8 @@ class frmANW : public Form {
     bool CheckAnwIssued(int16_t player);
     void Declare(const std::string& code, const ListBoxModel& players);
 
-    Program& program_;
+    GameState& game_;
+    Platform& platform_;
 };
 
 } // namespace dered

@@ -1,13 +1,12 @@
 #include "forms/frmCallToArms.h"
 
-#include "app/Program.h"
 #include "orders/DiplomacyLists.h"
 #include "orders/OrderList.h"
 
 namespace dered {
 
-frmCallToArms::frmCallToArms(Program& program)
-    : Form("frmCallToArms", "Call To Arms"), program_(program) {
+frmCallToArms::frmCallToArms(GameState& game, Platform& platform)
+    : Form("frmCallToArms", "Call To Arms"), game_(game), platform_(platform) {
     AddControl("Frame1", &Frame1);
     AddControl("Text1", &Text1);
     AddControl("Text2", &Text2);
@@ -22,7 +21,7 @@ frmCallToArms::frmCallToArms(Program& program)
 }
 
 void frmCallToArms::Form_Load() {
-    const GameState& game = program_.records.game;
+    const GameState& game = game_;
     for (ListBoxModel* list : {&lstAllies, &lstEnemies, &lstCommands}) {
         list->Clear();
     }
@@ -50,17 +49,17 @@ void frmCallToArms::cmdCallToArms_Click() {
     if (!ChosenItem(lstAllies, ally) || !ChosenItem(lstEnemies, enemy)) {
         return;
     }
-    GameState& game = program_.records.game;
+    GameState& game = game_;
     const auto a = static_cast<int16_t>(ally);
     const auto e = static_cast<int16_t>(enemy);
-    const int16_t slot = AddOrder(game, program_.platform, "CA", a, e, 0, 0);
+    const int16_t slot = AddOrder(game, platform_, "CA", a, e, 0, 0);
     if (slot != 0) {
         lstCommands.AddItem("CA " + PlayerAbbrev(game, a) + " " + PlayerAbbrev(game, e), slot);
     }
 }
 
 void frmCallToArms::cmdDelete_Click() {
-    DeleteChosenOrder(program_.records.game, lstCommands);
+    DeleteChosenOrder(game_, lstCommands);
 }
 
 } // namespace dered

@@ -1,16 +1,16 @@
 #pragma once
 
+#include "state/GameState.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
+#include "ui/Platform.h"
 
 namespace dered {
-
-class Program;
 
 // Calls to arms: an ally is asked to join a war against an enemy.
 class frmCallToArms : public Form {
   public:
-    explicit frmCallToArms(Program& program);
+    frmCallToArms(GameState& game, Platform& platform);
 
     void Form_Load() override;
     void cmdCallToArms_Click();
@@ -27,7 +27,8 @@ class frmCallToArms : public Form {
     ButtonModel cmdDelete{"Delete"};
 
   private:
-    Program& program_;
+    GameState& game_;
+    Platform& platform_;
 };
 
 } // namespace dered

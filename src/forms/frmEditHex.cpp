@@ -1,6 +1,5 @@
 #include "forms/frmEditHex.h"
 
-#include "app/Program.h"
 #include "state/LeadingNumber.h"
 #include "state/Numbers.h"
 
@@ -25,7 +24,8 @@ std::optional<int> WholeNumber(const std::string& text) {
 
 } // namespace
 
-frmEditHex::frmEditHex(Program& program) : Form("frmEditHex", "Edit Hex"), program_(program) {
+frmEditHex::frmEditHex(HexMap& hexMap, FormManager& forms)
+    : Form("frmEditHex", "Edit Hex"), hexMap_(hexMap), forms_(forms) {
     AddControl("lblArea", &lblArea);
     AddControl("txtArea", &txtArea);
     AddControl("Label1", &Label1);
@@ -43,7 +43,7 @@ frmEditHex::frmEditHex(Program& program) : Form("frmEditHex", "Edit Hex"), progr
 }
 
 void frmEditHex::FillFromCell(CellRef cell) {
-    const HexCell& hex = program_.records.hexMap.At(cell.col, cell.row);
+    const HexCell& hex = hexMap_.At(cell.col, cell.row);
     lblX.SetText(std::to_string(cell.col));
     lblY.SetText(std::to_string(cell.row));
     txtArea.SetText(std::to_string(hex.Area));
@@ -70,7 +70,7 @@ void frmEditHex::cmdOK_Click() {
     const bool fits = NearestInt16(LeadingNumber(txtArea.Text()), area);
     const auto cell = HeldCell();
     if (fits && area >= 1 && area <= kLastMapArea && cell) {
-        HexCell& hex = program_.records.hexMap.At(cell->col, cell->row);
+        HexCell& hex = hexMap_.At(cell->col, cell->row);
         hex.Area = area;
         for (size_t k = 0; k < chkBorder.size(); ++k) {
             hex.Border[k] = chkBorder[k].Value() != 0 ? 1 : 0;
@@ -79,7 +79,7 @@ void frmEditHex::cmdOK_Click() {
             hex.Display[j] = chkDisplay[j].Value() != 0 ? -1 : 0;
         }
     }
-    program_.forms.Hide(*this);
+    forms_.Hide(*this);
 }
 
 } // namespace dered

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "map/Geometry.h"
+#include "state/HexMap.h"
 #include "ui/ControlRect.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
+#include "ui/FormManager.h"
 #include "ui/Mouse.h"
 
 #include <array>
@@ -11,13 +13,11 @@
 
 namespace dered {
 
-class Program;
-
 // The hex editor: which area a cell belongs to, its border sides and what it shows. The window
 // is hidden rather than discarded, so it shows the last cell again when reopened.
 class frmEditHex : public Form {
   public:
-    explicit frmEditHex(Program& program);
+    frmEditHex(HexMap& hexMap, FormManager& forms);
 
     // Takes the cell's area, borders and display flags into the controls.
     void FillFromCell(CellRef cell);
@@ -52,7 +52,8 @@ class frmEditHex : public Form {
     }};
 
   private:
-    Program& program_;
+    HexMap& hexMap_;
+    FormManager& forms_;
 };
 
 } // namespace dered

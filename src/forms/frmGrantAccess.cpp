@@ -1,6 +1,5 @@
 #include "forms/frmGrantAccess.h"
 
-#include "app/Program.h"
 #include "orders/DiplomacyLists.h"
 #include "orders/OrderList.h"
 #include "state/LeadingNumber.h"
@@ -8,8 +7,8 @@
 
 namespace dered {
 
-frmGrantAccess::frmGrantAccess(Program& program)
-    : Form("frmGrantAccess", "Grant Access"), program_(program) {
+frmGrantAccess::frmGrantAccess(GameState& game, Platform& platform)
+    : Form("frmGrantAccess", "Grant Access"), game_(game), platform_(platform) {
     Text1.SetText("Select a player  and \"grant\" followed by  an area (click on map) or "
                   "\"grant all\"");
     AddControl("Text1", &Text1);
@@ -32,7 +31,7 @@ frmGrantAccess::frmGrantAccess(Program& program)
 }
 
 void frmGrantAccess::Form_Load() {
-    const GameState& game = program_.records.game;
+    const GameState& game = game_;
     clearing_ = true;
     txtArea.SetText({});
     clearing_ = false;
@@ -55,13 +54,13 @@ void frmGrantAccess::Form_Load() {
 }
 
 void frmGrantAccess::Form_Unload() {
-    program_.records.game.PendingCommand.clear();
+    game_.PendingCommand = MapCommand::None;
 }
 
 bool frmGrantAccess::ChosenPlayer(int16_t& player) {
     int32_t chosen = 0;
     if (!ChosenItem(lstPlayers, chosen)) {
-        program_.platform.MsgBox(kSelectPlayerToGrant, MsgIcon::Critical);
+        platform_.MsgBox(kSelectPlayerToGrant, MsgIcon::Critical);
         return false;
     }
     player = static_cast<int16_t>(chosen);
@@ -71,7 +70,7 @@ bool frmGrantAccess::ChosenPlayer(int16_t& player) {
 void frmGrantAccess::cmdGrant_Click() {
     int16_t player = 0;
     if (ChosenPlayer(player)) {
-        program_.records.game.PendingCommand = "GA";
+        game_.PendingCommand = MapCommand::GrantAccess;
     }
 }
 
@@ -80,15 +79,15 @@ void frmGrantAccess::cmdGrantAll_Click() {
     if (!ChosenPlayer(player)) {
         return;
     }
-    GameState& game = program_.records.game;
-    const int16_t slot = AddOrder(game, program_.platform, "GA", player, -1, 0, 0);
+    GameState& game = game_;
+    const int16_t slot = AddOrder(game, platform_, "GA", player, -1, 0, 0);
     if (slot != 0) {
         lstCommands.AddItem("GA " + PlayerAbbrev(game, player) + " all ", slot);
     }
 }
 
 void frmGrantAccess::cmdDelete_Click() {
-    DeleteChosenOrder(program_.records.game, lstCommands);
+    DeleteChosenOrder(game_, lstCommands);
 }
 
 void frmGrantAccess::txtArea_Change() {
@@ -97,15 +96,15 @@ void frmGrantAccess::txtArea_Change() {
     if (!ChosenPlayer(player)) {
         return;
     }
-    GameState& game = program_.records.game;
+    GameState& game = game_;
     int16_t area = 0;
     const bool isArea =
         NearestInt16(LeadingNumber(txtArea.Text()), area) && area >= 1 && area <= MaxArea;
     if (!isArea || game.Areas[area].Owner != game.OwnPlayer) {
-        program_.platform.MsgBox(kMustOwnArea, MsgIcon::Critical);
+        platform_.MsgBox(kMustOwnArea, MsgIcon::Critical);
         return;
     }
-    const int16_t slot = AddOrder(game, program_.platform, "GA", player, area, 0, 0);
+    const int16_t slot = AddOrder(game, platform_, "GA", player, area, 0, 0);
     if (slot != 0) {
         lstCommands.AddItem("GA " + PlayerAbbrev(game, player) + txtArea.Text(), slot);
     }

@@ -1,16 +1,16 @@
 #pragma once
 
+#include "state/GameState.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
+#include "ui/Platform.h"
 
 namespace dered {
-
-class Program;
 
 // Grants of access to allies, area by area (clicked on the map) or to all areas at once.
 class frmGrantAccess : public Form {
   public:
-    explicit frmGrantAccess(Program& program);
+    frmGrantAccess(GameState& game, Platform& platform);
 
     void Form_Load() override;
     void Form_Unload() override;
@@ -33,7 +33,8 @@ class frmGrantAccess : public Form {
   private:
     bool ChosenPlayer(int16_t& player);
 
-    Program& program_;
+    GameState& game_;
+    Platform& platform_;
     bool clearing_ = false;
 };
 

@@ -1,6 +1,6 @@
 #include "forms/frmMap.h"
 
-#include "app/Program.h"
+#include "forms/frmWinQZ.h"
 #include "map/Renderer.h"
 
 #include <algorithm>
@@ -38,16 +38,33 @@ int PictureHeight(const MapGeometry& geometry) {
 
 } // namespace
 
-frmMap::frmMap(Program& program)
-    : Form("frmMap", "Map"), optCommandRect(OptionButtonRow()), program_(program),
+frmMap::frmMap(Records& records, Platform& platform, FormManager& forms, Turn& turn,
+               MapWindows windows)
+    : Form("frmMap", "Map"), optCommandRect(OptionButtonRow()), records_(records),
+      platform_(platform), forms_(forms), turn_(turn), windows_(windows),
       pictures_(MakeMapPictures()) {
     // One control for the whole row: exactly one of its buttons is chosen at a time.
     AddControl("optCommand", &optCommand);
+    turn.events.Subscribe([this](const TurnChange& change) { FollowTurn(change); });
+}
+
+// The arrow goes on the view at once; the picture and the view follow once the rule is done.
+void frmMap::FollowTurn(const TurnChange& change) {
+    const int16_t area = change.area;
+    if (change.kind == TurnChange::Kind::OrderStored && area >= 1 && area <= MaxArea) {
+        const AreaRecord& a = records_.game.Areas[area];
+        if (a.Parm1 >= 1) {
+            DrawOrderArrow(area, a.Parm1, a.Command);
+        }
+    } else if (change.kind == TurnChange::Kind::AreaSettled) {
+        RedrawArea(area);
+        RefreshView();
+    }
 }
 
 void frmMap::Form_Load() {
-    program_.LoadSettingsFile();
-    SettingsRecord& settings = program_.records.settings;
+    windows_.winQZ.LoadSettingsFile();
+    SettingsRecord& settings = records_.settings;
     caption.SetText("Map");
     // A fresh window starts with "MO" chosen: moves are the orders entered most.
     optCommand.Choose(0);
@@ -56,14 +73,14 @@ void frmMap::Form_Load() {
 
     SetDisplayMetrics(geometry_, settings);
     BuildHexTables(geometry_);
-    picMap_ = program_.platform.CreateSurface(PictureWidth(geometry_), PictureHeight(geometry_));
+    picMap_ = platform_.CreateSurface(PictureWidth(geometry_), PictureHeight(geometry_));
     arrows_.clear();
     DrawWholeMap();
 
-    const TextExtent screen = program_.platform.ScreenSize();
+    const TextExtent screen = platform_.ScreenSize();
     windowWidth_ = std::min(PictureWidth(geometry_) + 2, screen.width);
     windowHeight_ = std::min(PictureHeight(geometry_) + 2, screen.height);
-    picView_ = program_.platform.CreateSurface(0, 0);
+    picView_ = platform_.CreateSurface(0, 0);
     SizeView(windowWidth_, windowHeight_);
     ClampView(settings, geometry_, viewHeight_);
     RefreshView();
@@ -98,7 +115,7 @@ template <typename Change> void frmMap::Rescale(Change change) {
     if (!picMap_) {
         return;
     }
-    SettingsRecord& settings = program_.records.settings;
+    SettingsRecord& settings = records_.settings;
     const auto width = static_cast<float>(viewWidth_);
     const auto height = static_cast<float>(viewHeight_);
     const ViewCentre centre = RememberViewCentre(settings, geometry_, width, height);
@@ -113,7 +130,7 @@ template <typename Change> void frmMap::Rescale(Change change) {
 }
 
 void frmMap::ZoomTo(int16_t cellSize) {
-    if (cellSize == program_.records.settings.CellSize) {
+    if (cellSize == records_.settings.CellSize) {
         return;
     }
     Rescale([this, cellSize](SettingsRecord& settings) {
@@ -126,27 +143,23 @@ void frmMap::ZoomTo(int16_t cellSize) {
 
 void frmMap::SwitchHexDisplay(bool on) {
     Rescale([this, on](SettingsRecord& settings) { SetHexDisplayMode(settings, geometry_, on); });
-    program_.winQZ.mnuHex.SetChecked(program_.records.settings.HexDisplay != 0);
+    windows_.winQZ.mnuHex.SetChecked(records_.settings.HexDisplay != 0);
 }
 
 void frmMap::DrawWholeMap() {
     if (!picMap_) {
         return;
     }
-    program_.platform.SetPointer(Pointer::Hourglass);
+    platform_.SetPointer(Pointer::Hourglass);
     const MapPainter painter = Painter();
     DrawAllCells(painter);
-    program_.platform.SetPointer(Pointer::Default);
+    platform_.SetPointer(Pointer::Default);
 }
 
 // Only while the window is loaded: the surfaces exist then.
 MapPainter frmMap::Painter() const {
-    return MapPainter{*picMap_,
-                      geometry_,
-                      program_.records.game,
-                      program_.records.hexMap,
-                      program_.records.settings,
-                      pictures_};
+    return MapPainter{*picMap_,        geometry_,         records_.game,
+                      records_.hexMap, records_.settings, pictures_};
 }
 
 void frmMap::DrawCell(int col, int row, int dx, int dy) {
@@ -162,20 +175,20 @@ void frmMap::RedrawArea(int16_t area) {
         return;
     }
     const MapPainter painter = Painter();
-    DrawAreaCells(painter, area, [this] { program_.platform.DoEvents(); });
+    DrawAreaCells(painter, area, [this] { platform_.DoEvents(); });
 }
 
 void frmMap::RefreshView() {
     if (!picView_ || !picMap_) {
         return;
     }
-    const SettingsRecord& settings = program_.records.settings;
+    const SettingsRecord& settings = records_.settings;
     const int width = PictureWidth(geometry_);
     picView_->CopyFrom(*picMap_, settings.MapX, settings.MapY);
     if (settings.MapX + width < viewWidth_) {
         picView_->CopyFrom(*picMap_, settings.MapX + width, settings.MapY);
     }
-    const GameState& game = program_.records.game;
+    const GameState& game = records_.game;
     for (int16_t a = 1; a <= MaxArea; ++a) {
         const AreaRecord& area = game.Areas[a];
         if (ArrowColourIndex(area.Command)) {
@@ -193,7 +206,7 @@ void frmMap::DrawOrderArrow(int16_t fromArea, int16_t toArea, const std::string&
         if (area < 1 || area > MaxArea) {
             return std::nullopt;
         }
-        return AreaAnchor(program_.records.game.Areas[area], area, program_.records.hexMap);
+        return AreaAnchor(records_.game.Areas[area], area, records_.hexMap);
     };
     const auto fromAnchor = anchor(fromArea);
     const auto toAnchor = anchor(toArea);
@@ -203,7 +216,7 @@ void frmMap::DrawOrderArrow(int16_t fromArea, int16_t toArea, const std::string&
     ArrowRecord& record =
         FindOrAddArrow(arrows_, geometry_, fromArea, *fromAnchor, toArea, *toAnchor);
     (toArea == record.a ? record.codeA : record.codeB) = code;
-    const SettingsRecord& settings = program_.records.settings;
+    const SettingsRecord& settings = records_.settings;
     DrawArrow(*picView_, record, toArea, settings.ArrowColour[*colour], geometry_.MapWidth(),
               settings.MapX, settings.MapY);
 }
@@ -212,9 +225,9 @@ void frmMap::AddArrowRecord(int16_t a, int16_t b) {
     if (a < 1 || b > MaxArea || a >= b) {
         return;
     }
-    const GameState& game = program_.records.game;
-    const auto anchorA = AreaAnchor(game.Areas[a], a, program_.records.hexMap);
-    const auto anchorB = AreaAnchor(game.Areas[b], b, program_.records.hexMap);
+    const GameState& game = records_.game;
+    const auto anchorA = AreaAnchor(game.Areas[a], a, records_.hexMap);
+    const auto anchorB = AreaAnchor(game.Areas[b], b, records_.hexMap);
     if (!anchorA || !anchorB) {
         return;
     }
@@ -225,10 +238,10 @@ void frmMap::AddArrowRecord(int16_t a, int16_t b) {
 }
 
 void frmMap::RebuildArrows() {
-    const GameState& game = program_.records.game;
+    const GameState& game = records_.game;
     for (ArrowRecord& record : arrows_) {
-        const auto anchorA = AreaAnchor(game.Areas[record.a], record.a, program_.records.hexMap);
-        const auto anchorB = AreaAnchor(game.Areas[record.b], record.b, program_.records.hexMap);
+        const auto anchorA = AreaAnchor(game.Areas[record.a], record.a, records_.hexMap);
+        const auto anchorB = AreaAnchor(game.Areas[record.b], record.b, records_.hexMap);
         if (anchorA && anchorB) {
             ComputeArrowLines(record, geometry_, *anchorA, *anchorB);
         }

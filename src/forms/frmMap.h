@@ -5,10 +5,12 @@
 #include "map/Geometry.h"
 #include "map/Pictures.h"
 #include "map/Renderer.h"
-#include "orders/AreaDrawing.h"
+#include "orders/Turn.h"
+#include "state/Records.h"
 #include "ui/ControlRect.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
+#include "ui/FormManager.h"
 #include "ui/GridModel.h"
 #include "ui/Mouse.h"
 #include "ui/WindowState.h"
@@ -19,21 +21,30 @@
 
 namespace dered {
 
-class Program;
+class frmEditHex;
+class frmGrantAccess;
+class frmMapOptions;
+class frmSpy;
+class frmUnitDisplay;
+class frmWinQZ;
+class frmZoom;
 
-// The windows that take map clicks while they are open: the spy window ("SP") and the
-// grant-access dialog ("GA"). Null while the window is not open.
-class MapClickTargets {
-  public:
-    virtual ~MapClickTargets() = default;
-    virtual GridModel* SpyGrid() = 0;
-    virtual TextBoxModel* GrantAccessAreaBox() = 0;
+// The windows the map window opens, or writes to while they are open.
+struct MapWindows {
+    frmWinQZ& winQZ; // the settings file, the "Hex map" tick, the area grid
+    frmEditHex& editHex;
+    frmZoom& zoom;
+    frmMapOptions& mapOptions;
+    frmUnitDisplay& unitDisplay;
+    frmSpy& spy;                 // takes "SP" clicks
+    frmGrantAccess& grantAccess; // takes "GA" clicks
 };
 
 // The map window: the map picture, the view on it, and order entry with the mouse.
-class frmMap : public Form, public AreaDrawing {
+class frmMap : public Form {
   public:
-    explicit frmMap(Program& program);
+    frmMap(Records& records, Platform& platform, FormManager& forms, Turn& turn,
+           MapWindows windows);
 
     void Form_Load() override;
     void Form_Unload() override;
@@ -56,20 +67,28 @@ class frmMap : public Form, public AreaDrawing {
     void ScrollGridToArea(int16_t area);
     // Opens the hex editor on the cell under the mouse.
     void EditCellAtPoint();
+    // Fills the hex editor from the cell and shows it; when it closes, the cell is drawn afresh
+    // at both edges of the map picture and the view refreshed.
+    void EditCell(CellRef cell);
+
+    // The main window's menu items that change the map or the way it is drawn.
+    void mnuEditHex_Click();
+    void mnuHex_Click();
+    void mnuZoom_Click();
+    void mnuMapColors_Click();
+    void mnuTypeofUnitDisplay_Click();
 
     void DrawWholeMap();
     void DrawCell(int col, int row, int dx, int dy);
-    void RedrawArea(int16_t area) override;
-    void RefreshView() override;
-    void DrawOrderArrow(int16_t fromArea, int16_t toArea, const std::string& code) override;
+    void RedrawArea(int16_t area);
+    void RefreshView();
+    void DrawOrderArrow(int16_t fromArea, int16_t toArea, const std::string& code);
     void AddArrowRecord(int16_t a, int16_t b);
     void RebuildArrows();
     // A new cell size, or hexagons switched on or off: the point under the view's centre stays
     // there, and the picture, the arrows and the view are made afresh.
     void ZoomTo(int16_t cellSize);
     void SwitchHexDisplay(bool on);
-
-    void SetClickTargets(MapClickTargets* targets) { clickTargets_ = targets; }
 
     // Surfaces exist while the window is loaded.
     DrawingSurface* picMap() { return picMap_.get(); }
@@ -100,9 +119,17 @@ class frmMap : public Form, public AreaDrawing {
     void EndDrag();
     void SizeView(int width, int height);
     template <typename Change> void Rescale(Change change);
+    void FollowTurn(const TurnChange& change);
+    void RedrawCell(CellRef cell);
+    struct Colours;
+    bool ShowsChangedColour(const Colours& before, int col, int row) const;
+    void RedrawChangedColours(const Colours& before);
 
-    Program& program_;
-    MapClickTargets* clickTargets_ = nullptr;
+    Records& records_;
+    Platform& platform_;
+    FormManager& forms_;
+    Turn& turn_;
+    MapWindows windows_;
     const MapPictures pictures_;
     MapGeometry geometry_;
     ArrowList arrows_;

@@ -1,6 +1,12 @@
-#include "forms/frmMapMenus.h"
+// The main window's map menu items and the hex editor opened from the map.
+#include "forms/frmMap.h"
 
-#include "app/Program.h"
+#include "forms/frmEditHex.h"
+#include "forms/frmMapOptions.h"
+#include "forms/frmUnitDisplay.h"
+#include "forms/frmWinQZ.h"
+#include "forms/frmZoom.h"
+#include "state/CodeTables.h"
 
 #include <array>
 
@@ -8,38 +14,39 @@ namespace dered {
 
 namespace {
 
-void RedrawCell(Program& program, CellRef cell) {
-    frmMap& map = program.map;
-    map.DrawCell(cell.col, cell.row, 0, 0);
-    map.DrawCell(cell.col, cell.row, WrapOffset(map.Geometry()), 0);
-    map.RefreshView();
-}
-
-// The colours a cell can be drawn in that the map options dialog changes.
-struct MapColours {
-    int32_t border = 0;
-    int32_t water = 0;
-    std::array<int32_t, 13> country{};
-
-    explicit MapColours(const SettingsRecord& settings)
-        : border(settings.BorderColour), water(settings.WaterColour),
-          country(settings.CountryColour) {}
-};
-
 // Owners outside 0..12 are drawn in the neutral colour.
 int OwnerIndex(int16_t owner) {
     return owner >= 0 && owner <= MaxPlayer ? owner : 0;
 }
 
+} // namespace
+
+// The colours a cell can be drawn in that the map options dialog changes.
+struct frmMap::Colours {
+    int32_t border = 0;
+    int32_t water = 0;
+    std::array<int32_t, 13> country{};
+
+    explicit Colours(const SettingsRecord& settings)
+        : border(settings.BorderColour), water(settings.WaterColour),
+          country(settings.CountryColour) {}
+};
+
+void frmMap::RedrawCell(CellRef cell) {
+    DrawCell(cell.col, cell.row, 0, 0);
+    DrawCell(cell.col, cell.row, WrapOffset(Geometry()), 0);
+    RefreshView();
+}
+
 // Whether the cell shows a colour that changed: its fill, or the patch behind a unit, which
 // is in the unit owner's colour.
-bool ShowsChangedColour(const Program& program, const MapColours& before, int col, int row) {
-    const SettingsRecord& now = program.records.settings;
-    const int16_t n = program.records.hexMap.At(col, row).Area;
+bool frmMap::ShowsChangedColour(const Colours& before, int col, int row) const {
+    const SettingsRecord& now = records_.settings;
+    const int16_t n = records_.hexMap.At(col, row).Area;
     if (n < 0 || n > MaxArea) {
         return before.country[0] != now.CountryColour[0];
     }
-    const AreaRecord& area = program.records.game.Areas[n];
+    const AreaRecord& area = records_.game.Areas[n];
     const auto changed = [&](int16_t owner) {
         const int i = OwnerIndex(owner);
         return before.country[i] != now.CountryColour[i];
@@ -47,89 +54,86 @@ bool ShowsChangedColour(const Program& program, const MapColours& before, int co
     if (area.UnitKind > 0 && changed(area.UnitOwner)) {
         return true;
     }
-    if (area.Terrain == 3) {
+    if (area.Terrain == Water) {
         return before.water != now.WaterColour;
     }
-    return area.Terrain != 4 && changed(area.Owner);
+    return area.Terrain != NoEntry && changed(area.Owner);
 }
 
-void RedrawChangedColours(Program& program, const MapColours& before) {
-    frmMap& map = program.map;
-    if (!map.IsLoaded()) {
+void frmMap::RedrawChangedColours(const Colours& before) {
+    if (!IsLoaded()) {
         return;
     }
-    program.platform.SetPointer(Pointer::Hourglass);
-    if (before.border != program.records.settings.BorderColour) {
-        map.DrawWholeMap();
+    platform_.SetPointer(Pointer::Hourglass);
+    if (before.border != records_.settings.BorderColour) {
+        DrawWholeMap();
     } else {
         for (int row = 1; row <= MapRows; ++row) {
             for (int col = 1; col <= MapColumns; ++col) {
-                if (ShowsChangedColour(program, before, col, row)) {
-                    map.DrawCell(col, row, 0, 0);
+                if (ShowsChangedColour(before, col, row)) {
+                    DrawCell(col, row, 0, 0);
                 }
             }
         }
-        const int wrap = WrapOffset(map.Geometry());
+        const int wrap = WrapOffset(Geometry());
         for (int row = 1; row <= MapRows; ++row) {
-            if (ShowsChangedColour(program, before, 1, row)) {
-                map.DrawCell(1, row, wrap, 0);
+            if (ShowsChangedColour(before, 1, row)) {
+                DrawCell(1, row, wrap, 0);
             }
         }
     }
-    map.RefreshView();
-    program.platform.SetPointer(Pointer::Default);
+    RefreshView();
+    platform_.SetPointer(Pointer::Default);
 }
 
-} // namespace
-
-void EditCell(Program& program, CellRef cell) {
-    frmEditHex& editor = program.editHex;
+void frmMap::EditCell(CellRef cell) {
+    frmEditHex& editor = windows_.editHex;
     // The editor is modal: a second request while it is open has nothing to add.
     if (editor.IsVisible()) {
         return;
     }
-    program.forms.EnsureLoaded(editor);
+    forms_.EnsureLoaded(editor);
     editor.FillFromCell(cell);
-    program.forms.Show(editor, Modality::Modal, [&program, cell] { RedrawCell(program, cell); });
+    forms_.Show(editor, Modality::Modal, [this, cell] { RedrawCell(cell); });
 }
 
-void mnuEditHex_Click(Program& program) {
-    frmEditHex& editor = program.editHex;
+void frmMap::mnuEditHex_Click() {
+    frmEditHex& editor = windows_.editHex;
     // An edit made here must show on the map as one made from the map does.
-    program.forms.Show(editor, Modality::Modal, [&program, &editor] {
+    forms_.Show(editor, Modality::Modal, [this, &editor] {
         if (const auto cell = editor.HeldCell()) {
-            RedrawCell(program, *cell);
+            RedrawCell(*cell);
         }
     });
 }
 
-void mnuHex_Click(Program& program) {
-    SettingsRecord& settings = program.records.settings;
-    program.platform.SetPointer(Pointer::Hourglass);
+void frmMap::mnuHex_Click() {
+    SettingsRecord& settings = records_.settings;
+    platform_.SetPointer(Pointer::Hourglass);
     const bool on = settings.HexDisplay == 0;
-    if (program.map.IsLoaded()) {
-        program.map.SwitchHexDisplay(on);
+    if (IsLoaded()) {
+        SwitchHexDisplay(on);
     } else {
         // The map window builds its tables from the settings when it next loads.
         MapGeometry geometry;
         SetHexDisplayMode(settings, geometry, on);
     }
-    program.winQZ.mnuHex.SetChecked(settings.HexDisplay != 0);
-    program.platform.SetPointer(Pointer::Default);
+    windows_.winQZ.mnuHex.SetChecked(settings.HexDisplay != 0);
+    platform_.SetPointer(Pointer::Default);
 }
 
-void mnuZoom_Click(Program& program) {
-    program.forms.Show(program.zoom, Modality::Modal, [&program] { program.map.RefreshView(); });
+void frmMap::mnuZoom_Click() {
+    forms_.Show(windows_.zoom, Modality::Modal, [this] { RefreshView(); });
 }
 
-void mnuMapColors_Click(Program& program) {
-    const MapColours before(program.records.settings);
-    program.forms.Show(program.mapOptions, Modality::Modal,
-                       [&program, before] { RedrawChangedColours(program, before); });
+void frmMap::mnuMapColors_Click() {
+    const Colours before(records_.settings);
+    forms_.Show(windows_.mapOptions, Modality::Modal,
+                [this, before] { RedrawChangedColours(before); });
 }
 
-void mnuTypeofUnitDisplay_Click(Program& program) {
-    program.forms.Show(program.unitDisplay, Modality::Modal);
+void frmMap::mnuTypeofUnitDisplay_Click() {
+    forms_.Show(windows_.unitDisplay, Modality::Modal);
 }
 
 } // namespace dered

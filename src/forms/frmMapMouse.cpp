@@ -2,8 +2,9 @@
 // dragging it with the right button.
 #include "forms/frmMap.h"
 
-#include "app/Program.h"
-#include "forms/frmMapMenus.h"
+#include "forms/frmGrantAccess.h"
+#include "forms/frmSpy.h"
+#include "forms/frmWinQZ.h"
 #include "orders/AreaOrders.h"
 #include "orders/MoveRules.h"
 #include "orders/UnitRules.h"
@@ -40,7 +41,7 @@ void frmMap::picView_MouseDown(int16_t button, int16_t shift, float x, float y) 
         return;
     }
     caption.SetText("Map - Drag Mode");
-    program_.platform.SetPointer(Pointer::Cross);
+    platform_.SetPointer(Pointer::Cross);
     dragStartX_ = x;
     dragStartY_ = y;
     dragging_ = true;
@@ -84,7 +85,7 @@ void frmMap::picView_DragDrop(float x, float y, DragSource source) {
     if (source != DragSource::PictureBox || !dragging_) {
         return;
     }
-    SettingsRecord& settings = program_.records.settings;
+    SettingsRecord& settings = records_.settings;
     settings.MapX = ViewPosition(static_cast<double>(x) - dragStartX_ + settings.MapX);
     settings.MapY = ViewPosition(static_cast<double>(y) - dragStartY_ + settings.MapY);
     ClampView(settings, geometry_, viewHeight_);
@@ -104,28 +105,27 @@ void frmMap::optCommand_DragDrop(int index, float x, float y, DragSource source)
 void frmMap::EndDrag() {
     dragging_ = false;
     caption.SetText("Map");
-    program_.platform.SetPointer(Pointer::Default);
+    platform_.SetPointer(Pointer::Default);
 }
 
 void frmMap::EditCellAtPoint() {
-    EditCell(program_, CellAtPoint(geometry_, program_.records.settings, lastX_, lastY_));
+    EditCell(CellAtPoint(geometry_, records_.settings, lastX_, lastY_));
 }
 
 void frmMap::ScrollGridToArea(int16_t area) {
     if (area >= 1 && area <= MaxArea) {
-        program_.winQZ.grdArea.SetTopRow(std::min<int>(area, kLastGridTopRow));
+        windows_.winQZ.grdArea.SetTopRow(std::min<int>(area, kLastGridTopRow));
     }
 }
 
 int16_t frmMap::AreaAtLastPoint() const {
-    const int16_t area =
-        AreaAtPoint(geometry_, program_.records.settings, program_.records.hexMap, lastX_, lastY_);
+    const int16_t area = AreaAtPoint(geometry_, records_.settings, records_.hexMap, lastX_, lastY_);
     return AreaOrNone(area);
 }
 
 void frmMap::picView_DblClick() {
-    GameState& game = program_.records.game;
-    if (!game.PendingCommand.empty()) {
+    GameState& game = records_.game;
+    if (game.PendingCommand != MapCommand::None) {
         return;
     }
     game.SelectedArea = AreaAtLastPoint();
@@ -133,35 +133,35 @@ void frmMap::picView_DblClick() {
 }
 
 void frmMap::RunChosenOption() {
-    GameState& game = program_.records.game;
+    GameState& game = records_.game;
     switch (optCommand.Chosen()) {
     case 0:
     case 1:
     case 2:
-        game.PendingCommand = optCommand.Captions()[optCommand.Chosen()];
-        CheckOwnUnit(program_);
+        game.PendingCommand = MapCommandOf(optCommand.Captions()[optCommand.Chosen()]);
+        CheckOwnUnit(turn_);
         break;
     case 3:
-        game.PendingCommand = "CO";
-        CheckConvoyUnit(program_);
+        game.PendingCommand = MapCommand::Convoy;
+        CheckConvoyUnit(turn_);
         break;
     case 4:
-        DowngradeUnit(program_);
+        DowngradeUnit(turn_);
         break;
     case 5:
-        RemoveUnit(program_);
+        RemoveUnit(turn_);
         break;
     case 6:
     case 7:
     case 8:
     case 9:
-        BuildUnit(program_, static_cast<int16_t>(optCommand.Chosen() - 5));
+        BuildUnit(turn_, static_cast<int16_t>(optCommand.Chosen() - 5));
         break;
     case 10:
-        UpgradeUnit(program_);
+        UpgradeUnit(turn_);
         break;
     case 11:
-        ClearAreaCommand(program_);
+        ClearAreaCommand(turn_);
         break;
     default:
         break;
@@ -176,27 +176,35 @@ void frmMap::picView_Click() {
 }
 
 void frmMap::RunClickCommand(int16_t area) {
-    const std::string pending = program_.records.game.PendingCommand;
-    if (pending.empty()) {
+    switch (records_.game.PendingCommand) {
+    case MapCommand::None:
         ScrollGridToArea(area);
-    } else if (pending == "CO") {
-        ConvoyOrder(program_, area);
-    } else if (pending == "GA") {
-        TextBoxModel* box = clickTargets_ ? clickTargets_->GrantAccessAreaBox() : nullptr;
-        if (box != nullptr) {
-            box->SetText(SignedText(area));
+        break;
+    case MapCommand::Convoy:
+        ConvoyOrder(turn_, area);
+        break;
+    case MapCommand::GrantAccess:
+        // Map clicks reach the spy grid and the grant-access area box only while open.
+        if (windows_.grantAccess.IsLoaded()) {
+            windows_.grantAccess.txtArea.SetText(SignedText(area));
         }
-    } else if (pending == "MO") {
-        MoveOrder(program_, area);
-    } else if (pending == "SA") {
-        SupportAttackOrder(program_, area);
-    } else if (pending == "SD") {
-        SupportDefenceOrder(program_, area);
-    } else if (pending == "SP") {
-        GridModel* grid = clickTargets_ ? clickTargets_->SpyGrid() : nullptr;
-        if (grid != nullptr) {
-            SpyOrder(program_, *grid, area);
+        break;
+    case MapCommand::Move:
+        MoveOrder(turn_, area);
+        break;
+    case MapCommand::SupportAttack:
+        SupportAttackOrder(turn_, area);
+        break;
+    case MapCommand::SupportDefence:
+        SupportDefenceOrder(turn_, area);
+        break;
+    case MapCommand::Spy:
+        if (windows_.spy.IsLoaded()) {
+            windows_.spy.AddTarget(area);
         }
+        break;
+    case MapCommand::Victory:
+        break;
     }
 }
 

@@ -1,7 +1,5 @@
 #include "forms/frmMapOptions.h"
 
-#include "app/Program.h"
-
 #include <algorithm>
 #include <string>
 
@@ -32,8 +30,8 @@ std::string Indexed(const char* name, size_t index) {
 
 } // namespace
 
-frmMapOptions::frmMapOptions(Program& program)
-    : Form("frmMapOptions", "Map Options"), program_(program) {
+frmMapOptions::frmMapOptions(SettingsRecord& settings, const GameState& game, Platform& platform)
+    : Form("frmMapOptions", "Map Options"), settings_(settings), game_(game), platform_(platform) {
     for (size_t i = 0; i < picArrow.size(); ++i) {
         AddControl(Indexed("lblArrow", i), &lblArrow[i]);
         AddControl(Indexed("picArrow", i), static_cast<ButtonModel*>(&picArrow[i]));
@@ -54,8 +52,8 @@ frmMapOptions::frmMapOptions(Program& program)
 
 void frmMapOptions::Form_Load() {
     LayOut();
-    const SettingsRecord& settings = program_.records.settings;
-    const GameState& game = program_.records.game;
+    const SettingsRecord& settings = settings_;
+    const GameState& game = game_;
     for (size_t i = 0; i < picArrow.size(); ++i) {
         picArrow[i].SetColour(settings.ArrowColour[i]);
     }
@@ -89,34 +87,34 @@ void frmMapOptions::LayOut() {
         l.lblColour[i] = at(kLabelArrow0, i % kGridColumns, 2 + i / kGridColumns);
         l.picColour[i] = at(kSwatchArrow0, i % kGridColumns, 2 + i / kGridColumns);
     }
-    const int players = std::clamp<int>(program_.records.game.PlayerCount, 0, MaxPlayer);
+    const int players = std::clamp<int>(game_.PlayerCount, 0, MaxPlayer);
     l.width = kDesignWidth;
     l.height = kDesignHeight + (players / kGridColumns) * rowPitch;
 }
 
 void frmMapOptions::ChooseInto(SwatchModel& swatch, int32_t& field) {
-    const int32_t colour = program_.platform.ChooseColour(field);
+    const int32_t colour = platform_.ChooseColour(field);
     swatch.SetColour(colour);
     field = colour;
 }
 
 void frmMapOptions::picArrow_Click(int Index) {
     if (Index >= 0 && Index < static_cast<int>(picArrow.size())) {
-        ChooseInto(picArrow[Index], program_.records.settings.ArrowColour[Index]);
+        ChooseInto(picArrow[Index], settings_.ArrowColour[Index]);
     }
 }
 
 void frmMapOptions::picWater_Click() {
-    ChooseInto(picWater, program_.records.settings.WaterColour);
+    ChooseInto(picWater, settings_.WaterColour);
 }
 
 void frmMapOptions::picBorders_Click() {
-    ChooseInto(picBorders, program_.records.settings.BorderColour);
+    ChooseInto(picBorders, settings_.BorderColour);
 }
 
 void frmMapOptions::picColour_Click(int Index) {
     if (Index >= 0 && Index < static_cast<int>(picColour.size())) {
-        ChooseInto(picColour[Index], program_.records.settings.CountryColour[Index]);
+        ChooseInto(picColour[Index], settings_.CountryColour[Index]);
     }
 }
 

@@ -1,22 +1,23 @@
 #pragma once
 
+#include "state/GameState.h"
+#include "state/SettingsRecord.h"
 #include "ui/ControlRect.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
 #include "ui/Mouse.h"
+#include "ui/Platform.h"
 #include "ui/SwatchModel.h"
 
 #include <array>
 
 namespace dered {
 
-class Program;
-
 // The map colours: one swatch per colour; a click on a swatch opens the colour chooser and
 // the colour chosen takes effect in the settings at once.
 class frmMapOptions : public Form {
   public:
-    explicit frmMapOptions(Program& program);
+    frmMapOptions(SettingsRecord& settings, const GameState& game, Platform& platform);
 
     void Form_Load() override;
     void picArrow_Click(int Index);
@@ -53,7 +54,9 @@ class frmMapOptions : public Form {
     // Opens the chooser on the field's colour; the swatch and the field take what comes back.
     void ChooseInto(SwatchModel& swatch, int32_t& field);
 
-    Program& program_;
+    SettingsRecord& settings_;
+    const GameState& game_;
+    Platform& platform_;
     Layout layout_;
 };
 

@@ -1,19 +1,18 @@
 #include "forms/frmRelations.h"
 
-#include "app/Program.h"
 #include "orders/OrderList.h"
 
 #include <algorithm>
 
 namespace dered {
 
-frmRelations::frmRelations(Program& program)
-    : Form("frmRelations", "Relations"), program_(program) {
+frmRelations::frmRelations(const GameState& game, Platform& platform)
+    : Form("frmRelations", "Relations"), game_(game), platform_(platform) {
     AddControl("grdRelations", &grdRelations);
 }
 
 void frmRelations::Form_Load() {
-    const GameState& game = program_.records.game;
+    const GameState& game = game_;
     // Row and column 0 are headings; players 1 to PlayerCount - 1 follow.
     const int size = std::clamp<int>(game.PlayerCount, 0, MaxPlayer + 1);
     grdRelations.SetRows(0);
@@ -21,7 +20,7 @@ void frmRelations::Form_Load() {
     grdRelations.SetCols(size);
     grdRelations.SetFixedRows(size > 1 ? 1 : 0);
     grdRelations.SetFixedCols(size > 1 ? 1 : 0);
-    const int width = program_.platform.MeasureText("GRMN", FontKind::Window).width + 4;
+    const int width = platform_.MeasureText("GRMN", FontKind::Window).width + 4;
     for (int col = 0; col < size; ++col) {
         grdRelations.SetColWidth(col, width);
         if (col >= 1) {

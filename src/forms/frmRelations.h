@@ -1,16 +1,16 @@
 #pragma once
 
+#include "state/GameState.h"
 #include "ui/Form.h"
 #include "ui/GridModel.h"
+#include "ui/Platform.h"
 
 namespace dered {
-
-class Program;
 
 // Who is allied with or at war with whom, as the report says: a square table of short names.
 class frmRelations : public Form {
   public:
-    explicit frmRelations(Program& program);
+    frmRelations(const GameState& game, Platform& platform);
 
     void Form_Load() override;
 
@@ -20,7 +20,8 @@ class frmRelations : public Form {
     int GridHeight = 0;
 
   private:
-    Program& program_;
+    const GameState& game_;
+    Platform& platform_;
 };
 
 } // namespace dered

@@ -1,6 +1,5 @@
 #include "forms/frmSpy.h"
 
-#include "app/Program.h"
 #include "state/LeadingNumber.h"
 #include "state/Numbers.h"
 
@@ -17,16 +16,17 @@ bool IsBlank(const std::string& text) {
 
 } // namespace
 
-frmSpy::frmSpy(Program& program) : Form("frmSpy", "Spy"), program_(program) {
+frmSpy::frmSpy(GameState& game, Platform& platform)
+    : Form("frmSpy", "Spy"), game_(game), platform_(platform) {
     AddControl("grdSpy", &grdSpy);
     AddControl("cmdDelete", &cmdDelete);
     cmdDelete.onClick = [this] { cmdDelete_Click(); };
 }
 
 void frmSpy::Form_Load() {
-    GameState& game = program_.records.game;
-    game.PendingCommand = "SP";
-    const TextExtent sample = program_.platform.MeasureText("2222", FontKind::Window);
+    GameState& game = game_;
+    game.PendingCommand = MapCommand::Spy;
+    const TextExtent sample = platform_.MeasureText("2222", FontKind::Window);
     for (int col = 0; col < kTargets; ++col) {
         grdSpy.SetColWidth(col, sample.width + 4);
     }
@@ -66,7 +66,7 @@ int16_t frmSpy::Target(int col) const {
 }
 
 void frmSpy::Form_Unload() {
-    program_.records.game.PendingCommand.clear();
+    game_.PendingCommand = MapCommand::None;
     SetOrderSlot(1, "SP", Target(0), Target(1), Target(2), Target(3));
     SetOrderSlot(2, "SP", Target(4), Target(5), 0, 0);
 }
@@ -76,7 +76,17 @@ void frmSpy::SetOrderSlot(int16_t slot, const std::string& code, int16_t p1, int
     if (slot < 0 || slot > MaxOrderSlot) {
         return;
     }
-    program_.records.game.Orders[slot] = OrderSlot{code, 0, p1, p2, p3, p4};
+    game_.Orders[slot] = OrderSlot{code, 0, p1, p2, p3, p4};
+}
+
+void frmSpy::AddTarget(int16_t area) {
+    for (int col = 0; col < kTargets; ++col) {
+        if (grdSpy.TextAt(0, col).empty()) {
+            SetGridCell(grdSpy, 0, col, SignedText(area));
+            return;
+        }
+    }
+    platform_.MsgBox("Already at limit of spies", MsgIcon::Critical);
 }
 
 } // namespace dered

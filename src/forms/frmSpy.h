@@ -1,25 +1,27 @@
 #pragma once
 
+#include "state/GameState.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
 #include "ui/GridModel.h"
+#include "ui/Platform.h"
 
 #include <cstdint>
 #include <string>
 
 namespace dered {
 
-class Program;
-
 // Up to six spy targets in one row; map clicks add them while the window is open, and closing
 // the window writes them into the two spy slots of the order list.
 class frmSpy : public Form {
   public:
-    explicit frmSpy(Program& program);
+    frmSpy(GameState& game, Platform& platform);
 
     void Form_Load() override;
     void Form_Unload() override;
     void cmdDelete_Click();
+    // A map click: the area goes into the first empty cell of the row.
+    void AddTarget(int16_t area);
 
     // Overwrites one slot of the order list (0 to 100) without looking for a free one.
     void SetOrderSlot(int16_t slot, const std::string& code, int16_t p1, int16_t p2, int16_t p3,
@@ -32,7 +34,8 @@ class frmSpy : public Form {
   private:
     int16_t Target(int col) const;
 
-    Program& program_;
+    GameState& game_;
+    Platform& platform_;
 };
 
 } // namespace dered

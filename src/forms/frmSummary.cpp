@@ -1,15 +1,27 @@
 #include "forms/frmSummary.h"
 
-#include "app/Program.h"
+#include <string>
 
 namespace dered {
 
-frmSummary::frmSummary(Program& program) : Form("frmSummary", "Summary"), program_(program) {
+frmSummary::frmSummary(const GameState& game, Platform& platform, FormManager& forms,
+                       TurnEvents& events)
+    : Form("frmSummary", "Summary"), game_(game), platform_(platform), forms_(forms) {
     AddControl("grdSummary", &grdSummary);
+    events.Subscribe([this](const TurnChange& change) {
+        if (change.kind == TurnChange::Kind::FreeSupplyChanged) {
+            ShowFreeSupply();
+        }
+    });
+}
+
+void frmSummary::ShowFreeSupply() {
+    forms_.EnsureLoaded(*this);
+    SetGridCell(grdSummary, 7, 1, std::to_string(game_.Summary.FreeSupply));
 }
 
 void frmSummary::Form_Load() {
-    Platform& platform = program_.platform;
+    Platform& platform = platform_;
     grdSummary.SetColWidth(0, platform.MeasureText(" Squadrons ", FontKind::Window).width + 4);
     grdSummary.SetColWidth(1, platform.MeasureText(" 222 ", FontKind::Window).width + 4);
     const int rowHeight = platform.MeasureText("222", FontKind::Window).height + 4;

@@ -1,17 +1,16 @@
 #include "forms/frmSupportAttack.h"
 
-#include "app/Program.h"
 #include "orders/OrderList.h"
 
 namespace dered {
 
-frmSupportAttack::frmSupportAttack(Program& program)
-    : Form("frmSupportAttack", "Support Attack"), program_(program) {
+frmSupportAttack::frmSupportAttack(GameState& game, FormManager& forms)
+    : Form("frmSupportAttack", "Support Attack"), game_(game), forms_(forms) {
     AddControl("lstAllies", &lstAllies);
 }
 
 void frmSupportAttack::Form_Load() {
-    GameState& game = program_.records.game;
+    GameState& game = game_;
     game.SupportedPlayer = game.OwnPlayer;
     lstAllies.Clear();
     for (int16_t p = 1; p <= game.PlayerCount - 1 && p <= MaxPlayer; ++p) {
@@ -22,11 +21,11 @@ void frmSupportAttack::Form_Load() {
 }
 
 void frmSupportAttack::lstAllies_DblClick() {
-    GameState& game = program_.records.game;
+    GameState& game = game_;
     const int index = lstAllies.ListIndex();
     game.SupportedPlayer =
         index >= 0 ? static_cast<int16_t>(lstAllies.Lines()[index].itemData) : game.OwnPlayer;
-    program_.forms.Unload(*this);
+    forms_.Unload(*this);
 }
 
 } // namespace dered

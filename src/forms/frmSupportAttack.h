@@ -1,16 +1,16 @@
 #pragma once
 
+#include "state/GameState.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
+#include "ui/FormManager.h"
 
 namespace dered {
-
-class Program;
 
 // Chooses the player whose attack a support-attack order supports.
 class frmSupportAttack : public Form {
   public:
-    explicit frmSupportAttack(Program& program);
+    frmSupportAttack(GameState& game, FormManager& forms);
 
     void Form_Load() override;
     void lstAllies_DblClick();
@@ -18,7 +18,8 @@ class frmSupportAttack : public Form {
     ListBoxModel lstAllies;
 
   private:
-    Program& program_;
+    GameState& game_;
+    FormManager& forms_;
 };
 
 } // namespace dered

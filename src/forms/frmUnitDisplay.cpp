@@ -1,11 +1,12 @@
 #include "forms/frmUnitDisplay.h"
 
-#include "app/Program.h"
+#include "forms/frmMap.h"
 
 namespace dered {
 
-frmUnitDisplay::frmUnitDisplay(Program& program)
-    : Form("frmUnitDisplay", "Unit Display"), program_(program) {
+frmUnitDisplay::frmUnitDisplay(GameState& game, Platform& platform, FormManager& forms, frmMap& map)
+    : Form("frmUnitDisplay", "Unit Display"), game_(game), platform_(platform), forms_(forms),
+      map_(map) {
     AddControl("Label1", &Label1);
     AddControl("cmdPicture", &cmdPicture);
     AddControl("cmdSymbol", &cmdSymbol);
@@ -23,7 +24,7 @@ void frmUnitDisplay::cmdSymbol_Click() {
 
 // Choosing what is already shown leaves the dialog open and draws nothing.
 void frmUnitDisplay::Choose(int16_t mode) {
-    int16_t& current = program_.records.game.UnitDisplayMode;
+    int16_t& current = game_.UnitDisplayMode;
     if (current != mode) {
         current = mode;
         ApplyUnitDisplay();
@@ -31,11 +32,11 @@ void frmUnitDisplay::Choose(int16_t mode) {
 }
 
 void frmUnitDisplay::ApplyUnitDisplay() {
-    program_.platform.SetPointer(Pointer::Hourglass);
-    program_.map.DrawWholeMap();
-    program_.map.RefreshView();
-    program_.platform.SetPointer(Pointer::Default);
-    program_.forms.Unload(*this);
+    platform_.SetPointer(Pointer::Hourglass);
+    map_.DrawWholeMap();
+    map_.RefreshView();
+    platform_.SetPointer(Pointer::Default);
+    forms_.Unload(*this);
 }
 
 } // namespace dered

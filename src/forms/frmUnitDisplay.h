@@ -1,16 +1,19 @@
 #pragma once
 
+#include "state/GameState.h"
 #include "ui/ControlRect.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
+#include "ui/FormManager.h"
 #include "ui/Mouse.h"
+#include "ui/Platform.h"
 
 #include <array>
 #include <cstdint>
 
 namespace dered {
 
-class Program;
+class frmMap;
 
 inline constexpr int16_t UnitPictures = 0;
 inline constexpr int16_t UnitSymbols = 4;
@@ -18,7 +21,7 @@ inline constexpr int16_t UnitSymbols = 4;
 // Chooses whether the map draws units as pictures or as symbols.
 class frmUnitDisplay : public Form {
   public:
-    explicit frmUnitDisplay(Program& program);
+    frmUnitDisplay(GameState& game, Platform& platform, FormManager& forms, frmMap& map);
 
     void cmdPicture_Click();
     void cmdSymbol_Click();
@@ -47,7 +50,10 @@ class frmUnitDisplay : public Form {
   private:
     void Choose(int16_t mode);
 
-    Program& program_;
+    GameState& game_;
+    Platform& platform_;
+    FormManager& forms_;
+    frmMap& map_;
 };
 
 } // namespace dered

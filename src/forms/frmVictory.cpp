@@ -1,6 +1,5 @@
 #include "forms/frmVictory.h"
 
-#include "app/Program.h"
 #include "orders/OrderList.h"
 #include "state/LeadingNumber.h"
 #include "state/Numbers.h"
@@ -14,8 +13,8 @@ constexpr std::array<int16_t, 2> kDefaults = {10, 300};
 constexpr std::array<int, 2> kDesignPositions = {15, 300};
 } // namespace
 
-frmVictory::frmVictory(Program& program)
-    : Form("frmVictory", "Victory Conditions"), program_(program) {
+frmVictory::frmVictory(GameState& game, Platform& platform)
+    : Form("frmVictory", "Victory Conditions"), game_(game), platform_(platform) {
     for (int i = 0; i < 2; ++i) {
         const std::string index = "(" + std::to_string(i) + ")";
         AddControl("Frame3" + index, &Frame3[i]);
@@ -26,12 +25,12 @@ frmVictory::frmVictory(Program& program)
 }
 
 void frmVictory::Form_Load() {
-    GameState& game = program_.records.game;
+    GameState& game = game_;
     for (int i = 0; i < 2; ++i) {
         hsclVC[i].SetValue(kDesignPositions[i]);
         opened_[i] = kDefaults[i];
     }
-    game.PendingCommand = "VC";
+    game.PendingCommand = MapCommand::Victory;
     for (int16_t slot = 1; slot <= game.OrderCount && slot <= MaxOrderSlot; ++slot) {
         const OrderSlot& order = game.Orders[slot];
         if (order.Code == "VC") {
@@ -56,9 +55,9 @@ int16_t frmVictory::Value(int index) const {
 }
 
 void frmVictory::Form_Unload() {
-    GameState& game = program_.records.game;
-    game.PendingCommand.clear();
-    AddOrder(game, program_.platform, "VC", Value(0), Value(1), 0, 0);
+    GameState& game = game_;
+    game.PendingCommand = MapCommand::None;
+    AddOrder(game, platform_, "VC", Value(0), Value(1), 0, 0);
 }
 
 } // namespace dered

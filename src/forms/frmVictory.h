@@ -1,20 +1,20 @@
 #pragma once
 
+#include "state/GameState.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
+#include "ui/Platform.h"
 
 #include <array>
 #include <cstdint>
 
 namespace dered {
 
-class Program;
-
 // The victory conditions the player proposes: turns and points, held as one "VC" order that
 // the dialog takes out of the order list while it is open and puts back when it closes.
 class frmVictory : public Form {
   public:
-    explicit frmVictory(Program& program);
+    frmVictory(GameState& game, Platform& platform);
 
     void Form_Load() override;
     void Form_Unload() override;
@@ -28,7 +28,8 @@ class frmVictory : public Form {
   private:
     int16_t Value(int index) const;
 
-    Program& program_;
+    GameState& game_;
+    Platform& platform_;
     // What the boxes showed at opening: kept when a typed value does not fit 16 bits.
     std::array<int16_t, 2> opened_{};
 };

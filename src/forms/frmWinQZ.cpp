@@ -1,8 +1,10 @@
 #include "forms/frmWinQZ.h"
 
-#include "app/Program.h"
+#include "files/Settings.h"
 #include "forms/AreaDisplay.h"
-#include "forms/frmMapMenus.h"
+#include "forms/frmCallToArms.h"
+#include "forms/frmMap.h"
+#include "forms/frmSummary.h"
 
 #include <array>
 
@@ -39,7 +41,10 @@ std::string Trim(const std::string& text) {
 
 } // namespace
 
-frmWinQZ::frmWinQZ(Program& program) : Form("frmWinQZ", "Roz-OD2 V2.06 32-bit"), program_(program) {
+frmWinQZ::frmWinQZ(Records& records, Platform& platform, FormManager& forms, IniService& ini,
+                   const ProgramOptions& options, TurnEvents& events, MainWindows windows)
+    : Form("frmWinQZ", "Roz-OD2 V2.06 32-bit"), records_(records), platform_(platform),
+      forms_(forms), ini_(ini), options_(options), windows_(windows) {
     menu_ = {
         {&mnuFile, {&mnuOpen, &mnuMerge, &mnuSave, &mnuExit}},
         {&mnuAreaData, {&mnuEditHex, &mnuSaveHexData}},
@@ -51,6 +56,33 @@ frmWinQZ::frmWinQZ(Program& program) : Form("frmWinQZ", "Roz-OD2 V2.06 32-bit"),
     WireMenu();
     AddControl("grdArea", &grdArea);
     AddControl("grdAreaTitle", &grdAreaTitle);
+    events.Subscribe([this](const TurnChange& change) {
+        if (change.kind == TurnChange::Kind::OrderStored) {
+            ShowOrder(change.area);
+        }
+    });
+}
+
+// Row 0 of the grid holds the headings, not area 0.
+void frmWinQZ::ShowOrder(int16_t area) {
+    if (area < 1 || area > MaxArea) {
+        return;
+    }
+    const AreaRecord& a = records_.game.Areas[area];
+    const auto parm = [](int16_t value) { return value >= 1 ? std::to_string(value) : ""; };
+    SetGridCell(grdArea, area, ColCommand, a.Command);
+    SetGridCell(grdArea, area, ColParm1, parm(a.Parm1));
+    SetGridCell(grdArea, area, ColParm2, parm(a.Parm2));
+}
+
+void frmWinQZ::LoadSettingsFile() {
+    LoadSettings(records_.settings, ini_);
+    mnuHex.SetChecked(records_.settings.HexDisplay != 0);
+}
+
+void frmWinQZ::RefreshAll() {
+    forms_.EnsureLoaded(windows_.summary);
+    dered::RefreshAll(records_.game, grdArea, windows_.summary.grdSummary);
 }
 
 void frmWinQZ::WireMenu() {
@@ -60,11 +92,11 @@ void frmWinQZ::WireMenu() {
     mnuExit.onClick = [this] { mnuExit_Click(); };
     mnuSaveHexData.onClick = [this] { mnuSaveHexData_Click(); };
     mnuCallToArms.onClick = [this] { mnuCallToArms_Click(); };
-    mnuEditHex.onClick = [this] { mnuEditHex_Click(program_); };
-    mnuMapColors.onClick = [this] { mnuMapColors_Click(program_); };
-    mnuHex.onClick = [this] { mnuHex_Click(program_); };
-    mnuZoom.onClick = [this] { mnuZoom_Click(program_); };
-    mnuTypeofUnitDisplay.onClick = [this] { mnuTypeofUnitDisplay_Click(program_); };
+    mnuEditHex.onClick = [this] { windows_.map.mnuEditHex_Click(); };
+    mnuMapColors.onClick = [this] { windows_.map.mnuMapColors_Click(); };
+    mnuHex.onClick = [this] { windows_.map.mnuHex_Click(); };
+    mnuZoom.onClick = [this] { windows_.map.mnuZoom_Click(); };
+    mnuTypeofUnitDisplay.onClick = [this] { windows_.map.mnuTypeofUnitDisplay_Click(); };
 }
 
 MenuItemModel* frmWinQZ::FindMenuItem(const std::string& name) {
@@ -82,7 +114,7 @@ MenuItemModel* frmWinQZ::FindMenuItem(const std::string& name) {
 }
 
 void frmWinQZ::SetUpGrids() {
-    Platform& platform = program_.platform;
+    Platform& platform = platform_;
     grdArea.SetFixedRows(1);
     int areaWidth = 0;
     int unitWidth = 0;
@@ -107,18 +139,18 @@ void frmWinQZ::SetUpGrids() {
 }
 
 void frmWinQZ::Form_Load() {
-    GameState& game = program_.records.game;
+    GameState& game = records_.game;
     game.SelectedArea = 0;
     game.UnitDisplayMode = 0;
-    program_.LoadSettingsFile();
+    LoadSettingsFile();
     SetUpGrids();
-    game.ProgramDir = program_.options.executableDir;
+    game.ProgramDir = options_.executableDir;
     if (game.ProgramDir.empty() || game.ProgramDir.back() != '/') {
         game.ProgramDir += '/';
     }
-    const std::string commandLine = Trim(program_.options.commandLine);
+    const std::string commandLine = Trim(options_.commandLine);
     if (!commandLine.empty()) {
-        program_.platform.SetPointer(Pointer::Hourglass);
+        platform_.SetPointer(Pointer::Hourglass);
         const auto slash = commandLine.find_last_of('/');
         if (slash != std::string::npos && slash > 0) {
             game.ReportDir = commandLine.substr(0, slash + 1);
@@ -127,54 +159,54 @@ void frmWinQZ::Form_Load() {
             game.ReportDir.clear();
             OpenReport(commandLine);
         }
-        program_.platform.SetPointer(Pointer::Default);
+        platform_.SetPointer(Pointer::Default);
     }
-    program_.forms.Show(program_.summary, Modality::Modeless);
+    forms_.Show(windows_.summary, Modality::Modeless);
     SummaryShown = true;
 }
 
 void frmWinQZ::Form_Unload() {
-    program_.forms.Unload(program_.map);
-    program_.forms.Unload(program_.summary);
+    forms_.Unload(windows_.map);
+    forms_.Unload(windows_.summary);
 }
 
 void frmWinQZ::Form_Resize(WindowState state) {
     if (state == WindowState::Minimized) {
         if (SummaryShown) {
-            program_.forms.Hide(program_.summary);
+            forms_.Hide(windows_.summary);
         }
         if (MapShown) {
-            program_.forms.Hide(program_.map);
+            forms_.Hide(windows_.map);
         }
     } else if (state == WindowState::Normal) {
         if (SummaryShown) {
-            program_.forms.Show(program_.summary, Modality::Modeless);
+            forms_.Show(windows_.summary, Modality::Modeless);
         }
         if (MapShown) {
-            program_.forms.Show(program_.map, Modality::Modeless);
+            forms_.Show(windows_.map, Modality::Modeless);
         }
     }
 }
 
 void frmWinQZ::grdArea_Click() {
-    program_.records.game.SelectedArea = static_cast<int16_t>(grdArea.Row());
+    records_.game.SelectedArea = static_cast<int16_t>(grdArea.Row());
 }
 
 void frmWinQZ::grdArea_DblClick() {
-    GameState& game = program_.records.game;
-    if (game.PendingCommand.empty()) {
+    GameState& game = records_.game;
+    if (game.PendingCommand == MapCommand::None) {
         game.SelectedArea = static_cast<int16_t>(grdArea.Row());
     }
 }
 
 void frmWinQZ::mnuCallToArms_Click() {
-    const GameState& game = program_.records.game;
+    const GameState& game = records_.game;
     if (game.GameYear == 1880 && game.GameTurn <= 3) {
-        program_.platform.MsgBox("Can't declare war or call to arms on the first three turns",
-                                 MsgIcon::Information);
+        platform_.MsgBox("Can't declare war or call to arms on the first three turns",
+                         MsgIcon::Information);
         return;
     }
-    program_.forms.Show(program_.callToArms, Modality::Modal);
+    forms_.Show(windows_.callToArms, Modality::Modal);
 }
 
 } // namespace dered

@@ -1,8 +1,13 @@
 #pragma once
 
+#include "forms/ProgramOptions.h"
+#include "state/Records.h"
+#include "state/TurnEvents.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
+#include "ui/FormManager.h"
 #include "ui/GridModel.h"
+#include "ui/Platform.h"
 #include "ui/WindowState.h"
 
 #include <array>
@@ -12,7 +17,17 @@
 
 namespace dered {
 
-class Program;
+class IniService;
+class frmCallToArms;
+class frmMap;
+class frmSummary;
+
+// The windows the main window shows, hides and fills.
+struct MainWindows {
+    frmSummary& summary;
+    frmMap& map;
+    frmCallToArms& callToArms;
+};
 
 struct MenuGroup {
     MenuItemModel* top;
@@ -22,7 +37,8 @@ struct MenuGroup {
 // The main window: the area grid, the menu, start-up and shut-down.
 class frmWinQZ : public Form {
   public:
-    explicit frmWinQZ(Program& program);
+    frmWinQZ(Records& records, Platform& platform, FormManager& forms, IniService& ini,
+             const ProgramOptions& options, TurnEvents& events, MainWindows windows);
 
     void Form_Load() override;
     void Form_Unload() override;
@@ -36,6 +52,11 @@ class frmWinQZ : public Form {
     void mnuExit_Click();
     void mnuSaveHexData_Click();
     void mnuCallToArms_Click();
+
+    // Reads the settings file and puts the "Hex map" tick in line with it.
+    void LoadSettingsFile();
+    // Refills the area grid and the summary figures from the records.
+    void RefreshAll();
 
     // The menu as the window shows it: top-level items with their items, in order.
     const std::vector<MenuGroup>& Menu() const { return menu_; }
@@ -80,8 +101,14 @@ class frmWinQZ : public Form {
     void OpenReport(const std::string& fileName);
     bool LoadMap();
     void ShowMapAfresh();
+    void ShowOrder(int16_t area);
 
-    Program& program_;
+    Records& records_;
+    Platform& platform_;
+    FormManager& forms_;
+    IniService& ini_;
+    const ProgramOptions& options_; // the batch driver's "start" sets the command line late
+    MainWindows windows_;
     std::vector<MenuGroup> menu_;
 };
 

@@ -1,11 +1,11 @@
 // The main window's file commands: open, merge, save, exit and saving the hex map.
 #include "forms/frmWinQZ.h"
 
-#include "app/Program.h"
 #include "files/MapFiles.h"
 #include "files/OrdersFile.h"
 #include "files/ReportReader.h"
 #include "files/Settings.h"
+#include "forms/frmMap.h"
 
 #include <algorithm>
 
@@ -26,35 +26,35 @@ OpenFileRequest ReportDialog() {
 
 // Shows the report dialog; on a choice, sets ReportDir to the report's folder.
 bool frmWinQZ::ChooseReport(std::string& fileName) {
-    const OpenFileResult chosen = program_.platform.ShowOpenDialog(ReportDialog());
+    const OpenFileResult chosen = platform_.ShowOpenDialog(ReportDialog());
     if (chosen.fileName.empty()) {
         return false;
     }
-    program_.platform.SetPointer(Pointer::Hourglass);
-    program_.records.game.ReportDir = SplitReportPath(chosen.fullPath).first;
+    platform_.SetPointer(Pointer::Hourglass);
+    records_.game.ReportDir = SplitReportPath(chosen.fullPath).first;
     fileName = chosen.fileName;
     return true;
 }
 
 // Reads a report and, whatever came of it, the map files and the grid, and shows the map.
 void frmWinQZ::OpenReport(const std::string& fileName) {
-    GameState& game = program_.records.game;
-    if (ReadReport(game, program_.platform, game.ReportDir, fileName) == ReportOutcome::Read) {
+    GameState& game = records_.game;
+    if (ReadReport(game, platform_, game.ReportDir, fileName) == ReportOutcome::Read) {
         mnuVictoryConditions.SetEnabled(VictoryConditionsAllowed(game));
         caption.SetText(GameTitle(game));
     }
     const bool mapLoaded = LoadMap();
-    program_.RefreshAll();
+    RefreshAll();
     if (mapLoaded) {
         ShowMapAfresh();
     }
 }
 
 bool frmWinQZ::LoadMap() {
-    const std::string problem = LoadMapFiles(program_.records.game, program_.records.hexMap,
-                                             program_.records.game.ProgramDir);
+    const std::string problem =
+        LoadMapFiles(records_.game, records_.hexMap, records_.game.ProgramDir);
     if (!problem.empty()) {
-        program_.platform.MsgBox(problem, MsgIcon::Critical);
+        platform_.MsgBox(problem, MsgIcon::Critical);
         return false;
     }
     MapShown = true;
@@ -63,8 +63,8 @@ bool frmWinQZ::LoadMap() {
 
 // The map window is rebuilt from the tables as they now are.
 void frmWinQZ::ShowMapAfresh() {
-    program_.forms.Unload(program_.map);
-    program_.forms.Show(program_.map, Modality::Modeless);
+    forms_.Unload(windows_.map);
+    forms_.Show(windows_.map, Modality::Modeless);
 }
 
 void frmWinQZ::mnuOpen_Click() {
@@ -74,7 +74,7 @@ void frmWinQZ::mnuOpen_Click() {
     }
     OpenReport(fileName);
     mnuOpen.SetEnabled(false);
-    program_.platform.SetPointer(Pointer::Default);
+    platform_.SetPointer(Pointer::Default);
 }
 
 void frmWinQZ::mnuMerge_Click() {
@@ -82,34 +82,34 @@ void frmWinQZ::mnuMerge_Click() {
     if (!ChooseReport(fileName)) {
         return;
     }
-    GameState& game = program_.records.game;
-    MergeReport(game, program_.platform, game.ReportDir, fileName);
+    GameState& game = records_.game;
+    MergeReport(game, platform_, game.ReportDir, fileName);
     mnuOpen.SetEnabled(false);
-    program_.RefreshAll();
+    RefreshAll();
     if (MapShown) {
         ShowMapAfresh();
     }
-    program_.platform.SetPointer(Pointer::Default);
+    platform_.SetPointer(Pointer::Default);
 }
 
 void frmWinQZ::mnuSave_Click() {
-    const GameState& game = program_.records.game;
+    const GameState& game = records_.game;
     const auto targets = dered::SpyTargets(game);
     std::copy(targets.begin(), targets.end(), SpyTargets.begin() + 1);
     const std::string problem = WriteOrdersFiles(game);
     if (!problem.empty()) {
-        program_.platform.MsgBox(problem, MsgIcon::Critical);
+        platform_.MsgBox(problem, MsgIcon::Critical);
     }
 }
 
 void frmWinQZ::mnuExit_Click() {
-    SaveSettings(program_.records.settings, program_.ini);
-    program_.forms.Unload(program_.map);
-    program_.platform.EndProgram();
+    SaveSettings(records_.settings, ini_);
+    forms_.Unload(windows_.map);
+    platform_.EndProgram();
 }
 
 void frmWinQZ::mnuSaveHexData_Click() {
-    const std::string& programDir = program_.records.game.ProgramDir;
+    const std::string& programDir = records_.game.ProgramDir;
     OpenFileRequest request;
     request.filter = "QZ Data (*.dat)|*.dat|All Files (*.*)|*.*";
     request.filterIndex = 1;
@@ -117,15 +117,15 @@ void frmWinQZ::mnuSaveHexData_Click() {
     request.initialDir = programDir;
     request.fileName = programDir + "map-hex.dat";
     request.mustExist = false;
-    const OpenFileResult chosen = program_.platform.ShowOpenDialog(request);
+    const OpenFileResult chosen = platform_.ShowOpenDialog(request);
     if (chosen.fileName.empty()) {
         return;
     }
-    program_.platform.SetPointer(Pointer::Hourglass);
-    const std::string problem = SaveHexData(program_.records.hexMap, chosen.fullPath);
-    program_.platform.SetPointer(Pointer::Default);
+    platform_.SetPointer(Pointer::Hourglass);
+    const std::string problem = SaveHexData(records_.hexMap, chosen.fullPath);
+    platform_.SetPointer(Pointer::Default);
     if (!problem.empty()) {
-        program_.platform.MsgBox(problem, MsgIcon::Critical);
+        platform_.MsgBox(problem, MsgIcon::Critical);
     }
 }
 

@@ -1,7 +1,5 @@
 #include "forms/frmYourAreas.h"
 
-#include "app/Program.h"
-
 #include <string>
 
 namespace dered {
@@ -49,8 +47,8 @@ std::string AreaLine(const GameState& game, int16_t number) {
 
 } // namespace
 
-frmYourAreas::frmYourAreas(Program& program)
-    : Form("frmYourAreas", "Your Areas"), program_(program) {
+frmYourAreas::frmYourAreas(const GameState& game)
+    : Form("frmYourAreas", "Your Areas"), game_(game) {
     AddControl("lstYourAreas", &lstYourAreas);
     AddControl("cmdRefreash", &cmdRefreash);
     cmdRefreash.onClick = [this] { cmdRefreash_Click(); };
@@ -67,7 +65,7 @@ void frmYourAreas::cmdRefreash_Click() {
 }
 
 void frmYourAreas::FillYourAreas() {
-    const GameState& game = program_.records.game;
+    const GameState& game = game_;
     if (game.OwnPlayer < 1) {
         return; // no report yet: the empty records belong to nobody, not to the player
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "state/GameState.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
 
@@ -7,12 +8,10 @@
 
 namespace dered {
 
-class Program;
-
 // The areas the player owns or holds a unit in, one fixed-pitch line each.
 class frmYourAreas : public Form {
   public:
-    explicit frmYourAreas(Program& program);
+    explicit frmYourAreas(const GameState& game);
 
     void Form_Load() override;
     void cmdRefreash_Click();
@@ -24,7 +23,7 @@ class frmYourAreas : public Form {
     ButtonModel cmdRefreash{"Refresh"};
 
   private:
-    Program& program_;
+    const GameState& game_;
 };
 
 } // namespace dered

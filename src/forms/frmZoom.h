@@ -1,6 +1,7 @@
 #pragma once
 
 #include "map/Geometry.h"
+#include "state/SettingsRecord.h"
 #include "ui/ControlRect.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
@@ -8,12 +9,12 @@
 
 namespace dered {
 
-class Program;
+class frmMap;
 
 // The zoom dialog: a scroll bar for the cell size, applied when the dialog closes.
 class frmZoom : public Form {
   public:
-    explicit frmZoom(Program& program);
+    frmZoom(SettingsRecord& settings, frmMap& map);
 
     void Form_Load() override;
     void Form_Unload() override;
@@ -25,7 +26,8 @@ class frmZoom : public Form {
     static constexpr ControlRect placement{40, 40, 280, 64};
 
   private:
-    Program& program_;
+    SettingsRecord& settings_;
+    frmMap& map_;
 };
 
 } // namespace dered

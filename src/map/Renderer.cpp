@@ -1,5 +1,7 @@
 #include "map/Renderer.h"
 
+#include "state/CodeTables.h"
+
 #include <algorithm>
 #include <array>
 #include <span>
@@ -27,10 +29,10 @@ int32_t CountryColour(const SettingsRecord& settings, int16_t owner) {
 }
 
 int32_t FillColour(const SettingsRecord& settings, const AreaRecord& area) {
-    if (area.Terrain == 3) {
+    if (area.Terrain == Water) {
         return settings.WaterColour;
     }
-    if (area.Terrain == 4) {
+    if (area.Terrain == NoEntry) {
         return settings.NoGoColour;
     }
     return CountryColour(settings, area.Owner);
@@ -116,7 +118,7 @@ class CellPainter {
         const int mode = p_.game.UnitDisplayMode;
         if (area_.UnitKind > 0) {
             const int k = mode + area_.UnitKind - 1;
-            if (area_.UnitOwner != area_.Owner || area_.Terrain == 3) {
+            if (area_.UnitOwner != area_.Owner || area_.Terrain == Water) {
                 p_.picMap.FillRect(xL_, y, xL_ + kSlotWidth, y + kSlotHeight,
                                    CountryColour(p_.settings, area_.UnitOwner));
             }

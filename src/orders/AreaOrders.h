@@ -7,17 +7,17 @@
 
 namespace dered {
 
-class Program;
+struct Turn;
 
 // Stores an area order on SelectedArea: checks a move or support first, gives back what the
-// replaced order had charged, shows the order in the area grid and draws its arrow.
+// replaced order had charged, and raises OrderStored.
 // Clears PendingCommand whether the order is stored or refused.
-void SetAreaCommand(Program& program, const std::string& code, int16_t parm1, int16_t parm2);
-// Withdraws the order of SelectedArea, if it has one, and redraws the area.
-void ClearAreaCommand(Program& program);
+void SetAreaCommand(Turn& turn, const std::string& code, int16_t parm1, int16_t parm2);
+// Withdraws the order of SelectedArea, if it has one; the area is settled.
+void ClearAreaCommand(Turn& turn);
 // Charges (negative) or credits free supply points. A credit pays off a shortage but never
 // turns it into spare points.
-void AdjustSupply(Program& program, int16_t amount);
+void AdjustSupply(Turn& turn, int16_t amount);
 
 // An area number that may index the area table: anything outside 0..293 is no area (0).
 inline int16_t AreaOrNone(int16_t area) {

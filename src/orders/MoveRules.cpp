@@ -1,11 +1,10 @@
 #include "orders/MoveRules.h"
 
-#include "app/Program.h"
 #include "orders/AreaOrders.h"
 #include "orders/OrderList.h"
+#include "orders/Turn.h"
 #include "state/CodeTables.h"
 #include "state/Numbers.h"
-#include "ui/GridModel.h"
 
 #include <algorithm>
 
@@ -17,26 +16,21 @@ namespace {
 constexpr int kCoastSlots = 10;
 constexpr int kConvoyLinks = 10;
 
-void Message(Program& program, const std::string& text, MsgIcon icon = MsgIcon::Critical) {
-    program.platform.MsgBox(text, icon);
+void Message(Turn& turn, const std::string& text, MsgIcon icon = MsgIcon::Critical) {
+    turn.platform.MsgBox(text, icon);
 }
 
-void Abandon(Program& program, const std::string& text) {
-    Message(program, text);
-    program.records.game.PendingCommand.clear();
+void Abandon(Turn& turn, const std::string& text) {
+    Message(turn, text);
+    turn.game.PendingCommand = MapCommand::None;
 }
 
 std::string AreaNumber(int16_t area) {
     return SignedText(area);
 }
 
-void RefuseNotAdjacent(Program& program, int16_t from, int16_t to) {
-    Abandon(program, "Areas " + AreaNumber(from) + " and " + AreaNumber(to) + " are not adjacent");
-}
-
-void Redraw(Program& program, int16_t area) {
-    program.map.RedrawArea(area);
-    program.map.RefreshView();
+void RefuseNotAdjacent(Turn& turn, int16_t from, int16_t to) {
+    Abandon(turn, "Areas " + AreaNumber(from) + " and " + AreaNumber(to) + " are not adjacent");
 }
 
 // Neither an ally nor an enemy, nor about to become one: entering its area is worth a word.
@@ -95,178 +89,165 @@ bool HasMoveInto(const GameState& game, int16_t target) {
 }
 
 // The rest of a support attack, once the dialog has said whose attack it supports.
-void CompleteSupportAttack(Program& program, int16_t target) {
-    GameState& game = program.records.game;
+void CompleteSupportAttack(Turn& turn, int16_t target) {
+    GameState& game = turn.game;
     if (game.SupportedPlayer == game.OwnPlayer) {
         if (!HasMoveInto(game, target)) {
-            Message(program, "Warning, no unit attacking area " + AreaNumber(target),
+            Message(turn, "Warning, no unit attacking area " + AreaNumber(target),
                     MsgIcon::Information);
         }
-        SetAreaCommand(program, "SA", target, 0);
+        SetAreaCommand(turn, "SA", target, 0);
     } else {
-        SetAreaCommand(program, "SA", target, game.SupportedPlayer);
+        SetAreaCommand(turn, "SA", target, game.SupportedPlayer);
     }
-    Redraw(program, AreaOrNone(game.SelectedArea));
+    turn.events.AreaSettled(AreaOrNone(game.SelectedArea));
 }
 
 } // namespace
 
-void CheckOwnUnit(Program& program) {
-    const GameState& game = program.records.game;
+void CheckOwnUnit(Turn& turn) {
+    const GameState& game = turn.game;
     if (AreaAt(game, game.SelectedArea).UnitOwner != game.OwnPlayer) {
-        Abandon(program, "No unit there owned by you");
+        Abandon(turn, "No unit there owned by you");
     }
 }
 
-void CheckConvoyUnit(Program& program) {
-    const GameState& game = program.records.game;
+void CheckConvoyUnit(Turn& turn) {
+    const GameState& game = turn.game;
     const int16_t area = AreaOrNone(game.SelectedArea);
     if (game.Areas[area].UnitOwner != game.OwnPlayer) {
-        Abandon(program, "No unit in area " + AreaNumber(area) + " owned by you");
+        Abandon(turn, "No unit in area " + AreaNumber(area) + " owned by you");
     }
 }
 
-bool IsAdjacent(const Program& program, int16_t a, int16_t b) {
+bool IsAdjacent(const GameState& game, int16_t a, int16_t b) {
     if (b < 1 || b > MaxArea) {
         return false;
     }
-    const auto& slots = AreaAt(program.records.game, a).Neighbour;
+    const auto& slots = AreaAt(game, a).Neighbour;
     return std::find(slots.begin(), slots.end(), b) != slots.end();
 }
 
-int16_t UnitSize(const Program& program, int16_t area) {
-    return UnitKindSize(AreaAt(program.records.game, area).UnitKind);
+int16_t UnitSize(const GameState& game, int16_t area) {
+    return UnitKindSize(AreaAt(game, area).UnitKind);
 }
 
-bool ValidateMove(Program& program, int16_t from, int16_t to) {
-    const GameState& game = program.records.game;
+bool ValidateMove(Turn& turn, int16_t from, int16_t to) {
+    const GameState& game = turn.game;
     from = AreaOrNone(from);
     to = AreaOrNone(to);
     const AreaRecord& f = game.Areas[from];
     const AreaRecord& t = game.Areas[to];
     const Verdict verdict = JudgeMove(game, f, t);
     if (verdict == Verdict::Invalid) {
-        Message(program, "Invalid move between " + AreaNumber(from) + " and " + AreaNumber(to) +
-                             " for unit");
+        Message(turn, "Invalid move between " + AreaNumber(from) + " and " + AreaNumber(to) +
+                          " for unit");
         return false;
     }
     if (verdict == Verdict::Valid && t.Terrain != Water && IsStranger(game, t.Owner)) {
-        Message(program, "Warning, not allied or at war with owner of area " + AreaNumber(to),
+        Message(turn, "Warning, not allied or at war with owner of area " + AreaNumber(to),
                 MsgIcon::Exclamation);
     }
     return true;
 }
 
-int16_t FindConvoyStart(Program& program, int16_t area) {
-    const GameState& game = program.records.game;
+int16_t FindConvoyStart(Turn& turn, int16_t area) {
+    const GameState& game = turn.game;
     int16_t x = area;
     for (int pass = 0; pass < kConvoyLinks; ++pass) {
         for (int16_t a = 1; a <= MaxArea; ++a) {
             if (game.Areas[a].Command == "CO" && game.Areas[a].Parm1 == x) {
                 x = a;
                 if (game.Areas[a].Terrain == Coast) {
-                    return UnitSize(program, a);
+                    return UnitSize(game, a);
                 }
                 break;
             }
         }
     }
-    Message(program, "Warning, can't find start of convoy", MsgIcon::Exclamation);
+    Message(turn, "Warning, can't find start of convoy", MsgIcon::Exclamation);
     return 0;
 }
 
-void MoveOrder(Program& program, int16_t target) {
-    GameState& game = program.records.game;
+void MoveOrder(Turn& turn, int16_t target) {
+    GameState& game = turn.game;
     const int16_t area = AreaOrNone(game.SelectedArea);
     target = AreaOrNone(target);
-    if (!IsAdjacent(program, area, target)) {
-        return RefuseNotAdjacent(program, area, target);
+    if (!IsAdjacent(game, area, target)) {
+        return RefuseNotAdjacent(turn, area, target);
     }
-    SetAreaCommand(program, "MO", target, 0);
-    Redraw(program, area);
+    SetAreaCommand(turn, "MO", target, 0);
+    turn.events.AreaSettled(area);
 }
 
-void SupportAttackOrder(Program& program, int16_t target) {
+void SupportAttackOrder(Turn& turn, int16_t target) {
     // One question at a time: a second continuation would store a stale order later.
-    if (program.supportAttack.IsVisible()) {
+    if (turn.supportedPlayer.IsAsking()) {
         return;
     }
-    GameState& game = program.records.game;
+    GameState& game = turn.game;
     const int16_t area = AreaOrNone(game.SelectedArea);
     target = AreaOrNone(target);
-    if (!IsAdjacent(program, area, target)) {
-        return RefuseNotAdjacent(program, area, target);
+    if (!IsAdjacent(game, area, target)) {
+        return RefuseNotAdjacent(turn, area, target);
     }
-    program.forms.Show(program.supportAttack, Modality::Modal,
-                       [&program, target] { CompleteSupportAttack(program, target); });
+    turn.supportedPlayer.Ask([&turn, target] { CompleteSupportAttack(turn, target); });
 }
 
-void SupportDefenceOrder(Program& program, int16_t target) {
-    GameState& game = program.records.game;
+void SupportDefenceOrder(Turn& turn, int16_t target) {
+    GameState& game = turn.game;
     const int16_t area = AreaOrNone(game.SelectedArea);
     target = AreaOrNone(target);
-    if (!IsAdjacent(program, area, target)) {
-        return RefuseNotAdjacent(program, area, target);
+    if (!IsAdjacent(game, area, target)) {
+        return RefuseNotAdjacent(turn, area, target);
     }
     const AreaRecord& t = game.Areas[target];
     if (t.UnitKind != NoUnit && t.Command == "MO") {
-        Message(program, "Warning, unit is leaving area " + AreaNumber(target));
+        Message(turn, "Warning, unit is leaving area " + AreaNumber(target));
     }
     if (t.UnitKind == NoUnit && !t.Command.starts_with('A')) {
-        Message(program, "Warning, no unit in area " + AreaNumber(target));
+        Message(turn, "Warning, no unit in area " + AreaNumber(target));
     }
-    SetAreaCommand(program, "SD", target, 0);
-    Redraw(program, area);
+    SetAreaCommand(turn, "SD", target, 0);
+    turn.events.AreaSettled(area);
 }
 
-void ConvoyOrder(Program& program, int16_t target) {
-    GameState& game = program.records.game;
+void ConvoyOrder(Turn& turn, int16_t target) {
+    GameState& game = turn.game;
     const int16_t area = AreaOrNone(game.SelectedArea);
     target = AreaOrNone(target);
     const AreaRecord& from = game.Areas[area];
     const AreaRecord& t = game.Areas[target];
     const std::string number = AreaNumber(target);
     if (t.Terrain != Water && IsStranger(game, t.Owner)) {
-        Message(program, "Warning, not allied or at war with owner of area " + number,
-                MsgIcon::None);
+        Message(turn, "Warning, not allied or at war with owner of area " + number, MsgIcon::None);
     }
     if (t.Terrain == Water) {
         if (t.UnitKind == NoUnit) {
-            return Abandon(program, "No unit in area " + number + " to convoy to");
+            return Abandon(turn, "No unit in area " + number + " to convoy to");
         }
         if (!t.Command.empty() && t.Command != "CO") {
-            return Abandon(program, "Unit in area " + number + " already issued command");
+            return Abandon(turn, "Unit in area " + number + " already issued command");
         }
     }
     if (from.Terrain == Land && t.Terrain == Land) {
-        return Abandon(program, "Can't convoy from one land area to another land area");
+        return Abandon(turn, "Can't convoy from one land area to another land area");
     }
     int16_t carried = 0;
     if (from.Terrain == Coast) {
         if (IsNavalUnit(from.UnitKind)) {
-            return Abandon(program, "Can't convoy a naval unit");
+            return Abandon(turn, "Can't convoy a naval unit");
         }
-        carried = UnitSize(program, area);
+        carried = UnitSize(game, area);
     } else {
-        carried = FindConvoyStart(program, area);
+        carried = FindConvoyStart(turn, area);
     }
     // A squadron carries only a corps.
     if (t.Terrain == Water && t.UnitKind == Squadron && carried == 2) {
-        return Abandon(program, "Can't conovy an army");
+        return Abandon(turn, "Can't conovy an army");
     }
-    SetAreaCommand(program, "CO", target, 0);
-    Redraw(program, area);
-}
-
-void SpyOrder(Program& program, GridModel& grdSpy, int16_t area) {
-    const int cols = std::min(grdSpy.Cols(), 6);
-    for (int col = 0; col < cols; ++col) {
-        if (grdSpy.TextAt(0, col).empty()) {
-            SetGridCell(grdSpy, 0, col, SignedText(area));
-            return;
-        }
-    }
-    Message(program, "Already at limit of spies");
+    SetAreaCommand(turn, "CO", target, 0);
+    turn.events.AreaSettled(area);
 }
 
 } // namespace dered

@@ -1,7 +1,7 @@
 #include "orders/UnitRules.h"
 
-#include "app/Program.h"
 #include "orders/AreaOrders.h"
+#include "orders/Turn.h"
 #include "state/CodeTables.h"
 #include "state/Numbers.h"
 
@@ -13,17 +13,12 @@ namespace {
 
 constexpr std::array<const char*, 5> kBuildCodes = {"", "AA", "AC", "AF", "AS"};
 
-void Refuse(Program& program, const std::string& text) {
-    program.platform.MsgBox(text, MsgIcon::Critical);
+void Refuse(Turn& turn, const std::string& text) {
+    turn.platform.MsgBox(text, MsgIcon::Critical);
 }
 
 std::string AreaText(int16_t area, const char* rest) {
     return "Area " + SignedText(area) + rest;
-}
-
-void Redraw(Program& program, int16_t area) {
-    program.map.RedrawArea(area);
-    program.map.RefreshView();
 }
 
 bool IsSmall(int16_t kind) {
@@ -32,11 +27,11 @@ bool IsSmall(int16_t kind) {
 
 } // namespace
 
-void BuildUnit(Program& program, int16_t kind) {
+void BuildUnit(Turn& turn, int16_t kind) {
     if (kind < Army || kind > Squadron) {
         return;
     }
-    GameState& game = program.records.game;
+    GameState& game = turn.game;
     const int16_t area = AreaOrNone(game.SelectedArea);
     const AreaRecord& a = game.Areas[area];
     const std::string code = kBuildCodes[kind];
@@ -45,52 +40,52 @@ void BuildUnit(Program& program, int16_t kind) {
         return;
     }
     if (a.Owner != game.OwnPlayer) {
-        return Refuse(program, AreaText(area, " not owned by you"));
+        return Refuse(turn, AreaText(area, " not owned by you"));
     }
     if (a.UnitKind != NoUnit) {
-        return Refuse(program, AreaText(area, " already has a unit in it"));
+        return Refuse(turn, AreaText(area, " already has a unit in it"));
     }
     if (a.Supply < cost) {
-        return Refuse(program, AreaText(area, " not proper sized supply centre"));
+        return Refuse(turn, AreaText(area, " not proper sized supply centre"));
     }
     // The points the replaced order holds are not counted as free here.
     if (game.Summary.FreeSupply < cost) {
-        return Refuse(program, "Not enough supply points available to build unit");
+        return Refuse(turn, "Not enough supply points available to build unit");
     }
     if ((kind == Fleet || kind == Squadron) && a.Terrain != Coast) {
-        return Refuse(program, "Must be a coastal area to add a fleet or squadron");
+        return Refuse(turn, "Must be a coastal area to add a fleet or squadron");
     }
-    SetAreaCommand(program, code, 0, 0);
-    AdjustSupply(program, static_cast<int16_t>(-cost));
-    Redraw(program, area);
+    SetAreaCommand(turn, code, 0, 0);
+    AdjustSupply(turn, static_cast<int16_t>(-cost));
+    turn.events.AreaSettled(area);
 }
 
-void UpgradeUnit(Program& program) {
-    GameState& game = program.records.game;
+void UpgradeUnit(Turn& turn) {
+    GameState& game = turn.game;
     const int16_t area = AreaOrNone(game.SelectedArea);
     const AreaRecord& a = game.Areas[area];
     if (a.Command == "UU") {
         return;
     }
     if (game.Summary.FreeSupply <= 0) {
-        return Refuse(program, "No supply available to upgrade any units");
+        return Refuse(turn, "No supply available to upgrade any units");
     }
     if (a.UnitOwner != game.OwnPlayer) {
-        return Refuse(program, "No unit there owned by you");
+        return Refuse(turn, "No unit there owned by you");
     }
     if (a.Supply == 0) {
-        return Refuse(program, AreaText(area, " not a supply center"));
+        return Refuse(turn, AreaText(area, " not a supply center"));
     }
     if (!IsSmall(a.UnitKind)) {
-        return Refuse(program, "Can only upgrade a corps or squadron");
+        return Refuse(turn, "Can only upgrade a corps or squadron");
     }
-    SetAreaCommand(program, "UU", 0, 0);
-    Redraw(program, area);
-    AdjustSupply(program, -1);
+    SetAreaCommand(turn, "UU", 0, 0);
+    turn.events.AreaSettled(area);
+    AdjustSupply(turn, -1);
 }
 
-void DowngradeUnit(Program& program) {
-    GameState& game = program.records.game;
+void DowngradeUnit(Turn& turn) {
+    GameState& game = turn.game;
     const int16_t area = AreaOrNone(game.SelectedArea);
     const AreaRecord& a = game.Areas[area];
     if (a.Command == "DU") {
@@ -98,38 +93,38 @@ void DowngradeUnit(Program& program) {
     }
     // Downgrading is open only while the player is short of supply.
     if (game.Summary.FreeSupply >= 0) {
-        return Refuse(program, "Not allowed to downgrade any units");
+        return Refuse(turn, "Not allowed to downgrade any units");
     }
     if (a.UnitOwner != game.OwnPlayer) {
-        return Refuse(program, "No unit there owned by you");
+        return Refuse(turn, "No unit there owned by you");
     }
     if (IsSmall(a.UnitKind)) {
-        return Refuse(program, "Can't downgrade corps or squadrons");
+        return Refuse(turn, "Can't downgrade corps or squadrons");
     }
-    AdjustSupply(program, 1);
-    SetAreaCommand(program, "DU", 0, 0);
-    Redraw(program, area);
+    AdjustSupply(turn, 1);
+    SetAreaCommand(turn, "DU", 0, 0);
+    turn.events.AreaSettled(area);
 }
 
-void RemoveUnit(Program& program) {
-    GameState& game = program.records.game;
+void RemoveUnit(Turn& turn) {
+    GameState& game = turn.game;
     const int16_t area = AreaOrNone(game.SelectedArea);
     const AreaRecord& a = game.Areas[area];
     if (a.Command == "RU") {
         return;
     }
     if (game.Summary.FreeSupply >= 0) {
-        return Refuse(program, "Not allowed to remove any units");
+        return Refuse(turn, "Not allowed to remove any units");
     }
     if (a.UnitOwner != game.OwnPlayer) {
-        return Refuse(program, "No unit there owned by you");
+        return Refuse(turn, "No unit there owned by you");
     }
-    SetAreaCommand(program, "RU", 0, 0);
+    SetAreaCommand(turn, "RU", 0, 0);
     const int16_t refund = UnitKindSize(a.UnitKind);
     if (refund != 0) {
-        AdjustSupply(program, refund);
+        AdjustSupply(turn, refund);
     }
-    Redraw(program, area);
+    turn.events.AreaSettled(area);
 }
 
 } // namespace dered

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "state/MapCommand.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -86,7 +88,7 @@ struct GameState {
     SummaryCounters Summary;
 
     // Order entry.
-    std::string PendingCommand;
+    MapCommand PendingCommand = MapCommand::None;
     int16_t SelectedArea = 0;
     int16_t SupportedPlayer = 0;
     int16_t UnitDisplayMode = 0;

@@ -23,7 +23,7 @@ class MapDialogFixture : public ProgramFixture {
         Paint(10, 4, 5, 2, 3);
         Paint(11, 1, 2, 6, 7);
         Paint(12, 8, 8, 8, 8);
-        program.LoadSettingsFile();
+        program.winQZ.LoadSettingsFile();
     }
 
     void Paint(int16_t area, int c1, int c2, int r1, int r2) {

@@ -1,4 +1,4 @@
-#include "forms/frmMapMenus.h"
+#include "forms/frmMap.h"
 
 #include "forms/MapDialogFixture.h"
 

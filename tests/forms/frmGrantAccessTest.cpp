@@ -55,12 +55,12 @@ TEST_F(frmGrantAccessTest, GrantNeedsAPlayerAndThenEveryClickOnAnOwnAreaGrants) 
     dialog.cmdGrant.Click();
     dialog.cmdGrantAll.Click();
     EXPECT_EQ(TakeMessages(), (std::vector<Message>{SelectPlayer(), SelectPlayer()}));
-    EXPECT_EQ(game.PendingCommand, "");
+    EXPECT_EQ(game.PendingCommand, MapCommand::None);
     EXPECT_EQ(game.OrderCount, 2);
 
     Choose(dialog.lstPlayers, 2);
     dialog.cmdGrant.Click();
-    EXPECT_EQ(game.PendingCommand, "GA");
+    EXPECT_EQ(game.PendingCommand, MapCommand::GrantAccess);
     MapClick(12);
     MapClick(1);
     EXPECT_EQ(TakeMessages(), (std::vector<Message>{MustOwn()}));
@@ -70,10 +70,10 @@ TEST_F(frmGrantAccessTest, GrantNeedsAPlayerAndThenEveryClickOnAnOwnAreaGrants) 
     EXPECT_EQ(test::Lines(dialog.lstCommands),
               (LineList{"GA Bor 12|3", "GA Dra 14|4", "GA Dra 293|5"}));
     EXPECT_EQ(game.Orders[4], (OrderSlot{"GA", 0, 4, 14, 0, 0}));
-    EXPECT_EQ(game.PendingCommand, "GA");
+    EXPECT_EQ(game.PendingCommand, MapCommand::GrantAccess);
 
     program.forms.Unload(dialog);
-    EXPECT_EQ(game.PendingCommand, "");
+    EXPECT_EQ(game.PendingCommand, MapCommand::None);
 }
 
 TEST_F(frmGrantAccessTest, TypingGrantsForEveryLeadingNumberOnTheWay) {
@@ -119,16 +119,6 @@ TEST_F(frmGrantAccessTest, GrantAllIsListedAgainWhenTheDialogReopens) {
     dialog.cmdDelete.Click();
     EXPECT_TRUE(game.Orders[3].Code.empty());
     EXPECT_TRUE(TakeMessages().empty());
-}
-
-TEST_F(frmGrantAccessTest, MapClicksReachTheAreaBoxOnlyWhileTheDialogIsOpen) {
-    DialogClickTargets targets(program.spy, program.grantAccess);
-    EXPECT_EQ(targets.GrantAccessAreaBox(), nullptr);
-    EXPECT_EQ(targets.SpyGrid(), nullptr);
-    Open();
-    EXPECT_EQ(targets.GrantAccessAreaBox(), &program.grantAccess.txtArea);
-    program.winQZ.mnuSpy.Click();
-    EXPECT_EQ(targets.SpyGrid(), &program.spy.grdSpy);
 }
 
 } // namespace

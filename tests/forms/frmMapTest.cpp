@@ -122,11 +122,11 @@ TEST_F(MapWindowTest, SmallMapAsksForItsSizeAndTwoPixels) {
 TEST_F(MapWindowTest, DoubleClickThenClickEntersAMove) {
     Open();
     DoubleClick(10);
-    EXPECT_EQ(game.PendingCommand, "MO");
+    EXPECT_EQ(game.PendingCommand, MapCommand::Move);
     EXPECT_EQ(game.SelectedArea, 10);
     EXPECT_EQ(TopRow(), 10); // the double click's first click scrolls the grid
     Click(11);
-    EXPECT_EQ(game.PendingCommand, "");
+    EXPECT_EQ(game.PendingCommand, MapCommand::None);
     EXPECT_EQ(Area(10).Command, "MO");
     EXPECT_EQ(Area(10).Parm1, 11);
     ASSERT_EQ(map.Arrows().size(), 1u);
@@ -150,11 +150,11 @@ TEST_F(MapWindowTest, EachOptionRunsItsRuleAndNoneWhileAnOrderWaits) {
     DoubleClick(11);
     EXPECT_EQ(TakeMessages(),
               (std::vector<Message>{{"No unit there owned by you", MsgIcon::Critical}}));
-    EXPECT_EQ(game.PendingCommand, "");
+    EXPECT_EQ(game.PendingCommand, MapCommand::None);
     Click(290);
     EXPECT_EQ(TopRow(), 287);
     // While the victory window holds "VC", double clicks and clicks start nothing.
-    game.PendingCommand = "VC";
+    game.PendingCommand = MapCommand::Victory;
     DoubleClick(10);
     Click(11);
     EXPECT_EQ(game.SelectedArea, 11);
@@ -228,11 +228,11 @@ TEST_F(MapWindowTest, DropElsewhereOrOfAnotherSourceLeavesTheMap) {
 TEST_F(MapWindowTest, RightButtonNeverClicksAndShift7EditsInsteadOfDragging) {
     Open();
     DoubleClick(10);
-    ASSERT_EQ(game.PendingCommand, "MO");
+    ASSERT_EQ(game.PendingCommand, MapCommand::Move);
     const auto [x, y] = PointOf(11);
     RightDrag(x, y, x, y);
     map.picView_Click();
-    EXPECT_EQ(game.PendingCommand, "MO");
+    EXPECT_EQ(game.PendingCommand, MapCommand::Move);
     EXPECT_EQ(Area(10).Command, "");
     RightDrag(x, y, x + 50, y, kEditCellShift);
     EXPECT_EQ(map.caption.Text(), "Map");
@@ -240,44 +240,36 @@ TEST_F(MapWindowTest, RightButtonNeverClicksAndShift7EditsInsteadOfDragging) {
     EXPECT_FALSE(map.Dragging());
 }
 
-class FakeClickTargets : public MapClickTargets {
-  public:
-    GridModel* SpyGrid() override { return spyOpen ? &grdSpy : nullptr; }
-    TextBoxModel* GrantAccessAreaBox() override { return grantOpen ? &txtArea : nullptr; }
-    GridModel grdSpy{1, 6};
-    TextBoxModel txtArea;
-    bool spyOpen = true;
-    bool grantOpen = true;
-};
-
-TEST_F(MapWindowTest, SpyAndGrantAccessClicksReachTheirWindows) {
-    FakeClickTargets targets;
-    map.SetClickTargets(&targets);
+TEST_F(MapWindowTest, SpyAndGrantAccessClicksReachTheirWindowsOnlyWhileOpen) {
+    frmSpy& spy = program.spy;
+    frmGrantAccess& grant = program.grantAccess;
+    program.forms.Show(spy, Modality::Modeless);
+    program.forms.Show(grant, Modality::Modeless);
     Open();
-    game.PendingCommand = "SP";
+    game.PendingCommand = MapCommand::Spy;
     DoubleClick(10); // the double click starts no order, its click adds a target
     Click(290);
-    EXPECT_EQ(targets.grdSpy.TextAt(0, 0), " 10");
-    EXPECT_EQ(targets.grdSpy.TextAt(0, 1), " 290");
+    EXPECT_EQ(spy.grdSpy.TextAt(0, 0), " 10");
+    EXPECT_EQ(spy.grdSpy.TextAt(0, 1), " 290");
     EXPECT_EQ(Area(10).Command, "");
-    EXPECT_EQ(game.PendingCommand, "SP");
+    EXPECT_EQ(game.PendingCommand, MapCommand::Spy);
 
-    game.PendingCommand = "GA";
+    game.PendingCommand = MapCommand::GrantAccess;
     int changes = 0;
-    targets.txtArea.Subscribe([&](const Changed&) { ++changes; });
+    grant.txtArea.Subscribe([&](const Changed&) { ++changes; });
     Click(12);
-    EXPECT_EQ(targets.txtArea.Text(), " 12");
+    EXPECT_EQ(grant.txtArea.Text(), " 12");
     EXPECT_EQ(changes, 1);
 
     // With the windows gone, the clicks go nowhere.
-    targets.spyOpen = targets.grantOpen = false;
+    program.forms.Unload(spy);
+    program.forms.Unload(grant);
+    game.PendingCommand = MapCommand::GrantAccess;
     Click(11);
-    game.PendingCommand = "SP";
+    game.PendingCommand = MapCommand::Spy;
     Click(11);
-    EXPECT_EQ(targets.txtArea.Text(), " 12");
-    EXPECT_EQ(targets.grdSpy.TextAt(0, 2), "");
-    map.SetClickTargets(nullptr);
-    Click(11);
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(spy.grdSpy.TextAt(0, 2), "");
 }
 
 TEST_F(MapWindowTest, EventsBeforeLoadingDrawNothing) {

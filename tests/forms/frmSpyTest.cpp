@@ -23,7 +23,7 @@ class frmSpyTest : public test::ProgramFixture {
     }
     void Fill(std::initializer_list<int16_t> areas) {
         for (const int16_t area : areas) {
-            SpyOrder(program, program.spy.grdSpy, area);
+            program.spy.AddTarget(area);
         }
     }
     void DeleteColumns(int first, int last) {
@@ -38,7 +38,7 @@ TEST_F(frmSpyTest, OpensOnTheTargetsOfBothSpySlots) {
     game.Orders[2] = OrderSlot{"SP", 0, 293, 40, 0, 0};
     frmSpy& spy = Open();
     EXPECT_EQ(platform.events.back(), "show frmSpy");
-    EXPECT_EQ(game.PendingCommand, "SP");
+    EXPECT_EQ(game.PendingCommand, MapCommand::Spy);
     EXPECT_EQ(Cells(), (Cells_{" 12", "", "", " 7", " 293", " 40"}));
     EXPECT_EQ(spy.grdSpy.SelStartCol(), 0);
     EXPECT_EQ(spy.grdSpy.SelEndCol(), 0);
@@ -66,7 +66,7 @@ TEST_F(frmSpyTest, ClosingWritesBothSpySlotsAndLeavesTheOrderCount) {
     EXPECT_EQ(TakeMessages(),
               (std::vector<Message>{{"Already at limit of spies", MsgIcon::Critical}}));
     program.forms.Unload(program.spy);
-    EXPECT_EQ(game.PendingCommand, "");
+    EXPECT_EQ(game.PendingCommand, MapCommand::None);
     EXPECT_EQ(game.Orders[1], (OrderSlot{"SP", 0, 5, 6, 7, 8}));
     EXPECT_EQ(game.Orders[2], (OrderSlot{"SP", 0, 9, 10, 0, 0}));
     EXPECT_EQ(game.OrderCount, 0);
@@ -87,6 +87,19 @@ TEST_F(frmSpyTest, SetOrderSlotOverwritesOnlySlotsThatExist) {
     spy.SetOrderSlot(101, "SP", 1, 2, 3, 4);
     spy.SetOrderSlot(-1, "SP", 1, 2, 3, 4);
     EXPECT_EQ(game, before);
+}
+
+TEST_F(frmSpyTest, MapClicksFillTheFirstEmptyCellUpToSix) {
+    frmSpy& spy = Open();
+    SetGridCell(spy.grdSpy, 0, 1, " 40");
+    Fill({11, 12, 13, 14, 15});
+    EXPECT_EQ(Cells(), (Cells_{" 11", " 40", " 12", " 13", " 14", " 15"}));
+    EXPECT_TRUE(TakeMessages().empty());
+
+    spy.AddTarget(16);
+    EXPECT_EQ(TakeMessages(), test::Messages{test::Stop("Already at limit of spies")});
+    EXPECT_EQ(Cells(), (Cells_{" 11", " 40", " 12", " 13", " 14", " 15"}));
+    EXPECT_EQ(game.PendingCommand, MapCommand::Spy);
 }
 
 } // namespace

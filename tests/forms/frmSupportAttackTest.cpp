@@ -26,8 +26,8 @@ class SupportAttack : public test::ProgramFixture {
 
     void Begin(int16_t target) {
         Select(5);
-        game.PendingCommand = "SA";
-        SupportAttackOrder(program, target);
+        game.PendingCommand = MapCommand::SupportAttack;
+        SupportAttackOrder(program.turn, target);
     }
 
     void ChooseAndDoubleClick(int32_t player) {
@@ -43,7 +43,7 @@ TEST_F(SupportAttack, TheOrderWaitsForTheDialogToClose) {
     EXPECT_EQ(Dialog().lstAllies.Lines()[0].text, "Borduria");
     EXPECT_EQ(Dialog().lstAllies.Lines()[1].itemData, 3);
     EXPECT_EQ(Area(5).Command, "");
-    EXPECT_EQ(game.PendingCommand, "SA");
+    EXPECT_EQ(game.PendingCommand, MapCommand::SupportAttack);
 
     ChooseAndDoubleClick(3);
     EXPECT_FALSE(Dialog().IsLoaded());
@@ -51,7 +51,7 @@ TEST_F(SupportAttack, TheOrderWaitsForTheDialogToClose) {
     EXPECT_EQ(Area(5).Parm1, 6);
     EXPECT_EQ(Area(5).Parm2, 3);
     EXPECT_EQ(AreaCell(5, 9), "3");
-    EXPECT_EQ(game.PendingCommand, "");
+    EXPECT_EQ(game.PendingCommand, MapCommand::None);
     EXPECT_TRUE(TakeMessages().empty()); // the owner of 6 is an ally: no relation warning
 }
 
@@ -63,7 +63,7 @@ TEST_F(SupportAttack, ClosingWithoutAChoiceSupportsAnOwnAttack) {
     EXPECT_EQ(Area(5).Command, "SA");
     EXPECT_EQ(Area(5).Parm1, 6);
     EXPECT_EQ(Area(5).Parm2, 0);
-    EXPECT_EQ(game.PendingCommand, "");
+    EXPECT_EQ(game.PendingCommand, MapCommand::None);
 }
 
 TEST_F(SupportAttack, EachDialogStartsFromAnOwnAttack) {
@@ -91,7 +91,7 @@ TEST_F(SupportAttack, NoDialogForATargetThatIsNoNeighbour) {
     EXPECT_EQ(TakeMessages(), (Messages{{"Areas  5 and  0 are not adjacent", MsgIcon::Critical}}));
     EXPECT_TRUE(platform.events.empty());
     EXPECT_EQ(Area(5).Command, "RU");
-    EXPECT_EQ(game.PendingCommand, "");
+    EXPECT_EQ(game.PendingCommand, MapCommand::None);
 }
 
 TEST_F(SupportAttack, AUnitThatCannotEnterTheTargetIsRefusedOnlyAfterTheDialog) {
@@ -105,14 +105,14 @@ TEST_F(SupportAttack, AUnitThatCannotEnterTheTargetIsRefusedOnlyAfterTheDialog) 
     EXPECT_EQ(TakeMessages(),
               (Messages{{"Invalid move between  5 and  9 for unit", MsgIcon::Critical}}));
     EXPECT_EQ(Area(5).Command, "");
-    EXPECT_EQ(game.PendingCommand, "");
+    EXPECT_EQ(game.PendingCommand, MapCommand::None);
 }
 
 TEST_F(SupportAttack, ASecondTargetWhileTheDialogIsOpenIsIgnored) {
     MakeArea(8, Land, kOwn);
     Join(5, 8);
     Begin(6);
-    SupportAttackOrder(program, 8);
+    SupportAttackOrder(program.turn, 8);
     ChooseAndDoubleClick(2);
     EXPECT_EQ(Area(5).Parm1, 6);
     EXPECT_EQ(platform.events,

@@ -27,12 +27,12 @@ class frmVictoryTest : public test::ProgramFixture {
 TEST_F(frmVictoryTest, WithoutAnOrderOpeningAndClosingProposesTenTurnsAndThreeHundredPoints) {
     frmVictory& dialog = Open();
     EXPECT_EQ(platform.events.back(), "show frmVictory");
-    EXPECT_EQ(game.PendingCommand, "VC");
+    EXPECT_EQ(game.PendingCommand, MapCommand::Victory);
     EXPECT_EQ(dialog.txtVC[0].Text(), "10");
     EXPECT_EQ(dialog.txtVC[1].Text(), "300");
     EXPECT_EQ(dialog.hsclVC[0].Value(), 15);
     Close();
-    EXPECT_EQ(game.PendingCommand, "");
+    EXPECT_EQ(game.PendingCommand, MapCommand::None);
     EXPECT_EQ(game.Orders[3], (OrderSlot{"VC", 0, 10, 300, 0, 0}));
 }
 

@@ -159,11 +159,11 @@ TEST_F(frmWinQZTest, GridClicksSelectAreasUnlessAnOrderWaits) {
     p.winQZ.grdArea.SetRow(12);
     p.winQZ.grdArea_Click();
     EXPECT_EQ(p.records.game.SelectedArea, 12);
-    p.records.game.PendingCommand = "MO";
+    p.records.game.PendingCommand = MapCommand::Move;
     p.winQZ.grdArea.SetRow(40);
     p.winQZ.grdArea_DblClick();
     EXPECT_EQ(p.records.game.SelectedArea, 12);
-    p.records.game.PendingCommand.clear();
+    p.records.game.PendingCommand = MapCommand::None;
     p.winQZ.grdArea_DblClick();
     EXPECT_EQ(p.records.game.SelectedArea, 40);
 }

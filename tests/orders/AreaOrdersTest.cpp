@@ -15,12 +15,12 @@ class AreaOrders : public test::ProgramFixture {
 TEST_F(AreaOrders, GridRowShowsTheNewOrderWithoutLeftoversOfTheOldOne) {
     PlaceUnit(7, Army, kOwn);
     MakeArea(8, Land, kOwn);
-    SetAreaCommand(program, "SA", 8, 3);
+    SetAreaCommand(program.turn, "SA", 8, 3);
     EXPECT_EQ(AreaCell(7, 7), "SA");
     EXPECT_EQ(AreaCell(7, 8), "8");
     EXPECT_EQ(AreaCell(7, 9), "3");
 
-    SetAreaCommand(program, "RU", 0, 0);
+    SetAreaCommand(program.turn, "RU", 0, 0);
     EXPECT_EQ(AreaCell(7, 7), "RU");
     EXPECT_EQ(AreaCell(7, 8), "");
     EXPECT_EQ(AreaCell(7, 9), "");
@@ -51,7 +51,7 @@ TEST_F(AreaOrders, ReplacingAnOrderGivesBackWhatItCharged) {
         Area(7).Command = c.command;
         Area(7).UnitKind = c.unitKind;
         FreeSupply() = 5;
-        SetAreaCommand(program, "CO", 8, 0);
+        SetAreaCommand(program.turn, "CO", 8, 0);
         EXPECT_EQ(FreeSupply(), 5 + c.refund);
         EXPECT_EQ(Area(7).Command, "CO");
     }
@@ -61,12 +61,12 @@ TEST_F(AreaOrders, RefusedMoveKeepsTheOldOrderAndTheSupply) {
     PlaceUnit(7, Army, kOwn);
     MakeArea(9, Water, 0);
     Area(7).Command = "RU";
-    SetAreaCommand(program, "AA", 0, 0); // writes the row so that a change would show
+    SetAreaCommand(program.turn, "AA", 0, 0); // writes the row so that a change would show
     Area(7).Command = "RU";
     FreeSupply() = -1;
-    game.PendingCommand = "MO";
+    game.PendingCommand = MapCommand::Move;
 
-    SetAreaCommand(program, "MO", 9, 0);
+    SetAreaCommand(program.turn, "MO", 9, 0);
 
     EXPECT_EQ(TakeMessages(), (std::vector<test::Message>{
                                   {"Invalid move between  7 and  9 for unit", MsgIcon::Critical}}));
@@ -75,7 +75,7 @@ TEST_F(AreaOrders, RefusedMoveKeepsTheOldOrderAndTheSupply) {
     EXPECT_EQ(AreaCell(7, 7), "AA");
     EXPECT_EQ(AreaCell(7, 8), "");
     EXPECT_EQ(FreeSupply(), -1);
-    EXPECT_EQ(game.PendingCommand, "");
+    EXPECT_EQ(game.PendingCommand, MapCommand::None);
 }
 
 TEST_F(AreaOrders, CreditPaysOffAShortageButNeverTurnsItIntoSparePoints) {
@@ -91,7 +91,7 @@ TEST_F(AreaOrders, CreditPaysOffAShortageButNeverTurnsItIntoSparePoints) {
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.before) + " + " + std::to_string(c.amount));
         FreeSupply() = c.before;
-        AdjustSupply(program, c.amount);
+        AdjustSupply(program.turn, c.amount);
         EXPECT_EQ(FreeSupply(), c.after);
         EXPECT_EQ(FreeSupplyCell(), std::to_string(c.after));
     }
@@ -99,7 +99,7 @@ TEST_F(AreaOrders, CreditPaysOffAShortageButNeverTurnsItIntoSparePoints) {
 
 TEST_F(AreaOrders, AdjustingSupplyBringsTheSummaryIntoBeingWithoutShowingIt) {
     FreeSupply() = 4;
-    AdjustSupply(program, -1);
+    AdjustSupply(program.turn, -1);
     EXPECT_TRUE(program.summary.IsLoaded());
     EXPECT_FALSE(program.summary.IsVisible());
     EXPECT_EQ(FreeSupplyCell(), "3");
@@ -109,22 +109,22 @@ TEST_F(AreaOrders, ClearingGivesBackTheRemovedOrdersEffect) {
     PlaceUnit(7, Corps, kOwn);
     Area(7).Command = "RU";
     FreeSupply() = 0;
-    ClearAreaCommand(program);
+    ClearAreaCommand(program.turn);
     EXPECT_EQ(Area(7).Command, "");
     EXPECT_EQ(AreaCell(7, 7), "");
     EXPECT_EQ(FreeSupply(), -1);
 
     PlaceUnit(7, Army, kOwn);
     Area(7).Command = "RU";
-    ClearAreaCommand(program);
+    ClearAreaCommand(program.turn);
     EXPECT_EQ(FreeSupply(), -3);
 }
 
 TEST_F(AreaOrders, ClearingAnAreaWithoutOrderChangesNothing) {
-    game.PendingCommand = "VC";
+    game.PendingCommand = MapCommand::Victory;
     FreeSupply() = -2;
     const GameState before = game;
-    ClearAreaCommand(program);
+    ClearAreaCommand(program.turn);
     EXPECT_EQ(game, before);
     EXPECT_FALSE(program.summary.IsLoaded());
 }
@@ -132,8 +132,8 @@ TEST_F(AreaOrders, ClearingAnAreaWithoutOrderChangesNothing) {
 TEST_F(AreaOrders, AreaNumbersOutsideTheTableAreNoArea) {
     for (const int16_t bad : {int16_t{294}, int16_t{-1}, int16_t{32767}}) {
         Select(bad);
-        ClearAreaCommand(program); // area 0 has no order
-        SetAreaCommand(program, "RU", 0, 0);
+        ClearAreaCommand(program.turn); // area 0 has no order
+        SetAreaCommand(program.turn, "RU", 0, 0);
         EXPECT_EQ(Area(0).Command, "RU");
         EXPECT_EQ(AreaCell(0, 7), ""); // row 0 holds the headings, not area 0
         Area(0).Command.clear();
@@ -150,9 +150,9 @@ TEST_F(AreaOrders, AnOrderWithATargetDrawsItsArrowOnTheOpenMap) {
     }
     program.forms.Show(program.map, Modality::Modeless);
 
-    SetAreaCommand(program, "AA", 0, 0);
+    SetAreaCommand(program.turn, "AA", 0, 0);
     EXPECT_TRUE(program.map.Arrows().empty());
-    SetAreaCommand(program, "CO", 8, 0);
+    SetAreaCommand(program.turn, "CO", 8, 0);
     ASSERT_EQ(program.map.Arrows().size(), 1u);
     EXPECT_EQ(program.map.Arrows()[0].a, 7);
     EXPECT_EQ(program.map.Arrows()[0].codeB, "CO");

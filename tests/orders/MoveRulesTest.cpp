@@ -15,7 +15,7 @@ class MoveRules : public test::ProgramFixture {
     // Starts a two-step order on `area` as the map does before the target click.
     void Start(int16_t area, const char* code) {
         Select(area);
-        game.PendingCommand = code;
+        game.PendingCommand = MapCommandOf(code);
     }
 
     // A refusal shows exactly its message, ends the wait and changes nothing else.
@@ -23,7 +23,7 @@ class MoveRules : public test::ProgramFixture {
         const GameState before = game;
         rule();
         EXPECT_EQ(TakeMessages(), Messages{Stop(text)});
-        EXPECT_EQ(game.PendingCommand, "");
+        EXPECT_EQ(game.PendingCommand, MapCommand::None);
         GameState after = game;
         after.PendingCommand = before.PendingCommand;
         EXPECT_EQ(after, before);
@@ -33,7 +33,7 @@ class MoveRules : public test::ProgramFixture {
         EXPECT_EQ(Area(area).Command, code);
         EXPECT_EQ(Area(area).Parm1, parm1);
         EXPECT_EQ(Area(area).Parm2, parm2);
-        EXPECT_EQ(game.PendingCommand, "");
+        EXPECT_EQ(game.PendingCommand, MapCommand::None);
     }
 };
 
@@ -41,41 +41,41 @@ TEST_F(MoveRules, FirstStepsAbandonTheOrderWithoutAnOwnUnit) {
     MakeArea(5, Land, kOwn);
     PlaceUnit(5, Army, 2);
     Start(5, "MO");
-    CheckOwnUnit(program);
+    CheckOwnUnit(program.turn);
     EXPECT_EQ(TakeMessages(), Messages{Stop("No unit there owned by you")});
-    EXPECT_EQ(game.PendingCommand, "");
+    EXPECT_EQ(game.PendingCommand, MapCommand::None);
 
     Start(5, "CO");
-    CheckConvoyUnit(program);
+    CheckConvoyUnit(program.turn);
     EXPECT_EQ(TakeMessages(), Messages{Stop("No unit in area  5 owned by you")});
-    EXPECT_EQ(game.PendingCommand, "");
+    EXPECT_EQ(game.PendingCommand, MapCommand::None);
 
     PlaceUnit(5, Army, kOwn);
     Start(5, "SD");
-    CheckOwnUnit(program);
-    EXPECT_EQ(game.PendingCommand, "SD");
+    CheckOwnUnit(program.turn);
+    EXPECT_EQ(game.PendingCommand, MapCommand::SupportDefence);
     Start(5, "CO");
-    CheckConvoyUnit(program);
-    EXPECT_EQ(game.PendingCommand, "CO");
+    CheckConvoyUnit(program.turn);
+    EXPECT_EQ(game.PendingCommand, MapCommand::Convoy);
     EXPECT_TRUE(TakeMessages().empty());
 }
 
 TEST_F(MoveRules, AdjacencyLooksAtTheFirstAreasListOnly) {
     SetNeighbour(5, 3, 6);
     SetNeighbour(5, 14, 8);
-    EXPECT_TRUE(IsAdjacent(program, 5, 6));
-    EXPECT_TRUE(IsAdjacent(program, 5, 8));
-    EXPECT_FALSE(IsAdjacent(program, 6, 5));
-    EXPECT_FALSE(IsAdjacent(program, 5, 7));
+    EXPECT_TRUE(IsAdjacent(game, 5, 6));
+    EXPECT_TRUE(IsAdjacent(game, 5, 8));
+    EXPECT_FALSE(IsAdjacent(game, 6, 5));
+    EXPECT_FALSE(IsAdjacent(game, 5, 7));
 
     // Empty slots and numbers outside the map are no neighbours.
     SetNeighbour(5, 2, 300);
     SetNeighbour(5, 4, -1);
-    EXPECT_FALSE(IsAdjacent(program, 5, 0));
-    EXPECT_FALSE(IsAdjacent(program, 5, 300));
-    EXPECT_FALSE(IsAdjacent(program, 5, -1));
-    EXPECT_FALSE(IsAdjacent(program, 400, 6));
-    EXPECT_FALSE(IsAdjacent(program, -3, 6));
+    EXPECT_FALSE(IsAdjacent(game, 5, 0));
+    EXPECT_FALSE(IsAdjacent(game, 5, 300));
+    EXPECT_FALSE(IsAdjacent(game, 5, -1));
+    EXPECT_FALSE(IsAdjacent(game, 400, 6));
+    EXPECT_FALSE(IsAdjacent(game, -3, 6));
 }
 
 TEST_F(MoveRules, MoveToANeighbour) {
@@ -84,7 +84,7 @@ TEST_F(MoveRules, MoveToANeighbour) {
     PlaceUnit(5, Army, kOwn);
     Join(5, 6);
     Start(5, "MO");
-    MoveOrder(program, 6);
+    MoveOrder(program.turn, 6);
     ExpectStored(5, "MO", 6);
     EXPECT_EQ(AreaCell(5, 7), "MO");
     EXPECT_EQ(AreaCell(5, 8), "6");
@@ -102,12 +102,13 @@ TEST_F(MoveRules, MoveRefusals) {
     SetNeighbour(5, 1, 9);
 
     Start(5, "MO");
-    ExpectRefused([this] { MoveOrder(program, 6); }, "Areas  5 and  6 are not adjacent");
+    ExpectRefused([this] { MoveOrder(program.turn, 6); }, "Areas  5 and  6 are not adjacent");
     // A click on no area is no move to nowhere, however many of 5's slots are empty.
     Start(5, "MO");
-    ExpectRefused([this] { MoveOrder(program, 0); }, "Areas  5 and  0 are not adjacent");
+    ExpectRefused([this] { MoveOrder(program.turn, 0); }, "Areas  5 and  0 are not adjacent");
     Start(5, "MO");
-    ExpectRefused([this] { MoveOrder(program, 9); }, "Invalid move between  5 and  9 for unit");
+    ExpectRefused([this] { MoveOrder(program.turn, 9); },
+                  "Invalid move between  5 and  9 for unit");
 }
 
 struct MoveCase {
@@ -138,7 +139,7 @@ TEST_F(MoveRules, WhereEachKindOfUnitMayGo) {
         MakeArea(5, c.fromTerrain, kOwn);
         MakeArea(6, c.toTerrain, kOwn);
         PlaceUnit(5, c.unit, kOwn);
-        EXPECT_EQ(ValidateMove(program, 5, 6), c.valid);
+        EXPECT_EQ(ValidateMove(program.turn, 5, 6), c.valid);
         const Messages expected =
             c.valid ? Messages{} : Messages{Stop("Invalid move between  5 and  6 for unit")};
         EXPECT_EQ(TakeMessages(), expected);
@@ -155,19 +156,19 @@ TEST_F(MoveRules, FleetsPassBetweenCoastsThroughACommonWaterNeighbourInTheFirstT
     SetNeighbour(6, 4, 10); // common, but land
     SetNeighbour(5, 10, 9);
     SetNeighbour(6, 1, 9);
-    EXPECT_TRUE(ValidateMove(program, 5, 6));
+    EXPECT_TRUE(ValidateMove(program.turn, 5, 6));
     EXPECT_TRUE(TakeMessages().empty());
 
     const std::string refusal = "Invalid move between  5 and  6 for unit";
     SetNeighbour(5, 10, 0);
     SetNeighbour(5, 11, 9); // slot 11 of the mover's list
-    EXPECT_FALSE(ValidateMove(program, 5, 6));
+    EXPECT_FALSE(ValidateMove(program.turn, 5, 6));
     EXPECT_EQ(TakeMessages(), Messages{Stop(refusal)});
 
     SetNeighbour(5, 1, 9);
     SetNeighbour(6, 1, 0);
     SetNeighbour(6, 11, 9); // slot 11 of the target's list
-    EXPECT_FALSE(ValidateMove(program, 5, 6));
+    EXPECT_FALSE(ValidateMove(program.turn, 5, 6));
     EXPECT_EQ(TakeMessages(), Messages{Stop(refusal)});
 }
 
@@ -177,29 +178,29 @@ TEST_F(MoveRules, EnteringAStrangersAreaWarnsAndLetsTheMoveThrough) {
     PlaceUnit(5, Army, kOwn);
     const Message warning{"Warning, not allied or at war with owner of area  6",
                           MsgIcon::Exclamation};
-    EXPECT_TRUE(ValidateMove(program, 5, 6));
+    EXPECT_TRUE(ValidateMove(program.turn, 5, 6));
     EXPECT_EQ(TakeMessages(), Messages{warning});
 
     SetRelation(kOwn, 3, "A"); // alliance takes both sides
-    EXPECT_TRUE(ValidateMove(program, 5, 6));
+    EXPECT_TRUE(ValidateMove(program.turn, 5, 6));
     EXPECT_EQ(TakeMessages(), Messages{warning});
 
     SetRelation(3, kOwn, "a");
-    EXPECT_TRUE(ValidateMove(program, 5, 6));
+    EXPECT_TRUE(ValidateMove(program.turn, 5, 6));
     EXPECT_TRUE(TakeMessages().empty());
 
     SetRelation(kOwn, 3, "N");
     SetRelation(3, kOwn, "W"); // war takes one side
-    EXPECT_TRUE(ValidateMove(program, 5, 6));
+    EXPECT_TRUE(ValidateMove(program.turn, 5, 6));
     EXPECT_TRUE(TakeMessages().empty());
 
     SetRelation(3, kOwn, "N");
     game.OrderCount = 3;
     game.Orders[3] = {"DA", 0, 3, 0, 0, 0}; // an alliance being declared this turn
-    EXPECT_TRUE(ValidateMove(program, 5, 6));
+    EXPECT_TRUE(ValidateMove(program.turn, 5, 6));
     EXPECT_TRUE(TakeMessages().empty());
     game.Orders[3] = {"DN", 0, 3, 0, 0, 0};
-    EXPECT_TRUE(ValidateMove(program, 5, 6));
+    EXPECT_TRUE(ValidateMove(program.turn, 5, 6));
     EXPECT_EQ(TakeMessages(), Messages{warning});
 }
 
@@ -220,7 +221,7 @@ TEST_F(MoveRules, SupportDefence) {
         PlaceUnit(6, unit, unit == NoUnit ? 0 : kOwn);
         Area(6).Command = order;
         Start(5, "SD");
-        SupportDefenceOrder(program, 6);
+        SupportDefenceOrder(program.turn, 6);
         EXPECT_EQ(TakeMessages(), warning ? Messages{Stop(warning)} : Messages{}) << order;
         ExpectStored(5, "SD", 6);
     }
@@ -232,12 +233,14 @@ TEST_F(MoveRules, SupportDefenceRefusals) {
     PlaceUnit(5, Fleet, kOwn);
     PlaceUnit(6, Army, kOwn);
     Start(5, "SD");
-    ExpectRefused([this] { SupportDefenceOrder(program, 6); }, "Areas  5 and  6 are not adjacent");
+    ExpectRefused([this] { SupportDefenceOrder(program.turn, 6); },
+                  "Areas  5 and  6 are not adjacent");
     Start(5, "SD");
-    ExpectRefused([this] { SupportDefenceOrder(program, 0); }, "Areas  5 and  0 are not adjacent");
+    ExpectRefused([this] { SupportDefenceOrder(program.turn, 0); },
+                  "Areas  5 and  0 are not adjacent");
     Join(5, 6);
     Start(5, "SD");
-    ExpectRefused([this] { SupportDefenceOrder(program, 6); },
+    ExpectRefused([this] { SupportDefenceOrder(program.turn, 6); },
                   "Invalid move between  5 and  6 for unit");
 }
 
@@ -257,44 +260,45 @@ class Convoys : public MoveRules {
 
 TEST_F(Convoys, TheArmyOnTheCoastBoardsTheFleet) {
     Start(5, "CO");
-    ConvoyOrder(program, 9);
+    ConvoyOrder(program.turn, 9);
     EXPECT_TRUE(TakeMessages().empty());
     ExpectStored(5, "CO", 9);
 
     Area(9).Command = "CO"; // a fleet already on the route
     Area(5).Command.clear();
     Start(5, "CO");
-    ConvoyOrder(program, 9);
+    ConvoyOrder(program.turn, 9);
     ExpectStored(5, "CO", 9);
 }
 
 TEST_F(Convoys, Refusals) {
     Start(5, "CO");
-    ExpectRefused([this] { ConvoyOrder(program, 13); }, "No unit in area  13 to convoy to");
+    ExpectRefused([this] { ConvoyOrder(program.turn, 13); }, "No unit in area  13 to convoy to");
     PlaceUnit(13, Fleet, 2);
     Area(13).Command = "MO";
     Start(5, "CO");
-    ExpectRefused([this] { ConvoyOrder(program, 13); }, "Unit in area  13 already issued command");
+    ExpectRefused([this] { ConvoyOrder(program.turn, 13); },
+                  "Unit in area  13 already issued command");
 
     MakeArea(7, Land, kOwn);
     PlaceUnit(7, Army, kOwn);
     Start(7, "CO");
-    ExpectRefused([this] { ConvoyOrder(program, 6); },
+    ExpectRefused([this] { ConvoyOrder(program.turn, 6); },
                   "Can't convoy from one land area to another land area");
 
     PlaceUnit(5, Squadron, kOwn);
     Start(5, "CO");
-    ExpectRefused([this] { ConvoyOrder(program, 9); }, "Can't convoy a naval unit");
+    ExpectRefused([this] { ConvoyOrder(program.turn, 9); }, "Can't convoy a naval unit");
 }
 
 TEST_F(Convoys, ASquadronCarriesOnlyACorps) {
     PlaceUnit(9, Squadron, kOwn);
     Start(5, "CO");
-    ExpectRefused([this] { ConvoyOrder(program, 9); }, "Can't conovy an army");
+    ExpectRefused([this] { ConvoyOrder(program.turn, 9); }, "Can't conovy an army");
 
     PlaceUnit(5, Corps, kOwn);
     Start(5, "CO");
-    ConvoyOrder(program, 9);
+    ConvoyOrder(program.turn, 9);
     ExpectStored(5, "CO", 9);
 }
 
@@ -304,14 +308,14 @@ TEST_F(Convoys, ALinkAtSeaFindsTheUnitAtTheStartOfTheChain) {
     Area(5).Command = "CO";
     Area(5).Parm1 = 9;
     Start(9, "CO");
-    ExpectRefused([this] { ConvoyOrder(program, 13); }, "Can't conovy an army");
-    EXPECT_EQ(FindConvoyStart(program, 9), 2);
+    ExpectRefused([this] { ConvoyOrder(program.turn, 13); }, "Can't conovy an army");
+    EXPECT_EQ(FindConvoyStart(program.turn, 9), 2);
 
     PlaceUnit(5, Corps, kOwn);
     Start(9, "CO");
-    ConvoyOrder(program, 13);
+    ConvoyOrder(program.turn, 13);
     ExpectStored(9, "CO", 13);
-    EXPECT_EQ(FindConvoyStart(program, 13), 1);
+    EXPECT_EQ(FindConvoyStart(program.turn, 13), 1);
     EXPECT_TRUE(TakeMessages().empty());
 }
 
@@ -319,14 +323,14 @@ TEST_F(Convoys, LandingInAStrangersAreaWarnsWithoutIcon) {
     Area(5).Command = "CO";
     Area(5).Parm1 = 9;
     Start(9, "CO");
-    ConvoyOrder(program, 3);
+    ConvoyOrder(program.turn, 3);
     EXPECT_EQ(TakeMessages(),
               (Messages{{"Warning, not allied or at war with owner of area  3", MsgIcon::None}}));
     ExpectStored(9, "CO", 3);
 
     Ally(kOwn, 2);
     Start(9, "CO");
-    ConvoyOrder(program, 3);
+    ConvoyOrder(program.turn, 3);
     EXPECT_TRUE(TakeMessages().empty());
 }
 
@@ -342,7 +346,7 @@ TEST_F(Convoys, AChainWithoutStartWithinTenLinksWarnsAndIsStored) {
     PlaceUnit(32, Fleet, kOwn);
     PlaceUnit(13, Squadron, kOwn);
     Start(32, "CO");
-    ConvoyOrder(program, 13);
+    ConvoyOrder(program.turn, 13);
     EXPECT_EQ(TakeMessages(),
               (Messages{{"Warning, can't find start of convoy", MsgIcon::Exclamation}}));
     ExpectStored(32, "CO", 13);
@@ -350,10 +354,10 @@ TEST_F(Convoys, AChainWithoutStartWithinTenLinksWarnsAndIsStored) {
     // Ten links back from 32 reach 22; a coastal army there is found.
     MakeArea(22, Coast, kOwn);
     PlaceUnit(22, Army, kOwn);
-    EXPECT_EQ(FindConvoyStart(program, 32), 2);
+    EXPECT_EQ(FindConvoyStart(program.turn, 32), 2);
     MakeArea(21, Coast, kOwn);
     MakeArea(22, Water, 0);
-    EXPECT_EQ(FindConvoyStart(program, 32), 0);
+    EXPECT_EQ(FindConvoyStart(program.turn, 32), 0);
     TakeMessages();
 
     // A chain that turns in a circle ends too.
@@ -362,27 +366,9 @@ TEST_F(Convoys, AChainWithoutStartWithinTenLinksWarnsAndIsStored) {
     Area(40).Command = Area(41).Command = "CO";
     Area(40).Parm1 = 41;
     Area(41).Parm1 = 40;
-    EXPECT_EQ(FindConvoyStart(program, 40), 0);
+    EXPECT_EQ(FindConvoyStart(program.turn, 40), 0);
     EXPECT_EQ(TakeMessages(),
               (Messages{{"Warning, can't find start of convoy", MsgIcon::Exclamation}}));
-}
-
-TEST_F(MoveRules, SpyTargetsFillTheFirstEmptyCellUpToSix) {
-    GridModel grdSpy(2, 6);
-    SetGridCell(grdSpy, 0, 1, " 40");
-    game.PendingCommand = "SP";
-    for (const int16_t area : {11, 12, 13, 14, 15}) {
-        SpyOrder(program, grdSpy, area);
-    }
-    EXPECT_EQ(grdSpy.TextAt(0, 0), " 11");
-    EXPECT_EQ(grdSpy.TextAt(0, 1), " 40");
-    EXPECT_EQ(grdSpy.TextAt(0, 5), " 15");
-    EXPECT_TRUE(TakeMessages().empty());
-
-    SpyOrder(program, grdSpy, 16);
-    EXPECT_EQ(TakeMessages(), Messages{Stop("Already at limit of spies")});
-    EXPECT_EQ(grdSpy.TextAt(1, 0), "");
-    EXPECT_EQ(game.PendingCommand, "SP");
 }
 
 } // namespace

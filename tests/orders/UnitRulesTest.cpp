@@ -22,13 +22,13 @@ class UnitRules : public test::ProgramFixture {
 
     // A refusal shows exactly its message and leaves area, supply and pending order alone.
     void ExpectRefused(const std::function<void()>& rule, const std::string& text) {
-        game.PendingCommand = "XX";
+        game.PendingCommand = MapCommand::Move;
         const GameState before = game;
         rule();
         EXPECT_EQ(TakeMessages(), Messages{Stop(text)});
         EXPECT_EQ(game, before);
         EXPECT_FALSE(program.summary.IsLoaded());
-        game.PendingCommand.clear();
+        game.PendingCommand = MapCommand::None;
     }
 
     void ExpectIgnored(const std::function<void()>& rule) {
@@ -39,13 +39,13 @@ class UnitRules : public test::ProgramFixture {
     }
 
     std::function<void()> Build(int16_t kind) {
-        return [this, kind] { BuildUnit(program, kind); };
+        return [this, kind] { BuildUnit(program.turn, kind); };
     }
 };
 
 TEST_F(UnitRules, BuildChargesTheUnitsCostAndShowsIt) {
     FreeSupply() = 2;
-    BuildUnit(program, Army);
+    BuildUnit(program.turn, Army);
     EXPECT_EQ(Area(7).Command, "AA");
     EXPECT_EQ(FreeSupply(), 0);
     EXPECT_EQ(FreeSupplyCell(), "0");
@@ -56,7 +56,7 @@ TEST_F(UnitRules, BuildChargesTheUnitsCostAndShowsIt) {
     Select(8);
     Area(8).Supply = 1;
     FreeSupply() = 1;
-    BuildUnit(program, Squadron);
+    BuildUnit(program.turn, Squadron);
     EXPECT_EQ(Area(8).Command, "AS");
     EXPECT_EQ(FreeSupply(), 0);
 }
@@ -95,7 +95,7 @@ TEST_F(UnitRules, BuildComparesFreeSupplyBeforeTheReplacedOrderIsUndone) {
     ExpectRefused(Build(Army), "Not enough supply points available to build unit");
 
     FreeSupply() = 2;
-    BuildUnit(program, Army); // gives back 1, then charges 2
+    BuildUnit(program.turn, Army); // gives back 1, then charges 2
     EXPECT_EQ(Area(7).Command, "AA");
     EXPECT_EQ(FreeSupply(), 1);
 }
@@ -104,15 +104,15 @@ TEST_F(UnitRules, UpgradeCostsAPoint) {
     Area(7).Supply = 1;
     PlaceUnit(7, Corps, kOwn);
     FreeSupply() = 1;
-    UpgradeUnit(program);
+    UpgradeUnit(program.turn);
     EXPECT_EQ(Area(7).Command, "UU");
     EXPECT_EQ(FreeSupply(), 0);
     EXPECT_EQ(FreeSupplyCell(), "0");
-    ExpectIgnored([this] { UpgradeUnit(program); });
+    ExpectIgnored([this] { UpgradeUnit(program.turn); });
 }
 
 TEST_F(UnitRules, UpgradeRefusals) {
-    const auto upgrade = [this] { UpgradeUnit(program); };
+    const auto upgrade = [this] { UpgradeUnit(program.turn); };
     PlaceUnit(7, Corps, 2);
     FreeSupply() = 0;
     ExpectRefused(upgrade, "No supply available to upgrade any units");
@@ -131,16 +131,16 @@ TEST_F(UnitRules, UpgradeRefusals) {
 TEST_F(UnitRules, RemoveRefusals) {
     PlaceUnit(7, Army, kOwn);
     FreeSupply() = 0;
-    ExpectRefused([this] { RemoveUnit(program); }, "Not allowed to remove any units");
+    ExpectRefused([this] { RemoveUnit(program.turn); }, "Not allowed to remove any units");
     FreeSupply() = 3;
-    ExpectRefused([this] { RemoveUnit(program); }, "Not allowed to remove any units");
+    ExpectRefused([this] { RemoveUnit(program.turn); }, "Not allowed to remove any units");
     FreeSupply() = -1;
     PlaceUnit(7, Army, 4);
-    ExpectRefused([this] { RemoveUnit(program); }, "No unit there owned by you");
+    ExpectRefused([this] { RemoveUnit(program.turn); }, "No unit there owned by you");
 }
 
 TEST_F(UnitRules, DowngradeRefusals) {
-    const auto downgrade = [this] { DowngradeUnit(program); };
+    const auto downgrade = [this] { DowngradeUnit(program.turn); };
     PlaceUnit(7, Army, kOwn);
     FreeSupply() = 0;
     ExpectRefused(downgrade, "Not allowed to downgrade any units");
@@ -156,12 +156,12 @@ TEST_F(UnitRules, DowngradeRefusals) {
 TEST_F(UnitRules, DowngradeCreditPaysOffTheShortageAndCancellingTakesItBack) {
     PlaceUnit(7, Army, kOwn);
     FreeSupply() = -1;
-    DowngradeUnit(program);
+    DowngradeUnit(program.turn);
     EXPECT_EQ(Area(7).Command, "DU");
     EXPECT_EQ(FreeSupply(), 0);
-    ExpectIgnored([this] { DowngradeUnit(program); });
+    ExpectIgnored([this] { DowngradeUnit(program.turn); });
 
-    ClearAreaCommand(program);
+    ClearAreaCommand(program.turn);
     EXPECT_EQ(Area(7).Command, "");
     EXPECT_EQ(FreeSupply(), -1);
     EXPECT_EQ(FreeSupplyCell(), "-1");
@@ -172,12 +172,12 @@ TEST_F(UnitRules, DowngradeCreditsBeforeAndRemoveAfterUndoingTheReplacedOrder) {
     PlaceUnit(7, Army, kOwn);
     Area(7).Command = "AA";
     FreeSupply() = -1;
-    DowngradeUnit(program); // -1 + 1 = 0, then the build's two points back
+    DowngradeUnit(program.turn); // -1 + 1 = 0, then the build's two points back
     EXPECT_EQ(FreeSupply(), 2);
 
     Area(7).Command = "UU";
     FreeSupply() = -1;
-    RemoveUnit(program); // the upgrade's point back: 0, then +2
+    RemoveUnit(program.turn); // the upgrade's point back: 0, then +2
     EXPECT_EQ(FreeSupply(), 2);
 }
 
@@ -195,12 +195,12 @@ TEST_F(UnitRules, RemoveGivesBackTheUnitsSizeUpToZero) {
         PlaceUnit(7, c.kind, kOwn);
         Area(7).Command.clear();
         FreeSupply() = c.before;
-        RemoveUnit(program);
+        RemoveUnit(program.turn);
         EXPECT_EQ(Area(7).Command, "RU");
         EXPECT_EQ(FreeSupply(), c.after);
         EXPECT_TRUE(TakeMessages().empty());
     }
-    ExpectIgnored([this] { RemoveUnit(program); });
+    ExpectIgnored([this] { RemoveUnit(program.turn); });
 }
 
 } // namespace

@@ -182,13 +182,13 @@ TEST_F(Desktop, DoubleClickAndClickOnTheMapEnterAMove) {
     watcher_.messages.clear();
 
     qttest::DoubleClick(map, *PointOf(from));
-    EXPECT_EQ(game().PendingCommand, "MO");
+    EXPECT_EQ(game().PendingCommand, MapCommand::Move);
     EXPECT_EQ(game().SelectedArea, from);
     // The double click's first click scrolled the grid to the area.
     EXPECT_EQ(program().winQZ.grdArea.TopRow(), from);
 
     qttest::Click(map, *PointOf(to));
-    EXPECT_EQ(game().PendingCommand, "");
+    EXPECT_EQ(game().PendingCommand, MapCommand::None);
     EXPECT_EQ(GridText(from, kColCommand), "MO");
     EXPECT_EQ(GridText(from, kColParm1).trimmed().toInt(), to);
     for (const auto& message : watcher_.messages) {
@@ -244,7 +244,7 @@ TEST_F(Desktop, RightDragMovesTheMap) {
     qttest::Settle();
     EXPECT_EQ(map.grab().toImage().pixel(250, 200), view->Image().pixel(250, 200));
     // A right click is no click for the orders.
-    EXPECT_EQ(game().PendingCommand, "");
+    EXPECT_EQ(game().PendingCommand, MapCommand::None);
 }
 
 TEST_F(Desktop, ResizingTheMapWindowRefitsTheViewAndBackAgain) {

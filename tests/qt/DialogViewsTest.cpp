@@ -117,7 +117,7 @@ TEST_F(DialogViews, MapClicksGrantAccessWhileTheWindowIsOpen) {
 
     qttest::Click(*players.viewport(), CentreOf(players, 0));
     Child<QPushButton>(window, "cmdGrant").click();
-    EXPECT_EQ(game().PendingCommand, "GA");
+    EXPECT_EQ(game().PendingCommand, MapCommand::GrantAccess);
     const std::vector<int16_t> own = AreasInSight(true);
     ASSERT_FALSE(own.empty());
     ClickOnMap(own[0]);
@@ -126,7 +126,7 @@ TEST_F(DialogViews, MapClicksGrantAccessWhileTheWindowIsOpen) {
     EXPECT_EQ(commands.item(0)->text(), "GA BRIM " + QString::number(own[0]));
 
     CloseWindow(window);
-    EXPECT_EQ(game().PendingCommand, "");
+    EXPECT_EQ(game().PendingCommand, MapCommand::None);
 }
 
 TEST_F(DialogViews, ADoubleClickOnAnAllyChoosesWhoseAttackIsSupported) {
@@ -208,7 +208,7 @@ TEST_F(DialogViews, SpyTargetsFromTheMapAndADeletedRange) {
 
     // Closing writes the targets into the spy slots.
     CloseWindow(window);
-    EXPECT_EQ(game().PendingCommand, "");
+    EXPECT_EQ(game().PendingCommand, MapCommand::None);
     EXPECT_EQ(game().Orders[1].Code, "SP");
     EXPECT_EQ(game().Orders[1].P1, areas[0]);
     EXPECT_EQ(game().Orders[1].P2, areas[3]);

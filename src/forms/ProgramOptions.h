@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+
+namespace dered {
+
+// How the program was started.
+struct ProgramOptions {
+    std::string executableDir; // the folder of the running program, where the map files are
+    std::string commandLine;   // the optional report path given at start-up
+};
+
+} // namespace dered
