@@ -4,6 +4,7 @@
 #include "batch/ScriptRunner.h"
 #include "files/FileAccess.h"
 #include "files/IniFile.h"
+#include "files/RecoveryFile.h"
 
 #include <filesystem>
 #include <iostream>
@@ -60,7 +61,7 @@ int main(int argc, char** argv) {
     }
     dered::BatchPlatform platform(std::cout);
     dered::IniFile ini(args.settingsPath);
-    dered::Program program(platform, ini, {args.programDir, {}});
+    dered::Program program(platform, ini, {args.programDir, {}, dered::DefaultRecoveryDir()});
     dered::ScriptRunner runner(program, platform, std::cout);
     return runner.Run(args.script ? static_cast<std::istream&>(file) : std::cin, std::cerr);
 }

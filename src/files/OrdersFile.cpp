@@ -299,6 +299,23 @@ class EntryReader {
     int spyEntries_ = 0;
 };
 
+// False when the header names another game or turn; a broken entry ends the reading.
+bool ReadOrdersText(GameState& game, Platform& platform, std::string text) {
+    std::istringstream in(std::move(text));
+    FieldReader reader(in);
+    if (!HeaderMatches(reader, game)) {
+        return false;
+    }
+    EntryReader entries(reader, game, platform);
+    std::string code;
+    while (reader.ReadText(code) && code != "END") {
+        if (!entries.Read(code)) {
+            break;
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 OrdersTexts FormatOrders(const GameState& game) {
@@ -343,19 +360,33 @@ void ReadEarlierOrders(GameState& game, Platform& platform) {
                         MsgIcon::Critical);
         return;
     }
-    std::istringstream in(std::move(file.text));
-    FieldReader reader(in);
-    if (!HeaderMatches(reader, game)) {
+    if (!ReadOrdersText(game, platform, std::move(file.text))) {
         platform.MsgBox(kNoOldOrders, MsgIcon::None);
-        return;
     }
-    EntryReader entries(reader, game, platform);
-    std::string code;
-    while (reader.ReadText(code) && code != "END") {
-        if (!entries.Read(code)) {
-            break;
-        }
+}
+
+bool RestoreOrders(GameState& game, Platform& platform, const std::string& path) {
+    FileText file = ReadWholeFile(path);
+    if (!file.Read()) {
+        platform.MsgBox("Can't read the unsaved orders in " + path + ": " + file.reason,
+                        MsgIcon::Critical);
+        return false;
     }
+    GameState scratch = game;
+    for (AreaRecord& area : scratch.Areas) {
+        area.Command.clear();
+        area.Parm1 = 0;
+        area.Parm2 = 0;
+    }
+    scratch.Orders = {};
+    scratch.OrderCount = kSpySlots;
+    if (!ReadOrdersText(scratch, platform, std::move(file.text))) {
+        platform.MsgBox("The unsaved orders in " + path + " are of another turn",
+                        MsgIcon::Critical);
+        return false;
+    }
+    game = std::move(scratch);
+    return true;
 }
 
 } // namespace dered

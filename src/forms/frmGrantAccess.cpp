@@ -7,8 +7,8 @@
 
 namespace dered {
 
-frmGrantAccess::frmGrantAccess(GameState& game, Platform& platform)
-    : Form("frmGrantAccess", "Grant Access"), game_(game), platform_(platform) {
+frmGrantAccess::frmGrantAccess(GameState& game, Platform& platform, TurnEvents& events)
+    : Form("frmGrantAccess", "Grant Access"), game_(game), platform_(platform), events_(events) {
     Text1.SetText("Select a player  and \"grant\" followed by  an area (click on map) or "
                   "\"grant all\"");
     AddControl("Text1", &Text1);
@@ -83,11 +83,13 @@ void frmGrantAccess::cmdGrantAll_Click() {
     const int16_t slot = AddOrder(game, platform_, "GA", player, -1, 0, 0);
     if (slot != 0) {
         lstCommands.AddItem("GA " + PlayerAbbrev(game, player) + " all ", slot);
+        events_.ListChanged();
     }
 }
 
 void frmGrantAccess::cmdDelete_Click() {
     DeleteChosenOrder(game_, lstCommands);
+    events_.ListChanged();
 }
 
 void frmGrantAccess::txtArea_Change() {
@@ -107,6 +109,7 @@ void frmGrantAccess::txtArea_Change() {
     const int16_t slot = AddOrder(game, platform_, "GA", player, area, 0, 0);
     if (slot != 0) {
         lstCommands.AddItem("GA " + PlayerAbbrev(game, player) + txtArea.Text(), slot);
+        events_.ListChanged();
     }
 }
 

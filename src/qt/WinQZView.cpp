@@ -119,11 +119,14 @@ void WinQZView::changeEvent(QEvent* event) {
     }
 }
 
+// The close box is "Exit": it may ask about unsaved orders, and it saves the settings.
 void WinQZView::closeEvent(QCloseEvent* event) {
-    event->accept();
-    if (areaBinding_ != nullptr) {
-        CloseForm(program_, platform_, program_.winQZ);
+    if (areaBinding_ == nullptr || platform_.Ended()) {
+        event->accept();
+        return;
     }
+    event->ignore();
+    program_.winQZ.mnuExit_Click();
 }
 
 } // namespace dered

@@ -94,7 +94,7 @@ class ProgramFixture : public ::testing::Test {
 
     RecordingPlatform platform;
     MemoryIni ini;
-    Program program{platform, ini, {"/program", {}}};
+    Program program{platform, ini, {"/program", {}, {}}};
     GameState& game = program.records.game;
 };
 
