@@ -36,10 +36,19 @@ bool OneOf(std::string_view code, const std::array<std::string_view, N>& codes) 
     return std::find(codes.begin(), codes.end(), code) != codes.end();
 }
 
+fs::path ScratchPath() {
+    return fs::temp_directory_path() / ("dered-fuzz-" + std::to_string(getpid()));
+}
+
+void RemoveScratch() {
+    std::error_code ignored;
+    fs::remove_all(ScratchPath(), ignored);
+}
+
 std::string MakeScratch() {
-    const fs::path base = fs::temp_directory_path() / ("dered-fuzz-" + std::to_string(getpid()));
-    fs::create_directories(base);
-    return base.string() + "/";
+    fs::create_directories(ScratchPath());
+    std::atexit(RemoveScratch);
+    return ScratchPath().string() + "/";
 }
 
 } // namespace

@@ -13,6 +13,7 @@
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 #include <QStyle>
 #include <QWidget>
