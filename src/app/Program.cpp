@@ -10,11 +10,12 @@ Program::Program(Platform& platform, IniService& ini, ProgramOptions options)
       summary(records.game, platform, forms, events),
       map(records, platform, forms, turn,
           {winQZ, editHex, zoom, mapOptions, unitDisplay, spy, grantAccess}),
-      supportAttack(records.game, forms), anw(records.game, platform),
-      callToArms(records.game, platform), grantAccess(records.game, platform),
-      relations(records.game, platform), spy(records.game, platform),
-      victory(records.game, platform), yourAreas(records.game), editHex(records.hexMap, forms),
-      zoom(records.settings, map), mapOptions(records.settings, records.game, platform),
+      supportAttack(records.game, forms), anw(records.game, platform, events),
+      callToArms(records.game, platform, events), grantAccess(records.game, platform, events),
+      relations(records.game, platform), spy(records.game, platform, events),
+      victory(records.game, platform, events), yourAreas(records.game),
+      editHex(records.hexMap, forms), zoom(records.settings, map),
+      mapOptions(records.settings, records.game, platform),
       unitDisplay(records.game, platform, forms, map) {
     winQZ.mnuAbout.onClick = [this] { forms.Show(about, Modality::Modeless); };
     WireDialogMenus();

@@ -5,8 +5,8 @@
 
 namespace dered {
 
-frmANW::frmANW(GameState& game, Platform& platform)
-    : Form("frmANW", "Allied-Neutal-War"), game_(game), platform_(platform) {
+frmANW::frmANW(GameState& game, Platform& platform, TurnEvents& events)
+    : Form("frmANW", "Allied-Neutal-War"), game_(game), platform_(platform), events_(events) {
     AddControl("fraAllies", &fraAllies);
     AddControl("lstAllies", &lstAllies);
     AddControl("cmdNeutral(0)", &cmdNeutral[0]);
@@ -61,6 +61,7 @@ void frmANW::cmdNeutral_Click(int Index) {
 
 void frmANW::cmdDelete_Click() {
     DeleteChosenOrder(game_, lstCommands);
+    events_.ListChanged();
 }
 
 void frmANW::Declare(const std::string& code, const ListBoxModel& players) {
@@ -76,6 +77,7 @@ void frmANW::Declare(const std::string& code, const ListBoxModel& players) {
     const int16_t slot = AddOrder(game, platform_, code, p, 0, 0, 0);
     if (slot != 0) {
         lstCommands.AddItem(code + " " + PlayerName(game, p), slot);
+        events_.ListChanged();
     }
 }
 

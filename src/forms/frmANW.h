@@ -1,5 +1,7 @@
 #pragma once
 
+#include "state/TurnEvents.h"
+
 #include "state/GameState.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
@@ -14,7 +16,7 @@ namespace dered {
 // Declarations of alliance, neutrality and war towards the other players.
 class frmANW : public Form {
   public:
-    frmANW(GameState& game, Platform& platform);
+    frmANW(GameState& game, Platform& platform, TurnEvents& events);
 
     void Form_Load() override;
     void cmdAlly_Click();
@@ -42,6 +44,7 @@ class frmANW : public Form {
 
     GameState& game_;
     Platform& platform_;
+    TurnEvents& events_;
 };
 
 } // namespace dered

@@ -5,8 +5,8 @@
 
 namespace dered {
 
-frmCallToArms::frmCallToArms(GameState& game, Platform& platform)
-    : Form("frmCallToArms", "Call To Arms"), game_(game), platform_(platform) {
+frmCallToArms::frmCallToArms(GameState& game, Platform& platform, TurnEvents& events)
+    : Form("frmCallToArms", "Call To Arms"), game_(game), platform_(platform), events_(events) {
     AddControl("Frame1", &Frame1);
     AddControl("Text1", &Text1);
     AddControl("Text2", &Text2);
@@ -55,11 +55,13 @@ void frmCallToArms::cmdCallToArms_Click() {
     const int16_t slot = AddOrder(game, platform_, "CA", a, e, 0, 0);
     if (slot != 0) {
         lstCommands.AddItem("CA " + PlayerAbbrev(game, a) + " " + PlayerAbbrev(game, e), slot);
+        events_.ListChanged();
     }
 }
 
 void frmCallToArms::cmdDelete_Click() {
     DeleteChosenOrder(game_, lstCommands);
+    events_.ListChanged();
 }
 
 } // namespace dered

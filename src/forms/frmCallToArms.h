@@ -1,5 +1,7 @@
 #pragma once
 
+#include "state/TurnEvents.h"
+
 #include "state/GameState.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
@@ -10,7 +12,7 @@ namespace dered {
 // Calls to arms: an ally is asked to join a war against an enemy.
 class frmCallToArms : public Form {
   public:
-    frmCallToArms(GameState& game, Platform& platform);
+    frmCallToArms(GameState& game, Platform& platform, TurnEvents& events);
 
     void Form_Load() override;
     void cmdCallToArms_Click();
@@ -29,6 +31,7 @@ class frmCallToArms : public Form {
   private:
     GameState& game_;
     Platform& platform_;
+    TurnEvents& events_;
 };
 
 } // namespace dered

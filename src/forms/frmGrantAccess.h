@@ -1,5 +1,7 @@
 #pragma once
 
+#include "state/TurnEvents.h"
+
 #include "state/GameState.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
@@ -10,7 +12,7 @@ namespace dered {
 // Grants of access to allies, area by area (clicked on the map) or to all areas at once.
 class frmGrantAccess : public Form {
   public:
-    frmGrantAccess(GameState& game, Platform& platform);
+    frmGrantAccess(GameState& game, Platform& platform, TurnEvents& events);
 
     void Form_Load() override;
     void Form_Unload() override;
@@ -35,6 +37,7 @@ class frmGrantAccess : public Form {
 
     GameState& game_;
     Platform& platform_;
+    TurnEvents& events_;
     bool clearing_ = false;
 };
 

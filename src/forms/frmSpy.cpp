@@ -16,8 +16,8 @@ bool IsBlank(const std::string& text) {
 
 } // namespace
 
-frmSpy::frmSpy(GameState& game, Platform& platform)
-    : Form("frmSpy", "Spy"), game_(game), platform_(platform) {
+frmSpy::frmSpy(GameState& game, Platform& platform, TurnEvents& events)
+    : Form("frmSpy", "Spy"), game_(game), platform_(platform), events_(events) {
     AddControl("grdSpy", &grdSpy);
     AddControl("cmdDelete", &cmdDelete);
     cmdDelete.onClick = [this] { cmdDelete_Click(); };
@@ -69,6 +69,7 @@ void frmSpy::Form_Unload() {
     game_.PendingCommand = MapCommand::None;
     SetOrderSlot(1, "SP", Target(0), Target(1), Target(2), Target(3));
     SetOrderSlot(2, "SP", Target(4), Target(5), 0, 0);
+    events_.ListChanged();
 }
 
 void frmSpy::SetOrderSlot(int16_t slot, const std::string& code, int16_t p1, int16_t p2, int16_t p3,

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "state/TurnEvents.h"
+
 #include "state/GameState.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
@@ -15,7 +17,7 @@ namespace dered {
 // the window writes them into the two spy slots of the order list.
 class frmSpy : public Form {
   public:
-    frmSpy(GameState& game, Platform& platform);
+    frmSpy(GameState& game, Platform& platform, TurnEvents& events);
 
     void Form_Load() override;
     void Form_Unload() override;
@@ -36,6 +38,7 @@ class frmSpy : public Form {
 
     GameState& game_;
     Platform& platform_;
+    TurnEvents& events_;
 };
 
 } // namespace dered

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "state/TurnEvents.h"
+
 #include "state/GameState.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
@@ -14,7 +16,7 @@ namespace dered {
 // the dialog takes out of the order list while it is open and puts back when it closes.
 class frmVictory : public Form {
   public:
-    frmVictory(GameState& game, Platform& platform);
+    frmVictory(GameState& game, Platform& platform, TurnEvents& events);
 
     void Form_Load() override;
     void Form_Unload() override;
@@ -30,6 +32,7 @@ class frmVictory : public Form {
 
     GameState& game_;
     Platform& platform_;
+    TurnEvents& events_;
     // What the boxes showed at opening: kept when a typed value does not fit 16 bits.
     std::array<int16_t, 2> opened_{};
 };
