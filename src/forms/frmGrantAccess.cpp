@@ -57,7 +57,8 @@ void frmGrantAccess::Form_Load() {
         if (order.Code != "GA") {
             continue;
         }
-        const std::string where = order.P2 < 1 ? " all" : SignedText(order.P2);
+        // The area as orders.tmp holds it: after a blank, with its own sign place.
+        const std::string where = order.P2 < 1 ? " all" : " " + SignedText(order.P2);
         lstCommands.AddItem(order.Code + " " + PlayerAbbrev(game, order.P1) + where, slot);
     }
     listed_.Take();

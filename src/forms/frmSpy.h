@@ -1,5 +1,7 @@
 #pragma once
 
+#include "state/TurnEvents.h"
+
 #include "state/GameState.h"
 #include "state/TurnEvents.h"
 #include "ui/Controls.h"

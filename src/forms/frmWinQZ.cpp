@@ -61,6 +61,7 @@ frmWinQZ::frmWinQZ(Records& records, Platform& platform, FormManager& forms, Ini
         if (change.kind == TurnChange::Kind::OrderStored) {
             ShowOrder(change.area);
         }
+        keeper_.KeepChange();
     });
 }
 
@@ -154,11 +155,9 @@ void frmWinQZ::Form_Load() {
         platform_.SetPointer(Pointer::Hourglass);
         const auto slash = commandLine.find_last_of('/');
         if (slash != std::string::npos && slash > 0) {
-            game.ReportDir = commandLine.substr(0, slash + 1);
-            OpenReport(commandLine.substr(slash + 1));
+            OpenReport(commandLine.substr(0, slash + 1), commandLine.substr(slash + 1));
         } else {
-            game.ReportDir.clear();
-            OpenReport(commandLine);
+            OpenReport({}, commandLine);
         }
         platform_.SetPointer(Pointer::Default);
     }

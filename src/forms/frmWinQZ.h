@@ -1,6 +1,7 @@
 #pragma once
 
 #include "forms/ProgramOptions.h"
+#include "forms/TurnKeeper.h"
 #include "state/Records.h"
 #include "state/TurnEvents.h"
 #include "ui/Controls.h"
@@ -97,13 +98,16 @@ class frmWinQZ : public Form {
 
     std::array<int16_t, 7> SpyTargets{}; // 1..6
     bool MapShown = false;
+    const TurnKeeper& Keeper() const { return keeper_; }
     bool SummaryShown = false;
 
   private:
     void SetUpGrids();
     void WireMenu();
-    bool ChooseReport(std::string& fileName);
-    void OpenReport(const std::string& fileName);
+    bool ChooseReport(std::string& folder, std::string& fileName);
+    bool OpenReport(const std::string& folder, const std::string& fileName);
+    bool SettleUnsavedOrders();
+    bool SaveOrders();
     bool LoadMap();
     void ShowMapAfresh();
     void ShowOrder(int16_t area);
@@ -116,6 +120,7 @@ class frmWinQZ : public Form {
     const ProgramOptions& options_; // the batch driver's "start" sets the command line late
     MainWindows windows_;
     std::vector<MenuGroup> menu_;
+    TurnKeeper keeper_{records_.game, platform_, options_.recoveryDir};
 };
 
 } // namespace dered

@@ -30,6 +30,7 @@ class QtPlatform : public Platform {
     QtPlatform& operator=(const QtPlatform&) = delete;
 
     void MsgBox(std::string_view text, MsgIcon icon) override;
+    Answer Ask(const Question& question) override;
     void SetPointer(Pointer pointer) override;
     OpenFileResult ShowOpenDialog(const OpenFileRequest& request) override;
     int32_t ChooseColour(int32_t startColour) override;

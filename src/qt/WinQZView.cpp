@@ -139,11 +139,14 @@ void WinQZView::changeEvent(QEvent* event) {
     }
 }
 
+// The close box is "Exit": it may ask about unsaved orders, and it saves the settings.
 void WinQZView::closeEvent(QCloseEvent* event) {
-    event->accept();
-    if (areaBinding_ != nullptr) {
-        CloseForm(forms_, platform_, winQZ_);
+    if (areaBinding_ == nullptr || platform_.Ended()) {
+        event->accept();
+        return;
     }
+    event->ignore();
+    winQZ_.mnuExit_Click();
 }
 
 } // namespace dered

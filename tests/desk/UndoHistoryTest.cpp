@@ -1,4 +1,4 @@
-#include "desk/DemoTurnFixture.h"
+#include "support/DemoTurnFixture.h"
 #include "forms/AreaDisplay.h"
 #include "orders/AreaOrders.h"
 #include "orders/MoveRules.h"

@@ -1,4 +1,4 @@
-#include "desk/DemoTurnFixture.h"
+#include "support/DemoTurnFixture.h"
 #include "orders/MoveRules.h"
 
 #include <gtest/gtest.h>

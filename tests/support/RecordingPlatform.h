@@ -29,6 +29,15 @@ class RecordingPlatform : public Platform {
     void MsgBox(std::string_view text, MsgIcon icon) override {
         messages.push_back({std::string(text), icon});
     }
+    Answer Ask(const Question& question) override {
+        questions.push_back({std::string(question.topic), std::string(question.text)});
+        if (answers.empty()) {
+            return question.unanswered;
+        }
+        const Answer a = answers.front();
+        answers.pop_front();
+        return a;
+    }
     void SetPointer(Pointer p) override { pointers.push_back(p); }
     OpenFileResult ShowOpenDialog(const OpenFileRequest& request) override {
         dialogRequests.push_back(request);
@@ -80,6 +89,8 @@ class RecordingPlatform : public Platform {
     std::deque<OpenFileResult> dialogAnswers;
     std::deque<int32_t> colourAnswers;
     std::vector<std::function<void()>> later; // timers, run by the test
+    std::deque<Answer> answers;
+    std::vector<std::pair<std::string, std::string>> questions; // (topic, text)
     std::vector<std::string> events;
     std::vector<RecordingSurface*> surfaces; // owned by whoever asked for them
     int doEventsCalls = 0;
