@@ -10,14 +10,18 @@ Program::Program(Platform& platform, IniService& ini, ProgramOptions options)
       summary(records.game, platform, forms, events),
       map(records, platform, forms, turn,
           {winQZ, editHex, zoom, mapOptions, unitDisplay, spy, grantAccess}),
-      supportAttack(records.game, forms), anw(records.game, platform),
-      callToArms(records.game, platform), grantAccess(records.game, platform),
-      relations(records.game, platform), spy(records.game, platform),
-      victory(records.game, platform), yourAreas(records.game), editHex(records.hexMap, forms),
-      zoom(records.settings, map), mapOptions(records.settings, records.game, platform),
-      unitDisplay(records.game, platform, forms, map) {
+      supportAttack(records.game, forms), anw(records.game, platform, events),
+      callToArms(records.game, platform, events), grantAccess(records.game, platform, events),
+      relations(records.game, platform), spy(records.game, platform, events),
+      victory(records.game, platform, events, history), yourAreas(records.game),
+      editHex(records.hexMap, forms), zoom(records.settings, map),
+      mapOptions(records.settings, records.game, platform),
+      unitDisplay(records.game, platform, forms, map), overview(records.game, events, map),
+      goTo(records.game, platform, forms, map), saveCheck(records.game, forms),
+      editMenu(winQZ, history, forms, overview, goTo) {
     winQZ.mnuAbout.onClick = [this] { forms.Show(about, Modality::Modeless); };
     winQZ.mnuOrders.onClick = [this] { forms.Show(orders, Modality::Modeless); };
+    winQZ.mnuSave.onClick = [this] { saveCheck.Ask([this] { winQZ.mnuSave_Click(); }); };
     WireDialogMenus();
 }
 
@@ -32,9 +36,10 @@ void Program::WireDialogMenus() {
 }
 
 std::vector<Form*> Program::AllForms() {
-    return {&winQZ,      &summary,     &map,        &supportAttack, &about,   &anw,
-            &callToArms, &grantAccess, &relations,  &spy,           &victory, &yourAreas,
-            &editHex,    &zoom,        &mapOptions, &unitDisplay,   &orders};
+    return {&winQZ,       &summary,    &map,         &supportAttack, &about,
+            &anw,         &callToArms, &grantAccess, &relations,     &spy,
+            &victory,     &yourAreas,  &editHex,     &zoom,          &mapOptions,
+            &unitDisplay, &overview,   &goTo,        &saveCheck,     &orders};
 }
 
 Form* Program::FindForm(const std::string& name) {

@@ -22,6 +22,36 @@ void BatchPlatform::MsgBox(std::string_view text, MsgIcon icon) {
     out_ << "MSG " << IconName(icon) << ": " << text << '\n';
 }
 
+std::string_view AnswerWord(Answer answer) {
+    switch (answer) {
+    case Answer::Yes:
+        return "yes";
+    case Answer::No:
+        return "no";
+    case Answer::Save:
+        return "save";
+    case Answer::Discard:
+        return "discard";
+    case Answer::Cancel:
+        break;
+    }
+    return "cancel";
+}
+
+Answer BatchPlatform::Ask(const Question& question) {
+    Answer answer = question.unanswered;
+    if (const auto queued = answers_.find(question.topic); queued != answers_.end()) {
+        answer = queued->second;
+        answers_.erase(queued);
+    }
+    out_ << "MSG question: " << question.text << " [";
+    for (size_t i = 0; i < question.choices.size(); ++i) {
+        out_ << (i > 0 ? "/" : "") << AnswerWord(question.choices[i]);
+    }
+    out_ << "] " << AnswerWord(answer) << '\n';
+    return answer;
+}
+
 OpenFileResult BatchPlatform::ShowOpenDialog(const OpenFileRequest&) {
     std::optional<std::string> answer = std::move(dialogAnswer_);
     dialogAnswer_.reset();

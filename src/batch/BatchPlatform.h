@@ -5,7 +5,7 @@
 #include "ui/Platform.h"
 
 #include <functional>
-
+#include <map>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -19,6 +19,10 @@ class BatchPlatform : public Platform {
     explicit BatchPlatform(std::ostream& out) : out_(out) {}
 
     void MsgBox(std::string_view text, MsgIcon icon) override;
+    // Printed as "MSG question: <text> [<choices>] <answer>"; answered from QueueAnswer.
+    Answer Ask(const Question& question) override;
+    // The answer to the next question of topic ("unsaved", "recover").
+    void QueueAnswer(const std::string& topic, Answer answer) { answers_[topic] = answer; }
     void SetPointer(Pointer pointer) override { pointer_ = pointer; }
     OpenFileResult ShowOpenDialog(const OpenFileRequest& request) override;
     int32_t ChooseColour(int32_t startColour) override;
@@ -42,6 +46,7 @@ class BatchPlatform : public Platform {
 
     // The path the next file dialog returns; none means the user cancels it.
     void SetDialogAnswer(std::optional<std::string> path) { dialogAnswer_ = std::move(path); }
+    const std::optional<std::string>& DialogAnswer() const { return dialogAnswer_; }
     void QueueColourAnswer(std::optional<int32_t> colour) { colourAnswer_ = colour; }
     // Lets script commands act when a window opens (an answer queued for a dialog).
     std::function<void(Form&, bool)> onFormShown;
@@ -54,6 +59,7 @@ class BatchPlatform : public Platform {
     Pointer pointer_ = Pointer::Default;
     std::optional<std::string> dialogAnswer_;
     std::optional<int32_t> colourAnswer_;
+    std::map<std::string, Answer, std::less<>> answers_;
     bool ended_ = false;
 };
 

@@ -5,6 +5,7 @@
 
 #include <charconv>
 #include <deque>
+#include <map>
 #include <memory>
 #include <optional>
 
@@ -39,7 +40,7 @@ void AnswerSupportAttack(Program& program, std::optional<int> player) {
     form.lstAllies_DblClick();
 }
 
-void Answer(Program& program, SupportAttackAnswers& answers, ScriptArgs& args) {
+void AnswerSupport(Program& program, SupportAttackAnswers& answers, ScriptArgs& args) {
     const std::string formName = args.Word("form");
     const std::string what = args.Word("player or none");
     args.End();
@@ -59,6 +60,11 @@ void Close(Program& program, ScriptArgs& args) {
     if (!form->IsVisible()) {
         throw ScriptError(name + " is not open");
     }
+    // The main window's close box is "Exit".
+    if (form == &program.winQZ) {
+        program.winQZ.mnuExit_Click();
+        return;
+    }
     program.forms.Unload(*form);
 }
 
@@ -68,8 +74,28 @@ void AddDialogCommands(ScriptRunner& runner) {
     Program& program = runner.program();
     auto answers = std::make_shared<SupportAttackAnswers>();
     runner.AddCommand("answer",
-                      [&program, answers](ScriptArgs& a) { Answer(program, *answers, a); });
+                      [&program, answers](ScriptArgs& a) { AnswerSupport(program, *answers, a); });
     runner.AddCommand("close", [&program](ScriptArgs& a) { Close(program, a); });
+    BatchPlatform& asked = runner.platform();
+    runner.AddSubcommand("answer", "unsaved", [&asked](ScriptArgs& a) {
+        const std::string word = a.Word("save, discard or cancel");
+        a.End();
+        const std::map<std::string, Answer> words = {
+            {"save", Answer::Save}, {"discard", Answer::Discard}, {"cancel", Answer::Cancel}};
+        const auto it = words.find(word);
+        if (it == words.end()) {
+            throw ScriptError("answer unsaved wants save, discard or cancel, not " + word);
+        }
+        asked.QueueAnswer("unsaved", it->second);
+    });
+    runner.AddSubcommand("answer", "recover", [&asked](ScriptArgs& a) {
+        const std::string word = a.Word("yes or no");
+        a.End();
+        if (word != "yes" && word != "no") {
+            throw ScriptError("answer recover wants yes or no, not " + word);
+        }
+        asked.QueueAnswer("recover", word == "yes" ? Answer::Yes : Answer::No);
+    });
 
     BatchPlatform& platform = runner.platform();
     platform.onFormShown = [&program, answers, previous = platform.onFormShown](Form& form,

@@ -65,6 +65,7 @@ void ScriptRunner::AddCommands() {
     AddDialogCommands(*this);
     AddControlCommands(*this);
     AddMapDialogCommands(*this);
+    AddDeskCommands(*this);
 }
 
 void ScriptRunner::AddCommand(const std::string& word, Command command) {
@@ -111,7 +112,8 @@ void ScriptRunner::Execute(const std::string& line) {
     if (command == commands_.end()) {
         throw ScriptError("unknown command: " + word);
     }
-    if (!started_ && word != "start") {
+    // Answers may be given before the start, for the questions it asks.
+    if (!started_ && word != "start" && word != "answer") {
         throw ScriptError("the script must begin with start");
     }
     const std::string rest = blank == std::string::npos ? std::string{} : line.substr(blank);

@@ -2,12 +2,14 @@
 #include "app/Program.h"
 #include "batch/BatchPlatform.h"
 #include "batch/ScriptRunner.h"
+#include "files/FileAccess.h"
 #include "files/IniFile.h"
+#include "files/RecoveryFile.h"
 
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <optional>
+#include <sstream>
 #include <string>
 
 namespace {
@@ -48,17 +50,18 @@ int main(int argc, char** argv) {
         std::cerr << "usage: der-ed-batch [--program-dir DIR] [--settings FILE] [SCRIPT]\n";
         return 2;
     }
-    std::ifstream file;
+    std::istringstream file;
     if (args.script) {
-        file.open(*args.script, std::ios::binary);
-        if (!file) {
-            std::cerr << "cannot read script " << *args.script << '\n';
+        dered::FileText script = dered::ReadWholeFile(*args.script);
+        if (!script.Read()) {
+            std::cerr << "cannot read script " << *args.script << ": " << script.reason << '\n';
             return 2;
         }
+        file.str(std::move(script.text));
     }
     dered::BatchPlatform platform(std::cout);
     dered::IniFile ini(args.settingsPath);
-    dered::Program program(platform, ini, {args.programDir, {}});
+    dered::Program program(platform, ini, {args.programDir, {}, dered::DefaultRecoveryDir()});
     dered::ScriptRunner runner(program, platform, std::cout);
     return runner.Run(args.script ? static_cast<std::istream&>(file) : std::cin, std::cerr);
 }

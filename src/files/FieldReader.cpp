@@ -1,5 +1,6 @@
 #include "files/FieldReader.h"
 
+#include <exception>
 #include <iterator>
 
 namespace dered {
@@ -13,8 +14,14 @@ bool IsDigit(char c) {
 }
 } // namespace
 
-FieldReader::FieldReader(std::istream& in)
-    : data_(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()) {}
+FieldReader::FieldReader(std::istream& in) {
+    try {
+        data_.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    } catch (const std::exception&) {
+        data_.clear();
+        readFailed_ = true;
+    }
+}
 
 bool FieldReader::AtLineEnd() const {
     return pos_ < data_.size() && (data_[pos_] == '\n' || data_[pos_] == '\r');
@@ -38,6 +45,9 @@ void FieldReader::SkipLineEnd() {
 
 // Skips the blanks before a field, and whole blank lines between fields.
 bool FieldReader::StartField() {
+    if (readFailed_) {
+        return Fail("the file cannot be read");
+    }
     for (;;) {
         SkipBlanks();
         if (pos_ >= data_.size()) {

@@ -10,6 +10,7 @@ namespace dered {
 // A failed read returns false and leaves a message naming the problem and the line.
 class FieldReader {
   public:
+    // A stream that fails while it is read counts as a file that cannot be read, never throws.
     explicit FieldReader(std::istream& in);
 
     [[nodiscard]] bool ReadText(std::string& out);
@@ -34,6 +35,7 @@ class FieldReader {
     int line_ = 1;
     int fieldLine_ = 1;
     bool lastEndedLine_ = true;
+    bool readFailed_ = false;
     std::string error_;
 };
 

@@ -1,12 +1,13 @@
 #include "files/IniFile.h"
 
+#include "files/FileAccess.h"
+
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <optional>
 #include <random>
-#include <sstream>
 #include <vector>
 
 namespace dered {
@@ -28,26 +29,18 @@ struct SectionPlace {
 
 enum class ReadResult { Missing, Read, Failed };
 
-ReadResult ReadWholeFile(const fs::path& path, std::string& out) {
-    std::error_code ec;
-    const fs::file_status st = fs::status(path, ec);
-    if (!fs::exists(st)) {
-        return ec && ec != std::errc::no_such_file_or_directory ? ReadResult::Failed
-                                                                : ReadResult::Missing;
+ReadResult ReadWhole(const std::string& path, std::string& out, std::string* reason = nullptr) {
+    FileText file = ReadWholeFile(path);
+    if (file.problem == FileProblem::Missing) {
+        return ReadResult::Missing;
     }
-    if (!fs::is_regular_file(st)) {
+    if (!file.Read()) {
+        if (reason != nullptr) {
+            *reason = file.reason;
+        }
         return ReadResult::Failed;
     }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        return ReadResult::Failed;
-    }
-    std::ostringstream buffer;
-    buffer << in.rdbuf();
-    if (in.bad()) {
-        return ReadResult::Failed;
-    }
-    out = std::move(buffer).str();
+    out = std::move(file.text);
     return ReadResult::Read;
 }
 
@@ -229,68 +222,82 @@ std::string TempSuffix() {
     return ".tmp" + std::to_string(rd());
 }
 
-bool WriteAtomically(const fs::path& target, const std::string& content,
-                     std::optional<fs::perms> keepPerms) {
+// A temporary of a name of its own, so that two writers never share one.
+std::string WriteAtomically(const fs::path& target, const std::string& content,
+                            std::optional<fs::perms> keepPerms) {
     std::error_code ec;
     if (target.has_parent_path()) {
         fs::create_directories(target.parent_path(), ec);
     }
+    int error = 0;
     for (int attempt = 0; attempt < 4; ++attempt) {
         fs::path temp = target;
         temp += TempSuffix();
+        errno = 0;
         std::FILE* f = std::fopen(temp.string().c_str(), "wbx");
         if (f == nullptr) {
+            error = errno;
             continue; // taken by another writer, or the folder is not writable
         }
         bool ok = std::fwrite(content.data(), 1, content.size(), f) == content.size();
         ok = std::fflush(f) == 0 && ok;
         ok = std::fclose(f) == 0 && ok;
+        std::string problem = ok ? "" : "the file could not be written";
         if (ok && keepPerms) {
             fs::permissions(temp, *keepPerms, ec);
         }
         if (ok) {
             fs::rename(temp, target, ec);
-            ok = !ec;
+            if (ec) {
+                problem = ec.message();
+            }
         }
-        if (!ok) {
+        if (!problem.empty()) {
             fs::remove(temp, ec);
         }
-        return ok;
+        return problem;
     }
-    return false;
+    return std::generic_category().message(error != 0 ? error : EIO);
 }
 
-void WriteKey(const fs::path& path, std::string_view section, std::string_view key,
-              std::string_view value) {
-    if (!WritableNames(section, key)) {
-        return;
+// Names that would break the file's layout are left out; a value cannot run onto a next line.
+void SetEntries(std::vector<Line>& lines, const std::vector<IniEntry>& entries) {
+    for (const IniEntry& entry : entries) {
+        if (!WritableNames(entry.section, entry.key)) {
+            continue;
+        }
+        const std::string_view value =
+            std::string_view(entry.value).substr(0, entry.value.find_first_of("\r\n"));
+        SetKey(lines, entry.section, entry.key, value);
     }
-    // A value cannot run onto a following line.
-    value = value.substr(0, value.find_first_of("\r\n"));
+}
 
+// Empty on success, else why the file was left as it was.
+std::string UpdateFile(const fs::path& path, const std::vector<IniEntry>& entries) {
     std::error_code ec;
     fs::path target = path;
     if (fs::is_symlink(path, ec)) {
         target = fs::weakly_canonical(path, ec);
         if (ec) {
-            return;
+            return ec.message();
         }
     }
     std::string data;
-    const ReadResult read = ReadWholeFile(target, data);
+    std::string reason;
+    const ReadResult read = ReadWhole(target.string(), data, &reason);
     if (read == ReadResult::Failed) {
-        return; // never replace a file we could not read
+        return reason; // never replace a file we could not read
     }
     std::optional<fs::perms> perms;
     if (read == ReadResult::Read) {
         perms = fs::status(target, ec).permissions();
         if (ec || (*perms & fs::perms::owner_write) == fs::perms::none) {
-            return; // a read-only file stays as it is
+            return "the file is read-only"; // and stays as it is
         }
     }
     std::vector<Line> lines = SplitLines(data);
-    SetKey(lines, section, key, value);
-    WriteAtomically(target, JoinLines(lines), perms);
+    SetEntries(lines, entries);
+    return WriteAtomically(target, JoinLines(lines), perms);
 }
 
 } // namespace
@@ -300,7 +307,7 @@ IniFile::IniFile(std::string path) : path_(std::move(path)) {}
 std::string IniFile::GetString(std::string_view section, std::string_view key,
                                std::string_view defaultText) const {
     std::string data;
-    if (ReadWholeFile(path_, data) != ReadResult::Read) {
+    if (ReadWhole(path_, data) != ReadResult::Read) {
         return CutToLimit(defaultText);
     }
     const std::vector<Line> lines = SplitLines(data);
@@ -317,11 +324,18 @@ std::string IniFile::GetString(std::string_view section, std::string_view key,
 }
 
 void IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
+    // A single key is a convenience: losing its write is silent.
+    (void)WriteStrings({{std::string(section), std::string(key), std::string(value)}});
+}
+
+std::string IniFile::WriteStrings(const std::vector<IniEntry>& entries) {
+    std::string problem;
     try {
-        WriteKey(path_, section, key, value);
-    } catch (const std::exception&) {
-        // Settings are a convenience: losing a write must not end the run.
+        problem = UpdateFile(path_, entries);
+    } catch (const std::exception& e) {
+        problem = e.what();
     }
+    return problem.empty() ? problem : "Can't write " + path_ + ": " + problem;
 }
 
 std::string DefaultSettingsPath() {

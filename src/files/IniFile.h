@@ -2,8 +2,15 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace dered {
+
+struct IniEntry {
+    std::string section;
+    std::string key;
+    std::string value;
+};
 
 // One key of one section at a time, in the manner of a private-profile service.
 class IniService {
@@ -16,6 +23,14 @@ class IniService {
     // Creates the file, section or key when missing. A failure is silent.
     virtual void WriteString(std::string_view section, std::string_view key,
                              std::string_view value) = 0;
+    // Writes every entry; a file is rewritten once, so that a failure leaves it as it was.
+    // Empty on success, else a message naming the file and the reason.
+    [[nodiscard]] virtual std::string WriteStrings(const std::vector<IniEntry>& entries) {
+        for (const IniEntry& entry : entries) {
+            WriteString(entry.section, entry.key, entry.value);
+        }
+        return {};
+    }
 };
 
 inline constexpr size_t IniValueLimit = 99;
@@ -30,6 +45,7 @@ class IniFile : public IniService {
                           std::string_view defaultText) const override;
     void WriteString(std::string_view section, std::string_view key,
                      std::string_view value) override;
+    [[nodiscard]] std::string WriteStrings(const std::vector<IniEntry>& entries) override;
 
     const std::string& Path() const { return path_; }
 

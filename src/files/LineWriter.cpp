@@ -6,14 +6,18 @@ namespace dered {
 
 void LineWriter::BeforeItem() {
     if (join_ == Join::Zones && lineStarted_) {
-        // Always on to the next zone, as the classic print does: an empty item still
-        // takes its zone, and an item that fills its zone pushes the next one a zone on.
-        const int nextZone = ((column_ - 1) / ZoneWidth + 1) * ZoneWidth + 1;
+        // On to the first zone that starts after the last item's start and not inside it: an
+        // empty item still takes its zone, one that fills its zone exactly is followed at once.
+        int nextZone = ((itemStart_ - 1) / ZoneWidth + 1) * ZoneWidth + 1;
+        while (nextZone < column_) {
+            nextZone += ZoneWidth;
+        }
         while (column_ < nextZone) {
             Put(" ");
         }
     }
     lineStarted_ = true;
+    itemStart_ = column_;
 }
 
 void LineWriter::Put(std::string_view text) {

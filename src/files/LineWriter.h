@@ -27,6 +27,7 @@ class LineWriter {
     std::ostream& out_;
     Join join_;
     int column_ = 1;
+    int itemStart_ = 1;
     bool lineStarted_ = false;
 };
 

@@ -2,20 +2,18 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
 #include <memory>
 #include <optional>
 #include <sstream>
 #include <vector>
 
 #include "files/FieldReader.h"
+#include "files/FileAccess.h"
 
 namespace dered {
 
 namespace {
 
-constexpr int AreaFields = 17;
 constexpr int16_t NoExtentMin = 999;
 
 // Reads the fields of one map file and keeps the first problem as a message naming the file.
@@ -64,14 +62,12 @@ class MapFileReader {
 
 // Reads a map file whole into a field reader; a problem comes back naming the file.
 std::string OpenMapFile(const std::string& path, std::optional<MapFileReader>& file) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in.is_open()) {
-        return "Map file " + path + " cannot be opened";
+    FileText read = ReadWholeFile(path);
+    if (!read.Read()) {
+        return "Map file " + path + ": " + read.reason;
     }
+    std::istringstream in(std::move(read.text));
     file.emplace(in, path);
-    if (in.bad()) {
-        return "Map file " + path + " cannot be read";
-    }
     return {};
 }
 
@@ -218,27 +214,8 @@ std::string SaveHexData(const HexMap& hexMap, const std::string& path) {
             WriteCell(text, c, r, hexMap.At(c, r));
         }
     }
-    const std::string temp = path + ".tmp";
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out.is_open()) {
-            return "Cannot write " + path + ": the file cannot be created";
-        }
-        const std::string data = text.str();
-        out.write(data.data(), static_cast<std::streamsize>(data.size()));
-        out.close();
-        if (out.fail()) {
-            std::error_code ignored;
-            std::filesystem::remove(temp, ignored);
-            return "Cannot write " + path + ": writing failed";
-        }
-    }
-    std::error_code ec;
-    std::filesystem::rename(temp, path, ec);
-    if (ec) {
-        std::error_code ignored;
-        std::filesystem::remove(temp, ignored);
-        return "Cannot write " + path + ": " + ec.message();
+    if (std::string problem = WriteFileAtomically(path, text.str()); !problem.empty()) {
+        return "Cannot write " + path + ": " + problem;
     }
     return {};
 }

@@ -1,14 +1,13 @@
 #include "files/OrdersFile.h"
 
 #include "files/FieldReader.h"
+#include "files/FileAccess.h"
 #include "files/LineWriter.h"
 #include "orders/OrderList.h"
 #include "ui/Platform.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <filesystem>
-#include <fstream>
 #include <initializer_list>
 #include <sstream>
 #include <system_error>
@@ -147,34 +146,44 @@ class OrdersWriter {
     LineWriter ordersTmp_;
 };
 
-std::string WriteFailure(const std::string& path, int error) {
-    const std::string reason =
-        error != 0 ? std::generic_category().message(error) : "the file could not be written";
+struct PendingWrite {
+    std::string path;
+    const std::string* text;
+};
+
+std::string WriteFailure(const std::string& path, const std::string& reason) {
     return "Can't write " + path + ": " + reason;
 }
 
-// Writes a temporary file beside the target and renames it over the target, so that a
-// failure half way leaves the old file as it was.
-std::string ReplaceFile(const std::string& path, const std::string& text) {
-    const std::string temp = path + ".new";
-    std::error_code ec;
-    errno = 0;
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    if (!out) {
-        return WriteFailure(path, errno);
-    }
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
-    out.close();
-    if (!out) {
-        const int error = errno;
-        fs::remove(temp, ec);
-        return WriteFailure(path, error);
-    }
-    fs::rename(temp, path, ec);
-    if (ec) {
+void RemoveTemporaries(const std::vector<PendingWrite>& files) {
+    for (const PendingWrite& file : files) {
         std::error_code ignored;
-        fs::remove(temp, ignored);
-        return "Can't write " + path + ": " + ec.message();
+        fs::remove(TemporaryName(file.path), ignored);
+    }
+}
+
+// Both files are written beside their targets first and replace them only when both are whole.
+// orders.tmp is replaced first: should the second rename fail, the player's own copy is the
+// newer one and the message names commands.dat, which is then saved again.
+std::string ReplaceTogether(const std::vector<PendingWrite>& files) {
+    for (const PendingWrite& file : files) {
+        if (std::string problem = CheckReplaceable(file.path); !problem.empty()) {
+            return WriteFailure(file.path, problem);
+        }
+    }
+    for (const PendingWrite& file : files) {
+        if (std::string problem = WriteTemporary(TemporaryName(file.path), *file.text);
+            !problem.empty()) {
+            RemoveTemporaries(files);
+            return WriteFailure(file.path, problem);
+        }
+    }
+    for (auto file = files.rbegin(); file != files.rend(); ++file) {
+        if (std::string problem = ReplaceWithTemporary(TemporaryName(file->path), file->path);
+            !problem.empty()) {
+            RemoveTemporaries(files);
+            return WriteFailure(file->path, problem);
+        }
     }
     return {};
 }
@@ -186,18 +195,19 @@ bool SameNameIgnoringCase(std::string_view a, std::string_view b) {
            });
 }
 
-// The writer's own name comes first; otherwise any name that differs only in case.
+// The writer's own name comes first; otherwise any name that differs only in case. A folder or
+// an unreadable file of that name is found too, so that reading it can say what is wrong.
 std::string FindOrdersTmp(const std::string& folder) {
     const std::string written = folder + std::string(kOrdersTmpFileName);
     std::error_code ec;
-    if (fs::is_regular_file(written, ec)) {
+    if (fs::exists(fs::symlink_status(written, ec))) {
         return written;
     }
     std::vector<std::string> matches;
     for (fs::directory_iterator it(folder.empty() ? "." : folder, ec), end; !ec && it != end;
          it.increment(ec)) {
         const std::string name = it->path().filename().string();
-        if (SameNameIgnoringCase(name, kOrdersTmpFileName) && it->is_regular_file(ec)) {
+        if (SameNameIgnoringCase(name, kOrdersTmpFileName)) {
             matches.push_back(name);
         }
     }
@@ -260,7 +270,7 @@ class EntryReader {
     bool AreaOrder(const std::string& code, int parms) {
         int16_t a = 0;
         std::array<int16_t, 4> p{};
-        if (!ReadArea(reader_, a) || !Numbers(p, parms)) {
+        if (!ReadArea(reader_, a) || !Numbers(p, parms) || !InDomain(code, p)) {
             return false;
         }
         AreaRecord& area = game_.Areas[a];
@@ -276,7 +286,30 @@ class EntryReader {
 
     bool ListOrder(const std::string& code, int count) {
         std::array<int16_t, 4> p{};
-        return Numbers(p, count) && AddOrder(game_, platform_, code, p[0], p[1], 0, 0) != 0;
+        return Numbers(p, count) && InDomain(code, p) &&
+               AddOrder(game_, platform_, code, p[0], p[1], 0, 0) != 0;
+    }
+
+    // The program writes only areas and players that exist; anything else is a broken file.
+    static bool InDomain(const std::string& code, const std::array<int16_t, 4>& p) {
+        const auto player = [](int16_t n) { return n >= 0 && n <= MaxPlayer; };
+        const auto area = [](int16_t n) { return n >= 1 && n <= MaxArea; };
+        if (IsOneOf(code, kTargetAreaCodes)) {
+            return area(p[0]);
+        }
+        if (code == "SA") {
+            return area(p[0]) && p[1] <= MaxPlayer; // none or less: support of an own attack
+        }
+        if (IsOneOf(code, kOnePlayerCodes)) {
+            return player(p[0]);
+        }
+        if (code == "CA") {
+            return player(p[0]) && player(p[1]);
+        }
+        if (code == "GA") {
+            return player(p[0]) && p[1] <= MaxArea; // below 1: every area
+        }
+        return true;
     }
 
     // Slots from 3 on belong to the list orders, so a third spy entry is dropped.
@@ -296,6 +329,23 @@ class EntryReader {
     Platform& platform_;
     int spyEntries_ = 0;
 };
+
+// False when the header names another game or turn; a broken entry ends the reading.
+bool ReadOrdersText(GameState& game, Platform& platform, std::string text) {
+    std::istringstream in(std::move(text));
+    FieldReader reader(in);
+    if (!HeaderMatches(reader, game)) {
+        return false;
+    }
+    EntryReader entries(reader, game, platform);
+    std::string code;
+    while (reader.ReadText(code) && code != "END") {
+        if (!entries.Read(code)) {
+            break;
+        }
+    }
+    return true;
+}
 
 } // namespace
 
@@ -324,37 +374,50 @@ std::array<int16_t, 6> SpyTargets(const GameState& game) {
 
 std::string WriteOrdersFiles(const GameState& game) {
     const OrdersTexts texts = FormatOrders(game);
-    const std::string failure =
-        ReplaceFile(game.ReportDir + std::string(kCommandsFileName), texts.commands);
-    if (!failure.empty()) {
-        return failure;
-    }
-    return ReplaceFile(game.ReportDir + std::string(kOrdersTmpFileName), texts.ordersTmp);
+    return ReplaceTogether({{game.ReportDir + std::string(kCommandsFileName), &texts.commands},
+                            {game.ReportDir + std::string(kOrdersTmpFileName), &texts.ordersTmp}});
 }
 
 void ReadEarlierOrders(GameState& game, Platform& platform) {
     game.OrderCount = kSpySlots;
     const std::string path = FindOrdersTmp(game.ReportDir);
-    std::ifstream in;
-    if (!path.empty()) {
-        in.open(path, std::ios::binary);
-    }
-    if (!in) {
+    FileText file = path.empty() ? FileText{FileProblem::Missing, {}, {}} : ReadWholeFile(path);
+    if (file.problem == FileProblem::Missing) {
         platform.MsgBox(kNoOldOrders, MsgIcon::None);
         return;
     }
-    FieldReader reader(in);
-    if (!HeaderMatches(reader, game)) {
-        platform.MsgBox(kNoOldOrders, MsgIcon::None);
+    if (!file.Read()) {
+        platform.MsgBox("Can't read the earlier orders in " + path + ": " + file.reason,
+                        MsgIcon::Critical);
         return;
     }
-    EntryReader entries(reader, game, platform);
-    std::string code;
-    while (reader.ReadText(code) && code != "END") {
-        if (!entries.Read(code)) {
-            break;
-        }
+    if (!ReadOrdersText(game, platform, std::move(file.text))) {
+        platform.MsgBox(kNoOldOrders, MsgIcon::None);
     }
+}
+
+bool RestoreOrders(GameState& game, Platform& platform, const std::string& path) {
+    FileText file = ReadWholeFile(path);
+    if (!file.Read()) {
+        platform.MsgBox("Can't read the unsaved orders in " + path + ": " + file.reason,
+                        MsgIcon::Critical);
+        return false;
+    }
+    GameState scratch = game;
+    for (AreaRecord& area : scratch.Areas) {
+        area.Command.clear();
+        area.Parm1 = 0;
+        area.Parm2 = 0;
+    }
+    scratch.Orders = {};
+    scratch.OrderCount = kSpySlots;
+    if (!ReadOrdersText(scratch, platform, std::move(file.text))) {
+        platform.MsgBox("The unsaved orders in " + path + " are of another turn",
+                        MsgIcon::Critical);
+        return false;
+    }
+    game = std::move(scratch);
+    return true;
 }
 
 } // namespace dered

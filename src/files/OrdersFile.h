@@ -38,4 +38,8 @@ std::array<int16_t, 6> SpyTargets(const GameState& game);
 // read in" when there are none; a file broken after its header keeps what was read.
 void ReadEarlierOrders(GameState& game, Platform& platform);
 
+// Replaces every order of the turn with those of an orders.tmp-form file at path (the recovery
+// file). False, with a message, when it cannot be read or is of another turn; nothing changes.
+bool RestoreOrders(GameState& game, Platform& platform, const std::string& path);
+
 } // namespace dered

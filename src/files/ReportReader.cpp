@@ -1,11 +1,12 @@
 #include "files/ReportReader.h"
 
 #include "files/FieldReader.h"
+#include "files/FileAccess.h"
 #include "files/OrdersFile.h"
 #include "state/Numbers.h"
 #include "ui/Platform.h"
 
-#include <fstream>
+#include <sstream>
 #include <vector>
 
 namespace dered {
@@ -207,13 +208,14 @@ std::vector<std::string> ApplyMerge(GameState& game, const std::vector<AreaLine>
     return mismatches;
 }
 
-bool OpenReport(std::ifstream& in, Platform& platform, const std::string& prefix,
+bool OpenReport(std::istringstream& in, Platform& platform, const std::string& prefix,
                 const std::string& path) {
-    in.open(path, std::ios::binary);
-    if (!in) {
-        platform.MsgBox(prefix + "the file can't be opened", MsgIcon::Critical);
+    FileText file = ReadWholeFile(path);
+    if (!file.Read()) {
+        platform.MsgBox(prefix + file.reason, MsgIcon::Critical);
         return false;
     }
+    in.str(std::move(file.text));
     return true;
 }
 
@@ -228,8 +230,8 @@ bool IsGameIdentifier(std::string_view text) {
 
 ReportOutcome ReadReport(GameState& game, Platform& platform, const std::string& folder,
                          const std::string& file) {
-    const std::string prefix = "Can't read report " + file + ": ";
-    std::ifstream in;
+    const std::string prefix = "Can't read report " + (file.empty() ? folder : file) + ": ";
+    std::istringstream in;
     if (!OpenReport(in, platform, prefix, folder + file)) {
         return ReportOutcome::Refused;
     }
@@ -253,8 +255,8 @@ ReportOutcome ReadReport(GameState& game, Platform& platform, const std::string&
 
 ReportOutcome MergeReport(GameState& game, Platform& platform, const std::string& folder,
                           const std::string& file) {
-    const std::string prefix = "Can't merge report " + file + ": ";
-    std::ifstream in;
+    const std::string prefix = "Can't merge report " + (file.empty() ? folder : file) + ": ";
+    std::istringstream in;
     if (!OpenReport(in, platform, prefix, folder + file)) {
         return ReportOutcome::Refused;
     }

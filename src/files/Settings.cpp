@@ -275,10 +275,13 @@ void LoadSettings(SettingsRecord& settings, const IniService& ini) {
     settings = s;
 }
 
-void SaveSettings(const SettingsRecord& settings, IniService& ini) {
-    for (const Entry& entry : SettingsEntries(settings)) {
-        ini.WriteString(entry.section, entry.key, entry.value);
+std::string SaveSettings(const SettingsRecord& settings, IniService& ini) {
+    std::vector<IniEntry> entries;
+    for (Entry& entry : SettingsEntries(settings)) {
+        entries.push_back(
+            {std::string(entry.section), std::move(entry.key), std::move(entry.value)});
     }
+    return ini.WriteStrings(entries);
 }
 
 std::vector<std::pair<std::string, std::string>> SettingsFileLines(const SettingsRecord& settings) {

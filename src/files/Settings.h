@@ -16,8 +16,9 @@ namespace dered {
 // that key's default. The caller sets the "Hex map" check mark from HexDisplay.
 void LoadSettings(SettingsRecord& settings, const IniService& ini);
 
-// Writes every field but NoGoColour, which is only ever set by hand in the file.
-void SaveSettings(const SettingsRecord& settings, IniService& ini);
+// Writes every field but NoGoColour, which is only ever set by hand in the file, in one
+// rewrite of the file. Empty on success, else the message naming the file and the reason.
+[[nodiscard]] std::string SaveSettings(const SettingsRecord& settings, IniService& ini);
 
 // ("Section/Key", text) in the order SaveSettings writes them.
 std::vector<std::pair<std::string, std::string>> SettingsFileLines(const SettingsRecord& settings);

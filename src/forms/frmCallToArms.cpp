@@ -5,8 +5,8 @@
 
 namespace dered {
 
-frmCallToArms::frmCallToArms(GameState& game, Platform& platform)
-    : Form("frmCallToArms", "Call To Arms"), game_(game), platform_(platform) {
+frmCallToArms::frmCallToArms(GameState& game, Platform& platform, TurnEvents& events)
+    : Form("frmCallToArms", "Call To Arms"), game_(game), platform_(platform), events_(events) {
     AddControl("Frame1", &Frame1);
     AddControl("Text1", &Text1);
     AddControl("Text2", &Text2);
@@ -18,6 +18,16 @@ frmCallToArms::frmCallToArms(GameState& game, Platform& platform)
     AddControl("cmdDelete", &cmdDelete);
     cmdCallToArms.onClick = [this] { cmdCallToArms_Click(); };
     cmdDelete.onClick = [this] { cmdDelete_Click(); };
+    events.Subscribe([this](const TurnChange& change) {
+        if (change.kind == TurnChange::Kind::ListOrdersChanged && IsLoaded() && listed_.Changed()) {
+            Form_Load();
+        }
+    });
+}
+
+void frmCallToArms::OrdersChanged() {
+    listed_.Take();
+    events_.ListOrdersChanged();
 }
 
 void frmCallToArms::Form_Load() {
@@ -41,6 +51,7 @@ void frmCallToArms::Form_Load() {
                                 slot);
         }
     }
+    listed_.Take();
 }
 
 void frmCallToArms::cmdCallToArms_Click() {
@@ -55,11 +66,13 @@ void frmCallToArms::cmdCallToArms_Click() {
     const int16_t slot = AddOrder(game, platform_, "CA", a, e, 0, 0);
     if (slot != 0) {
         lstCommands.AddItem("CA " + PlayerAbbrev(game, a) + " " + PlayerAbbrev(game, e), slot);
+        OrdersChanged();
     }
 }
 
 void frmCallToArms::cmdDelete_Click() {
     DeleteChosenOrder(game_, lstCommands);
+    OrdersChanged();
 }
 
 } // namespace dered

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "forms/ListedOrders.h"
 #include "state/GameState.h"
+#include "state/TurnEvents.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
 #include "ui/Platform.h"
@@ -10,7 +12,7 @@ namespace dered {
 // Calls to arms: an ally is asked to join a war against an enemy.
 class frmCallToArms : public Form {
   public:
-    frmCallToArms(GameState& game, Platform& platform);
+    frmCallToArms(GameState& game, Platform& platform, TurnEvents& events);
 
     void Form_Load() override;
     void cmdCallToArms_Click();
@@ -27,8 +29,13 @@ class frmCallToArms : public Form {
     ButtonModel cmdDelete{"Delete"};
 
   private:
+    // The order list changed here: the lists are as the records are, the others are told.
+    void OrdersChanged();
+
     GameState& game_;
     Platform& platform_;
+    TurnEvents& events_;
+    ListedOrders listed_{game_, {"CA", "DA", "DW"}};
 };
 
 } // namespace dered

@@ -7,8 +7,8 @@
 
 namespace dered {
 
-frmGrantAccess::frmGrantAccess(GameState& game, Platform& platform)
-    : Form("frmGrantAccess", "Grant Access"), game_(game), platform_(platform) {
+frmGrantAccess::frmGrantAccess(GameState& game, Platform& platform, TurnEvents& events)
+    : Form("frmGrantAccess", "Grant Access"), game_(game), platform_(platform), events_(events) {
     Text1.SetText("Select a player  and \"grant\" followed by  an area (click on map) or "
                   "\"grant all\"");
     AddControl("Text1", &Text1);
@@ -28,6 +28,16 @@ frmGrantAccess::frmGrantAccess(GameState& game, Platform& platform)
             txtArea_Change();
         }
     });
+    events.Subscribe([this](const TurnChange& change) {
+        if (change.kind == TurnChange::Kind::ListOrdersChanged && IsLoaded() && listed_.Changed()) {
+            Form_Load();
+        }
+    });
+}
+
+void frmGrantAccess::OrdersChanged() {
+    listed_.Take();
+    events_.ListOrdersChanged();
 }
 
 void frmGrantAccess::Form_Load() {
@@ -47,9 +57,11 @@ void frmGrantAccess::Form_Load() {
         if (order.Code != "GA") {
             continue;
         }
-        const std::string where = order.P2 < 1 ? " all" : SignedText(order.P2);
+        // The area as orders.tmp holds it: after a blank, with its own sign place.
+        const std::string where = order.P2 < 1 ? " all" : " " + SignedText(order.P2);
         lstCommands.AddItem(order.Code + " " + PlayerAbbrev(game, order.P1) + where, slot);
     }
+    listed_.Take();
 }
 
 void frmGrantAccess::Form_Unload() {
@@ -82,11 +94,13 @@ void frmGrantAccess::cmdGrantAll_Click() {
     const int16_t slot = AddOrder(game, platform_, "GA", player, -1, 0, 0);
     if (slot != 0) {
         lstCommands.AddItem("GA " + PlayerAbbrev(game, player) + " all ", slot);
+        OrdersChanged();
     }
 }
 
 void frmGrantAccess::cmdDelete_Click() {
     DeleteChosenOrder(game_, lstCommands);
+    OrdersChanged();
 }
 
 void frmGrantAccess::txtArea_Change() {
@@ -106,6 +120,7 @@ void frmGrantAccess::txtArea_Change() {
     const int16_t slot = AddOrder(game, platform_, "GA", player, area, 0, 0);
     if (slot != 0) {
         lstCommands.AddItem("GA " + PlayerAbbrev(game, player) + txtArea.Text(), slot);
+        OrdersChanged();
     }
 }
 

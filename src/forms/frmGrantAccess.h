@@ -1,6 +1,8 @@
 #pragma once
 
+#include "forms/ListedOrders.h"
 #include "state/GameState.h"
+#include "state/TurnEvents.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
 #include "ui/Platform.h"
@@ -10,7 +12,7 @@ namespace dered {
 // Grants of access to allies, area by area (clicked on the map) or to all areas at once.
 class frmGrantAccess : public Form {
   public:
-    frmGrantAccess(GameState& game, Platform& platform);
+    frmGrantAccess(GameState& game, Platform& platform, TurnEvents& events);
 
     void Form_Load() override;
     void Form_Unload() override;
@@ -33,8 +35,13 @@ class frmGrantAccess : public Form {
   private:
     bool ChosenPlayer(int16_t& player);
 
+    // The order list changed here: the lists are as the records are, the others are told.
+    void OrdersChanged();
+
     GameState& game_;
     Platform& platform_;
+    TurnEvents& events_;
+    ListedOrders listed_{game_, {"GA"}};
     bool clearing_ = false;
 };
 

@@ -54,6 +54,10 @@ frmMap::frmMap(Records& records, Platform& platform, FormManager& forms, Turn& t
     }
     optCommand.SetToolTips(std::move(tips));
     optCommand.Subscribe([this](const Changed&) { ShowNextClick(); });
+    AddControl("staHover", &staHover);
+    AddControl("txtFind", &txtFind);
+    AddControl("lstFind", &lstFind);
+    txtFind.Subscribe([this](const Changed&) { txtFind_Change(); });
     turn.events.Subscribe([this](const TurnChange& change) { FollowTurn(change); });
 }
 
@@ -198,6 +202,7 @@ void frmMap::RefreshView() {
     if (!picView_ || !picMap_) {
         return;
     }
+    outlined_ = 0;
     const SettingsRecord& settings = records_.settings;
     const int width = PictureWidth(geometry_);
     picView_->CopyFrom(*picMap_, settings.MapX, settings.MapY);

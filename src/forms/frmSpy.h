@@ -1,6 +1,9 @@
 #pragma once
 
+#include "state/TurnEvents.h"
+
 #include "state/GameState.h"
+#include "state/TurnEvents.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
 #include "ui/GridModel.h"
@@ -15,7 +18,7 @@ namespace dered {
 // the window writes them into the two spy slots of the order list.
 class frmSpy : public Form {
   public:
-    frmSpy(GameState& game, Platform& platform);
+    frmSpy(GameState& game, Platform& platform, TurnEvents& events);
 
     void Form_Load() override;
     void Form_Unload() override;
@@ -33,9 +36,14 @@ class frmSpy : public Form {
 
   private:
     int16_t Target(int col) const;
+    void ShowTargets();
 
     GameState& game_;
     Platform& platform_;
+    TurnEvents& events_;
+    // The two spy slots as the grid last showed them.
+    OrderSlot shown1_;
+    OrderSlot shown2_;
 };
 
 } // namespace dered

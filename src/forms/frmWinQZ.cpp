@@ -44,9 +44,10 @@ std::string Trim(const std::string& text) {
 frmWinQZ::frmWinQZ(Records& records, Platform& platform, FormManager& forms, IniService& ini,
                    const ProgramOptions& options, TurnEvents& events, MainWindows windows)
     : Form("frmWinQZ", "Roz-OD2 V2.06 32-bit"), records_(records), platform_(platform),
-      forms_(forms), ini_(ini), options_(options), windows_(windows) {
+      forms_(forms), ini_(ini), events_(events), options_(options), windows_(windows) {
     menu_ = {
         {&mnuFile, {&mnuOpen, &mnuMerge, &mnuSave, &mnuExit}},
+        {&mnuEdit, {&mnuUndo, &mnuRedo, &mnuOrdersOverview, &mnuGoTo}},
         {&mnuAreaData, {&mnuEditHex, &mnuSaveHexData}},
         {&mnuCommand, {&mnuANW, &mnuCallToArms, &mnuGrantAccess, &mnuSpy, &mnuVictoryConditions}},
         {&mnuView, {&mnuRelations, &mnuYourAreas}},
@@ -65,6 +66,7 @@ frmWinQZ::frmWinQZ(Records& records, Platform& platform, FormManager& forms, Ini
         if (change.kind == TurnChange::Kind::OrderStored) {
             ShowOrder(change.area);
         }
+        keeper_.KeepChange();
     });
 }
 
@@ -158,11 +160,9 @@ void frmWinQZ::Form_Load() {
         platform_.SetPointer(Pointer::Hourglass);
         const auto slash = commandLine.find_last_of('/');
         if (slash != std::string::npos && slash > 0) {
-            game.ReportDir = commandLine.substr(0, slash + 1);
-            OpenReport(commandLine.substr(slash + 1));
+            OpenReport(commandLine.substr(0, slash + 1), commandLine.substr(slash + 1));
         } else {
-            game.ReportDir.clear();
-            OpenReport(commandLine);
+            OpenReport({}, commandLine);
         }
         platform_.SetPointer(Pointer::Default);
     }

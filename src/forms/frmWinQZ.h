@@ -1,6 +1,7 @@
 #pragma once
 
 #include "forms/ProgramOptions.h"
+#include "forms/TurnKeeper.h"
 #include "state/Records.h"
 #include "state/TurnEvents.h"
 #include "ui/Controls.h"
@@ -70,6 +71,11 @@ class frmWinQZ : public Form {
     MenuItemModel mnuMerge{"mnuMerge", "&Merge"};
     MenuItemModel mnuSave{"mnuSave", "&Save "};
     MenuItemModel mnuExit{"mnuExit", "&Exit"};
+    MenuItemModel mnuEdit{"mnuEdit", "&Edit"};
+    MenuItemModel mnuUndo{"mnuUndo", "&Undo"};
+    MenuItemModel mnuRedo{"mnuRedo", "&Redo"};
+    MenuItemModel mnuOrdersOverview{"mnuOrdersOverview", "&Orders Overview"};
+    MenuItemModel mnuGoTo{"mnuGoTo", "&Go to Area..."};
     MenuItemModel mnuAreaData{"mnuAreaData", "&Area Data"};
     MenuItemModel mnuEditHex{"mnuEditHex", "&Edit Hex"};
     MenuItemModel mnuSaveHexData{"mnuSaveHexData", "&Save Hex Data"};
@@ -95,13 +101,16 @@ class frmWinQZ : public Form {
 
     std::array<int16_t, 7> SpyTargets{}; // 1..6
     bool MapShown = false;
+    const TurnKeeper& Keeper() const { return keeper_; }
     bool SummaryShown = false;
 
   private:
     void SetUpGrids();
     void WireMenu();
-    bool ChooseReport(std::string& fileName, const std::string& title);
-    void OpenReport(const std::string& fileName);
+    bool ChooseReport(std::string& folder, std::string& fileName, const std::string& title);
+    bool OpenReport(const std::string& folder, const std::string& fileName);
+    bool SettleUnsavedOrders();
+    bool SaveOrders();
     bool LoadMap();
     void ShowMapAfresh();
     void ShowOrder(int16_t area);
@@ -110,9 +119,11 @@ class frmWinQZ : public Form {
     Platform& platform_;
     FormManager& forms_;
     IniService& ini_;
+    TurnEvents& events_;
     const ProgramOptions& options_; // the batch driver's "start" sets the command line late
     MainWindows windows_;
     std::vector<MenuGroup> menu_;
+    TurnKeeper keeper_{records_.game, platform_, options_.recoveryDir};
 };
 
 } // namespace dered

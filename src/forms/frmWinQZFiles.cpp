@@ -25,30 +25,37 @@ OpenFileRequest ReportDialog(const std::string& title) {
 
 } // namespace
 
-// Shows the report dialog; on a choice, sets ReportDir to the report's folder.
-bool frmWinQZ::ChooseReport(std::string& fileName, const std::string& title) {
+// Shows the report dialog; on a choice, gives the report's folder and name.
+bool frmWinQZ::ChooseReport(std::string& folder, std::string& fileName, const std::string& title) {
     const OpenFileResult chosen = platform_.ShowOpenDialog(ReportDialog(title));
     if (chosen.fileName.empty()) {
         return false;
     }
-    platform_.SetPointer(Pointer::Hourglass);
-    records_.game.ReportDir = SplitReportPath(chosen.fullPath).first;
+    folder = SplitReportPath(chosen.fullPath).first;
     fileName = chosen.fileName;
     return true;
 }
 
-// Reads a report and, whatever came of it, the map files and the grid, and shows the map.
-void frmWinQZ::OpenReport(const std::string& fileName) {
+// Reads a report, then the map files and the grid, and shows the map. A report refused while
+// a turn is on screen changes nothing; before any turn, the map still shows.
+bool frmWinQZ::OpenReport(const std::string& folder, const std::string& fileName) {
     GameState& game = records_.game;
-    if (ReadReport(game, platform_, game.ReportDir, fileName) == ReportOutcome::Read) {
+    const bool read = ReadReport(game, platform_, folder, fileName) == ReportOutcome::Read;
+    if (read) {
+        keeper_.MarkSaved();
+        keeper_.OfferRecovery(game);
         mnuVictoryConditions.SetEnabled(VictoryConditionsAllowed(game));
         caption.SetText(GameTitle(game));
+    } else if (MapShown || !game.GameId.empty()) {
+        return false;
     }
     const bool mapLoaded = LoadMap();
     RefreshAll();
+    events_.TurnOpened();
     if (mapLoaded) {
         ShowMapAfresh();
     }
+    return read;
 }
 
 bool frmWinQZ::LoadMap() {
@@ -68,32 +75,51 @@ void frmWinQZ::ShowMapAfresh() {
     forms_.Show(windows_.map, Modality::Modeless);
 }
 
+// Save, Discard or Cancel when orders were entered since the last save; false: stay.
+bool frmWinQZ::SettleUnsavedOrders() {
+    switch (keeper_.AskToSave()) {
+    case Answer::Save:
+        return SaveOrders();
+    case Answer::Cancel:
+        return false;
+    default:
+        return true;
+    }
+}
+
 void frmWinQZ::mnuOpen_Click() {
+    std::string folder;
     std::string fileName;
-    if (!ChooseReport(fileName, "Open")) {
+    if (!ChooseReport(folder, fileName, "Open") || !SettleUnsavedOrders()) {
         return;
     }
-    OpenReport(fileName);
-    mnuOpen.SetEnabled(false);
+    platform_.SetPointer(Pointer::Hourglass);
+    if (OpenReport(folder, fileName)) {
+        mnuOpen.SetEnabled(false);
+    }
     platform_.SetPointer(Pointer::Default);
 }
 
 void frmWinQZ::mnuMerge_Click() {
+    std::string folder;
     std::string fileName;
-    if (!ChooseReport(fileName, "Merge")) {
+    if (!ChooseReport(folder, fileName, "Merge")) {
         return;
     }
-    GameState& game = records_.game;
-    MergeReport(game, platform_, game.ReportDir, fileName);
-    mnuOpen.SetEnabled(false);
-    RefreshAll();
-    if (MapShown) {
-        ShowMapAfresh();
+    platform_.SetPointer(Pointer::Hourglass);
+    if (MergeReport(records_.game, platform_, folder, fileName) == ReportOutcome::Read) {
+        mnuOpen.SetEnabled(false);
+        RefreshAll();
+        events_.TurnOpened();
+        // Before any report the map files are read here, and the map shows as after every merge.
+        if (MapShown || LoadMap()) {
+            ShowMapAfresh();
+        }
     }
     platform_.SetPointer(Pointer::Default);
 }
 
-void frmWinQZ::mnuSave_Click() {
+bool frmWinQZ::SaveOrders() {
     const GameState& game = records_.game;
     const auto targets = dered::SpyTargets(game);
     std::copy(targets.begin(), targets.end(), SpyTargets.begin() + 1);
@@ -101,15 +127,28 @@ void frmWinQZ::mnuSave_Click() {
     if (!problem.empty()) {
         stbStatus.SetText("Not saved");
         platform_.MsgBox(problem, MsgIcon::Critical);
-        return;
+        return false;
     }
+    keeper_.MarkSaved();
+    keeper_.ForgetRecovery();
     const int count = CountOrders(FormatOrders(game).commands);
     stbStatus.SetText("Saved " + std::to_string(count) + (count == 1 ? " order" : " orders") +
                       " to " + game.ReportDir + std::string(kCommandsFileName));
+    return true;
 }
 
+void frmWinQZ::mnuSave_Click() {
+    (void)SaveOrders();
+}
+
+// The close box of the main window does the same.
 void frmWinQZ::mnuExit_Click() {
-    SaveSettings(records_.settings, ini_);
+    if (!SettleUnsavedOrders()) {
+        return;
+    }
+    if (const std::string problem = SaveSettings(records_.settings, ini_); !problem.empty()) {
+        platform_.MsgBox(problem, MsgIcon::Exclamation);
+    }
     forms_.Unload(windows_.map);
     platform_.EndProgram();
 }

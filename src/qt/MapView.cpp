@@ -2,6 +2,7 @@
 
 #include "forms/frmMap.h"
 #include "qt/Bindings.h"
+#include "qt/MapFindBar.h"
 #include "qt/Placement.h"
 #include "qt/QImageSurface.h"
 #include "qt/QtPlatform.h"
@@ -91,6 +92,7 @@ MapView::MapView(frmMap& form, const ViewContext& context, bool quitWhenShown)
     status_->addWidget(nextClick_, 1);
     bindings_.Add<CaptionBinding>(map.stbNextClick,
                                   [this](const QString& text) { nextClick_->setText(text); });
+    findBar_ = &bindings_.Add<MapFindBar>(map, *this, bindings_);
 
     QPointer<MapView> self(this);
     if (auto* view = dynamic_cast<QImageSurface*>(map.picView())) {
@@ -141,6 +143,7 @@ void MapView::keyPressEvent(QKeyEvent* event) {
 }
 
 void MapView::Detach() {
+    findBar_ = nullptr;
     bindings_.Clear();
     attached_ = false;
 }
@@ -169,6 +172,9 @@ void MapView::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     const int statusHeight = status_->sizeHint().height();
     status_->setGeometry(0, height() - statusHeight, width(), statusHeight);
+    if (findBar_ != nullptr) {
+        findBar_->Place(height() - statusHeight);
+    }
     if (!attached_) {
         return;
     }

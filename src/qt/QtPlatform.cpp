@@ -13,8 +13,10 @@
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 #include <QStyle>
+#include <QTimer>
 #include <QWidget>
 
 namespace dered {
@@ -63,6 +65,10 @@ QWidget* QtPlatform::DialogParent() const {
     return nullptr;
 }
 
+void QtPlatform::After(int milliseconds, std::function<void()> task) {
+    QTimer::singleShot(milliseconds, qApp, std::move(task));
+}
+
 void QtPlatform::MsgBox(std::string_view text, MsgIcon icon) {
     // The box must show the normal pointer even inside file work under the hourglass.
     const Pointer before = pointer_;
@@ -70,6 +76,42 @@ void QtPlatform::MsgBox(std::string_view text, MsgIcon icon) {
     auto box = MakeMessageBox(text, icon, DialogParent());
     box->exec();
     SetPointer(before);
+}
+
+Answer QtPlatform::Ask(const Question& question) {
+    const Pointer before = pointer_;
+    SetPointer(Pointer::Default);
+    QMessageBox box(QMessageBox::Question, ToQt(kAppTitle), ToQt(question.text),
+                    QMessageBox::NoButton, DialogParent());
+    std::vector<std::pair<QAbstractButton*, Answer>> buttons;
+    for (const Answer choice : question.choices) {
+        QMessageBox::StandardButton standard = QMessageBox::Cancel;
+        switch (choice) {
+        case Answer::Yes:
+            standard = QMessageBox::Yes;
+            break;
+        case Answer::No:
+            standard = QMessageBox::No;
+            break;
+        case Answer::Save:
+            standard = QMessageBox::Save;
+            break;
+        case Answer::Discard:
+            standard = QMessageBox::Discard;
+            break;
+        case Answer::Cancel:
+            break;
+        }
+        buttons.emplace_back(box.addButton(standard), choice);
+    }
+    box.exec();
+    SetPointer(before);
+    for (const auto& [button, answer] : buttons) {
+        if (box.clickedButton() == button) {
+            return answer;
+        }
+    }
+    return question.unanswered;
 }
 
 void QtPlatform::SetPointer(Pointer pointer) {

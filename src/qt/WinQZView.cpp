@@ -8,6 +8,7 @@
 
 #include <QCloseEvent>
 #include <QLabel>
+#include <QKeySequence>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QTableView>
@@ -20,6 +21,22 @@ namespace dered {
 namespace {
 constexpr int kVisibleRows = 30;
 constexpr int kMargin = 4;
+
+QList<QKeySequence> MenuShortcuts(const std::string& item) {
+    if (item == "mnuUndo") {
+        return {QKeySequence::Undo};
+    }
+    if (item == "mnuRedo") {
+        return {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)};
+    }
+    if (item == "mnuOrdersOverview") {
+        return {QKeySequence(Qt::CTRL | Qt::Key_L)};
+    }
+    if (item == "mnuGoTo") {
+        return {QKeySequence(Qt::CTRL | Qt::Key_G)};
+    }
+    return {};
+}
 } // namespace
 
 void CloseForm(FormManager& forms, QtPlatform& platform, Form& form) {
@@ -57,6 +74,7 @@ void WinQZView::BuildMenu() {
             action->setObjectName(QString::fromStdString(item->Name()));
             // The one item with a tick: hexagons or squares.
             bindings_.Add<MenuBinding>(*item, *action, item == &winQZ_.mnuHex);
+            action->setShortcuts(MenuShortcuts(item->Name()));
         }
     }
 }
@@ -129,11 +147,14 @@ void WinQZView::changeEvent(QEvent* event) {
     }
 }
 
+// The close box is "Exit": it may ask about unsaved orders, and it saves the settings.
 void WinQZView::closeEvent(QCloseEvent* event) {
-    event->accept();
-    if (areaBinding_ != nullptr) {
-        CloseForm(forms_, platform_, winQZ_);
+    if (areaBinding_ == nullptr || platform_.Ended()) {
+        event->accept();
+        return;
     }
+    event->ignore();
+    winQZ_.mnuExit_Click();
 }
 
 } // namespace dered

@@ -1,4 +1,5 @@
 // der-ed: the desktop program.
+#include "files/RecoveryFile.h"
 #include "qt/DesktopProgram.h"
 #include "qt/StartUp.h"
 
@@ -50,7 +51,8 @@ int main(int argc, char** argv) {
         QCoreApplication::applicationDirPath().toLocal8Bit().toStdString();
     // The records are large: they live on the heap.
     auto desktop = std::make_unique<dered::DesktopProgram>(
-        dered::ProgramOptions{programDir, args.commandLine}, args.settingsPath, args.shell);
+        dered::ProgramOptions{programDir, args.commandLine, dered::DefaultRecoveryDir()},
+        args.settingsPath, args.shell);
     desktop->Start();
     if (desktop->platform.Ended()) {
         return 0;

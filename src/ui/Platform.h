@@ -1,9 +1,11 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace dered {
 
@@ -29,6 +31,17 @@ struct OpenFileResult {
     std::string fileName; // empty when the user cancelled
 };
 
+enum class Answer { Yes, No, Save, Discard, Cancel };
+
+// A question with a button for each choice. topic names it for a driver that answers from a
+// script ("unsaved", "recover"); unanswered is what closing the box without a choice means.
+struct Question {
+    std::string_view topic;
+    std::string_view text;
+    std::vector<Answer> choices;
+    Answer unanswered;
+};
+
 struct TextExtent {
     int width;
     int height;
@@ -42,6 +55,8 @@ class Platform {
 
     // A modal message box with one OK button and the application's title.
     virtual void MsgBox(std::string_view text, MsgIcon icon) = 0;
+    // A modal question; a platform that cannot ask gives the unanswered choice.
+    virtual Answer Ask(const Question& question) { return question.unanswered; }
     virtual void SetPointer(Pointer pointer) = 0;
     virtual OpenFileResult ShowOpenDialog(const OpenFileRequest& request) = 0;
     // Returns the chosen colour, or the start colour when the user cancels.
@@ -60,6 +75,13 @@ class Platform {
     virtual void FormUnloaded(Form& form) = 0;
 
     virtual void EndProgram() = 0;
+
+    // Runs the task once, some milliseconds from now, from the event loop. A platform without a
+    // clock (the batch driver) never runs it: what it would undo is only a passing highlight.
+    virtual void After(int milliseconds, std::function<void()> task) {
+        (void)milliseconds;
+        (void)task;
+    }
 };
 
 inline constexpr std::string_view kAppTitle = "Der-ED";

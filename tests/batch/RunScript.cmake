@@ -9,7 +9,8 @@ if(EXISTS ${SOURCE_DIR}/data/demo)
     file(COPY ${SOURCE_DIR}/data/demo DESTINATION ${WORK_DIR})
 endif()
 execute_process(
-    COMMAND ${BATCH} --program-dir ${PROGRAM_DIR} --settings ${WORK_DIR}/der-ed.ini ${SCRIPT}
+    COMMAND ${CMAKE_COMMAND} -E env XDG_STATE_HOME=${WORK_DIR}/state
+        ${BATCH} --program-dir ${PROGRAM_DIR} --settings ${WORK_DIR}/der-ed.ini ${SCRIPT}
     WORKING_DIRECTORY ${WORK_DIR}
     OUTPUT_VARIABLE actual ERROR_VARIABLE errors RESULT_VARIABLE status)
 file(READ ${EXPECTED} expected)

@@ -2,6 +2,8 @@
 #include "files/LineWriter.h"
 
 #include <gtest/gtest.h>
+
+#include <fstream>
 #include <sstream>
 
 namespace dered {
@@ -47,6 +49,14 @@ TEST(FieldReader, RefusesTextAndOutOfRangeNumbersNamingTheLine) {
     EXPECT_EQ(r2.Error(), "line 1: the number 32768 is outside -32768 to 32767");
 }
 
+TEST(FieldReader, AStreamThatFailsWhileReadIsAFileThatCannotBeRead) {
+    std::ifstream folder(DERED_SOURCE_DIR, std::ios::binary); // reading a folder throws
+    FieldReader reader(folder);
+    std::string text;
+    EXPECT_FALSE(reader.ReadText(text));
+    EXPECT_EQ(reader.Error(), "line 1: the file cannot be read");
+}
+
 TEST(LineWriter, WritesNumbersWithSignPlaceTightAndInZones) {
     std::ostringstream out;
     LineWriter tight(out, LineWriter::Join::Tight);
@@ -60,11 +70,15 @@ TEST(LineWriter, WritesNumbersWithSignPlaceTightAndInZones) {
     LineWriter zones(zoned, LineWriter::Join::Zones);
     zones.Text("QZ001").Text(",").Number(1880).Number(1);
     zones.EndLine();
+    // An item that fills its zone is followed at once; an empty one still takes a zone.
     zones.Text("12345678901234").Text("x").Text("").Text("y");
     zones.EndLine();
+    zones.Text("123456789012345").Text("z");
+    zones.EndLine();
     EXPECT_EQ(zoned.str(), "QZ001         ,              1880          1 \r\n"
-                           "12345678901234              x             "
-                           "              y\r\n");
+                           "12345678901234x             "
+                           "              y\r\n"
+                           "123456789012345             z\r\n");
 }
 
 } // namespace

@@ -125,6 +125,28 @@ TEST_F(IniFileTest, FailedWriteIsSilentAndHarmless) {
     EXPECT_TRUE(fs::is_directory(dir_));
 }
 
+TEST_F(IniFileTest, WritesManyKeysInOneRewriteOrSaysWhyNone) {
+    Put("[A]\nk=1\n");
+    const std::vector<IniEntry> entries = {{"A", "k", "2"}, {"B", "j", "3"}};
+    const std::string path = path_.string();
+    fs::permissions(path_, fs::perms::owner_read);
+    EXPECT_EQ(IniFile(path).WriteStrings(entries),
+              "Can't write " + path + ": the file is read-only");
+    fs::permissions(path_, fs::perms::owner_read | fs::perms::owner_write);
+    const fs::path inside = folder_.Path("sub.ini");
+    fs::create_directories(inside);
+    EXPECT_EQ(IniFile(inside.string()).WriteStrings(entries),
+              "Can't write " + inside.string() + ": it is a folder, not a file");
+    const fs::path below = path_ / "x.ini"; // a file where a folder belongs
+    EXPECT_NE(IniFile(below.string()).WriteStrings(entries).find("Can't write " + below.string()),
+              std::string::npos);
+    EXPECT_EQ(Contents(), "[A]\nk=1\n");
+
+    EXPECT_EQ(IniFile(path).WriteStrings(entries), "");
+    EXPECT_EQ(Contents(), "[A]\nk=2\n[B]\nj=3\n");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), {}), 2) << "no temporary is left";
+}
+
 TEST_F(IniFileTest, WritesThroughASymbolicLink) {
     Put("[A]\nk=1\n");
     const fs::path link = dir_ / "link.ini";

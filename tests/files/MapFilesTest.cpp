@@ -171,7 +171,7 @@ TEST_F(MapFilesTest, SaveRewritesPositionsAndRoundTripsByteForByte) {
     expected.replace(expected.size() - HexLine(70, 31, 1, "0,0,0,0,0,0,0,0,0").size(),
                      std::string::npos, HexLine(70, 31, 293, "0,0,0,1,0,0,0,0,0"));
     EXPECT_EQ(folder_.Read("saved.dat"), expected);
-    EXPECT_FALSE(fs::exists(out.string() + ".tmp"));
+    EXPECT_FALSE(fs::exists(out.string() + ".new"));
 
     // The saved file loads to the same grid.
     const HexMap saved = *hexMap_;
@@ -196,9 +196,11 @@ TEST_F(MapFilesTest, SaveReplacesAFileWholeOrFailsLeavingNothing) {
 TEST_F(MapFilesTest, MissingFilesAreRefusedByName) {
     ExpectRefused(AreaFile(0), HexFile(), "");
     fs::remove(folder_.Path(MapHexFileName));
-    EXPECT_EQ(Load(), "Map file " + Dir() + "map-hex.dat cannot be opened");
+    EXPECT_EQ(Load(), "Map file " + Dir() + "map-hex.dat: there is no such file");
     fs::remove(folder_.Path(MapAreaFileName));
-    EXPECT_EQ(Load(), "Map file " + Dir() + "map-area.dat cannot be opened");
+    EXPECT_EQ(Load(), "Map file " + Dir() + "map-area.dat: there is no such file");
+    fs::create_directory(folder_.Path(MapAreaFileName));
+    EXPECT_EQ(Load(), "Map file " + Dir() + "map-area.dat: it is a folder, not a file");
 }
 
 TEST_F(MapFilesTest, ShortFilesAreRefusedAndChangeNothing) {

@@ -151,24 +151,64 @@ TEST(OrdersFiles, AMoveSeparatesCodeAndNumbersByTwoAndThreeBlanks) {
               std::string::npos);
 }
 
-TEST(OrdersFiles, ReportsAFailedSaveAndKeepsTheOldFile) {
+TEST(OrdersFiles, AFailedSaveNamesTheFileAndLeavesBothOldFiles) {
+    // Each of the two files can fail on its own; neither is then replaced.
+    const struct {
+        const char* folderAt; // a folder stands in this name
+        const char* named;    // the file the message names
+    } cases[] = {
+        {"commands.dat.new", "commands.dat"},
+        {"orders.tmp.new", "orders.tmp"},
+        {"commands.dat", "commands.dat"},
+        {"orders.tmp", "orders.tmp"},
+    };
+    for (const auto& c : cases) {
+        TempFolder folder;
+        GameState game = GameWithEveryOrder();
+        game.ReportDir = folder.Folder();
+        for (const char* name : {"commands.dat", "orders.tmp"}) {
+            if (std::string(name) != c.folderAt) {
+                folder.Write(name, std::string("before ") + name);
+            }
+        }
+        fs::create_directory(folder.Path(c.folderAt));
+        const std::string message = WriteOrdersFiles(game);
+        EXPECT_EQ(message.rfind("Can't write " + folder.Folder() + c.named + ": ", 0), 0u)
+            << message;
+        for (const char* name : {"commands.dat", "orders.tmp"}) {
+            if (std::string(name) != c.folderAt) {
+                EXPECT_EQ(folder.Read(name), std::string("before ") + name) << c.folderAt;
+            }
+        }
+        EXPECT_EQ(folder.Names().size(), 2u) << "no temporary is left beside " << c.folderAt;
+    }
+
     TempFolder folder;
     GameState game;
     game.ReportDir = folder.Folder() + "missing/";
-    const std::string message = WriteOrdersFiles(game);
-    EXPECT_EQ(message,
+    EXPECT_EQ(WriteOrdersFiles(game),
               "Can't write " + folder.Folder() + "missing/commands.dat: No such file or directory");
+}
 
-    folder.Write("commands.dat", "KPLSTART\r\nthe orders sent before\r\n");
-    fs::create_directory(folder.Path("commands.dat.new")); // the temporary file can't be made
-    game.ReportDir = folder.Folder();
-    EXPECT_NE(WriteOrdersFiles(game).find("commands.dat"), std::string::npos);
-    EXPECT_EQ(folder.Read("commands.dat"), "KPLSTART\r\nthe orders sent before\r\n");
-    EXPECT_FALSE(fs::exists(folder.Path("orders.tmp")));
-
-    fs::remove(folder.Path("commands.dat.new"));
-    ASSERT_EQ(WriteOrdersFiles(game), "");
-    EXPECT_EQ(folder.Read("commands.dat"), FormatOrders(game).commands) << "replaced whole";
+TEST(OrdersFiles, AnIdentifierThatFillsItsZoneReadsBackInEitherLayout) {
+    GameState game;
+    game.GameId = "QZ001234567890"; // 14 characters, still a game identifier
+    game.GameYear = 1880;
+    game.GameTurn = 1;
+    const std::string header = "QZ001234567890,              1880          1 \r\n";
+    EXPECT_EQ(FormatOrders(game).ordersTmp.rfind(header, 0), 0u) << FormatOrders(game).ordersTmp;
+    // Files written before had a whole zone of blanks before the comma.
+    const std::string before = "QZ001234567890              ,              1880          1 \r\n";
+    for (const std::string& first : {header, before}) {
+        TempFolder folder;
+        game.ReportDir = folder.Folder();
+        folder.Write("orders.tmp", first + "DA\r\n 4 \r\nEND\r\n");
+        RecordingPlatform platform;
+        GameState read = game;
+        ReadEarlierOrders(read, platform);
+        EXPECT_TRUE(platform.messages.empty()) << first;
+        EXPECT_EQ(read.Orders[3], (OrderSlot{"DA", 0, 4, 0, 0, 0})) << first;
+    }
 }
 
 class EarlierOrders : public ::testing::Test {
@@ -237,6 +277,11 @@ TEST_F(EarlierOrders, ABrokenFileKeepsWhatWasReadWithoutAMessage) {
         "MO\r\n12\r\nx\r\nDN\r\n4\r\nEND\r\n", // text where a number belongs
         "AA\r\n294\r\nDN\r\n4\r\nEND\r\n",     // no such area
         "AA\r\n0\r\nEND\r\n",                  // no area
+        "MO\r\n13\r\n294\r\nEND\r\n",          // a move to no area
+        "SA\r\n13\r\n14\r\n13\r\nEND\r\n",     // support of no player
+        "DW\r\n13\r\nEND\r\n",                 // war with no player
+        "CA\r\n2\r\n-1\r\nEND\r\n",            // a call to arms against no player
+        "GA\r\n2\r\n294\r\nEND\r\n",           // access to no area
         "DN\r\n",                              // ends without END
     };
     for (const char* ending : endings) {
@@ -268,6 +313,16 @@ TEST_F(EarlierOrders, StopWhenTheOrderListIsFull) {
     EXPECT_EQ(game.OrderCount, MaxOrderSlot);
     EXPECT_EQ(game.Areas[12].Command, "") << "reading stopped at the full list";
     EXPECT_EQ(platform.messages, (std::vector<Message>{{kOrderListFull, MsgIcon::Critical}}));
+}
+
+TEST_F(EarlierOrders, AnUnreadableFileIsReportedAndReadsNothing) {
+    fs::create_directory(folder.Path("orders.tmp"));
+    ReadEarlierOrders(game, platform);
+    EXPECT_EQ(game.OrderCount, 2);
+    EXPECT_EQ(platform.messages,
+              (std::vector<Message>{{"Can't read the earlier orders in " + folder.Folder() +
+                                         "orders.tmp: it is a folder, not a file",
+                                     MsgIcon::Critical}}));
 }
 
 TEST_F(EarlierOrders, FindTheFileWhateverTheCaseOfItsName) {

@@ -6,8 +6,12 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 namespace dered {
 namespace {
+
+namespace fs = std::filesystem;
 
 using test::Message;
 using test::RecordingPlatform;
@@ -214,13 +218,37 @@ TEST_F(ReportReader, RefusesABrokenReportNamingTheLineAndKeepsTheTables) {
     }
 }
 
-TEST_F(ReportReader, RefusesAReportThatCannotBeOpened) {
-    game = HeldGame();
-    EXPECT_EQ(ReadReport(game, platform, folder.Folder(), "plyrdata.404"), ReportOutcome::Refused);
-    EXPECT_EQ(game, HeldGame());
-    EXPECT_EQ(platform.messages,
-              (std::vector<Message>{{"Can't read report plyrdata.404: the file can't be opened",
-                                     MsgIcon::Critical}}));
+TEST_F(ReportReader, RefusesAReportThatCannotBeOpenedOrMergedAndChangesNothing) {
+    fs::create_directory(folder.Path("plyrdata.007"));
+    const struct {
+        std::string folder;
+        std::string file;
+        std::string shown; // the name in the message
+        std::string reason;
+    } cases[] = {
+        {folder.Folder(), "plyrdata.404", "plyrdata.404", "there is no such file"},
+        {folder.Folder(), "plyrdata.007", "plyrdata.007", "it is a folder, not a file"},
+        // A path that ends in "/", as shell completion leaves it.
+        {folder.Folder(), "", folder.Folder(), "it is a folder, not a file"},
+        {folder.Folder(), std::string("plyrdata.003\0x", 14), "plyrdata.003", "NUL character"},
+    };
+    for (const auto& c : cases) {
+        for (const bool merge : {false, true}) {
+            game = HeldGame();
+            platform.messages.clear();
+            const ReportOutcome outcome = merge ? MergeReport(game, platform, c.folder, c.file)
+                                                : ReadReport(game, platform, c.folder, c.file);
+            EXPECT_EQ(outcome, ReportOutcome::Refused) << c.reason;
+            EXPECT_EQ(game, HeldGame()) << c.reason;
+            ASSERT_EQ(platform.messages.size(), 1u) << c.reason;
+            const std::string start =
+                std::string(merge ? "Can't merge report " : "Can't read report ") + c.shown;
+            EXPECT_EQ(platform.messages[0].text.rfind(start, 0), 0u) << platform.messages[0].text;
+            EXPECT_NE(platform.messages[0].text.find(c.reason), std::string::npos)
+                << platform.messages[0].text;
+            EXPECT_EQ(platform.messages[0].icon, MsgIcon::Critical);
+        }
+    }
 }
 
 TEST_F(ReportReader, Takes293AreasAndRefuses294WithTheArrayMessage) {

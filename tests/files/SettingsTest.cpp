@@ -153,7 +153,7 @@ TEST(SettingsLoad, HexSizeIsDoubledRoundedAndClamped) {
 // The key order and texts are checked byte for byte in the file below.
 TEST(SettingsSave, DefaultsWrittenInOrderWithoutNoGo) {
     MemoryIni ini;
-    SaveSettings(Loaded(ini), ini);
+    EXPECT_EQ(SaveSettings(Loaded(ini), ini), "");
     EXPECT_EQ(ini.writes, SettingsFileLines(DefaultRecord()));
     EXPECT_EQ(ini.writes.size(), 23u);
     EXPECT_EQ(Written(ini, "Colours/NoGo"), "(not written)");
@@ -165,7 +165,7 @@ TEST(SettingsSave, ValuesReadBackAsWritten) {
     ini.Set("Positions", "HexDisplay", "1");
     ini.Set("Positions", "HexSize", "13.5");
     ini.Set("Colours", "Water", "&HFF00&");
-    SaveSettings(Loaded(ini), ini);
+    EXPECT_EQ(SaveSettings(Loaded(ini), ini), "");
     EXPECT_EQ(Written(ini, "Positions/MapX"), "-340");
     EXPECT_EQ(Written(ini, "Positions/HexDisplay"), "-1");
     EXPECT_EQ(Written(ini, "Positions/HexSize"), "13");
@@ -180,7 +180,7 @@ TEST(SettingsSave, NegativeColours) {
     s.CountryColour[1] = -256; // players' colours are written from the magnitude
     s.CountryColour[2] = std::numeric_limits<int32_t>::min();
     MemoryIni ini;
-    SaveSettings(s, ini);
+    EXPECT_EQ(SaveSettings(s, ini), "");
     EXPECT_EQ(Written(ini, "Colours/Borders"), "&HFFFFFFFF&");
     EXPECT_EQ(Written(ini, "Colours/SD"), "&HFFFFFF00&");
     EXPECT_EQ(Written(ini, "Colours/CountryA"), "&H100&");
@@ -196,7 +196,7 @@ TEST(SettingsSave, FileOnDiskByteForByte) {
     IniFile file(folder.Path("der-ed.ini").string());
     SettingsRecord s = Loaded(file);
     s.MapX = -340;
-    SaveSettings(s, file);
+    EXPECT_EQ(SaveSettings(s, file), "");
     EXPECT_EQ(folder.Read("der-ed.ini"),
               "[Colours]\nBorders=&H808080&\nWater=&HFFFF80&\nNeutral=&HC0C0C0&\n"
               "CountryA=&H0&\nCountryB=&HFF&\nCountryC=&HFF00&\nCountryD=&HFFFF&\n"

@@ -45,7 +45,7 @@ TEST_F(frmGrantAccessTest, ListsAlliesOnlyAndTheGrantsAlreadyMade) {
     EXPECT_EQ(dialog.Text1.Text(), "Select a player  and \"grant\" followed by  an area (click on "
                                    "map) or \"grant all\"");
     EXPECT_EQ(test::Lines(dialog.lstPlayers), (LineList{"Borduria|2", "Drava|4"}));
-    EXPECT_EQ(test::Lines(dialog.lstCommands), (LineList{"GA Bor all|3", "GA Dra 12|5"}));
+    EXPECT_EQ(test::Lines(dialog.lstCommands), (LineList{"GA Bor all|3", "GA Dra  12|5"}));
     EXPECT_TRUE(dialog.txtArea.Text().empty());
     EXPECT_TRUE(TakeMessages().empty());
 }

@@ -1,5 +1,6 @@
 #include "app/Program.h"
 #include "forms/AreaDisplay.h"
+#include "orders/OrderList.h"
 #include "support/MemoryIni.h"
 #include "support/RecordingPlatform.h"
 #include "support/TempFolder.h"
@@ -38,11 +39,23 @@ class frmWinQZTest : public ::testing::Test {
         std::ofstream(folder / "turn" / "plyrdata.002", std::ios::binary) << kReport;
     }
 
-    Program& Start(const std::string& commandLine = {}) {
+    Program& Start(const std::string& commandLine = {}, const std::string& programDir = "no-map") {
+        const std::string dir = programDir == "no-map" ? (folder / "no-map").string() : programDir;
+        program.reset();
         program = std::make_unique<Program>(
-            platform, ini, ProgramOptions{(folder / "no-map").string(), commandLine});
+            platform, ini, ProgramOptions{dir, commandLine, (folder / "state").string() + "/"});
         program->Start();
         return *program;
+    }
+    // "&Save", past the check's question when it finds something.
+    void SaveAnyway(Program& p) {
+        p.winQZ.mnuSave.Click();
+        if (p.saveCheck.IsVisible()) {
+            p.saveCheck.cmdSave.Click();
+        }
+    }
+    std::string RecoveryFile() const {
+        return (folder / "state" / "QZ042-player2-1880-3.orders").string();
     }
     std::string ReportPath() const { return (folder / "turn" / "plyrdata.002").string(); }
     bool Shown(const std::string& event) const {
@@ -127,7 +140,44 @@ TEST_F(frmWinQZTest, OpenThenMergeDisablesOpenAndKeepsMergeEnabled) {
     p.winQZ.mnuMerge.Click();
     EXPECT_EQ(platform.dialogRequests.back().title, "Merge");
     EXPECT_TRUE(p.winQZ.mnuMerge.Enabled());
-    EXPECT_TRUE(platform.messages.empty()); // the same data again: nothing disagrees
+    // The same data again: nothing disagrees; only the missing map files are named again.
+    for (const test::Message& m : platform.messages) {
+        EXPECT_EQ(m.text.rfind("Map file ", 0), 0u) << m.text;
+    }
+}
+
+TEST_F(frmWinQZTest, AMergeBeforeAnyReportShowsTheMap) {
+    Program& p = Start({}, std::string(DERED_SOURCE_DIR) + "/data");
+    EXPECT_FALSE(Shown("show frmMap"));
+    platform.AnswerOpen(ReportPath());
+    p.winQZ.mnuMerge.Click();
+    EXPECT_TRUE(Shown("show frmMap"));
+}
+
+TEST_F(frmWinQZTest, AFailedOpenOrMergeChangesNothing) {
+    std::ofstream(folder / "turn" / "plyrdata.003", std::ios::binary) << "just a letter\r\n";
+    fs::create_directories(folder / "elsewhere" / "plyrdata.004");
+    const std::string refused[] = {
+        (folder / "elsewhere" / "plyrdata.009").string(), // missing
+        (folder / "elsewhere" / "plyrdata.004").string(), // a folder
+        (folder / "turn" / "plyrdata.003").string(),      // no report
+    };
+    Program& p = Start(ReportPath());
+    p.records.game.Areas[1].Command = "AA"; // an order not yet saved
+    const GameState before = p.records.game;
+    for (const std::string& path : refused) {
+        for (MenuItemModel* item : {&p.winQZ.mnuOpen, &p.winQZ.mnuMerge}) {
+            platform.messages.clear();
+            platform.answers = {Answer::Discard};
+            platform.AnswerOpen(path);
+            item->Click();
+            EXPECT_EQ(p.records.game, before) << path;
+            EXPECT_TRUE(p.winQZ.mnuOpen.Enabled()) << path;
+            EXPECT_EQ(platform.messages.size(), 1u) << path;
+        }
+    }
+    SaveAnyway(p);
+    EXPECT_TRUE(fs::exists(folder / "turn" / "commands.dat")) << "saved where the turn is";
 }
 
 TEST_F(frmWinQZTest, RefusedReportStillFillsTheGridFromUnchangedTables) {
@@ -136,8 +186,9 @@ TEST_F(frmWinQZTest, RefusedReportStillFillsTheGridFromUnchangedTables) {
     platform.AnswerOpen(ReportPath());
     p.winQZ.mnuOpen.Click();
     EXPECT_EQ(p.records.game.GameId, "");
+    EXPECT_EQ(p.records.game.ReportDir, "");
     EXPECT_EQ(p.winQZ.caption.Text(), "Roz-OD2 V2.06 32-bit");
-    EXPECT_FALSE(p.winQZ.mnuOpen.Enabled());
+    EXPECT_TRUE(p.winQZ.mnuOpen.Enabled());
     EXPECT_EQ(p.winQZ.grdArea.TextAt(5, ColId), "5");
     ASSERT_GE(platform.messages.size(), 1u);
     EXPECT_EQ(platform.messages[0].icon, MsgIcon::Critical);
@@ -147,7 +198,7 @@ TEST_F(frmWinQZTest, FailedSaveIsReportedNotSwallowed) {
     Program& p = Start(ReportPath());
     p.records.game.ReportDir = (folder / "gone").string() + "/";
     platform.messages.clear();
-    p.winQZ.mnuSave.Click();
+    p.winQZ.mnuSave_Click(); // past the check before saving
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(platform.messages[0].icon, MsgIcon::Critical);
     EXPECT_NE(platform.messages[0].text.find("commands.dat"), std::string::npos);
@@ -156,13 +207,13 @@ TEST_F(frmWinQZTest, FailedSaveIsReportedNotSwallowed) {
     const std::string dir = (folder / "turn").string() + "/";
     p.records.game.ReportDir = dir;
     platform.messages.clear();
-    p.winQZ.mnuSave.Click();
+    p.winQZ.mnuSave_Click(); // past the check before saving
     EXPECT_TRUE(platform.messages.empty());
     EXPECT_TRUE(fs::exists(folder / "turn" / "commands.dat"));
     EXPECT_EQ(p.winQZ.stbStatus.Text(), "Saved 0 orders to " + dir + "commands.dat");
 
     p.records.game.Areas[2].Command = "RU";
-    p.winQZ.mnuSave.Click();
+    SaveAnyway(p);
     EXPECT_EQ(p.winQZ.stbStatus.Text(), "Saved 1 order to " + dir + "commands.dat");
 }
 
@@ -215,6 +266,77 @@ TEST_F(frmWinQZTest, MinimisingHidesCompanionsAndRestoringShowsThem) {
     EXPECT_FALSE(p.summary.IsVisible());
     p.winQZ.Form_Resize(WindowState::Normal);
     EXPECT_TRUE(p.summary.IsVisible());
+}
+
+TEST_F(frmWinQZTest, UnsavedOrdersAreSavedDiscardedOrKeptByTheAnswer) {
+    const struct {
+        Answer answer;
+        bool ended;
+        bool saved;
+    } cases[] = {
+        {Answer::Save, true, true},
+        {Answer::Discard, true, false},
+        {Answer::Cancel, false, false},
+    };
+    for (const auto& c : cases) {
+        for (const bool viaOpen : {false, true}) {
+            for (const char* name : {"commands.dat", "orders.tmp"}) {
+                fs::remove(folder / "turn" / name);
+            }
+            fs::remove_all(folder / "state");
+            platform.ended = false;
+            Program& p = Start(ReportPath());
+            p.winQZ.mnuExit.Click(); // nothing entered: no question
+            EXPECT_TRUE(platform.questions.empty());
+            platform.ended = false;
+            ini.writes.clear();
+            AddOrder(p.records.game, platform, "DA", 1, 0, 0, 0);
+            platform.answers = {c.answer};
+            if (viaOpen) {
+                platform.AnswerOpen(ReportPath());
+                p.winQZ.mnuOpen.Click();
+                // Read afresh, with the orders just saved, unless cancelled.
+                EXPECT_EQ(p.records.game.OrderCount, c.answer == Answer::Discard ? 2 : 3);
+            } else {
+                p.winQZ.mnuExit.Click();
+                EXPECT_EQ(platform.ended, c.ended);
+                EXPECT_EQ(ini.writes.empty(), !c.ended) << "settings saved on the way out";
+            }
+            EXPECT_EQ(platform.questions, (std::vector<std::pair<std::string, std::string>>{
+                                              {"unsaved", "Save the orders of this turn?"}}));
+            EXPECT_EQ(fs::exists(folder / "turn" / "commands.dat"), c.saved);
+            platform.questions.clear();
+        }
+    }
+}
+
+TEST_F(frmWinQZTest, EveryOrderChangeIsKeptAndOfferedBackAfterACrash) {
+    Program& p = Start(ReportPath());
+    EXPECT_FALSE(fs::exists(RecoveryFile()));
+    AddOrder(p.records.game, platform, "DA", 1, 0, 0, 0);
+    p.events.ListOrdersChanged();
+    ASSERT_TRUE(fs::exists(RecoveryFile()));
+    p.records.game.Areas[2].Command = "AA";
+    p.events.OrderStored(2);
+    const GameState entered = p.records.game;
+
+    // The program ends without a save; opened again, the turn offers the orders back.
+    for (const Answer answer : {Answer::No, Answer::Yes}) {
+        platform.questions.clear();
+        platform.answers = {answer};
+        Program& again = Start(ReportPath());
+        ASSERT_EQ(platform.questions.size(), 1u);
+        EXPECT_EQ(platform.questions[0].first, "recover");
+        EXPECT_EQ(again.records.game.Areas[2].Command, answer == Answer::Yes ? "AA" : "");
+        EXPECT_EQ(again.records.game.Orders[3].Code, answer == Answer::Yes ? "DA" : "");
+    }
+    EXPECT_EQ(program->records.game.Orders[3], entered.Orders[3]);
+    EXPECT_TRUE(program->winQZ.Keeper().Unsaved()) << "restored orders are not saved yet";
+    SaveAnyway(*program);
+    EXPECT_FALSE(fs::exists(RecoveryFile())) << "a save removes it";
+    platform.questions.clear();
+    Start(ReportPath());
+    EXPECT_TRUE(platform.questions.empty()) << "the saved orders are newer";
 }
 
 TEST_F(frmWinQZTest, ExitSavesSettingsAndEndsButClosingDoesNot) {

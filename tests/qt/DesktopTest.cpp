@@ -60,8 +60,9 @@ class Desktop : public ::testing::Test {
     }
 
     void Start(const std::string& commandLine) {
-        desktop_ = std::make_unique<DesktopProgram>(ProgramOptions{DERED_BINARY_DIR, commandLine},
-                                                    (folder_.Path() / "der-ed.ini").string());
+        desktop_ =
+            std::make_unique<DesktopProgram>(ProgramOptions{DERED_BINARY_DIR, commandLine, {}},
+                                             (folder_.Path() / "der-ed.ini").string());
         desktop_->Start();
         qttest::Settle();
     }
@@ -97,9 +98,9 @@ TEST_F(Desktop, StartsWithTheReportOnTheCommandLine) {
 
     // The menu as the form gives it.
     const QList<QAction*> menus = main.menuBar()->actions();
-    ASSERT_EQ(menus.size(), 6);
+    ASSERT_EQ(menus.size(), 7);
     EXPECT_EQ(menus[0]->text(), "&File");
-    EXPECT_EQ(menus[5]->text(), "&Help");
+    EXPECT_EQ(menus[6]->text(), "&Help");
     EXPECT_EQ(MenuAction("mnuSave").text(), "&Save ");
     EXPECT_TRUE(MenuAction("mnuOpen").isEnabled()); // the command line leaves it enabled
 
@@ -261,7 +262,7 @@ TEST_F(Desktop, ResizingTheMapWindowRefitsTheViewAndBackAgain) {
     EXPECT_EQ(program().map.picView()->Width(), program().map.ViewWidth());
 }
 
-TEST_F(Desktop, MinimisingTheMainWindowHidesTheOthersAndClosingItEndsThem) {
+TEST_F(Desktop, MinimisingTheMainWindowHidesTheOthersAndItsCloseBoxIsExit) {
     StartWithDemo();
     WinQZView& main = Main();
     main.showMinimized();
@@ -280,15 +281,15 @@ TEST_F(Desktop, MinimisingTheMainWindowHidesTheOthersAndClosingItEndsThem) {
     EXPECT_EQ(about->findChild<QLabel*>("Label1(0)")->text(), " V2.06");
     EXPECT_EQ(about->findChild<QLabel*>("Label1(1)")->text(), "1999-Feb-25");
 
+    // The close box is Exit: the program ends with every window, and the settings are saved.
     main.close();
     qttest::Settle();
-    EXPECT_FALSE(program().winQZ.IsLoaded());
+    EXPECT_TRUE(desktop_->platform.Ended());
     EXPECT_FALSE(program().map.IsLoaded());
-    EXPECT_FALSE(program().summary.IsLoaded());
-    EXPECT_EQ(desktop_->platform.ViewOf(program().winQZ), nullptr);
-    // The About box stays until it is closed itself; nothing saved the settings.
-    EXPECT_TRUE(about->isVisible());
-    EXPECT_EQ(ReadFile(settings_), kSettings);
+    EXPECT_FALSE(main.isVisible());
+    EXPECT_FALSE(about->isVisible());
+    EXPECT_NE(ReadFile(settings_), kSettings);
+    EXPECT_NE(ReadFile(settings_).find("[Positions]"), std::string::npos);
 }
 
 // A form that no view knows.

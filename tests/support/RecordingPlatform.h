@@ -5,6 +5,7 @@
 #include "ui/Platform.h"
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,15 @@ class RecordingPlatform : public Platform {
   public:
     void MsgBox(std::string_view text, MsgIcon icon) override {
         messages.push_back({std::string(text), icon});
+    }
+    Answer Ask(const Question& question) override {
+        questions.push_back({std::string(question.topic), std::string(question.text)});
+        if (answers.empty()) {
+            return question.unanswered;
+        }
+        const Answer a = answers.front();
+        answers.pop_front();
+        return a;
     }
     void SetPointer(Pointer p) override { pointers.push_back(p); }
     OpenFileResult ShowOpenDialog(const OpenFileRequest& request) override {
@@ -64,6 +74,7 @@ class RecordingPlatform : public Platform {
     void FormHidden(Form& form) override { events.push_back("hide " + form.Name()); }
     void FormUnloaded(Form& form) override { events.push_back("unload " + form.Name()); }
     void EndProgram() override { ended = true; }
+    void After(int, std::function<void()> task) override { later.push_back(std::move(task)); }
 
     // Answers the next open dialog with a path, split as the dialog would split it.
     void AnswerOpen(const std::string& fullPath) {
@@ -77,6 +88,9 @@ class RecordingPlatform : public Platform {
     std::vector<OpenFileRequest> dialogRequests;
     std::deque<OpenFileResult> dialogAnswers;
     std::deque<int32_t> colourAnswers;
+    std::vector<std::function<void()>> later; // timers, run by the test
+    std::deque<Answer> answers;
+    std::vector<std::pair<std::string, std::string>> questions; // (topic, text)
     std::vector<std::string> events;
     std::vector<RecordingSurface*> surfaces; // owned by whoever asked for them
     int doEventsCalls = 0;

@@ -1,0 +1,72 @@
+#include "files/RecoveryFile.h"
+
+#include "files/FileAccess.h"
+#include "files/OrdersFile.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+
+namespace dered {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string Tidy(const std::string& text) {
+    std::string out;
+    for (const char c : text) {
+        const bool plain =
+            (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
+        out += plain ? c : '_';
+    }
+    return out;
+}
+
+} // namespace
+
+std::string DefaultRecoveryDir() {
+    const char* xdg = std::getenv("XDG_STATE_HOME");
+    const char* home = std::getenv("HOME");
+    // Relative XDG paths are to be ignored.
+    if (xdg != nullptr && fs::path(xdg).is_absolute()) {
+        return (fs::path(xdg) / "der-ed").string() + "/";
+    }
+    if (home != nullptr && *home != '\0') {
+        return (fs::path(home) / ".local" / "state" / "der-ed").string() + "/";
+    }
+    return {};
+}
+
+std::string RecoveryPath(const GameState& game, const std::string& folder) {
+    return folder + Tidy(game.GameId) + "-player" + std::to_string(game.OwnPlayer) + "-" +
+           std::to_string(game.GameYear) + "-" + std::to_string(game.GameTurn) + ".orders";
+}
+
+std::string WriteRecovery(const GameState& game, const std::string& folder) {
+    std::error_code ec;
+    fs::create_directories(folder, ec);
+    const std::string path = RecoveryPath(game, folder);
+    if (std::string problem = WriteFileAtomically(path, FormatOrders(game).ordersTmp);
+        !problem.empty()) {
+        return "Can't write " + path + ": " + problem;
+    }
+    return {};
+}
+
+void RemoveRecovery(const GameState& game, const std::string& folder) {
+    std::error_code ignored;
+    fs::remove(RecoveryPath(game, folder), ignored);
+}
+
+bool RecoveryIsNewer(const GameState& game, const std::string& folder) {
+    std::error_code ec;
+    const auto recovered = fs::last_write_time(RecoveryPath(game, folder), ec);
+    if (ec) {
+        return false;
+    }
+    const auto saved = fs::last_write_time(game.ReportDir + std::string(kOrdersTmpFileName), ec);
+    return ec || recovered > saved;
+}
+
+} // namespace dered

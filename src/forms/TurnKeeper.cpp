@@ -1,0 +1,72 @@
+#include "forms/TurnKeeper.h"
+
+#include "files/OrdersFile.h"
+#include "files/RecoveryFile.h"
+
+namespace dered {
+
+void TurnKeeper::MarkSaved() {
+    saved_ = FormatOrders(game_).ordersTmp;
+    kept_ = saved_;
+}
+
+bool TurnKeeper::Unsaved() const {
+    return HasTurn() && FormatOrders(game_).ordersTmp != saved_;
+}
+
+void TurnKeeper::KeepChange() {
+    if (!HasTurn() || recoveryDir_.empty()) {
+        return;
+    }
+    std::string text = FormatOrders(game_).ordersTmp;
+    if (text == kept_) {
+        return;
+    }
+    const std::string problem = WriteRecovery(game_, recoveryDir_);
+    if (!problem.empty()) {
+        // Said once a turn: order entry goes on without the safety net.
+        if (!recoveryFailed_) {
+            platform_.MsgBox(problem, MsgIcon::Exclamation);
+        }
+        recoveryFailed_ = true;
+        return;
+    }
+    kept_ = std::move(text);
+}
+
+void TurnKeeper::ForgetRecovery() {
+    if (HasTurn() && !recoveryDir_.empty()) {
+        RemoveRecovery(game_, recoveryDir_);
+    }
+}
+
+void TurnKeeper::OfferRecovery(GameState& game) {
+    recoveryFailed_ = false;
+    if (recoveryDir_.empty() || !RecoveryIsNewer(game, recoveryDir_)) {
+        return;
+    }
+    const Question question{"recover",
+                            "Orders of this turn were entered after the last save and not saved. "
+                            "Restore them?",
+                            {Answer::Yes, Answer::No},
+                            Answer::No};
+    if (platform_.Ask(question) != Answer::Yes) {
+        return;
+    }
+    // Restored orders are unsaved until the next save; the recovery file stays until then.
+    if (RestoreOrders(game, platform_, RecoveryPath(game, recoveryDir_))) {
+        kept_ = FormatOrders(game_).ordersTmp;
+    }
+}
+
+Answer TurnKeeper::AskToSave() {
+    if (!Unsaved()) {
+        return Answer::Discard;
+    }
+    return platform_.Ask({"unsaved",
+                          kSaveQuestion,
+                          {Answer::Save, Answer::Discard, Answer::Cancel},
+                          Answer::Discard});
+}
+
+} // namespace dered
