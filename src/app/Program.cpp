@@ -20,6 +20,7 @@ Program::Program(Platform& platform, IniService& ini, ProgramOptions options)
       goTo(records.game, platform, forms, map), saveCheck(records.game, forms),
       editMenu(winQZ, history, forms, overview, goTo) {
     winQZ.mnuAbout.onClick = [this] { forms.Show(about, Modality::Modeless); };
+    winQZ.mnuOrders.onClick = [this] { forms.Show(orders, Modality::Modeless); };
     winQZ.mnuSave.onClick = [this] { saveCheck.Ask([this] { winQZ.mnuSave_Click(); }); };
     WireDialogMenus();
 }
@@ -38,7 +39,7 @@ std::vector<Form*> Program::AllForms() {
     return {&winQZ,       &summary,    &map,         &supportAttack, &about,
             &anw,         &callToArms, &grantAccess, &relations,     &spy,
             &victory,     &yourAreas,  &editHex,     &zoom,          &mapOptions,
-            &unitDisplay, &overview,   &goTo,        &saveCheck};
+            &unitDisplay, &overview,   &goTo,        &saveCheck,     &orders};
 }
 
 Form* Program::FindForm(const std::string& name) {

@@ -12,6 +12,7 @@
 #include "forms/frmGrantAccess.h"
 #include "forms/frmMap.h"
 #include "forms/frmMapOptions.h"
+#include "forms/frmOrders.h"
 #include "forms/frmOrdersOverview.h"
 #include "forms/frmRelations.h"
 #include "forms/frmSaveCheck.h"
@@ -68,6 +69,7 @@ class Program {
     frmZoom zoom;
     frmMapOptions mapOptions;
     frmUnitDisplay unitDisplay;
+    frmOrders orders;
     frmOrdersOverview overview;
     frmGoTo goTo;
     frmSaveCheck saveCheck;

@@ -31,6 +31,37 @@ bool IsOneOf(std::string_view code, const std::array<std::string_view, N>& codes
     return std::find(codes.begin(), codes.end(), code) != codes.end();
 }
 
+} // namespace
+
+int CountOrders(std::string_view commands) {
+    int count = 0;
+    int line = 0;
+    size_t start = 0;
+    while (start < commands.size()) {
+        size_t end = commands.find('\n', start);
+        if (end == std::string_view::npos) {
+            end = commands.size();
+        }
+        std::string_view text = commands.substr(start, end - start);
+        if (!text.empty() && text.back() == '\r') {
+            text.remove_suffix(1);
+        }
+        start = end + 1;
+        // The header: "KPLSTART", the game, the player and a blank line.
+        if (++line <= 4 || text.empty() || text == "KPLEND") {
+            continue;
+        }
+        const bool emptySpy =
+            text.starts_with("SP") && text.find_first_not_of("SP 0") == std::string_view::npos;
+        if (!emptySpy) {
+            ++count;
+        }
+    }
+    return count;
+}
+
+namespace {
+
 // Writes each order to both files: "commands.dat" joins tightly with a blank between
 // items, "orders.tmp" puts the code on a line of its own and the numbers in zones below.
 class OrdersWriter {

@@ -22,6 +22,10 @@ struct OrdersTexts {
 };
 OrdersTexts FormatOrders(const GameState& game);
 
+// The orders a "commands.dat" text holds: its lines between the header and the end, less a
+// spy line that names no target.
+[[nodiscard]] int CountOrders(std::string_view commands);
+
 // The six spy targets: P1..P4 of order slot 1, then P1 and P2 of slot 2.
 std::array<int16_t, 6> SpyTargets(const GameState& game);
 

@@ -1,7 +1,9 @@
 #include "forms/frmMap.h"
 
+#include "forms/OrderGuide.h"
 #include "forms/frmWinQZ.h"
 #include "map/Renderer.h"
+#include "orders/AreaOrders.h"
 
 #include <algorithm>
 #include <cmath>
@@ -45,6 +47,13 @@ frmMap::frmMap(Records& records, Platform& platform, FormManager& forms, Turn& t
       pictures_(MakeMapPictures()) {
     // One control for the whole row: exactly one of its buttons is chosen at a time.
     AddControl("optCommand", &optCommand);
+    AddControl("stbNextClick", &stbNextClick);
+    std::vector<std::string> tips;
+    for (size_t i = 0; i < optCommand.Captions().size(); ++i) {
+        tips.push_back(OrderTooltip(i));
+    }
+    optCommand.SetToolTips(std::move(tips));
+    optCommand.Subscribe([this](const Changed&) { ShowNextClick(); });
     AddControl("staHover", &staHover);
     AddControl("txtFind", &txtFind);
     AddControl("lstFind", &lstFind);
@@ -63,7 +72,13 @@ void frmMap::FollowTurn(const TurnChange& change) {
     } else if (change.kind == TurnChange::Kind::AreaSettled) {
         RedrawArea(area);
         RefreshView();
+        ShowNextClick();
     }
+}
+
+void frmMap::ShowNextClick() {
+    stbNextClick.SetText(
+        NextClickText(records_.game, static_cast<size_t>(std::max(optCommand.Chosen(), 0))));
 }
 
 void frmMap::Form_Load() {
@@ -88,6 +103,7 @@ void frmMap::Form_Load() {
     SizeView(windowWidth_, windowHeight_);
     ClampView(settings, geometry_, viewHeight_);
     RefreshView();
+    ShowNextClick();
 }
 
 void frmMap::Form_Unload() {
@@ -198,6 +214,73 @@ void frmMap::RefreshView() {
         const AreaRecord& area = game.Areas[a];
         if (ArrowColourIndex(area.Command)) {
             DrawOrderArrow(a, area.Parm1, area.Command);
+        }
+    }
+    MarkOrders();
+    OutlineOrderedArea();
+}
+
+// A small white square with a black edge in the corner of each ordered area's anchor cell:
+// orders without an arrow (builds, removals, downgrades) show too.
+void frmMap::MarkOrders() {
+    const GameState& game = records_.game;
+    const SettingsRecord& settings = records_.settings;
+    const int size = std::max(4, geometry_.CellSize / 4);
+    for (int16_t a = 1; a <= MaxArea; ++a) {
+        if (game.Areas[a].Command.empty()) {
+            continue;
+        }
+        const auto anchor = AreaAnchor(game.Areas[a], a, records_.hexMap);
+        if (!anchor) {
+            continue;
+        }
+        for (const int shift : {0, PictureWidth(geometry_)}) {
+            const auto corners = CellCorners(geometry_, anchor->col, anchor->row,
+                                             settings.MapX + shift, settings.MapY);
+            int left = corners[0].x;
+            int top = corners[0].y;
+            for (const Point32& p : corners) {
+                left = std::min(left, p.x);
+                top = std::min(top, p.y);
+            }
+            left += geometry_.CellSize / 4;
+            top += geometry_.CellSize / 6;
+            picView_->FillRect(left - 1, top - 1, left + size, top + size, 0x000000);
+            picView_->FillRect(left, top, left + size - 1, top + size - 1, 0xFFFFFF);
+        }
+    }
+}
+
+// The area whose unit is being given a move, support or convoy, until its target is clicked.
+void frmMap::OutlineOrderedArea() {
+    const GameState& game = records_.game;
+    switch (game.PendingCommand) {
+    case MapCommand::Move:
+    case MapCommand::SupportAttack:
+    case MapCommand::SupportDefence:
+    case MapCommand::Convoy:
+        break;
+    default:
+        return;
+    }
+    const int16_t area = AreaOrNone(game.SelectedArea);
+    if (area == 0) {
+        return;
+    }
+    const AreaRecord& record = game.Areas[area];
+    const SettingsRecord& settings = records_.settings;
+    constexpr int32_t kOutline = 0x00FFFF; // yellow
+    for (int r = std::max<int>(record.MinRow, 1); r <= std::min<int>(record.MaxRow, MapRows); ++r) {
+        for (int c = std::max<int>(record.MinCol, 1); c <= std::min<int>(record.MaxCol, MapColumns);
+             ++c) {
+            if (records_.hexMap.At(c, r).Area != area) {
+                continue;
+            }
+            for (const int shift : {0, PictureWidth(geometry_)}) {
+                const auto corners =
+                    CellCorners(geometry_, c, r, settings.MapX + shift, settings.MapY);
+                picView_->Polyline(corners, 3, kOutline);
+            }
         }
     }
 }

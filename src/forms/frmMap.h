@@ -58,6 +58,8 @@ class frmMap : public Form {
     void picView_MouseUp(int16_t button, int16_t shift, float x, float y);
     void picView_Click();
     void picView_DblClick();
+    // Esc: the order being entered is dropped before its target is clicked.
+    void CancelEntry();
     void picView_DragDrop(float x, float y, DragSource source = DragSource::PictureBox);
     // (x, y) inside the button.
     void optCommand_DragDrop(int index, float x, float y,
@@ -126,6 +128,10 @@ class frmMap : public Form {
         {"MO", "SA", "SD", "CO", "DU", "RU", "AA", "AC", "AF", "AS", "UU", "Cancel"}};
     // The option buttons lie in a row over the top of the view.
     std::array<ControlRect, 12> optCommandRect{};
+    // What the next click on the map does; a status bar shows it.
+    TextModel stbNextClick;
+    // Puts stbNextClick in line with the order being entered and the chosen option.
+    void ShowNextClick();
 
   private:
     MapPainter Painter() const;
@@ -137,6 +143,8 @@ class frmMap : public Form {
     template <typename Change> void Rescale(Change change);
     void FollowTurn(const TurnChange& change);
     void RedrawCell(CellRef cell);
+    void MarkOrders();
+    void OutlineOrderedArea();
     struct Colours;
     bool ShowsChangedColour(const Colours& before, int col, int row) const;
     void RedrawChangedColours(const Colours& before);

@@ -133,6 +133,24 @@ void frmMap::picView_DblClick() {
     }
     game.SelectedArea = AreaAtLastPoint();
     RunChosenOption();
+    RefreshView();
+    ShowNextClick();
+}
+
+void frmMap::CancelEntry() {
+    GameState& game = records_.game;
+    switch (game.PendingCommand) {
+    case MapCommand::Move:
+    case MapCommand::SupportAttack:
+    case MapCommand::SupportDefence:
+    case MapCommand::Convoy:
+        game.PendingCommand = MapCommand::None;
+        RefreshView();
+        break;
+    default:
+        break;
+    }
+    ShowNextClick();
 }
 
 namespace {
@@ -177,7 +195,13 @@ void frmMap::picView_Click() {
     if (lastButton_ != kLeftButton) {
         return;
     }
+    const MapCommand before = records_.game.PendingCommand;
     RunClickCommand(AreaAtLastPoint());
+    // A refused target settles no area, but the outline goes with the pending command.
+    if (before != records_.game.PendingCommand) {
+        RefreshView();
+    }
+    ShowNextClick();
 }
 
 void frmMap::RunClickCommand(int16_t area) {

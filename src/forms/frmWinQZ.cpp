@@ -52,11 +52,16 @@ frmWinQZ::frmWinQZ(Records& records, Platform& platform, FormManager& forms, Ini
         {&mnuCommand, {&mnuANW, &mnuCallToArms, &mnuGrantAccess, &mnuSpy, &mnuVictoryConditions}},
         {&mnuView, {&mnuRelations, &mnuYourAreas}},
         {&mnuOptions, {&mnuMapColors, &mnuHex, &mnuZoom, &mnuTypeofUnitDisplay}},
-        {&mnuHelp, {&mnuAbout}},
+        {&mnuHelp, {&mnuOrders, &mnuAbout}},
     };
+    mnuOpen.SetShortcut("Ctrl+O");
+    mnuSave.SetShortcut("Ctrl+S");
+    mnuExit.SetShortcut("Ctrl+Q");
+    mnuOrders.SetShortcut("F1");
     WireMenu();
     AddControl("grdArea", &grdArea);
     AddControl("grdAreaTitle", &grdAreaTitle);
+    AddControl("stbStatus", &stbStatus);
     events.Subscribe([this](const TurnChange& change) {
         if (change.kind == TurnChange::Kind::OrderStored) {
             ShowOrder(change.area);

@@ -94,7 +94,10 @@ class frmWinQZ : public Form {
     MenuItemModel mnuZoom{"mnuZoom", "&Zoom Map"};
     MenuItemModel mnuTypeofUnitDisplay{"mnuTypeofUnitDisplay", "Type of Unit Display"};
     MenuItemModel mnuHelp{"mnuHelp", "&Help"};
+    MenuItemModel mnuOrders{"mnuOrders", "&Orders"};
     MenuItemModel mnuAbout{"mnuAbout", "&About"};
+    // The main window's status bar: what the last file command did.
+    TextModel stbStatus;
 
     std::array<int16_t, 7> SpyTargets{}; // 1..6
     bool MapShown = false;
@@ -104,7 +107,7 @@ class frmWinQZ : public Form {
   private:
     void SetUpGrids();
     void WireMenu();
-    bool ChooseReport(std::string& folder, std::string& fileName);
+    bool ChooseReport(std::string& folder, std::string& fileName, const std::string& title);
     bool OpenReport(const std::string& folder, const std::string& fileName);
     bool SettleUnsavedOrders();
     bool SaveOrders();

@@ -13,8 +13,9 @@ namespace dered {
 
 namespace {
 
-OpenFileRequest ReportDialog() {
+OpenFileRequest ReportDialog(const std::string& title) {
     OpenFileRequest request;
+    request.title = title;
     request.filter = "QZ Report (plyrdata.*)|plyrdata.*|All Files (*.*)|*.*";
     request.filterIndex = 1;
     request.defaultExt = "CMD";
@@ -25,8 +26,8 @@ OpenFileRequest ReportDialog() {
 } // namespace
 
 // Shows the report dialog; on a choice, gives the report's folder and name.
-bool frmWinQZ::ChooseReport(std::string& folder, std::string& fileName) {
-    const OpenFileResult chosen = platform_.ShowOpenDialog(ReportDialog());
+bool frmWinQZ::ChooseReport(std::string& folder, std::string& fileName, const std::string& title) {
+    const OpenFileResult chosen = platform_.ShowOpenDialog(ReportDialog(title));
     if (chosen.fileName.empty()) {
         return false;
     }
@@ -89,7 +90,7 @@ bool frmWinQZ::SettleUnsavedOrders() {
 void frmWinQZ::mnuOpen_Click() {
     std::string folder;
     std::string fileName;
-    if (!ChooseReport(folder, fileName) || !SettleUnsavedOrders()) {
+    if (!ChooseReport(folder, fileName, "Open") || !SettleUnsavedOrders()) {
         return;
     }
     platform_.SetPointer(Pointer::Hourglass);
@@ -102,7 +103,7 @@ void frmWinQZ::mnuOpen_Click() {
 void frmWinQZ::mnuMerge_Click() {
     std::string folder;
     std::string fileName;
-    if (!ChooseReport(folder, fileName)) {
+    if (!ChooseReport(folder, fileName, "Merge")) {
         return;
     }
     platform_.SetPointer(Pointer::Hourglass);
@@ -124,11 +125,15 @@ bool frmWinQZ::SaveOrders() {
     std::copy(targets.begin(), targets.end(), SpyTargets.begin() + 1);
     const std::string problem = WriteOrdersFiles(game);
     if (!problem.empty()) {
+        stbStatus.SetText("Not saved");
         platform_.MsgBox(problem, MsgIcon::Critical);
         return false;
     }
     keeper_.MarkSaved();
     keeper_.ForgetRecovery();
+    const int count = CountOrders(FormatOrders(game).commands);
+    stbStatus.SetText("Saved " + std::to_string(count) + (count == 1 ? " order" : " orders") +
+                      " to " + game.ReportDir + std::string(kCommandsFileName));
     return true;
 }
 

@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -16,6 +17,10 @@ namespace dered {
 MenuBinding::MenuBinding(MenuItemModel& model, QAction& action, bool checkable)
     : model_(model), action_(action) {
     action_.setCheckable(checkable);
+    // The menu shows the key beside the caption.
+    if (!model_.Shortcut().empty()) {
+        action_.setShortcut(QKeySequence(ToQt(model_.Shortcut())));
+    }
     Listen(model_, [this](const Changed&) { Show(); });
     connect(&action_, &QAction::triggered, this, [this] {
         model_.Click();
@@ -96,6 +101,9 @@ OptionGroupBinding::OptionGroupBinding(OptionGroupModel& model,
         button->setAutoExclusive(false);
         if (i < model_.Captions().size()) {
             button->setText(ToQt(model_.Captions()[i]));
+        }
+        if (i < model_.ToolTips().size()) {
+            button->setToolTip(ToQt(model_.ToolTips()[i]));
         }
         const int index = static_cast<int>(i);
         connect(button, &QAbstractButton::clicked, this, [this, index] {

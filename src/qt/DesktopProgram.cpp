@@ -8,6 +8,7 @@
 #include "qt/GrantAccessView.h"
 #include "qt/MapOptionsView.h"
 #include "qt/MapView.h"
+#include "qt/OrdersView.h"
 #include "qt/RelationsView.h"
 #include "qt/SpyView.h"
 #include "qt/SummaryView.h"
@@ -78,13 +79,15 @@ constexpr std::array kViews = {
     View<ZoomView, &Program::zoom>(),
     View<MapOptionsView, &Program::mapOptions>(),
     View<UnitDisplayView, &Program::unitDisplay>(),
+    View<OrdersView, &Program::orders>(),
 };
 
 } // namespace
 
 FormView* MakeView(DesktopProgram& desktop, Form& form) {
     Program& program = desktop.program;
-    const ViewContext context{desktop.platform, program.forms, program.winQZ, program.map};
+    const ViewContext context{desktop.platform, program.forms, program.winQZ, program.map,
+                              program.summary};
     for (const ViewEntry& view : kViews) {
         if (&view.form(program) == &form) {
             return view.make(program, context, desktop.shell);

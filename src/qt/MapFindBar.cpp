@@ -50,13 +50,14 @@ MapFindBar::MapFindBar(frmMap& map, QWidget& view, BindingSet& bindings)
         status_->setVisible(!text.isEmpty());
         status_->adjustSize();
         view_.setToolTip(text);
-        Place();
+        Place(bottom_);
     });
-    Place();
+    Place(view.height());
 }
 
-void MapFindBar::Place() {
-    status_->move(0, view_.height() - status_->height());
+void MapFindBar::Place(int bottom) {
+    bottom_ = bottom;
+    status_->move(0, bottom_ - status_->height());
 }
 
 } // namespace dered

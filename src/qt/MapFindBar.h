@@ -17,12 +17,14 @@ class MapFindBar : public Binding {
   public:
     MapFindBar(frmMap& map, QWidget& view, BindingSet& bindings);
     // Keeps the status line at the foot of the view.
-    void Place();
+    // Puts the hover line just above bottom, the top of what lies under it.
+    void Place(int bottom);
 
   private:
     QWidget& view_;
     QLineEdit* find_;
     QLabel* status_;
+    int bottom_ = 0;
 };
 
 } // namespace dered

@@ -3,6 +3,7 @@
 #include "forms/frmMap.h"
 #include "qt/Bindings.h"
 #include "qt/MapFindBar.h"
+#include "qt/Placement.h"
 #include "qt/QImageSurface.h"
 #include "qt/QtPlatform.h"
 #include "qt/WinQZView.h"
@@ -10,11 +11,16 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
+#include <QStatusBar>
 #include <QTimer>
 #include <QToolButton>
+
+#include <algorithm>
 
 namespace dered {
 
@@ -60,9 +66,11 @@ float Y(const QMouseEvent* event) {
 } // namespace
 
 MapView::MapView(frmMap& form, const ViewContext& context, bool quitWhenShown)
-    : map_(form), platform_(context.platform), forms_(context.forms),
-      quitWhenShown_(quitWhenShown) {
+    : map_(form), platform_(context.platform), forms_(context.forms), status_(new QStatusBar(this)),
+      nextClick_(new QLabel), quitWhenShown_(quitWhenShown) {
     setObjectName(QStringLiteral("frmMap"));
+    // Esc reaches the window without a click on it first.
+    setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     frmMap& map = map_;
@@ -78,6 +86,12 @@ MapView::MapView(frmMap& form, const ViewContext& context, bool quitWhenShown)
         buttons_.push_back(button);
     }
     bindings_.Add<OptionGroupBinding>(map.optCommand, buttons_);
+    status_->setObjectName(QStringLiteral("stbMap"));
+    status_->setSizeGripEnabled(false);
+    nextClick_->setObjectName(QStringLiteral("stbNextClick"));
+    status_->addWidget(nextClick_, 1);
+    bindings_.Add<CaptionBinding>(map.stbNextClick,
+                                  [this](const QString& text) { nextClick_->setText(text); });
     findBar_ = &bindings_.Add<MapFindBar>(map, *this, bindings_);
 
     QPointer<MapView> self(this);
@@ -90,7 +104,42 @@ MapView::MapView(frmMap& form, const ViewContext& context, bool quitWhenShown)
     }
     // The form fitted its view to this size when it loaded.
     formSize_ = QSize(map.WindowWidth(), map.WindowHeight());
-    resize(formSize_);
+    resize(formSize_.width(), formSize_.height() + status_->sizeHint().height());
+    // The placement below is not applied yet: it shrinks the map on a small screen, and the
+    // widget tests look for areas in sight on the screenless platform's 800x600 screen.
+}
+
+// Below the summary and right of the main window, in what is left of the screen.
+void MapView::PlaceBesideWindows(const ViewContext& context) {
+    const QWidget* main = platform_.WidgetOf(context.mainWindow);
+    if (main == nullptr) {
+        return;
+    }
+    WindowSize summary;
+    if (FormView* view = platform_.EnsureView(context.summaryWindow)) {
+        QWidget* widget = view->Widget();
+        widget->adjustSize();
+        const WindowRect outer = OuterRect(*widget);
+        summary = {outer.width, outer.height};
+    }
+    const WindowRect mainRect = OuterRect(*main);
+    const WindowRect wanted = OuterRect(*this);
+    const WindowPlacement placed =
+        PlaceWindows(AvailableScreen(*main), {mainRect.width, mainRect.height}, summary,
+                     {wanted.width, wanted.height});
+    SetOuterRect(*this, placed.map);
+}
+
+QSize MapView::ViewSize() const {
+    return {width(), std::max(0, height() - status_->sizeHint().height())};
+}
+
+void MapView::keyPressEvent(QKeyEvent* event) {
+    if (attached_ && event->key() == Qt::Key_Escape) {
+        map_.CancelEntry();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void MapView::Detach() {
@@ -121,8 +170,10 @@ void MapView::paintEvent(QPaintEvent*) {
 
 void MapView::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
+    const int statusHeight = status_->sizeHint().height();
+    status_->setGeometry(0, height() - statusHeight, width(), statusHeight);
     if (findBar_ != nullptr) {
-        findBar_->Place();
+        findBar_->Place(height() - statusHeight);
     }
     if (!attached_) {
         return;
@@ -130,13 +181,14 @@ void MapView::resizeEvent(QResizeEvent* event) {
     const WindowState state = isMinimized()   ? WindowState::Minimized
                               : isMaximized() ? WindowState::Maximized
                                               : WindowState::Normal;
+    const QSize view = ViewSize();
     if (state == WindowState::Normal) {
-        if (size() == formSize_) {
+        if (view == formSize_) {
             return;
         }
-        formSize_ = size();
+        formSize_ = view;
     }
-    map_.Form_Resize(width(), height(), state);
+    map_.Form_Resize(view.width(), view.height(), state);
 }
 
 void MapView::MoveTo(QMouseEvent* event) {

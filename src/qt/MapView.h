@@ -9,6 +9,8 @@
 #include <vector>
 
 class QAbstractButton;
+class QLabel;
+class QStatusBar;
 
 namespace dered {
 
@@ -28,6 +30,7 @@ class MapView : public QWidget, public FormView {
     void Detach() override;
 
     QAbstractButton& OptionButton(int index) { return *buttons_.at(index); }
+    QStatusBar& StatusBar() { return *status_; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -37,14 +40,20 @@ class MapView : public QWidget, public FormView {
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void MoveTo(QMouseEvent* event);
+    void PlaceBesideWindows(const ViewContext& context);
+    // The view's size: the window less the status bar along its bottom.
+    QSize ViewSize() const;
 
     frmMap& map_;
     QtPlatform& platform_;
     FormManager& forms_;
     std::vector<QAbstractButton*> buttons_;
+    QStatusBar* status_;
+    QLabel* nextClick_;
     BindingSet bindings_;
     MapFindBar* findBar_ = nullptr;
     bool attached_ = true;

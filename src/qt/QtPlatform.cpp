@@ -159,7 +159,7 @@ QStringList FileDialogFilters(const std::string& filter) {
 OpenFileResult QtPlatform::ShowOpenDialog(const OpenFileRequest& request) {
     QFileDialog dialog(DialogParent());
     dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setWindowTitle(ToQt(request.mustExist ? "Open" : "Save As"));
+    dialog.setWindowTitle(ToQt(request.mustExist ? request.title : std::string("Save As")));
     dialog.setAcceptMode(request.mustExist ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
     dialog.setFileMode(request.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     const QStringList filters = FileDialogFilters(request.filter);

@@ -7,8 +7,10 @@
 #include "ui/FormManager.h"
 
 #include <QCloseEvent>
+#include <QLabel>
 #include <QKeySequence>
 #include <QMenuBar>
+#include <QStatusBar>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -53,6 +55,12 @@ WinQZView::WinQZView(frmWinQZ& form, const ViewContext& context)
                                   [this](const QString& text) { setWindowTitle(text); });
     BuildMenu();
     BuildGrids();
+    auto* status = new QLabel;
+    status->setObjectName(QStringLiteral("stbStatus"));
+    statusBar()->addWidget(status, 1);
+    statusBar()->setSizeGripEnabled(false);
+    bindings_.Add<CaptionBinding>(winQZ_.stbStatus,
+                                  [status](const QString& text) { status->setText(text); });
     move(0, 0);
 }
 
@@ -111,8 +119,8 @@ void WinQZView::FitGrids() {
     area_->setMinimumHeight(areaBinding_->FittingSize(3).height());
     if (!isVisible()) {
         // The window opens showing the grid's first rows, within the screen.
-        const int height =
-            titleSize.height() + areaSize.height() + 2 * kMargin + menuBar()->sizeHint().height();
+        const int height = titleSize.height() + areaSize.height() + 2 * kMargin +
+                           menuBar()->sizeHint().height() + statusBar()->sizeHint().height();
         const int screenHeight = platform_.ScreenSize().height;
         constexpr int kRoomForFrame = 40;
         resize(width + 2 * kMargin, std::min(height, screenHeight - kRoomForFrame));

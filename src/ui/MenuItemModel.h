@@ -14,6 +14,9 @@ class MenuItemModel : public ClickableModel {
     const std::string& Name() const { return name_; }
     const std::string& Caption() const { return caption_; }
     bool Checked() const { return checked_; }
+    // The key that chooses the item, in the platform's words ("Ctrl+O"); empty for none.
+    const std::string& Shortcut() const { return shortcut_; }
+    void SetShortcut(std::string shortcut) { shortcut_ = std::move(shortcut); }
     void SetChecked(bool checked) {
         if (checked != checked_) {
             checked_ = checked;
@@ -30,6 +33,7 @@ class MenuItemModel : public ClickableModel {
   private:
     std::string name_;
     std::string caption_;
+    std::string shortcut_;
     bool checked_ = false;
 };
 

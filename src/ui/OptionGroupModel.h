@@ -15,6 +15,9 @@ class OptionGroupModel : public Observable<Changed> {
     const std::vector<std::string>& Captions() const { return captions_; }
     int Chosen() const { return chosen_; }
     bool Value(int index) const { return index == chosen_; }
+    // One tooltip per button, or none.
+    const std::vector<std::string>& ToolTips() const { return toolTips_; }
+    void SetToolTips(std::vector<std::string> tips) { toolTips_ = std::move(tips); }
     void Choose(int index) {
         if (index != chosen_) {
             chosen_ = index;
@@ -32,6 +35,7 @@ class OptionGroupModel : public Observable<Changed> {
 
   private:
     std::vector<std::string> captions_;
+    std::vector<std::string> toolTips_;
     int chosen_ = -1;
 };
 

@@ -17,8 +17,9 @@ enum class Pointer { Default, Hourglass, Cross };
 enum class FontKind { Window, FixedPitch };
 
 struct OpenFileRequest {
-    std::string filter;  // "Description|pattern|Description|pattern"
-    int filterIndex = 1; // 1-based, as the classic dialog counts
+    std::string title = "Open"; // the dialog's title bar
+    std::string filter;         // "Description|pattern|Description|pattern"
+    int filterIndex = 1;        // 1-based, as the classic dialog counts
     std::string defaultExt;
     std::string fileName; // initial name, may hold a folder
     std::string initialDir;

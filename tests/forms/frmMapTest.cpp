@@ -285,6 +285,9 @@ RecordingSurface& Recorded(DrawingSurface* surface) {
     return *static_cast<RecordingSurface*>(surface);
 }
 
+// Each ordered area's mark: an edge and a square, at both copies of the map.
+constexpr size_t kMarkOps = 4;
+
 TEST_F(MapWindowTest, RefreshViewCopiesTheMapTwiceAcrossTheSeamThenDrawsArrows) {
     Open();
     Area(10).Command = "MO";
@@ -296,7 +299,7 @@ TEST_F(MapWindowTest, RefreshViewCopiesTheMapTwiceAcrossTheSeamThenDrawsArrows) 
     view.operations.clear();
     map.RefreshView();
     const auto& ops = view.operations;
-    ASSERT_EQ(ops.size(), 2u + 12u);
+    ASSERT_EQ(ops.size(), 2u + 12u + kMarkOps);
     EXPECT_EQ(ops[0].kind, RecordingSurface::Operation::Kind::Copy);
     EXPECT_EQ(ops[0].source, map.picMap());
     EXPECT_EQ(ops[0].points[0], (Point32{-2000, -40}));
@@ -307,7 +310,7 @@ TEST_F(MapWindowTest, RefreshViewCopiesTheMapTwiceAcrossTheSeamThenDrawsArrows) 
     settings().MapX = -1130;
     view.operations.clear();
     map.RefreshView();
-    EXPECT_EQ(view.operations.size(), 1u + 12u);
+    EXPECT_EQ(view.operations.size(), 1u + 12u + kMarkOps);
 }
 
 TEST_F(MapWindowTest, OrdersBothWaysShareTheShaftAndTheLaterLiesOnTop) {
@@ -325,7 +328,7 @@ TEST_F(MapWindowTest, OrdersBothWaysShareTheShaftAndTheLaterLiesOnTop) {
     view.operations.clear();
     map.RefreshView();
     const auto& ops = view.operations;
-    ASSERT_EQ(ops.size(), 1u + 24u);
+    ASSERT_EQ(ops.size(), 1u + 24u + 2 * kMarkOps);
     // The last arrow drawn is area 11's, whose head is at area 10: the record's end a.
     const ArrowRecord& arrow = map.Arrows()[0];
     const Point32 headA{static_cast<int32_t>(std::nearbyint(arrow.endA.x)),
@@ -374,6 +377,74 @@ TEST_F(MapWindowTest, ZoomRebuildsPictureArrowsAndKeepsTheCentre) {
     EXPECT_EQ(settings().CellSize, 8);
     EXPECT_FALSE(program.winQZ.mnuHex.Checked());
     EXPECT_EQ(map.picMap()->Width(), 560);
+}
+
+} // namespace
+} // namespace dered::test
+
+namespace dered::test {
+namespace {
+
+using Kind = RecordingSurface::Operation::Kind;
+
+size_t Count(const RecordingSurface& view, Kind kind, int32_t colour) {
+    size_t n = 0;
+    for (const auto& op : view.operations) {
+        n += op.kind == kind && op.colour == colour ? 1 : 0;
+    }
+    return n;
+}
+
+TEST_F(MapWindowTest, OrderBeingEnteredIsOutlinedTextedAndEscCancelsIt) {
+    Open();
+    RecordingSurface& view = Recorded(map.picView());
+    EXPECT_EQ(map.stbNextClick.Text(),
+              "MO (move): double-click the unit, then click the target area");
+    view.operations.clear();
+    DoubleClick(10);
+    EXPECT_EQ(map.stbNextClick.Text(), "Move from 10 Area10: click the target area; Esc cancels");
+    // Area 10 has four cells, each outlined at both copies of the map.
+    EXPECT_EQ(Count(view, Kind::Polyline, 0x00FFFF), 8u);
+    view.operations.clear();
+    map.CancelEntry();
+    EXPECT_EQ(game.PendingCommand, MapCommand::None);
+    EXPECT_EQ(Count(view, Kind::Polyline, 0x00FFFF), 0u);
+    EXPECT_GT(view.operations.size(), 0u); // the view was drawn again, without the outline
+    Click(11);
+    EXPECT_EQ(Area(10).Command, "");
+
+    // A refused target ends the entry too, and the outline goes with it.
+    map.optCommand.Choose(map.optCommand.IndexOf("SD"));
+    EXPECT_EQ(map.stbNextClick.Text(),
+              "SD (support defence): double-click the unit, then click the defended area");
+    DoubleClick(10);
+    view.operations.clear();
+    Click(290);
+    EXPECT_EQ(TakeMessages(),
+              (std::vector<Message>{{"Areas  10 and  290 are not adjacent", MsgIcon::Critical}}));
+    EXPECT_EQ(Count(view, Kind::Polyline, 0x00FFFF), 0u);
+    EXPECT_EQ(map.stbNextClick.Text(),
+              "SD (support defence): double-click the unit, then click the defended area");
+
+    // Esc while a dialog takes the clicks leaves it so.
+    game.PendingCommand = MapCommand::Spy;
+    map.CancelEntry();
+    EXPECT_EQ(game.PendingCommand, MapCommand::Spy);
+}
+
+TEST_F(MapWindowTest, OrdersWithoutAnArrowAreMarkedToo) {
+    Open();
+    FreeSupply() = -2;
+    RecordingSurface& view = Recorded(map.picView());
+    view.operations.clear();
+    map.RefreshView();
+    EXPECT_EQ(Count(view, Kind::Rect, 0xFFFFFF), 0u);
+    map.optCommand.Choose(map.optCommand.IndexOf("RU"));
+    view.operations.clear();
+    DoubleClick(10);
+    ASSERT_EQ(Area(10).Command, "RU");
+    EXPECT_GE(Count(view, Kind::Rect, 0xFFFFFF), 2u);
+    EXPECT_EQ(map.stbNextClick.Text(), "RU (remove): double-click the unit");
 }
 
 } // namespace

@@ -10,6 +10,9 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace dered {
 namespace {
@@ -117,6 +120,7 @@ TEST_F(frmWinQZTest, CancelledOpenChangesNothing) {
     EXPECT_EQ(r.filter, "QZ Report (plyrdata.*)|plyrdata.*|All Files (*.*)|*.*");
     EXPECT_EQ(r.defaultExt, "CMD");
     EXPECT_EQ(r.fileName, "plyrdata.*");
+    EXPECT_EQ(r.title, "Open");
     EXPECT_TRUE(p.winQZ.mnuOpen.Enabled());
     EXPECT_TRUE(platform.messages.empty());
     EXPECT_TRUE(platform.pointers.empty());
@@ -134,6 +138,7 @@ TEST_F(frmWinQZTest, OpenThenMergeDisablesOpenAndKeepsMergeEnabled) {
     platform.messages.clear();
     platform.AnswerOpen(ReportPath());
     p.winQZ.mnuMerge.Click();
+    EXPECT_EQ(platform.dialogRequests.back().title, "Merge");
     EXPECT_TRUE(p.winQZ.mnuMerge.Enabled());
     // The same data again: nothing disagrees; only the missing map files are named again.
     for (const test::Message& m : platform.messages) {
@@ -197,12 +202,35 @@ TEST_F(frmWinQZTest, FailedSaveIsReportedNotSwallowed) {
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(platform.messages[0].icon, MsgIcon::Critical);
     EXPECT_NE(platform.messages[0].text.find("commands.dat"), std::string::npos);
+    EXPECT_EQ(p.winQZ.stbStatus.Text(), "Not saved");
 
-    p.records.game.ReportDir = (folder / "turn").string() + "/";
+    const std::string dir = (folder / "turn").string() + "/";
+    p.records.game.ReportDir = dir;
     platform.messages.clear();
     p.winQZ.mnuSave_Click(); // past the check before saving
     EXPECT_TRUE(platform.messages.empty());
     EXPECT_TRUE(fs::exists(folder / "turn" / "commands.dat"));
+    EXPECT_EQ(p.winQZ.stbStatus.Text(), "Saved 0 orders to " + dir + "commands.dat");
+
+    p.records.game.Areas[2].Command = "RU";
+    SaveAnyway(p);
+    EXPECT_EQ(p.winQZ.stbStatus.Text(), "Saved 1 order to " + dir + "commands.dat");
+}
+
+TEST_F(frmWinQZTest, MenuShortcutsAndTheOrderReference) {
+    Program& p = Start();
+    const std::vector<std::pair<std::string, std::string>> keys = {
+        {"mnuOpen", "Ctrl+O"}, {"mnuSave", "Ctrl+S"}, {"mnuExit", "Ctrl+Q"},
+        {"mnuOrders", "F1"},   {"mnuMerge", ""},      {"mnuAbout", ""}};
+    for (const auto& [name, key] : keys) {
+        ASSERT_NE(p.winQZ.FindMenuItem(name), nullptr) << name;
+        EXPECT_EQ(p.winQZ.FindMenuItem(name)->Shortcut(), key) << name;
+    }
+    EXPECT_EQ(p.winQZ.mnuOrders.Caption(), "&Orders");
+    p.winQZ.mnuOrders.Click();
+    EXPECT_TRUE(p.orders.IsVisible());
+    EXPECT_EQ(p.orders.caption.Text(), "Orders");
+    EXPECT_NE(p.orders.txtReference.Text().find("CO  convoy"), std::string::npos);
 }
 
 TEST_F(frmWinQZTest, GridClicksSelectAreasUnlessAnOrderWaits) {

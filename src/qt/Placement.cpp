@@ -1,0 +1,49 @@
+#include "qt/Placement.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+namespace dered {
+
+namespace {
+constexpr int kGuessedTitle = 32;
+constexpr int kGuessedBorder = 4;
+} // namespace
+
+QMargins FrameMargins(const QWidget& window) {
+    const QRect frame = window.frameGeometry();
+    const QRect inner = window.geometry();
+    if (window.isVisible() && frame != inner) {
+        return {inner.left() - frame.left(), inner.top() - frame.top(),
+                frame.right() - inner.right(), frame.bottom() - inner.bottom()};
+    }
+    return {kGuessedBorder, kGuessedTitle, kGuessedBorder, kGuessedBorder};
+}
+
+WindowRect OuterRect(const QWidget& window) {
+    const QRect outer = window.geometry().marginsAdded(FrameMargins(window));
+    return {outer.x(), outer.y(), outer.width(), outer.height()};
+}
+
+WindowRect AvailableScreen(const QWidget& window) {
+    const QScreen* screen = window.screen();
+    if (screen == nullptr) {
+        screen = QGuiApplication::primaryScreen();
+    }
+    if (screen == nullptr) {
+        return {0, 0, 800, 600};
+    }
+    const QRect area = screen->availableGeometry();
+    return {area.x(), area.y(), area.width(), area.height()};
+}
+
+void SetOuterRect(QWidget& window, const WindowRect& outer) {
+    const QMargins frame = FrameMargins(window);
+    const QRect inner = QRect(outer.x, outer.y, outer.width, outer.height).marginsRemoved(frame);
+    window.resize(inner.size());
+    // move() places the frame's corner, not the inner one.
+    window.move(outer.x, outer.y);
+}
+
+} // namespace dered
