@@ -15,4 +15,7 @@ void AddControlCommands(ScriptRunner& runner);
 // "map editcell ..." for the hex editor.
 void AddMapDialogCommands(ScriptRunner& runner);
 
+// "export map": the map as an SVG picture.
+void AddExportCommands(ScriptRunner& runner);
+
 } // namespace dered

@@ -65,6 +65,7 @@ void ScriptRunner::AddCommands() {
     AddDialogCommands(*this);
     AddControlCommands(*this);
     AddMapDialogCommands(*this);
+    AddExportCommands(*this);
 }
 
 void ScriptRunner::AddCommand(const std::string& word, Command command) {
