@@ -18,4 +18,7 @@ void AddMapDialogCommands(ScriptRunner& runner);
 // "export map": the map as an SVG picture.
 void AddExportCommands(ScriptRunner& runner);
 
+// "print turns", "compare", "print recent" and "menu mnuRecent".
+void AddTurnCommands(ScriptRunner& runner);
+
 } // namespace dered

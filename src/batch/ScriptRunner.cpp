@@ -66,6 +66,7 @@ void ScriptRunner::AddCommands() {
     AddControlCommands(*this);
     AddMapDialogCommands(*this);
     AddExportCommands(*this);
+    AddTurnCommands(*this);
 }
 
 void ScriptRunner::AddCommand(const std::string& word, Command command) {

@@ -26,7 +26,9 @@ OpenFileRequest ReportDialog() {
 
 // Shows the report dialog; on a choice, gives the report's folder and name.
 bool frmWinQZ::ChooseReport(std::string& folder, std::string& fileName) {
-    const OpenFileResult chosen = platform_.ShowOpenDialog(ReportDialog());
+    OpenFileRequest request = ReportDialog();
+    request.initialDir = LastReportFolder();
+    const OpenFileResult chosen = platform_.ShowOpenDialog(request);
     if (chosen.fileName.empty()) {
         return false;
     }
@@ -41,6 +43,7 @@ bool frmWinQZ::OpenReport(const std::string& folder, const std::string& fileName
     GameState& game = records_.game;
     const bool read = ReadReport(game, platform_, folder, fileName) == ReportOutcome::Read;
     if (read) {
+        NoteOpenedReport(folder, fileName);
         keeper_.MarkSaved();
         keeper_.OfferRecovery(game);
         mnuVictoryConditions.SetEnabled(VictoryConditionsAllowed(game));
