@@ -7,6 +7,7 @@
 #include "map/MapExport.h"
 
 #include <algorithm>
+#include <cctype>
 #include <iterator>
 #include <ostream>
 #include <sstream>
@@ -24,6 +25,13 @@ void ExportMap(Program& program, Platform& platform, std::ostream& out, ScriptAr
         throw ScriptError("export knows map, not " + what);
     }
     const std::string path = args.Word("file");
+    // Only a picture is ever replaced, whatever name a script gives.
+    std::string ending = path.size() >= 4 ? path.substr(path.size() - 4) : path;
+    std::transform(ending.begin(), ending.end(), ending.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    if (ending != ".svg" || path.size() == 4) {
+        throw ScriptError("the map is exported to a file ending in .svg, not " + path);
+    }
     const SettingsRecord& settings = program.records.settings;
     MapExportOptions options{settings.CellSize, settings.HexDisplay != 0, true};
     std::istringstream choices(args.OptionalRest());

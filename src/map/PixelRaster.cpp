@@ -11,10 +11,14 @@ void PixelRaster::Resize(int width, int height) {
     width_ = std::max(width, 0);
     height_ = std::max(height, 0);
     pixels_.assign(static_cast<size_t>(width_) * height_, 0xFFFFFF);
+    uniform_ = 0xFFFFFF;
 }
 
 void PixelRaster::Fill(int32_t colour) {
-    std::fill(pixels_.begin(), pixels_.end(), colour);
+    if (uniform_ != colour) {
+        std::fill(pixels_.begin(), pixels_.end(), colour);
+        uniform_ = colour;
+    }
 }
 
 int32_t PixelRaster::At(int x, int y) const {
@@ -25,6 +29,7 @@ int32_t PixelRaster::At(int x, int y) const {
 }
 
 void PixelRaster::Set(int x, int y, int32_t colour) {
+    uniform_.reset();
     if (x >= 0 && y >= 0 && x < width_ && y < height_) {
         pixels_[static_cast<size_t>(y) * width_ + x] = colour;
     }
@@ -35,6 +40,7 @@ void PixelRaster::FillRect(int x1, int y1, int x2, int y2, int32_t colour) {
     const int right = std::clamp(std::max(x1, x2), 0, width_);
     const int top = std::clamp(std::min(y1, y2), 0, height_);
     const int bottom = std::clamp(std::max(y1, y2), 0, height_);
+    uniform_.reset();
     for (int y = top; y < bottom; ++y) {
         auto row = pixels_.begin() + static_cast<ptrdiff_t>(y) * width_;
         std::fill(row + left, row + right, colour);
@@ -45,6 +51,7 @@ void PixelRaster::FillCentres(std::span<const Vertex> vertices, int32_t colour) 
     if (vertices.size() < 3) {
         return;
     }
+    uniform_.reset();
     double top = vertices[0].y;
     double bottom = top;
     for (const Vertex& v : vertices) {
@@ -68,8 +75,9 @@ void PixelRaster::FillCentres(std::span<const Vertex> vertices, int32_t colour) 
             const int left = std::max(0, static_cast<int>(std::ceil(crossings_[i] - 0.5)));
             const int right =
                 std::min(width_ - 1, static_cast<int>(std::ceil(crossings_[i + 1] - 0.5)) - 1);
-            for (int x = left; x <= right; ++x) {
-                pixels_[static_cast<size_t>(y) * width_ + x] = colour;
+            if (left <= right) {
+                const auto row = pixels_.begin() + static_cast<ptrdiff_t>(y) * width_;
+                std::fill(row + left, row + right + 1, colour);
             }
         }
     }

@@ -3,6 +3,7 @@
 #include "map/Point.h"
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -39,6 +40,9 @@ class PixelRaster {
     int width_ = 0;
     int height_ = 0;
     std::vector<int32_t> pixels_;
+    // The colour of every pixel while nothing was drawn since the last fill: a map picture is
+    // made and cleared to white before it is drawn, and the buffer is large.
+    std::optional<int32_t> uniform_;
     std::vector<double> crossings_;
 };
 
