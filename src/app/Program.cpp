@@ -13,11 +13,14 @@ Program::Program(Platform& platform, IniService& ini, ProgramOptions options)
       supportAttack(records.game, forms), anw(records.game, platform, events),
       callToArms(records.game, platform, events), grantAccess(records.game, platform, events),
       relations(records.game, platform), spy(records.game, platform, events),
-      victory(records.game, platform, events), yourAreas(records.game),
+      victory(records.game, platform, events, history), yourAreas(records.game),
       editHex(records.hexMap, forms), zoom(records.settings, map),
       mapOptions(records.settings, records.game, platform),
-      unitDisplay(records.game, platform, forms, map) {
+      unitDisplay(records.game, platform, forms, map), overview(records.game, events, map),
+      goTo(records.game, platform, forms, map), saveCheck(records.game, forms),
+      editMenu(winQZ, history, forms, overview, goTo) {
     winQZ.mnuAbout.onClick = [this] { forms.Show(about, Modality::Modeless); };
+    winQZ.mnuSave.onClick = [this] { saveCheck.Ask([this] { winQZ.mnuSave_Click(); }); };
     WireDialogMenus();
 }
 
@@ -32,9 +35,10 @@ void Program::WireDialogMenus() {
 }
 
 std::vector<Form*> Program::AllForms() {
-    return {&winQZ,      &summary,     &map,        &supportAttack, &about,   &anw,
-            &callToArms, &grantAccess, &relations,  &spy,           &victory, &yourAreas,
-            &editHex,    &zoom,        &mapOptions, &unitDisplay};
+    return {&winQZ,       &summary,    &map,         &supportAttack, &about,
+            &anw,         &callToArms, &grantAccess, &relations,     &spy,
+            &victory,     &yourAreas,  &editHex,     &zoom,          &mapOptions,
+            &unitDisplay, &overview,   &goTo,        &saveCheck};
 }
 
 Form* Program::FindForm(const std::string& name) {

@@ -1,15 +1,20 @@
 #pragma once
 
 #include "app/SupportAttackQuestion.h"
+#include "desk/UndoHistory.h"
+#include "forms/EditMenu.h"
 #include "forms/ProgramOptions.h"
 #include "forms/frmANW.h"
 #include "forms/frmAbout.h"
 #include "forms/frmCallToArms.h"
 #include "forms/frmEditHex.h"
+#include "forms/frmGoTo.h"
 #include "forms/frmGrantAccess.h"
 #include "forms/frmMap.h"
 #include "forms/frmMapOptions.h"
+#include "forms/frmOrdersOverview.h"
 #include "forms/frmRelations.h"
+#include "forms/frmSaveCheck.h"
 #include "forms/frmSpy.h"
 #include "forms/frmSummary.h"
 #include "forms/frmSupportAttack.h"
@@ -45,6 +50,7 @@ class Program {
     // Built before the windows, which follow the change signal from their constructors.
     SupportAttackQuestion supportedPlayer{forms, supportAttack};
     Turn turn{records.game, platform, events, supportedPlayer};
+    UndoHistory history{records.game, events};
 
     frmWinQZ winQZ;
     frmSummary summary;
@@ -62,6 +68,11 @@ class Program {
     frmZoom zoom;
     frmMapOptions mapOptions;
     frmUnitDisplay unitDisplay;
+    frmOrdersOverview overview;
+    frmGoTo goTo;
+    frmSaveCheck saveCheck;
+    // After the windows it opens.
+    EditMenu editMenu;
 
     // Every window the program has, loaded or not.
     std::vector<Form*> AllForms();

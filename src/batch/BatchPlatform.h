@@ -46,6 +46,7 @@ class BatchPlatform : public Platform {
 
     // The path the next file dialog returns; none means the user cancels it.
     void SetDialogAnswer(std::optional<std::string> path) { dialogAnswer_ = std::move(path); }
+    const std::optional<std::string>& DialogAnswer() const { return dialogAnswer_; }
     void QueueColourAnswer(std::optional<int32_t> colour) { colourAnswer_ = colour; }
     // Lets script commands act when a window opens (an answer queued for a dialog).
     std::function<void(Form&, bool)> onFormShown;

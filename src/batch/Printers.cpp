@@ -134,6 +134,10 @@ void Printers::Menu(const std::string& name) {
 
 void Printers::Caption(const std::string& formName) {
     const Form* form = program_.FindForm(formName);
+    if (const MenuItemModel* item = program_.winQZ.FindMenuItem(formName); !form && item) {
+        out_ << item->Caption() << '\n';
+        return;
+    }
     if (form == nullptr) {
         throw ScriptError("no form " + formName);
     }

@@ -65,6 +65,7 @@ void ScriptRunner::AddCommands() {
     AddDialogCommands(*this);
     AddControlCommands(*this);
     AddMapDialogCommands(*this);
+    AddDeskCommands(*this);
     AddExportCommands(*this);
     AddTurnCommands(*this);
 }

@@ -25,6 +25,16 @@ frmANW::frmANW(GameState& game, Platform& platform, TurnEvents& events)
     cmdNeutral[0].onClick = [this] { cmdNeutral_Click(0); };
     cmdNeutral[1].onClick = [this] { cmdNeutral_Click(1); };
     cmdDelete.onClick = [this] { cmdDelete_Click(); };
+    events.Subscribe([this](const TurnChange& change) {
+        if (change.kind == TurnChange::Kind::ListOrdersChanged && IsLoaded() && listed_.Changed()) {
+            Form_Load();
+        }
+    });
+}
+
+void frmANW::OrdersChanged() {
+    listed_.Take();
+    events_.ListOrdersChanged();
 }
 
 void frmANW::Form_Load() {
@@ -45,6 +55,7 @@ void frmANW::Form_Load() {
         }
     }
     cmdWar.SetEnabled(!(game.GameYear == 1880 && game.GameTurn <= 1));
+    listed_.Take();
 }
 
 void frmANW::cmdAlly_Click() {
@@ -61,7 +72,7 @@ void frmANW::cmdNeutral_Click(int Index) {
 
 void frmANW::cmdDelete_Click() {
     DeleteChosenOrder(game_, lstCommands);
-    events_.ListChanged();
+    OrdersChanged();
 }
 
 void frmANW::Declare(const std::string& code, const ListBoxModel& players) {
@@ -77,7 +88,7 @@ void frmANW::Declare(const std::string& code, const ListBoxModel& players) {
     const int16_t slot = AddOrder(game, platform_, code, p, 0, 0, 0);
     if (slot != 0) {
         lstCommands.AddItem(code + " " + PlayerName(game, p), slot);
-        events_.ListChanged();
+        OrdersChanged();
     }
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "state/TurnEvents.h"
-
+#include "forms/ListedOrders.h"
 #include "state/GameState.h"
+#include "state/TurnEvents.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
 #include "ui/Platform.h"
@@ -42,9 +42,13 @@ class frmANW : public Form {
     bool CheckAnwIssued(int16_t player);
     void Declare(const std::string& code, const ListBoxModel& players);
 
+    // The order list changed here: the lists are as the records are, the others are told.
+    void OrdersChanged();
+
     GameState& game_;
     Platform& platform_;
     TurnEvents& events_;
+    ListedOrders listed_{game_, {"DA", "DN", "DW"}};
 };
 
 } // namespace dered

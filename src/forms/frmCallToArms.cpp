@@ -18,6 +18,16 @@ frmCallToArms::frmCallToArms(GameState& game, Platform& platform, TurnEvents& ev
     AddControl("cmdDelete", &cmdDelete);
     cmdCallToArms.onClick = [this] { cmdCallToArms_Click(); };
     cmdDelete.onClick = [this] { cmdDelete_Click(); };
+    events.Subscribe([this](const TurnChange& change) {
+        if (change.kind == TurnChange::Kind::ListOrdersChanged && IsLoaded() && listed_.Changed()) {
+            Form_Load();
+        }
+    });
+}
+
+void frmCallToArms::OrdersChanged() {
+    listed_.Take();
+    events_.ListOrdersChanged();
 }
 
 void frmCallToArms::Form_Load() {
@@ -41,6 +51,7 @@ void frmCallToArms::Form_Load() {
                                 slot);
         }
     }
+    listed_.Take();
 }
 
 void frmCallToArms::cmdCallToArms_Click() {
@@ -55,13 +66,13 @@ void frmCallToArms::cmdCallToArms_Click() {
     const int16_t slot = AddOrder(game, platform_, "CA", a, e, 0, 0);
     if (slot != 0) {
         lstCommands.AddItem("CA " + PlayerAbbrev(game, a) + " " + PlayerAbbrev(game, e), slot);
-        events_.ListChanged();
+        OrdersChanged();
     }
 }
 
 void frmCallToArms::cmdDelete_Click() {
     DeleteChosenOrder(game_, lstCommands);
-    events_.ListChanged();
+    OrdersChanged();
 }
 
 } // namespace dered

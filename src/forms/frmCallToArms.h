@@ -1,8 +1,8 @@
 #pragma once
 
-#include "state/TurnEvents.h"
-
+#include "forms/ListedOrders.h"
 #include "state/GameState.h"
+#include "state/TurnEvents.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
 #include "ui/Platform.h"
@@ -29,9 +29,13 @@ class frmCallToArms : public Form {
     ButtonModel cmdDelete{"Delete"};
 
   private:
+    // The order list changed here: the lists are as the records are, the others are told.
+    void OrdersChanged();
+
     GameState& game_;
     Platform& platform_;
     TurnEvents& events_;
+    ListedOrders listed_{game_, {"CA", "DA", "DW"}};
 };
 
 } // namespace dered

@@ -28,6 +28,16 @@ frmGrantAccess::frmGrantAccess(GameState& game, Platform& platform, TurnEvents& 
             txtArea_Change();
         }
     });
+    events.Subscribe([this](const TurnChange& change) {
+        if (change.kind == TurnChange::Kind::ListOrdersChanged && IsLoaded() && listed_.Changed()) {
+            Form_Load();
+        }
+    });
+}
+
+void frmGrantAccess::OrdersChanged() {
+    listed_.Take();
+    events_.ListOrdersChanged();
 }
 
 void frmGrantAccess::Form_Load() {
@@ -51,6 +61,7 @@ void frmGrantAccess::Form_Load() {
         const std::string where = order.P2 < 1 ? " all" : " " + SignedText(order.P2);
         lstCommands.AddItem(order.Code + " " + PlayerAbbrev(game, order.P1) + where, slot);
     }
+    listed_.Take();
 }
 
 void frmGrantAccess::Form_Unload() {
@@ -83,13 +94,13 @@ void frmGrantAccess::cmdGrantAll_Click() {
     const int16_t slot = AddOrder(game, platform_, "GA", player, -1, 0, 0);
     if (slot != 0) {
         lstCommands.AddItem("GA " + PlayerAbbrev(game, player) + " all ", slot);
-        events_.ListChanged();
+        OrdersChanged();
     }
 }
 
 void frmGrantAccess::cmdDelete_Click() {
     DeleteChosenOrder(game_, lstCommands);
-    events_.ListChanged();
+    OrdersChanged();
 }
 
 void frmGrantAccess::txtArea_Change() {
@@ -109,7 +120,7 @@ void frmGrantAccess::txtArea_Change() {
     const int16_t slot = AddOrder(game, platform_, "GA", player, area, 0, 0);
     if (slot != 0) {
         lstCommands.AddItem("GA " + PlayerAbbrev(game, player) + txtArea.Text(), slot);
-        events_.ListChanged();
+        OrdersChanged();
     }
 }
 

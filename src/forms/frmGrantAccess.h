@@ -1,8 +1,8 @@
 #pragma once
 
-#include "state/TurnEvents.h"
-
+#include "forms/ListedOrders.h"
 #include "state/GameState.h"
+#include "state/TurnEvents.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
 #include "ui/Platform.h"
@@ -35,9 +35,13 @@ class frmGrantAccess : public Form {
   private:
     bool ChosenPlayer(int16_t& player);
 
+    // The order list changed here: the lists are as the records are, the others are told.
+    void OrdersChanged();
+
     GameState& game_;
     Platform& platform_;
     TurnEvents& events_;
+    ListedOrders listed_{game_, {"GA"}};
     bool clearing_ = false;
 };
 

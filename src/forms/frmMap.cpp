@@ -37,6 +37,10 @@ frmMap::frmMap(Records& records, Platform& platform, FormManager& forms, Turn& t
       pictures_(MakeMapPictures()) {
     // One control for the whole row: exactly one of its buttons is chosen at a time.
     AddControl("optCommand", &optCommand);
+    AddControl("staHover", &staHover);
+    AddControl("txtFind", &txtFind);
+    AddControl("lstFind", &lstFind);
+    txtFind.Subscribe([this](const Changed&) { txtFind_Change(); });
     turn.events.Subscribe([this](const TurnChange& change) { FollowTurn(change); });
 }
 
@@ -174,6 +178,7 @@ void frmMap::RefreshView() {
     if (!picView_ || !picMap_) {
         return;
     }
+    outlined_ = 0;
     const SettingsRecord& settings = records_.settings;
     const int width = PictureWidth(geometry_);
     picView_->CopyFrom(*picMap_, settings.MapX, settings.MapY);

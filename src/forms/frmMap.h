@@ -18,6 +18,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <string>
 
 namespace dered {
 
@@ -65,6 +66,15 @@ class frmMap : public Form {
     // option button, the view, or nothing (the map stays, the drag mode ends).
     void DropAt(float x, float y);
     void ScrollGridToArea(int16_t area);
+    // Selects the area's grid row and scrolls the grid to it; with the window open, centres the
+    // view on the area (across the east-west seam) and outlines it for a moment.
+    void GoToArea(int16_t area);
+    // The status text for view point (x, y): the area there, from the records.
+    std::string HoverTextAt(float x, float y) const;
+    // The search field: every change lists the matching areas in lstFind; Enter goes to the
+    // chosen one, else to the first.
+    void txtFind_Change();
+    void txtFind_Enter();
     // Opens the hex editor on the cell under the mouse.
     void EditCellAtPoint();
     // Fills the hex editor from the cell and shows it; when it closes, the cell is drawn afresh
@@ -106,6 +116,12 @@ class frmMap : public Form {
     int16_t LastButton() const { return lastButton_; }
     bool Dragging() const { return dragging_; }
 
+    // What is under the pointer, for the status bar and the tooltip.
+    TextModel staHover;
+    TextBoxModel txtFind;
+    ListBoxModel lstFind;
+    int16_t OutlinedArea() const { return outlined_; }
+
     OptionGroupModel optCommand{
         {"MO", "SA", "SD", "CO", "DU", "RU", "AA", "AC", "AF", "AS", "UU", "Cancel"}};
     // The option buttons lie in a row over the top of the view.
@@ -124,6 +140,9 @@ class frmMap : public Form {
     struct Colours;
     bool ShowsChangedColour(const Colours& before, int col, int row) const;
     void RedrawChangedColours(const Colours& before);
+    void CentreOn(int16_t area);
+    void Outline(int16_t area);
+    void EndOutline(int serial);
 
     Records& records_;
     Platform& platform_;
@@ -147,6 +166,8 @@ class frmMap : public Form {
     float dragStartX_ = 0.0f;
     float dragStartY_ = 0.0f;
     bool dragging_ = false;
+    int16_t outlined_ = 0;
+    int outlineSerial_ = 0;
 };
 
 } // namespace dered

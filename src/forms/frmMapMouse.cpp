@@ -52,6 +52,7 @@ void frmMap::picView_MouseDown(int16_t button, int16_t shift, float x, float y) 
 void frmMap::picView_MouseMove(int16_t, int16_t, float x, float y) {
     lastX_ = x;
     lastY_ = y;
+    staHover.SetText(HoverTextAt(x, y));
 }
 
 void frmMap::picView_MouseUp(int16_t button, int16_t, float x, float y) {

@@ -21,6 +21,13 @@ frmSpy::frmSpy(GameState& game, Platform& platform, TurnEvents& events)
     AddControl("grdSpy", &grdSpy);
     AddControl("cmdDelete", &cmdDelete);
     cmdDelete.onClick = [this] { cmdDelete_Click(); };
+    // An undo of the spy slots shows in the open window; targets added since are its own.
+    events.Subscribe([this](const TurnChange& change) {
+        if (change.kind == TurnChange::Kind::ListOrdersChanged && IsLoaded() &&
+            (game_.Orders[1] != shown1_ || game_.Orders[2] != shown2_)) {
+            ShowTargets();
+        }
+    });
 }
 
 void frmSpy::Form_Load() {
@@ -32,6 +39,13 @@ void frmSpy::Form_Load() {
     }
     grdSpy.SetRowHeight(0, sample.height + 4);
     grdSpy.SetSelection(0, 0);
+    ShowTargets();
+}
+
+void frmSpy::ShowTargets() {
+    const GameState& game = game_;
+    shown1_ = game.Orders[1];
+    shown2_ = game.Orders[2];
     const OrderSlot& first = game.Orders[1];
     const OrderSlot& second = game.Orders[2];
     const std::array<int16_t, kTargets> targets = {first.P1, first.P2,  first.P3,
@@ -69,7 +83,7 @@ void frmSpy::Form_Unload() {
     game_.PendingCommand = MapCommand::None;
     SetOrderSlot(1, "SP", Target(0), Target(1), Target(2), Target(3));
     SetOrderSlot(2, "SP", Target(4), Target(5), 0, 0);
-    events_.ListChanged();
+    events_.ListOrdersChanged();
 }
 
 void frmSpy::SetOrderSlot(int16_t slot, const std::string& code, int16_t p1, int16_t p2, int16_t p3,

@@ -3,6 +3,7 @@
 #include "state/TurnEvents.h"
 
 #include "state/GameState.h"
+#include "state/TurnEvents.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
 #include "ui/GridModel.h"
@@ -35,10 +36,14 @@ class frmSpy : public Form {
 
   private:
     int16_t Target(int col) const;
+    void ShowTargets();
 
     GameState& game_;
     Platform& platform_;
     TurnEvents& events_;
+    // The two spy slots as the grid last showed them.
+    OrderSlot shown1_;
+    OrderSlot shown2_;
 };
 
 } // namespace dered

@@ -13,8 +13,10 @@ constexpr std::array<int16_t, 2> kDefaults = {10, 300};
 constexpr std::array<int, 2> kDesignPositions = {15, 300};
 } // namespace
 
-frmVictory::frmVictory(GameState& game, Platform& platform, TurnEvents& events)
-    : Form("frmVictory", "Victory Conditions"), game_(game), platform_(platform), events_(events) {
+frmVictory::frmVictory(GameState& game, Platform& platform, TurnEvents& events,
+                       UndoHistory& history)
+    : Form("frmVictory", "Victory Conditions"), game_(game), platform_(platform), events_(events),
+      history_(history) {
     for (int i = 0; i < 2; ++i) {
         const std::string index = "(" + std::to_string(i) + ")";
         AddControl("Frame3" + index, &Frame3[i]);
@@ -31,6 +33,7 @@ void frmVictory::Form_Load() {
         opened_[i] = kDefaults[i];
     }
     game.PendingCommand = MapCommand::Victory;
+    history_.Hold(true);
     for (int16_t slot = 1; slot <= game.OrderCount && slot <= MaxOrderSlot; ++slot) {
         const OrderSlot& order = game.Orders[slot];
         if (order.Code == "VC") {
@@ -58,7 +61,8 @@ void frmVictory::Form_Unload() {
     GameState& game = game_;
     game.PendingCommand = MapCommand::None;
     AddOrder(game, platform_, "VC", Value(0), Value(1), 0, 0);
-    events_.ListChanged();
+    events_.ListOrdersChanged();
+    history_.Hold(false);
 }
 
 } // namespace dered

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "state/TurnEvents.h"
-
+#include "desk/UndoHistory.h"
 #include "state/GameState.h"
+#include "state/TurnEvents.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
 #include "ui/Platform.h"
@@ -16,7 +16,7 @@ namespace dered {
 // the dialog takes out of the order list while it is open and puts back when it closes.
 class frmVictory : public Form {
   public:
-    frmVictory(GameState& game, Platform& platform, TurnEvents& events);
+    frmVictory(GameState& game, Platform& platform, TurnEvents& events, UndoHistory& history);
 
     void Form_Load() override;
     void Form_Unload() override;
@@ -33,6 +33,8 @@ class frmVictory : public Form {
     GameState& game_;
     Platform& platform_;
     TurnEvents& events_;
+    // Undo waits while the order is out of the list: it would come back twice.
+    UndoHistory& history_;
     // What the boxes showed at opening: kept when a typed value does not fit 16 bits.
     std::array<int16_t, 2> opened_{};
 };

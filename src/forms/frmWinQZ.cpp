@@ -44,9 +44,10 @@ std::string Trim(const std::string& text) {
 frmWinQZ::frmWinQZ(Records& records, Platform& platform, FormManager& forms, IniService& ini,
                    const ProgramOptions& options, TurnEvents& events, MainWindows windows)
     : Form("frmWinQZ", "Roz-OD2 V2.06 32-bit"), records_(records), platform_(platform),
-      forms_(forms), ini_(ini), options_(options), windows_(windows) {
+      forms_(forms), ini_(ini), events_(events), options_(options), windows_(windows) {
     menu_ = {
         {&mnuFile, {&mnuOpen, &mnuMerge, &mnuSave, &mnuExit}},
+        {&mnuEdit, {&mnuUndo, &mnuRedo, &mnuOrdersOverview, &mnuGoTo}},
         {&mnuAreaData, {&mnuEditHex, &mnuSaveHexData}},
         {&mnuCommand, {&mnuANW, &mnuCallToArms, &mnuGrantAccess, &mnuSpy, &mnuVictoryConditions}},
         {&mnuView, {&mnuRelations, &mnuYourAreas}},

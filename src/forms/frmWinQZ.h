@@ -75,6 +75,11 @@ class frmWinQZ : public Form {
     MenuItemModel mnuMerge{"mnuMerge", "&Merge"};
     MenuItemModel mnuSave{"mnuSave", "&Save "};
     MenuItemModel mnuExit{"mnuExit", "&Exit"};
+    MenuItemModel mnuEdit{"mnuEdit", "&Edit"};
+    MenuItemModel mnuUndo{"mnuUndo", "&Undo"};
+    MenuItemModel mnuRedo{"mnuRedo", "&Redo"};
+    MenuItemModel mnuOrdersOverview{"mnuOrdersOverview", "&Orders Overview"};
+    MenuItemModel mnuGoTo{"mnuGoTo", "&Go to Area..."};
     MenuItemModel mnuAreaData{"mnuAreaData", "&Area Data"};
     MenuItemModel mnuEditHex{"mnuEditHex", "&Edit Hex"};
     MenuItemModel mnuSaveHexData{"mnuSaveHexData", "&Save Hex Data"};
@@ -121,6 +126,7 @@ class frmWinQZ : public Form {
     Platform& platform_;
     FormManager& forms_;
     IniService& ini_;
+    TurnEvents& events_;
     const ProgramOptions& options_; // the batch driver's "start" sets the command line late
     MainWindows windows_;
     std::vector<MenuGroup> menu_;

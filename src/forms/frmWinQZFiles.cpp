@@ -53,6 +53,7 @@ bool frmWinQZ::OpenReport(const std::string& folder, const std::string& fileName
     }
     const bool mapLoaded = LoadMap();
     RefreshAll();
+    events_.TurnOpened();
     if (mapLoaded) {
         ShowMapAfresh();
     }
@@ -111,6 +112,7 @@ void frmWinQZ::mnuMerge_Click() {
     if (MergeReport(records_.game, platform_, folder, fileName) == ReportOutcome::Read) {
         mnuOpen.SetEnabled(false);
         RefreshAll();
+        events_.TurnOpened();
         // Before any report the map files are read here, and the map shows as after every merge.
         if (MapShown || LoadMap()) {
             ShowMapAfresh();

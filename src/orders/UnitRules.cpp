@@ -80,8 +80,8 @@ void UpgradeUnit(Turn& turn) {
         return Refuse(turn, "Can only upgrade a corps or squadron");
     }
     SetAreaCommand(turn, "UU", 0, 0);
-    turn.events.AreaSettled(area);
     AdjustSupply(turn, -1);
+    turn.events.AreaSettled(area);
 }
 
 void DowngradeUnit(Turn& turn) {

@@ -2,6 +2,7 @@
 
 #include "forms/frmMap.h"
 #include "qt/Bindings.h"
+#include "qt/MapFindBar.h"
 #include "qt/QImageSurface.h"
 #include "qt/QtPlatform.h"
 #include "qt/WinQZView.h"
@@ -77,6 +78,7 @@ MapView::MapView(frmMap& form, const ViewContext& context, bool quitWhenShown)
         buttons_.push_back(button);
     }
     bindings_.Add<OptionGroupBinding>(map.optCommand, buttons_);
+    findBar_ = &bindings_.Add<MapFindBar>(map, *this, bindings_);
 
     QPointer<MapView> self(this);
     if (auto* view = dynamic_cast<QImageSurface*>(map.picView())) {
@@ -92,6 +94,7 @@ MapView::MapView(frmMap& form, const ViewContext& context, bool quitWhenShown)
 }
 
 void MapView::Detach() {
+    findBar_ = nullptr;
     bindings_.Clear();
     attached_ = false;
 }
@@ -118,6 +121,9 @@ void MapView::paintEvent(QPaintEvent*) {
 
 void MapView::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
+    if (findBar_ != nullptr) {
+        findBar_->Place();
+    }
     if (!attached_) {
         return;
     }

@@ -14,6 +14,7 @@ namespace dered {
 
 class frmMap;
 class FormManager;
+class MapFindBar;
 class QtPlatform;
 
 // frmMap: the view on the map picture fills the window; the option buttons lie in a row
@@ -45,6 +46,7 @@ class MapView : public QWidget, public FormView {
     FormManager& forms_;
     std::vector<QAbstractButton*> buttons_;
     BindingSet bindings_;
+    MapFindBar* findBar_ = nullptr;
     bool attached_ = true;
     bool quitWhenShown_;
     // The inner size the form last fitted its view to: the same size again needs no redraw.

@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
+#include <QTimer>
 #include <QWidget>
 
 namespace dered {
@@ -62,6 +63,10 @@ QWidget* QtPlatform::DialogParent() const {
         }
     }
     return nullptr;
+}
+
+void QtPlatform::After(int milliseconds, std::function<void()> task) {
+    QTimer::singleShot(milliseconds, qApp, std::move(task));
 }
 
 void QtPlatform::MsgBox(std::string_view text, MsgIcon icon) {

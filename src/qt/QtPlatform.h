@@ -43,6 +43,7 @@ class QtPlatform : public Platform {
     void FormHidden(Form& form) override;
     void FormUnloaded(Form& form) override;
     void EndProgram() override;
+    void After(int milliseconds, std::function<void()> task) override;
 
     void SetViewMaker(ViewMaker maker) { makeView_ = std::move(maker); }
     // The form's window, made now if it has none yet; null for a form without a window.

@@ -7,6 +7,7 @@
 #include "ui/FormManager.h"
 
 #include <QCloseEvent>
+#include <QKeySequence>
 #include <QMenuBar>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -18,6 +19,22 @@ namespace dered {
 namespace {
 constexpr int kVisibleRows = 30;
 constexpr int kMargin = 4;
+
+QList<QKeySequence> MenuShortcuts(const std::string& item) {
+    if (item == "mnuUndo") {
+        return {QKeySequence::Undo};
+    }
+    if (item == "mnuRedo") {
+        return {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)};
+    }
+    if (item == "mnuOrdersOverview") {
+        return {QKeySequence(Qt::CTRL | Qt::Key_L)};
+    }
+    if (item == "mnuGoTo") {
+        return {QKeySequence(Qt::CTRL | Qt::Key_G)};
+    }
+    return {};
+}
 } // namespace
 
 void CloseForm(FormManager& forms, QtPlatform& platform, Form& form) {
@@ -49,6 +66,7 @@ void WinQZView::BuildMenu() {
             action->setObjectName(QString::fromStdString(item->Name()));
             // The one item with a tick: hexagons or squares.
             bindings_.Add<MenuBinding>(*item, *action, item == &winQZ_.mnuHex);
+            action->setShortcuts(MenuShortcuts(item->Name()));
         }
     }
 }

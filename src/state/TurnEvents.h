@@ -12,7 +12,8 @@ struct TurnChange {
         OrderStored,       // area's Command, Parm1 and Parm2 were just written
         AreaSettled,       // a rule is done with area: show it anew
         FreeSupplyChanged, // Summary.FreeSupply changed
-        ListChanged,       // an order of the list (slots 1..100) was added, changed or deleted
+        ListOrdersChanged, // a slot of the order list was written or freed
+        TurnOpened,        // a report was opened or merged: the records are a new start
     };
     Kind kind;
     int16_t area = 0;
@@ -25,7 +26,8 @@ class TurnEvents : public Observable<TurnChange> {
     void OrderStored(int16_t area) { Notify({TurnChange::Kind::OrderStored, area}); }
     void AreaSettled(int16_t area) { Notify({TurnChange::Kind::AreaSettled, area}); }
     void FreeSupplyChanged() { Notify({TurnChange::Kind::FreeSupplyChanged, 0}); }
-    void ListChanged() { Notify({TurnChange::Kind::ListChanged, 0}); }
+    void ListOrdersChanged() { Notify({TurnChange::Kind::ListOrdersChanged, 0}); }
+    void TurnOpened() { Notify({TurnChange::Kind::TurnOpened, 0}); }
 };
 
 } // namespace dered

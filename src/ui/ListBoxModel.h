@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace dered {
@@ -48,6 +49,12 @@ class ListBoxModel : public Observable<ListChange> {
     }
     void Clear() {
         lines_.clear();
+        listIndex_ = -1;
+        Notify({ListChange::Kind::Items});
+    }
+    // All lines at once, with one notification; nothing is chosen afterwards.
+    void SetLines(std::vector<Line> lines) {
+        lines_ = std::move(lines);
         listIndex_ = -1;
         Notify({ListChange::Kind::Items});
     }

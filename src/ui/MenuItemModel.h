@@ -20,6 +20,12 @@ class MenuItemModel : public ClickableModel {
             Notify({});
         }
     }
+    void SetCaption(const std::string& caption) {
+        if (caption != caption_) {
+            caption_ = caption;
+            Notify({});
+        }
+    }
 
   private:
     std::string name_;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -73,6 +74,13 @@ class Platform {
     virtual void FormUnloaded(Form& form) = 0;
 
     virtual void EndProgram() = 0;
+
+    // Runs the task once, some milliseconds from now, from the event loop. A platform without a
+    // clock (the batch driver) never runs it: what it would undo is only a passing highlight.
+    virtual void After(int milliseconds, std::function<void()> task) {
+        (void)milliseconds;
+        (void)task;
+    }
 };
 
 inline constexpr std::string_view kAppTitle = "Der-ED";

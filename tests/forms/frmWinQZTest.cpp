@@ -44,6 +44,13 @@ class frmWinQZTest : public ::testing::Test {
         program->Start();
         return *program;
     }
+    // "&Save", past the check's question when it finds something.
+    void SaveAnyway(Program& p) {
+        p.winQZ.mnuSave.Click();
+        if (p.saveCheck.IsVisible()) {
+            p.saveCheck.cmdSave.Click();
+        }
+    }
     std::string RecoveryFile() const {
         return (folder / "state" / "QZ042-player2-1880-3.orders").string();
     }
@@ -164,7 +171,7 @@ TEST_F(frmWinQZTest, AFailedOpenOrMergeChangesNothing) {
             EXPECT_EQ(platform.messages.size(), 1u) << path;
         }
     }
-    p.winQZ.mnuSave.Click();
+    SaveAnyway(p);
     EXPECT_TRUE(fs::exists(folder / "turn" / "commands.dat")) << "saved where the turn is";
 }
 
@@ -186,14 +193,14 @@ TEST_F(frmWinQZTest, FailedSaveIsReportedNotSwallowed) {
     Program& p = Start(ReportPath());
     p.records.game.ReportDir = (folder / "gone").string() + "/";
     platform.messages.clear();
-    p.winQZ.mnuSave.Click();
+    p.winQZ.mnuSave_Click(); // past the check before saving
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(platform.messages[0].icon, MsgIcon::Critical);
     EXPECT_NE(platform.messages[0].text.find("commands.dat"), std::string::npos);
 
     p.records.game.ReportDir = (folder / "turn").string() + "/";
     platform.messages.clear();
-    p.winQZ.mnuSave.Click();
+    p.winQZ.mnuSave_Click(); // past the check before saving
     EXPECT_TRUE(platform.messages.empty());
     EXPECT_TRUE(fs::exists(folder / "turn" / "commands.dat"));
 }
@@ -279,7 +286,7 @@ TEST_F(frmWinQZTest, EveryOrderChangeIsKeptAndOfferedBackAfterACrash) {
     Program& p = Start(ReportPath());
     EXPECT_FALSE(fs::exists(RecoveryFile()));
     AddOrder(p.records.game, platform, "DA", 1, 0, 0, 0);
-    p.events.ListChanged();
+    p.events.ListOrdersChanged();
     ASSERT_TRUE(fs::exists(RecoveryFile()));
     p.records.game.Areas[2].Command = "AA";
     p.events.OrderStored(2);
@@ -297,7 +304,7 @@ TEST_F(frmWinQZTest, EveryOrderChangeIsKeptAndOfferedBackAfterACrash) {
     }
     EXPECT_EQ(program->records.game.Orders[3], entered.Orders[3]);
     EXPECT_TRUE(program->winQZ.Keeper().Unsaved()) << "restored orders are not saved yet";
-    program->winQZ.mnuSave.Click();
+    SaveAnyway(*program);
     EXPECT_FALSE(fs::exists(RecoveryFile())) << "a save removes it";
     platform.questions.clear();
     Start(ReportPath());

@@ -109,7 +109,7 @@ TEST_F(UnitRules, UpgradeCostsAPoint) {
     UpgradeUnit(turn);
     EXPECT_EQ(Area(7).Command, "UU");
     EXPECT_EQ(FreeSupply(), 0);
-    EXPECT_EQ(TakeChanges(), (Changes{Stored(7), Settled(7), SupplyChanged()}));
+    EXPECT_EQ(TakeChanges(), (Changes{Stored(7), SupplyChanged(), Settled(7)}));
     ExpectIgnored([this] { UpgradeUnit(turn); });
 }
 

@@ -98,9 +98,9 @@ TEST_F(Desktop, StartsWithTheReportOnTheCommandLine) {
 
     // The menu as the form gives it.
     const QList<QAction*> menus = main.menuBar()->actions();
-    ASSERT_EQ(menus.size(), 6);
+    ASSERT_EQ(menus.size(), 7);
     EXPECT_EQ(menus[0]->text(), "&File");
-    EXPECT_EQ(menus[5]->text(), "&Help");
+    EXPECT_EQ(menus[6]->text(), "&Help");
     EXPECT_EQ(MenuAction("mnuSave").text(), "&Save ");
     EXPECT_TRUE(MenuAction("mnuOpen").isEnabled()); // the command line leaves it enabled
 

@@ -5,6 +5,7 @@
 #include "ui/Platform.h"
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -73,6 +74,7 @@ class RecordingPlatform : public Platform {
     void FormHidden(Form& form) override { events.push_back("hide " + form.Name()); }
     void FormUnloaded(Form& form) override { events.push_back("unload " + form.Name()); }
     void EndProgram() override { ended = true; }
+    void After(int, std::function<void()> task) override { later.push_back(std::move(task)); }
 
     // Answers the next open dialog with a path, split as the dialog would split it.
     void AnswerOpen(const std::string& fullPath) {
@@ -86,6 +88,7 @@ class RecordingPlatform : public Platform {
     std::vector<OpenFileRequest> dialogRequests;
     std::deque<OpenFileResult> dialogAnswers;
     std::deque<int32_t> colourAnswers;
+    std::vector<std::function<void()>> later; // timers, run by the test
     std::deque<Answer> answers;
     std::vector<std::pair<std::string, std::string>> questions; // (topic, text)
     std::vector<std::string> events;

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "state/GameState.h"
+
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+namespace dered {
+
+// The areas a typed text finds: a number finds that area; a name is compared without case and
+// without blanks or underscores, first the names that start with it, then the ones holding it,
+// each in area order. Nothing for a blank text.
+std::vector<int16_t> MatchAreas(const GameState& game, std::string_view text);
+
+} // namespace dered

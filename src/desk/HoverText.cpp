@@ -1,0 +1,45 @@
+#include "desk/HoverText.h"
+
+#include "desk/OrderWords.h"
+#include "state/CodeTables.h"
+
+namespace dered {
+
+namespace {
+
+std::string Owner(const GameState& game, int16_t player) {
+    if (player == game.OwnPlayer) {
+        return "yours";
+    }
+    // The report holds no data on it.
+    if (player == game.PlayerCount || player < 0 || player > MaxPlayer ||
+        game.Players[player].Name.empty()) {
+        return "unknown";
+    }
+    return game.Players[player].Name;
+}
+
+} // namespace
+
+std::string HoverText(const GameState& game, int16_t area) {
+    if (area < 1 || area > MaxArea) {
+        return {};
+    }
+    const AreaRecord& a = game.Areas[area];
+    std::string text =
+        std::to_string(area) + " " + a.Name + ", " + std::string(TerrainWord(a.Terrain));
+    text += ", owner " + Owner(game, a.Owner);
+    if (a.Supply > 0) {
+        text += ", supply " + std::to_string(a.Supply);
+    }
+    if (a.UnitKind != NoUnit) {
+        text += ", " + std::string(UnitWord(a.UnitKind)) + " of " + Owner(game, a.UnitOwner);
+    }
+    const std::string order = AreaOrderPredicate(game, area);
+    if (!order.empty()) {
+        text += ", order: " + order;
+    }
+    return text;
+}
+
+} // namespace dered

@@ -1,0 +1,191 @@
+#include "desk/UndoHistory.h"
+
+#include "desk/OrderWords.h"
+
+namespace dered {
+
+UndoHistory::UndoHistory(GameState& game, TurnEvents& events) : game_(game), events_(events) {
+    events.Subscribe([this](const TurnChange& change) { Follow(change); });
+    Reset();
+}
+
+void UndoHistory::Follow(const TurnChange& change) {
+    if (applying_) {
+        return;
+    }
+    switch (change.kind) {
+    case TurnChange::Kind::OrderStored:
+    case TurnChange::Kind::FreeSupplyChanged:
+        dirty_ = true;
+        break;
+    case TurnChange::Kind::AreaSettled:
+        Seal();
+        break;
+    case TurnChange::Kind::ListOrdersChanged:
+        dirty_ = true;
+        Seal();
+        break;
+    case TurnChange::Kind::TurnOpened:
+        Reset();
+        break;
+    }
+}
+
+OrderTable UndoHistory::CurrentOrders() const {
+    return OrderTable{game_.Orders, game_.OrderCount};
+}
+
+void UndoHistory::Reset() {
+    areas_ = game_.Areas;
+    orders_ = CurrentOrders();
+    summary_ = game_.Summary;
+    undo_.clear();
+    redo_.clear();
+    dirty_ = false;
+    Notify({});
+}
+
+void UndoHistory::Seal() {
+    if (!dirty_) {
+        return;
+    }
+    dirty_ = false;
+    UndoStep step;
+    for (int16_t area = 0; area <= MaxArea; ++area) {
+        if (game_.Areas[area] != areas_[area]) {
+            step.areasBefore.emplace_back(area, areas_[area]);
+            step.areasAfter.emplace_back(area, game_.Areas[area]);
+            areas_[area] = game_.Areas[area];
+        }
+    }
+    if (OrderTable now = CurrentOrders(); now != orders_) {
+        step.ordersBefore = orders_;
+        step.ordersAfter = now;
+        orders_ = std::move(now);
+    }
+    if (game_.Summary != summary_) {
+        step.summaryBefore = summary_;
+        step.summaryAfter = game_.Summary;
+        summary_ = game_.Summary;
+    }
+    if (step.areasAfter.empty() && !step.ordersAfter && !step.summaryAfter) {
+        return;
+    }
+    step.what = Describe(step);
+    undo_.push_back(std::move(step));
+    if (undo_.size() > kMaxSteps) {
+        undo_.erase(undo_.begin());
+    }
+    redo_.clear();
+    Notify({});
+}
+
+// The windows follow the events as they follow a rule: the stored order, then the settled area.
+void UndoHistory::Apply(const std::vector<std::pair<int16_t, AreaRecord>>& areas,
+                        const std::optional<OrderTable>& orders,
+                        const std::optional<SummaryCounters>& summary) {
+    applying_ = true;
+    for (const auto& [area, record] : areas) {
+        game_.Areas[area] = record;
+        areas_[area] = record;
+    }
+    if (orders) {
+        game_.Orders = orders->entries;
+        game_.OrderCount = orders->count;
+        orders_ = *orders;
+    }
+    if (summary) {
+        game_.Summary = *summary;
+        summary_ = *summary;
+    }
+    for (const auto& entry : areas) {
+        if (entry.first == 0) {
+            continue; // no window shows area 0
+        }
+        events_.OrderStored(entry.first);
+        events_.AreaSettled(entry.first);
+    }
+    if (summary) {
+        events_.FreeSupplyChanged();
+    }
+    if (orders) {
+        events_.ListOrdersChanged();
+    }
+    applying_ = false;
+}
+
+void UndoHistory::Hold(bool held) {
+    held_ = held;
+    Notify({});
+}
+
+void UndoHistory::Undo() {
+    Seal();
+    if (!CanUndo()) {
+        return;
+    }
+    UndoStep step = std::move(undo_.back());
+    undo_.pop_back();
+    Apply(step.areasBefore, step.ordersBefore, step.summaryBefore);
+    redo_.push_back(std::move(step));
+    Notify({});
+}
+
+void UndoHistory::Redo() {
+    Seal();
+    if (!CanRedo()) {
+        return;
+    }
+    UndoStep step = std::move(redo_.back());
+    redo_.pop_back();
+    Apply(step.areasAfter, step.ordersAfter, step.summaryAfter);
+    undo_.push_back(std::move(step));
+    Notify({});
+}
+
+std::string UndoHistory::Describe(const UndoStep& step) const {
+    std::vector<int16_t> ordered;
+    for (size_t i = 0; i < step.areasAfter.size(); ++i) {
+        if (step.areasAfter[i].second.Command != step.areasBefore[i].second.Command ||
+            step.areasAfter[i].second.Parm1 != step.areasBefore[i].second.Parm1 ||
+            step.areasAfter[i].second.Parm2 != step.areasBefore[i].second.Parm2) {
+            ordered.push_back(static_cast<int16_t>(i));
+        }
+    }
+    if (ordered.size() == 1 && !step.ordersAfter) {
+        const auto& [area, record] = step.areasAfter[ordered.front()];
+        return AreaOrderShort(record, area);
+    }
+    if (ordered.empty() && step.ordersAfter) {
+        std::vector<int> changed;
+        for (int slot = 0; slot <= MaxOrderSlot; ++slot) {
+            if (step.ordersAfter->entries[slot] != step.ordersBefore->entries[slot]) {
+                changed.push_back(slot);
+            }
+        }
+        // A single slot says what it became; several of one kind (the two spy slots, a
+        // victory order moved to another slot) say the kind.
+        if (changed.size() == 1) {
+            const OrderSlot& after = step.ordersAfter->entries[changed.front()];
+            const OrderSlot& before = step.ordersBefore->entries[changed.front()];
+            return after.Code.empty() ? "delete " + ListOrderShort(before) : ListOrderShort(after);
+        }
+        std::string code;
+        for (const int slot : changed) {
+            const OrderSlot& after = step.ordersAfter->entries[slot];
+            const std::string& c =
+                after.Code.empty() ? step.ordersBefore->entries[slot].Code : after.Code;
+            if (!code.empty() && c != code) {
+                return "orders";
+            }
+            code = c;
+        }
+        return ListOrderShort(OrderSlot{code, 0, 0, 0, 0, 0});
+    }
+    if (ordered.empty() && !step.ordersAfter) {
+        return "free supply";
+    }
+    return "orders of " + std::to_string(ordered.size()) + " areas";
+}
+
+} // namespace dered

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "state/GameState.h"
+
+#include <algorithm>
+#include <array>
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+namespace dered {
+
+// The orders of the kinds a dialog lists, as it last filled its lists from them, so that the
+// dialog refills them only when they changed behind its back (an undo, another dialog).
+class ListedOrders {
+  public:
+    ListedOrders(const GameState& game, std::initializer_list<const char*> codes)
+        : game_(game), codes_(codes.begin(), codes.end()) {}
+    void Take() { seen_ = game_.Orders; }
+    bool Changed() const {
+        for (int slot = 0; slot <= MaxOrderSlot; ++slot) {
+            const OrderSlot& now = game_.Orders[slot];
+            if (now != seen_[slot] && (Listed(now) || Listed(seen_[slot]))) {
+                return true;
+            }
+        }
+        return false;
+    }
+
+  private:
+    bool Listed(const OrderSlot& order) const {
+        return std::find(codes_.begin(), codes_.end(), order.Code) != codes_.end();
+    }
+
+    const GameState& game_;
+    std::vector<std::string> codes_;
+    std::array<OrderSlot, MaxOrderSlot + 1> seen_{};
+};
+
+} // namespace dered

@@ -1,0 +1,118 @@
+// The map window's ways to an area: going to it by number or name, and what the status bar
+// says about the area under the pointer.
+#include "forms/frmMap.h"
+
+#include "desk/AreaSearch.h"
+#include "desk/HoverText.h"
+#include "desk/OrderWords.h"
+#include "forms/frmWinQZ.h"
+#include "orders/AreaOrders.h"
+
+namespace dered {
+
+namespace {
+
+constexpr int kFoundLines = 20;
+constexpr int kOutlineMilliseconds = 1500;
+constexpr int kOutlineWidth = 3;
+constexpr int32_t kOutlineColour = 0x0000FFFF; // yellow
+
+} // namespace
+
+std::string frmMap::HoverTextAt(float x, float y) const {
+    if (!picMap_) {
+        return {};
+    }
+    const int16_t area = AreaAtPoint(geometry_, records_.settings, records_.hexMap, x, y);
+    return HoverText(records_.game, AreaOrNone(area));
+}
+
+void frmMap::GoToArea(int16_t area) {
+    if (area < 1 || area > MaxArea) {
+        return;
+    }
+    GameState& game = records_.game;
+    windows_.winQZ.grdArea.SetRow(area);
+    // An order being entered keeps the area it is for.
+    if (game.PendingCommand == MapCommand::None) {
+        game.SelectedArea = area;
+    }
+    ScrollGridToArea(area);
+    if (!picView_) {
+        return;
+    }
+    CentreOn(area);
+    RefreshView();
+    Outline(area);
+}
+
+// The anchor cell goes to the middle of the view; ClampView keeps the view on the picture and
+// wraps it east-west.
+void frmMap::CentreOn(int16_t area) {
+    const HexMap& hexMap = records_.hexMap;
+    auto cell = AreaAnchor(records_.game.Areas[area], area, hexMap);
+    if (!cell) {
+        cell = FirstCellOfArea(hexMap, area);
+    }
+    if (!cell) {
+        return;
+    }
+    SettingsRecord& settings = records_.settings;
+    SettingsRecord origin = settings;
+    origin.MapX = 0;
+    origin.MapY = 0;
+    const auto [x, y] = CellCentre(geometry_, origin, *cell);
+    settings.MapX = static_cast<int16_t>(viewWidth_ / 2 - static_cast<int>(x));
+    settings.MapY = static_cast<int16_t>(viewHeight_ / 2 - static_cast<int>(y));
+    ClampView(settings, geometry_, viewHeight_);
+}
+
+void frmMap::Outline(int16_t area) {
+    const HexMap& hexMap = records_.hexMap;
+    const SettingsRecord& settings = records_.settings;
+    const int wrap = WrapOffset(geometry_);
+    for (int col = 1; col <= MapColumns; ++col) {
+        for (int row = 1; row <= MapRows; ++row) {
+            if (hexMap.At(col, row).Area != area) {
+                continue;
+            }
+            for (const int shift : {0, wrap}) {
+                const auto corners =
+                    CellCorners(geometry_, col, row, settings.MapX + shift, settings.MapY);
+                picView_->Polyline(corners, kOutlineWidth, kOutlineColour);
+            }
+        }
+    }
+    outlined_ = area;
+    const int serial = ++outlineSerial_;
+    platform_.After(kOutlineMilliseconds, [this, serial] { EndOutline(serial); });
+}
+
+// Only the outline this timer was started for; a later one has its own.
+void frmMap::EndOutline(int serial) {
+    if (serial == outlineSerial_ && outlined_ != 0) {
+        RefreshView();
+    }
+}
+
+void frmMap::txtFind_Change() {
+    const GameState& game = records_.game;
+    std::vector<ListBoxModel::Line> lines;
+    for (const int16_t area : MatchAreas(game, txtFind.Text())) {
+        if (static_cast<int>(lines.size()) == kFoundLines) {
+            break;
+        }
+        lines.push_back({AreaLabel(game, area), area});
+    }
+    lstFind.SetLines(std::move(lines));
+}
+
+void frmMap::txtFind_Enter() {
+    if (lstFind.ListCount() == 0) {
+        return;
+    }
+    const int chosen = lstFind.ListIndex() >= 0 ? lstFind.ListIndex() : 0;
+    GoToArea(static_cast<int16_t>(lstFind.Lines()[chosen].itemData));
+}
+
+} // namespace dered

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "state/GameState.h"
+#include "ui/Controls.h"
+#include "ui/Form.h"
+#include "ui/FormManager.h"
+
+#include <functional>
+
+namespace dered {
+
+// The question before saving when the check finds something: save anyway, or go back.
+class frmSaveCheck : public Form {
+  public:
+    frmSaveCheck(const GameState& game, FormManager& forms);
+
+    // Runs `save` at once when the check finds nothing, else once the player says so.
+    void Ask(std::function<void()> save);
+    void cmdSave_Click();
+
+    TextModel lblQuestion{"The check before saving found this. Save anyway?"};
+    ListBoxModel lstFindings;
+    ButtonModel cmdSave{"Save anyway"};
+    ButtonModel cmdCancel{"Cancel"};
+
+  private:
+    const GameState& game_;
+    FormManager& forms_;
+    bool confirmed_ = false;
+};
+
+} // namespace dered
