@@ -7,7 +7,8 @@ import re
 import sys
 
 # Bottom to top; the two drivers share the top and never include each other.
-LAYERS = [["ui"], ["state"], ["orders"], ["map"], ["files"], ["desk"], ["forms"], ["app"], ["qt", "batch"]]
+LAYERS = [["ui"], ["state"], ["orders"], ["map"], ["files"], ["desk", "turns"], ["forms"], ["app"],
+          ["qt", "batch"]]
 PROGRAM_USERS = ("src/app/", "src/qt/", "src/batch/", "tests/support/", "tests/qt/",
                  "tests/forms/frmWinQZTest.cpp", "bench/", "fuzz/batch_script.cpp")
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([a-z]+)/[^"]+"', re.M)

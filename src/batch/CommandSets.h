@@ -18,4 +18,10 @@ void AddMapDialogCommands(ScriptRunner& runner);
 // "print overview", "print view", "print hover".
 void AddDeskCommands(ScriptRunner& runner);
 
+// "export map": the map as an SVG picture.
+void AddExportCommands(ScriptRunner& runner);
+
+// "print turns", "compare", "print recent" and "menu mnuRecent".
+void AddTurnCommands(ScriptRunner& runner);
+
 } // namespace dered

@@ -66,6 +66,8 @@ void ScriptRunner::AddCommands() {
     AddControlCommands(*this);
     AddMapDialogCommands(*this);
     AddDeskCommands(*this);
+    AddExportCommands(*this);
+    AddTurnCommands(*this);
 }
 
 void ScriptRunner::AddCommand(const std::string& word, Command command) {

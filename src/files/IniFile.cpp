@@ -306,21 +306,26 @@ IniFile::IniFile(std::string path) : path_(std::move(path)) {}
 
 std::string IniFile::GetString(std::string_view section, std::string_view key,
                                std::string_view defaultText) const {
+    return CutToLimit(GetWholeString(section, key, defaultText));
+}
+
+std::string IniFile::GetWholeString(std::string_view section, std::string_view key,
+                                    std::string_view defaultText) const {
     std::string data;
     if (ReadWhole(path_, data) != ReadResult::Read) {
-        return CutToLimit(defaultText);
+        return std::string(defaultText);
     }
     const std::vector<Line> lines = SplitLines(data);
     const auto place = FindSection(lines, section);
     if (!place) {
-        return CutToLimit(defaultText);
+        return std::string(defaultText);
     }
     const auto at = FindKey(lines, *place, key);
     if (!at) {
-        return CutToLimit(defaultText);
+        return std::string(defaultText);
     }
     const std::string_view text = lines[*at].text;
-    return CutToLimit(Trim(text.substr(text.find('=') + 1)));
+    return std::string(Trim(text.substr(text.find('=') + 1)));
 }
 
 void IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {

@@ -20,6 +20,11 @@ class IniService {
     // characters, as the classic 100-character buffer held.
     virtual std::string GetString(std::string_view section, std::string_view key,
                                   std::string_view defaultText) const = 0;
+    // The same without the limit, for values such as paths that must come back whole.
+    virtual std::string GetWholeString(std::string_view section, std::string_view key,
+                                       std::string_view defaultText) const {
+        return GetString(section, key, defaultText);
+    }
     // Creates the file, section or key when missing. A failure is silent.
     virtual void WriteString(std::string_view section, std::string_view key,
                              std::string_view value) = 0;
@@ -43,6 +48,8 @@ class IniFile : public IniService {
 
     std::string GetString(std::string_view section, std::string_view key,
                           std::string_view defaultText) const override;
+    std::string GetWholeString(std::string_view section, std::string_view key,
+                               std::string_view defaultText) const override;
     void WriteString(std::string_view section, std::string_view key,
                      std::string_view value) override;
     [[nodiscard]] std::string WriteStrings(const std::vector<IniEntry>& entries) override;

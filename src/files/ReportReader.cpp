@@ -56,12 +56,15 @@ class ReportScan {
 
     FieldReader& Reader() { return reader_; }
 
-    void ShowRefusal(Platform& platform, const std::string& prefix) const {
+    ReportRefusal Refusal(const std::string& prefix) const {
         if (tooManyAreas_) {
-            platform.MsgBox(kAreaArrayTooSmall, MsgIcon::None);
-        } else {
-            platform.MsgBox(prefix + problem_, MsgIcon::Critical);
+            return {std::string(kAreaArrayTooSmall), MsgIcon::None};
         }
+        return {prefix + problem_, MsgIcon::Critical};
+    }
+    void ShowRefusal(Platform& platform, const std::string& prefix) const {
+        const ReportRefusal refusal = Refusal(prefix);
+        platform.MsgBox(refusal.text, refusal.icon);
     }
 
   private:
@@ -228,27 +231,52 @@ bool IsGameIdentifier(std::string_view text) {
     return between("QZ001", "QZ999") || between("QZ2001", "QZ2999") || between("QZT001", "QZT999");
 }
 
-ReportOutcome ReadReport(GameState& game, Platform& platform, const std::string& folder,
-                         const std::string& file) {
+namespace {
+
+ReportOutcome ReadInto(GameState& game, const std::string& folder, const std::string& file,
+                       ReportRefusal& refusal) {
     const std::string prefix = "Can't read report " + (file.empty() ? folder : file) + ": ";
     std::istringstream in;
-    if (!OpenReport(in, platform, prefix, folder + file)) {
-        return ReportOutcome::Refused;
+    {
+        FileText text = ReadWholeFile(folder + file);
+        if (!text.Read()) {
+            refusal = {prefix + text.reason, MsgIcon::Critical};
+            return ReportOutcome::Refused;
+        }
+        in.str(std::move(text.text));
     }
     ReportScan scan(in);
     std::string id;
     if (!FindGameIdentifier(scan.Reader(), id)) {
-        platform.MsgBox(kInvalidFile, MsgIcon::None);
+        refusal = {std::string(kInvalidFile), MsgIcon::None};
         return ReportOutcome::InvalidFile;
     }
     GameState scratch = game;
     scratch.GameId = id;
     if (!ReadHeader(scan, scratch) || !ReadPlayers(scan, scratch) || !ReadAreas(scan, scratch)) {
-        scan.ShowRefusal(platform, prefix);
+        refusal = scan.Refusal(prefix);
         return ReportOutcome::Refused;
     }
     scratch.ReportDir = folder;
     game = std::move(scratch);
+    return ReportOutcome::Read;
+}
+
+} // namespace
+
+ReportOutcome ReadReportQuietly(GameState& game, const std::string& path, ReportRefusal& refusal) {
+    const auto [folder, file] = SplitReportPath(path);
+    return ReadInto(game, folder, file, refusal);
+}
+
+ReportOutcome ReadReport(GameState& game, Platform& platform, const std::string& folder,
+                         const std::string& file) {
+    ReportRefusal refusal;
+    const ReportOutcome outcome = ReadInto(game, folder, file, refusal);
+    if (outcome != ReportOutcome::Read) {
+        platform.MsgBox(refusal.text, refusal.icon);
+        return outcome;
+    }
     ReadEarlierOrders(game, platform);
     return ReportOutcome::Read;
 }

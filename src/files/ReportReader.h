@@ -1,14 +1,13 @@
 #pragma once
 
 #include "state/GameState.h"
+#include "ui/Platform.h"
 
 #include <string>
 #include <string_view>
 #include <utility>
 
 namespace dered {
-
-class Platform;
 
 inline constexpr std::string_view kInvalidFile = "Invalid File";
 inline constexpr std::string_view kAreaArrayTooSmall = "Area array too small info KPL";
@@ -22,6 +21,17 @@ bool IsGameIdentifier(std::string_view text);
 // Refused: the report could not be read whole; the message has been shown.
 // In every case but Read the tables are as they were.
 enum class ReportOutcome { Read, InvalidFile, Refused };
+
+// What a refused report would show, and with which icon.
+struct ReportRefusal {
+    std::string text;
+    MsgIcon icon = MsgIcon::None;
+};
+
+// Reads the report at path into the game tables and nothing else: no message, no orders.
+// When it is not Read, refusal says why and the tables are as they were.
+[[nodiscard]] ReportOutcome ReadReportQuietly(GameState& game, const std::string& path,
+                                              ReportRefusal& refusal);
 
 // Reads folder + file into the game tables, then the earlier orders from the same folder.
 // Sets ReportDir to folder when the report was read.

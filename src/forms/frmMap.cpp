@@ -30,14 +30,6 @@ std::array<ControlRect, 12> OptionButtonRow() {
     return rects;
 }
 
-int PictureWidth(const MapGeometry& geometry) {
-    return WrapOffset(geometry);
-}
-
-int PictureHeight(const MapGeometry& geometry) {
-    return static_cast<int>(std::ceil(geometry.MapHeight()));
-}
-
 } // namespace
 
 frmMap::frmMap(Records& records, Platform& platform, FormManager& forms, Turn& turn,
@@ -286,27 +278,12 @@ void frmMap::OutlineOrderedArea() {
 }
 
 void frmMap::DrawOrderArrow(int16_t fromArea, int16_t toArea, const std::string& code) {
-    const auto colour = ArrowColourIndex(code);
-    if (!picView_ || !colour || fromArea == toArea) {
+    if (!picView_) {
         return;
     }
-    const auto anchor = [this](int16_t area) -> std::optional<CellRef> {
-        if (area < 1 || area > MaxArea) {
-            return std::nullopt;
-        }
-        return AreaAnchor(records_.game.Areas[area], area, records_.hexMap);
-    };
-    const auto fromAnchor = anchor(fromArea);
-    const auto toAnchor = anchor(toArea);
-    if (!fromAnchor || !toAnchor) {
-        return;
-    }
-    ArrowRecord& record =
-        FindOrAddArrow(arrows_, geometry_, fromArea, *fromAnchor, toArea, *toAnchor);
-    (toArea == record.a ? record.codeA : record.codeB) = code;
     const SettingsRecord& settings = records_.settings;
-    DrawArrow(*picView_, record, toArea, settings.ArrowColour[*colour], geometry_.MapWidth(),
-              settings.MapX, settings.MapY);
+    DrawAreaOrderArrow({*picView_, arrows_, geometry_, records_.game, records_.hexMap, settings},
+                       fromArea, toArea, code, settings.MapX, settings.MapY);
 }
 
 void frmMap::AddArrowRecord(int16_t a, int16_t b) {

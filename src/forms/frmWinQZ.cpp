@@ -150,6 +150,7 @@ void frmWinQZ::Form_Load() {
     game.SelectedArea = 0;
     game.UnitDisplayMode = 0;
     LoadSettingsFile();
+    recent_ = LoadRecentReports(ini_);
     SetUpGrids();
     game.ProgramDir = options_.executableDir;
     if (game.ProgramDir.empty() || game.ProgramDir.back() != '/') {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "files/RecentReports.h"
 #include "forms/ProgramOptions.h"
 #include "forms/TurnKeeper.h"
 #include "state/Records.h"
@@ -53,6 +54,9 @@ class frmWinQZ : public Form {
     void mnuExit_Click();
     void mnuSaveHexData_Click();
     void mnuCallToArms_Click();
+    // The n-th (1-based) of the recent reports, opened as "&Open" would open it; a report no
+    // longer there is taken off the list with a message. Refused while "&Open" is disabled.
+    void mnuRecent_Click(int n);
 
     // Reads the settings file and puts the "Hex map" tick in line with it.
     void LoadSettingsFile();
@@ -102,6 +106,10 @@ class frmWinQZ : public Form {
     std::array<int16_t, 7> SpyTargets{}; // 1..6
     bool MapShown = false;
     const TurnKeeper& Keeper() const { return keeper_; }
+    // The last reports opened, most recent first, as the settings file keeps them.
+    const std::vector<RecentReport>& RecentReports() const { return recent_; }
+    // The report the turn was opened from, empty before any.
+    const std::string& OpenReportPath() const { return openReportPath_; }
     bool SummaryShown = false;
 
   private:
@@ -114,6 +122,8 @@ class frmWinQZ : public Form {
     bool LoadMap();
     void ShowMapAfresh();
     void ShowOrder(int16_t area);
+    void NoteOpenedReport(const std::string& folder, const std::string& fileName);
+    std::string LastReportFolder() const;
 
     Records& records_;
     Platform& platform_;
@@ -124,6 +134,8 @@ class frmWinQZ : public Form {
     MainWindows windows_;
     std::vector<MenuGroup> menu_;
     TurnKeeper keeper_{records_.game, platform_, options_.recoveryDir};
+    std::vector<RecentReport> recent_;
+    std::string openReportPath_;
 };
 
 } // namespace dered

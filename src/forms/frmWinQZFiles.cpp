@@ -27,7 +27,9 @@ OpenFileRequest ReportDialog(const std::string& title) {
 
 // Shows the report dialog; on a choice, gives the report's folder and name.
 bool frmWinQZ::ChooseReport(std::string& folder, std::string& fileName, const std::string& title) {
-    const OpenFileResult chosen = platform_.ShowOpenDialog(ReportDialog(title));
+    OpenFileRequest request = ReportDialog(title);
+    request.initialDir = LastReportFolder();
+    const OpenFileResult chosen = platform_.ShowOpenDialog(request);
     if (chosen.fileName.empty()) {
         return false;
     }
@@ -42,6 +44,7 @@ bool frmWinQZ::OpenReport(const std::string& folder, const std::string& fileName
     GameState& game = records_.game;
     const bool read = ReadReport(game, platform_, folder, fileName) == ReportOutcome::Read;
     if (read) {
+        NoteOpenedReport(folder, fileName);
         keeper_.MarkSaved();
         keeper_.OfferRecovery(game);
         mnuVictoryConditions.SetEnabled(VictoryConditionsAllowed(game));

@@ -138,4 +138,37 @@ void DrawArrow(DrawingSurface& view, const ArrowRecord& record, int16_t to, int3
     }
 }
 
+void DrawAreaOrderArrow(const ArrowPainter& painter, int16_t from, int16_t to,
+                        const std::string& code, int mapX, int mapY) {
+    const auto colour = ArrowColourIndex(code);
+    if (!colour || from == to) {
+        return;
+    }
+    const auto anchor = [&painter](int16_t area) -> std::optional<CellRef> {
+        if (area < 1 || area > MaxArea) {
+            return std::nullopt;
+        }
+        return AreaAnchor(painter.game.Areas[area], area, painter.hexMap);
+    };
+    const auto fromAnchor = anchor(from);
+    const auto toAnchor = anchor(to);
+    if (!fromAnchor || !toAnchor) {
+        return;
+    }
+    ArrowRecord& record =
+        FindOrAddArrow(painter.arrows, painter.geometry, from, *fromAnchor, to, *toAnchor);
+    (to == record.a ? record.codeA : record.codeB) = code;
+    DrawArrow(painter.view, record, to, painter.settings.ArrowColour[*colour],
+              painter.geometry.MapWidth(), mapX, mapY);
+}
+
+void DrawAllOrderArrows(const ArrowPainter& painter, int mapX, int mapY) {
+    for (int16_t a = 1; a <= MaxArea; ++a) {
+        const AreaRecord& area = painter.game.Areas[a];
+        if (ArrowColourIndex(area.Command)) {
+            DrawAreaOrderArrow(painter, a, area.Parm1, area.Command, mapX, mapY);
+        }
+    }
+}
+
 } // namespace dered

@@ -49,4 +49,21 @@ std::optional<int> ArrowColourIndex(const std::string& code);
 void DrawArrow(DrawingSurface& view, const ArrowRecord& record, int16_t to, int32_t colour,
                float mapWidth, int mapX, int mapY);
 
+// What drawing the orders' arrows reads and keeps.
+struct ArrowPainter {
+    DrawingSurface& view;
+    ArrowList& arrows;
+    const MapGeometry& geometry;
+    const GameState& game;
+    const HexMap& hexMap;
+    const SettingsRecord& settings;
+};
+
+// The arrow of from's order `code` towards `to`, in the order's colour, its pair kept in the
+// list; nothing when the code has no arrow, the areas are the same or either has no anchor.
+void DrawAreaOrderArrow(const ArrowPainter& painter, int16_t from, int16_t to,
+                        const std::string& code, int mapX, int mapY);
+// Every order's arrow, areas 1..293 in turn.
+void DrawAllOrderArrows(const ArrowPainter& painter, int mapX, int mapY);
+
 } // namespace dered

@@ -97,6 +97,14 @@ int32_t WrapOffset(const MapGeometry& geometry) {
     return Nearest(geometry.MapWidth());
 }
 
+int PictureWidth(const MapGeometry& geometry) {
+    return WrapOffset(geometry);
+}
+
+int PictureHeight(const MapGeometry& geometry) {
+    return static_cast<int>(std::ceil(geometry.MapHeight()));
+}
+
 std::array<Point32, 7> CellCorners(const MapGeometry& geometry, int col, int row, int dx, int dy) {
     col = std::clamp(col, 1, MapColumns);
     row = std::clamp(row, 1, MapRows);

@@ -63,6 +63,10 @@ void BuildHexTables(MapGeometry& geometry);
 // Horizontal shift of the second copy of the map picture, right of the seam.
 int32_t WrapOffset(const MapGeometry& geometry);
 
+// The map picture: the map once, column 1 again right of the seam.
+int PictureWidth(const MapGeometry& geometry);
+int PictureHeight(const MapGeometry& geometry);
+
 // P0..P5 of cell (col, row) moved by (dx, dy); P6 closes the polygon.
 std::array<Point32, 7> CellCorners(const MapGeometry& geometry, int col, int row, int dx, int dy);
 

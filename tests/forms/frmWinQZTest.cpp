@@ -350,3 +350,66 @@ TEST_F(frmWinQZTest, ExitSavesSettingsAndEndsButClosingDoesNot) {
 
 } // namespace
 } // namespace dered
+
+namespace dered {
+namespace {
+
+class frmWinQZRecentTest : public frmWinQZTest {
+  protected:
+    std::string SecondReport() const { return (folder / "next" / "plyrdata.002").string(); }
+    void SetUp() override {
+        frmWinQZTest::SetUp();
+        fs::create_directories(folder / "next");
+        std::string later = kReport;
+        later.replace(later.find("1880,3"), 6, "1880,4");
+        std::ofstream(SecondReport(), std::ios::binary) << later;
+    }
+    std::vector<std::string> RecentPaths() const {
+        std::vector<std::string> paths;
+        for (const RecentReport& r : program->winQZ.RecentReports()) {
+            paths.push_back(r.path);
+        }
+        return paths;
+    }
+};
+
+TEST_F(frmWinQZRecentTest, AnOpenedReportComesFirstAndTheDialogsStartInItsFolder) {
+    ini.Set("Recent", "File1", SecondReport());
+    ini.Set("Recent", "Title1", "QZ042 Boreal Union, 1880 turn 4");
+    Program& p = Start();
+    // Before any report the dialog starts in the folder of the last one opened.
+    p.winQZ.mnuOpen.Click();
+    EXPECT_EQ(platform.dialogRequests.back().initialDir, (folder / "next").string() + "/");
+    platform.AnswerOpen(ReportPath());
+    p.winQZ.mnuOpen.Click();
+    EXPECT_EQ(RecentPaths(), (std::vector<std::string>{ReportPath(), SecondReport()}));
+    EXPECT_EQ(p.winQZ.RecentReports().front().title, "QZ042 Boreal Union, 1880 turn 3");
+    EXPECT_EQ(p.winQZ.OpenReportPath(), ReportPath());
+    EXPECT_EQ(ini.GetWholeString("Recent", "File1", ""), ReportPath());
+    EXPECT_EQ(ini.GetWholeString("Recent", "File2", ""), SecondReport());
+    p.winQZ.mnuMerge.Click();
+    EXPECT_EQ(platform.dialogRequests.back().initialDir, (folder / "turn").string() + "/");
+}
+
+TEST_F(frmWinQZRecentTest, ChosenFromTheListItOpensAsOpenWouldAndAMissingOneIsDropped) {
+    ini.Set("Recent", "File1", (folder / "gone" / "plyrdata.002").string());
+    ini.Set("Recent", "File2", SecondReport());
+    Program& p = Start();
+    p.winQZ.mnuRecent_Click(1);
+    EXPECT_EQ(platform.messages.back(),
+              (test::Message{"The report " + (folder / "gone" / "plyrdata.002").string() +
+                                 " is no longer there; it is taken off the recent reports.",
+                             MsgIcon::Exclamation}));
+    EXPECT_EQ(RecentPaths(), (std::vector<std::string>{SecondReport()}));
+    EXPECT_EQ(ini.GetWholeString("Recent", "File2", "unset"), "");
+    EXPECT_TRUE(p.records.game.GameId.empty());
+    p.winQZ.mnuRecent_Click(1);
+    EXPECT_EQ(p.records.game.GameTurn, 4);
+    EXPECT_FALSE(p.winQZ.mnuOpen.Enabled());
+    // With Open disabled, so is the list.
+    p.winQZ.mnuRecent_Click(1);
+    EXPECT_EQ(p.winQZ.OpenReportPath(), SecondReport());
+}
+
+} // namespace
+} // namespace dered

@@ -25,6 +25,12 @@ class MemoryIni : public IniService {
         return std::string(text.substr(0, IniValueLimit));
     }
 
+    std::string GetWholeString(std::string_view section, std::string_view key,
+                               std::string_view defaultText) const override {
+        const auto it = values_.find(Name(section, key));
+        return it == values_.end() ? std::string(defaultText) : it->second;
+    }
+
     void WriteString(std::string_view section, std::string_view key,
                      std::string_view value) override {
         Set(section, key, value);

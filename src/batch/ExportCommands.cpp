@@ -1,0 +1,80 @@
+// The driver's word for pictures of the map: "export map".
+#include "app/Program.h"
+#include "batch/BatchPlatform.h"
+#include "batch/CommandSets.h"
+#include "batch/ScriptRunner.h"
+#include "files/FileAccess.h"
+#include "map/MapExport.h"
+
+#include <algorithm>
+#include <cctype>
+#include <iterator>
+#include <ostream>
+#include <sstream>
+#include <vector>
+
+namespace dered {
+
+namespace {
+
+// export map <file.svg> [<cell size> [hex|square] [arrows|noarrows]]; unset choices are the
+// map window's own.
+void ExportMap(Program& program, Platform& platform, std::ostream& out, ScriptArgs& args) {
+    const std::string what = args.Word("what to export");
+    if (what != "map") {
+        throw ScriptError("export knows map, not " + what);
+    }
+    const std::string path = args.Word("file");
+    // Only a picture is ever replaced, whatever name a script gives.
+    std::string ending = path.size() >= 4 ? path.substr(path.size() - 4) : path;
+    std::transform(ending.begin(), ending.end(), ending.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    if (ending != ".svg" || path.size() == 4) {
+        throw ScriptError("the map is exported to a file ending in .svg, not " + path);
+    }
+    const SettingsRecord& settings = program.records.settings;
+    MapExportOptions options{settings.CellSize, settings.HexDisplay != 0, true};
+    std::istringstream choices(args.OptionalRest());
+    std::vector<std::string> words{std::istream_iterator<std::string>(choices), {}};
+    if (words.size() > 3) {
+        throw ScriptError("export map takes a file, a cell size, hex or square and arrows or "
+                          "noarrows, no more");
+    }
+    if (!words.empty()) {
+        ScriptArgs size(words[0]);
+        options.cellSize = static_cast<int16_t>(
+            std::clamp(size.Number("cell size"), int{MinCellSize}, int{MaxSquareCellSize}));
+    }
+    if (words.size() > 1) {
+        if (words[1] != "hex" && words[1] != "square") {
+            throw ScriptError("the cells are hex or square, not " + words[1]);
+        }
+        options.hexDisplay = words[1] == "hex";
+    }
+    if (words.size() > 2) {
+        if (words[2] != "arrows" && words[2] != "noarrows") {
+            throw ScriptError("arrows or noarrows, not " + words[2]);
+        }
+        options.arrows = words[2] == "arrows";
+    }
+    const MapSvg svg = ExportMapSvg(program.records.game, program.records.hexMap, settings,
+                                    MakeMapPictures(), options);
+    if (const std::string problem = WriteFileAtomically(path, svg.text); !problem.empty()) {
+        platform.MsgBox("Can't export the map to " + path + ": " + problem, MsgIcon::Critical);
+        return;
+    }
+    out << "EXPORTED " << path << ' ' << svg.width << ' ' << svg.height << '\n';
+}
+
+} // namespace
+
+void AddExportCommands(ScriptRunner& runner) {
+    Program& program = runner.program();
+    Platform& platform = runner.platform();
+    std::ostream& out = runner.out();
+    runner.AddCommand("export", [&program, &platform, &out](ScriptArgs& args) {
+        ExportMap(program, platform, out, args);
+    });
+}
+
+} // namespace dered

@@ -1,0 +1,67 @@
+// The main window's list of the last reports opened, kept in the settings file.
+#include "forms/frmWinQZ.h"
+
+#include "files/ReportReader.h"
+
+#include <filesystem>
+#include <system_error>
+
+namespace dered {
+
+namespace {
+
+std::string RecentTitle(const GameState& game) {
+    std::string title = game.GameId;
+    if (game.OwnPlayer >= 0 && game.OwnPlayer <= MaxPlayer &&
+        !game.Players[game.OwnPlayer].Name.empty()) {
+        title += " " + game.Players[game.OwnPlayer].Name;
+    }
+    return title + ", " + std::to_string(game.GameYear) + " turn " + std::to_string(game.GameTurn);
+}
+
+// The list keeps whole paths, so that it holds wherever the program is started from.
+std::string WholePath(const std::string& path) {
+    std::error_code ec;
+    const std::filesystem::path whole = std::filesystem::absolute(path, ec);
+    return ec ? path : whole.lexically_normal().string();
+}
+
+} // namespace
+
+void frmWinQZ::NoteOpenedReport(const std::string& folder, const std::string& fileName) {
+    openReportPath_ = WholePath(folder + fileName);
+    NoteRecentReport(recent_, {openReportPath_, RecentTitle(records_.game)});
+    // The list is a convenience: a settings file that cannot be written costs no turn.
+    (void)SaveRecentReports(recent_, ini_);
+}
+
+std::string frmWinQZ::LastReportFolder() const {
+    return recent_.empty() ? std::string() : SplitReportPath(recent_.front().path).first;
+}
+
+void frmWinQZ::mnuRecent_Click(int n) {
+    if (n < 1 || n > static_cast<int>(recent_.size()) || !mnuOpen.Enabled()) {
+        return;
+    }
+    const std::string path = recent_[static_cast<size_t>(n - 1)].path;
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec)) {
+        platform_.MsgBox("The report " + path +
+                             " is no longer there; it is taken off the recent reports.",
+                         MsgIcon::Exclamation);
+        recent_.erase(recent_.begin() + (n - 1));
+        (void)SaveRecentReports(recent_, ini_);
+        return;
+    }
+    if (!SettleUnsavedOrders()) {
+        return;
+    }
+    const auto [folder, fileName] = SplitReportPath(path);
+    platform_.SetPointer(Pointer::Hourglass);
+    if (OpenReport(folder, fileName)) {
+        mnuOpen.SetEnabled(false);
+    }
+    platform_.SetPointer(Pointer::Default);
+}
+
+} // namespace dered
