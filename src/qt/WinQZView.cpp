@@ -7,8 +7,8 @@
 #include "ui/FormManager.h"
 
 #include <QCloseEvent>
-#include <QLabel>
 #include <QKeySequence>
+#include <QLabel>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QTableView>
