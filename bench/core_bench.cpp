@@ -1,5 +1,6 @@
 // Reading a turn: report, map files and the grid, and the orders files both ways.
 #include "app/Program.h"
+#include "desk/OrderCheck.h"
 #include "files/IniFile.h"
 #include "files/MapFiles.h"
 #include "files/OrdersFile.h"
@@ -49,6 +50,16 @@ GameState BusyGame(Platform& platform) {
     }
     return game;
 }
+
+// The check before saving on a turn with an order on every area.
+void BM_CheckOrders(benchmark::State& state) {
+    QuietPlatform platform;
+    const GameState game = BusyGame(platform);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(CheckOrders(game));
+    }
+}
+BENCHMARK(BM_CheckOrders)->Unit(benchmark::kMicrosecond);
 
 void BM_ReadReport(benchmark::State& state) {
     QuietPlatform platform;

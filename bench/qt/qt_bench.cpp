@@ -103,6 +103,30 @@ void BM_OrderEntryMove(benchmark::State& state) {
 }
 BENCHMARK(BM_OrderEntryMove)->Unit(benchmark::kMicrosecond);
 
+// One undo and one redo of a move: the records restored, the grid row, the map and its arrows
+// redrawn on the desktop's surfaces, the menu captions renamed.
+void BM_UndoRedoMove(benchmark::State& state) {
+    LoadedMap loaded;
+    Program& program = *loaded.program;
+    program.map.optCommand.Choose(program.map.optCommand.IndexOf("MO"));
+    const auto army = bench::PointOf(program, 118);
+    const auto target = bench::PointOf(program, 134);
+    ClickAt(program.map, army.first, army.second, true);
+    ClickAt(program.map, target.first, target.second, false);
+    if (!program.history.CanUndo()) {
+        state.SkipWithError("the move was not recorded");
+        return;
+    }
+    for (auto _ : state) {
+        program.winQZ.mnuUndo.Click();
+        program.winQZ.mnuRedo.Click();
+    }
+    if (program.records.game.Areas[118].Command != "MO") {
+        state.SkipWithError("redo did not restore the move");
+    }
+}
+BENCHMARK(BM_UndoRedoMove)->Unit(benchmark::kMicrosecond);
+
 // A full paint of the main window's area grid on the demo turn (some 300 cells), with the
 // grid's own cell painter (0) or the style's item painter (1).
 void BM_PaintAreaGrid(benchmark::State& state) {

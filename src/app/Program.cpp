@@ -18,6 +18,7 @@ Program::Program(Platform& platform, IniService& ini, ProgramOptions options)
       mapOptions(records.settings, records.game, platform),
       unitDisplay(records.game, platform, forms, map), overview(records.game, events, map),
       goTo(records.game, platform, forms, map), saveCheck(records.game, forms),
+      legend(records.settings, records.game, events, mapOptions),
       editMenu(winQZ, history, forms, overview, goTo) {
     winQZ.mnuAbout.onClick = [this] { forms.Show(about, Modality::Modeless); };
     winQZ.mnuOrders.onClick = [this] { forms.Show(orders, Modality::Modeless); };
@@ -33,13 +34,14 @@ void Program::WireDialogMenus() {
     winQZ.mnuVictoryConditions.onClick = [this] { forms.Show(victory, Modality::Modeless); };
     winQZ.mnuRelations.onClick = [this] { forms.Show(relations, Modality::Modal); };
     winQZ.mnuYourAreas.onClick = [this] { forms.Show(yourAreas, Modality::Modeless); };
+    winQZ.mnuLegend.onClick = [this] { forms.Show(legend, Modality::Modeless); };
 }
 
 std::vector<Form*> Program::AllForms() {
-    return {&winQZ,       &summary,    &map,         &supportAttack, &about,
-            &anw,         &callToArms, &grantAccess, &relations,     &spy,
-            &victory,     &yourAreas,  &editHex,     &zoom,          &mapOptions,
-            &unitDisplay, &overview,   &goTo,        &saveCheck,     &orders};
+    return {&winQZ,      &summary,     &map,        &supportAttack, &about,    &anw,
+            &callToArms, &grantAccess, &relations,  &spy,           &victory,  &yourAreas,
+            &editHex,    &zoom,        &mapOptions, &unitDisplay,   &overview, &goTo,
+            &saveCheck,  &orders,      &legend};
 }
 
 Form* Program::FindForm(const std::string& name) {
@@ -53,6 +55,7 @@ Form* Program::FindForm(const std::string& name) {
 
 void Program::Start() {
     forms.Show(winQZ, Modality::Modeless);
+    winQZ.OpenCommandLineReport();
 }
 
 } // namespace dered

@@ -10,6 +10,7 @@
 #include "forms/frmEditHex.h"
 #include "forms/frmGoTo.h"
 #include "forms/frmGrantAccess.h"
+#include "forms/frmLegend.h"
 #include "forms/frmMap.h"
 #include "forms/frmMapOptions.h"
 #include "forms/frmOrders.h"
@@ -73,6 +74,7 @@ class Program {
     frmOrdersOverview overview;
     frmGoTo goTo;
     frmSaveCheck saveCheck;
+    frmLegend legend;
     // After the windows it opens.
     EditMenu editMenu;
 

@@ -71,6 +71,8 @@ class frmMap : public Form {
     // Selects the area's grid row and scrolls the grid to it; with the window open, centres the
     // view on the area (across the east-west seam) and outlines it for a moment.
     void GoToArea(int16_t area);
+    // For a game opened for the first time: the view over the player's own areas.
+    void CentreOnOwnAreas();
     // The status text for view point (x, y): the area there, from the records.
     std::string HoverTextAt(float x, float y) const;
     // The search field: every change lists the matching areas in lstFind; Enter goes to the

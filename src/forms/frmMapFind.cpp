@@ -7,6 +7,9 @@
 #include "desk/OrderWords.h"
 #include "forms/frmWinQZ.h"
 #include "orders/AreaOrders.h"
+#include <algorithm>
+#include <cmath>
+#include <numbers>
 
 namespace dered {
 
@@ -16,6 +19,10 @@ constexpr int kFoundLines = 20;
 constexpr int kOutlineMilliseconds = 1500;
 constexpr int kOutlineWidth = 3;
 constexpr int32_t kOutlineColour = 0x0000FFFF; // yellow
+
+int16_t ViewOffset(double pixels) {
+    return static_cast<int16_t>(std::clamp(pixels, -32768.0, 32767.0));
+}
 
 } // namespace
 
@@ -65,6 +72,49 @@ void frmMap::CentreOn(int16_t area) {
     settings.MapX = static_cast<int16_t>(viewWidth_ / 2 - static_cast<int>(x));
     settings.MapY = static_cast<int16_t>(viewHeight_ / 2 - static_cast<int>(y));
     ClampView(settings, geometry_, viewHeight_);
+}
+
+// The own areas' anchors averaged round the wrapped world (as angles), so that a nation
+// across the east-west seam is centred on itself, not on the far side of the map.
+void frmMap::CentreOnOwnAreas() {
+    const GameState& game = records_.game;
+    SettingsRecord& settings = records_.settings;
+    SettingsRecord origin = settings;
+    origin.MapX = 0;
+    origin.MapY = 0;
+    const double width = geometry_.MapWidth();
+    double sumSin = 0;
+    double sumCos = 0;
+    double sumY = 0;
+    int count = 0;
+    for (int16_t a = 1; a <= MaxArea; ++a) {
+        if (game.OwnPlayer == 0 || game.Areas[a].Owner != game.OwnPlayer) {
+            continue;
+        }
+        const auto cell = AreaAnchor(game.Areas[a], a, records_.hexMap);
+        if (!cell) {
+            continue;
+        }
+        const auto [x, y] = CellCentre(geometry_, origin, *cell);
+        const double angle = 2 * std::numbers::pi * x / width;
+        sumSin += std::sin(angle);
+        sumCos += std::cos(angle);
+        sumY += y;
+        ++count;
+    }
+    if (count == 0 || width <= 0) {
+        return;
+    }
+    double angle = std::atan2(sumSin, sumCos);
+    if (angle < 0) {
+        angle += 2 * std::numbers::pi;
+    }
+    const double x = angle * width / (2 * std::numbers::pi);
+    const double y = sumY / count;
+    settings.MapX = ViewOffset(viewWidth_ / 2 - x);
+    settings.MapY = ViewOffset(viewHeight_ / 2 - y);
+    ClampView(settings, geometry_, viewHeight_);
+    RefreshView();
 }
 
 void frmMap::Outline(int16_t area) {

@@ -1,5 +1,7 @@
 #include "forms/frmMapOptions.h"
 
+#include "map/MapColours.h"
+
 #include <algorithm>
 #include <string>
 
@@ -95,7 +97,18 @@ void frmMapOptions::LayOut() {
 void frmMapOptions::ChooseInto(SwatchModel& swatch, int32_t& field) {
     const int32_t colour = platform_.ChooseColour(field);
     swatch.SetColour(colour);
+    const bool changed = field != colour;
     field = colour;
+    if (changed) {
+        coloursChanged.Raise();
+    }
+}
+
+// A warning, not a refusal: the player may mean it, e.g. for allies.
+void frmMapOptions::WarnOfSameColour(int32_t colour) {
+    if (const std::string warning = SameColourWarning(settings_, game_, colour); !warning.empty()) {
+        platform_.MsgBox(warning, MsgIcon::Exclamation);
+    }
 }
 
 void frmMapOptions::picArrow_Click(int Index) {
@@ -106,6 +119,7 @@ void frmMapOptions::picArrow_Click(int Index) {
 
 void frmMapOptions::picWater_Click() {
     ChooseInto(picWater, settings_.WaterColour);
+    WarnOfSameColour(settings_.WaterColour);
 }
 
 void frmMapOptions::picBorders_Click() {
@@ -115,6 +129,7 @@ void frmMapOptions::picBorders_Click() {
 void frmMapOptions::picColour_Click(int Index) {
     if (Index >= 0 && Index < static_cast<int>(picColour.size())) {
         ChooseInto(picColour[Index], settings_.CountryColour[Index]);
+        WarnOfSameColour(settings_.CountryColour[Index]);
     }
 }
 

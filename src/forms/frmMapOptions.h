@@ -49,10 +49,14 @@ class frmMapOptions : public Form {
     };
     const Layout& Positions() const { return layout_; }
 
+    // Raised when a colour is chosen that differs from the one before.
+    ChangeSignal coloursChanged;
+
   private:
     void LayOut();
     // Opens the chooser on the field's colour; the swatch and the field take what comes back.
     void ChooseInto(SwatchModel& swatch, int32_t& field);
+    void WarnOfSameColour(int32_t colour);
 
     SettingsRecord& settings_;
     const GameState& game_;

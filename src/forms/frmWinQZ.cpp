@@ -1,5 +1,6 @@
 #include "forms/frmWinQZ.h"
 
+#include "files/RememberedPlaces.h"
 #include "files/Settings.h"
 #include "forms/AreaDisplay.h"
 #include "forms/frmCallToArms.h"
@@ -50,7 +51,7 @@ frmWinQZ::frmWinQZ(Records& records, Platform& platform, FormManager& forms, Ini
         {&mnuEdit, {&mnuUndo, &mnuRedo, &mnuOrdersOverview, &mnuGoTo}},
         {&mnuAreaData, {&mnuEditHex, &mnuSaveHexData}},
         {&mnuCommand, {&mnuANW, &mnuCallToArms, &mnuGrantAccess, &mnuSpy, &mnuVictoryConditions}},
-        {&mnuView, {&mnuRelations, &mnuYourAreas}},
+        {&mnuView, {&mnuRelations, &mnuYourAreas, &mnuLegend}},
         {&mnuOptions, {&mnuMapColors, &mnuHex, &mnuZoom, &mnuTypeofUnitDisplay}},
         {&mnuHelp, {&mnuOrders, &mnuAbout}},
     };
@@ -151,24 +152,35 @@ void frmWinQZ::Form_Load() {
     game.UnitDisplayMode = 0;
     LoadSettingsFile();
     recent_ = LoadRecentReports(ini_);
+    for (Form* form : PlacedWindows()) {
+        form->place = LoadWindowPlace(ini_, form->Name());
+    }
     SetUpGrids();
     game.ProgramDir = options_.executableDir;
     if (game.ProgramDir.empty() || game.ProgramDir.back() != '/') {
         game.ProgramDir += '/';
     }
-    const std::string commandLine = Trim(options_.commandLine);
-    if (!commandLine.empty()) {
-        platform_.SetPointer(Pointer::Hourglass);
-        const auto slash = commandLine.find_last_of('/');
-        if (slash != std::string::npos && slash > 0) {
-            OpenReport(commandLine.substr(0, slash + 1), commandLine.substr(slash + 1));
-        } else {
-            OpenReport({}, commandLine);
-        }
-        platform_.SetPointer(Pointer::Default);
-    }
     forms_.Show(windows_.summary, Modality::Modeless);
     SummaryShown = true;
+}
+
+std::array<Form*, 3> frmWinQZ::PlacedWindows() {
+    return {this, &windows_.summary, &windows_.map};
+}
+
+void frmWinQZ::OpenCommandLineReport() {
+    const std::string commandLine = Trim(options_.commandLine);
+    if (commandLine.empty()) {
+        return;
+    }
+    platform_.SetPointer(Pointer::Hourglass);
+    const auto slash = commandLine.find_last_of('/');
+    if (slash != std::string::npos && slash > 0) {
+        OpenReport(commandLine.substr(0, slash + 1), commandLine.substr(slash + 1));
+    } else {
+        OpenReport({}, commandLine);
+    }
+    platform_.SetPointer(Pointer::Default);
 }
 
 void frmWinQZ::Form_Unload() {

@@ -43,6 +43,9 @@ class frmWinQZ : public Form {
              const ProgramOptions& options, TurnEvents& events, MainWindows windows);
 
     void Form_Load() override;
+    // The report named on the command line, opened once the windows are up so that its
+    // messages appear over them.
+    void OpenCommandLineReport();
     void Form_Unload() override;
     void Form_Resize(WindowState state);
     void grdArea_Click();
@@ -92,6 +95,7 @@ class frmWinQZ : public Form {
     MenuItemModel mnuView{"mnuView", "&View"};
     MenuItemModel mnuRelations{"mnuRelations", "&Relations"};
     MenuItemModel mnuYourAreas{"mnuYourAreas", "&Your Areas"};
+    MenuItemModel mnuLegend{"mnuLegend", "&Legend"};
     MenuItemModel mnuOptions{"mnuOptions", "&Options"};
     MenuItemModel mnuMapColors{"mnuMapColors", "Map &Colors"};
     MenuItemModel mnuHex{"mnuHex", "Hex map"};
@@ -124,6 +128,10 @@ class frmWinQZ : public Form {
     void ShowOrder(int16_t area);
     void NoteOpenedReport(const std::string& folder, const std::string& fileName);
     std::string LastReportFolder() const;
+    void PlaceMapForGame();
+    // The windows whose places are remembered: this one, the summary and the map.
+    std::array<Form*, 3> PlacedWindows();
+    void RememberWindowPlaces();
 
     Records& records_;
     Platform& platform_;

@@ -3,6 +3,7 @@
 
 #include "files/MapFiles.h"
 #include "files/OrdersFile.h"
+#include "files/RememberedPlaces.h"
 #include "files/ReportReader.h"
 #include "files/Settings.h"
 #include "forms/frmMap.h"
@@ -42,8 +43,11 @@ bool frmWinQZ::ChooseReport(std::string& folder, std::string& fileName, const st
 // a turn is on screen changes nothing; before any turn, the map still shows.
 bool frmWinQZ::OpenReport(const std::string& folder, const std::string& fileName) {
     GameState& game = records_.game;
+    const std::string leftGame = game.GameId;
+    const MapPosition leftPosition{records_.settings.MapX, records_.settings.MapY};
     const bool read = ReadReport(game, platform_, folder, fileName) == ReportOutcome::Read;
     if (read) {
+        SaveGamePosition(ini_, leftGame, leftPosition);
         NoteOpenedReport(folder, fileName);
         keeper_.MarkSaved();
         keeper_.OfferRecovery(game);
@@ -57,8 +61,24 @@ bool frmWinQZ::OpenReport(const std::string& folder, const std::string& fileName
     events_.TurnOpened();
     if (mapLoaded) {
         ShowMapAfresh();
+        if (read) {
+            PlaceMapForGame();
+        }
     }
     return read;
+}
+
+// Where the player last looked in this game; a game opened for the first time shows the
+// player's own areas.
+void frmWinQZ::PlaceMapForGame() {
+    SettingsRecord& settings = records_.settings;
+    if (const auto saved = LoadGamePosition(ini_, records_.game.GameId)) {
+        settings.MapX = saved->x;
+        settings.MapY = saved->y;
+        windows_.map.RefreshView();
+    } else {
+        windows_.map.CentreOnOwnAreas();
+    }
 }
 
 bool frmWinQZ::LoadMap() {
@@ -149,11 +169,26 @@ void frmWinQZ::mnuExit_Click() {
     if (!SettleUnsavedOrders()) {
         return;
     }
+    SaveGamePosition(ini_, records_.game.GameId, {records_.settings.MapX, records_.settings.MapY});
+    RememberWindowPlaces();
     if (const std::string problem = SaveSettings(records_.settings, ini_); !problem.empty()) {
         platform_.MsgBox(problem, MsgIcon::Exclamation);
     }
     forms_.Unload(windows_.map);
     platform_.EndProgram();
+}
+
+// A failure here is the settings file's, which SaveSettings reports.
+void frmWinQZ::RememberWindowPlaces() {
+    std::vector<IniEntry> entries;
+    for (const Form* form : PlacedWindows()) {
+        if (form->place) {
+            entries.push_back(WindowPlaceEntry(form->Name(), *form->place));
+        }
+    }
+    if (!entries.empty()) {
+        (void)ini_.WriteStrings(entries);
+    }
 }
 
 void frmWinQZ::mnuSaveHexData_Click() {

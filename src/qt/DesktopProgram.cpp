@@ -6,6 +6,7 @@
 #include "qt/EditHexView.h"
 #include "qt/GenericFormView.h"
 #include "qt/GrantAccessView.h"
+#include "qt/LegendView.h"
 #include "qt/MapOptionsView.h"
 #include "qt/MapView.h"
 #include "qt/OrdersView.h"
@@ -80,6 +81,7 @@ constexpr std::array kViews = {
     View<MapOptionsView, &Program::mapOptions>(),
     View<UnitDisplayView, &Program::unitDisplay>(),
     View<OrdersView, &Program::orders>(),
+    View<LegendView, &Program::legend>(),
 };
 
 } // namespace

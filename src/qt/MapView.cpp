@@ -66,8 +66,8 @@ float Y(const QMouseEvent* event) {
 } // namespace
 
 MapView::MapView(frmMap& form, const ViewContext& context, bool quitWhenShown)
-    : map_(form), platform_(context.platform), forms_(context.forms), status_(new QStatusBar(this)),
-      nextClick_(new QLabel), quitWhenShown_(quitWhenShown) {
+    : map_(form), context_(context), platform_(context.platform), forms_(context.forms),
+      status_(new QStatusBar(this)), nextClick_(new QLabel), quitWhenShown_(quitWhenShown) {
     setObjectName(QStringLiteral("frmMap"));
     // Esc reaches the window without a click on it first.
     setFocusPolicy(Qt::StrongFocus);
@@ -105,12 +105,24 @@ MapView::MapView(frmMap& form, const ViewContext& context, bool quitWhenShown)
     // The form fitted its view to this size when it loaded.
     formSize_ = QSize(map.WindowWidth(), map.WindowHeight());
     resize(formSize_.width(), formSize_.height() + status_->sizeHint().height());
-    // The placement below is not applied yet: it shrinks the map on a small screen, and the
-    // widget tests look for areas in sight on the screenless platform's 800x600 screen.
+    new PlaceKeeper(*this, map);
+}
+
+// Once, when first shown: where it was last, else in what the other two windows leave.
+void MapView::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (placed_) {
+        return;
+    }
+    placed_ = true;
+    if (!MoveToRememberedPlace(*this, map_)) {
+        PlaceBesideWindows();
+    }
 }
 
 // Below the summary and right of the main window, in what is left of the screen.
-void MapView::PlaceBesideWindows(const ViewContext& context) {
+void MapView::PlaceBesideWindows() {
+    const ViewContext& context = context_;
     const QWidget* main = platform_.WidgetOf(context.mainWindow);
     if (main == nullptr) {
         return;

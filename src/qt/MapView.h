@@ -35,6 +35,7 @@ class MapView : public QWidget, public FormView {
   protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -44,11 +45,12 @@ class MapView : public QWidget, public FormView {
 
   private:
     void MoveTo(QMouseEvent* event);
-    void PlaceBesideWindows(const ViewContext& context);
+    void PlaceBesideWindows();
     // The view's size: the window less the status bar along its bottom.
     QSize ViewSize() const;
 
     frmMap& map_;
+    const ViewContext context_;
     QtPlatform& platform_;
     FormManager& forms_;
     std::vector<QAbstractButton*> buttons_;
@@ -57,6 +59,7 @@ class MapView : public QWidget, public FormView {
     BindingSet bindings_;
     MapFindBar* findBar_ = nullptr;
     bool attached_ = true;
+    bool placed_ = false;
     bool quitWhenShown_;
     // The inner size the form last fitted its view to: the same size again needs no redraw.
     QSize formSize_;

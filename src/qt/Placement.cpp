@@ -1,5 +1,8 @@
 #include "qt/Placement.h"
 
+#include "ui/Form.h"
+
+#include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
@@ -44,6 +47,28 @@ void SetOuterRect(QWidget& window, const WindowRect& outer) {
     window.resize(inner.size());
     // move() places the frame's corner, not the inner one.
     window.move(outer.x, outer.y);
+}
+
+PlaceKeeper::PlaceKeeper(QWidget& window, Form& form)
+    : QObject(&window), window_(window), form_(form) {
+    window.installEventFilter(this);
+}
+
+bool PlaceKeeper::eventFilter(QObject* watched, QEvent* event) {
+    const auto type = event->type();
+    if (watched == &window_ && window_.isVisible() && !window_.isMinimized() &&
+        !window_.isMaximized() && (type == QEvent::Move || type == QEvent::Resize)) {
+        form_.place = OuterRect(window_);
+    }
+    return false;
+}
+
+bool MoveToRememberedPlace(QWidget& window, const Form& form) {
+    if (!form.place) {
+        return false;
+    }
+    SetOuterRect(window, FitOnScreen(AvailableScreen(window), *form.place));
+    return true;
 }
 
 } // namespace dered

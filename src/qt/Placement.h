@@ -3,6 +3,7 @@
 #include "ui/WindowPlacement.h"
 
 #include <QMargins>
+#include <QObject>
 
 class QWidget;
 
@@ -17,5 +18,24 @@ WindowRect OuterRect(const QWidget& window);
 WindowRect AvailableScreen(const QWidget& window);
 // Gives the window the outer rectangle: its inner part is the rectangle less the frame.
 void SetOuterRect(QWidget& window, const WindowRect& outer);
+
+class Form;
+
+// Keeps the form's place current while its window is on the screen.
+class PlaceKeeper : public QObject {
+  public:
+    PlaceKeeper(QWidget& window, Form& form);
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    QWidget& window_;
+    Form& form_;
+};
+
+// Puts the window where its form was last, brought onto the screen; false when the form has
+// no place yet.
+bool MoveToRememberedPlace(QWidget& window, const Form& form);
 
 } // namespace dered

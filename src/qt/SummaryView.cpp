@@ -1,5 +1,7 @@
 #include "qt/SummaryView.h"
 
+#include "qt/Placement.h"
+
 #include "forms/frmSummary.h"
 #include "qt/Bindings.h"
 #include "qt/GridBinding.h"
@@ -42,6 +44,7 @@ SummaryView::SummaryView(frmSummary& form, const ViewContext& context)
     layout->setContentsMargins(kMargin, kMargin, kMargin, kMargin);
     layout->addWidget(grid_, 0, 0);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    new PlaceKeeper(*this, summary_);
 }
 
 void SummaryView::Detach() {
@@ -66,8 +69,17 @@ void SummaryView::PlaceBesideMainWindow() {
     if (main == nullptr) {
         return;
     }
+    if (MoveToRememberedPlace(*this, summary_)) {
+        placed_ = true;
+        return;
+    }
     const QRect frame = main->frameGeometry();
-    const QPoint target(frame.x() + frame.width() + kGapToMainWindow, 0);
+    const WindowRect screen = AvailableScreen(*main);
+    const WindowRect outer = OuterRect(*this);
+    // On a narrow screen it covers the main window's right edge rather than run off.
+    const WindowRect fitted = FitOnScreen(screen, {frame.x() + frame.width() + kGapToMainWindow,
+                                                   screen.y, outer.width, outer.height});
+    const QPoint target(fitted.x, fitted.y);
     if (frameGeometry().topLeft() != target) {
         move(target);
     }

@@ -1,5 +1,7 @@
 #include "qt/WinQZView.h"
 
+#include "qt/Placement.h"
+
 #include "forms/frmWinQZ.h"
 #include "qt/Bindings.h"
 #include "qt/GridBinding.h"
@@ -62,6 +64,16 @@ WinQZView::WinQZView(frmWinQZ& form, const ViewContext& context)
     bindings_.Add<CaptionBinding>(winQZ_.stbStatus,
                                   [status](const QString& text) { status->setText(text); });
     move(0, 0);
+    new PlaceKeeper(*this, winQZ_);
+}
+
+// Where it was last, once, when first shown; else the top left corner.
+void WinQZView::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!placed_) {
+        placed_ = true;
+        MoveToRememberedPlace(*this, winQZ_);
+    }
 }
 
 void WinQZView::BuildMenu() {

@@ -2,6 +2,7 @@
 
 #include "ui/Controls.h"
 #include "ui/GridModel.h"
+#include "ui/WindowPlacement.h"
 
 #include <optional>
 #include <string>
@@ -56,6 +57,9 @@ class Form {
 
   public:
     TextModel caption;
+    // Where the window is, or was when last shown: its outer rectangle on the screen, kept by
+    // its view. The main windows' places are remembered from one run to the next.
+    std::optional<WindowRect> place;
 };
 
 } // namespace dered

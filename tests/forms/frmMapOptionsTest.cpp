@@ -142,5 +142,33 @@ TEST_F(MapOptionsTest, NothingChangedRedrawsNoCellAndOwnersOffTheTableCountAsNeu
     EXPECT_EQ(std::ranges::find(corners, Corner(4, 2)), corners.end()); // player 1's land
 }
 
+// A colour two fills share is kept, with a warning naming both; the legend follows it.
+TEST_F(MapOptionsTest, ASharedFillColourIsWarnedOfAndTheLegendFollowsEveryColour) {
+    game.PlayerCount = 3;
+    program.winQZ.mnuLegend.Click();
+    const auto colourOf = [this](const std::string& text) {
+        for (const frmLegend::Line& line : program.legend.Lines()) {
+            if (line.text == text) {
+                return line.colour;
+            }
+        }
+        return -1;
+    };
+    Open();
+    Click("picColour(2)", settings().NoGoColour);
+    EXPECT_EQ(settings().CountryColour[2], settings().NoGoColour);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    // Player 1 starts out black, as the no-entry areas are.
+    EXPECT_EQ(platform.messages[0].text, "Ala Aland, Bor Borduria and No entry have the same "
+                                         "colour: the map cannot tell them apart.");
+    EXPECT_EQ(colourOf("Bor Borduria"), settings().NoGoColour);
+    Click("picArrow(1)", settings().WaterColour); // arrows are not fills
+    Click("picColour(3)", 0x123456);
+    EXPECT_EQ(platform.messages.size(), 1u);
+    Click("picWater", 0x123456);
+    EXPECT_EQ(platform.messages.size(), 2u);
+    EXPECT_EQ(colourOf("Water"), 0x123456);
+}
+
 } // namespace
 } // namespace dered::test

@@ -93,6 +93,7 @@ TEST_F(frmWinQZTest, StartsWithDesignCaptionGridsAndSummary) {
 }
 
 TEST_F(frmWinQZTest, CommandLineReportLoadsAndLeavesOpenEnabled) {
+    platform.messagesAsEvents = true;
     Program& p = Start(" " + ReportPath() + " ");
     const GameState& game = p.records.game;
     EXPECT_EQ(game.GameId, "QZ042");
@@ -110,6 +111,13 @@ TEST_F(frmWinQZTest, CommandLineReportLoadsAndLeavesOpenEnabled) {
     EXPECT_NE(platform.messages[1].text.find("map-area.dat"), std::string::npos);
     EXPECT_FALSE(p.winQZ.MapShown);
     EXPECT_FALSE(Shown("show frmMap"));
+    // The windows are up before the first message, so that it appears over them.
+    const auto at = [&](const std::string& event) {
+        return std::find(platform.events.begin(), platform.events.end(), event) -
+               platform.events.begin();
+    };
+    EXPECT_LT(at("show frmWinQZ"), at("message No old orders to read in"));
+    EXPECT_LT(at("show frmSummary"), at("message No old orders to read in"));
 }
 
 TEST_F(frmWinQZTest, CancelledOpenChangesNothing) {
@@ -346,6 +354,20 @@ TEST_F(frmWinQZTest, ExitSavesSettingsAndEndsButClosingDoesNot) {
     p.winQZ.mnuExit.Click();
     EXPECT_EQ(ini.writes.front().first, "Colours/Borders");
     EXPECT_TRUE(platform.ended);
+}
+
+// The three windows come back where they were; a window never placed keeps no line.
+TEST_F(frmWinQZTest, ExitRemembersWhereTheMainWindowsWereForTheNextStart) {
+    Program& p = Start();
+    p.winQZ.place = WindowRect{10, 20, 640, 700};
+    p.summary.place = WindowRect{650, 0, 300, 260};
+    p.winQZ.mnuExit.Click();
+    EXPECT_EQ(ini.GetString("Window Places", "frmWinQZ", ""), "10,20,640,700");
+    EXPECT_EQ(ini.GetString("Window Places", "frmMap", ""), "");
+    Program& again = Start();
+    EXPECT_EQ(again.winQZ.place, (WindowRect{10, 20, 640, 700}));
+    EXPECT_EQ(again.summary.place, (WindowRect{650, 0, 300, 260}));
+    EXPECT_EQ(again.map.place, std::nullopt);
 }
 
 } // namespace

@@ -28,6 +28,9 @@ class RecordingPlatform : public Platform {
   public:
     void MsgBox(std::string_view text, MsgIcon icon) override {
         messages.push_back({std::string(text), icon});
+        if (messagesAsEvents) {
+            events.push_back("message " + std::string(text));
+        }
     }
     Answer Ask(const Question& question) override {
         questions.push_back({std::string(question.topic), std::string(question.text)});
@@ -92,6 +95,7 @@ class RecordingPlatform : public Platform {
     std::deque<Answer> answers;
     std::vector<std::pair<std::string, std::string>> questions; // (topic, text)
     std::vector<std::string> events;
+    bool messagesAsEvents = false;           // message boxes in events too, to see what came first
     std::vector<RecordingSurface*> surfaces; // owned by whoever asked for them
     int doEventsCalls = 0;
     bool ended = false;

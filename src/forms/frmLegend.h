@@ -1,0 +1,44 @@
+#pragma once
+
+#include "forms/frmMapOptions.h"
+#include "map/Pictures.h"
+#include "state/GameState.h"
+#include "state/SettingsRecord.h"
+#include "state/TurnEvents.h"
+#include "ui/Changed.h"
+#include "ui/Form.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace dered {
+
+// What the map's colours and pictures mean: each player's colour, the terrain colours and
+// the four unit kinds. It follows the colours chosen and the report opened.
+class frmLegend : public Form, public Observable<Changed> {
+  public:
+    frmLegend(const SettingsRecord& settings, const GameState& game, TurnEvents& events,
+              frmMapOptions& mapOptions);
+
+    struct Line {
+        enum class Kind { Heading, Colour, Unit };
+        Kind kind = Kind::Heading;
+        std::string text;
+        int32_t colour = 0;            // Colour lines
+        const Picture* unit = nullptr; // Unit lines
+    };
+    const std::vector<Line>& Lines() const { return lines_; }
+
+    void Form_Load() override;
+
+  private:
+    void Refresh();
+
+    const SettingsRecord& settings_;
+    const GameState& game_;
+    MapPictures pictures_ = MakeMapPictures();
+    std::vector<Line> lines_;
+};
+
+} // namespace dered

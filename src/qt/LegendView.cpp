@@ -1,0 +1,114 @@
+#include "qt/LegendView.h"
+
+#include "forms/frmLegend.h"
+#include "qt/QImageSurface.h"
+#include "qt/QtText.h"
+#include "qt/WinQZView.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPixmap>
+#include <QVBoxLayout>
+
+namespace dered {
+
+namespace {
+
+constexpr int kSwatchWidth = 32;
+constexpr int kSwatchHeight = 16;
+
+QWidget* Swatch(int32_t colour) {
+    auto* frame = new QFrame;
+    frame->setFixedSize(kSwatchWidth, kSwatchHeight);
+    frame->setFrameShape(QFrame::Box);
+    frame->setAutoFillBackground(true);
+    QPalette palette = frame->palette();
+    palette.setColor(QPalette::Window, ColourToQt(colour));
+    frame->setPalette(palette);
+    return frame;
+}
+
+QWidget* UnitPicture(const Picture& picture) {
+    QImageSurface surface(picture.width, picture.height);
+    surface.DrawPicture(picture, 0, picture.width, 0, 0, false);
+    auto* label = new QLabel;
+    label->setPixmap(QPixmap::fromImage(surface.Image()));
+    return label;
+}
+
+} // namespace
+
+LegendView::LegendView(frmLegend& form, const ViewContext& context)
+    : legend_(form), platform_(context.platform), forms_(context.forms) {
+    setObjectName(QStringLiteral("frmLegend"));
+    setWindowFlags(Qt::Window);
+    setWindowTitle(ToQt(form.caption.Text()));
+    auto* outer = new QVBoxLayout(this);
+    auto* rows = new QWidget;
+    outer->addWidget(rows);
+    outer->addStretch();
+    rows_ = new QGridLayout(rows);
+    rows_->setContentsMargins(0, 0, 0, 0);
+    Rebuild();
+    subscription_ = legend_.Subscribe([this](const Changed&) { Rebuild(); });
+}
+
+LegendView::~LegendView() {
+    Detach();
+}
+
+void LegendView::Rebuild() {
+    while (QLayoutItem* item = rows_->takeAt(0)) {
+        delete item->widget();
+        delete item;
+    }
+    int row = 0;
+    for (const frmLegend::Line& line : legend_.Lines()) {
+        auto* text = new QLabel(ToQt(line.text));
+        switch (line.kind) {
+        case frmLegend::Line::Kind::Heading: {
+            QFont bold = text->font();
+            bold.setBold(true);
+            text->setFont(bold);
+            rows_->addWidget(text, row, 0, 1, 2);
+            break;
+        }
+        case frmLegend::Line::Kind::Colour:
+            rows_->addWidget(Swatch(line.colour), row, 0);
+            rows_->addWidget(text, row, 1);
+            break;
+        case frmLegend::Line::Kind::Unit:
+            rows_->addWidget(UnitPicture(*line.unit), row, 0);
+            rows_->addWidget(text, row, 1);
+            break;
+        }
+        ++row;
+    }
+}
+
+void LegendView::Detach() {
+    if (attached_) {
+        legend_.Unsubscribe(subscription_);
+        attached_ = false;
+    }
+}
+
+void LegendView::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void LegendView::closeEvent(QCloseEvent* event) {
+    event->accept();
+    if (attached_) {
+        CloseForm(forms_, platform_, legend_);
+    }
+}
+
+} // namespace dered
