@@ -7,8 +7,8 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QFormLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -16,12 +16,16 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTableWidget>
+#include <QVBoxLayout>
 
 #include <type_traits>
+#include <vector>
 
 namespace dered {
 
 namespace {
+
+constexpr int kMinimumWidth = 420;
 
 QWidget* MakeOptionRow(OptionGroupModel& model, BindingSet& bindings) {
     auto* row = new QWidget;
@@ -44,9 +48,14 @@ GenericFormView::GenericFormView(Form& form, const ViewContext& context)
     setObjectName(QString::fromStdString(form.Name()));
     bindings_.Add<CaptionBinding>(form.caption,
                                   [this](const QString& text) { setWindowTitle(text); });
-    auto* layout = new QFormLayout(this);
+    // Controls one under another in the form's order, headings in bold, lists taking the
+    // height, and the buttons in a row at the bottom; Enter in a text box presses the first.
+    auto* layout = new QVBoxLayout(this);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    QPushButton* firstButton = nullptr;
+    std::vector<QLineEdit*> edits;
     for (const auto& [name, control] : form.Controls()) {
-        const QString label = QString::fromStdString(name);
         QWidget* widget = std::visit(
             [this](auto* model) -> QWidget* {
                 using Model = std::remove_pointer_t<decltype(model)>;
@@ -84,14 +93,45 @@ GenericFormView::GenericFormView(Form& form, const ViewContext& context)
                 }
             },
             control);
-        widget->setObjectName(label);
-        layout->addRow(label, widget);
+        widget->setObjectName(QString::fromStdString(name));
+        if (auto* button = qobject_cast<QPushButton*>(widget)) {
+            firstButton = firstButton != nullptr ? firstButton : button;
+            buttons->addWidget(button);
+            continue;
+        }
+        if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+            edits.push_back(edit);
+        }
+        if (name.starts_with("fra")) {
+            QFont bold = widget->font();
+            bold.setBold(true);
+            widget->setFont(bold);
+        }
+        const bool grows = qobject_cast<QListWidget*>(widget) != nullptr ||
+                           qobject_cast<QTableWidget*>(widget) != nullptr;
+        layout->addWidget(widget, grows ? 1 : 0);
     }
+    layout->addLayout(buttons);
+    if (firstButton != nullptr) {
+        for (QLineEdit* edit : edits) {
+            connect(edit, &QLineEdit::returnPressed, firstButton, &QPushButton::click);
+        }
+    }
+    setMinimumWidth(kMinimumWidth);
 }
 
 void GenericFormView::Detach() {
     bindings_.Clear();
     attached_ = false;
+}
+
+// Such a window is looked at and put away: Esc closes it, as its close box would.
+void GenericFormView::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void GenericFormView::closeEvent(QCloseEvent* event) {

@@ -24,6 +24,7 @@ class GenericFormView : public QWidget, public FormView {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     QtPlatform& platform_;

@@ -106,40 +106,39 @@ MapView::MapView(frmMap& form, const ViewContext& context, bool quitWhenShown)
     formSize_ = QSize(map.WindowWidth(), map.WindowHeight());
     resize(formSize_.width(), formSize_.height() + status_->sizeHint().height());
     new PlaceKeeper(*this, map);
+    placer_ = new FramedPlacer(*this, [this] { return BesideWindows(); });
 }
 
-// Once, when first shown: where it was last, else in what the other two windows leave.
 void MapView::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    if (placed_) {
-        return;
-    }
-    placed_ = true;
-    if (!MoveToRememberedPlace(*this, map_)) {
-        PlaceBesideWindows();
+    if (!placed_) {
+        placed_ = true;
+        placer_->Start();
     }
 }
 
-// Below the summary and right of the main window, in what is left of the screen.
-void MapView::PlaceBesideWindows() {
-    const ViewContext& context = context_;
-    const QWidget* main = platform_.WidgetOf(context.mainWindow);
+// Where it was last, else below the summary and right of the main window, in what is left of
+// the screen.
+std::optional<WindowRect> MapView::BesideWindows() const {
+    if (auto remembered = RememberedPlace(*this, map_)) {
+        return remembered;
+    }
+    const QWidget* main = platform_.WidgetOf(context_.mainWindow);
     if (main == nullptr) {
-        return;
+        return std::nullopt;
     }
     WindowSize summary;
-    if (FormView* view = platform_.EnsureView(context.summaryWindow)) {
-        QWidget* widget = view->Widget();
-        widget->adjustSize();
+    if (const QWidget* widget = platform_.WidgetOf(context_.summaryWindow)) {
         const WindowRect outer = OuterRect(*widget);
         summary = {outer.width, outer.height};
     }
     const WindowRect mainRect = OuterRect(*main);
-    const WindowRect wanted = OuterRect(*this);
-    const WindowPlacement placed =
-        PlaceWindows(AvailableScreen(*main), {mainRect.width, mainRect.height}, summary,
-                     {wanted.width, wanted.height});
-    SetOuterRect(*this, placed.map);
+    const QSize wanted = formSize_ + QSize(0, status_->sizeHint().height());
+    const QMargins frame = FrameMargins(*this);
+    return PlaceWindows(AvailableScreen(*main), {mainRect.width, mainRect.height}, summary,
+                        {wanted.width() + frame.left() + frame.right(),
+                         wanted.height() + frame.top() + frame.bottom()})
+        .map;
 }
 
 QSize MapView::ViewSize() const {

@@ -2,10 +2,12 @@
 
 #include "qt/Binding.h"
 #include "qt/FormView.h"
+#include "qt/Placement.h"
 #include "qt/ViewContext.h"
 
 #include <QWidget>
 
+#include <optional>
 #include <vector>
 
 class QAbstractButton;
@@ -45,7 +47,7 @@ class MapView : public QWidget, public FormView {
 
   private:
     void MoveTo(QMouseEvent* event);
-    void PlaceBesideWindows();
+    std::optional<WindowRect> BesideWindows() const;
     // The view's size: the window less the status bar along its bottom.
     QSize ViewSize() const;
 
@@ -60,6 +62,7 @@ class MapView : public QWidget, public FormView {
     MapFindBar* findBar_ = nullptr;
     bool attached_ = true;
     bool placed_ = false;
+    FramedPlacer* placer_ = nullptr;
     bool quitWhenShown_;
     // The inner size the form last fitted its view to: the same size again needs no redraw.
     QSize formSize_;

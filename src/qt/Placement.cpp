@@ -7,11 +7,15 @@
 #include <QScreen>
 #include <QWidget>
 
+#include <utility>
+
 namespace dered {
 
 namespace {
 constexpr int kGuessedTitle = 32;
 constexpr int kGuessedBorder = 4;
+constexpr int kPlaceInterval = 50; // milliseconds
+constexpr int kPlaceTries = 60;
 } // namespace
 
 QMargins FrameMargins(const QWidget& window) {
@@ -44,9 +48,8 @@ WindowRect AvailableScreen(const QWidget& window) {
 void SetOuterRect(QWidget& window, const WindowRect& outer) {
     const QMargins frame = FrameMargins(window);
     const QRect inner = QRect(outer.x, outer.y, outer.width, outer.height).marginsRemoved(frame);
-    window.resize(inner.size());
-    // move() places the frame's corner, not the inner one.
-    window.move(outer.x, outer.y);
+    // The inner rectangle: move() would place the frame's corner only once there is a frame.
+    window.setGeometry(inner);
 }
 
 PlaceKeeper::PlaceKeeper(QWidget& window, Form& form)
@@ -63,12 +66,34 @@ bool PlaceKeeper::eventFilter(QObject* watched, QEvent* event) {
     return false;
 }
 
-bool MoveToRememberedPlace(QWidget& window, const Form& form) {
+std::optional<WindowRect> RememberedPlace(const QWidget& window, const Form& form) {
     if (!form.place) {
-        return false;
+        return std::nullopt;
     }
-    SetOuterRect(window, FitOnScreen(AvailableScreen(window), *form.place));
-    return true;
+    return FitOnScreen(AvailableScreen(window), *form.place);
+}
+
+FramedPlacer::FramedPlacer(QWidget& window, Target target)
+    : QObject(&window), window_(window), target_(std::move(target)) {
+    timer_.setInterval(kPlaceInterval);
+    connect(&timer_, &QTimer::timeout, this, [this] { Apply(); });
+}
+
+void FramedPlacer::Start() {
+    tries_ = 0;
+    Apply();
+    timer_.start();
+}
+
+// A placement made with the real frame is the last one needed.
+void FramedPlacer::Apply() {
+    const bool framed = window_.frameGeometry() != window_.geometry();
+    if (const auto wanted = target_()) {
+        SetOuterRect(window_, *wanted);
+    }
+    if (framed || ++tries_ >= kPlaceTries) {
+        timer_.stop();
+    }
 }
 
 } // namespace dered

@@ -4,6 +4,10 @@
 
 #include <QMargins>
 #include <QObject>
+#include <QTimer>
+
+#include <functional>
+#include <optional>
 
 class QWidget;
 
@@ -34,8 +38,25 @@ class PlaceKeeper : public QObject {
     Form& form_;
 };
 
-// Puts the window where its form was last, brought onto the screen; false when the form has
-// no place yet.
-bool MoveToRememberedPlace(QWidget& window, const Form& form);
+// Where the form's window was last, brought onto the screen; none before it was ever placed.
+std::optional<WindowRect> RememberedPlace(const QWidget& window, const Form& form);
+
+// Puts a window at an outer rectangle when it is shown, and again until the window manager has
+// given it its frame (which comes some time after), so that the frame lands where it should.
+class FramedPlacer : public QObject {
+  public:
+    // The rectangle wanted now; none leaves the window where it is.
+    using Target = std::function<std::optional<WindowRect>()>;
+    FramedPlacer(QWidget& window, Target target);
+    void Start();
+
+  private:
+    void Apply();
+
+    QWidget& window_;
+    Target target_;
+    QTimer timer_;
+    int tries_ = 0;
+};
 
 } // namespace dered

@@ -31,7 +31,6 @@ SummaryView::SummaryView(frmSummary& form, const ViewContext& context)
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     grid_->setObjectName(QStringLiteral("grdSummary"));
-    connect(&placeTimer_, &QTimer::timeout, this, [this] { PlaceAgain(); });
     bindings_.Add<CaptionBinding>(summary_.caption,
                                   [this](const QString& text) { setWindowTitle(text); });
     auto& binding = bindings_.Add<GridBinding>(summary_.grdSummary, *grid_);
@@ -45,6 +44,7 @@ SummaryView::SummaryView(frmSummary& form, const ViewContext& context)
     layout->addWidget(grid_, 0, 0);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     new PlaceKeeper(*this, summary_);
+    placer_ = new FramedPlacer(*this, [this] { return BesideMainWindow(); });
 }
 
 void SummaryView::Detach() {
@@ -52,55 +52,28 @@ void SummaryView::Detach() {
     attached_ = false;
 }
 
-namespace {
-
-// The window manager gives a window its frame only some time after it is shown.
-bool HasFrame(const QWidget& window) {
-    return window.isVisible() && window.frameGeometry() != window.geometry();
-}
-
-constexpr int kPlaceInterval = 50; // milliseconds
-constexpr int kPlaceTries = 60;
-
-} // namespace
-
-void SummaryView::PlaceBesideMainWindow() {
+// Top of the screen, a few pixels right of the main window; on a narrow screen it covers the
+// main window's right edge rather than run off.
+std::optional<WindowRect> SummaryView::BesideMainWindow() const {
+    if (auto remembered = RememberedPlace(*this, summary_)) {
+        return remembered;
+    }
     const QWidget* main = platform_.WidgetOf(mainWindow_);
     if (main == nullptr) {
-        return;
-    }
-    if (MoveToRememberedPlace(*this, summary_)) {
-        placed_ = true;
-        return;
+        return std::nullopt;
     }
     const QRect frame = main->frameGeometry();
     const WindowRect screen = AvailableScreen(*main);
     const WindowRect outer = OuterRect(*this);
-    // On a narrow screen it covers the main window's right edge rather than run off.
-    const WindowRect fitted = FitOnScreen(screen, {frame.x() + frame.width() + kGapToMainWindow,
-                                                   screen.y, outer.width, outer.height});
-    const QPoint target(fitted.x, fitted.y);
-    if (frameGeometry().topLeft() != target) {
-        move(target);
-    }
-    placed_ = HasFrame(*main) && HasFrame(*this) && frameGeometry().topLeft() == target;
+    return FitOnScreen(screen, {frame.x() + frame.width() + kGapToMainWindow, screen.y, outer.width,
+                                outer.height});
 }
 
 void SummaryView::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    if (placed_) {
-        return;
-    }
-    PlaceBesideMainWindow();
-    // Both frames arrive when the window manager is ready: place again until they have.
-    placeTries_ = 0;
-    placeTimer_.start(kPlaceInterval);
-}
-
-void SummaryView::PlaceAgain() {
-    PlaceBesideMainWindow();
-    if (placed_ || ++placeTries_ >= kPlaceTries) {
-        placeTimer_.stop();
+    if (!placed_) {
+        placed_ = true;
+        placer_->Start();
     }
 }
 

@@ -2,10 +2,11 @@
 
 #include "qt/Binding.h"
 #include "qt/FormView.h"
+#include "qt/Placement.h"
 #include "qt/ViewContext.h"
 
-#include <QTimer>
 #include <QWidget>
+#include <optional>
 
 class QTableView;
 
@@ -24,8 +25,6 @@ class SummaryView : public QWidget, public FormView {
     void Detach() override;
 
     QTableView& Grid() { return *grid_; }
-    // Top of the screen, a few pixels right of the main window.
-    void PlaceBesideMainWindow();
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -40,12 +39,10 @@ class SummaryView : public QWidget, public FormView {
     QTableView* grid_;
     BindingSet bindings_;
     bool attached_ = true;
-    void PlaceAgain();
+    std::optional<WindowRect> BesideMainWindow() const;
 
-    // Placing is over once both windows are on the screen with their frames.
     bool placed_ = false;
-    QTimer placeTimer_;
-    int placeTries_ = 0;
+    FramedPlacer* placer_ = nullptr;
 };
 
 } // namespace dered

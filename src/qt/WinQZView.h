@@ -2,6 +2,7 @@
 
 #include "qt/Binding.h"
 #include "qt/FormView.h"
+#include "qt/Placement.h"
 #include "qt/ViewContext.h"
 
 #include <QMainWindow>
@@ -46,6 +47,7 @@ class WinQZView : public QMainWindow, public FormView {
     GridBinding* titleBinding_ = nullptr;
     BindingSet bindings_;
     bool placed_ = false;
+    FramedPlacer* placer_ = nullptr;
 };
 
 // Closing a window with its close box unloads its form, and ends the run with the last one.
