@@ -53,7 +53,7 @@ std::string OrderTooltip(size_t option) {
         return {};
     }
     const OrderKindGuide& guide = kGuides[option];
-    return std::string(guide.code) + ": " + std::string(guide.name) + " \u2014 " +
+    return std::string(guide.code) + ": " + std::string(guide.name) + " - " +
            std::string(guide.entry);
 }
 

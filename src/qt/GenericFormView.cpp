@@ -19,7 +19,6 @@
 #include <QVBoxLayout>
 
 #include <type_traits>
-#include <vector>
 
 namespace dered {
 
@@ -49,12 +48,11 @@ GenericFormView::GenericFormView(Form& form, const ViewContext& context)
     bindings_.Add<CaptionBinding>(form.caption,
                                   [this](const QString& text) { setWindowTitle(text); });
     // Controls one under another in the form's order, headings in bold, lists taking the
-    // height, and the buttons in a row at the bottom; Enter in a text box presses the first.
+    // height, and the buttons in a row at the bottom.
     auto* layout = new QVBoxLayout(this);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     QPushButton* firstButton = nullptr;
-    std::vector<QLineEdit*> edits;
     for (const auto& [name, control] : form.Controls()) {
         QWidget* widget = std::visit(
             [this](auto* model) -> QWidget* {
@@ -99,9 +97,6 @@ GenericFormView::GenericFormView(Form& form, const ViewContext& context)
             buttons->addWidget(button);
             continue;
         }
-        if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
-            edits.push_back(edit);
-        }
         if (name.starts_with("fra")) {
             QFont bold = widget->font();
             bold.setBold(true);
@@ -112,11 +107,7 @@ GenericFormView::GenericFormView(Form& form, const ViewContext& context)
         layout->addWidget(widget, grows ? 1 : 0);
     }
     layout->addLayout(buttons);
-    if (firstButton != nullptr) {
-        for (QLineEdit* edit : edits) {
-            connect(edit, &QLineEdit::returnPressed, firstButton, &QPushButton::click);
-        }
-    }
+    firstButton_ = firstButton;
     setMinimumWidth(kMinimumWidth);
 }
 
@@ -125,10 +116,16 @@ void GenericFormView::Detach() {
     attached_ = false;
 }
 
-// Such a window is looked at and put away: Esc closes it, as its close box would.
+// Such a window is looked at and put away: Esc closes it, as its close box would, and Enter
+// presses its first button, as in a dialog.
 void GenericFormView::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) {
         close();
+        return;
+    }
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        firstButton_ != nullptr) {
+        firstButton_->click();
         return;
     }
     QWidget::keyPressEvent(event);

@@ -6,6 +6,8 @@
 
 #include <QWidget>
 
+class QPushButton;
+
 namespace dered {
 
 class Form;
@@ -32,6 +34,7 @@ class GenericFormView : public QWidget, public FormView {
     Form& form_;
     BindingSet bindings_;
     bool attached_ = true;
+    QPushButton* firstButton_ = nullptr;
 };
 
 } // namespace dered

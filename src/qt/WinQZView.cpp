@@ -87,7 +87,10 @@ void WinQZView::BuildMenu() {
             action->setObjectName(QString::fromStdString(item->Name()));
             // The one item with a tick: hexagons or squares.
             bindings_.Add<MenuBinding>(*item, *action, item == &winQZ_.mnuHex);
-            action->setShortcuts(MenuShortcuts(item->Name()));
+            // Keys the form names are bound with the item; these add the desktop's own.
+            if (const auto keys = MenuShortcuts(item->Name()); !keys.isEmpty()) {
+                action->setShortcuts(keys);
+            }
         }
     }
 }

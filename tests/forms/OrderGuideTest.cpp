@@ -43,8 +43,8 @@ TEST(OrderGuideTest, NextClickSaysWhatTheClickCompletes) {
 }
 
 TEST(OrderGuideTest, EveryOptionHasItsTooltipAndReferenceEntry) {
-    EXPECT_EQ(OrderTooltip(0), "MO: move \u2014 double-click the unit, then click the target area");
-    EXPECT_EQ(OrderTooltip(3), "CO: convoy \u2014 one order from the army to the first sea, one "
+    EXPECT_EQ(OrderTooltip(0), "MO: move - double-click the unit, then click the target area");
+    EXPECT_EQ(OrderTooltip(3), "CO: convoy - one order from the army to the first sea, one "
                                "for each fleet to the next area: double-click the unit, then "
                                "click the next area");
     EXPECT_EQ(OrderTooltip(4).rfind("DU: downgrade", 0), 0u);

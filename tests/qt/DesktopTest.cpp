@@ -146,6 +146,29 @@ TEST_F(Desktop, StartsWithTheReportOnTheCommandLine) {
     EXPECT_EQ(watcher_.messages[0].text, "No old orders to read in");
 }
 
+// The platform's keys, shown in the menus, and a tooltip on every order button.
+TEST_F(Desktop, MenuItemsCarryTheirKeysAndOrderButtonsTheirTooltips) {
+    StartWithDemo();
+    const std::pair<const char*, QKeySequence> keys[] = {
+        {"mnuOpen", QKeySequence(Qt::CTRL | Qt::Key_O)},
+        {"mnuSave", QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {"mnuExit", QKeySequence(Qt::CTRL | Qt::Key_Q)},
+        {"mnuOrders", QKeySequence(Qt::Key_F1)},
+        {"mnuUndo", QKeySequence(Qt::CTRL | Qt::Key_Z)},
+        {"mnuRedo", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
+        {"mnuOrdersOverview", QKeySequence(Qt::CTRL | Qt::Key_L)},
+        {"mnuGoTo", QKeySequence(Qt::CTRL | Qt::Key_G)},
+    };
+    for (const auto& [name, key] : keys) {
+        EXPECT_EQ(MenuAction(name).shortcut(), key) << name;
+    }
+    MapView& map = *ViewOf<MapView>(program().map);
+    for (int i = 0; i < static_cast<int>(program().map.optCommand.Captions().size()); ++i) {
+        EXPECT_TRUE(map.OptionButton(i).toolTip().startsWith(map.OptionButton(i).text() + ": "))
+            << i;
+    }
+}
+
 TEST_F(Desktop, MenuStatesFollowAReportOpenedThroughTheDialog) {
     Start("");
     EXPECT_EQ(ViewOf<MapView>(program().map), nullptr);
@@ -332,7 +355,10 @@ TEST_F(Desktop, AFormWithoutAViewOfItsOwnGetsAPlainWindowThatClosesIt) {
     EXPECT_EQ(plain.txtArea.Text(), " 12");
     window->findChild<QPushButton*>("cmdGo")->click();
     EXPECT_EQ(plain.clicks, 1);
-    window->close();
+    // Enter presses the first button, from the text box too; Esc closes the window.
+    qttest::SendKey(area, Qt::Key_Return);
+    EXPECT_EQ(plain.clicks, 2);
+    qttest::SendKey(window, Qt::Key_Escape);
     qttest::Settle();
     EXPECT_TRUE(plain.unloaded);
     EXPECT_FALSE(plain.IsLoaded());

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFileDialog>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPoint>
@@ -95,6 +96,12 @@ inline void SendMouse(QWidget& widget, QEvent::Type type, QPoint at, Qt::MouseBu
                       Qt::MouseButtons held, Qt::KeyboardModifiers modifiers = {}) {
     QMouseEvent event(type, QPointF(at), QPointF(widget.mapToGlobal(at)), button, held, modifiers);
     QApplication::sendEvent(&widget, &event);
+}
+
+// A key pressed with the widget focused: what it leaves goes on to its parents.
+inline void SendKey(QWidget* widget, Qt::Key key) {
+    QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
 }
 
 // What the window system sends for a click, and for a double click.
