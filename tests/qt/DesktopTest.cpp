@@ -169,6 +169,31 @@ TEST_F(Desktop, MenuItemsCarryTheirKeysAndOrderButtonsTheirTooltips) {
     }
 }
 
+// Run again by ctest on screens of 1024x700, 1600x1000 and 3840x2160, and at a scale of 2.
+TEST_F(Desktop, ThreeWindowsFitTheScreenWithTheirTitlesClear) {
+    StartWithDemo();
+    QWidget& main = Main();
+    QWidget* summary = desktop_->platform.WidgetOf(program().summary);
+    QWidget* map = desktop_->platform.WidgetOf(program().map);
+    ASSERT_NE(summary, nullptr);
+    ASSERT_NE(map, nullptr);
+    qttest::Settle();
+    const QRect screen = main.screen()->availableGeometry();
+    const auto title = [](const QWidget* w) {
+        const QRect frame = w->frameGeometry();
+        return QRect(frame.left(), frame.top(), std::min(frame.width(), 200),
+                     w->geometry().top() - frame.top() + 20);
+    };
+    for (const QWidget* w : {static_cast<QWidget*>(&main), summary, map}) {
+        EXPECT_TRUE(screen.contains(w->frameGeometry()))
+            << w->objectName().toStdString() << " " << w->frameGeometry().width() << "x"
+            << w->frameGeometry().height() << " on " << screen.width() << "x" << screen.height();
+    }
+    EXPECT_FALSE(summary->frameGeometry().intersects(title(&main)));
+    EXPECT_FALSE(map->frameGeometry().intersects(title(&main)));
+    EXPECT_FALSE(map->frameGeometry().intersects(title(summary)));
+}
+
 TEST_F(Desktop, MenuStatesFollowAReportOpenedThroughTheDialog) {
     Start("");
     EXPECT_EQ(ViewOf<MapView>(program().map), nullptr);
