@@ -166,54 +166,6 @@ TEST(GeometryHit, CentreOfEveryCellHitsItsCell) {
     }
 }
 
-// The hit test as first written: columns a rounded step of CellSize x 1.5 apart.
-CellRef SteppedCellAtPoint(const MapGeometry& g, const SettingsRecord& s, float x, float y) {
-    const int32_t size = g.CellSize;
-    const int32_t step = static_cast<int32_t>(std::nearbyint(size * g.ColumnFactor));
-    const int32_t h = g.RowHeight;
-    const int32_t px = static_cast<int32_t>(std::nearbyint(x - s.MapX));
-    int c0 = (px / step) % MapColumns;
-    const int p = c0 % 2;
-    const int32_t py = static_cast<int32_t>(std::nearbyint(y - s.MapY - (h / 2) * p + h * 31));
-    int r0 = (py / h) % MapRows;
-    const int32_t xin = px % step;
-    if (xin > size) {
-        const int32_t yin = py % h;
-        const int32_t d = xin - size;
-        const float steep = static_cast<float>(h) / static_cast<float>(size);
-        if (static_cast<float>(yin) >= static_cast<float>(h) / 2.0f) {
-            if (static_cast<float>(h - yin) / static_cast<float>(d) < steep) {
-                r0 = (r0 + p + MapRows) % MapRows;
-                c0 = (c0 + 1) % MapColumns;
-            }
-        } else if (static_cast<float>(yin) / static_cast<float>(d) < steep) {
-            c0 = (c0 + 1) % MapColumns;
-            r0 = (r0 - (c0 % 2) + MapRows) % MapRows;
-        }
-    }
-    return Cell(c0 + 1, r0 + 1);
-}
-
-// Finding the column from the drawn edges changes nothing where the step was exact. The hit
-// pattern repeats every row, so two rows and the map's last rows stand for all of them.
-TEST(GeometryHit, EvenSizesHitAsTheSteppedFormula) {
-    for (const int16_t size : {int16_t(6), int16_t(8), int16_t(18), int16_t(26), int16_t(30)}) {
-        const SettingsRecord s = Settings(size, true, -3, -5);
-        const MapGeometry g = Built(s);
-        const int width = WrapOffset(g);
-        const int h = g.RowHeight;
-        const int bottom = h * MapRows + h / 2;
-        for (int x = 0; x < 2 * width; ++x) {
-            for (int y = 0; y < bottom; y = (y == 2 * h ? bottom - 2 * h : y + 1)) {
-                const float fx = static_cast<float>(x);
-                const float fy = static_cast<float>(y);
-                ASSERT_EQ(CellAtPoint(g, s, fx, fy), SteppedCellAtPoint(g, s, fx, fy))
-                    << "size " << size << " at " << x << "," << y;
-            }
-        }
-    }
-}
-
 // With an odd size the rounded step put 1333 of the 2170 centres at size 13 into another cell.
 TEST(GeometryHit, OddSizesFollowTheDrawnColumns) {
     const SettingsRecord s = Settings(13, true);
