@@ -8,7 +8,6 @@ namespace {
 
 constexpr int kArmy = 1;
 constexpr int kCorps = 2;
-constexpr int kFleet = 3;
 
 void PlaceUnit(AreaRecord& area, int16_t kind, int16_t owner) {
     area.UnitKind = kind;
@@ -42,94 +41,6 @@ TEST_F(RendererPixels, AreaNumbersTakeTheirEightPixelColumnsInALargeHexagon) {
                        ExpectedSlot(kFirst).Xor(digit[1], 0).Xor(digit[2], 8).Xor(digit[3], 16)));
 }
 
-TEST_F(RendererPixels, MediumHexagonShowsItsUnitButNoNumber) {
-    Display(24, true);
-    PlaceUnit(MakeArea(42, 1, 1), kArmy, 1);
-    Place(42, 3, 2, "IU");
-    Open();
-
-    const CellFrame f = Frame(3, 2);
-    EXPECT_TRUE(SlotIs(f.xL, f.m - 8, ExpectedSlot(kFirst).Xor(Pictures().picUnit[0], 0)));
-    // Above the unit, where the digits' rows would begin, only the fill.
-    EXPECT_EQ(CountOf(kFirst, f.xL, f.m - 13, 32, 5), 32 * 5);
-}
-
-// Area 123 with a fleet and a supply centre, every mark asked for, in column 3, row 2.
-class RendererPixelsSquares : public RendererPixels {
-  protected:
-    void OpenSquares(int cellSize) {
-        Display(cellSize, false);
-        AreaRecord& area = MakeArea(123, 2, 1);
-        area.Supply = 1;
-        PlaceUnit(area, kFleet, 1);
-        Place(123, 3, 2, "IUS");
-        Open();
-    }
-};
-
-TEST_F(RendererPixelsSquares, ThirtyPixelSquaresShowOnlyTheFill) {
-    OpenSquares(30);
-    const CellFrame f = Frame(3, 2);
-    ASSERT_EQ(f.p0.x, 60);
-    ASSERT_EQ(f.p0.y, 30);
-    EXPECT_EQ(CountOf(kFirst, 61, 31, 29, 29), 29 * 29);
-}
-
-TEST_F(RendererPixelsSquares, ThirtyFourPixelSquaresShowNumberSupplyAndUnit) {
-    OpenSquares(34);
-    const CellFrame f = Frame(3, 2);
-    const MapPictures& p = Pictures();
-    EXPECT_TRUE(SlotIs(f.xL, f.m - 16,
-                       ExpectedSlot(kFirst)
-                           .Xor(p.picDigit[1], 0)
-                           .Xor(p.picDigit[2], 8)
-                           .Xor(p.picDigit[3], 16)
-                           .Xor(p.picSupplyNarrow[0], 24)));
-    EXPECT_TRUE(SlotIs(f.xL, f.m, ExpectedSlot(kFirst).Xor(p.picUnit[2], 0)));
-    // The narrow mark keeps to its 8 columns; the square goes on one column past the block.
-    EXPECT_EQ(CountOf(kFirst, f.xL + 32, f.m - 16, 1, 32), 32);
-}
-
-TEST_F(RendererPixels, UnitGetsItsOwnersRectangleOnWaterOrAnotherOwnersLand) {
-    Display(26, true);
-    PlaceUnit(MakeArea(10, 1, 1), kArmy, 1);
-    PlaceUnit(MakeArea(11, 3, 1), kFleet, 1);
-    PlaceUnit(MakeArea(12, 1, 1), kArmy, 2);
-    PlaceUnit(MakeArea(13, 4, 1), kArmy, 1);
-    Place(10, 3, 2, "U");
-    Place(11, 5, 2, "U");
-    Place(12, 7, 2, "U");
-    Place(13, 9, 2, "U");
-    Open();
-    const auto& unit = Pictures().picUnit;
-
-    const CellFrame own = Frame(3, 2);
-    EXPECT_TRUE(SlotIs(own.xL, own.m, ExpectedSlot(kFirst).Xor(unit[0], 0)));
-
-    const CellFrame sea = Frame(5, 2);
-    EXPECT_TRUE(SlotIs(sea.xL, sea.m, ExpectedSlot(kFirst).Xor(unit[2], 0)));
-    EXPECT_EQ(Pixel(sea.xL - 1, sea.m + 8), kWater);
-    EXPECT_EQ(Pixel(sea.xL + 32, sea.m + 8), kWater);
-
-    const CellFrame guest = Frame(7, 2);
-    EXPECT_TRUE(SlotIs(guest.xL, guest.m, ExpectedSlot(kSecond).Xor(unit[0], 0)));
-    EXPECT_EQ(Pixel(guest.xL - 1, guest.m + 8), kFirst);
-    EXPECT_EQ(Pixel(guest.xL + 32, guest.m + 8), kFirst);
-
-    // On its owner's land a rectangle would not show; on a no-entry fill it would.
-    const CellFrame noGo = Frame(9, 2);
-    EXPECT_TRUE(SlotIs(noGo.xL, noGo.m, ExpectedSlot(kNoGo).Xor(unit[0], 0)));
-}
-
-TEST_F(RendererPixels, PendingSquadronIsShownWhereNoUnitIs) {
-    Display(26, true);
-    MakeArea(20, 2, 1).Command = "AS";
-    Place(20, 3, 2, "U");
-    Open();
-    const CellFrame f = Frame(3, 2);
-    EXPECT_TRUE(SlotIs(f.xL, f.m, ExpectedSlot(kFirst).Xor(Pictures().picUnit[3], 0)));
-}
-
 TEST_F(RendererPixels, UpgradeAndDowngradeShowHalvesOfTwoPictures) {
     Display(26, true);
     AreaRecord& upgrade = MakeArea(30, 1, 1);
@@ -149,29 +60,6 @@ TEST_F(RendererPixels, UpgradeAndDowngradeShowHalvesOfTwoPictures) {
     const CellFrame down = Frame(5, 2);
     EXPECT_TRUE(SlotIs(down.xL, down.m,
                        ExpectedSlot(kFirst).Xor(unit[0], 0, 0, 16).Xor(unit[1], 16, 16, 16)));
-}
-
-TEST_F(RendererPixels, WithoutInfoTheSupplyMarkTakesTheLowerSlot) {
-    Display(26, true);
-    AreaRecord& home = MakeArea(40, 1, 1);
-    home.Supply = 1;
-    home.HomeCentre = -1;
-    PlaceUnit(home, kArmy, 1);
-    AreaRecord& centre = MakeArea(41, 1, 1);
-    centre.Supply = 2;
-    PlaceUnit(centre, kArmy, 1);
-    Place(40, 3, 2, "S");
-    Place(41, 5, 2, "US");
-    Open();
-    const MapPictures& p = Pictures();
-
-    const CellFrame f = Frame(3, 2);
-    EXPECT_TRUE(SlotIs(f.xL, f.m - 16, ExpectedSlot(kFirst)));
-    EXPECT_TRUE(SlotIs(f.xL, f.m, ExpectedSlot(kFirst).Xor(p.picSupplyWide[2], 0)));
-    // With Info and no number the mark moves up and the unit takes its place.
-    const CellFrame g = Frame(5, 2);
-    EXPECT_TRUE(SlotIs(g.xL, g.m - 16, ExpectedSlot(kFirst).Xor(p.picSupplyWide[1], 0)));
-    EXPECT_TRUE(SlotIs(g.xL, g.m, ExpectedSlot(kFirst).Xor(p.picUnit[0], 0)));
 }
 
 // At 26 pixels the picture is 2730 wide; column 70 ends at 2730 and column 1's left point
