@@ -18,6 +18,7 @@ Program::Program(Platform& platform, IniService& ini, ProgramOptions options)
       mapOptions(records.settings, records.game, platform),
       unitDisplay(records.game, platform, forms, map), overview(records.game, events, map),
       goTo(records.game, platform, forms, map), saveCheck(records.game, forms),
+      turns(records, platform, winQZ, map), exportMap(records, platform, forms),
       editMenu(winQZ, history, forms, overview, goTo) {
     winQZ.mnuAbout.onClick = [this] { forms.Show(about, Modality::Modeless); };
     winQZ.mnuOrders.onClick = [this] { forms.Show(orders, Modality::Modeless); };
@@ -33,13 +34,15 @@ void Program::WireDialogMenus() {
     winQZ.mnuVictoryConditions.onClick = [this] { forms.Show(victory, Modality::Modeless); };
     winQZ.mnuRelations.onClick = [this] { forms.Show(relations, Modality::Modal); };
     winQZ.mnuYourAreas.onClick = [this] { forms.Show(yourAreas, Modality::Modeless); };
+    winQZ.mnuExportMap.onClick = [this] { forms.Show(exportMap, Modality::Modal); };
+    winQZ.mnuTurns.onClick = [this] { forms.Show(turns, Modality::Modeless); };
 }
 
 std::vector<Form*> Program::AllForms() {
-    return {&winQZ,       &summary,    &map,         &supportAttack, &about,
-            &anw,         &callToArms, &grantAccess, &relations,     &spy,
-            &victory,     &yourAreas,  &editHex,     &zoom,          &mapOptions,
-            &unitDisplay, &overview,   &goTo,        &saveCheck,     &orders};
+    return {&winQZ,      &summary,     &map,        &supportAttack, &about,    &anw,
+            &callToArms, &grantAccess, &relations,  &spy,           &victory,  &yourAreas,
+            &editHex,    &zoom,        &mapOptions, &unitDisplay,   &overview, &goTo,
+            &saveCheck,  &orders,      &turns,      &exportMap};
 }
 
 Form* Program::FindForm(const std::string& name) {

@@ -209,6 +209,7 @@ void frmMap::RefreshView() {
         }
     }
     MarkOrders();
+    MarkChanges();
     OutlineOrderedArea();
 }
 

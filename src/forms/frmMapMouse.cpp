@@ -7,6 +7,7 @@
 #include "forms/frmWinQZ.h"
 #include "orders/AreaOrders.h"
 #include "orders/MoveRules.h"
+#include "orders/OrderList.h"
 #include "orders/UnitRules.h"
 #include "state/CodeTables.h"
 #include "state/Numbers.h"
@@ -132,6 +133,10 @@ void frmMap::picView_DblClick() {
         return;
     }
     game.SelectedArea = AreaAtLastPoint();
+    if (game.ReadOnly) {
+        platform_.MsgBox(kReadOnlyTurn, MsgIcon::Information);
+        return;
+    }
     RunChosenOption();
     RefreshView();
     ShowNextClick();

@@ -4,15 +4,18 @@
 #include "qt/AboutView.h"
 #include "qt/CallToArmsView.h"
 #include "qt/EditHexView.h"
+#include "qt/ExportMapView.h"
 #include "qt/GenericFormView.h"
 #include "qt/GrantAccessView.h"
 #include "qt/MapOptionsView.h"
 #include "qt/MapView.h"
 #include "qt/OrdersView.h"
 #include "qt/RelationsView.h"
+#include "qt/ReportDrop.h"
 #include "qt/SpyView.h"
 #include "qt/SummaryView.h"
 #include "qt/SupportAttackView.h"
+#include "qt/TurnsView.h"
 #include "qt/UnitDisplayView.h"
 #include "qt/VictoryView.h"
 #include "qt/WinQZView.h"
@@ -80,6 +83,8 @@ constexpr std::array kViews = {
     View<MapOptionsView, &Program::mapOptions>(),
     View<UnitDisplayView, &Program::unitDisplay>(),
     View<OrdersView, &Program::orders>(),
+    View<TurnsView, &Program::turns>(),
+    View<ExportMapView, &Program::exportMap>(),
 };
 
 } // namespace
@@ -88,9 +93,13 @@ FormView* MakeView(DesktopProgram& desktop, Form& form) {
     Program& program = desktop.program;
     const ViewContext context{desktop.platform, program.forms, program.winQZ, program.map,
                               program.summary};
-    for (const ViewEntry& view : kViews) {
-        if (&view.form(program) == &form) {
-            return view.make(program, context, desktop.shell);
+    for (const ViewEntry& entry : kViews) {
+        if (&entry.form(program) == &form) {
+            FormView* view = entry.make(program, context, desktop.shell);
+            if (&form == &program.winQZ || &form == &program.map) {
+                new ReportDrop(*view->Widget(), program.winQZ); // owned by the window
+            }
+            return view;
         }
     }
     return new GenericFormView(form, context);
