@@ -15,9 +15,9 @@ namespace dered {
 
 namespace {
 
-constexpr int kListWidth = 300;
+constexpr int kListWidth = 350;
 constexpr int kListHeight = 110;
-constexpr int kTableWidth = 620;
+constexpr int kTableWidth = 720;
 
 QLabel* Heading(const char* text, QWidget* parent) {
     return new QLabel(QString::fromUtf8(text), parent);
@@ -36,7 +36,10 @@ TurnsView::TurnsView(frmTurns& form, const ViewContext& context) : DialogView(fo
         view->setObjectName(QString::fromLatin1(name));
         bindings_.Add<GridBinding>(grid, *view);
         view->setSelectionMode(QAbstractItemView::NoSelection);
+        // The area numbers take what they need, the words share the rest.
         view->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+        view->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+        view->verticalHeader()->hide();
         view->setFixedSize(kTableWidth, height);
         return view;
     };
