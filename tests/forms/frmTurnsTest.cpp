@@ -65,6 +65,7 @@ TEST_F(TurnsWindow, AnEarlierTurnIsReadOnlyAndBackGivesTheCurrentTurnExactly) {
     EXPECT_TRUE(Main().ShowsEarlierTurn());
     EXPECT_EQ(Main().CurrentTurn(), current);
     EXPECT_NE(Main().caption.Text().find("read-only"), std::string::npos);
+    EXPECT_EQ(program->map.caption.Text(), "Map - earlier turn, read-only");
     for (MenuItemModel* item : {&Main().mnuSave, &Main().mnuMerge, &Main().mnuUndo, &Main().mnuANW,
                                 &Main().mnuSpy, &Main().mnuGrantAccess}) {
         EXPECT_FALSE(item->Enabled()) << item->Name();
@@ -89,6 +90,7 @@ TEST_F(TurnsWindow, AnEarlierTurnIsReadOnlyAndBackGivesTheCurrentTurnExactly) {
     Turns().cmdBack.Click();
     EXPECT_FALSE(Main().ShowsEarlierTurn());
     EXPECT_EQ(Game(), current);
+    EXPECT_EQ(program->map.caption.Text(), "Map");
     EXPECT_TRUE(Main().mnuSave.Enabled());
     EXPECT_TRUE(Main().mnuUndo.Enabled());
     EXPECT_EQ(Main().grdArea.TextAt(current.SelectedArea, ColCommand), "RU");

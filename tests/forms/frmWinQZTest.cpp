@@ -430,8 +430,12 @@ TEST_F(frmWinQZRecentTest, ADroppedReportOpensAsOpenWouldAndWithShiftMerges) {
     EXPECT_EQ(platform.messages.back().text,
               "A report is open: drop a report with Shift held to merge it");
     EXPECT_EQ(p.winQZ.OpenReportPath(), ReportPath());
+    platform.messages.clear();
     p.winQZ.DropReport(SecondReport(), true);
     EXPECT_EQ(p.records.game.GameTurn, 3) << "a merge keeps the open turn";
+    // Merged, it goes on to show the map as Merge does; here there are no map files.
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text.rfind("Map file ", 0), 0u);
 }
 
 } // namespace
