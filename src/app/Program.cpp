@@ -18,7 +18,7 @@ Program::Program(Platform& platform, IniService& ini, ProgramOptions options)
       mapOptions(records.settings, records.game, platform),
       unitDisplay(records.game, platform, forms, map), overview(records.game, events, map),
       goTo(records.game, platform, forms, map), saveCheck(records.game, forms),
-      turns(records, platform, winQZ, map), exportMap(records, platform, forms),
+      turns(records, platform, forms, winQZ, map), exportMap(records, platform, forms),
       editMenu(winQZ, history, forms, overview, goTo) {
     winQZ.mnuAbout.onClick = [this] { forms.Show(about, Modality::Modeless); };
     winQZ.mnuOrders.onClick = [this] { forms.Show(orders, Modality::Modeless); };

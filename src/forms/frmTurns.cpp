@@ -45,8 +45,10 @@ void SetRow(GridModel& grid, int row, const std::vector<std::string>& cells) {
 
 } // namespace
 
-frmTurns::frmTurns(const Records& records, Platform& platform, frmWinQZ& winQZ, frmMap& map)
-    : Form("frmTurns", "Turns"), records_(records), platform_(platform), winQZ_(winQZ), map_(map) {
+frmTurns::frmTurns(const Records& records, Platform& platform, FormManager& forms, frmWinQZ& winQZ,
+                   frmMap& map)
+    : Form("frmTurns", "Turns"), records_(records), platform_(platform), forms_(forms),
+      winQZ_(winQZ), map_(map) {
     AddControl("lstTurns", &lstTurns);
     AddControl("lstWith", &lstWith);
     AddControl("cmdOpen", &cmdOpen);
@@ -144,8 +146,18 @@ void frmTurns::cmdOpen_Click() {
     if (!earlier) {
         return;
     }
+    CloseOrderWindows();
     winQZ_.ShowEarlierTurn(std::move(*earlier));
     ShowWhatIsShown();
+}
+
+// The windows that hold orders of their own write them when they close: on the current turn.
+void frmTurns::CloseOrderWindows() {
+    for (const char* name : {"frmSpy", "frmGrantAccess", "frmVictory"}) {
+        if (Form* form = forms_.Find(name)) {
+            forms_.Unload(*form);
+        }
+    }
 }
 
 void frmTurns::cmdBack_Click() {

@@ -5,6 +5,7 @@
 #include "turns/TurnComparison.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
+#include "ui/FormManager.h"
 #include "ui/GridModel.h"
 #include "ui/Platform.h"
 
@@ -20,7 +21,8 @@ class frmWinQZ;
 // read-only, and any two compared, with the changes marked on the map.
 class frmTurns : public Form {
   public:
-    frmTurns(const Records& records, Platform& platform, frmWinQZ& winQZ, frmMap& map);
+    frmTurns(const Records& records, Platform& platform, FormManager& forms, frmWinQZ& winQZ,
+             frmMap& map);
 
     void Form_Load() override;
     void Form_Unload() override;
@@ -48,6 +50,7 @@ class frmTurns : public Form {
   private:
     void FillLists();
     void ShowWhatIsShown();
+    void CloseOrderWindows();
     int Chosen(const ListBoxModel& list) const;
     std::optional<GameState> ReadTurn(int index);
     void ShowComparison(const GameState& then, const GameState& now);
@@ -55,6 +58,7 @@ class frmTurns : public Form {
 
     const Records& records_;
     Platform& platform_;
+    FormManager& forms_;
     frmWinQZ& winQZ_;
     frmMap& map_;
     TurnList found_;

@@ -133,8 +133,14 @@ void frmWinQZ::MergeChosenReport(const std::string& folder, const std::string& f
 
 void frmWinQZ::DropReport(const std::string& path, bool merge) {
     MenuItemModel& item = merge ? mnuMerge : mnuOpen;
+    if (ShowsEarlierTurn()) {
+        platform_.MsgBox("An earlier turn is shown: go back to the current turn (View > Turns) "
+                         "before opening or merging a report",
+                         MsgIcon::Information);
+        return;
+    }
     if (!item.Enabled()) {
-        platform_.MsgBox(merge ? "Reports can't be merged while an earlier turn is shown"
+        platform_.MsgBox(merge ? "Reports can't be merged now"
                                : "A report is open: drop a report with Shift held to merge it",
                          MsgIcon::Information);
         return;

@@ -8,9 +8,9 @@
 namespace dered {
 
 std::vector<MenuItemModel*> frmWinQZ::OrderMenuItems() {
-    return {&mnuMerge,       &mnuSave, &mnuUndo,
-            &mnuRedo,        &mnuANW,  &mnuCallToArms,
-            &mnuGrantAccess, &mnuSpy,  &mnuVictoryConditions};
+    // Open goes first: the recent reports follow it.
+    return {&mnuOpen, &mnuMerge,      &mnuSave,        &mnuUndo, &mnuRedo,
+            &mnuANW,  &mnuCallToArms, &mnuGrantAccess, &mnuSpy,  &mnuVictoryConditions};
 }
 
 // No turn event is raised: the undo history and the recovery file follow the current turn

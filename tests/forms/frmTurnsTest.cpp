@@ -98,6 +98,16 @@ TEST_F(TurnsWindow, AnEarlierTurnIsReadOnlyAndBackGivesTheCurrentTurnExactly) {
     EXPECT_EQ(Game().Areas[current.SelectedArea].Command, "");
 }
 
+TEST_F(TurnsWindow, TheOrderWindowsCloseOntoTheCurrentTurnBeforeAnEarlierOneShows) {
+    program->forms.Show(program->spy, Modality::Modeless);
+    OpenFirstTurn();
+    EXPECT_FALSE(program->spy.IsLoaded());
+    EXPECT_EQ(Main().CurrentTurn().Orders[1].Code, "SP");
+    EXPECT_EQ(Game().Orders[1].Code, "");
+    EXPECT_FALSE(Main().mnuOpen.Enabled());
+    EXPECT_FALSE(Main().mnuRecentReport[0].Enabled());
+}
+
 TEST_F(TurnsWindow, ExitWhileAnEarlierTurnIsShownAsksAboutTheCurrentTurnsOrders) {
     Game().SelectedArea = OwnUnitArea();
     RemoveUnit(program->turn);
