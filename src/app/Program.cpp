@@ -19,6 +19,7 @@ Program::Program(Platform& platform, IniService& ini, ProgramOptions options)
       unitDisplay(records.game, platform, forms, map), overview(records.game, events, map),
       goTo(records.game, platform, forms, map), saveCheck(records.game, forms),
       legend(records.settings, records.game, events, mapOptions),
+      turns(records, platform, forms, winQZ, map), exportMap(records, platform, forms),
       editMenu(winQZ, history, forms, overview, goTo) {
     winQZ.mnuAbout.onClick = [this] { forms.Show(about, Modality::Modeless); };
     winQZ.mnuOrders.onClick = [this] { forms.Show(orders, Modality::Modeless); };
@@ -35,13 +36,15 @@ void Program::WireDialogMenus() {
     winQZ.mnuRelations.onClick = [this] { forms.Show(relations, Modality::Modal); };
     winQZ.mnuYourAreas.onClick = [this] { forms.Show(yourAreas, Modality::Modeless); };
     winQZ.mnuLegend.onClick = [this] { forms.Show(legend, Modality::Modeless); };
+    winQZ.mnuExportMap.onClick = [this] { forms.Show(exportMap, Modality::Modal); };
+    winQZ.mnuTurns.onClick = [this] { forms.Show(turns, Modality::Modeless); };
 }
 
 std::vector<Form*> Program::AllForms() {
     return {&winQZ,      &summary,     &map,        &supportAttack, &about,    &anw,
             &callToArms, &grantAccess, &relations,  &spy,           &victory,  &yourAreas,
             &editHex,    &zoom,        &mapOptions, &unitDisplay,   &overview, &goTo,
-            &saveCheck,  &orders,      &legend};
+            &saveCheck,  &orders,      &legend, &turns, &exportMap};
 }
 
 Form* Program::FindForm(const std::string& name) {

@@ -8,6 +8,7 @@
 #include "forms/frmAbout.h"
 #include "forms/frmCallToArms.h"
 #include "forms/frmEditHex.h"
+#include "forms/frmExportMap.h"
 #include "forms/frmGoTo.h"
 #include "forms/frmGrantAccess.h"
 #include "forms/frmLegend.h"
@@ -20,6 +21,7 @@
 #include "forms/frmSpy.h"
 #include "forms/frmSummary.h"
 #include "forms/frmSupportAttack.h"
+#include "forms/frmTurns.h"
 #include "forms/frmUnitDisplay.h"
 #include "forms/frmVictory.h"
 #include "forms/frmWinQZ.h"
@@ -75,6 +77,8 @@ class Program {
     frmGoTo goTo;
     frmSaveCheck saveCheck;
     frmLegend legend;
+    frmTurns turns;
+    frmExportMap exportMap;
     // After the windows it opens.
     EditMenu editMenu;
 

@@ -33,7 +33,7 @@ const std::string& OpenReport(Program& program) {
 
 void PrintTurns(Program& program, std::ostream& out, ScriptArgs& args) {
     args.End();
-    const TurnList list = FindTurns(program.records.game, OpenReport(program));
+    const TurnList list = FindTurns(program.winQZ.CurrentTurn(), OpenReport(program));
     for (const TurnFound& turn : list.turns) {
         out << "TURN " << turn.year << ' ' << turn.turn << ' ' << ShownPath(turn.path)
             << (turn.open ? " *" : "") << '\n';
@@ -48,12 +48,12 @@ void Compare(Program& program, Platform& platform, std::ostream& out, ScriptArgs
     args.End();
     (void)OpenReport(program);
     GameState earlier;
-    if (const std::string problem = ReadEarlierTurn(program.records.game, path, earlier);
+    if (const std::string problem = ReadEarlierTurn(program.winQZ.CurrentTurn(), path, earlier);
         !problem.empty()) {
         platform.MsgBox("Can't compare with " + path + ": " + problem, MsgIcon::Critical);
         return;
     }
-    const TurnComparison c = CompareTurns(earlier, program.records.game);
+    const TurnComparison c = CompareTurns(earlier, program.winQZ.CurrentTurn());
     auto owner = c.owners.begin();
     auto unit = c.units.begin();
     // By area, an area's owner before its unit.

@@ -10,7 +10,8 @@ UndoHistory::UndoHistory(GameState& game, TurnEvents& events) : game_(game), eve
 }
 
 void UndoHistory::Follow(const TurnChange& change) {
-    if (applying_) {
+    // The steps and the copy they are taken against are the current turn's.
+    if (applying_ || game_.ReadOnly) {
         return;
     }
     switch (change.kind) {

@@ -47,8 +47,9 @@ class UndoHistory : public Observable<Changed> {
     // A window that holds an order outside the list while it is open (the victory conditions)
     // holds the history: undo and redo wait until it lets go.
     void Hold(bool held);
-    bool CanUndo() const { return !held_ && !undo_.empty(); }
-    bool CanRedo() const { return !held_ && !redo_.empty(); }
+    // Never on an earlier turn shown read-only: the steps are the current turn's.
+    bool CanUndo() const { return !held_ && !game_.ReadOnly && !undo_.empty(); }
+    bool CanRedo() const { return !held_ && !game_.ReadOnly && !redo_.empty(); }
     // What the next undo or redo does; empty when there is none.
     std::string UndoWhat() const { return undo_.empty() ? std::string{} : undo_.back().what; }
     std::string RedoWhat() const { return redo_.empty() ? std::string{} : redo_.back().what; }

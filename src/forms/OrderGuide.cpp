@@ -69,6 +69,9 @@ std::string OrderReferenceText() {
 }
 
 std::string NextClickText(const GameState& game, size_t chosenOption) {
+    if (game.ReadOnly) {
+        return "An earlier turn, read-only: no orders are entered";
+    }
     const std::string from = AreaLabel(game, game.SelectedArea);
     switch (game.PendingCommand) {
     case MapCommand::Move:

@@ -15,7 +15,8 @@ bool TurnKeeper::Unsaved() const {
 }
 
 void TurnKeeper::KeepChange() {
-    if (!HasTurn() || recoveryDir_.empty()) {
+    // An earlier turn shown read-only is never the turn being kept.
+    if (!HasTurn() || recoveryDir_.empty() || game_.ReadOnly) {
         return;
     }
     std::string text = FormatOrders(game_).ordersTmp;

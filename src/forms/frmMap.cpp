@@ -76,7 +76,7 @@ void frmMap::ShowNextClick() {
 void frmMap::Form_Load() {
     windows_.winQZ.LoadSettingsFile();
     SettingsRecord& settings = records_.settings;
-    caption.SetText("Map");
+    caption.SetText(records_.game.ReadOnly ? "Map - earlier turn, read-only" : "Map");
     // A fresh window starts with "MO" chosen: moves are the orders entered most.
     optCommand.Choose(0);
     lastButton_ = 0;
@@ -209,6 +209,7 @@ void frmMap::RefreshView() {
         }
     }
     MarkOrders();
+    MarkChanges();
     OutlineOrderedArea();
 }
 

@@ -19,6 +19,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace dered {
 
@@ -92,6 +93,10 @@ class frmMap : public Form {
     void mnuMapColors_Click();
     void mnuTypeofUnitDisplay_Click();
 
+    // The areas that changed since the turn compared carry a mark on the view; none: no marks.
+    void ShowChanges(std::vector<int16_t> areas);
+    const std::vector<int16_t>& ChangedAreas() const { return changed_; }
+
     void DrawWholeMap();
     void DrawCell(int col, int row, int dx, int dy);
     void RedrawArea(int16_t area);
@@ -146,6 +151,7 @@ class frmMap : public Form {
     void FollowTurn(const TurnChange& change);
     void RedrawCell(CellRef cell);
     void MarkOrders();
+    void MarkChanges();
     void OutlineOrderedArea();
     struct Colours;
     bool ShowsChangedColour(const Colours& before, int col, int row) const;
@@ -178,6 +184,7 @@ class frmMap : public Form {
     bool dragging_ = false;
     int16_t outlined_ = 0;
     int outlineSerial_ = 0;
+    std::vector<int16_t> changed_;
 };
 
 } // namespace dered

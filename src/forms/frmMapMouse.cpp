@@ -7,6 +7,7 @@
 #include "forms/frmWinQZ.h"
 #include "orders/AreaOrders.h"
 #include "orders/MoveRules.h"
+#include "orders/OrderList.h"
 #include "orders/UnitRules.h"
 #include "state/CodeTables.h"
 #include "state/Numbers.h"
@@ -107,7 +108,7 @@ void frmMap::optCommand_DragDrop(int index, float x, float y, DragSource source)
 
 void frmMap::EndDrag() {
     dragging_ = false;
-    caption.SetText("Map");
+    caption.SetText(records_.game.ReadOnly ? "Map - earlier turn, read-only" : "Map");
     platform_.SetPointer(Pointer::Default);
 }
 
@@ -132,6 +133,10 @@ void frmMap::picView_DblClick() {
         return;
     }
     game.SelectedArea = AreaAtLastPoint();
+    if (game.ReadOnly) {
+        platform_.MsgBox(kReadOnlyTurn, MsgIcon::Information);
+        return;
+    }
     RunChosenOption();
     RefreshView();
     ShowNextClick();

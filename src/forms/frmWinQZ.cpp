@@ -46,12 +46,17 @@ frmWinQZ::frmWinQZ(Records& records, Platform& platform, FormManager& forms, Ini
                    const ProgramOptions& options, TurnEvents& events, MainWindows windows)
     : Form("frmWinQZ", "Roz-OD2 V2.06 32-bit"), records_(records), platform_(platform),
       forms_(forms), ini_(ini), events_(events), options_(options), windows_(windows) {
+    std::vector<MenuItemModel*> file{&mnuOpen, &mnuMerge, &mnuSave, &mnuExportMap};
+    for (MenuItemModel& item : mnuRecentReport) {
+        file.push_back(&item);
+    }
+    file.push_back(&mnuExit);
     menu_ = {
-        {&mnuFile, {&mnuOpen, &mnuMerge, &mnuSave, &mnuExit}},
+        {&mnuFile, file},
         {&mnuEdit, {&mnuUndo, &mnuRedo, &mnuOrdersOverview, &mnuGoTo}},
         {&mnuAreaData, {&mnuEditHex, &mnuSaveHexData}},
         {&mnuCommand, {&mnuANW, &mnuCallToArms, &mnuGrantAccess, &mnuSpy, &mnuVictoryConditions}},
-        {&mnuView, {&mnuRelations, &mnuYourAreas, &mnuLegend}},
+        {&mnuView, {&mnuRelations, &mnuYourAreas, &mnuTurns, &mnuLegend}},
         {&mnuOptions, {&mnuMapColors, &mnuHex, &mnuZoom, &mnuTypeofUnitDisplay}},
         {&mnuHelp, {&mnuOrders, &mnuAbout}},
     };
@@ -100,6 +105,11 @@ void frmWinQZ::WireMenu() {
     mnuExit.onClick = [this] { mnuExit_Click(); };
     mnuSaveHexData.onClick = [this] { mnuSaveHexData_Click(); };
     mnuCallToArms.onClick = [this] { mnuCallToArms_Click(); };
+    for (size_t i = 0; i < mnuRecentReport.size(); ++i) {
+        mnuRecentReport[i].onClick = [this, i] { mnuRecent_Click(static_cast<int>(i) + 1); };
+    }
+    mnuOpen.Subscribe([this](const Changed&) { ShowRecentReports(); });
+    ShowRecentReports();
     mnuEditHex.onClick = [this] { windows_.map.mnuEditHex_Click(); };
     mnuMapColors.onClick = [this] { windows_.map.mnuMapColors_Click(); };
     mnuHex.onClick = [this] { windows_.map.mnuHex_Click(); };
@@ -155,6 +165,7 @@ void frmWinQZ::Form_Load() {
     for (Form* form : PlacedWindows()) {
         form->place = LoadWindowPlace(ini_, form->Name());
     }
+    ShowRecentReports();
     SetUpGrids();
     game.ProgramDir = options_.executableDir;
     if (game.ProgramDir.empty() || game.ProgramDir.back() != '/') {

@@ -14,6 +14,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -60,6 +61,18 @@ class frmWinQZ : public Form {
     // The n-th (1-based) of the recent reports, opened as "&Open" would open it; a report no
     // longer there is taken off the list with a message. Refused while "&Open" is disabled.
     void mnuRecent_Click(int n);
+    // A report file dropped on the main or map window: opened as "&Open" would open it, or with
+    // Shift held merged as "&Merge" would; refused while that item is disabled.
+    void DropReport(const std::string& path, bool merge);
+
+    // An earlier turn (read by ReadEarlierTurn) shown read-only: the current turn's records are
+    // kept aside whole, and the menu items that enter or save orders are disabled.
+    void ShowEarlierTurn(GameState earlier);
+    // The current turn back exactly as it was left, with every order entered.
+    void BackToCurrentTurn();
+    bool ShowsEarlierTurn() const { return current_.has_value(); }
+    // The turn orders are entered on, whichever is shown.
+    const GameState& CurrentTurn() const { return current_ ? *current_ : records_.game; }
 
     // Reads the settings file and puts the "Hex map" tick in line with it.
     void LoadSettingsFile();
@@ -77,6 +90,16 @@ class frmWinQZ : public Form {
     MenuItemModel mnuOpen{"mnuOpen", "&Open"};
     MenuItemModel mnuMerge{"mnuMerge", "&Merge"};
     MenuItemModel mnuSave{"mnuSave", "&Save "};
+    MenuItemModel mnuExportMap{"mnuExportMap", "&Export Map..."};
+    // The recent reports in the File menu, most recent first; the unused places are hidden.
+    std::array<MenuItemModel, kMaxRecentReports> mnuRecentReport{{{"mnuRecent1", ""},
+                                                                  {"mnuRecent2", ""},
+                                                                  {"mnuRecent3", ""},
+                                                                  {"mnuRecent4", ""},
+                                                                  {"mnuRecent5", ""},
+                                                                  {"mnuRecent6", ""},
+                                                                  {"mnuRecent7", ""},
+                                                                  {"mnuRecent8", ""}}};
     MenuItemModel mnuExit{"mnuExit", "&Exit"};
     MenuItemModel mnuEdit{"mnuEdit", "&Edit"};
     MenuItemModel mnuUndo{"mnuUndo", "&Undo"};
@@ -96,6 +119,7 @@ class frmWinQZ : public Form {
     MenuItemModel mnuRelations{"mnuRelations", "&Relations"};
     MenuItemModel mnuYourAreas{"mnuYourAreas", "&Your Areas"};
     MenuItemModel mnuLegend{"mnuLegend", "&Legend"};
+    MenuItemModel mnuTurns{"mnuTurns", "&Turns"};
     MenuItemModel mnuOptions{"mnuOptions", "&Options"};
     MenuItemModel mnuMapColors{"mnuMapColors", "Map &Colors"};
     MenuItemModel mnuHex{"mnuHex", "Hex map"};
@@ -121,12 +145,17 @@ class frmWinQZ : public Form {
     void WireMenu();
     bool ChooseReport(std::string& folder, std::string& fileName, const std::string& title);
     bool OpenReport(const std::string& folder, const std::string& fileName);
+    void OpenChosenReport(const std::string& folder, const std::string& fileName);
+    void MergeChosenReport(const std::string& folder, const std::string& fileName);
     bool SettleUnsavedOrders();
     bool SaveOrders();
     bool LoadMap();
     void ShowMapAfresh();
     void ShowOrder(int16_t area);
     void NoteOpenedReport(const std::string& folder, const std::string& fileName);
+    void ShowRecentReports();
+    void ShowTurnOnScreen();
+    std::vector<MenuItemModel*> OrderMenuItems();
     std::string LastReportFolder() const;
     void PlaceMapForGame();
     // The windows whose places are remembered: this one, the summary and the map.
@@ -144,6 +173,8 @@ class frmWinQZ : public Form {
     TurnKeeper keeper_{records_.game, platform_, options_.recoveryDir};
     std::vector<RecentReport> recent_;
     std::string openReportPath_;
+    std::optional<GameState> current_;   // while an earlier turn is shown
+    std::vector<bool> orderMenuEnabled_; // the order menu items as the current turn left them
 };
 
 } // namespace dered

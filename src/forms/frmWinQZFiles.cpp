@@ -113,7 +113,13 @@ bool frmWinQZ::SettleUnsavedOrders() {
 void frmWinQZ::mnuOpen_Click() {
     std::string folder;
     std::string fileName;
-    if (!ChooseReport(folder, fileName, "Open") || !SettleUnsavedOrders()) {
+    if (ChooseReport(folder, fileName, "Open")) {
+        OpenChosenReport(folder, fileName);
+    }
+}
+
+void frmWinQZ::OpenChosenReport(const std::string& folder, const std::string& fileName) {
+    if (!SettleUnsavedOrders()) {
         return;
     }
     platform_.SetPointer(Pointer::Hourglass);
@@ -126,9 +132,12 @@ void frmWinQZ::mnuOpen_Click() {
 void frmWinQZ::mnuMerge_Click() {
     std::string folder;
     std::string fileName;
-    if (!ChooseReport(folder, fileName, "Merge")) {
-        return;
+    if (ChooseReport(folder, fileName, "Merge")) {
+        MergeChosenReport(folder, fileName);
     }
+}
+
+void frmWinQZ::MergeChosenReport(const std::string& folder, const std::string& fileName) {
     platform_.SetPointer(Pointer::Hourglass);
     if (MergeReport(records_.game, platform_, folder, fileName) == ReportOutcome::Read) {
         mnuOpen.SetEnabled(false);
@@ -142,7 +151,31 @@ void frmWinQZ::mnuMerge_Click() {
     platform_.SetPointer(Pointer::Default);
 }
 
+void frmWinQZ::DropReport(const std::string& path, bool merge) {
+    MenuItemModel& item = merge ? mnuMerge : mnuOpen;
+    if (ShowsEarlierTurn()) {
+        platform_.MsgBox("An earlier turn is shown: go back to the current turn (View > Turns) "
+                         "before opening or merging a report",
+                         MsgIcon::Information);
+        return;
+    }
+    if (!item.Enabled()) {
+        platform_.MsgBox(merge ? "Reports can't be merged now"
+                               : "A report is open: drop a report with Shift held to merge it",
+                         MsgIcon::Information);
+        return;
+    }
+    const auto [folder, fileName] = SplitReportPath(path);
+    if (merge) {
+        MergeChosenReport(folder, fileName);
+    } else {
+        OpenChosenReport(folder, fileName);
+    }
+}
+
 bool frmWinQZ::SaveOrders() {
+    // The orders saved are always the current turn's; an earlier one is never written over.
+    BackToCurrentTurn();
     const GameState& game = records_.game;
     const auto targets = dered::SpyTargets(game);
     std::copy(targets.begin(), targets.end(), SpyTargets.begin() + 1);
@@ -166,6 +199,8 @@ void frmWinQZ::mnuSave_Click() {
 
 // The close box of the main window does the same.
 void frmWinQZ::mnuExit_Click() {
+    // The question is about the current turn's orders, whatever is on screen.
+    BackToCurrentTurn();
     if (!SettleUnsavedOrders()) {
         return;
     }

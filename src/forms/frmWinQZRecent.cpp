@@ -33,6 +33,18 @@ void frmWinQZ::NoteOpenedReport(const std::string& folder, const std::string& fi
     NoteRecentReport(recent_, {openReportPath_, RecentTitle(records_.game)});
     // The list is a convenience: a settings file that cannot be written costs no turn.
     (void)SaveRecentReports(recent_, ini_);
+    ShowRecentReports();
+}
+
+// Chosen like "&Open", so only while it is enabled.
+void frmWinQZ::ShowRecentReports() {
+    for (size_t i = 0; i < mnuRecentReport.size(); ++i) {
+        MenuItemModel& item = mnuRecentReport[i];
+        item.SetVisible(i < recent_.size());
+        item.SetCaption(i < recent_.size() ? "&" + std::to_string(i + 1) + " " + recent_[i].title
+                                           : std::string());
+        item.SetEnabled(mnuOpen.Enabled());
+    }
 }
 
 std::string frmWinQZ::LastReportFolder() const {
@@ -51,17 +63,11 @@ void frmWinQZ::mnuRecent_Click(int n) {
                          MsgIcon::Exclamation);
         recent_.erase(recent_.begin() + (n - 1));
         (void)SaveRecentReports(recent_, ini_);
-        return;
-    }
-    if (!SettleUnsavedOrders()) {
+        ShowRecentReports();
         return;
     }
     const auto [folder, fileName] = SplitReportPath(path);
-    platform_.SetPointer(Pointer::Hourglass);
-    if (OpenReport(folder, fileName)) {
-        mnuOpen.SetEnabled(false);
-    }
-    platform_.SetPointer(Pointer::Default);
+    OpenChosenReport(folder, fileName);
 }
 
 } // namespace dered

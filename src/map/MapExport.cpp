@@ -18,21 +18,31 @@ std::string MapTitle(const GameState& game) {
     return title;
 }
 
+MapExportLayout LayoutMapExport(const SettingsRecord& settings, const MapExportOptions& options) {
+    MapExportLayout layout{settings, {}, 0, 0};
+    layout.settings.CellSize = options.cellSize;
+    layout.settings.HexDisplay = options.hexDisplay ? -1 : 0;
+    SetDisplayMetrics(layout.geometry, layout.settings);
+    BuildHexTables(layout.geometry);
+    layout.width = PictureWidth(layout.geometry);
+    layout.height = PictureHeight(layout.geometry);
+    return layout;
+}
+
+void DrawExportedMap(DrawingSurface& surface, const MapExportLayout& layout, const GameState& game,
+                     const HexMap& hexMap, const MapPictures& pictures, bool arrows) {
+    DrawAllCells({surface, layout.geometry, game, hexMap, layout.settings, pictures});
+    if (arrows) {
+        ArrowList list;
+        DrawAllOrderArrows({surface, list, layout.geometry, game, hexMap, layout.settings}, 0, 0);
+    }
+}
+
 MapSvg ExportMapSvg(const GameState& game, const HexMap& hexMap, const SettingsRecord& settings,
                     const MapPictures& pictures, const MapExportOptions& options) {
-    SettingsRecord chosen = settings;
-    chosen.CellSize = options.cellSize;
-    chosen.HexDisplay = options.hexDisplay ? -1 : 0;
-    MapGeometry geometry;
-    SetDisplayMetrics(geometry, chosen);
-    BuildHexTables(geometry);
-
-    SvgSurface surface(PictureWidth(geometry), PictureHeight(geometry));
-    DrawAllCells({surface, geometry, game, hexMap, chosen, pictures});
-    if (options.arrows) {
-        ArrowList arrows;
-        DrawAllOrderArrows({surface, arrows, geometry, game, hexMap, chosen}, 0, 0);
-    }
+    const MapExportLayout layout = LayoutMapExport(settings, options);
+    SvgSurface surface(layout.width, layout.height);
+    DrawExportedMap(surface, layout, game, hexMap, pictures, options.arrows);
     return {surface.Document(MapTitle(game)), surface.Width(),
             surface.Height() + SvgSurface::kTitleHeight};
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "map/DrawingSurface.h"
+#include "map/Geometry.h"
 #include "map/Pictures.h"
 #include "state/GameState.h"
 #include "state/HexMap.h"
@@ -21,6 +23,21 @@ struct MapSvg {
     int width = 0; // the whole document, title line included
     int height = 0;
 };
+
+// The settings and geometry of an exported picture: the map window's, at the chosen cell size
+// and shape.
+struct MapExportLayout {
+    SettingsRecord settings;
+    MapGeometry geometry;
+    int width = 0; // the map alone, without the title line
+    int height = 0;
+};
+[[nodiscard]] MapExportLayout LayoutMapExport(const SettingsRecord& settings,
+                                              const MapExportOptions& options);
+
+// Draws the whole wrapped world on a surface of the layout's size, the arrows on top if chosen.
+void DrawExportedMap(DrawingSurface& surface, const MapExportLayout& layout, const GameState& game,
+                     const HexMap& hexMap, const MapPictures& pictures, bool arrows);
 
 // The whole wrapped world as the map window draws it, the orders' arrows on top, under a
 // title line naming the game, the turn and the player.

@@ -225,4 +225,24 @@ void DrawAreaCells(const MapPainter& painter, int16_t area, const std::function<
     }
 }
 
+void DrawChangeMark(DrawingSurface& surface, const MapGeometry& geometry, int col, int row, int dx,
+                    int dy) {
+    const auto corners = CellCorners(geometry, col, row, dx, dy);
+    int right = corners[0].x;
+    int top = corners[0].y;
+    for (const Point32& p : corners) {
+        right = std::max(right, p.x);
+        top = std::min(top, p.y);
+    }
+    const int r = std::max(3, geometry.CellSize / 6);
+    const int cx = right - geometry.CellSize / 4 - r;
+    const int cy = top + geometry.CellSize / 6 + r;
+    const auto diamond = [cx, cy](int d) {
+        return std::array<Point32, 5>{
+            {{cx, cy - d}, {cx + d, cy}, {cx, cy + d}, {cx - d, cy}, {cx, cy - d}}};
+    };
+    surface.FillPolygon(diamond(r + 1), 0x000000);
+    surface.FillPolygon(diamond(r), 0x0000FF);
+}
+
 } // namespace dered

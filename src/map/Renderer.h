@@ -30,4 +30,9 @@ void DrawAllCells(const MapPainter& painter);
 // every row of the extent.
 void DrawAreaCells(const MapPainter& painter, int16_t area, const std::function<void()>& afterRow);
 
+// The mark of an area that changed since the turn compared: a red diamond edged in black in the
+// upper right of cell (col, row) moved by (dx, dy), clear of the order mark on the left.
+void DrawChangeMark(DrawingSurface& surface, const MapGeometry& geometry, int col, int row, int dx,
+                    int dy);
+
 } // namespace dered

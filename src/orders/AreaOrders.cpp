@@ -1,6 +1,7 @@
 #include "orders/AreaOrders.h"
 
 #include "orders/MoveRules.h"
+#include "orders/OrderList.h"
 #include "orders/Turn.h"
 #include "state/CodeTables.h"
 #include "state/Numbers.h"
@@ -32,6 +33,11 @@ int16_t RefundOf(const AreaRecord& a) {
 void SetAreaCommand(Turn& turn, const std::string& code, int16_t parm1, int16_t parm2) {
     GameState& game = turn.game;
     const int16_t area = AreaOrNone(game.SelectedArea);
+    if (game.ReadOnly) {
+        game.PendingCommand = MapCommand::None;
+        turn.platform.MsgBox(kReadOnlyTurn, MsgIcon::Information);
+        return;
+    }
     if ((code == "MO" || code == "SA" || code == "SD") && !ValidateMove(turn, area, parm1)) {
         game.PendingCommand = MapCommand::None;
         return;
@@ -59,6 +65,9 @@ void ClearAreaCommand(Turn& turn) {
 }
 
 void AdjustSupply(Turn& turn, int16_t amount) {
+    if (turn.game.ReadOnly) {
+        return;
+    }
     int16_t& free = turn.game.Summary.FreeSupply;
     const bool wasShort = free < 0;
     free = Add16(free, amount);

@@ -11,7 +11,7 @@ struct Turn;
 
 // Stores an area order on SelectedArea: checks a move or support first, gives back what the
 // replaced order had charged, and raises OrderStored.
-// Clears PendingCommand whether the order is stored or refused.
+// Clears PendingCommand whether the order is stored or refused; a read-only turn refuses all.
 void SetAreaCommand(Turn& turn, const std::string& code, int16_t parm1, int16_t parm2);
 // Withdraws the order of SelectedArea, if it has one; the area is settled.
 void ClearAreaCommand(Turn& turn);

@@ -33,6 +33,10 @@ bool HasListOrder(const GameState& game, const char* code, int16_t player) {
 
 int16_t AddOrder(GameState& game, Platform& platform, const std::string& code, int16_t p1,
                  int16_t p2, int16_t p3, int16_t p4) {
+    if (game.ReadOnly) {
+        platform.MsgBox(kReadOnlyTurn, MsgIcon::Information);
+        return 0;
+    }
     // Slots 1 and 2 belong to the spy orders, even before a report set the count to 2.
     if (game.OrderCount < 2) {
         game.OrderCount = 2;
@@ -56,7 +60,7 @@ int16_t AddOrder(GameState& game, Platform& platform, const std::string& code, i
 }
 
 void DeleteOrder(GameState& game, int16_t slot) {
-    if (slot < 0 || slot > MaxOrderSlot) {
+    if (slot < 0 || slot > MaxOrderSlot || game.ReadOnly) {
         return;
     }
     game.Orders[slot] = OrderSlot{};

@@ -10,9 +10,11 @@ namespace dered {
 class Platform;
 
 // Puts an order into the first free slot from 3 upward, or a new last slot. Returns the slot,
-// or 0 when all 100 slots are in use (the refusal has then been shown and nothing is stored).
+// or 0 when all 100 slots are in use or the turn is read-only (the refusal has then been shown
+// and nothing is stored).
 int16_t AddOrder(GameState& game, Platform& platform, const std::string& code, int16_t p1,
                  int16_t p2, int16_t p3, int16_t p4);
+// Does nothing on a read-only turn.
 void DeleteOrder(GameState& game, int16_t slot);
 
 bool HasAllyOrder(const GameState& game, int16_t player);
@@ -20,6 +22,9 @@ bool HasWarOrder(const GameState& game, int16_t player);
 bool IsAllied(const GameState& game, int16_t p, int16_t q);
 bool IsAtWar(const GameState& game, int16_t p, int16_t q);
 
+inline constexpr const char* kReadOnlyTurn =
+    "This earlier turn is shown read-only: orders are entered on the current turn "
+    "(View > Turns, Back to the current turn)";
 inline constexpr const char* kOrderListFull =
     "No room for more orders: all 100 order slots are in use";
 

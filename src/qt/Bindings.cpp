@@ -32,6 +32,7 @@ MenuBinding::MenuBinding(MenuItemModel& model, QAction& action, bool checkable)
 void MenuBinding::Show() {
     action_.setText(ToQt(model_.Caption()));
     action_.setEnabled(model_.Enabled());
+    action_.setVisible(model_.Visible());
     if (action_.isCheckable()) {
         action_.setChecked(model_.Checked());
     }

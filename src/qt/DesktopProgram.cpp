@@ -4,6 +4,7 @@
 #include "qt/AboutView.h"
 #include "qt/CallToArmsView.h"
 #include "qt/EditHexView.h"
+#include "qt/ExportMapView.h"
 #include "qt/GenericFormView.h"
 #include "qt/GrantAccessView.h"
 #include "qt/LegendView.h"
@@ -11,9 +12,11 @@
 #include "qt/MapView.h"
 #include "qt/OrdersView.h"
 #include "qt/RelationsView.h"
+#include "qt/ReportDrop.h"
 #include "qt/SpyView.h"
 #include "qt/SummaryView.h"
 #include "qt/SupportAttackView.h"
+#include "qt/TurnsView.h"
 #include "qt/UnitDisplayView.h"
 #include "qt/VictoryView.h"
 #include "qt/WinQZView.h"
@@ -82,6 +85,8 @@ constexpr std::array kViews = {
     View<UnitDisplayView, &Program::unitDisplay>(),
     View<OrdersView, &Program::orders>(),
     View<LegendView, &Program::legend>(),
+    View<TurnsView, &Program::turns>(),
+    View<ExportMapView, &Program::exportMap>(),
 };
 
 } // namespace
@@ -90,9 +95,13 @@ FormView* MakeView(DesktopProgram& desktop, Form& form) {
     Program& program = desktop.program;
     const ViewContext context{desktop.platform, program.forms, program.winQZ, program.map,
                               program.summary};
-    for (const ViewEntry& view : kViews) {
-        if (&view.form(program) == &form) {
-            return view.make(program, context, desktop.shell);
+    for (const ViewEntry& entry : kViews) {
+        if (&entry.form(program) == &form) {
+            FormView* view = entry.make(program, context, desktop.shell);
+            if (&form == &program.winQZ || &form == &program.map) {
+                new ReportDrop(*view->Widget(), program.winQZ); // owned by the window
+            }
+            return view;
         }
     }
     return new GenericFormView(form, context);

@@ -92,6 +92,8 @@ struct GameState {
     int16_t SelectedArea = 0;
     int16_t SupportedPlayer = 0;
     int16_t UnitDisplayMode = 0;
+    // An earlier turn on screen: looked at, never ordered or saved.
+    bool ReadOnly = false;
 
     bool operator==(const GameState&) const = default;
 };

@@ -14,6 +14,14 @@ class MenuItemModel : public ClickableModel {
     const std::string& Name() const { return name_; }
     const std::string& Caption() const { return caption_; }
     bool Checked() const { return checked_; }
+    // A menu's place for an item that only sometimes has something to show.
+    bool Visible() const { return visible_; }
+    void SetVisible(bool visible) {
+        if (visible != visible_) {
+            visible_ = visible;
+            Notify({});
+        }
+    }
     // The key that chooses the item, in the platform's words ("Ctrl+O"); empty for none.
     const std::string& Shortcut() const { return shortcut_; }
     void SetShortcut(std::string shortcut) { shortcut_ = std::move(shortcut); }
@@ -35,6 +43,7 @@ class MenuItemModel : public ClickableModel {
     std::string caption_;
     std::string shortcut_;
     bool checked_ = false;
+    bool visible_ = true;
 };
 
 } // namespace dered

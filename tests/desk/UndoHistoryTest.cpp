@@ -1,9 +1,9 @@
-#include "support/DemoTurnFixture.h"
 #include "forms/AreaDisplay.h"
 #include "orders/AreaOrders.h"
 #include "orders/MoveRules.h"
 #include "orders/UnitRules.h"
 #include "state/CodeTables.h"
+#include "support/DemoTurn.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "files/RememberedPlaces.h"
 #include "map/Geometry.h"
-#include "support/DemoTurnFixture.h"
+#include "support/DemoTurn.h"
 
 #include <gtest/gtest.h>
 

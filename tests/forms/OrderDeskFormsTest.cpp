@@ -1,5 +1,5 @@
-#include "support/DemoTurnFixture.h"
 #include "orders/MoveRules.h"
+#include "support/DemoTurn.h"
 
 #include <gtest/gtest.h>
 

@@ -447,5 +447,17 @@ TEST_F(MapWindowTest, OrdersWithoutAnArrowAreMarkedToo) {
     EXPECT_EQ(map.stbNextClick.Text(), "RU (remove): double-click the unit");
 }
 
+TEST_F(MapWindowTest, ChangedAreasCarryARedMarkAtBothEdgesUntilTheChangesGo) {
+    Open();
+    RecordingSurface& view = Recorded(map.picView());
+    view.operations.clear();
+    map.ShowChanges({10, 0, 999}); // areas outside the map are passed over
+    EXPECT_EQ(Count(view, Kind::Polygon, 0x0000FF), 2u);
+    EXPECT_EQ(Count(view, Kind::Polygon, 0x000000), 2u);
+    view.operations.clear();
+    map.ShowChanges({});
+    EXPECT_EQ(Count(view, Kind::Polygon, 0x0000FF), 0u);
+}
+
 } // namespace
 } // namespace dered::test

@@ -406,6 +406,11 @@ TEST_F(frmWinQZRecentTest, AnOpenedReportComesFirstAndTheDialogsStartInItsFolder
     p.winQZ.mnuOpen.Click();
     EXPECT_EQ(RecentPaths(), (std::vector<std::string>{ReportPath(), SecondReport()}));
     EXPECT_EQ(p.winQZ.RecentReports().front().title, "QZ042 Boreal Union, 1880 turn 3");
+    // The File menu shows them, most recent first, the places left over hidden.
+    EXPECT_EQ(p.winQZ.mnuRecentReport[0].Caption(), "&1 QZ042 Boreal Union, 1880 turn 3");
+    EXPECT_EQ(p.winQZ.mnuRecentReport[1].Caption(), "&2 QZ042 Boreal Union, 1880 turn 4");
+    EXPECT_FALSE(p.winQZ.mnuRecentReport[1].Enabled()) << "as Open is";
+    EXPECT_FALSE(p.winQZ.mnuRecentReport[2].Visible());
     EXPECT_EQ(p.winQZ.OpenReportPath(), ReportPath());
     EXPECT_EQ(ini.GetWholeString("Recent", "File1", ""), ReportPath());
     EXPECT_EQ(ini.GetWholeString("Recent", "File2", ""), SecondReport());
@@ -431,6 +436,28 @@ TEST_F(frmWinQZRecentTest, ChosenFromTheListItOpensAsOpenWouldAndAMissingOneIsDr
     // With Open disabled, so is the list.
     p.winQZ.mnuRecent_Click(1);
     EXPECT_EQ(p.winQZ.OpenReportPath(), SecondReport());
+}
+
+TEST_F(frmWinQZRecentTest, ADroppedReportOpensAsOpenWouldAndWithShiftMerges) {
+    Program& p = Start();
+    p.winQZ.DropReport((folder / "gone" / "plyrdata.002").string(), false);
+    EXPECT_EQ(platform.messages.front().text,
+              "Can't read report plyrdata.002: there is no such file");
+    EXPECT_TRUE(p.winQZ.mnuOpen.Enabled());
+    p.winQZ.DropReport(ReportPath(), false);
+    EXPECT_EQ(p.winQZ.OpenReportPath(), ReportPath());
+    EXPECT_FALSE(p.winQZ.mnuOpen.Enabled());
+    // A second plain drop would throw the turn away: only a merge is taken now.
+    p.winQZ.DropReport(SecondReport(), false);
+    EXPECT_EQ(platform.messages.back().text,
+              "A report is open: drop a report with Shift held to merge it");
+    EXPECT_EQ(p.winQZ.OpenReportPath(), ReportPath());
+    platform.messages.clear();
+    p.winQZ.DropReport(SecondReport(), true);
+    EXPECT_EQ(p.records.game.GameTurn, 3) << "a merge keeps the open turn";
+    // Merged, it goes on to show the map as Merge does; here there are no map files.
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text.rfind("Map file ", 0), 0u);
 }
 
 } // namespace

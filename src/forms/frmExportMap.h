@@ -1,0 +1,61 @@
+#pragma once
+
+#include "map/MapExport.h"
+#include "state/Records.h"
+#include "ui/Controls.h"
+#include "ui/Form.h"
+#include "ui/FormManager.h"
+#include "ui/Platform.h"
+
+#include <functional>
+#include <string>
+
+namespace dered {
+
+enum class PictureFormat { Svg = 0, Png = 1, Pdf = 2, Print = 3 };
+
+// A picture of the map for the desktop to write: PNG, PDF or paper.
+struct MapPictureJob {
+    PictureFormat format = PictureFormat::Png;
+    std::string path; // empty for paper
+    MapExportLayout layout;
+    std::string title;
+    bool arrows = true;
+};
+
+// "&Export Map...": the whole wrapped world in one picture under a title line, as SVG (written
+// here), PNG, PDF or on paper (written by the desktop through writePicture).
+class frmExportMap : public Form {
+  public:
+    frmExportMap(const Records& records, Platform& platform, FormManager& forms);
+
+    void Form_Load() override;
+    void cmdExport_Click();
+
+    OptionGroupModel optFormat{{"SVG", "PNG", "PDF", "&Print"}};
+    OptionGroupModel optCells{{"Hexagons", "Squares"}};
+    TextModel lblCellSize{"Cell size:"};
+    TextBoxModel txtCellSize;
+    CheckBoxModel chkArrows{"The orders' &arrows"};
+    // The picture's size at the choices made, or what is wrong with them.
+    TextModel lblSize;
+    ButtonModel cmdExport{"&Export..."};
+    ButtonModel cmdCancel{"Cancel"};
+
+    // Writes a PNG, a PDF or prints; empty on success, else the problem. Set by the desktop.
+    std::function<std::string(const MapPictureJob&)> writePicture;
+    // Draws the job's map on a surface of its layout's size.
+    void DrawPicture(DrawingSurface& surface, const MapPictureJob& job) const;
+
+  private:
+    bool Choices(MapExportOptions& options) const;
+    void ShowSize();
+    std::string ChoosePath(PictureFormat format);
+    std::string ExportSvg(const MapExportOptions& options, const std::string& path) const;
+
+    const Records& records_;
+    Platform& platform_;
+    FormManager& forms_;
+};
+
+} // namespace dered

@@ -1,0 +1,55 @@
+// The main window showing an earlier turn read-only, and going back to the current one.
+#include "forms/frmWinQZ.h"
+
+#include "files/ReportReader.h"
+
+#include <utility>
+
+namespace dered {
+
+std::vector<MenuItemModel*> frmWinQZ::OrderMenuItems() {
+    // Open goes first: the recent reports follow it.
+    return {&mnuOpen, &mnuMerge,      &mnuSave,        &mnuUndo, &mnuRedo,
+            &mnuANW,  &mnuCallToArms, &mnuGrantAccess, &mnuSpy,  &mnuVictoryConditions};
+}
+
+// No turn event is raised: the undo history and the recovery file follow the current turn
+// only, and it is not changed here.
+void frmWinQZ::ShowEarlierTurn(GameState earlier) {
+    const std::vector<MenuItemModel*> items = OrderMenuItems();
+    if (!current_) {
+        current_ = std::move(records_.game);
+        orderMenuEnabled_.clear();
+        for (MenuItemModel* item : items) {
+            orderMenuEnabled_.push_back(item->Enabled());
+            item->SetEnabled(false);
+        }
+    }
+    records_.game = std::move(earlier);
+    records_.game.ReadOnly = true;
+    caption.SetText(GameTitle(records_.game) + " - earlier turn, read-only");
+    ShowTurnOnScreen();
+}
+
+void frmWinQZ::BackToCurrentTurn() {
+    if (!current_) {
+        return;
+    }
+    records_.game = std::move(*current_);
+    current_.reset();
+    const std::vector<MenuItemModel*> items = OrderMenuItems();
+    for (size_t i = 0; i < items.size() && i < orderMenuEnabled_.size(); ++i) {
+        items[i]->SetEnabled(orderMenuEnabled_[i]);
+    }
+    caption.SetText(GameTitle(records_.game));
+    ShowTurnOnScreen();
+}
+
+void frmWinQZ::ShowTurnOnScreen() {
+    RefreshAll();
+    if (MapShown) {
+        ShowMapAfresh();
+    }
+}
+
+} // namespace dered

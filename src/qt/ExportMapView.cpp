@@ -1,0 +1,122 @@
+#include "qt/ExportMapView.h"
+
+#include "forms/frmExportMap.h"
+#include "map/SvgSurface.h"
+#include "qt/Bindings.h"
+#include "qt/QImageSurface.h"
+#include "qt/QtText.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <vector>
+
+namespace dered {
+
+namespace {
+
+QWidget* OptionRow(OptionGroupModel& model, BindingSet& bindings) {
+    auto* row = new QWidget;
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    std::vector<QAbstractButton*> buttons;
+    for (size_t i = 0; i < model.Captions().size(); ++i) {
+        auto* button = new QRadioButton;
+        layout->addWidget(button);
+        buttons.push_back(button);
+    }
+    bindings.Add<OptionGroupBinding>(model, std::move(buttons));
+    return row;
+}
+
+// The map under its title line, as the SVG lays them out.
+QImage TitledPicture(const QImage& map, const QString& title) {
+    QImage picture(map.width(), map.height() + SvgSurface::kTitleHeight, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    painter.drawImage(0, SvgSurface::kTitleHeight, map, 0, 0, map.width(), map.height());
+    QFont font = painter.font();
+    font.setPixelSize(SvgSurface::kTitleHeight * 7 / 10);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    painter.drawText(QRect(4, 0, picture.width() - 8, SvgSurface::kTitleHeight),
+                     Qt::AlignLeft | Qt::AlignVCenter, title);
+    return picture;
+}
+
+// The picture as large as the page allows, its shape kept.
+void PaintOnPage(QPaintDevice& device, const QImage& picture) {
+    QPainter painter(&device);
+    const QRect page = painter.viewport();
+    const QSize size = picture.size().scaled(page.size(), Qt::KeepAspectRatio);
+    painter.drawImage(QRect(page.topLeft(), size), picture);
+}
+
+} // namespace
+
+ExportMapView::ExportMapView(frmExportMap& form, const ViewContext& context)
+    : DialogView(form, context), exportMap_(form) {
+    form.writePicture = [this](const MapPictureJob& job) { return Write(job); };
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(OptionRow(form.optFormat, bindings_), 0, 0, 1, 2);
+    layout->addWidget(OptionRow(form.optCells, bindings_), 1, 0, 1, 2);
+    layout->addWidget(Label(form.lblCellSize, "lblCellSize"), 2, 0);
+    layout->addWidget(TextBox(form.txtCellSize, "txtCellSize"), 2, 1);
+    layout->addWidget(CheckBox(form.chkArrows, "chkArrows"), 3, 0, 1, 2);
+    layout->addWidget(Label(form.lblSize, "lblSize"), 4, 0, 1, 2);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(Button(form.cmdExport, "cmdExport"));
+    buttons->addWidget(Button(form.cmdCancel, "cmdCancel"));
+    layout->addLayout(buttons, 5, 0, 1, 2);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void ExportMapView::Detach() {
+    exportMap_.writePicture = nullptr;
+    DialogView::Detach();
+}
+
+std::string ExportMapView::Write(const MapPictureJob& job) {
+    QImageSurface surface(job.layout.width, job.layout.height);
+    exportMap_.DrawPicture(surface, job);
+    const QImage picture = TitledPicture(
+        surface.Image().copy(0, 0, job.layout.width, job.layout.height), ToQt(job.title));
+    switch (job.format) {
+    case PictureFormat::Png:
+        return picture.save(PathToQt(job.path), "PNG") ? std::string()
+                                                       : "the picture could not be written";
+    case PictureFormat::Pdf: {
+        QPdfWriter pdf(PathToQt(job.path));
+        pdf.setTitle(ToQt(job.title));
+        pdf.setPageOrientation(QPageLayout::Landscape);
+        PaintOnPage(pdf, picture);
+        return {};
+    }
+    case PictureFormat::Print: {
+        QPrinter printer;
+        printer.setPageOrientation(QPageLayout::Landscape);
+        QPrintDialog dialog(&printer, this);
+        if (dialog.exec() == QDialog::Accepted) {
+            PaintOnPage(printer, picture);
+        }
+        return {};
+    }
+    case PictureFormat::Svg:
+        break;
+    }
+    return "not a picture the desktop writes";
+}
+
+} // namespace dered

@@ -1,0 +1,67 @@
+#include "qt/TurnsView.h"
+
+#include "forms/frmTurns.h"
+#include "qt/GridBinding.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTableView>
+
+namespace dered {
+
+namespace {
+
+constexpr int kListWidth = 350;
+constexpr int kListHeight = 110;
+constexpr int kTableWidth = 720;
+
+QLabel* Heading(const char* text, QWidget* parent) {
+    return new QLabel(QString::fromUtf8(text), parent);
+}
+
+} // namespace
+
+TurnsView::TurnsView(frmTurns& form, const ViewContext& context) : DialogView(form, context) {
+    QListWidget* turns = List(form.lstTurns, "lstTurns");
+    QListWidget* with = List(form.lstWith, "lstWith");
+    for (QListWidget* list : {turns, with}) {
+        list->setFixedSize(kListWidth, kListHeight);
+    }
+    const auto table = [this](GridModel& grid, const char* name, int height) {
+        auto* view = new QTableView(this);
+        view->setObjectName(QString::fromLatin1(name));
+        bindings_.Add<GridBinding>(grid, *view);
+        view->setSelectionMode(QAbstractItemView::NoSelection);
+        // The area numbers take what they need, the words share the rest.
+        view->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+        view->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+        view->verticalHeader()->hide();
+        view->setFixedSize(kTableWidth, height);
+        return view;
+    };
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(Heading("Turn to open or compare:", this), 0, 0);
+    layout->addWidget(Heading("Compare with:", this), 0, 1);
+    layout->addWidget(turns, 1, 0);
+    layout->addWidget(with, 1, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(Button(form.cmdOpen, "cmdOpen"));
+    buttons->addWidget(Button(form.cmdBack, "cmdBack"));
+    buttons->addWidget(Button(form.cmdCompare, "cmdCompare"));
+    buttons->addStretch();
+    layout->addLayout(buttons, 2, 0, 1, 2);
+    layout->addWidget(Label(form.lblShown, "lblShown"), 3, 0, 1, 2);
+    QLabel* unreadable = Label(form.lblUnreadable, "lblUnreadable");
+    unreadable->setWordWrap(true);
+    layout->addWidget(unreadable, 4, 0, 1, 2);
+    layout->addWidget(Label(form.lblCompared, "lblCompared"), 5, 0, 1, 2);
+    layout->addWidget(table(form.grdChanges, "grdChanges", 220), 6, 0, 1, 2);
+    layout->addWidget(table(form.grdPlayers, "grdPlayers", 190), 7, 0, 1, 2);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+} // namespace dered
