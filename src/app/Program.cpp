@@ -44,7 +44,7 @@ std::vector<Form*> Program::AllForms() {
     return {&winQZ,      &summary,     &map,        &supportAttack, &about,    &anw,
             &callToArms, &grantAccess, &relations,  &spy,           &victory,  &yourAreas,
             &editHex,    &zoom,        &mapOptions, &unitDisplay,   &overview, &goTo,
-            &saveCheck,  &orders,      &legend, &turns, &exportMap};
+            &saveCheck,  &orders,      &legend,     &turns,         &exportMap};
 }
 
 Form* Program::FindForm(const std::string& name) {
