@@ -27,37 +27,45 @@ using namespace dered;
 using bench::HexSettings;
 using bench::kData;
 
+// Surfaces at the scale of the screen benched: 1, or 2 for a high-DPI screen.
 class QImagePlatform : public bench::SilentPlatform {
   public:
+    explicit QImagePlatform(int scale = 1) : scale_(scale) {}
     std::unique_ptr<DrawingSurface> CreateSurface(int w, int h) override {
-        return std::make_unique<QImageSurface>(w, h);
+        return std::make_unique<QImageSurface>(w, h, scale_);
     }
+
+  private:
+    int scale_;
 };
 
 struct LoadedMap {
     QImagePlatform platform;
     HexSettings ini;
     std::unique_ptr<Program> program;
-    LoadedMap() {
+    explicit LoadedMap(int scale = 1) : platform(scale) {
         program = std::make_unique<Program>(
             platform, ini, ProgramOptions{kData, kData + "demo/1880-1/plyrdata.003", {}});
         program->Start();
     }
 };
 
+// The argument is the screen's scale: 2 draws at twice the pixels each way.
 void BM_DrawWholeMap(benchmark::State& state) {
-    LoadedMap loaded;
+    LoadedMap loaded(static_cast<int>(state.range(0)));
     for (auto _ : state) {
         loaded.program->map.DrawWholeMap();
     }
 }
-BENCHMARK(BM_DrawWholeMap)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DrawWholeMap)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 
 void BM_BaselineFillHexagons(benchmark::State& state) {
-    LoadedMap loaded;
+    const int scale = static_cast<int>(state.range(0));
+    LoadedMap loaded(scale);
     const MapGeometry& geometry = loaded.program->map.Geometry();
-    QImage image(static_cast<int>(geometry.MapWidth()), static_cast<int>(geometry.MapHeight()),
-                 QImage::Format_RGB32);
+    QImage image(static_cast<int>(geometry.MapWidth()) * scale,
+                 static_cast<int>(geometry.MapHeight()) * scale, QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
     std::vector<QPolygon> cells;
     for (int r = 1; r <= MapRows; ++r) {
         for (int c = 1; c <= MapColumns; ++c) {
@@ -78,7 +86,7 @@ void BM_BaselineFillHexagons(benchmark::State& state) {
         }
     }
 }
-BENCHMARK(BM_BaselineFillHexagons)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BaselineFillHexagons)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 
 void BM_RefreshView(benchmark::State& state) {
     LoadedMap loaded;

@@ -167,7 +167,9 @@ void MapView::paintEvent(QPaintEvent*) {
         return;
     }
     const QRect shown(0, 0, view->Width(), view->Height());
-    painter.drawImage(shown.topLeft(), view->Image(), shown);
+    const int scale = view->Scale();
+    painter.drawImage(shown, view->Image(),
+                      QRect(0, 0, shown.width() * scale, shown.height() * scale));
     // A window larger than the map picture shows the window's colour beyond it.
     const QRegion rest = QRegion(rect()).subtracted(shown);
     for (const QRect& part : rest) {

@@ -33,11 +33,17 @@ QRgb ToRgb(int32_t colour) {
 
 } // namespace
 
-QImageSurface::QImageSurface(int width, int height)
-    : width_(std::max(width, 0)), height_(std::max(height, 0)),
-      image_(std::max(width, 1), std::max(height, 1), QImage::Format_RGB32) {
+QImageSurface::QImageSurface(int width, int height, int scale)
+    : width_(std::max(width, 0)), height_(std::max(height, 0)), scale_(std::max(scale, 1)),
+      image_(MakeImage(width_, height_)) {
     image_.fill(Qt::white);
     Begin();
+}
+
+QImage QImageSurface::MakeImage(int width, int height) const {
+    QImage image(std::max(width, 1) * scale_, std::max(height, 1) * scale_, QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale_);
+    return image;
 }
 
 QImageSurface::~QImageSurface() {
@@ -47,18 +53,19 @@ QImageSurface::~QImageSurface() {
 void QImageSurface::Begin() {
     painter_.begin(&image_);
     painter_.setRenderHint(QPainter::Antialiasing, false);
+    painter_.setRenderHint(QPainter::SmoothPixmapTransform, false);
     penColour_ = brushColour_ = kUnknown;
 }
 
 void QImageSurface::Resize(int width, int height) {
     width_ = std::max(width, 0);
     height_ = std::max(height, 0);
-    const QSize size(std::max(width_, 1), std::max(height_, 1));
+    const QSize size(std::max(width_, 1) * scale_, std::max(height_, 1) * scale_);
     // The same size keeps the memory: a new image of a window's size costs thousands of page
     // faults, more than drawing on it.
     if (image_.size() != size) {
         painter_.end();
-        image_ = QImage(size, QImage::Format_RGB32);
+        image_ = MakeImage(width_, height_);
         Begin();
     }
     FillWhole(Qt::white);
@@ -72,7 +79,7 @@ void QImageSurface::Clear(int32_t colour) {
 
 void QImageSurface::FillWhole(const QColor& colour) {
     painter_.setCompositionMode(QPainter::CompositionMode_Source);
-    painter_.fillRect(image_.rect(), colour);
+    painter_.fillRect(QRect(0, 0, image_.width() / scale_, image_.height() / scale_), colour);
     painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
 }
 
@@ -175,7 +182,8 @@ void QImageSurface::UsePenAndBrush(int64_t penColour, int penWidth, int64_t brus
 
 bool QImageSurface::FillPolygonFromCache(std::span<const Point32> points, int32_t colour) {
     const Point32 first = points[0];
-    if (!Near(first)) {
+    // The spans are the image's own pixels, one to a point only at a scale of 1.
+    if (scale_ != 1 || !Near(first)) {
         return false;
     }
     key_.assign({kPolygonShape});
@@ -203,7 +211,7 @@ bool QImageSurface::FillPolygonFromCache(std::span<const Point32> points, int32_
 
 void QImageSurface::FillSegment(Point32 from, Point32 to, int width, int32_t colour) {
     const QPoint origin(from.x, from.y);
-    if (Near(from) && Near(to)) {
+    if (scale_ == 1 && Near(from) && Near(to)) {
         const int dx = to.x - from.x;
         const int dy = to.y - from.y;
         key_.assign({kSegmentShape, width, dx, dy});

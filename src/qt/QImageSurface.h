@@ -20,7 +20,9 @@ namespace dered {
 // lines end square. Rectangles cover x1..x2-1 and y1..y2-1.
 class QImageSurface : public DrawingSurface {
   public:
-    QImageSurface(int width, int height);
+    // At a scale of 2 (a high-DPI screen) the image has twice the pixels each way and is drawn
+    // at them: edges at the screen's pixels, pictures doubled without smoothing.
+    QImageSurface(int width, int height, int scale = 1);
     ~QImageSurface() override;
     QImageSurface(const QImageSurface&) = delete;
     QImageSurface& operator=(const QImageSurface&) = delete;
@@ -36,8 +38,10 @@ class QImageSurface : public DrawingSurface {
                      bool exclusiveOr) override;
     void CopyFrom(const DrawingSurface& source, int x, int y) override;
 
-    // The image may be larger than Width() x Height(): an empty surface keeps one pixel.
+    // The image may be larger than Width() x Height(): an empty surface keeps one pixel. Its
+    // device pixel ratio is the surface's scale.
     const QImage& Image() const { return image_; }
+    int Scale() const { return scale_; }
     // Called after every drawing operation, for a window that shows this surface.
     std::function<void()> onChanged;
 
@@ -48,6 +52,7 @@ class QImageSurface : public DrawingSurface {
         QImage image;
     };
     void Begin();
+    QImage MakeImage(int width, int height) const;
     void FillWhole(const QColor& colour);
     bool FillPolygonFromCache(std::span<const Point32> points, int32_t colour);
     void FillSegment(Point32 from, Point32 to, int width, int32_t colour);
@@ -65,6 +70,7 @@ class QImageSurface : public DrawingSurface {
 
     int width_;
     int height_;
+    int scale_;
     QImage image_;
     QPainter painter_;
     std::vector<QPoint> points_;

@@ -15,9 +15,12 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QtMath>
+
 #include <QStyle>
 #include <QTimer>
 #include <QWidget>
+#include <algorithm>
 
 namespace dered {
 
@@ -234,8 +237,11 @@ TextExtent QtPlatform::ScreenSize() {
     return {area.width(), area.height()};
 }
 
+// Drawn at the screen's own pixels: twice as many each way on a screen of scale 2.
 std::unique_ptr<DrawingSurface> QtPlatform::CreateSurface(int width, int height) {
-    return std::make_unique<QImageSurface>(width, height);
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const int scale = screen == nullptr ? 1 : std::max(1, qCeil(screen->devicePixelRatio()));
+    return std::make_unique<QImageSurface>(width, height, scale);
 }
 
 FormView* QtPlatform::EnsureView(Form& form) {

@@ -296,9 +296,11 @@ TEST_F(Desktop, RightDragMovesTheMap) {
     EXPECT_EQ(map.windowTitle(), "Map");
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     // The view shows the map moved, and the window paints what the view holds.
-    EXPECT_EQ(view->Image().pixel(250, 200), before.pixel(150, 200));
+    // (Pixels of the images, twice as many each way at a scale of 2.)
+    const int k = view->Scale();
+    EXPECT_EQ(view->Image().pixel(250 * k, 200 * k), before.pixel(150 * k, 200 * k));
     qttest::Settle();
-    EXPECT_EQ(map.grab().toImage().pixel(250, 200), view->Image().pixel(250, 200));
+    EXPECT_EQ(map.grab().toImage().pixel(250 * k, 200 * k), view->Image().pixel(250 * k, 200 * k));
     // A right click is no click for the orders.
     EXPECT_EQ(game().PendingCommand, MapCommand::None);
 }

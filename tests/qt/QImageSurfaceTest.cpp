@@ -190,6 +190,39 @@ TEST(QImageSurface, PlainPictureCopiesOnlyTheChosenColumns) {
     EXPECT_EQ(At(s, 5, 2), kBlue);
 }
 
+// On a screen of scale 2: every picture pixel becomes a block of 2 x 2 screen pixels, copied
+// or inverted without smoothing; edges and copies land at the screen's pixels.
+TEST(QImageSurface, AtScaleTwoPicturesDoubleWithoutSmoothingAndShapesUseEveryPixel) {
+    QImageSurface s(10, 4, 2);
+    ASSERT_EQ(s.Image().width(), 20);
+    ASSERT_EQ(s.Image().height(), 8);
+    EXPECT_EQ(s.Width(), 10);
+    s.Clear(kOlive);
+    s.DrawPicture(Stripes(), 0, 4, 1, 1, true);
+    const std::array<int32_t, 4> shown{kOlive ^ kWhite, kOlive, kOlive ^ kWhite, kOlive ^ kRed};
+    for (int x = 0; x < 8; ++x) {
+        for (int y = 0; y < 4; ++y) {
+            EXPECT_EQ(At(s, 2 + x, 2 + y), shown[x / 2]) << x << "," << y;
+        }
+    }
+    EXPECT_EQ(At(s, 1, 2), kOlive);
+    EXPECT_EQ(At(s, 10, 2), kOlive);
+    EXPECT_EQ(At(s, 2, 6), kOlive);
+
+    // A rectangle from (1, 0) to (3, 1) covers screen pixels 2..5 by 0..1.
+    s.FillRect(1, 0, 3, 1, kBlue);
+    EXPECT_EQ(At(s, 1, 0), kOlive);
+    EXPECT_EQ(At(s, 2, 1), kBlue);
+    EXPECT_EQ(At(s, 5, 1), kBlue);
+    EXPECT_EQ(At(s, 6, 0), kOlive);
+
+    QImageSurface view(4, 2, 2);
+    view.CopyFrom(s, -1, 0);
+    EXPECT_EQ(At(view, 0, 1), kBlue);
+    EXPECT_EQ(At(view, 3, 1), kBlue);
+    EXPECT_EQ(At(view, 4, 1), kOlive);
+}
+
 TEST(QImageSurface, CopyPlacesTheSourceOriginAndClipsWhatDoesNotFit) {
     QImageSurface map(6, 4);
     map.Clear(kRed);
