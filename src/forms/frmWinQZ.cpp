@@ -152,10 +152,6 @@ void frmWinQZ::Form_Load() {
     LoadSettingsFile();
     recent_ = LoadRecentReports(ini_);
     SetUpGrids();
-    game.ProgramDir = options_.executableDir;
-    if (game.ProgramDir.empty() || game.ProgramDir.back() != '/') {
-        game.ProgramDir += '/';
-    }
     const std::string commandLine = Trim(options_.commandLine);
     if (!commandLine.empty()) {
         platform_.SetPointer(Pointer::Hourglass);

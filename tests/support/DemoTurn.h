@@ -21,7 +21,7 @@ struct DemoTurn {
     explicit DemoTurn(const std::string& report = "demo/1880-1/plyrdata.003") {
         MemoryIni ini;
         LoadSettings(settings, ini);
-        EXPECT_EQ(LoadMapFiles(game, hexMap, kSourceData), "");
+        EXPECT_EQ(LoadMapFiles(game, hexMap, OnlyFolder(kSourceData)), "");
         const auto [folder, file] = SplitReportPath(kSourceData + report);
         EXPECT_EQ(ReadReport(game, platform, folder, file), ReportOutcome::Read);
     }

@@ -25,7 +25,8 @@ class DemoTurnFixture : public ::testing::Test {
         fs::copy_file(fs::path(DERED_SOURCE_DIR) / "data/demo/1880-1/plyrdata.003",
                       turn / "plyrdata.003");
         program = std::make_unique<Program>(
-            platform, ini, ProgramOptions{DERED_BINARY_DIR, (turn / "plyrdata.003").string(), {}});
+            platform, ini,
+            ProgramOptions{OnlyFolder(DERED_BINARY_DIR), (turn / "plyrdata.003").string(), {}});
         program->Start();
         platform.messages.clear();
     }
