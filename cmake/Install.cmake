@@ -45,18 +45,23 @@ install(FILES ${dered_gz_dir}/der-ed.1.gz ${dered_gz_dir}/der-ed-batch.1.gz
 install(FILES ${dered_gz_dir}/changelog.gz DESTINATION ${DERED_DOC_DIR}
     RENAME changelog.Debian.gz)
 install(FILES dist/copyright DESTINATION ${DERED_DOC_DIR})
+install(FILES dist/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides
+    RENAME der-ed)
 
 set(CPACK_PACKAGE_NAME der-ed)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT "Der-ED maintainers <maintainers@users.noreply.c-seed-2278fa9e.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "desktop aid for a file-exchange strategy game")
 string(CONCAT CPACK_PACKAGE_DESCRIPTION
-    "Der-ED helps one player of a turn-based strategy game played by exchanging files with\n"
-    "a game master: it opens the turn's report, shows every area in a grid and on a hex\n"
-    "map, checks the orders against the rules as they are entered and writes the orders\n"
-    "file. der-ed-batch runs the same program from a script.")
+    "Der-ED helps one player of a turn-based strategy game played by exchanging\n"
+    "files with a game master: it opens the turn's report, shows every area in a\n"
+    "grid and on a hex map, checks the orders against the rules as they are\n"
+    "entered and writes the orders file. der-ed-batch runs the same program from\n"
+    "a script.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION games)
+# Not "games": that section wants its programs in /usr/games.
+set(CPACK_DEBIAN_PACKAGE_SECTION misc)
+set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://dered.example.org/")

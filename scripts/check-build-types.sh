@@ -15,12 +15,13 @@ failed=0
 for compiler in g++ clang++; do
     for type in "${types[@]}"; do
         dir="build-$compiler-$type"
+        mkdir -p "$dir"
         if cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE="$type" \
-            -DCMAKE_CXX_COMPILER="$compiler" -DDERED_WERROR=ON >"$dir.log" 2>&1 &&
-            cmake --build "$dir" -j "$(nproc)" >>"$dir.log" 2>&1; then
+            -DCMAKE_CXX_COMPILER="$compiler" -DDERED_WERROR=ON >"$dir/check.log" 2>&1 &&
+            cmake --build "$dir" -j "$(nproc)" >>"$dir/check.log" 2>&1; then
             echo "passed: $compiler $type"
         else
-            echo "FAILED: $compiler $type (see $dir.log)"
+            echo "FAILED: $compiler $type (see $dir/check.log)"
             failed=1
         fi
     done
