@@ -38,7 +38,7 @@ GameState BusyGame(Platform& platform) {
     GameState game;
     ReadReport(game, platform, kReportDir, "plyrdata.003");
     HexMap hexMap;
-    Must(LoadMapFiles(game, hexMap, kData));
+    Must(LoadMapFiles(game, hexMap, OnlyFolder(kData)));
     for (int a = 1; a <= MaxArea; ++a) {
         game.Areas[a].Command = a % 3 ? "MO" : "SA";
         game.Areas[a].Parm1 = static_cast<int16_t>(a % MaxArea + 1);
@@ -75,7 +75,7 @@ void BM_LoadMapFiles(benchmark::State& state) {
     game.PlayerCount = 8;
     HexMap hexMap;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(LoadMapFiles(game, hexMap, kData));
+        benchmark::DoNotOptimize(LoadMapFiles(game, hexMap, OnlyFolder(kData)));
     }
 }
 BENCHMARK(BM_LoadMapFiles)->Unit(benchmark::kMicrosecond);
@@ -100,7 +100,7 @@ void BM_OpenTurn(benchmark::State& state) {
         GridModel grid(294, 10);
         GridModel summary(8, 2);
         ReadReport(game, platform, kReportDir, "plyrdata.003");
-        Must(LoadMapFiles(game, hexMap, kData));
+        Must(LoadMapFiles(game, hexMap, OnlyFolder(kData)));
         RefreshAll(game, grid, summary);
     }
 }

@@ -30,7 +30,7 @@ void BM_ExportMapSvg(benchmark::State& state) {
     bench::SilentPlatform platform;
     GameState game;
     HexMap hexMap;
-    if (!LoadMapFiles(game, hexMap, data).empty() ||
+    if (!LoadMapFiles(game, hexMap, OnlyFolder(data)).empty() ||
         ReadReport(game, platform, data + "demo/1880-1/", "plyrdata.003") != ReportOutcome::Read) {
         state.SkipWithError("the demo turn did not open");
         return;

@@ -80,7 +80,7 @@ const GameState& DemoGame() {
                     ReportOutcome::Read,
                 "the demo report reads");
         HexMap hexMap;
-        Require(LoadMapFiles(g, hexMap, data).empty(), "the map files read");
+        Require(LoadMapFiles(g, hexMap, OnlyFolder(data)).empty(), "the map files read");
         return g;
     }();
     return game;

@@ -21,7 +21,7 @@ inline int LoadFuzzedMapFile(const char* fuzzedName, const char* realName, const
     WriteScratch(fuzzedName, data, size);
     GameState game = held;
     auto hexMap = std::make_unique<HexMap>(*heldHex);
-    const std::string problem = LoadMapFiles(game, *hexMap, ScratchFolder());
+    const std::string problem = LoadMapFiles(game, *hexMap, OnlyFolder(ScratchFolder()));
     if (!problem.empty()) {
         Require(game == held && *hexMap == *heldHex, "a refused map file changes nothing");
         return 0;

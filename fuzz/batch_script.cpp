@@ -18,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::ostream quiet(nullptr);
     BatchPlatform platform(quiet);
     IniFile ini(settings);
-    Program program(platform, ini, {fuzz::ScratchFolder() + "no-map/", {}, {}});
+    Program program(platform, ini, {OnlyFolder(fuzz::ScratchFolder() + "no-map/"), {}, {}});
     ScriptRunner runner(program, platform, quiet);
     std::istringstream script(std::string(reinterpret_cast<const char*>(data), size));
     const int status = runner.Run(script, quiet);

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what the build needs on a Debian machine, if it is missing.
 set -euo pipefail
-packages=(build-essential cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev qt6-svg-dev)
+packages=(build-essential cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev qt6-svg-dev
+    desktop-file-utils appstream libxml2-utils)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -45,7 +45,8 @@ struct LoadedMap {
     std::unique_ptr<Program> program;
     explicit LoadedMap(int scale = 1) : platform(scale) {
         program = std::make_unique<Program>(
-            platform, ini, ProgramOptions{kData, kData + "demo/1880-1/plyrdata.003", {}});
+            platform, ini,
+            ProgramOptions{OnlyFolder(kData), kData + "demo/1880-1/plyrdata.003", {}});
         program->Start();
     }
 };

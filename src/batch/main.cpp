@@ -4,8 +4,10 @@
 #include "batch/ScriptRunner.h"
 #include "files/FileAccess.h"
 #include "files/IniFile.h"
+#include "files/MapFolders.h"
 #include "files/RecoveryFile.h"
 
+#include <cstdlib>
 #include <filesystem>
 #include <iostream>
 #include <optional>
@@ -15,24 +17,43 @@
 namespace {
 
 struct Arguments {
-    std::string programDir;
+    std::optional<std::string> programDir;
     std::string settingsPath;
     std::optional<std::string> script;
+    bool version = false;
 };
 
-std::string ExecutableDir() {
+std::filesystem::path ExecutableDir() {
     std::error_code ec;
     const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    return ec ? std::string(".") : exe.parent_path().string();
+    return ec ? std::filesystem::path(".") : exe.parent_path();
+}
+
+std::string Environment(const char* name) {
+    const char* value = std::getenv(name);
+    return value != nullptr ? value : "";
+}
+
+// --program-dir is the one folder looked in; else the standard folders.
+dered::MapFolders MapFoldersFor(const Arguments& args) {
+    if (args.programDir) {
+        return dered::OnlyFolder(*args.programDir);
+    }
+    return dered::StandardMapFolders(
+        ExecutableDir(),
+        {Environment("XDG_DATA_HOME"), Environment("HOME"), Environment("XDG_DATA_DIRS")});
 }
 
 bool ParseArguments(int argc, char** argv, Arguments& args) {
-    args.programDir = ExecutableDir();
     args.settingsPath = dered::DefaultSettingsPath();
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
-        if ((arg == "--program-dir" || arg == "--settings") && i + 1 < argc) {
-            (arg == "--program-dir" ? args.programDir : args.settingsPath) = argv[++i];
+        if (arg == "--program-dir" && i + 1 < argc) {
+            args.programDir = argv[++i];
+        } else if (arg == "--settings" && i + 1 < argc) {
+            args.settingsPath = argv[++i];
+        } else if (arg == "--version") {
+            args.version = true;
         } else if (!arg.starts_with("--") && !args.script) {
             args.script = arg;
         } else {
@@ -47,8 +68,13 @@ bool ParseArguments(int argc, char** argv, Arguments& args) {
 int main(int argc, char** argv) {
     Arguments args;
     if (!ParseArguments(argc, argv, args)) {
-        std::cerr << "usage: der-ed-batch [--program-dir DIR] [--settings FILE] [SCRIPT]\n";
+        std::cerr
+            << "usage: der-ed-batch [--version] [--program-dir DIR] [--settings FILE] [SCRIPT]\n";
         return 2;
+    }
+    if (args.version) {
+        std::cout << "der-ed-batch " << DERED_VERSION << '\n';
+        return 0;
     }
     std::istringstream file;
     if (args.script) {
@@ -61,7 +87,7 @@ int main(int argc, char** argv) {
     }
     dered::BatchPlatform platform(std::cout);
     dered::IniFile ini(args.settingsPath);
-    dered::Program program(platform, ini, {args.programDir, {}, dered::DefaultRecoveryDir()});
+    dered::Program program(platform, ini, {MapFoldersFor(args), {}, dered::DefaultRecoveryDir()});
     dered::ScriptRunner runner(program, platform, std::cout);
     return runner.Run(args.script ? static_cast<std::istream&>(file) : std::cin, std::cerr);
 }

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <optional>
 #include <random>
+#include <utility>
 #include <vector>
 
 namespace dered {
@@ -194,7 +195,10 @@ void SetKey(std::vector<Line>& lines, std::string_view section, std::string_view
         if (!lines.empty() && lines.back().end.empty()) {
             lines.back().end = eol;
         }
-        lines.push_back({"[" + std::string(Trim(section)) + "]", eol});
+        // Appended, not "[" + ... + "]": GCC 12 warns falsely (-Wrestrict) on that form.
+        std::string header(1, '[');
+        header.append(Trim(section)).append(1, ']');
+        lines.push_back({std::move(header), eol});
         lines.push_back({keyLine, eol});
         return;
     }

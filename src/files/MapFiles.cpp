@@ -190,21 +190,27 @@ void WriteCell(std::ostream& out, int c, int r, const HexCell& cell) {
 
 } // namespace
 
-std::string LoadMapFiles(GameState& game, HexMap& hexMap, const std::string& programDir) {
+std::string LoadMapFiles(GameState& game, HexMap& hexMap, const MapFilePaths& files) {
+    if (!files.problem.empty()) {
+        return files.problem;
+    }
     std::vector<AreaRecord> areas(game.Areas.begin(), game.Areas.end());
-    if (std::string problem = ReadAreaFile(areas, game.PlayerCount, programDir + MapAreaFileName);
+    if (std::string problem = ReadAreaFile(areas, game.PlayerCount, files.area.string());
         !problem.empty()) {
         return problem;
     }
     areas[MaxArea].Owner = 0;
     auto cells = std::make_unique<HexMap>();
-    if (std::string problem = ReadHexFile(*cells, areas, programDir + MapHexFileName);
-        !problem.empty()) {
+    if (std::string problem = ReadHexFile(*cells, areas, files.hex.string()); !problem.empty()) {
         return problem;
     }
     std::copy(areas.begin(), areas.end(), game.Areas.begin());
     hexMap = *cells;
     return {};
+}
+
+std::string LoadMapFiles(GameState& game, HexMap& hexMap, const MapFolders& folders) {
+    return LoadMapFiles(game, hexMap, FindMapFiles(folders));
 }
 
 std::string SaveHexData(const HexMap& hexMap, const std::string& path) {

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "files/MapFolders.h"
 #include "state/GameState.h"
 #include "state/HexMap.h"
 
@@ -10,11 +11,13 @@ namespace dered {
 inline constexpr const char* MapAreaFileName = "map-area.dat";
 inline constexpr const char* MapHexFileName = "map-hex.dat";
 
-// Reads programDir + "map-area.dat" and "map-hex.dat" into the map fields of the area table
-// and into hexMap. Returns the empty text on success, else a message naming the file, the
-// line and the problem; on failure both records are left exactly as they were.
-[[nodiscard]] std::string LoadMapFiles(GameState& game, HexMap& hexMap,
-                                       const std::string& programDir);
+// Reads the area file and the hex file into the map fields of the area table and into
+// hexMap. Returns the empty text on success, else a message naming the file, the line and
+// the problem; on failure both records are left exactly as they were.
+[[nodiscard]] std::string LoadMapFiles(GameState& game, HexMap& hexMap, const MapFilePaths& files);
+
+// The same with the files found in the folders (FindMapFiles).
+[[nodiscard]] std::string LoadMapFiles(GameState& game, HexMap& hexMap, const MapFolders& folders);
 
 // Writes hexMap in the "map-hex.dat" form, through a temporary file in the same folder so
 // that a failed write never leaves a damaged map behind. Empty text on success.

@@ -58,7 +58,8 @@ void frmGrantAccess::Form_Load() {
             continue;
         }
         // The area as orders.tmp holds it: after a blank, with its own sign place.
-        const std::string where = order.P2 < 1 ? " all" : " " + SignedText(order.P2);
+        const std::string where =
+            order.P2 < 1 ? std::string(" all") : std::string(1, ' ').append(SignedText(order.P2));
         lstCommands.AddItem(order.Code + " " + PlayerAbbrev(game, order.P1) + where, slot);
     }
     listed_.Take();

@@ -51,7 +51,7 @@ void frmSpy::ShowTargets() {
     const std::array<int16_t, kTargets> targets = {first.P1, first.P2,  first.P3,
                                                    first.P4, second.P1, second.P2};
     for (int col = 0; col < kTargets; ++col) {
-        SetGridCell(grdSpy, 0, col, targets[col] > 0 ? " " + std::to_string(targets[col]) : "");
+        SetGridCell(grdSpy, 0, col, targets[col] > 0 ? SignedText(targets[col]) : "");
     }
 }
 

@@ -18,7 +18,7 @@ frmVictory::frmVictory(GameState& game, Platform& platform, TurnEvents& events,
     : Form("frmVictory", "Victory Conditions"), game_(game), platform_(platform), events_(events),
       history_(history) {
     for (int i = 0; i < 2; ++i) {
-        const std::string index = "(" + std::to_string(i) + ")";
+        const std::string index = std::string(1, '(').append(std::to_string(i)).append(1, ')');
         AddControl("Frame3" + index, &Frame3[i]);
         AddControl("txtVC" + index, &txtVC[i]);
         AddControl("hsclVC" + index, &hsclVC[i]);

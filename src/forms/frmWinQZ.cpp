@@ -167,10 +167,6 @@ void frmWinQZ::Form_Load() {
     }
     ShowRecentReports();
     SetUpGrids();
-    game.ProgramDir = options_.executableDir;
-    if (game.ProgramDir.empty() || game.ProgramDir.back() != '/') {
-        game.ProgramDir += '/';
-    }
     forms_.Show(windows_.summary, Modality::Modeless);
     SummaryShown = true;
 }

@@ -82,12 +82,13 @@ void frmWinQZ::PlaceMapForGame() {
 }
 
 bool frmWinQZ::LoadMap() {
-    const std::string problem =
-        LoadMapFiles(records_.game, records_.hexMap, records_.game.ProgramDir);
-    if (!problem.empty()) {
+    const MapFilePaths files = FindMapFiles(options_.mapFolders);
+    if (const std::string problem = LoadMapFiles(records_.game, records_.hexMap, files);
+        !problem.empty()) {
         platform_.MsgBox(problem, MsgIcon::Critical);
         return false;
     }
+    records_.game.MapDir = (files.hex.parent_path() / "").string();
     MapShown = true;
     return true;
 }
@@ -227,23 +228,37 @@ void frmWinQZ::RememberWindowPlaces() {
 }
 
 void frmWinQZ::mnuSaveHexData_Click() {
-    const std::string& programDir = records_.game.ProgramDir;
+    const std::string mapDir = records_.game.MapDir.empty()
+                                   ? (options_.mapFolders.user / "").string()
+                                   : records_.game.MapDir;
     OpenFileRequest request;
     request.filter = "QZ Data (*.dat)|*.dat|All Files (*.*)|*.*";
     request.filterIndex = 1;
     request.defaultExt = "DAT";
-    request.initialDir = programDir;
-    request.fileName = programDir + "map-hex.dat";
+    request.initialDir = mapDir;
+    request.fileName = mapDir + MapHexFileName;
     request.mustExist = false;
     const OpenFileResult chosen = platform_.ShowOpenDialog(request);
     if (chosen.fileName.empty()) {
         return;
     }
+    // An installed program's map folder belongs to the system: the user's folder takes it.
+    const SavePlace place =
+        HexSavePlace(chosen.fullPath, options_.mapFolders.user, options_.folderWritable);
+    if (!place.problem.empty()) {
+        platform_.MsgBox(place.problem, MsgIcon::Critical);
+        return;
+    }
     platform_.SetPointer(Pointer::Hourglass);
-    const std::string problem = SaveHexData(records_.hexMap, chosen.fullPath);
+    const std::string problem = SaveHexData(records_.hexMap, place.path.string());
     platform_.SetPointer(Pointer::Default);
     if (!problem.empty()) {
         platform_.MsgBox(problem, MsgIcon::Critical);
+    } else if (place.inUserFolder) {
+        platform_.MsgBox("The folder of " + chosen.fullPath +
+                             " cannot be written; the hex data was saved to " +
+                             place.path.string() + ", where the program looks first.",
+                         MsgIcon::Information);
     }
 }
 

@@ -1,12 +1,14 @@
 // der-ed: the desktop program.
+#include "files/MapFolders.h"
 #include "files/RecoveryFile.h"
 #include "qt/DesktopProgram.h"
 #include "qt/StartUp.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QStringList>
 
-#include <iostream>
+#include <cstring>
 #include <memory>
 
 namespace {
@@ -17,41 +19,67 @@ struct Arguments {
     dered::ShellOptions shell;
 };
 
-bool ParseArguments(const QStringList& arguments, Arguments& args) {
-    args.settingsPath = dered::DefaultSettingsPath();
-    QStringList rest;
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        const QString& arg = arguments[i];
-        if (arg == QLatin1String("--settings")) {
-            if (i + 1 >= arguments.size()) {
-                return false;
+// Help and version are answered before the application object that needs a display.
+bool AsksOnlyForText(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        for (const char* word : {"-h", "--help", "-?", "--help-all", "-v", "--version"}) {
+            if (std::strcmp(argv[i], word) == 0) {
+                return true;
             }
-            args.settingsPath = arguments[++i].toLocal8Bit().toStdString();
-        } else if (arg == QLatin1String("--quit-when-shown")) {
-            args.shell.quitWhenMapShown = true;
-        } else {
-            rest << arg;
         }
     }
+    return false;
+}
+
+Arguments ParseArguments(const QCoreApplication& app) {
+    QCoreApplication::setApplicationName("der-ed");
+    QCoreApplication::setApplicationVersion(DERED_VERSION);
+    QCommandLineParser parser;
+    parser.setApplicationDescription("A desktop aid for one player of a file-exchange strategy "
+                                     "game: open a turn's report, enter and check the orders.");
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption settings(QStringList{"settings"}, "Use FILE as the settings file.",
+                                      "FILE");
+    const QCommandLineOption quitWhenShown(QStringList{"quit-when-shown"},
+                                           "Quit once the map is first painted (for timing).");
+    parser.addOption(settings);
+    parser.addOption(quitWhenShown);
+    parser.addPositionalArgument("REPORT", "The report to open (plyrdata.*).", "[REPORT]");
+    parser.process(app);
+    Arguments args;
+    args.settingsPath = parser.isSet(settings) ? parser.value(settings).toLocal8Bit().toStdString()
+                                               : dered::DefaultSettingsPath();
+    args.shell.quitWhenMapShown = parser.isSet(quitWhenShown);
     // The report path is the rest of the command line, as one text.
-    args.commandLine = rest.join(QLatin1Char(' ')).toLocal8Bit().toStdString();
-    return true;
+    args.commandLine =
+        parser.positionalArguments().join(QLatin1Char(' ')).toLocal8Bit().toStdString();
+    return args;
+}
+
+std::string Environment(const char* name) {
+    return qEnvironmentVariable(name).toLocal8Bit().toStdString();
+}
+
+dered::MapFolders StandardFolders() {
+    const std::string exeDir = QCoreApplication::applicationDirPath().toLocal8Bit().toStdString();
+    return dered::StandardMapFolders(
+        exeDir, {Environment("XDG_DATA_HOME"), Environment("HOME"), Environment("XDG_DATA_DIRS")});
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    dered::ShellApplication app(argc, argv);
-    Arguments args;
-    if (!ParseArguments(QCoreApplication::arguments(), args)) {
-        std::cerr << "usage: der-ed [--settings FILE] [--quit-when-shown] [REPORT]\n";
-        return 2;
+    if (AsksOnlyForText(argc, argv)) {
+        QCoreApplication text(argc, argv);
+        (void)ParseArguments(text); // prints and exits
+        return 0;
     }
-    const std::string programDir =
-        QCoreApplication::applicationDirPath().toLocal8Bit().toStdString();
+    dered::ShellApplication app(argc, argv);
+    const Arguments args = ParseArguments(app);
     // The records are large: they live on the heap.
     auto desktop = std::make_unique<dered::DesktopProgram>(
-        dered::ProgramOptions{programDir, args.commandLine, dered::DefaultRecoveryDir()},
+        dered::ProgramOptions{StandardFolders(), args.commandLine, dered::DefaultRecoveryDir()},
         args.settingsPath, args.shell);
     desktop->Start();
     if (desktop->platform.Ended()) {

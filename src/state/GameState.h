@@ -80,7 +80,7 @@ struct GameState {
     std::string GameId;
     std::string PlayerCode;
     std::string ReportDir;
-    std::string ProgramDir;
+    std::string MapDir; // the folder the hex map was read from, with its '/'
 
     std::array<OrderSlot, MaxOrderSlot + 1> Orders{};
     int16_t OrderCount = 0;

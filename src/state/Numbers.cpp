@@ -27,7 +27,9 @@ int16_t Add16(int16_t a, int32_t b) {
 }
 
 std::string SignedText(int32_t n) {
-    return n >= 0 ? " " + std::to_string(n) : std::to_string(n);
+    // Appended, not " " + ...: GCC 12 warns falsely (-Wrestrict) on that form when optimising.
+    std::string text(n >= 0 ? 1 : 0, ' ');
+    return text.append(std::to_string(n));
 }
 
 } // namespace dered

@@ -84,7 +84,7 @@ class World : public ::testing::Test {
         game_ = std::make_unique<GameState>();
         hex_ = std::make_unique<HexMap>();
         game_->PlayerCount = MaxPlayer;
-        loadMessage_ = LoadMapFiles(*game_, *hex_, DataDir);
+        loadMessage_ = LoadMapFiles(*game_, *hex_, OnlyFolder(DataDir));
         std::ifstream in(DataDir + MapAreaFileName, std::ios::binary);
         FieldReader reader(in);
         std::string text;
@@ -339,7 +339,7 @@ class Demo : public ::testing::Test {
     // The map files come after the report, as on opening one.
     void LoadMap() {
         HexMap hex;
-        ASSERT_EQ(LoadMapFiles(*game_, hex, DataDir), "");
+        ASSERT_EQ(LoadMapFiles(*game_, hex, OnlyFolder(DataDir)), "");
     }
     std::set<int> Own() const {
         std::set<int> out;

@@ -51,7 +51,7 @@ class MapFilesTest : public ::testing::Test {
         folder_.Write(MapAreaFileName, areaText);
         folder_.Write(MapHexFileName, hexText);
     }
-    std::string Load() { return LoadMapFiles(*game_, *hexMap_, Dir()); }
+    std::string Load() { return LoadMapFiles(*game_, *hexMap_, OnlyFolder(Dir())); }
     std::string Dir() const { return folder_.Folder(); }
     std::string AreaPath() const { return "Map file " + Dir() + "map-area.dat: "; }
 
@@ -193,14 +193,14 @@ TEST_F(MapFilesTest, SaveReplacesAFileWholeOrFailsLeavingNothing) {
     EXPECT_FALSE(fs::exists(out));
 }
 
+// Only files count as found: a folder of the name is passed over like a missing file.
 TEST_F(MapFilesTest, MissingFilesAreRefusedByName) {
     ExpectRefused(AreaFile(0), HexFile(), "");
     fs::remove(folder_.Path(MapHexFileName));
-    EXPECT_EQ(Load(), "Map file " + Dir() + "map-hex.dat: there is no such file");
+    EXPECT_EQ(Load(), "Map file map-hex.dat not found; searched: " + Dir());
     fs::remove(folder_.Path(MapAreaFileName));
-    EXPECT_EQ(Load(), "Map file " + Dir() + "map-area.dat: there is no such file");
     fs::create_directory(folder_.Path(MapAreaFileName));
-    EXPECT_EQ(Load(), "Map file " + Dir() + "map-area.dat: it is a folder, not a file");
+    EXPECT_EQ(Load(), "Map file map-area.dat not found; searched: " + Dir());
 }
 
 TEST_F(MapFilesTest, ShortFilesAreRefusedAndChangeNothing) {

@@ -1,4 +1,5 @@
 #include "app/Program.h"
+#include "files/MapFiles.h"
 #include "forms/AreaDisplay.h"
 #include "orders/OrderList.h"
 #include "support/MemoryIni.h"
@@ -10,6 +11,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -43,7 +45,8 @@ class frmWinQZTest : public ::testing::Test {
         const std::string dir = programDir == "no-map" ? (folder / "no-map").string() : programDir;
         program.reset();
         program = std::make_unique<Program>(
-            platform, ini, ProgramOptions{dir, commandLine, (folder / "state").string() + "/"});
+            platform, ini,
+            ProgramOptions{OnlyFolder(dir), commandLine, (folder / "state").string() + "/"});
         program->Start();
         return *program;
     }
@@ -72,7 +75,6 @@ class frmWinQZTest : public ::testing::Test {
 TEST_F(frmWinQZTest, StartsWithDesignCaptionGridsAndSummary) {
     Program& p = Start("   ");
     frmWinQZ& win = p.winQZ;
-    EXPECT_EQ(p.records.game.ProgramDir, (folder / "no-map").string() + "/");
     EXPECT_EQ(win.grdArea.Rows(), 294);
     // Widths are the sample texts plus 4 pixels; the recording platform measures 7 a character.
     EXPECT_EQ(win.grdArea.ColWidth(0), 5 * 7 + 4);
@@ -458,6 +460,64 @@ TEST_F(frmWinQZRecentTest, ADroppedReportOpensAsOpenWouldAndWithShiftMerges) {
     // Merged, it goes on to show the map as Merge does; here there are no map files.
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(platform.messages[0].text.rfind("Map file ", 0), 0u);
+}
+
+// An installed program: the map files in a folder the user cannot write, the user's data
+// folder not made yet and first in the search.
+class SaveHexDataTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        fs::create_directories(system_);
+        for (const char* name : {MapAreaFileName, MapHexFileName}) {
+            fs::copy_file(fs::path(DERED_SOURCE_DIR) / "data" / name, system_ / name);
+        }
+        fs::permissions(system_, fs::perms::owner_read | fs::perms::owner_exec);
+    }
+    void TearDown() override { fs::permissions(system_, fs::perms::owner_all); }
+
+    // The permission bits stop anyone but root; the check is told the same, so that the
+    // test means the same when run as root.
+    ProgramOptions Options() const {
+        ProgramOptions options{MapFolders{{user_, system_}, user_},
+                               std::string(DERED_SOURCE_DIR) + "/data/demo/1880-1/plyrdata.003",
+                               {}};
+        options.folderWritable = [this](const fs::path& folder) {
+            return folder != system_ && FolderWritable(folder);
+        };
+        return options;
+    }
+    std::unique_ptr<Program> Start() {
+        auto program = std::make_unique<Program>(platform_, ini_, Options());
+        program->Start();
+        return program;
+    }
+
+    test::TempFolder temp_{"dered-savehex-"};
+    fs::path system_ = temp_.Path("share") / "der-ed";
+    fs::path user_ = temp_.Path("data") / "der-ed";
+    test::RecordingPlatform platform_;
+    test::MemoryIni ini_;
+};
+
+TEST_F(SaveHexDataTest, AReadOnlyMapFolderSendsTheSaveToTheUserFolderReadFirstNextTime) {
+    auto program = Start();
+    ASSERT_TRUE(program->winQZ.MapShown);
+    EXPECT_EQ(program->records.game.MapDir, (system_ / "").string());
+    const HexCell before = program->records.hexMap.At(3, 4);
+    program->records.hexMap.At(3, 4).Border[0] = before.Border[0] == 0 ? 1 : 0;
+
+    platform_.AnswerOpen((system_ / MapHexFileName).string());
+    program->winQZ.mnuSaveHexData.Click();
+    ASSERT_TRUE(fs::exists(user_ / MapHexFileName));
+    ASSERT_FALSE(platform_.messages.empty());
+    EXPECT_EQ(platform_.messages.back().icon, MsgIcon::Information);
+    EXPECT_NE(platform_.messages.back().text.find((user_ / MapHexFileName).string()),
+              std::string::npos);
+
+    program.reset();
+    program = Start();
+    EXPECT_EQ(program->records.game.MapDir, (user_ / "").string());
+    EXPECT_NE(program->records.hexMap.At(3, 4).Border[0], before.Border[0]);
 }
 
 } // namespace

@@ -37,12 +37,13 @@ TEST(OrderList, FullListRefusesWithAMessageAndStoresNothing) {
 
 TEST(OrderList, RelationQueries) {
     GameState game;
-    game.Players[2].Relation[5] = "A";
+    // Moved in, not assigned from the literal: GCC 12 warns falsely (-Wrestrict) on that.
+    game.Players[2].Relation[5] = std::string("A");
     EXPECT_FALSE(IsAllied(game, 2, 5)); // alliance takes both sides
-    game.Players[5].Relation[2] = "a";
+    game.Players[5].Relation[2] = std::string("a");
     EXPECT_TRUE(IsAllied(game, 2, 5));
     EXPECT_TRUE(IsAllied(game, 5, 2));
-    game.Players[5].Relation[2] = "w";
+    game.Players[5].Relation[2] = std::string("w");
     EXPECT_FALSE(IsAllied(game, 2, 5));
     EXPECT_TRUE(IsAtWar(game, 2, 5)); // war takes one
     EXPECT_TRUE(IsAtWar(game, 5, 2));

@@ -61,9 +61,9 @@ class Desktop : public ::testing::Test {
     }
 
     void Start(const std::string& commandLine) {
-        desktop_ =
-            std::make_unique<DesktopProgram>(ProgramOptions{DERED_BINARY_DIR, commandLine, {}},
-                                             (folder_.Path() / "der-ed.ini").string());
+        desktop_ = std::make_unique<DesktopProgram>(
+            ProgramOptions{OnlyFolder(DERED_BINARY_DIR), commandLine, {}},
+            (folder_.Path() / "der-ed.ini").string());
         desktop_->Start();
         qttest::Settle();
     }

@@ -73,8 +73,9 @@ class DialogViews : public ::testing::Test {
         // Small square cells: the whole map fits the screenless platform's small screen.
         std::ofstream(folder_.Path() / "der-ed.ini")
             << "[Positions]\nMapX=0\nMapY=0\nHexDisplay=0\nHexSize=5\n";
-        desktop_ = std::make_unique<DesktopProgram>(ProgramOptions{DERED_BINARY_DIR, report, {}},
-                                                    (folder_.Path() / "der-ed.ini").string());
+        desktop_ = std::make_unique<DesktopProgram>(
+            ProgramOptions{OnlyFolder(DERED_BINARY_DIR), report, {}},
+            (folder_.Path() / "der-ed.ini").string());
         desktop_->Start();
         Settle();
         watcher_.messages.clear();

@@ -152,11 +152,7 @@ TEST(QImageSurface, RectangleCoversUpToButNotIncludingItsSecondCorner) {
 
 Picture Stripes() {
     // 4 x 2: white, black, white, red on both rows
-    Picture p{4, 2, {}};
-    for (int row = 0; row < 2; ++row) {
-        p.pixels.insert(p.pixels.end(), {kWhite, kBlack, kWhite, kRed});
-    }
-    return p;
+    return Picture{4, 2, {kWhite, kBlack, kWhite, kRed, kWhite, kBlack, kWhite, kRed}};
 }
 
 TEST(QImageSurface, ExclusiveOrPictureInvertsUnderWhiteAndLeavesUnderBlack) {

@@ -153,7 +153,7 @@ class RendererPixels : public ::testing::Test {
 
     PixelPlatform platform;
     MemoryIni ini;
-    Program program{platform, ini, {"/program", {}, {}}};
+    Program program{platform, ini, {OnlyFolder("/program"), {}, {}}};
 };
 
 } // namespace dered::test

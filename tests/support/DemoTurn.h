@@ -30,7 +30,7 @@ struct DemoTurn {
     explicit DemoTurn(const std::string& report = "demo/1880-1/plyrdata.003") {
         MemoryIni ini;
         LoadSettings(settings, ini);
-        EXPECT_EQ(LoadMapFiles(game, hexMap, kSourceData), "");
+        EXPECT_EQ(LoadMapFiles(game, hexMap, OnlyFolder(kSourceData)), "");
         const auto [folder, file] = SplitReportPath(kSourceData + report);
         EXPECT_EQ(ReadReport(game, platform, folder, file), ReportOutcome::Read);
     }
@@ -50,7 +50,7 @@ class DemoTurnFixture : public ::testing::Test {
         const fs::path game = fs::path(temp.Folder()) / "game";
         fs::copy(fs::path(kSourceData) / "demo", game, fs::copy_options::recursive);
         program = std::make_unique<Program>(
-            platform, ini, ProgramOptions{DERED_BINARY_DIR, (game / OpenedReport()).string(), {}});
+            platform, ini, ProgramOptions{OnlyFolder(DERED_BINARY_DIR), (game / OpenedReport()).string(), {}});
         program->Start();
         platform.messages.clear();
     }

@@ -9,7 +9,7 @@ namespace dered::test {
 struct ProgramStorage {
     RecordingPlatform platform;
     MemoryIni ini;
-    Program program{platform, ini, {"/program", {}, {}}};
+    Program program{platform, ini, {OnlyFolder("/program"), {}, {}}};
     GameState& game = program.records.game;
 };
 

@@ -1,0 +1,79 @@
+#include "files/MapFolders.h"
+#include "files/MapFiles.h"
+
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <vector>
+
+namespace dered {
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(MapFoldersTest, UserFolderThenExecutableThenItsShareThenDataDirs) {
+    struct Case {
+        DataEnvironment env;
+        fs::path user;
+        std::vector<fs::path> search;
+    };
+    const fs::path exe = "/opt/x/bin";
+    const Case cases[] = {
+        {{"/d/home", "/home/u", ""},
+         "/d/home/der-ed",
+         {"/d/home/der-ed", exe, "/opt/x/share/der-ed", "/usr/local/share/der-ed",
+          "/usr/share/der-ed"}},
+        // No XDG_DATA_HOME: under HOME; relative entries of the lists are not folders.
+        {{"", "/home/u", "/a:relative:/b/"},
+         "/home/u/.local/share/der-ed",
+         {"/home/u/.local/share/der-ed", exe, "/opt/x/share/der-ed", "/a/der-ed", "/b/der-ed"}},
+        {{"relative", "", "/a"}, "", {exe, "/opt/x/share/der-ed", "/a/der-ed"}},
+    };
+    for (const Case& c : cases) {
+        const MapFolders folders = StandardMapFolders(exe, c.env);
+        EXPECT_EQ(folders.user, c.user);
+        EXPECT_EQ(folders.search, c.search) << c.env.xdgDataHome;
+    }
+}
+
+TEST(MapFoldersTest, EachFileFromTheFirstFolderThatHasItElseTheFoldersAreNamed) {
+    test::TempFolder temp;
+    fs::create_directories(temp.Path("a"));
+    fs::create_directories(temp.Path("b"));
+    temp.Write("a/map-hex.dat", "");
+    temp.Write("b/map-hex.dat", "");
+    const MapFolders folders{{temp.Path("a"), temp.Path("b")}, {}};
+    const MapFilePaths missing = FindMapFiles(folders);
+    EXPECT_EQ(missing.problem, "Map file map-area.dat not found; searched: " +
+                                   temp.Path("a").string() + ", " + temp.Path("b").string());
+
+    temp.Write("b/map-area.dat", "");
+    const MapFilePaths found = FindMapFiles(folders);
+    EXPECT_EQ(found.problem, "");
+    EXPECT_EQ(found.area, temp.Path("b") / "map-area.dat");
+    EXPECT_EQ(found.hex, temp.Path("a") / "map-hex.dat");
+}
+
+TEST(MapFoldersTest, SaveGoesToTheUserFolderOnlyWhenTheChosenOneCannotBeWritten) {
+    test::TempFolder temp;
+    temp.Write("plain", "");
+    // A folder under a regular file cannot be written, whoever runs the test.
+    EXPECT_FALSE(FolderWritable(temp.Path("plain") / "sub"));
+    EXPECT_TRUE(FolderWritable(temp.Path("")));
+    EXPECT_EQ(temp.Names(), std::vector<std::string>{"plain"}); // the probe is gone
+
+    const fs::path user = temp.Path("user") / "der-ed";
+    const SavePlace same = HexSavePlace(temp.Path("mine.dat"), user, FolderWritable);
+    EXPECT_EQ(same.path, temp.Path("mine.dat"));
+    EXPECT_FALSE(same.inUserFolder);
+    const SavePlace moved =
+        HexSavePlace(temp.Path("plain") / "sub" / "mine.dat", user, FolderWritable);
+    EXPECT_EQ(moved.path, user / "mine.dat");
+    EXPECT_TRUE(moved.inUserFolder);
+    EXPECT_TRUE(fs::is_directory(user));
+}
+
+} // namespace
+} // namespace dered
