@@ -40,8 +40,8 @@ TEST_F(MapPlacementTest, AGameOpenedForTheFirstTimeShowsTheOwnAreasAndThenWhereI
 
     const std::string report = Game().ReportDir + "plyrdata.003";
     program.reset();
-    program =
-        std::make_unique<Program>(platform, ini, ProgramOptions{OnlyFolder(DERED_BINARY_DIR), report, {}});
+    program = std::make_unique<Program>(platform, ini,
+                                        ProgramOptions{OnlyFolder(DERED_BINARY_DIR), report, {}});
     program->Start();
     EXPECT_EQ(Game().GameId, "QZ001");
     EXPECT_EQ(program->records.settings.MapX, -40);

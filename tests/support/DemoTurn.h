@@ -50,7 +50,8 @@ class DemoTurnFixture : public ::testing::Test {
         const fs::path game = fs::path(temp.Folder()) / "game";
         fs::copy(fs::path(kSourceData) / "demo", game, fs::copy_options::recursive);
         program = std::make_unique<Program>(
-            platform, ini, ProgramOptions{OnlyFolder(DERED_BINARY_DIR), (game / OpenedReport()).string(), {}});
+            platform, ini,
+            ProgramOptions{OnlyFolder(DERED_BINARY_DIR), (game / OpenedReport()).string(), {}});
         program->Start();
         platform.messages.clear();
     }
