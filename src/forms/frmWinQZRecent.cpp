@@ -41,8 +41,11 @@ void frmWinQZ::ShowRecentReports() {
     for (size_t i = 0; i < mnuRecentReport.size(); ++i) {
         MenuItemModel& item = mnuRecentReport[i];
         item.SetVisible(i < recent_.size());
-        item.SetCaption(i < recent_.size() ? "&" + std::to_string(i + 1) + " " + recent_[i].title
-                                           : std::string());
+        std::string caption;
+        if (i < recent_.size()) {
+            caption.append("&").append(std::to_string(i + 1)).append(" ").append(recent_[i].title);
+        }
+        item.SetCaption(caption);
         item.SetEnabled(mnuOpen.Enabled());
     }
 }
