@@ -55,12 +55,17 @@ QImage TitledPicture(const QImage& map, const QString& title) {
     return picture;
 }
 
-// The picture as large as the page allows, its shape kept.
-void PaintOnPage(QPaintDevice& device, const QImage& picture) {
+// The picture as large as the page allows, its shape kept; false when the page could not be
+// begun (a PDF file that cannot be written, a printer that is not there).
+bool PaintOnPage(QPaintDevice& device, const QImage& picture) {
     QPainter painter(&device);
+    if (!painter.isActive()) {
+        return false;
+    }
     const QRect page = painter.viewport();
     const QSize size = picture.size().scaled(page.size(), Qt::KeepAspectRatio);
     painter.drawImage(QRect(page.topLeft(), size), picture);
+    return painter.end();
 }
 
 } // namespace
@@ -101,15 +106,14 @@ std::string ExportMapView::Write(const MapPictureJob& job) {
         QPdfWriter pdf(PathToQt(job.path));
         pdf.setTitle(ToQt(job.title));
         pdf.setPageOrientation(QPageLayout::Landscape);
-        PaintOnPage(pdf, picture);
-        return {};
+        return PaintOnPage(pdf, picture) ? std::string() : "the PDF file could not be written";
     }
     case PictureFormat::Print: {
         QPrinter printer;
         printer.setPageOrientation(QPageLayout::Landscape);
         QPrintDialog dialog(&printer, this);
-        if (dialog.exec() == QDialog::Accepted) {
-            PaintOnPage(printer, picture);
+        if (dialog.exec() == QDialog::Accepted && !PaintOnPage(printer, picture)) {
+            return "the printer could not be used";
         }
         return {};
     }

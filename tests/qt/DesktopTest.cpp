@@ -1,4 +1,5 @@
 // The real windows over the demo game, driven as a user would drive them.
+#include "forms/frmExportMap.h"
 #include "map/Geometry.h"
 #include "qt/DesktopProgram.h"
 #include "qt/MapView.h"
@@ -9,6 +10,7 @@
 
 #include <QAction>
 #include <QHeaderView>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -366,6 +368,35 @@ class frmPlain : public Form {
     int clicks = 0;
     bool unloaded = false;
 };
+
+// PNG and PDF are written by the desktop; a file that cannot be written is said, not passed
+// over as a success.
+TEST_F(Desktop, TheMapIsExportedAsPngAndPdfAndAFailedWriteIsSaid) {
+    StartWithDemo();
+    frmExportMap& form = program().exportMap;
+    const auto exportAs = [&](int format, const fs::path& path) {
+        program().forms.Show(form, Modality::Modal);
+        qttest::Settle();
+        form.optFormat.Choose(format);
+        watcher_.filePaths.push_back(path.string());
+        form.cmdExport.Click();
+        qttest::Settle();
+    };
+    const fs::path png = folder_.Path() / "map.png";
+    exportAs(1, png);
+    const QImage picture(QString::fromStdString(png.string()));
+    ASSERT_FALSE(picture.isNull());
+    EXPECT_GT(picture.width(), 1000);
+    const fs::path pdf = folder_.Path() / "map.pdf";
+    exportAs(2, pdf);
+    EXPECT_EQ(ReadFile(pdf).substr(0, 5), "%PDF-");
+    EXPECT_TRUE(watcher_.messages.empty());
+
+    exportAs(2, folder_.Path() / "missing" / "map.pdf");
+    ASSERT_EQ(watcher_.messages.size(), 1u);
+    EXPECT_EQ(watcher_.messages[0].text.rfind("Can't export the map to ", 0), 0u);
+    EXPECT_NE(watcher_.messages[0].text.find("could not be written"), std::string::npos);
+}
 
 TEST_F(Desktop, AFormWithoutAViewOfItsOwnGetsAPlainWindowThatClosesIt) {
     Start("");
