@@ -194,6 +194,7 @@ void frmMap::RefreshView() {
     if (!picView_ || !picMap_) {
         return;
     }
+    ++refreshes_;
     outlined_ = 0;
     const SettingsRecord& settings = records_.settings;
     const int width = PictureWidth(geometry_);

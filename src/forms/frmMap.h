@@ -184,6 +184,7 @@ class frmMap : public Form {
     bool dragging_ = false;
     int16_t outlined_ = 0;
     int outlineSerial_ = 0;
+    int refreshes_ = 0; // RefreshView calls, to know when one has already shown a change
     std::vector<int16_t> changed_;
 };
 

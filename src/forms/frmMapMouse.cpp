@@ -137,8 +137,14 @@ void frmMap::picView_DblClick() {
         platform_.MsgBox(kReadOnlyTurn, MsgIcon::Information);
         return;
     }
+    const int refreshed = refreshes_;
     RunChosenOption();
-    RefreshView();
+    // A two-click order only began: the view is as it was but for the outline of its area.
+    if (refreshes_ == refreshed && picView_ && picMap_ && game.PendingCommand != MapCommand::None) {
+        OutlineOrderedArea();
+    } else {
+        RefreshView();
+    }
     ShowNextClick();
 }
 
