@@ -63,7 +63,6 @@ TEST_F(DialogViews, DeclarationsGoThroughTheDiplomacyWindow) {
     EXPECT_EQ(game().Orders[slot].Code, "DA");
     EXPECT_EQ(game().Orders[slot].P1, player);
 
-
     CloseWindow(window);
     EXPECT_FALSE(program().anw.IsLoaded());
     EXPECT_EQ(WindowOf(program().anw), nullptr);
