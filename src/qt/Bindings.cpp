@@ -5,10 +5,12 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
+#include <QHBoxLayout>
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
 
@@ -164,6 +166,20 @@ ScrollBarBinding::ScrollBarBinding(ScrollBarModel& model, QScrollBar& bar) {
     Listen(model, [show](const Changed&) { show(); });
     connect(&bar, &QScrollBar::valueChanged, this, [&model](int value) { model.SetValue(value); });
     show();
+}
+
+QWidget* RadioButtonRow(OptionGroupModel& model, BindingSet& bindings) {
+    auto* row = new QWidget;
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    std::vector<QAbstractButton*> buttons;
+    for (size_t i = 0; i < model.Captions().size(); ++i) {
+        auto* button = new QRadioButton;
+        layout->addWidget(button);
+        buttons.push_back(button);
+    }
+    bindings.Add<OptionGroupBinding>(model, std::move(buttons));
+    return row;
 }
 
 } // namespace dered

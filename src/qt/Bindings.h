@@ -4,6 +4,7 @@
 #include "ui/Controls.h"
 
 #include <QString>
+#include <QWidget>
 
 #include <functional>
 #include <vector>
@@ -52,6 +53,9 @@ class ListBinding : public Binding {
 
 // A row of option buttons (radio buttons or toggle buttons), of which the model's chosen one
 // is checked, or none.
+// A row of radio buttons bound to the option group, one a caption.
+QWidget* RadioButtonRow(OptionGroupModel& model, BindingSet& bindings);
+
 class OptionGroupBinding : public Binding {
   public:
     OptionGroupBinding(OptionGroupModel& model, std::vector<QAbstractButton*> buttons);

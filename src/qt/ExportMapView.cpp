@@ -18,27 +18,12 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
-#include <QRadioButton>
 
 #include <vector>
 
 namespace dered {
 
 namespace {
-
-QWidget* OptionRow(OptionGroupModel& model, BindingSet& bindings) {
-    auto* row = new QWidget;
-    auto* layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    std::vector<QAbstractButton*> buttons;
-    for (size_t i = 0; i < model.Captions().size(); ++i) {
-        auto* button = new QRadioButton;
-        layout->addWidget(button);
-        buttons.push_back(button);
-    }
-    bindings.Add<OptionGroupBinding>(model, std::move(buttons));
-    return row;
-}
 
 // The map under its title line, as the SVG lays them out.
 QImage TitledPicture(const QImage& map, const QString& title) {
@@ -74,8 +59,8 @@ ExportMapView::ExportMapView(frmExportMap& form, const ViewContext& context)
     : DialogView(form, context), exportMap_(form) {
     form.writePicture = [this](const MapPictureJob& job) { return Write(job); };
     auto* layout = new QGridLayout(this);
-    layout->addWidget(OptionRow(form.optFormat, bindings_), 0, 0, 1, 2);
-    layout->addWidget(OptionRow(form.optCells, bindings_), 1, 0, 1, 2);
+    layout->addWidget(RadioButtonRow(form.optFormat, bindings_), 0, 0, 1, 2);
+    layout->addWidget(RadioButtonRow(form.optCells, bindings_), 1, 0, 1, 2);
     layout->addWidget(Label(form.lblCellSize, "lblCellSize"), 2, 0);
     layout->addWidget(TextBox(form.txtCellSize, "txtCellSize"), 2, 1);
     layout->addWidget(CheckBox(form.chkArrows, "chkArrows"), 3, 0, 1, 2);

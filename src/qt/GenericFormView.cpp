@@ -13,7 +13,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -25,20 +24,6 @@ namespace dered {
 namespace {
 
 constexpr int kMinimumWidth = 420;
-
-QWidget* MakeOptionRow(OptionGroupModel& model, BindingSet& bindings) {
-    auto* row = new QWidget;
-    auto* layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    std::vector<QAbstractButton*> buttons;
-    for (size_t i = 0; i < model.Captions().size(); ++i) {
-        auto* button = new QRadioButton;
-        layout->addWidget(button);
-        buttons.push_back(button);
-    }
-    bindings.Add<OptionGroupBinding>(model, std::move(buttons));
-    return row;
-}
 
 } // namespace
 
@@ -87,7 +72,7 @@ GenericFormView::GenericFormView(Form& form, const ViewContext& context)
                         *model, [text](const QString& value) { text->setText(value); });
                     return text;
                 } else {
-                    return MakeOptionRow(*model, bindings_);
+                    return RadioButtonRow(*model, bindings_);
                 }
             },
             control);

@@ -106,15 +106,7 @@ MapView::MapView(frmMap& form, const ViewContext& context, bool quitWhenShown)
     formSize_ = QSize(map.WindowWidth(), map.WindowHeight());
     resize(formSize_.width(), formSize_.height() + status_->sizeHint().height());
     new PlaceKeeper(*this, map);
-    placer_ = new FramedPlacer(*this, [this] { return BesideWindows(); });
-}
-
-void MapView::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    if (!placed_) {
-        placed_ = true;
-        placer_->Start();
-    }
+    new FramedPlacer(*this, [this] { return BesideWindows(); });
 }
 
 // Where it was last, else below the summary and right of the main window, in what is left of

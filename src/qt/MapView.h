@@ -37,7 +37,6 @@ class MapView : public QWidget, public FormView {
   protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    void showEvent(QShowEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -61,8 +60,6 @@ class MapView : public QWidget, public FormView {
     BindingSet bindings_;
     MapFindBar* findBar_ = nullptr;
     bool attached_ = true;
-    bool placed_ = false;
-    FramedPlacer* placer_ = nullptr;
     bool quitWhenShown_;
     // The inner size the form last fitted its view to: the same size again needs no redraw.
     QSize formSize_;

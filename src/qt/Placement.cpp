@@ -77,12 +77,16 @@ FramedPlacer::FramedPlacer(QWidget& window, Target target)
     : QObject(&window), window_(window), target_(std::move(target)) {
     timer_.setInterval(kPlaceInterval);
     connect(&timer_, &QTimer::timeout, this, [this] { Apply(); });
+    window.installEventFilter(this);
 }
 
-void FramedPlacer::Start() {
-    tries_ = 0;
-    Apply();
-    timer_.start();
+bool FramedPlacer::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == &window_ && event->type() == QEvent::Show && !started_) {
+        started_ = true;
+        Apply();
+        timer_.start();
+    }
+    return false;
 }
 
 // A placement made with the real frame is the last one needed.

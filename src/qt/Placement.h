@@ -41,14 +41,17 @@ class PlaceKeeper : public QObject {
 // Where the form's window was last, brought onto the screen; none before it was ever placed.
 std::optional<WindowRect> RememberedPlace(const QWidget& window, const Form& form);
 
-// Puts a window at an outer rectangle when it is shown, and again until the window manager has
-// given it its frame (which comes some time after), so that the frame lands where it should.
+// Puts a window at an outer rectangle when it is first shown, and again until the window
+// manager has given it its frame (which comes some time after), so that the frame lands where it
+// should.
 class FramedPlacer : public QObject {
   public:
     // The rectangle wanted now; none leaves the window where it is.
     using Target = std::function<std::optional<WindowRect>()>;
     FramedPlacer(QWidget& window, Target target);
-    void Start();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void Apply();
@@ -57,6 +60,7 @@ class FramedPlacer : public QObject {
     Target target_;
     QTimer timer_;
     int tries_ = 0;
+    bool started_ = false;
 };
 
 } // namespace dered

@@ -44,7 +44,7 @@ SummaryView::SummaryView(frmSummary& form, const ViewContext& context)
     layout->addWidget(grid_, 0, 0);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     new PlaceKeeper(*this, summary_);
-    placer_ = new FramedPlacer(*this, [this] { return BesideMainWindow(); });
+    new FramedPlacer(*this, [this] { return BesideMainWindow(); });
 }
 
 void SummaryView::Detach() {
@@ -67,14 +67,6 @@ std::optional<WindowRect> SummaryView::BesideMainWindow() const {
     const WindowRect outer = OuterRect(*this);
     return FitOnScreen(screen, {frame.x() + frame.width() + kGapToMainWindow, screen.y, outer.width,
                                 outer.height});
-}
-
-void SummaryView::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    if (!placed_) {
-        placed_ = true;
-        placer_->Start();
-    }
 }
 
 void SummaryView::closeEvent(QCloseEvent* event) {

@@ -27,8 +27,6 @@ class SummaryView : public QWidget, public FormView {
     QTableView& Grid() { return *grid_; }
 
   protected:
-    void showEvent(QShowEvent* event) override;
-
     void closeEvent(QCloseEvent* event) override;
 
   private:
@@ -40,9 +38,6 @@ class SummaryView : public QWidget, public FormView {
     BindingSet bindings_;
     bool attached_ = true;
     std::optional<WindowRect> BesideMainWindow() const;
-
-    bool placed_ = false;
-    FramedPlacer* placer_ = nullptr;
 };
 
 } // namespace dered

@@ -65,16 +65,7 @@ WinQZView::WinQZView(frmWinQZ& form, const ViewContext& context)
                                   [status](const QString& text) { status->setText(text); });
     move(0, 0);
     new PlaceKeeper(*this, winQZ_);
-    placer_ = new FramedPlacer(*this, [this] { return RememberedPlace(*this, winQZ_); });
-}
-
-// Where it was last, once, when first shown; else the top left corner.
-void WinQZView::showEvent(QShowEvent* event) {
-    QMainWindow::showEvent(event);
-    if (!placed_) {
-        placed_ = true;
-        placer_->Start();
-    }
+    new FramedPlacer(*this, [this] { return RememberedPlace(*this, winQZ_); });
 }
 
 void WinQZView::BuildMenu() {

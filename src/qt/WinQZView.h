@@ -31,7 +31,6 @@ class WinQZView : public QMainWindow, public FormView {
   protected:
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    void showEvent(QShowEvent* event) override;
 
   private:
     void BuildMenu();
@@ -46,8 +45,6 @@ class WinQZView : public QMainWindow, public FormView {
     GridBinding* areaBinding_ = nullptr;
     GridBinding* titleBinding_ = nullptr;
     BindingSet bindings_;
-    bool placed_ = false;
-    FramedPlacer* placer_ = nullptr;
 };
 
 // Closing a window with its close box unloads its form, and ends the run with the last one.
