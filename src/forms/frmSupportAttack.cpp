@@ -1,5 +1,6 @@
 #include "forms/frmSupportAttack.h"
 
+#include "orders/DiplomacyLists.h"
 #include "orders/OrderList.h"
 
 namespace dered {
@@ -13,8 +14,8 @@ void frmSupportAttack::Form_Load() {
     GameState& game = game_;
     game.SupportedPlayer = game.OwnPlayer;
     lstAllies.Clear();
-    for (int16_t p = 1; p <= game.PlayerCount - 1 && p <= MaxPlayer; ++p) {
-        if (p != game.OwnPlayer && (IsAllied(game, game.OwnPlayer, p) || HasAllyOrder(game, p))) {
+    for (const int16_t p : OtherPlayers(game)) {
+        if (IsAllied(game, game.OwnPlayer, p) || HasAllyOrder(game, p)) {
             lstAllies.AddItem(game.Players[p].Name, p);
         }
     }

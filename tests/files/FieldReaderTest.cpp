@@ -39,6 +39,14 @@ TEST(FieldReader, RefusesTextAndOutOfRangeNumbersNamingTheLine) {
     EXPECT_FALSE(r1.ReadNumber(n));
     EXPECT_EQ(r1.Error(), "line 2: \"abc\" where a number belongs");
 
+    // A line break inside quotes still counts as a line.
+    std::istringstream quoted("\"two\r\nlines\",abc");
+    FieldReader r3(quoted);
+    std::string name;
+    ASSERT_TRUE(r3.ReadText(name));
+    EXPECT_FALSE(r3.ReadNumber(n));
+    EXPECT_EQ(r3.Error(), "line 2: \"abc\" where a number belongs");
+
     std::istringstream big("32767,-32768,32768");
     FieldReader r2(big);
     EXPECT_TRUE(r2.ReadNumber(n));

@@ -1,4 +1,5 @@
 #include "orders/OrderList.h"
+#include "orders/DiplomacyLists.h"
 #include "support/RecordingPlatform.h"
 
 #include <gtest/gtest.h>
@@ -55,6 +56,50 @@ TEST(OrderList, RelationQueries) {
     EXPECT_TRUE(HasAllyOrder(game, 6));
     EXPECT_FALSE(HasWarOrder(game, 6));
     EXPECT_FALSE(HasAllyOrder(game, 7));
+}
+
+// A damaged report or a stale list line may carry any number: the last slot works like any
+// other, the one past it is refused without touching the records.
+TEST(OrderList, EveryBoundTakesItsLastValueAndRefusesTheOnePastIt) {
+    GameState game;
+    game.PlayerCount = MaxPlayer + 3; // more than the records hold
+    game.OwnPlayer = 1;
+    game.OrderCount = MaxOrderSlot + 5;
+    game.Orders[MaxOrderSlot] = {"DA", 0, MaxPlayer, 0, 0, 0};
+    EXPECT_TRUE(HasAllyOrder(game, MaxPlayer));
+    game.Players[MaxPlayer].Relation[RelationSlots - 1] = std::string("W");
+    EXPECT_TRUE(IsAtWar(game, MaxPlayer, RelationSlots - 1));
+    EXPECT_FALSE(IsAtWar(game, MaxPlayer, RelationSlots));
+    game.Players[MaxPlayer].Name = std::string("Last");
+    EXPECT_EQ(PlayerName(game, MaxPlayer), "Last");
+    EXPECT_EQ(PlayerName(game, MaxPlayer + 1), "");
+    EXPECT_EQ(PlayerAbbrev(game, MaxPlayer + 1), "");
+    const std::vector<int16_t> others = OtherPlayers(game);
+    ASSERT_FALSE(others.empty());
+    EXPECT_EQ(others.front(), 2);
+    EXPECT_EQ(others.back(), MaxPlayer);
+
+    EXPECT_EQ(LineSlot(game, {"", MaxOrderSlot}), &game.Orders[MaxOrderSlot]);
+    EXPECT_EQ(LineSlot(game, {"", MaxOrderSlot + 1}), nullptr);
+    EXPECT_EQ(LineSlot(game, {"", 0}), nullptr);
+    const GameState before = game;
+    DeleteOrder(game, MaxOrderSlot + 1);
+    DeleteOrder(game, -1);
+    ListBoxModel commands;
+    commands.AddItem("stale", MaxOrderSlot + 1);
+    commands.SetListIndex(0);
+    DeleteChosenOrder(game, commands);
+    EXPECT_EQ(commands.ListCount(), 0);
+    EXPECT_EQ(game, before);
+    DeleteOrder(game, MaxOrderSlot);
+    EXPECT_EQ(game.Orders[MaxOrderSlot], OrderSlot{});
+}
+
+TEST(OrderList, OtherPlayersAreThoseOfTheGameWithoutTheOwn) {
+    GameState game;
+    game.PlayerCount = 5;
+    game.OwnPlayer = 3;
+    EXPECT_EQ(OtherPlayers(game), (std::vector<int16_t>{1, 2, 4}));
 }
 
 } // namespace

@@ -14,6 +14,8 @@ TEST(LeadingNumberTest, ReadsUpToTheFirstCharacterThatCannotContinueTheNumber) {
     EXPECT_EQ(LeadingNumber("+7"), 7.0);
     EXPECT_EQ(LeadingNumber(".5"), 0.5);
     EXPECT_EQ(LeadingNumber("2e3"), 2000.0);
+    EXPECT_EQ(LeadingNumber("2.5E+2x"), 250.0);
+    EXPECT_EQ(LeadingNumber("-4e-1"), -0.4);
     EXPECT_EQ(LeadingNumber("2e"), 2.0);
     EXPECT_EQ(LeadingNumber("2e+x"), 2.0);
     EXPECT_EQ(LeadingNumber("1 2"), 1.0);
