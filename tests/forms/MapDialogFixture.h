@@ -26,19 +26,6 @@ class MapDialogFixture : public ProgramFixture {
         program.winQZ.LoadSettingsFile();
     }
 
-    void Paint(int16_t area, int c1, int c2, int r1, int r2) {
-        for (int c = c1; c <= c2; ++c) {
-            for (int r = r1; r <= r2; ++r) {
-                program.records.hexMap.At(c, r).Area = area;
-            }
-        }
-        AreaRecord& a = Area(area);
-        a.MinCol = static_cast<int16_t>(c1);
-        a.MaxCol = static_cast<int16_t>(c2);
-        a.MinRow = static_cast<int16_t>(r1);
-        a.MaxRow = static_cast<int16_t>(r2);
-    }
-
     void OpenMap() { program.forms.Show(program.map, Modality::Modeless); }
 
     // Forgets what was drawn so far on the map picture and the view.
@@ -71,8 +58,6 @@ class MapDialogFixture : public ProgramFixture {
             return op.kind == RecordingSurface::Operation::Kind::Copy;
         });
     }
-
-    SettingsRecord& settings() { return program.records.settings; }
 };
 
 } // namespace dered::test

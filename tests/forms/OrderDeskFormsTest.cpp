@@ -1,5 +1,6 @@
 #include "orders/MoveRules.h"
 #include "support/DemoTurn.h"
+#include "support/ListLines.h"
 
 #include <gtest/gtest.h>
 
@@ -13,24 +14,16 @@ class OrderDeskFormsTest : public DemoTurnFixture {
         Game().PendingCommand = MapCommand::Move;
         MoveOrder(program->turn, to);
     }
-    std::vector<std::string> Lines(const ListBoxModel& list) {
-        std::vector<std::string> lines;
-        for (const auto& line : list.Lines()) {
-            lines.push_back(line.text);
-        }
-        return lines;
-    }
 };
 
 TEST_F(OrderDeskFormsTest, TheOverviewFollowsEveryChangeAndGoesToTheChosenArea) {
     frmOrdersOverview& overview = program->overview;
     program->winQZ.mnuOrdersOverview.Click();
-    EXPECT_EQ(Lines(overview.lstOrders), (std::vector<std::string>{"No orders yet"}));
+    EXPECT_EQ(Lines(overview.lstOrders), (LineList{"No orders yet|0"}));
     EXPECT_EQ(overview.fraCheck.Text(), "Check before saving (5)");
     Move(118, 134);
     EXPECT_EQ(Lines(overview.lstOrders),
-              (std::vector<std::string>{"Moves (1)",
-                                        "  Army in Ostisoth (118) moves to Belanmar (134)"}));
+              (LineList{"Moves (1)|0", "  Army in Ostisoth (118) moves to Belanmar (134)|118"}));
     EXPECT_EQ(overview.fraCheck.Text(), "Check before saving (4)");
     program->winQZ.mnuUndo.Click();
     EXPECT_EQ(overview.lstOrders.ListCount(), 1);
@@ -54,7 +47,7 @@ TEST_F(OrderDeskFormsTest, GoingToAnAreaCentresTheViewAcrossTheSeam) {
     EXPECT_EQ(platform.messages.back().text, "No area matches \"zz\"");
     goTo.txtArea.SetText("belan");
     EXPECT_EQ(Lines(goTo.lstMatches),
-              (std::vector<std::string>{"Belanmar (134)", "Belanmar Strait (165)"}));
+              (LineList{"Belanmar (134)|134", "Belanmar Strait (165)|165"}));
     goTo.cmdGo.Click();
     EXPECT_FALSE(goTo.IsLoaded());
     EXPECT_EQ(program->winQZ.grdArea.Row(), 134);

@@ -1,4 +1,5 @@
 #include "orders/MoveRules.h"
+#include "support/ListLines.h"
 #include "support/ProgramFixture.h"
 
 namespace dered {
@@ -39,9 +40,7 @@ class SupportAttack : public test::ProgramFixture {
 TEST_F(SupportAttack, TheOrderWaitsForTheDialogToClose) {
     Begin(6);
     EXPECT_EQ(platform.events, std::vector<std::string>{"show modal frmSupportAttack"});
-    ASSERT_EQ(Dialog().lstAllies.ListCount(), 2);
-    EXPECT_EQ(Dialog().lstAllies.Lines()[0].text, "Borduria");
-    EXPECT_EQ(Dialog().lstAllies.Lines()[1].itemData, 3);
+    EXPECT_EQ(test::Lines(Dialog().lstAllies), (test::LineList{"Borduria|2", "Carpania|3"}));
     EXPECT_EQ(Area(5).Command, "");
     EXPECT_EQ(game.PendingCommand, MapCommand::SupportAttack);
 

@@ -5,6 +5,7 @@
 #include "orders/UnitRules.h"
 #include "state/CodeTables.h"
 #include "support/DemoTurn.h"
+#include "support/ListLines.h"
 
 #include <gtest/gtest.h>
 
@@ -16,18 +17,10 @@ class TurnsWindow : public DemoTurnFixture {
     std::string OpenedReport() const override { return "1881-2/plyrdata.003"; }
     frmTurns& Turns() { return program->turns; }
     frmWinQZ& Main() { return program->winQZ; }
-    void Choose(ListBoxModel& list, const std::string& startOfLine) {
-        for (int i = 0; i < list.ListCount(); ++i) {
-            if (list.Lines()[static_cast<size_t>(i)].text.starts_with(startOfLine)) {
-                list.SetListIndex(i);
-                return;
-            }
-        }
-        FAIL() << "no line " << startOfLine;
-    }
+    // The lists' item values count the turns from 0, oldest first.
     void OpenFirstTurn() {
         Main().mnuTurns.Click();
-        Choose(Turns().lstTurns, "1880 turn 1");
+        Choose(Turns().lstTurns, 0);
         Turns().cmdOpen.Click();
     }
     int16_t OwnUnitArea() {
@@ -43,9 +36,8 @@ class TurnsWindow : public DemoTurnFixture {
 TEST_F(TurnsWindow, ListsTheTurnsByDateWithTheCurrentOneChosenToCompareWith) {
     Main().mnuTurns.Click();
     ASSERT_TRUE(Turns().IsVisible());
-    ASSERT_EQ(Turns().lstTurns.ListCount(), 2);
-    EXPECT_EQ(Turns().lstTurns.Lines()[0].text, "1880 turn 1  1880-1/plyrdata.003");
-    EXPECT_EQ(Turns().lstTurns.Lines()[1].text, "1881 turn 2  1881-2/plyrdata.003  (current)");
+    EXPECT_EQ(Lines(Turns().lstTurns), (LineList{"1880 turn 1  1880-1/plyrdata.003|0",
+                                                 "1881 turn 2  1881-2/plyrdata.003  (current)|1"}));
     EXPECT_EQ(Turns().lstWith.ListIndex(), 1);
     EXPECT_EQ(Turns().lblShown.Text(), "Shown: 1881 turn 2, the current turn");
     EXPECT_FALSE(Turns().cmdBack.Enabled());
@@ -120,8 +112,8 @@ TEST_F(TurnsWindow, ExitWhileAnEarlierTurnIsShownAsksAboutTheCurrentTurnsOrders)
 
 TEST_F(TurnsWindow, ComparesTheTwoTurnsOlderFirstAndMarksTheChangesOnTheMap) {
     Main().mnuTurns.Click();
-    Choose(Turns().lstTurns, "1881"); // chosen in either order
-    Choose(Turns().lstWith, "1880");
+    Choose(Turns().lstTurns, 1); // chosen in either order
+    Choose(Turns().lstWith, 0);
     Turns().cmdCompare.Click();
     EXPECT_EQ(Turns().lblCompared.Text(), "1880 turn 1 to 1881 turn 2: 4 changes");
     const GridModel& grid = Turns().grdChanges;

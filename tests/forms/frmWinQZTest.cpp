@@ -257,19 +257,6 @@ TEST_F(frmWinQZTest, GridClicksSelectAreasUnlessAnOrderWaits) {
     EXPECT_EQ(p.records.game.SelectedArea, 40);
 }
 
-TEST_F(frmWinQZTest, CallToArmsIsRefusedInTheFirstThreeTurns) {
-    Program& p = Start(ReportPath());
-    platform.messages.clear();
-    p.winQZ.mnuCallToArms.Click();
-    EXPECT_EQ(platform.messages, (std::vector<test::Message>{
-                                     {"Can't declare war or call to arms on the first three turns",
-                                      MsgIcon::Information}}));
-    platform.messages.clear();
-    p.records.game.GameTurn = 4;
-    p.winQZ.mnuCallToArms.Click();
-    EXPECT_TRUE(platform.messages.empty());
-}
-
 TEST_F(frmWinQZTest, MinimisingHidesCompanionsAndRestoringShowsThem) {
     Program& p = Start();
     p.winQZ.Form_Resize(WindowState::Minimized);
@@ -349,21 +336,17 @@ TEST_F(frmWinQZTest, EveryOrderChangeIsKeptAndOfferedBackAfterACrash) {
     EXPECT_TRUE(platform.questions.empty()) << "the saved orders are newer";
 }
 
-TEST_F(frmWinQZTest, ExitSavesSettingsAndEndsButClosingDoesNot) {
-    Program& p = Start();
-    p.winQZ.Form_Unload();
-    EXPECT_TRUE(ini.writes.empty());
-    p.winQZ.mnuExit.Click();
-    EXPECT_EQ(ini.writes.front().first, "Colours/Borders");
-    EXPECT_TRUE(platform.ended);
-}
-
-// The three windows come back where they were; a window never placed keeps no line.
-TEST_F(frmWinQZTest, ExitRemembersWhereTheMainWindowsWereForTheNextStart) {
+// Exit saves the settings and ends, closing the window does not; the three windows come back
+// where they were, and a window never placed keeps no line.
+TEST_F(frmWinQZTest, ExitSavesSettingsAndWhereTheMainWindowsWereForTheNextStart) {
     Program& p = Start();
     p.winQZ.place = WindowRect{10, 20, 640, 700};
     p.summary.place = WindowRect{650, 0, 300, 260};
+    p.winQZ.Form_Unload();
+    EXPECT_TRUE(ini.writes.empty());
     p.winQZ.mnuExit.Click();
+    EXPECT_NE(ini.GetString("Colours", "Borders", ""), "");
+    EXPECT_TRUE(platform.ended);
     EXPECT_EQ(ini.GetString("Window Places", "frmWinQZ", ""), "10,20,640,700");
     EXPECT_EQ(ini.GetString("Window Places", "frmMap", ""), "");
     Program& again = Start();
@@ -371,12 +354,6 @@ TEST_F(frmWinQZTest, ExitRemembersWhereTheMainWindowsWereForTheNextStart) {
     EXPECT_EQ(again.summary.place, (WindowRect{650, 0, 300, 260}));
     EXPECT_EQ(again.map.place, std::nullopt);
 }
-
-} // namespace
-} // namespace dered
-
-namespace dered {
-namespace {
 
 class frmWinQZRecentTest : public frmWinQZTest {
   protected:
