@@ -17,7 +17,7 @@ inline void PrintTo(const Message& m, std::ostream* os) {
 namespace {
 
 // A map window at CellSize 26 in hexagons over a few painted areas: 10 (own army) next to
-// 11, and 290 far off.
+// 11, and the last area, 293, far off.
 class MapWindowTest : public ProgramFixture {
   protected:
     MapWindowTest() {
@@ -27,12 +27,12 @@ class MapWindowTest : public ProgramFixture {
         PlaceUnit(10, 1, kOwn);
         MakeArea(11, 1, kOwn);
         MakeArea(12, 1, 2);
-        MakeArea(290, 2, 3);
+        MakeArea(293, 2, 3);
         Join(10, 11);
         Paint(10, 2, 3, 2, 3, true);
         Paint(11, 4, 5, 2, 3, true);
         Paint(12, 8, 8, 8, 8, true);
-        Paint(290, 20, 21, 10, 10, true);
+        Paint(293, 20, 21, 10, 10, true);
     }
 
     void Open() { program.forms.Show(map, Modality::Modeless); }
@@ -135,7 +135,7 @@ TEST_F(MapWindowTest, EachOptionRunsItsRuleAndNoneWhileAnOrderWaits) {
     EXPECT_EQ(TakeMessages(),
               (std::vector<Message>{{"No unit there owned by you", MsgIcon::Critical}}));
     EXPECT_EQ(game.PendingCommand, MapCommand::None);
-    Click(290);
+    Click(293);
     EXPECT_EQ(TopRow(), 287);
     // While the victory window holds "VC", double clicks and clicks start nothing.
     game.PendingCommand = MapCommand::Victory;
@@ -232,9 +232,9 @@ TEST_F(MapWindowTest, SpyAndGrantAccessClicksReachTheirWindowsOnlyWhileOpen) {
     Open();
     game.PendingCommand = MapCommand::Spy;
     DoubleClick(10); // the double click starts no order, its click adds a target
-    Click(290);
+    Click(293);
     EXPECT_EQ(spy.grdSpy.TextAt(0, 0), " 10");
-    EXPECT_EQ(spy.grdSpy.TextAt(0, 1), " 290");
+    EXPECT_EQ(spy.grdSpy.TextAt(0, 1), " 293");
     EXPECT_EQ(Area(10).Command, "");
     EXPECT_EQ(game.PendingCommand, MapCommand::Spy);
 
@@ -395,9 +395,9 @@ TEST_F(MapWindowTest, OrderBeingEnteredIsOutlinedTextedAndEscCancelsIt) {
               "SD (support defence): double-click the unit, then click the defended area");
     DoubleClick(10);
     view.operations.clear();
-    Click(290);
+    Click(293);
     EXPECT_EQ(TakeMessages(),
-              (std::vector<Message>{{"Areas  10 and  290 are not adjacent", MsgIcon::Critical}}));
+              (std::vector<Message>{{"Areas  10 and  293 are not adjacent", MsgIcon::Critical}}));
     EXPECT_EQ(Count(view, Kind::Polyline, 0x00FFFF), 0u);
     EXPECT_EQ(map.stbNextClick.Text(),
               "SD (support defence): double-click the unit, then click the defended area");
