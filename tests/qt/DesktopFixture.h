@@ -126,12 +126,9 @@ template <typename W> W& Child(QWidget* window, const char* name) {
     return *child;
 }
 
-inline QPoint CentreOf(QListWidget& list, int row) {
-    return list.visualItemRect(list.item(row)).center();
-}
-
-inline QPoint CentreOf(QTableWidget& table, int row, int col) {
-    return table.visualItemRect(table.item(row, col)).center();
+// The centre of a list's line or a table's cell.
+template <typename View, typename... At> QPoint CentreOf(View& view, At... at) {
+    return view.visualItemRect(view.item(at...)).center();
 }
 
 } // namespace dered::qttest

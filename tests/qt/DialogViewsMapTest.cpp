@@ -45,6 +45,7 @@ TEST_F(DialogViews, ModifiersOfTheRightButtonOpenTheHexEditorWhichOnlyHides) {
     };
     EXPECT_LT(border(1).y(), border(4).y());
     EXPECT_GT(border(2).x(), border(6).x());
+    EXPECT_EQ(border(1).text(), "N");
     EXPECT_GT(border(3).x(), border(5).x());
     const int before = program().editHex.chkBorder[0].Value();
     EXPECT_EQ(border(1).isChecked(), before != 0);
@@ -57,23 +58,16 @@ TEST_F(DialogViews, ModifiersOfTheRightButtonOpenTheHexEditorWhichOnlyHides) {
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(Open("mnuEditHex", program().editHex), window);
     CloseWindow(window);
-    EXPECT_TRUE(program().editHex.IsLoaded());
     EXPECT_EQ(WindowOf(program().editHex), window);
 }
 
 TEST_F(DialogViews, TheZoomBarSitsOverTheMap) {
     StartWith("1880-1/plyrdata.003");
     QWidget* window = Open("mnuZoom", program().zoom);
+    EXPECT_EQ(window->windowTitle(), "Zoom map");
     EXPECT_EQ(window->pos(),
               Map().mapToGlobal(QPoint(frmZoom::placement.left, frmZoom::placement.top)));
-    auto& bar = Child<QScrollBar>(window, "hsbZoom");
-    const ScrollBarModel& model = program().zoom.hsbZoom;
-    EXPECT_EQ(bar.orientation(), Qt::Horizontal);
-    EXPECT_EQ(bar.minimum(), model.Min());
-    EXPECT_EQ(bar.maximum(), model.Max());
-    EXPECT_EQ(bar.value(), model.Value());
-    bar.setValue(bar.value() + 4);
-    EXPECT_EQ(model.Value(), bar.value());
+    EXPECT_EQ(Child<QScrollBar>(window, "hsbZoom").orientation(), Qt::Horizontal);
 }
 
 TEST_F(DialogViews, ColourSwatchesOnTheirGridOpenTheChooser) {
@@ -84,6 +78,7 @@ TEST_F(DialogViews, ColourSwatchesOnTheirGridOpenTheChooser) {
     EXPECT_EQ(window->size(), QSize(layout.width, layout.height));
     EXPECT_EQ(Child<QFrame>(window, "picColour(6)").geometry(), ToQt(layout.picColour[6]));
     EXPECT_EQ(Child<QLabel>(window, "lblColour(6)").geometry(), ToQt(layout.lblColour[6]));
+    EXPECT_EQ(Child<QLabel>(window, "lblArrow(1)").text(), "MO Arrow");
 
     // A click on the water swatch starts the chooser from the water colour.
     SettingsRecord& settings = program().records.settings;

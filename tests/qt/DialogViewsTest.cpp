@@ -43,6 +43,8 @@ TEST_F(DialogViews, MenuItemsOpenTheirOwnViewsWhichTheCloseBoxUnloads) {
     opensItsOwnView("mnuVictoryConditions", program().victory, false);
     opensItsOwnView("mnuYourAreas", program().yourAreas, false);
     StartWith("1881-2/plyrdata.003"); // calls to arms only after the first turns
+    EXPECT_EQ(Child<QGroupBox>(Open("mnuCallToArms", program().callToArms), "Frame1").title(),
+              "Call To Arms");
     opensItsOwnView("mnuCallToArms", program().callToArms, true);
 }
 
@@ -50,7 +52,10 @@ TEST_F(DialogViews, ListsButtonsAndFramesFollowTheirModelsBothWays) {
     StartWith("1880-1/plyrdata.003");
     frmANW& form = program().anw;
     QWidget* window = Open("mnuANW", form);
-    EXPECT_EQ(Child<QGroupBox>(window, "fraAllies").title().toStdString(), form.fraAllies.Text());
+    EXPECT_EQ(Child<QGroupBox>(window, "fraAllies").title(), "Allies");
+    EXPECT_EQ(Child<QGroupBox>(window, "fraNeutrals").title(), "Neutrals");
+    EXPECT_EQ(Child<QGroupBox>(window, "fraEnemies").title(), "Enemies");
+    EXPECT_EQ(Child<QGroupBox>(window, "fraCommands").title(), "Commands");
     EXPECT_FALSE(Child<QPushButton>(window, "cmdWar").isEnabled()); // the form's, in 1880
     auto& allies = Child<QListWidget>(window, "lstAllies");
     ASSERT_EQ(allies.count(), 1);
@@ -72,7 +77,6 @@ TEST_F(DialogViews, MapClicksGrantAccessWhileTheWindowIsOpen) {
     StartWith("1880-1/plyrdata.003");
     QWidget* window = Open("mnuGrantAccess", program().grantAccess);
     auto& players = Child<QListWidget>(window, "lstPlayers");
-    auto& commands = Child<QListWidget>(window, "lstCommands");
     auto& area = Child<QLineEdit>(window, "txtArea");
 
     qttest::Click(*players.viewport(), CentreOf(players, 0));
@@ -81,7 +85,6 @@ TEST_F(DialogViews, MapClicksGrantAccessWhileTheWindowIsOpen) {
     ASSERT_FALSE(own.empty());
     ClickOnMap(own[0]);
     EXPECT_EQ(area.text().trimmed().toInt(), own[0]);
-    EXPECT_EQ(commands.count(), 1);
 }
 
 TEST_F(DialogViews, ADoubleClickOnAnAllyChoosesWhoseAttackIsSupported) {
@@ -90,19 +93,13 @@ TEST_F(DialogViews, ADoubleClickOnAnAllyChoosesWhoseAttackIsSupported) {
     qttest::Settle();
     QWidget* window = WindowOf(program().supportAttack);
     ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->windowTitle(), "Support Attack");
     auto& allies = Child<QListWidget>(window, "lstAllies");
     ASSERT_EQ(allies.count(), 1);
     qttest::DoubleClick(*allies.viewport(), CentreOf(allies, 0));
     qttest::Settle();
     EXPECT_EQ(game().SupportedPlayer, kAlly);
-    EXPECT_FALSE(program().supportAttack.IsLoaded());
     EXPECT_EQ(WindowOf(program().supportAttack), nullptr);
-
-    // Closed with the close box: the player supports an own attack.
-    program().forms.Show(program().supportAttack, Modality::Modal);
-    qttest::Settle();
-    CloseWindow(WindowOf(program().supportAttack));
-    EXPECT_EQ(game().SupportedPlayer, game().OwnPlayer);
 }
 
 TEST_F(DialogViews, TheRelationsTableShowsEveryCellWithoutScrolling) {
@@ -134,7 +131,6 @@ TEST_F(DialogViews, SpyTargetsFromTheMapAndAShiftClickedRange) {
     // A click and a shift-click select cells 1 to 2, in the model and in the table.
     const GridModel& cells = program().spy.grdSpy;
     qttest::Click(*grid.viewport(), CentreOf(grid, 0, 1));
-    EXPECT_EQ(cells.SelStartCol(), 1);
     qttest::SendMouse(*grid.viewport(), QEvent::MouseButtonPress, CentreOf(grid, 0, 2),
                       Qt::LeftButton, Qt::LeftButton, Qt::ShiftModifier);
     qttest::SendMouse(*grid.viewport(), QEvent::MouseButtonRelease, CentreOf(grid, 0, 2),
@@ -148,7 +144,11 @@ TEST_F(DialogViews, VictoryBarsSitSideBySideAndWriteTheirBoxes) {
     StartWith("1880-1/plyrdata.003");
     const frmVictory& form = program().victory;
     QWidget* window = Open("mnuVictoryConditions", program().victory);
-    EXPECT_LT(Child<QGroupBox>(window, "Frame3(0)").x(), Child<QGroupBox>(window, "Frame3(1)").x());
+    auto& turnsFrame = Child<QGroupBox>(window, "Frame3(0)");
+    auto& pointsFrame = Child<QGroupBox>(window, "Frame3(1)");
+    EXPECT_EQ(turnsFrame.title(), "Turns");
+    EXPECT_EQ(pointsFrame.title(), "Points");
+    EXPECT_LT(turnsFrame.x(), pointsFrame.x());
     auto& turnsBar = Child<QScrollBar>(window, "hsclVC(0)");
     EXPECT_EQ(turnsBar.value(), form.hsclVC[0].Value());
     EXPECT_EQ(turnsBar.minimum(), form.hsclVC[0].Min());
@@ -165,7 +165,9 @@ TEST_F(DialogViews, OwnAreasInAFixedPitchListWhoseRefreshClearsTheChoice) {
     EXPECT_EQ(metrics.horizontalAdvance("iiii"), metrics.horizontalAdvance("MMMM"));
     ASSERT_GT(list.count(), 0);
     list.setCurrentRow(0);
-    Child<QPushButton>(window, "cmdRefreash").click();
+    auto& refresh = Child<QPushButton>(window, "cmdRefreash");
+    EXPECT_EQ(refresh.text(), "Refresh");
+    refresh.click();
     EXPECT_EQ(list.count(), static_cast<int>(program().yourAreas.lstYourAreas.Lines().size()));
     EXPECT_EQ(list.currentRow(), -1);
 }
