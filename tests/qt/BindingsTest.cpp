@@ -204,8 +204,9 @@ TEST(MenuBinding, ItemFollowsItsModelAndAClickGoesToTheForm) {
     EXPECT_EQ(clicks, 1);
 }
 
-TEST(OptionGroupBinding, ButtonsShowTheChoiceIncludingNone) {
+TEST(OptionGroupBinding, ButtonsShowTheChoiceIncludingNoneAndTheirTips) {
     OptionGroupModel model({"MO", "SA", "Cancel"});
+    model.SetToolTips({"MO: move"});
     std::vector<QAbstractButton*> buttons{new QRadioButton, new QRadioButton, new QRadioButton};
     QWidget parent;
     for (QAbstractButton* b : buttons) {
@@ -213,6 +214,8 @@ TEST(OptionGroupBinding, ButtonsShowTheChoiceIncludingNone) {
     }
     OptionGroupBinding binding(model, buttons);
     EXPECT_EQ(buttons[2]->text(), "Cancel");
+    EXPECT_EQ(buttons[0]->toolTip(), "MO: move");
+    EXPECT_EQ(buttons[2]->toolTip(), "");
     buttons[1]->click();
     EXPECT_EQ(model.Chosen(), 1);
     buttons[1]->click(); // a chosen option stays chosen

@@ -31,29 +31,6 @@ TEST(QImageSurface, ColoursKeepRedInTheLowestByte) {
     EXPECT_EQ(s.Image().pixel(0, 0), qRgb(0x80, 0x80, 0x00));
 }
 
-TEST(QImageSurface, PolygonIsFilledAndOutlinedInItsColourWithoutSmoothing) {
-    QImageSurface s(20, 20);
-    s.Clear(kWhite);
-    const std::array<Point32, 5> square{{{2, 2}, {12, 2}, {12, 12}, {2, 12}, {2, 2}}};
-    s.FillPolygon(square, kRed);
-    for (int x = 2; x <= 12; ++x) { // the outline takes both edges
-        EXPECT_EQ(At(s, x, 2), kRed) << x;
-        EXPECT_EQ(At(s, x, 12), kRed) << x;
-    }
-    EXPECT_EQ(At(s, 7, 7), kRed);
-    EXPECT_EQ(At(s, 1, 7), kWhite);
-    EXPECT_EQ(At(s, 13, 7), kWhite);
-    // A diagonal edge has no blended pixels.
-    const std::array<Point32, 3> triangle{{{0, 19}, {19, 0}, {19, 19}}};
-    s.FillPolygon(triangle, kBlue);
-    for (int y = 0; y < 20; ++y) {
-        for (int x = 0; x < 20; ++x) {
-            const int32_t c = At(s, x, y);
-            EXPECT_TRUE(c == kWhite || c == kRed || c == kBlue) << x << "," << y;
-        }
-    }
-}
-
 TEST(QImageSurface, ThinLineLeavesOutItsLastPointWideLineCoversItsWidth) {
     QImageSurface s(20, 20);
     s.Clear(kWhite);
@@ -86,11 +63,13 @@ std::array<QPointF, 4> WideSegment(QPoint from, QPoint to, int width) {
 }
 
 // A shape wholly on the surface is copied from the rows its first drawing left, one partly
-// off it is drawn by the painter: either way the pixels are the painter's, wherever it is.
+// off it is drawn by the painter: either way the pixels are the painter's, wherever it is,
+// unsmoothed and outlined on every side, squares' upright sides too.
 TEST(QImageSurface, RepeatedShapesGiveThePaintersPixelsWhereverTheyAre) {
     const std::vector<QPoint> hexagon{{0, 0}, {7, -11}, {20, -11}, {27, 0}, {20, 11}, {7, 11}};
     const std::vector<QPoint> notConvex{{0, 14}, {12, 24}, {4, 14}, {12, 4}};
     const std::vector<QPoint> wide{{0, 0}, {7, -11}, {20, -11}, {27, 0}, {20, 11}};
+    const std::vector<QPoint> square{{14, 14}, {24, 14}, {24, 24}, {14, 24}, {14, 14}};
     auto toSurface = [](const std::vector<QPoint>& points, QPoint at) {
         std::vector<Point32> moved;
         for (const QPoint& p : points) {
@@ -106,13 +85,15 @@ TEST(QImageSurface, RepeatedShapesGiveThePaintersPixelsWhereverTheyAre) {
             s.Clear(kWhite);
             s.FillPolygon(toSurface(hexagon, at), kRed);
             s.FillPolygon(toSurface(notConvex, at), kOlive);
+            s.FillPolygon(toSurface(square, at), kBlack);
             s.Polyline(toSurface(wide, at), 2, kBlue);
 
             QImage expected(kSide, kSide, QImage::Format_RGB32);
             expected.fill(Qt::white);
             QPainter painter(&expected);
             for (const auto& [points, colour] :
-                 {std::pair(hexagon, kRed), std::pair(notConvex, kOlive)}) {
+                 {std::pair(hexagon, kRed), std::pair(notConvex, kOlive),
+                  std::pair(square, kBlack)}) {
                 painter.setPen(QPen(ColourToQt(colour), 1, Qt::SolidLine, Qt::FlatCap));
                 painter.setBrush(ColourToQt(colour));
                 painter.drawPolygon(
@@ -173,6 +154,10 @@ TEST(QImageSurface, ExclusiveOrPictureInvertsUnderWhiteAndLeavesUnderBlack) {
     // The surface stays opaque after exclusive-or.
     s.DrawPicture(picture, 0, 4, 1, 1, true);
     EXPECT_EQ(qAlpha(s.Image().pixel(1, 1)), 255);
+    // Only the chosen columns: column 3 (red) at 8, as half pictures are drawn.
+    s.DrawPicture(picture, 3, 1, 8, 1, true);
+    EXPECT_EQ(At(s, 8, 1), kOlive ^ kRed);
+    EXPECT_EQ(At(s, 9, 1), kOlive);
 }
 
 TEST(QImageSurface, PlainPictureCopiesOnlyTheChosenColumns) {

@@ -1,11 +1,10 @@
 #pragma once
 
-#include "app/Program.h"
-#include "map/Geometry.h"
 #include "ui/Platform.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QColorDialog>
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QKeyEvent>
@@ -26,33 +25,27 @@
 namespace dered::qttest {
 
 // Answers the program's modal dialogs while a test drives it: message boxes are noted and
-// closed with OK, file dialogs take the next queued path (none: cancelled).
+// closed with OK, file dialogs take the next queued path (none: cancelled), the colour chooser
+// notes the colour it started from and takes the one queued (none: cancelled).
 class ModalWatcher {
   public:
-    struct Message {
-        std::string text;
-        QMessageBox::Icon icon;
-        std::string title;
-        int buttons;
-    };
-
     ModalWatcher() {
         timer_.setInterval(5);
         QObject::connect(&timer_, &QTimer::timeout, [this] { Answer(); });
         timer_.start();
     }
 
-    std::vector<Message> messages;
+    std::vector<std::string> messages;
     std::deque<std::optional<std::string>> filePaths;
     std::vector<std::string> dialogFolders; // where each file dialog opened
+    std::optional<QColor> colour;
+    std::vector<QColor> coloursStarted;
 
   private:
     void Answer() {
         QWidget* modal = QApplication::activeModalWidget();
         if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-            messages.push_back({box->text().toStdString(), box->icon(),
-                                box->windowTitle().toStdString(),
-                                static_cast<int>(box->buttons().size())});
+            messages.push_back(box->text().toStdString());
             box->button(QMessageBox::Ok)->click();
         } else if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
             dialogFolders.push_back(dialog->directory().absolutePath().toStdString());
@@ -66,6 +59,14 @@ class ModalWatcher {
                 static_cast<QDialog*>(dialog)->accept(); // the public one
             } else {
                 dialog->reject();
+            }
+        } else if (auto* chooser = qobject_cast<QColorDialog*>(modal)) {
+            coloursStarted.push_back(chooser->currentColor());
+            if (colour) {
+                chooser->setCurrentColor(*colour);
+                chooser->accept();
+            } else {
+                chooser->reject();
             }
         }
     }
@@ -132,24 +133,6 @@ template <typename Condition> bool WaitUntil(Condition condition, int millisecon
         QApplication::processEvents(QEventLoop::AllEvents, 10);
     }
     return condition();
-}
-
-// The view point of an area's anchor cell, when it shows clear of the option buttons.
-inline std::optional<QPoint> VisiblePointOf(Program& program, int16_t area) {
-    const frmMap& map = program.map;
-    const auto& records = program.records;
-    const auto cell = AreaAnchor(records.game.Areas[area], area, records.hexMap);
-    if (!cell) {
-        return std::nullopt;
-    }
-    const auto [x, y] = CellCentre(map.Geometry(), records.settings, *cell);
-    const QPoint point(static_cast<int>(x), static_cast<int>(y));
-    const bool inView = point.x() > 2 && point.y() > 40 && point.x() < map.ViewWidth() - 2 &&
-                        point.y() < map.ViewHeight() - 2;
-    if (!inView || AreaAtPoint(map.Geometry(), records.settings, records.hexMap, x, y) != area) {
-        return std::nullopt;
-    }
-    return point;
 }
 
 } // namespace dered::qttest
