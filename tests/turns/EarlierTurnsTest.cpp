@@ -36,6 +36,7 @@ class EarlierTurnsTest : public ::testing::Test {
         Put("1882-1/plyrdata.003", later.substr(0, later.size() / 2)); // cut short
         Put("1882-1/plyrdata.txt", "not a report at all");
         Put("1882-1/notes.txt", "plyrdata.003 is the one");
+        Put("1882-1/plyrdata.", "a name with no number is not a turn's");
         std::filesystem::create_directories(folder.Path("1882-1/plyrdata.old"));
         Put("deeper/down/plyrdata.003", first); // two levels away: not looked at
     }
@@ -101,6 +102,14 @@ TEST(TurnComparisonTest, TheDemosTwoTurnsOfPlayerThree) {
     EXPECT_EQ(c.then[7], c.now[7]);
     const TurnComparison same = CompareTurns(now.game, now.game);
     EXPECT_EQ(same.ChangeCount(), 0u);
+
+    // Numbers that are no player, as only damaged records hold, are counted for nobody.
+    GameState damaged = now.game;
+    damaged.Areas[134].Owner = MaxPlayer + 1;
+    damaged.Areas[175].UnitOwner = -1;
+    const TurnComparison odd = CompareTurns(damaged, damaged);
+    EXPECT_EQ(odd.now[6], (PlayerTally{2, 1}));
+    EXPECT_EQ(odd.now[3], (PlayerTally{7, 5}));
 }
 
 } // namespace
