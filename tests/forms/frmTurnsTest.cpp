@@ -41,6 +41,12 @@ TEST_F(TurnsWindow, ListsTheTurnsByDateWithTheCurrentOneChosenToCompareWith) {
     EXPECT_EQ(Turns().lstWith.ListIndex(), 1);
     EXPECT_EQ(Turns().lblShown.Text(), "Shown: 1881 turn 2, the current turn");
     EXPECT_FALSE(Turns().cmdBack.Enabled());
+
+    Turns().lstTurns.SetListIndex(-1);
+    Turns().cmdOpen.Click();
+    EXPECT_EQ(platform.messages,
+              (std::vector<Message>{{"Choose a turn first", MsgIcon::Information}}));
+    EXPECT_FALSE(Main().ShowsEarlierTurn());
 }
 
 TEST_F(TurnsWindow, AnEarlierTurnIsReadOnlyAndBackGivesTheCurrentTurnExactly) {
