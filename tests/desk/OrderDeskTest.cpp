@@ -56,7 +56,8 @@ TEST_F(OrderDeskTest, TheCheckFindsOnlyWhatTheRecordsProve) {
     Order(11, "MO", 12);
     EXPECT_EQ(Found(), (Lines{"12 collide: Army in North Field (10) and corps in Eastwater (11) "
                               "both move to Area12 (12)"}));
-    Order(11, "SD", 12);
+    Order(11, "SD", 12); // supporting the target is no move into it
+    EXPECT_EQ(Found(), Lines{});
     Order(10, "MO", 11);
     EXPECT_EQ(Found(), (Lines{"10 blocked: Army in North Field (10) moves to Eastwater (11), "
                               "where the own corps has no order to leave"}));

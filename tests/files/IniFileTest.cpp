@@ -94,6 +94,10 @@ TEST_F(IniFileTest, MissingSectionIsAppendedInTheFilesLineEnds) {
     Put("[Colours]\nBorders=1");
     Write("Colours", "Borders", "3");
     EXPECT_EQ(Contents(), "[Colours]\nBorders=3");
+
+    Put("\n[Colours]\r\nBorders=1\r\n"); // a blank first line is a line like any other
+    Write("Colours", "Borders", "4");
+    EXPECT_EQ(Contents(), "\n[Colours]\r\nBorders=4\r\n");
 }
 
 TEST_F(IniFileTest, WriteCreatesFolderAndFileLeavingNoTemporaryFile) {

@@ -82,6 +82,9 @@ TEST(RecentReportsTest, KeptInASectionOfItsOwnLeavingEveryOtherLineAsItWas) {
     list.resize(1);
     ASSERT_EQ(SaveRecentReports(list, ini), "");
     EXPECT_EQ(LoadRecentReports(ini), list);
+    // Only eight places are read, whatever a hand-edited file holds.
+    ini.WriteString("Recent", "File9", "/games/9/plyrdata.003");
+    EXPECT_EQ(LoadRecentReports(ini), list);
     EXPECT_EQ(folder.Read("der-ed.ini").substr(0, settings.size()), settings);
 }
 

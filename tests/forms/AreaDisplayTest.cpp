@@ -67,8 +67,10 @@ TEST_F(AreaDisplayTest, AreaAndUnitCountIndependently) {
     // Foreign unit in an own area: the area counts, the unit does not.
     Own(6, 7, 1);
     Unit(6, 3, 5);
+    Own(MaxArea, 1, 2); // the last area counts like any other
+    Unit(MaxArea, 1, 5);
     const SummaryCounters s = ComputeSummary(game);
-    EXPECT_EQ(s, (SummaryCounters{1, 1, 0, 1, 4, 1, 4, 4 - 2 - 1 - 1}));
+    EXPECT_EQ(s, (SummaryCounters{1, 1, 0, 1, 5, 1, 6, 6 - 2 - 1 - 1}));
 }
 
 TEST_F(AreaDisplayTest, NoOwnAreasGivesZeroes) {
