@@ -120,6 +120,19 @@ TEST(SvgSurfaceTest, ExclusiveOrSeesWhatWasDrawnBefore) {
     EXPECT_EQ(surface.ShownColour(15, 4), 0xFFFFFF); // outside the hexagon
 }
 
+TEST(SvgSurfaceTest, ACopyIsTheSourcesShapesMovedToItsPlace) {
+    SvgSurface source(4, 4);
+    const Point32 line[] = {{0, 0}, {3, 0}};
+    source.Polyline(line, 2, kRed);
+    SvgSurface target(20, 10);
+    target.CopyFrom(source, 5, 7);
+    const std::string doc = target.Document("copy");
+    EXPECT_NE(doc.find("<g transform=\"translate(5 7)\">\n<"), std::string::npos) << doc;
+    EXPECT_EQ(target.ShownColour(5, 7), kRed);
+    std::string problem;
+    EXPECT_TRUE(WellFormed(doc, problem)) << problem;
+}
+
 TEST(SvgSurfaceTest, TitleAndTextAreEscaped) {
     SvgSurface surface(3, 3);
     const std::string doc = surface.Document("A & <B> \"C\"");
