@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 namespace dered::test {
 namespace {
@@ -109,6 +110,13 @@ TEST_F(EditHexTest, AnEditorNeverFilledFromACellStoresNothing) {
     editor.cmdOK.Click();
     EXPECT_EQ(program.records.hexMap, before);
     EXPECT_FALSE(editor.IsVisible());
+    // Nor one that holds a cell one past the map's last column or row.
+    for (const auto& [col, row] : {std::pair(MapColumns + 1, 1), std::pair(1, MapRows + 1)}) {
+        editor.lblX.SetText(std::to_string(col));
+        editor.lblY.SetText(std::to_string(row));
+        editor.cmdOK.Click();
+        EXPECT_EQ(program.records.hexMap, before) << col << "," << row;
+    }
 }
 
 TEST_F(EditHexTest, AClosedEditorStillRedrawsItsCellAndAnOpenOneTakesNoSecondCell) {
