@@ -299,4 +299,15 @@ TEST_F(RendererTest, RedrawAreaDrawsItsCellsTwiceRowByRow) {
 }
 
 } // namespace
+// The four kinds of unit must be told apart on the map, in the plain set and the coloured one.
+TEST(MapPicturesTest, EveryUnitPictureIsItsOwn) {
+    const MapPictures pictures = MakeMapPictures();
+    const auto& unit = pictures.picUnit;
+    for (size_t i = 0; i < unit.size(); ++i) {
+        for (size_t j = i + 1; j < unit.size(); ++j) {
+            EXPECT_NE(unit[i].pixels, unit[j].pixels) << i << " and " << j;
+        }
+    }
+}
+
 } // namespace dered
