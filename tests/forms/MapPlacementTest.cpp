@@ -26,13 +26,17 @@ std::pair<float, float> InView(Program& program, int16_t area) {
 
 TEST_F(MapPlacementTest, AGameOpenedForTheFirstTimeShowsTheOwnAreasAndThenWhereItWasLeft) {
     Program& p = *program;
+    float sumX = 0;
     for (const int16_t area : {105, 118, 124, 134, 175, 197}) {
         const auto [x, y] = InView(p, area);
         EXPECT_GE(x, 0) << area;
         EXPECT_LT(x, p.map.ViewWidth()) << area;
         EXPECT_GE(y, 0) << area;
         EXPECT_LT(y, p.map.ViewHeight()) << area;
+        sumX += x;
     }
+    // Centred on them, not merely showing them.
+    EXPECT_NEAR(sumX / 6, p.map.ViewWidth() / 2.0, p.map.ViewWidth() / 10.0);
     p.records.settings.MapX = -40;
     p.records.settings.MapY = -20;
     p.winQZ.mnuExit.Click();
