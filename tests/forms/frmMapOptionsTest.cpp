@@ -168,6 +168,12 @@ TEST_F(MapOptionsTest, ASharedFillColourIsWarnedOfAndTheLegendFollowsEveryColour
     Click("picWater", 0x123456);
     EXPECT_EQ(platform.messages.size(), 2u);
     EXPECT_EQ(colourOf("Water"), 0x123456);
+
+    // A report opened while the legend is open brings the new game's players.
+    const size_t lines = program.legend.Lines().size();
+    game.PlayerCount = 4;
+    program.events.TurnOpened();
+    EXPECT_EQ(program.legend.Lines().size(), lines + 1);
 }
 
 } // namespace

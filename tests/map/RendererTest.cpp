@@ -168,9 +168,13 @@ TEST_F(RendererTest, SupplyMarkFollowsTheLayout) {
               (std::vector<Op>{Copy(wide[0], xL, m - 16), Copy(pictures.picUnit[2], xL, m)}));
     hexMap.At(1, 2).Display[1] = 0;
     EXPECT_EQ(Pictures(Draw(1, 2)), (std::vector<Op>{Copy(wide[0], xL, m)}));
-    // Sizes past the three pictures, and hidden marks, show nothing.
+    // Sizes past the three pictures, a home centre without supply, and hidden marks show nothing.
     a.Supply = 4;
     EXPECT_TRUE(Pictures(Draw(1, 2)).empty());
+    a.Supply = 0;
+    a.HomeCentre = -1;
+    EXPECT_TRUE(Pictures(Draw(1, 2)).empty());
+    a.HomeCentre = 0;
     a.Supply = 3;
     hexMap.At(1, 2).Display[2] = 0;
     EXPECT_TRUE(Pictures(Draw(1, 2)).empty());
