@@ -14,7 +14,7 @@ inline void PrintTo(const OverviewLine& line, std::ostream* os) {
 namespace test {
 namespace {
 
-// Own army in 10, fleets in the seas 20 and 21, land 30 and 31, a coast 40 of the own player.
+// Own army in 10, fleets in the seas 20 and 21, land 30 and 31, the last area, 293, an own coast.
 class OrderDeskTest : public ProgramFixture {
   protected:
     OrderDeskTest() {
@@ -23,7 +23,7 @@ class OrderDeskTest : public ProgramFixture {
         }
         MakeArea(20, Water, 0);
         MakeArea(21, Water, 0);
-        MakeArea(40, Coast, kOwn, 2);
+        MakeArea(293, Coast, kOwn, 2);
         Area(10).Name = "North Field";
         Area(11).Name = "Eastwater";
         PlaceUnit(10, Army, kOwn);
@@ -72,15 +72,16 @@ TEST_F(OrderDeskTest, TheCheckFindsOnlyWhatTheRecordsProve) {
     EXPECT_EQ(Found(), (Lines{"10 convoy: Army in North Field (10) goes by convoy through Area20 "
                               "(20), but no unit is in Area22 (22) to carry it"}));
     Order(20, "CO", 30);
-    Order(40, "AA");
+    Order(293, "AA");
     FreeSupply() = -1;
-    EXPECT_EQ(Found(), (Lines{"40 supply: Area40 (40) builds an army, leaving free supply at -1"}));
+    EXPECT_EQ(Found(),
+              (Lines{"293 supply: Area293 (293) builds an army, leaving free supply at -1"}));
 }
 
 TEST_F(OrderDeskTest, TheOverviewGroupsAreaOrdersByKindThenListOrders) {
     Order(10, "MO", 11);
     Order(20, "CO", 21);
-    Order(40, "AF");
+    Order(293, "AF");
     Order(11, "SA", 12, 2);
     AddOrder(game, platform, "GA", 2, -1, 0, 0);
     AddOrder(game, platform, "DA", 3, 0, 0, 0);
@@ -93,7 +94,7 @@ TEST_F(OrderDeskTest, TheOverviewGroupsAreaOrdersByKindThenListOrders) {
         {"Convoys (1)", 0},
         {"  Fleet in Area20 (20) convoys to Area21 (21)", 20},
         {"Builds (1)", 0},
-        {"  Area40 (40) builds a fleet", 40},
+        {"  Area293 (293) builds a fleet", 293},
         {"Declarations (1)", 0},
         {"  Alliance with player 3 (Carpania)", -4},
         {"Grants of access (1)", 0},
@@ -125,8 +126,8 @@ TEST_F(OrderDeskTest, TheHoverTextNamesAreaUnitAndOrder) {
     EXPECT_EQ(HoverText(game, 10), "10 North Field, land, owner yours, army of yours, order: "
                                    "moves to Eastwater (11)");
     EXPECT_EQ(HoverText(game, 21), "21 Area21, water, owner Neutral, fleet of Borduria");
-    Area(40).Owner = static_cast<int16_t>(game.PlayerCount);
-    EXPECT_EQ(HoverText(game, 40), "40 Area40, coast, owner unknown, supply 2");
+    Area(293).Owner = static_cast<int16_t>(game.PlayerCount);
+    EXPECT_EQ(HoverText(game, 293), "293 Area293, coast, owner unknown, supply 2");
     EXPECT_EQ(HoverText(game, 0), "");
 }
 

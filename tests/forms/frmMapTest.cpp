@@ -156,6 +156,12 @@ TEST_F(MapWindowTest, ScrollGridStopsAtRow287) {
     map.ScrollGridToArea(294);
     map.ScrollGridToArea(-3);
     EXPECT_EQ(TopRow(), 287);
+    // Going to an area that does not exist changes nothing either.
+    map.GoToArea(293);
+    const GameState before = game;
+    map.GoToArea(0);
+    map.GoToArea(294);
+    EXPECT_EQ(game, before);
 }
 
 TEST_F(MapWindowTest, RightDragMovesTheMapAndWrapsIt) {
