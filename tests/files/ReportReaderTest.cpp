@@ -362,6 +362,9 @@ TEST(GameTitle, NamesTheGameThePlayerAndTheDateWithItsSequenceNumber) {
     EXPECT_EQ(GameTitle(game), "QZ042 Red Kingdom           Der-ED             Date: 1880.2(2)");
     game.GameYear = 1881;
     EXPECT_EQ(GameTitle(game), "QZ042 Red Kingdom           Der-ED             Date: 1881.2(6)");
+    game.OwnPlayer = 0; // a report may be for player 0
+    game.Players[0].Name = "Neutral";
+    EXPECT_EQ(GameTitle(game).substr(0, 14), "QZ042 Neutral ");
     game.GameTurn = 1;
     game.GameYear = 1880;
     EXPECT_TRUE(VictoryConditionsAllowed(game));
