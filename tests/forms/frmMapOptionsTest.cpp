@@ -79,6 +79,9 @@ TEST_F(MapOptionsTest, AChosenColourTakesEffectAtOnceAndACancelChangesNothing) {
     Click("picColour(12)", 0x00AA00);
     EXPECT_EQ(settings().CountryColour[12], 0x00AA00);
     EXPECT_EQ(options.picColour[12].Colour(), 0x00AA00);
+    const SettingsRecord before = settings();
+    options.picColour_Click(static_cast<int>(options.picColour.size())); // no such swatch
+    EXPECT_EQ(settings(), before);
 
     const int32_t water = settings().WaterColour;
     std::get<ButtonModel*>(*options.FindControl("picWater"))->Click(); // chooser cancelled
