@@ -301,6 +301,12 @@ TEST_F(MapWindowTest, RefreshViewCopiesTheMapTwiceAcrossTheSeamThenDrawsArrows) 
     view.operations.clear();
     map.RefreshView();
     EXPECT_EQ(view.operations.size(), 1u + 12u + kMarkOps);
+    // An order that stays in its own area has a mark but no arrow.
+    Area(11).Command = "SD";
+    Area(11).Parm1 = 11;
+    view.operations.clear();
+    map.RefreshView();
+    EXPECT_EQ(view.operations.size(), 1u + 12u + 2 * kMarkOps);
 }
 
 TEST_F(MapWindowTest, OrdersBothWaysShareTheShaftAndTheLaterLiesOnTop) {
