@@ -110,10 +110,12 @@ TEST_F(EditHexTest, AnEditorNeverFilledFromACellStoresNothing) {
     editor.cmdOK.Click();
     EXPECT_EQ(program.records.hexMap, before);
     EXPECT_FALSE(editor.IsVisible());
-    // Nor one that holds a cell one past the map's last column or row.
-    for (const auto& [col, row] : {std::pair(MapColumns + 1, 1), std::pair(1, MapRows + 1)}) {
-        editor.lblX.SetText(std::to_string(col));
-        editor.lblY.SetText(std::to_string(row));
+    // Nor one that holds no cell, or one past the map's last column or row.
+    const std::pair<std::string, std::string> held[] = {
+        {"1", "y"}, {std::to_string(MapColumns + 1), "1"}, {"1", std::to_string(MapRows + 1)}};
+    for (const auto& [col, row] : held) {
+        editor.lblX.SetText(col);
+        editor.lblY.SetText(row);
         editor.cmdOK.Click();
         EXPECT_EQ(program.records.hexMap, before) << col << "," << row;
     }
