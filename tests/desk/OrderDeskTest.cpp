@@ -76,6 +76,11 @@ TEST_F(OrderDeskTest, TheCheckFindsOnlyWhatTheRecordsProve) {
     FreeSupply() = -1;
     EXPECT_EQ(Found(),
               (Lines{"293 supply: Area293 (293) builds an army, leaving free supply at -1"}));
+    FreeSupply() = 0; // the last area is checked like any other
+    PlaceUnit(293, Army, kOwn);
+    Order(293, "CO", 22);
+    EXPECT_EQ(Found(), (Lines{"293 convoy: Army in Area293 (293) goes by convoy through Area22 "
+                              "(22), but no unit is in Area22 (22) to carry it"}));
 }
 
 TEST_F(OrderDeskTest, TheOverviewGroupsAreaOrdersByKindThenListOrders) {
