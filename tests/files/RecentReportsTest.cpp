@@ -77,6 +77,7 @@ TEST(RecentReportsTest, KeptInASectionOfItsOwnLeavingEveryOtherLineAsItWas) {
     const std::string written = folder.Read("der-ed.ini");
     EXPECT_EQ(written.substr(0, settings.size()), settings);
     EXPECT_NE(written.find("[Recent]"), std::string::npos);
+    EXPECT_EQ(written.find("File9"), std::string::npos); // eight places, no more
     EXPECT_EQ(LoadRecentReports(ini), list);
     // A shorter list blanks the places it no longer uses.
     list.resize(1);

@@ -118,6 +118,7 @@ TEST(SvgSurfaceTest, ExclusiveOrSeesWhatWasDrawnBefore) {
     EXPECT_EQ(surface.ShownColour(5, 4), kRed ^ 0xFFFFFF);
     EXPECT_EQ(surface.ShownColour(5, 0), 0x808080);
     EXPECT_EQ(surface.ShownColour(15, 4), 0xFFFFFF); // outside the hexagon
+    EXPECT_EQ(surface.ShownColour(20, 4), 0xFFFFFF); // past the right edge, not the next row
 }
 
 TEST(SvgSurfaceTest, ACopyIsTheSourcesShapesMovedToItsPlace) {
