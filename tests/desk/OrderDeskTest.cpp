@@ -136,6 +136,17 @@ TEST_F(OrderDeskTest, TheHoverTextNamesAreaUnitAndOrder) {
     EXPECT_EQ(HoverText(game, 0), "");
 }
 
+// The undo menu names each kind of build.
+TEST(AreaOrderShortTest, EveryBuildIsNamed) {
+    const std::pair<const char*, const char*> builds[] = {
+        {"AA", "an army"}, {"AC", "a corps"}, {"AF", "a fleet"}, {"AS", "a squadron"}};
+    for (const auto& [code, unit] : builds) {
+        AreaRecord record;
+        record.Command = code;
+        EXPECT_EQ(AreaOrderShort(record, 7), std::string("build ") + unit + " in 7");
+    }
+}
+
 } // namespace
 } // namespace test
 } // namespace dered

@@ -409,6 +409,9 @@ TEST_F(frmWinQZRecentTest, ChosenFromTheListItOpensAsOpenWouldAndAMissingOneIsDr
     EXPECT_EQ(RecentPaths(), (std::vector<std::string>{SecondReport()}));
     EXPECT_EQ(ini.GetWholeString("Recent", "File2", "unset"), "");
     EXPECT_TRUE(p.records.game.GameId.empty());
+    p.winQZ.mnuRecent_Click(0); // places that hold nothing
+    p.winQZ.mnuRecent_Click(2);
+    EXPECT_TRUE(p.records.game.GameId.empty());
     p.winQZ.mnuRecent_Click(1);
     EXPECT_EQ(p.records.game.GameTurn, 4);
     EXPECT_FALSE(p.winQZ.mnuOpen.Enabled());

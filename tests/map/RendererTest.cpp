@@ -314,4 +314,22 @@ TEST(MapPicturesTest, EveryUnitPictureIsItsOwn) {
     }
 }
 
+// Every picture's pixels as drawn today, folded into one number (FNV-1a).
+TEST(MapPicturesTest, ThePicturesStayAsTheyAreDrawn) {
+    const MapPictures p = MakeMapPictures();
+    uint64_t hash = 14695981039346656037u;
+    const auto fold = [&hash](const auto& pictures) {
+        for (const Picture& picture : pictures) {
+            for (const int32_t value : picture.pixels) {
+                hash = (hash ^ static_cast<uint32_t>(value)) * 1099511628211u;
+            }
+        }
+    };
+    fold(p.picUnit);
+    fold(p.picDigit);
+    fold(p.picSupplyWide);
+    fold(p.picSupplyNarrow);
+    EXPECT_EQ(hash, 10469769924596477789u);
+}
+
 } // namespace dered

@@ -137,7 +137,7 @@ TEST(SvgSurfaceTest, ACopyIsTheSourcesShapesMovedToItsPlace) {
 TEST(SvgSurfaceTest, TitleAndTextAreEscaped) {
     SvgSurface surface(3, 3);
     const std::string doc = surface.Document("A & <B> \"C\"");
-    EXPECT_NE(doc.find("<title>A &amp; &lt;B&gt; &quot;C&quot;</title>"), std::string::npos);
+    EXPECT_NE(doc.find("\">\n<title>A &amp; &lt;B&gt; &quot;C&quot;</title>"), std::string::npos);
     std::string problem;
     EXPECT_TRUE(WellFormed(doc, problem)) << problem;
 }

@@ -110,6 +110,12 @@ TEST(TurnComparisonTest, TheDemosTwoTurnsOfPlayerThree) {
     const TurnComparison odd = CompareTurns(damaged, damaged);
     EXPECT_EQ(odd.now[6], (PlayerTally{2, 1}));
     EXPECT_EQ(odd.now[3], (PlayerTally{7, 5}));
+    // In a game of twelve players owner 12 is a player's, and compared.
+    GameState twelve = now.game;
+    twelve.PlayerCount = NoReportData;
+    GameState taken = twelve;
+    taken.Areas[134].Owner = NoReportData;
+    EXPECT_EQ(CompareTurns(twelve, taken).owners, (std::vector<OwnerChange>{{134, 6, 12}}));
 }
 
 } // namespace
