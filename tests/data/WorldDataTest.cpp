@@ -6,6 +6,7 @@
 #include "files/ReportReader.h"
 #include "forms/AreaDisplay.h"
 #include "orders/OrderList.h"
+#include "support/DemoTurn.h"
 #include "support/RecordingPlatform.h"
 #include "support/TempFolder.h"
 #include "worldgen/Generate.h"
@@ -327,88 +328,78 @@ TEST_F(World, LandFormsContinentsAndIslandsWithAnInlandSea) {
 
 // ---- The demo game ----
 
-class Demo : public ::testing::Test {
-  protected:
-    void SetUp() override { game_ = std::make_unique<GameState>(); }
-
-    ReportOutcome Read(const std::string& report) {
-        const fs::path path = fs::path(DataDir) / report;
-        return ReadReport(*game_, platform_, path.parent_path().string() + "/",
-                          path.filename().string());
-    }
-    // The map files come after the report, as on opening one.
-    void LoadMap() {
-        HexMap hex;
-        ASSERT_EQ(LoadMapFiles(*game_, hex, OnlyFolder(DataDir)), "");
-    }
-    std::set<int> Own() const {
-        std::set<int> out;
-        for (int a = 1; a <= MaxArea; ++a) {
-            if (game_->Areas[a].Owner == game_->OwnPlayer) {
-                out.insert(a);
-            }
+std::set<int> OwnAreas(const GameState& game) {
+    std::set<int> out;
+    for (int a = 1; a <= MaxArea; ++a) {
+        if (game.Areas[a].Owner == game.OwnPlayer) {
+            out.insert(a);
         }
-        return out;
     }
-    int OwnUnits(int16_t kind) const {
-        int count = 0;
-        for (int a = 1; a <= MaxArea; ++a) {
-            const AreaRecord& area = game_->Areas[a];
-            count += area.UnitOwner == game_->OwnPlayer && area.UnitKind == kind ? 1 : 0;
+    return out;
+}
+
+int OwnUnits(const GameState& game, int16_t kind) {
+    int count = 0;
+    for (int a = 1; a <= MaxArea; ++a) {
+        const AreaRecord& area = game.Areas[a];
+        count += area.UnitOwner == game.OwnPlayer && area.UnitKind == kind ? 1 : 0;
+    }
+    return count;
+}
+
+bool AtWarWithSomeone(const GameState& game) {
+    for (int16_t p = 1; p < game.PlayerCount; ++p) {
+        if (IsAtWar(game, game.OwnPlayer, p)) {
+            return true;
         }
-        return count;
     }
+    return false;
+}
 
-    std::unique_ptr<GameState> game_;
-    test::RecordingPlatform platform_;
-};
-
-TEST_F(Demo, EveryReportIsAcceptedWithNothingButTheFreshTurnNote) {
+TEST(Demo, EveryReportIsAcceptedWithNothingButTheFreshTurnNote) {
     for (const std::string& report : DemoReports) {
         SCOPED_TRACE(report);
-        platform_.messages.clear();
-        ASSERT_EQ(Read(report), ReportOutcome::Read);
+        const test::DemoTurn demo(report);
         // A new turn has no earlier orders; nothing else may be said.
-        EXPECT_EQ(platform_.messages,
+        EXPECT_EQ(demo.platform.messages,
                   (std::vector<test::Message>{{std::string(kNoOldOrders), MsgIcon::None}}));
-        EXPECT_EQ(game_->GameId, "QZ001");
-        EXPECT_EQ(game_->PlayerCount, 8);
-        for (int p = 0; p <= game_->PlayerCount; ++p) {
-            EXPECT_FALSE(game_->Players[p].Name.empty());
-            EXPECT_LE(game_->Players[p].Abbrev.size(), 4u);
+        EXPECT_EQ(demo.game.GameId, "QZ001");
+        EXPECT_EQ(demo.game.PlayerCount, 8);
+        for (int p = 0; p <= demo.game.PlayerCount; ++p) {
+            EXPECT_FALSE(demo.game.Players[p].Name.empty());
+            EXPECT_LE(demo.game.Players[p].Abbrev.size(), 4u);
         }
     }
 }
 
-TEST_F(Demo, FirstTurnGivesEveryKindOfOrderAUse) {
-    ASSERT_EQ(Read(DemoReports[0]), ReportOutcome::Read);
-    LoadMap();
-    EXPECT_EQ(game_->OwnPlayer, 3);
-    EXPECT_EQ(game_->GameYear, 1880);
-    EXPECT_EQ(game_->GameTurn, 1);
-    EXPECT_TRUE(IsAllied(*game_, 3, 5));
-    int16_t enemy = 0;
-    for (int16_t p = 1; p < game_->PlayerCount; ++p) {
-        enemy = IsAtWar(*game_, 3, p) ? p : enemy;
-    }
-    EXPECT_NE(enemy, 0);
+TEST(Demo, FirstTurnGivesEveryKindOfOrderAUse) {
+    const test::DemoTurn demo(DemoReports[0]);
+    const GameState& game = demo.game;
+    EXPECT_EQ(game.OwnPlayer, 3);
+    EXPECT_EQ(game.GameYear, 1880);
+    EXPECT_EQ(game.GameTurn, 1);
+    EXPECT_TRUE(IsAllied(game, 3, 5));
+    EXPECT_TRUE(AtWarWithSomeone(game));
 
-    const SummaryCounters summary = ComputeSummary(*game_);
+    const SummaryCounters summary = ComputeSummary(game);
     EXPECT_GE(summary.FreeSupply, 2) << "room for a build and an upgrade";
-    EXPECT_GE(OwnUnits(1), 2);
-    EXPECT_GE(OwnUnits(2), 1);
-    EXPECT_GE(OwnUnits(3), 1);
-    EXPECT_GE(OwnUnits(4), 1);
+    EXPECT_GE(OwnUnits(game, 1), 2);
+    for (const int16_t kind : {2, 3, 4}) {
+        EXPECT_GE(OwnUnits(game, kind), 1) << kind;
+    }
 
     bool convoy = false;
     bool freeCentre = false;
     bool corpsOnCentre = false;
-    for (int a : Own()) {
-        const AreaRecord& area = game_->Areas[a];
+    for (int a : OwnAreas(game)) {
+        const AreaRecord& area = game.Areas[a];
         for (int16_t n : area.Neighbour) {
-            const AreaRecord& sea = game_->Areas[n];
+            const AreaRecord& sea = game.Areas[n];
             convoy = convoy || (area.Terrain == 2 && area.UnitKind == 1 && area.UnitOwner == 3 &&
                                 n && sea.Terrain == 3 && sea.UnitKind == 3 && sea.UnitOwner == 3);
+            // The player sees the own areas and all around them.
+            EXPECT_TRUE(n == 0 || n == MaxArea || game.Areas[n].Owner != NoReportData)
+                << "area " << n << " beside own area " << a;
         }
         freeCentre = freeCentre || (area.Supply >= 2 && area.Terrain == 2 && area.UnitKind == 0);
         corpsOnCentre = corpsOnCentre || (area.Supply > 0 && area.UnitKind == 2);
@@ -416,51 +407,34 @@ TEST_F(Demo, FirstTurnGivesEveryKindOfOrderAUse) {
     EXPECT_TRUE(convoy) << "a coast army beside a sea with an own fleet";
     EXPECT_TRUE(freeCentre) << "an empty coastal supply centre for builds";
     EXPECT_TRUE(corpsOnCentre) << "a corps that may be upgraded";
-
-    // The player sees the own areas and all around them.
-    for (int a : Own()) {
-        for (int16_t n : game_->Areas[a].Neighbour) {
-            EXPECT_TRUE(n == 0 || n == MaxArea || game_->Areas[n].Owner != NoReportData)
-                << "area " << n << " beside own area " << a;
-        }
-    }
 }
 
-TEST_F(Demo, MergingTheAllysReportAddsAreasAndShowsOneMismatch) {
-    ASSERT_EQ(Read(DemoReports[0]), ReportOutcome::Read);
-    const auto known = [&] {
-        int count = 0;
-        for (int a = 1; a <= MaxArea; ++a) {
-            count += game_->Areas[a].Owner != NoReportData ? 1 : 0;
-        }
-        return count;
+TEST(Demo, MergingTheAllysReportAddsAreasAndShowsOneMismatch) {
+    test::DemoTurn demo(DemoReports[0]);
+    const auto known = [&demo] {
+        return std::count_if(demo.game.Areas.begin() + 1, demo.game.Areas.end(),
+                             [](const AreaRecord& a) { return a.Owner != NoReportData; });
     };
-    const int before = known();
-    platform_.messages.clear();
-    const fs::path ally = fs::path(DataDir) / DemoReports[1];
-    ASSERT_EQ(
-        MergeReport(*game_, platform_, ally.parent_path().string() + "/", ally.filename().string()),
-        ReportOutcome::Read);
-    ASSERT_EQ(platform_.messages.size(), 1u);
-    EXPECT_EQ(platform_.messages[0].text.rfind("Owner for area  ", 0), 0u);
-    EXPECT_NE(platform_.messages[0].text.find(" does not match previous data"), std::string::npos);
+    const auto before = known();
+    demo.platform.messages.clear();
+    const auto [folder, file] = SplitReportPath(DataDir + DemoReports[1]);
+    ASSERT_EQ(MergeReport(demo.game, demo.platform, folder, file), ReportOutcome::Read);
+    ASSERT_EQ(demo.platform.messages.size(), 1u);
+    EXPECT_EQ(demo.platform.messages[0].text.rfind("Owner for area  ", 0), 0u);
+    EXPECT_NE(demo.platform.messages[0].text.find(" does not match previous data"),
+              std::string::npos);
     EXPECT_GT(known(), before + 5);
 }
 
-TEST_F(Demo, LaterTurnIsShortOfSupplyAndAtWar) {
-    ASSERT_EQ(Read(DemoReports[2]), ReportOutcome::Read);
-    LoadMap();
-    EXPECT_EQ(game_->GameYear, 1881);
-    EXPECT_EQ(game_->GameTurn, 2);
-    const SummaryCounters summary = ComputeSummary(*game_);
+TEST(Demo, LaterTurnIsShortOfSupplyAndAtWar) {
+    const test::DemoTurn demo(DemoReports[2]);
+    EXPECT_EQ(demo.game.GameYear, 1881);
+    EXPECT_EQ(demo.game.GameTurn, 2);
+    const SummaryCounters summary = ComputeSummary(demo.game);
     EXPECT_LT(summary.FreeSupply, 0);
     EXPECT_GE(summary.ArmyCount, 1) << "an army to downgrade";
-    bool war = false;
-    for (int16_t p = 1; p < game_->PlayerCount; ++p) {
-        war = war || IsAtWar(*game_, 3, p);
-    }
-    EXPECT_TRUE(war);
-    EXPECT_TRUE(IsAllied(*game_, 3, 5)) << "an ally to call to arms";
+    EXPECT_TRUE(AtWarWithSomeone(demo.game));
+    EXPECT_TRUE(IsAllied(demo.game, 3, 5)) << "an ally to call to arms";
 }
 
 } // namespace
