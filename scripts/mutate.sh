@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Plants one small fault at a time in the core (an operator or a bound changed on one line) and
 # reports those no test notices. Run by hand: each mutant is a rebuild and a full ctest run
-# under the sanitizers, so 200 take a few hours on two cores.
+# under the sanitizers, about 15 s on two cores, so 200 take about an hour.
 #   scripts/mutate.sh [-n 200] [--seed 1]
 # The committed state is cloned into a scratch folder ($MUTATE_DIR, else /tmp/der-ed-mutate);
 # this checkout is never touched.
