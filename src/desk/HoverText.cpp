@@ -33,7 +33,9 @@ std::string HoverText(const GameState& game, int16_t area) {
         text += ", supply " + std::to_string(a.Supply);
     }
     if (a.UnitKind != NoUnit) {
-        text += ", " + std::string(UnitWord(a.UnitKind)) + " of " + Owner(game, a.UnitOwner);
+        const std::string_view word = UnitWord(a.UnitKind);
+        text +=
+            ", " + std::string(word.empty() ? "unit" : word) + " of " + Owner(game, a.UnitOwner);
     }
     const std::string order = AreaOrderPredicate(game, area);
     if (!order.empty()) {

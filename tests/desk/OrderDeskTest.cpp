@@ -131,6 +131,8 @@ TEST_F(OrderDeskTest, TheHoverTextNamesAreaUnitAndOrder) {
     EXPECT_EQ(HoverText(game, 10), "10 North Field, land, owner yours, army of yours, order: "
                                    "moves to Eastwater (11)");
     EXPECT_EQ(HoverText(game, 21), "21 Area21, water, owner Neutral, fleet of Borduria");
+    Area(21).UnitKind = 5; // only a damaged report holds such a unit
+    EXPECT_EQ(HoverText(game, 21), "21 Area21, water, owner Neutral, unit of Borduria");
     Area(293).Owner = static_cast<int16_t>(game.PlayerCount);
     EXPECT_EQ(HoverText(game, 293), "293 Area293, coast, owner unknown, supply 2");
     EXPECT_EQ(HoverText(game, 0), "");

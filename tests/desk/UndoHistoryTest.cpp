@@ -151,9 +151,11 @@ TEST_F(UndoHistoryTest, OneUserActionIsOneStepNamedInTheMenu) {
     Move(118, 134);
     EXPECT_EQ(History().UndoCount(), 1u);
     EXPECT_EQ(win.mnuUndo.Caption(), "&Undo move from 118 to 134");
+    Move(118, 135); // only the target changes
+    EXPECT_EQ(win.mnuUndo.Caption(), "&Undo move from 118 to 135");
     Game().SelectedArea = 134;
     BuildUnit(TheTurn(), Army); // the order and its charge on free supply together
-    EXPECT_EQ(History().UndoCount(), 2u);
+    EXPECT_EQ(History().UndoCount(), 3u);
     EXPECT_EQ(win.mnuUndo.Caption(), "&Undo build an army in 134");
     Declare(0);
     EXPECT_EQ(win.mnuUndo.Caption(), "&Undo alliance with 1");
@@ -162,7 +164,7 @@ TEST_F(UndoHistoryTest, OneUserActionIsOneStepNamedInTheMenu) {
     win.mnuUndo.Click();
     EXPECT_EQ(win.mnuRedo.Caption(), "&Redo build an army in 134");
     EXPECT_EQ(Game().Areas[134].Command, "");
-    EXPECT_EQ(program->map.Arrows().size(), 1u); // the move's arrow is still drawn from 118
+    EXPECT_EQ(program->map.Arrows().size(), 2u); // 118 to 134 and to 135: the move is still drawn
     // A new change drops what could be redone.
     Game().SelectedArea = 105;
     UpgradeUnit(TheTurn());

@@ -29,6 +29,10 @@ TEST(FieldReader, ReadsCommaAndLineSeparatedFieldsWithQuotesAndBlanks) {
     EXPECT_TRUE(reader.AtEnd());
     EXPECT_FALSE(reader.ReadText(text));
     EXPECT_EQ(reader.Error(), "line 4: the file ends early");
+    std::istringstream tail("7 \r\n\x1a");
+    FieldReader trailing(tail);
+    ASSERT_TRUE(trailing.ReadNumber(n));
+    EXPECT_TRUE(trailing.AtEnd()); // blanks, a line end and an end-of-file mark
 }
 
 TEST(FieldReader, RefusesTextAndOutOfRangeNumbersNamingTheLine) {

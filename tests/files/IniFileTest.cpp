@@ -1,4 +1,5 @@
 #include "files/IniFile.h"
+#include "files/RecoveryFile.h"
 
 #include "support/TempFolder.h"
 
@@ -51,8 +52,8 @@ TEST_F(IniFileTest, FindsSectionsAndKeysRegardlessOfCaseAndBlanks) {
     EXPECT_EQ(Get("COLOURS", "Water"), "");        // present but empty is not missing
     EXPECT_EQ(Get("positions", "mapx"), "-340");
     const std::string value(120, 'x');
-    Put("[A]\nk=" + value + "\n");
-    EXPECT_EQ(Get("A", "k"), value.substr(0, 99)); // values are cut at 99 characters
+    Put("[Z]\nk=" + value + "\n");
+    EXPECT_EQ(Get("z", "K"), value.substr(0, 99)); // values are cut at 99 characters
 }
 
 TEST_F(IniFileTest, ReplacingAKeyKeepsEveryOtherLine) {
@@ -175,21 +176,28 @@ class EnvVar {
     std::optional<std::string> old_;
 };
 
-TEST(DefaultSettingsPath, FollowsXdgThenHome) {
+// Settings and recovered orders: an absolute XDG folder first, else the home folder.
+TEST(DefaultPaths, FollowXdgThenHome) {
     {
         EnvVar xdg("XDG_CONFIG_HOME", "/cfg");
+        EnvVar state("XDG_STATE_HOME", "/st");
         EnvVar home("HOME", "/home/p");
         EXPECT_EQ(DefaultSettingsPath(), "/cfg/der-ed/der-ed.ini");
+        EXPECT_EQ(DefaultRecoveryDir(), "/st/der-ed/");
     }
     {
         EnvVar xdg("XDG_CONFIG_HOME", "relative");
+        EnvVar state("XDG_STATE_HOME", nullptr);
         EnvVar home("HOME", "/home/p");
         EXPECT_EQ(DefaultSettingsPath(), "/home/p/.config/der-ed/der-ed.ini");
+        EXPECT_EQ(DefaultRecoveryDir(), "/home/p/.local/state/der-ed/");
     }
     {
         EnvVar xdg("XDG_CONFIG_HOME", nullptr);
+        EnvVar state("XDG_STATE_HOME", "relative");
         EnvVar home("HOME", nullptr);
         EXPECT_EQ(DefaultSettingsPath(), "der-ed.ini");
+        EXPECT_EQ(DefaultRecoveryDir(), "");
     }
 }
 

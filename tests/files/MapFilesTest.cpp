@@ -203,7 +203,7 @@ TEST_F(MapFilesTest, MissingFilesAreRefusedByName) {
     EXPECT_EQ(Load(), "Map file map-area.dat not found; searched: " + Dir());
 }
 
-TEST_F(MapFilesTest, ShortFilesAreRefusedAndChangeNothing) {
+TEST_F(MapFilesTest, ShortFilesAndValuesOutOfRangeAreRefusedAndChangeNothing) {
     const std::string area = AreaFile(0);
     const std::string hex = HexFile();
     const std::string areaPath = AreaPath();
@@ -213,13 +213,7 @@ TEST_F(MapFilesTest, ShortFilesAreRefusedAndChangeNothing) {
     ExpectRefused("", hex, areaPath + "line 1: the file ends early");
     ExpectRefused(area, hex.substr(0, hex.size() - 10), hexPath + "line 2170: the file ends early");
     ExpectHomesRefused(3, AreaFile(1), "line 295: the file ends early");
-}
 
-TEST_F(MapFilesTest, ValuesOutOfRangeAreRefusedAndChangeNothing) {
-    const std::string area = AreaFile(0);
-    const std::string hex = HexFile();
-    const std::string areaPath = AreaPath();
-    const std::string hexPath = "Map file " + Dir() + "map-hex.dat: ";
     auto withLine = [](std::string text, int line, const std::string& replacement) {
         size_t start = 0;
         for (int i = 1; i < line; ++i) {

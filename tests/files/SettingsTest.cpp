@@ -72,7 +72,7 @@ TEST(SettingsLoad, HexadecimalWidthFollowsDigitsAndClosingMark) {
         {"&H0FFFF", 65535},
         {"&HFFFFFFFF", -1},
         {"&HFFFFFFFF&", -1},
-        {"&hff", 255},
+        {"&haf", 175},
         {"&HFFx", 255},
         {"&H", 0},
         {"&H80000000", std::numeric_limits<int32_t>::min()},

@@ -393,6 +393,7 @@ TEST_F(MapWindowTest, OrderBeingEnteredIsOutlinedTextedAndEscCancelsIt) {
     EXPECT_EQ(map.stbNextClick.Text(), "Move from 10 Area10: click the target area; Esc cancels");
     // Area 10 has four cells, each outlined at both copies of the map.
     EXPECT_EQ(Count(view, Kind::Polyline, 0x00FFFF), 8u);
+    EXPECT_EQ(view.operations.size(), 8u); // the view is not drawn again for it
     view.operations.clear();
     map.CancelEntry();
     EXPECT_EQ(game.PendingCommand, MapCommand::None);
@@ -433,6 +434,10 @@ TEST_F(MapWindowTest, OrdersWithoutAnArrowAreMarkedToo) {
     ASSERT_EQ(Area(10).Command, "RU");
     EXPECT_GE(Count(view, Kind::Rect, 0xFFFFFF), 2u);
     EXPECT_EQ(map.stbNextClick.Text(), "RU (remove): double-click the unit");
+    // An order settled elsewhere (the grid, the menus) shows on the open map too.
+    view.operations.clear();
+    program.events.AreaSettled(10);
+    EXPECT_GE(Count(view, Kind::Rect, 0xFFFFFF), 2u);
 }
 
 TEST_F(MapWindowTest, ChangedAreasCarryARedMarkAtBothEdgesUntilTheChangesGo) {

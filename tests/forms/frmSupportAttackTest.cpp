@@ -70,10 +70,10 @@ TEST_F(SupportAttack, EachDialogStartsFromAnOwnAttack) {
     ChooseAndDoubleClick(2);
     EXPECT_EQ(Area(5).Parm2, 2);
 
-    // An own move into 6 stands: no warning this time.
-    MakeArea(7, Land, kOwn);
-    Area(7).Command = "MO";
-    Area(7).Parm1 = 6;
+    // An own move into 6, from the last area, stands: no warning this time.
+    MakeArea(MaxArea, Land, kOwn);
+    Area(MaxArea).Command = "MO";
+    Area(MaxArea).Parm1 = 6;
     Begin(6);
     program.forms.Unload(Dialog());
     EXPECT_EQ(Area(5).Parm2, 0);

@@ -397,6 +397,19 @@ TEST_F(frmWinQZRecentTest, AnOpenedReportComesFirstAndTheDialogsStartInItsFolder
     EXPECT_EQ(platform.dialogRequests.back().initialDir, (folder / "turn").string() + "/");
 }
 
+TEST_F(frmWinQZRecentTest, TheTwelfthPlayersReportIsTitledWithItsName) {
+    std::string twelve = "Report for turn,\"x\"\r\nQZ042\r\n12,\"pc\",1880,3\r\nPlayers,12\r\n";
+    for (int n = 0; n <= MaxPlayer; ++n) {
+        twelve += "P,\"Power " + std::to_string(n) + "\",\"\"\r\n";
+    }
+    std::ofstream(SecondReport(), std::ios::binary) << twelve << "Number of Areas =,0\r\n";
+    Program& p = Start();
+    platform.AnswerOpen(SecondReport());
+    p.winQZ.mnuOpen.Click();
+    ASSERT_FALSE(p.winQZ.RecentReports().empty());
+    EXPECT_EQ(p.winQZ.RecentReports().front().title, "QZ042 Power 12, 1880 turn 3");
+}
+
 TEST_F(frmWinQZRecentTest, ChosenFromTheListItOpensAsOpenWouldAndAMissingOneIsDropped) {
     ini.Set("Recent", "File1", (folder / "gone" / "plyrdata.002").string());
     ini.Set("Recent", "File2", SecondReport());

@@ -127,7 +127,7 @@ TEST_F(RendererTest, LargeCellsWriteTheAreaNumber) {
     const int y = 69 - 16;
     // Digits 8 wide, centred: (area, first digit's offset, digits).
     const std::vector<std::tuple<int16_t, int, std::vector<int>>> cases{
-        {7, 8, {7}}, {42, 4, {4, 2}}, {123, 0, {1, 2, 3}}, {205, 0, {2, 0, 5}}};
+        {7, 8, {7}}, {42, 4, {4, 2}}, {100, 0, {1, 0, 0}}, {205, 0, {2, 0, 5}}};
     for (const auto& [area, offset, digits] : cases) {
         Cell(1, 2, area, true, false, false);
         std::vector<Op> expected;

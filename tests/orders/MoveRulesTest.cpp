@@ -364,6 +364,13 @@ TEST_F(Convoys, AChainWithoutStartWithinTenLinksWarnsAndIsStored) {
     EXPECT_EQ(FindConvoyStart(turn, 40), 0);
     EXPECT_EQ(TakeMessages(),
               (Messages{{"Warning, can't find start of convoy", MsgIcon::Exclamation}}));
+
+    // The last area starts a chain like any other.
+    MakeArea(MaxArea, Coast, kOwn);
+    PlaceUnit(MaxArea, Army, kOwn);
+    Area(MaxArea).Command = "CO";
+    Area(MaxArea).Parm1 = 50;
+    EXPECT_EQ(FindConvoyStart(turn, 50), 2);
 }
 
 } // namespace

@@ -93,6 +93,9 @@ TEST(OrderList, EveryBoundTakesItsLastValueAndRefusesTheOnePastIt) {
     EXPECT_EQ(game, before);
     DeleteOrder(game, MaxOrderSlot);
     EXPECT_EQ(game.Orders[MaxOrderSlot], OrderSlot{});
+    game.Orders[0] = {"DA", 0, 2, 0, 0, 0};
+    DeleteOrder(game, 0);
+    EXPECT_EQ(game.Orders[0], OrderSlot{});
 }
 
 TEST(OrderList, OtherPlayersAreThoseOfTheGameWithoutTheOwn) {

@@ -115,7 +115,11 @@ TEST(TurnComparisonTest, TheDemosTwoTurnsOfPlayerThree) {
     twelve.PlayerCount = NoReportData;
     GameState taken = twelve;
     taken.Areas[134].Owner = NoReportData;
-    EXPECT_EQ(CompareTurns(twelve, taken).owners, (std::vector<OwnerChange>{{134, 6, 12}}));
+    taken.Areas[134].UnitOwner = NoReportData; // a unit changes hands only
+    taken.Areas[175].UnitKind = 3;             // or kind only
+    const TurnComparison c12 = CompareTurns(twelve, taken);
+    EXPECT_EQ(c12.owners, (std::vector<OwnerChange>{{134, 6, 12}}));
+    EXPECT_EQ(c12.units, (std::vector<UnitChange>{{134, 1, 6, 1, 12}, {175, 1, 3, 3, 3}}));
 }
 
 } // namespace
