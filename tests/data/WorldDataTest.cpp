@@ -288,44 +288,6 @@ TEST_F(World, TwelveHomeCentresOnLandSupplyCentres) {
     }
 }
 
-// Continents and islands: land masses counted in areas, joined through land areas.
-TEST_F(World, LandFormsContinentsAndIslandsWithAnInlandSea) {
-    std::vector<int> mass(MaxArea + 1, -1);
-    std::vector<int> sizes;
-    auto fill = [&](int start, auto&& joins) {
-        std::vector<int> queue{start};
-        mass[start] = static_cast<int>(sizes.size());
-        for (size_t i = 0; i < queue.size(); ++i) {
-            for (int n : Neighbours(queue[i])) {
-                if (mass[n] < 0 && joins(n)) {
-                    mass[n] = mass[start];
-                    queue.push_back(n);
-                }
-            }
-        }
-        sizes.push_back(static_cast<int>(queue.size()));
-    };
-    auto solid = [](int a) { return a != MaxArea && !IsWater(a); };
-    for (int a = 1; a < MaxArea; ++a) {
-        if (mass[a] < 0 && solid(a)) {
-            fill(a, solid);
-        }
-    }
-    const long continents =
-        std::count_if(sizes.begin(), sizes.end(), [](int s) { return s >= 20; });
-    const long islands = std::count_if(sizes.begin(), sizes.end(), [](int s) { return s < 8; });
-    EXPECT_GE(continents, 3);
-    EXPECT_GE(islands, 3);
-    // Some water cannot reach the open ocean: an inland sea.
-    const size_t landMasses = sizes.size();
-    for (int a = 1; a < MaxArea; ++a) {
-        if (mass[a] < 0 && IsWater(a)) {
-            fill(a, IsWater);
-        }
-    }
-    EXPECT_GE(sizes.size() - landMasses, 2u);
-}
-
 // ---- The demo game ----
 
 std::set<int> OwnAreas(const GameState& game) {

@@ -143,6 +143,11 @@ TEST_F(TurnsWindow, ComparesTheTwoTurnsOlderFirstAndMarksTheChangesOnTheMap) {
     }
     EXPECT_TRUE(ownRow);
     EXPECT_EQ(program->map.ChangedAreas(), (std::vector<int16_t>{134, 175, 197}));
+    // In a game of twelve the twelfth player has a row like any other.
+    Game().PlayerCount = MaxPlayer;
+    Game().Areas[175].UnitOwner = MaxPlayer;
+    Turns().cmdCompare.Click();
+    EXPECT_EQ(players.TextAt(players.Rows() - 1, 0), "player 12");
     program->forms.Unload(Turns());
     EXPECT_TRUE(program->map.ChangedAreas().empty());
 }
