@@ -131,6 +131,9 @@ TEST_F(OrderDeskTest, TheHoverTextNamesAreaUnitAndOrder) {
     EXPECT_EQ(HoverText(game, 10), "10 North Field, land, owner yours, army of yours, order: "
                                    "moves to Eastwater (11)");
     EXPECT_EQ(HoverText(game, 21), "21 Area21, water, owner Neutral, fleet of Borduria");
+    Order(10, "SA", 11, 1); // as read back from a file: player 1 is named too
+    EXPECT_EQ(HoverText(game, 10), "10 North Field, land, owner yours, army of yours, order: "
+                                   "supports the attack on Eastwater (11) by player 1 (Aland)");
     Area(21).UnitKind = 5; // only a damaged report holds such a unit
     EXPECT_EQ(HoverText(game, 21), "21 Area21, water, owner Neutral, unit of Borduria");
     Area(293).Owner = static_cast<int16_t>(game.PlayerCount);

@@ -91,6 +91,7 @@ TEST(SettingsLoad, DecimalReadsUpToFirstForeignCharacter) {
     const Case cases[] = {
         {"16711680", 0xFF0000},
         {"12 34", 1234},
+        {"1\r2\n3", 123}, // line ends inside a hand-edited value are blanks too
         {"- 7", -7},
         {"+9", 9},
         {"255red", 255},

@@ -56,7 +56,7 @@ TEST(GamePositionsTest, OnlyAWholePairIsTakenBack) {
     test::MemoryIni ini;
     SaveGamePosition(ini, "QZ001", {-1033, 12});
     EXPECT_EQ(LoadGamePosition(ini, "QZ001"), (MapPosition{-1033, 12}));
-    for (const char* text : {"", "12", "12,", ",3", "1,2,3", "40000,1", "a,b"}) {
+    for (const char* text : {"", "12", "12,", ",3", "1,2,3", "1;2", "40000,1", "a,b"}) {
         ini.WriteString(kGamePositionsSection, "QZ002", text);
         EXPECT_FALSE(LoadGamePosition(ini, "QZ002")) << text;
     }
