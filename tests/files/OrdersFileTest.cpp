@@ -42,7 +42,7 @@ GameState GameWithEveryOrder() {
     game.GameYear = 1880;
     game.GameTurn = 1;
     SetArea(game, 3, "AC");
-    SetArea(game, 5, "CO", 6);
+    SetArea(game, 5, "CO", 1); // area 1: the first of the range
     SetArea(game, 12, "AA");
     SetArea(game, 40, "SA", 41, 3);
     SetArea(game, 41, "SA", 42, 0);
@@ -74,7 +74,7 @@ const std::string kEveryCommand = Lines({"KPLSTART",
                                          "pc7x",
                                          "",
                                          "AC  3 ",
-                                         "CO  5   6 ",
+                                         "CO  5   1 ",
                                          "AA  12 ",
                                          "SA  40   41   3 ",
                                          "SA  41   42 ",
@@ -97,7 +97,7 @@ const std::string kEveryCommand = Lines({"KPLSTART",
 
 const std::string kEveryOrdersTmp = Lines({"QZ001         ,              1880          1 "}) +
                                     Lines({"AC", " 3 ",
-                                           "CO", " 5             6 ",
+                                           "CO", " 5             1 ",
                                            "AA", " 12 ",
                                            "SA", " 40            41            3 ",
                                            "SA", " 41            42            0 ",
