@@ -19,6 +19,8 @@ TEST(FileAccess, ReadsAPlainFileWholeAndRefusesEverythingElseByReason) {
     fs::create_directory(folder.Path("folder"));
     folder.Write("large", "");
     fs::resize_file(folder.Path("large"), kMaxReadSize + 1);
+    folder.Write("limit", "");
+    fs::resize_file(folder.Path("limit"), kMaxReadSize);
     const struct {
         std::string path;
         FileProblem problem;
@@ -32,6 +34,7 @@ TEST(FileAccess, ReadsAPlainFileWholeAndRefusesEverythingElseByReason) {
         {folder.Folder(), FileProblem::NotAFile, "it is a folder, not a file"},
         {"/dev/null", FileProblem::NotAFile, "it is not a plain file"},
         {folder.Path("large").string(), FileProblem::TooLarge, "it is too large (over 16 MB)"},
+        {folder.Path("limit").string(), FileProblem::None, ""},
         // Cut at the NUL, the name would reach "plain".
         {folder.Path("plain").string() + std::string("\0.x", 3), FileProblem::BadName,
          "its name holds a NUL character"},
