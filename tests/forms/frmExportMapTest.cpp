@@ -27,6 +27,8 @@ TEST_F(ExportMapDialog, WritesTheSvgAtTheChosenSizeAndClosesOrRefusesASizeOutOfB
     Dialog().cmdExport.Click();
     EXPECT_EQ(platform.messages.back().text, "The cell size is a number from 6 to 36");
     EXPECT_TRUE(platform.dialogRequests.empty());
+    Dialog().txtCellSize.SetText("20x");
+    EXPECT_EQ(Dialog().lblSize.Text(), "The cell size is a number from 6 to 36");
 
     Dialog().txtCellSize.SetText("10");
     const MapExportLayout layout = LayoutMapExport(program->records.settings, {10, false, true});

@@ -119,6 +119,9 @@ TEST(SvgSurfaceTest, ExclusiveOrSeesWhatWasDrawnBefore) {
     EXPECT_EQ(surface.ShownColour(5, 0), 0x808080);
     EXPECT_EQ(surface.ShownColour(15, 4), 0xFFFFFF); // outside the hexagon
     EXPECT_EQ(surface.ShownColour(20, 4), 0xFFFFFF); // past the right edge, not the next row
+    const Point32 triangle[] = {{11, 6}, {17, 6}, {14, 9}};
+    surface.FillPolygon(triangle, kCyan);
+    EXPECT_EQ(surface.ShownColour(14, 7), kCyan); // three corners fill as well
 }
 
 TEST(SvgSurfaceTest, ACopyIsTheSourcesShapesMovedToItsPlace) {
