@@ -56,6 +56,9 @@ TEST_F(OrderDeskTest, TheCheckFindsOnlyWhatTheRecordsProve) {
     Order(11, "MO", 12);
     EXPECT_EQ(Found(), (Lines{"12 collide: Army in North Field (10) and corps in Eastwater (11) "
                               "both move to Area12 (12)"}));
+    Order(10, "MO", 1); // the first area like any other
+    Order(11, "MO", 1);
+    EXPECT_EQ(Found().size(), 1u);
     Order(11, "SD", 12); // supporting the target is no move into it
     EXPECT_EQ(Found(), Lines{});
     Order(10, "MO", 11);

@@ -207,6 +207,10 @@ TEST_F(UndoHistoryTest, TheVictoryDialogHoldsUndoWhileItHasTheOrderOutOfTheList)
         EXPECT_NE(Game().Orders[slot].Code, "VC");
     }
     EXPECT_EQ(win.mnuUndo.Caption(), "&Undo move from 118 to 134");
+    win.mnuSpy.Click(); // both spy slots in one step
+    program->spy.AddTarget(105);
+    program->forms.Unload(program->spy);
+    EXPECT_EQ(win.mnuUndo.Caption(), "&Undo spies");
 }
 
 } // namespace
