@@ -74,6 +74,11 @@ TEST_F(OrderDeskTest, TheCheckFindsOnlyWhatTheRecordsProve) {
     Order(20, "CO", 22);
     EXPECT_EQ(Found(), (Lines{"10 convoy: Army in North Field (10) goes by convoy through Area20 "
                               "(20), but no unit is in Area22 (22) to carry it"}));
+    PlaceUnit(22, Fleet, kOwn);
+    Order(22, "CO", 20); // a circle at sea ends too
+    EXPECT_EQ(Found(), (Lines{"10 convoy: Army in North Field (10) goes by convoy through Area20 "
+                              "(20), but the chain does not reach land within 10 links"}));
+    PlaceUnit(22, NoUnit, 0);
     Order(20, "CO", 30);
     Order(293, "AA");
     FreeSupply() = -1;

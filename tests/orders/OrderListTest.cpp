@@ -49,6 +49,8 @@ TEST(OrderList, RelationQueries) {
     EXPECT_TRUE(IsAtWar(game, 2, 5)); // war takes one
     EXPECT_TRUE(IsAtWar(game, 5, 2));
     EXPECT_FALSE(IsAtWar(game, 2, 20));
+    game.Players[0].Relation[4] = std::string("W"); // the neutral line counts like any other
+    EXPECT_TRUE(IsAtWar(game, 4, 0));
 
     game.OrderCount = 4;
     game.Orders[4] = {"DA", 0, 6, 0, 0, 0};
