@@ -313,8 +313,9 @@ TEST_F(frmWinQZTest, EveryOrderChangeIsKeptAndOfferedBackAfterACrash) {
     AddOrder(p.records.game, platform, "DA", 1, 0, 0, 0);
     p.events.ListOrdersChanged();
     ASSERT_TRUE(fs::exists(RecoveryFile()));
-    p.records.game.Areas[2].Command = "AA";
-    p.events.OrderStored(2);
+    p.records.game.Areas[1].Command = "AA";
+    p.events.OrderStored(1);
+    EXPECT_EQ(p.winQZ.grdArea.TextAt(1, ColCommand), "AA"); // the grid shows it at once
     const GameState entered = p.records.game;
 
     // The program ends without a save; opened again, the turn offers the orders back.
@@ -324,7 +325,7 @@ TEST_F(frmWinQZTest, EveryOrderChangeIsKeptAndOfferedBackAfterACrash) {
         Program& again = Start(ReportPath());
         ASSERT_EQ(platform.questions.size(), 1u);
         EXPECT_EQ(platform.questions[0].first, "recover");
-        EXPECT_EQ(again.records.game.Areas[2].Command, answer == Answer::Yes ? "AA" : "");
+        EXPECT_EQ(again.records.game.Areas[1].Command, answer == Answer::Yes ? "AA" : "");
         EXPECT_EQ(again.records.game.Orders[3].Code, answer == Answer::Yes ? "DA" : "");
     }
     EXPECT_EQ(program->records.game.Orders[3], entered.Orders[3]);
