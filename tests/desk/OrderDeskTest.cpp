@@ -95,7 +95,9 @@ TEST_F(OrderDeskTest, TheOverviewGroupsAreaOrdersByKindThenListOrders) {
     Order(10, "MO", 11);
     Order(20, "CO", 21);
     Order(293, "AF");
-    Order(11, "SA", 12, 2);
+    Order(11, "SA", 12, MaxPlayer + 1); // a damaged record's player is named by number
+    Order(30, "DU");
+    Order(31, "RU");
     AddOrder(game, platform, "GA", 2, -1, 0, 0);
     AddOrder(game, platform, "DA", 3, 0, 0, 0);
     game.Orders[1] = OrderSlot{"SP", 0, 10, 290, 0, 0};
@@ -103,11 +105,15 @@ TEST_F(OrderDeskTest, TheOverviewGroupsAreaOrdersByKindThenListOrders) {
         {"Moves (1)", 0},
         {"  Army in North Field (10) moves to Eastwater (11)", 10},
         {"Supports of attacks (1)", 0},
-        {"  Corps in Eastwater (11) supports the attack on Area12 (12) by player 2 (Borduria)", 11},
+        {"  Corps in Eastwater (11) supports the attack on Area12 (12) by player 13", 11},
         {"Convoys (1)", 0},
         {"  Fleet in Area20 (20) convoys to Area21 (21)", 20},
         {"Builds (1)", 0},
         {"  Area293 (293) builds a fleet", 293},
+        {"Downgrades (1)", 0},
+        {"  Area30 (30) is downgraded", 30},
+        {"Removals (1)", 0},
+        {"  Area31 (31) is removed", 31},
         {"Declarations (1)", 0},
         {"  Alliance with player 3 (Carpania)", -4},
         {"Grants of access (1)", 0},

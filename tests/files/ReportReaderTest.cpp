@@ -365,6 +365,8 @@ TEST(GameTitle, NamesTheGameThePlayerAndTheDateWithItsSequenceNumber) {
     game.OwnPlayer = 0; // a report may be for player 0
     game.Players[0].Name = "Neutral";
     EXPECT_EQ(GameTitle(game).substr(0, 14), "QZ042 Neutral ");
+    game.OwnPlayer = MaxPlayer + 1; // a damaged report names no one
+    EXPECT_EQ(GameTitle(game).substr(0, 7), "QZ042  ");
     game.GameTurn = 1;
     game.GameYear = 1880;
     EXPECT_TRUE(VictoryConditionsAllowed(game));

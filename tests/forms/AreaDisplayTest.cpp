@@ -123,6 +123,9 @@ TEST_F(AreaDisplayTest, UnreportedAreaShowsPlayerTwelveUnlessTwelvePlayers) {
     grid.SetTextAt(4, ColOwner, "");
     ShowAreaRow(game, grid, 4, 4);
     EXPECT_EQ(grid.TextAt(4, ColOwner), "");
+    game.Areas[4].Owner = MaxPlayer + 1; // only a damaged report holds no player
+    ShowAreaRow(game, grid, 4, 4);
+    EXPECT_EQ(grid.TextAt(4, ColOwner), "");
 }
 
 TEST_F(AreaDisplayTest, RefreshAllWritesFiguresToTheSummaryGrid) {

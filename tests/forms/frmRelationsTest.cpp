@@ -41,7 +41,7 @@ TEST_F(frmRelationsTest, AllianceNeedsBothSidesWarEitherAndTheTableIsSymmetric) 
     const frmRelations& form = program.relations;
     EXPECT_EQ(form.grdRelations.ColWidth(0), 4 * 7 + 4);
     EXPECT_EQ(form.grdRelations.ColAlignment(0), Alignment::Left);
-    EXPECT_EQ(form.grdRelations.ColAlignment(4), Alignment::Centre);
+    EXPECT_EQ(form.grdRelations.ColAlignment(1), Alignment::Centre);
     EXPECT_EQ(form.GridWidth, (4 * 7 + 4 + 1) * 5);
     EXPECT_EQ(form.grdRelations.FixedRows(), 1);
 }

@@ -88,7 +88,6 @@ TEST_F(frmWinQZTest, StartsWithDesignCaptionGridsAndSummary) {
     }
     EXPECT_EQ(win.grdAreaTitle.ColWidth(0), area + 4);
     EXPECT_EQ(win.grdAreaTitle.ColWidth(1), unit + 4 + 16);
-    EXPECT_TRUE(win.SummaryShown);
     EXPECT_TRUE(Shown("show frmSummary"));
     EXPECT_TRUE(platform.messages.empty()); // blanks are no command line
     EXPECT_EQ(p.records.game.GameId, "");
@@ -111,7 +110,6 @@ TEST_F(frmWinQZTest, CommandLineReportLoadsAndLeavesOpenEnabled) {
     EXPECT_EQ(platform.messages[0], (test::Message{"No old orders to read in", MsgIcon::None}));
     EXPECT_EQ(platform.messages[1].icon, MsgIcon::Critical);
     EXPECT_NE(platform.messages[1].text.find("map-area.dat"), std::string::npos);
-    EXPECT_FALSE(p.winQZ.MapShown);
     EXPECT_FALSE(Shown("show frmMap"));
     // The windows are up before the first message, so that it appears over them.
     const auto at = [&](const std::string& event) {

@@ -116,6 +116,7 @@ TEST(SvgSurfaceTest, ExclusiveOrSeesWhatWasDrawnBefore) {
     surface.DrawPicture(white, 0, 1, 4, 4, true); // twice inverted: red again
     EXPECT_EQ(surface.ShownColour(4, 4), kRed);
     EXPECT_EQ(surface.ShownColour(5, 4), kRed ^ 0xFFFFFF);
+    EXPECT_NE(surface.Document("t").find("M4 4h2v1h-2z"), std::string::npos); // one run
     EXPECT_EQ(surface.ShownColour(5, 0), 0x808080);
     EXPECT_EQ(surface.ShownColour(15, 4), 0xFFFFFF); // outside the hexagon
     EXPECT_EQ(surface.ShownColour(20, 4), 0xFFFFFF); // past the right edge, not the next row

@@ -43,8 +43,6 @@ TEST_F(DialogViews, MenuItemsOpenTheirOwnViewsWhichTheCloseBoxUnloads) {
     opensItsOwnView("mnuVictoryConditions", program().victory, false);
     opensItsOwnView("mnuYourAreas", program().yourAreas, false);
     StartWith("1881-2/plyrdata.003"); // calls to arms only after the first turns
-    EXPECT_EQ(Child<QGroupBox>(Open("mnuCallToArms", program().callToArms), "Frame1").title(),
-              "Call To Arms");
     opensItsOwnView("mnuCallToArms", program().callToArms, true);
 }
 
@@ -53,9 +51,6 @@ TEST_F(DialogViews, ListsButtonsAndFramesFollowTheirModelsBothWays) {
     frmANW& form = program().anw;
     QWidget* window = Open("mnuANW", form);
     EXPECT_EQ(Child<QGroupBox>(window, "fraAllies").title(), "Allies");
-    EXPECT_EQ(Child<QGroupBox>(window, "fraNeutrals").title(), "Neutrals");
-    EXPECT_EQ(Child<QGroupBox>(window, "fraEnemies").title(), "Enemies");
-    EXPECT_EQ(Child<QGroupBox>(window, "fraCommands").title(), "Commands");
     EXPECT_FALSE(Child<QPushButton>(window, "cmdWar").isEnabled()); // the form's, in 1880
     auto& allies = Child<QListWidget>(window, "lstAllies");
     ASSERT_EQ(allies.count(), 1);
@@ -93,7 +88,6 @@ TEST_F(DialogViews, ADoubleClickOnAnAllyChoosesWhoseAttackIsSupported) {
     qttest::Settle();
     QWidget* window = WindowOf(program().supportAttack);
     ASSERT_NE(window, nullptr);
-    EXPECT_EQ(window->windowTitle(), "Support Attack");
     auto& allies = Child<QListWidget>(window, "lstAllies");
     ASSERT_EQ(allies.count(), 1);
     qttest::DoubleClick(*allies.viewport(), CentreOf(allies, 0));
@@ -146,8 +140,6 @@ TEST_F(DialogViews, VictoryBarsSitSideBySideAndWriteTheirBoxes) {
     QWidget* window = Open("mnuVictoryConditions", program().victory);
     auto& turnsFrame = Child<QGroupBox>(window, "Frame3(0)");
     auto& pointsFrame = Child<QGroupBox>(window, "Frame3(1)");
-    EXPECT_EQ(turnsFrame.title(), "Turns");
-    EXPECT_EQ(pointsFrame.title(), "Points");
     EXPECT_LT(turnsFrame.x(), pointsFrame.x());
     auto& turnsBar = Child<QScrollBar>(window, "hsclVC(0)");
     EXPECT_EQ(turnsBar.value(), form.hsclVC[0].Value());
@@ -165,9 +157,7 @@ TEST_F(DialogViews, OwnAreasInAFixedPitchListWhoseRefreshClearsTheChoice) {
     EXPECT_EQ(metrics.horizontalAdvance("iiii"), metrics.horizontalAdvance("MMMM"));
     ASSERT_GT(list.count(), 0);
     list.setCurrentRow(0);
-    auto& refresh = Child<QPushButton>(window, "cmdRefreash");
-    EXPECT_EQ(refresh.text(), "Refresh");
-    refresh.click();
+    Child<QPushButton>(window, "cmdRefreash").click();
     EXPECT_EQ(list.count(), static_cast<int>(program().yourAreas.lstYourAreas.Lines().size()));
     EXPECT_EQ(list.currentRow(), -1);
 }

@@ -117,6 +117,7 @@ TEST(TurnComparisonTest, TheDemosTwoTurnsOfPlayerThree) {
     taken.Areas[134].Owner = NoReportData;
     taken.Areas[134].UnitOwner = NoReportData; // a unit changes hands only
     taken.Areas[175].UnitKind = 3;             // or kind only
+    taken.Areas[72].UnitOwner = 5;             // an owner without a unit is no change
     const TurnComparison c12 = CompareTurns(twelve, taken);
     EXPECT_EQ(c12.owners, (std::vector<OwnerChange>{{134, 6, 12}}));
     EXPECT_EQ(c12.units, (std::vector<UnitChange>{{134, 1, 6, 1, 12}, {175, 1, 3, 3, 3}}));
