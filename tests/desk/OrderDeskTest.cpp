@@ -84,6 +84,8 @@ TEST_F(OrderDeskTest, TheCheckFindsOnlyWhatTheRecordsProve) {
     FreeSupply() = -1;
     EXPECT_EQ(Found(),
               (Lines{"293 supply: Area293 (293) builds an army, leaving free supply at -1"}));
+    Order(293, "AS"); // every kind of build
+    EXPECT_EQ(Found().size(), 1u);
     FreeSupply() = 0; // the last area is checked like any other
     PlaceUnit(293, Army, kOwn);
     Order(293, "CO", 22);

@@ -211,6 +211,9 @@ TEST_F(UndoHistoryTest, TheVictoryDialogHoldsUndoWhileItHasTheOrderOutOfTheList)
     program->spy.AddTarget(105);
     program->forms.Unload(program->spy);
     EXPECT_EQ(win.mnuUndo.Caption(), "&Undo spies");
+    win.mnuSpy.Click(); // an open spy window follows the undo of its slots
+    win.mnuUndo.Click();
+    EXPECT_EQ(program->spy.grdSpy.TextAt(0, 0), "");
 }
 
 } // namespace

@@ -55,8 +55,7 @@ TEST_F(SupportAttack, TheOrderWaitsForTheDialogToClose) {
 }
 
 TEST_F(SupportAttack, ClosingWithoutAChoiceSupportsAnOwnAttack) {
-    MakeArea(7, Land, kOwn); // a support aimed at 6 is no attack on it
-    Area(7).Command = "SA";
+    Area(7).Command = "SA"; // a support aimed at 6 is no attack on it
     Area(7).Parm1 = 6;
     Begin(6);
     program.forms.Unload(Dialog());

@@ -90,7 +90,6 @@ TEST_F(frmWinQZTest, StartsWithDesignCaptionGridsAndSummary) {
     EXPECT_EQ(win.grdAreaTitle.ColWidth(1), unit + 4 + 16);
     EXPECT_TRUE(Shown("show frmSummary"));
     EXPECT_TRUE(platform.messages.empty()); // blanks are no command line
-    EXPECT_EQ(p.records.game.GameId, "");
 }
 
 TEST_F(frmWinQZTest, CommandLineReportLoadsAndLeavesOpenEnabled) {
