@@ -151,7 +151,9 @@ TEST_F(OrderDeskTest, TheHoverTextNamesAreaUnitAndOrder) {
     EXPECT_EQ(HoverText(game, 10), "10 North Field, land, owner yours, army of yours, order: "
                                    "supports the attack on Eastwater (11) by player 1 (Aland)");
     Area(21).UnitKind = 5; // only a damaged report holds such a unit
-    EXPECT_EQ(HoverText(game, 21), "21 Area21, water, owner Neutral, unit of Borduria");
+    Area(21).UnitOwner = MaxPlayer;
+    game.Players[MaxPlayer].Name = "Zembla"; // the last player, named like any other
+    EXPECT_EQ(HoverText(game, 21), "21 Area21, water, owner Neutral, unit of Zembla");
     Area(293).Owner = static_cast<int16_t>(game.PlayerCount);
     EXPECT_EQ(HoverText(game, 293), "293 Area293, coast, owner unknown, supply 2");
     EXPECT_EQ(HoverText(game, 0), "");

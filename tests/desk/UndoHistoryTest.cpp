@@ -170,6 +170,10 @@ TEST_F(UndoHistoryTest, OneUserActionIsOneStepNamedInTheMenu) {
     UpgradeUnit(TheTurn());
     EXPECT_FALSE(win.mnuRedo.Enabled());
     EXPECT_EQ(win.mnuRedo.Caption(), "&Redo");
+    Game().Summary.FreeSupply += 1; // free supply alone, as a script may change it
+    TheTurn().events.FreeSupplyChanged();
+    TheTurn().events.AreaSettled(134);
+    EXPECT_EQ(win.mnuUndo.Caption(), "&Undo free supply");
 }
 
 TEST_F(UndoHistoryTest, OpeningAReportAgainStartsANewHistory) {

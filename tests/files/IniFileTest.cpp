@@ -50,7 +50,7 @@ TEST_F(IniFileTest, FindsSectionsAndKeysRegardlessOfCaseAndBlanks) {
         "[Positions]\r\nMapX\t=\t-340\r\n");
     EXPECT_EQ(Get("Colours", "Borders"), "&HFF&"); // the first of two wins
     EXPECT_EQ(Get("COLOURS", "Water"), "");        // present but empty is not missing
-    EXPECT_EQ(Get("positions", "mapx"), "-340");
+    EXPECT_EQ(Get("positions", "MAPX"), "-340");
     const std::string value(120, 'x');
     Put("[Z]\nk=" + value + "\n");
     EXPECT_EQ(Get("z", "K"), value.substr(0, 99)); // values are cut at 99 characters

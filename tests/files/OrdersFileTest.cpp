@@ -61,7 +61,7 @@ GameState GameWithEveryOrder() {
     game.Orders[6] = OrderSlot{"GA", 0, 4, 17, 0, 0};
     game.Orders[7] = OrderSlot{"CA", 0, 2, 5, 0, 0};
     game.Orders[8] = OrderSlot{"VC", 0, 20, 30, 0, 0};
-    game.Orders[9] = OrderSlot{"DN", 0, 6, 0, 0, 0};
+    game.Orders[9] = OrderSlot{"DN", 0, 0, 0, 0, 0};
     game.Orders[10] = OrderSlot{"DW", 0, 7, 0, 0, 0};
     game.Orders[11] = OrderSlot{"SP", 0, 1, 2, 3, 4};
     game.Orders[12] = OrderSlot{"DA", 0, 9, 0, 0, 0}; // beyond OrderCount
@@ -91,7 +91,7 @@ const std::string kEveryCommand = Lines({"KPLSTART",
                                          "GA  4   17 ",
                                          "CA  2   5 ",
                                          "VC  20   30 ",
-                                         "DN  6 ",
+                                         "DN  0 ",
                                          "DW  7 ",
                                          "KPLEND"});
 
@@ -115,7 +115,7 @@ const std::string kEveryOrdersTmp = Lines({"QZ001         ,              1880   
                                            "GA", " 4             17 ",
                                            "CA", " 2             5 ",
                                            "VC", " 20            30 ",
-                                           "DN", " 6 ",
+                                           "DN", " 0 ",
                                            "DW", " 7 ",
                                            "END"});
 
@@ -249,7 +249,7 @@ TEST_F(EarlierOrders, RestoreEveryOrderSaved) {
     // The freed slot 4 is not kept: list orders close up from slot 3.
     const std::vector<OrderSlot> list = {{"DA", 0, 1, 0, 0, 0},   {"GA", 0, 3, -1, 0, 0},
                                          {"GA", 0, 4, 17, 0, 0},  {"CA", 0, 2, 5, 0, 0},
-                                         {"VC", 0, 20, 30, 0, 0}, {"DN", 0, 6, 0, 0, 0},
+                                         {"VC", 0, 20, 30, 0, 0}, {"DN", 0, 0, 0, 0, 0},
                                          {"DW", 0, 7, 0, 0, 0}};
     ASSERT_EQ(game.OrderCount, 9);
     EXPECT_EQ(std::vector<OrderSlot>(game.Orders.begin() + 3, game.Orders.begin() + 10), list);

@@ -99,6 +99,7 @@ TEST_F(EditHexTest, OnlyAreasOneTo273AreStored) {
     EXPECT_EQ(Store("12.6").Area, 13);
     EXPECT_EQ(Store(" 273").Area, 273);
     EXPECT_EQ(Store("1").Area, 1);
+    EXPECT_TRUE(editor.FindControl("chkDisplay(2)").has_value()); // the last box has its name
     EXPECT_EQ(Store("7 areas").Area, 7);
     EXPECT_TRUE(platform.messages.empty());
 }

@@ -129,6 +129,9 @@ TEST_F(MapWindowTest, EachOptionRunsItsRuleAndNoneWhileAnOrderWaits) {
     map.optCommand.Choose(map.optCommand.IndexOf("Cancel"));
     DoubleClick(10);
     EXPECT_EQ(Area(10).Command, "");
+    map.optCommand.Choose(-1); // no option chosen: a double click starts nothing
+    DoubleClick(10);
+    EXPECT_EQ(game.PendingCommand, MapCommand::None);
     // A refused first step drops back to idle; the next click only scrolls.
     map.optCommand.Choose(map.optCommand.IndexOf("MO"));
     DoubleClick(11);
@@ -156,8 +159,8 @@ TEST_F(MapWindowTest, ScrollGridStopsAtRow287) {
     map.ScrollGridToArea(294);
     map.ScrollGridToArea(-3);
     EXPECT_EQ(TopRow(), 287);
-    // Going to an area that does not exist changes nothing either.
     map.GoToArea(293);
+    // Going to an area that does not exist changes nothing either.
     const GameState before = game;
     map.GoToArea(0);
     map.GoToArea(294);
@@ -182,12 +185,15 @@ TEST_F(MapWindowTest, RightDragMovesTheMapAndWrapsIt) {
     EXPECT_EQ(settings().MapY, -30);
     RightDrag(500, 500, 499, 500);
     EXPECT_EQ(settings().MapX, -1);
+    RightDrag(500, 500, 0, 500); // the view's left edge is on the map
+    EXPECT_EQ(settings().MapX, -501);
 }
 
 TEST_F(MapWindowTest, DropOnAnOptionButtonCountsFromTheButtonsPlace) {
     Open();
     const ControlRect button = map.optCommandRect[3];
     map.picView_MouseDown(kRightButton, 0, 10, 200);
+    map.optCommand_DragDrop(static_cast<int>(map.optCommandRect.size()), 5, 6); // no such button
     map.optCommand_DragDrop(3, 5, 6);
     EXPECT_EQ(settings().MapX, button.left + 5 - 10 - 2730);
     EXPECT_EQ(settings().MapY, button.top + 6 - 200);
@@ -401,6 +407,11 @@ TEST_F(MapWindowTest, OrderBeingEnteredIsOutlinedTextedAndEscCancelsIt) {
     EXPECT_GT(view.operations.size(), 0u); // the view was drawn again, without the outline
     Click(11);
     EXPECT_EQ(Area(10).Command, "");
+    // An area gone to is outlined, its cell in the last column too, at both copies of the map.
+    program.records.hexMap.At(MapColumns, MapRows).Area = 293;
+    view.operations.clear();
+    map.GoToArea(293);
+    EXPECT_EQ(Count(view, Kind::Polyline, 0x00FFFF), 6u);
 
     // A refused target ends the entry too, and the outline goes with it.
     map.optCommand.Choose(map.optCommand.IndexOf("SD"));

@@ -80,6 +80,7 @@ class RendererTest : public ::testing::Test {
 };
 
 TEST_F(RendererTest, FillThenBordersInOrder) {
+    EXPECT_TRUE(Draw(0, 1).empty() && Draw(MapColumns + 1, 1).empty()); // no such columns
     AreaRecord& a = Cell(2, 1, 5, false, false, false);
     a.Owner = 4;
     hexMap.At(2, 1).Border = {1, 0, 1, 0, 0, 1};

@@ -120,6 +120,8 @@ TEST(SvgSurfaceTest, ExclusiveOrSeesWhatWasDrawnBefore) {
     EXPECT_EQ(surface.ShownColour(5, 0), 0x808080);
     EXPECT_EQ(surface.ShownColour(15, 4), 0xFFFFFF); // outside the hexagon
     EXPECT_EQ(surface.ShownColour(20, 4), 0xFFFFFF); // past the right edge, not the next row
+    surface.DrawPicture(white, 0, 2, 12, 2, false);
+    EXPECT_EQ(surface.ShownColour(12, 3), 0xFFFFFF); // a copy covers its own rows only
     const Point32 triangle[] = {{11, 6}, {17, 6}, {14, 9}};
     surface.FillPolygon(triangle, kCyan);
     EXPECT_EQ(surface.ShownColour(14, 7), kCyan); // three corners fill as well
@@ -142,6 +144,7 @@ TEST(SvgSurfaceTest, TitleAndTextAreEscaped) {
     SvgSurface surface(3, 3);
     const std::string doc = surface.Document("A & <B> \"C\"");
     EXPECT_NE(doc.find("\">\n<title>A &amp; &lt;B&gt; &quot;C&quot;</title>"), std::string::npos);
+    EXPECT_TRUE(doc.ends_with("\">A &amp; &lt;B&gt; &quot;C&quot;</text>\n</svg>\n")) << doc;
     std::string problem;
     EXPECT_TRUE(WellFormed(doc, problem)) << problem;
 }

@@ -58,6 +58,8 @@ TEST(OrderList, RelationQueries) {
     EXPECT_TRUE(HasAllyOrder(game, 6));
     EXPECT_FALSE(HasWarOrder(game, 6));
     EXPECT_FALSE(HasAllyOrder(game, 7));
+    game.Orders[5] = {"DW", 0, 6, 0, 0, 0}; // past the list's end: a stale slot
+    EXPECT_FALSE(HasWarOrder(game, 6));
 }
 
 // A damaged report or a stale list line may carry any number: the last slot works like any
@@ -93,7 +95,9 @@ TEST(OrderList, EveryBoundTakesItsLastValueAndRefusesTheOnePastIt) {
     DeleteChosenOrder(game, commands);
     EXPECT_EQ(commands.ListCount(), 0);
     EXPECT_EQ(game, before);
-    DeleteOrder(game, MaxOrderSlot);
+    commands.AddItem("last", MaxOrderSlot);
+    commands.SetListIndex(0);
+    DeleteChosenOrder(game, commands);
     EXPECT_EQ(game.Orders[MaxOrderSlot], OrderSlot{});
     game.Orders[0] = {"DA", 0, 2, 0, 0, 0};
     DeleteOrder(game, 0);
