@@ -103,6 +103,7 @@ TEST_F(OrderDeskTest, TheOverviewGroupsAreaOrdersByKindThenListOrders) {
     AddOrder(game, platform, "GA", 2, -1, 0, 0);
     AddOrder(game, platform, "DA", 3, 0, 0, 0);
     game.Orders[1] = OrderSlot{"SP", 0, 10, 290, 0, 0};
+    game.Orders[game.OrderCount + 1] = OrderSlot{"DW", 0, 2, 0, 0, 0}; // past the list's end
     const std::vector<OverviewLine> expected = {
         {"Moves (1)", 0},
         {"  Army in North Field (10) moves to Eastwater (11)", 10},

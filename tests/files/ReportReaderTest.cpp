@@ -257,7 +257,7 @@ TEST_F(ReportReader, Takes293AreasAndRefuses294WithTheArrayMessage) {
     ASSERT_EQ(Read(parts.Text()), ReportOutcome::Read);
     EXPECT_EQ(game.Areas[292].Owner, 4);
 
-    parts.areas = AreaLines(294, 5);
+    parts.areas = "294" + AreaLines(293, 5).substr(3) + "1,5,0,0\r\n"; // every line valid
     ExpectRefused(parts.Text(), ReportOutcome::Refused,
                   {{"Area array too small info KPL", MsgIcon::None}});
     EXPECT_FALSE(platform.ended) << "the program carries on";

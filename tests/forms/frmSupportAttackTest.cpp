@@ -61,7 +61,6 @@ TEST_F(SupportAttack, ClosingWithoutAChoiceSupportsAnOwnAttack) {
     program.forms.Unload(Dialog());
     EXPECT_EQ(TakeMessages(),
               (Messages{{"Warning, no unit attacking area  6", MsgIcon::Information}}));
-    EXPECT_EQ(Area(5).Command, "SA");
     EXPECT_EQ(Area(5).Parm1, 6);
     EXPECT_EQ(Area(5).Parm2, 0);
 }

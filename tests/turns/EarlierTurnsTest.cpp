@@ -121,6 +121,7 @@ TEST(TurnComparisonTest, TheDemosTwoTurnsOfPlayerThree) {
     const TurnComparison c12 = CompareTurns(twelve, taken);
     EXPECT_EQ(c12.owners, (std::vector<OwnerChange>{{134, 6, 12}}));
     EXPECT_EQ(c12.units, (std::vector<UnitChange>{{134, 1, 6, 1, 12}, {175, 1, 3, 3, 3}}));
+    EXPECT_EQ(CompareTurns(taken, twelve).units.size(), 2u); // 72 either way round
 }
 
 } // namespace

@@ -34,6 +34,7 @@ TEST(GridModel, TheLastCellWorksAndTheOnePastItIsIgnoredOrClamped) {
     grid.SetColAlignment(1, Alignment::Right);
     grid.SetFixedAlignment(1, Alignment::Centre);
     grid.SetColAlignment(2, Alignment::Right);
+    grid.SetFixedAlignment(2, Alignment::Right);
     EXPECT_EQ(grid.ColAlignment(1), Alignment::Right);
     EXPECT_EQ(grid.FixedAlignment(1), Alignment::Centre);
     EXPECT_EQ(grid.ColAlignment(2), Alignment::Left);
