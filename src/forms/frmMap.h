@@ -189,6 +189,7 @@ class frmMap : public Form {
     int refreshes_ = 0; // RefreshView calls, to know when one has already shown a change
     std::vector<int16_t> changed_;
     bool settingsRead_ = false;
+    bool saidNoMatch_ = false;
 };
 
 } // namespace dered
