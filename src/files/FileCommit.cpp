@@ -32,7 +32,8 @@ struct Slot {
 
 class Commit {
   public:
-    Commit(const std::vector<FileToWrite>& files, Disk& disk) : disk_(disk) {
+    Commit(const std::vector<FileToWrite>& files, Disk& disk, Flush flush)
+        : disk_(disk), flush_(flush) {
         const std::string tag = WriteTag();
         for (const FileToWrite& file : files) {
             slots_.push_back({&file, file.path + tag + ".new", {}});
@@ -62,7 +63,7 @@ class Commit {
             slot.replaced = true;
         }
         const std::string folder = fs::path(slots_.front().file->path).parent_path().string();
-        if (std::string problem = disk_.SyncFolder(folder); !problem.empty()) {
+        if (std::string problem = Sync(folder, &Disk::SyncFolder); !problem.empty()) {
             std::string reason = "its folder could not be flushed to the disk (";
             return Undo({slots_.front().file->path, reason.append(problem).append(")")});
         }
@@ -78,7 +79,7 @@ class Commit {
     CommitFailure WriteTemporary(const Slot& slot) {
         std::string problem = disk_.Write(slot.temp, slot.file->text);
         if (problem.empty()) {
-            problem = disk_.SyncFile(slot.temp);
+            problem = Sync(slot.temp, &Disk::SyncFile);
         }
         return {problem.empty() ? "" : slot.file->path, problem};
     }
@@ -125,12 +126,17 @@ class Commit {
         return failure;
     }
 
+    std::string Sync(const std::string& path, std::string (Disk::*sync)(const std::string&)) {
+        return flush_ == Flush::ToDevice ? (disk_.*sync)(path) : std::string();
+    }
+
     std::string Remove(const std::string& path) {
         disk_.Remove(path);
         return Exists(path) ? "it could not be removed" : "";
     }
 
     Disk& disk_;
+    Flush flush_;
     std::vector<Slot> slots_;
 };
 
@@ -141,11 +147,11 @@ std::string CommitFailure::Message() const {
     return message.append(path).append(": ").append(reason);
 }
 
-CommitFailure CommitTogether(const std::vector<FileToWrite>& files, Disk& disk) {
+CommitFailure CommitTogether(const std::vector<FileToWrite>& files, Disk& disk, Flush flush) {
     if (files.empty()) {
         return {};
     }
-    return Commit(files, disk).Run();
+    return Commit(files, disk, flush).Run();
 }
 
 } // namespace dered
