@@ -153,7 +153,9 @@ class EntryReader {
     // Slots from 3 on belong to the list orders, so a third spy entry is dropped.
     Entry Spy() {
         std::array<int16_t, 4> p{};
-        if (!Numbers(p, 4)) {
+        // A target is an area; 0 or less is none.
+        if (!Numbers(p, 4) ||
+            std::any_of(p.begin(), p.end(), [](int16_t target) { return target > MaxArea; })) {
             return Entry::Broken;
         }
         if (++spyEntries_ <= kSpySlots) {
