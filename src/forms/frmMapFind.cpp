@@ -77,6 +77,9 @@ void frmMap::CentreOn(int16_t area) {
 // The own areas' anchors averaged round the wrapped world (as angles), so that a nation
 // across the east-west seam is centred on itself, not on the far side of the map.
 void frmMap::CentreOnOwnAreas() {
+    if (!picView_) {
+        return;
+    }
     const GameState& game = records_.game;
     SettingsRecord& settings = records_.settings;
     SettingsRecord origin = settings;
@@ -115,6 +118,12 @@ void frmMap::CentreOnOwnAreas() {
     settings.MapY = ViewOffset(viewHeight_ / 2 - y);
     ClampView(settings, geometry_, viewHeight_);
     RefreshView();
+}
+
+void frmMap::SayHomeShowsOwnAreas() {
+    if (picView_) {
+        stbNextClick.SetText(stbNextClick.Text() + "  Home shows your own areas.");
+    }
 }
 
 void frmMap::Outline(int16_t area) {

@@ -146,18 +146,9 @@ void frmTurns::cmdOpen_Click() {
     if (!earlier) {
         return;
     }
-    CloseOrderWindows();
+    winQZ_.CloseOrderWindows();
     winQZ_.ShowEarlierTurn(std::move(*earlier));
     ShowWhatIsShown();
-}
-
-// The windows that hold orders of their own write them when they close: on the current turn.
-void frmTurns::CloseOrderWindows() {
-    for (const char* name : {"frmSpy", "frmGrantAccess", "frmVictory"}) {
-        if (Form* form = forms_.Find(name)) {
-            forms_.Unload(*form);
-        }
-    }
 }
 
 void frmTurns::cmdBack_Click() {

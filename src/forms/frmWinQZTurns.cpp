@@ -36,13 +36,28 @@ void frmWinQZ::BackToCurrentTurn() {
         return;
     }
     records_.game = std::move(*current_);
+    LeaveEarlierTurn();
+    caption.SetText(GameTitle(records_.game));
+    ShowTurnOnScreen();
+}
+
+// The order menu items as the current turn left them.
+void frmWinQZ::LeaveEarlierTurn() {
+    if (!current_) {
+        return;
+    }
     current_.reset();
     const std::vector<MenuItemModel*> items = OrderMenuItems();
     for (size_t i = 0; i < items.size() && i < orderMenuEnabled_.size(); ++i) {
         items[i]->SetEnabled(orderMenuEnabled_[i]);
     }
-    caption.SetText(GameTitle(records_.game));
-    ShowTurnOnScreen();
+}
+
+// The windows that hold orders of their own write them when they close: on the current turn.
+void frmWinQZ::CloseOrderWindows() {
+    for (const char* name : {"frmSpy", "frmGrantAccess", "frmVictory"}) {
+        forms_.UnloadIfLoaded(name);
+    }
 }
 
 void frmWinQZ::ShowTurnOnScreen() {

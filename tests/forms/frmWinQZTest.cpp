@@ -178,6 +178,7 @@ TEST_F(frmWinQZTest, AFailedOpenOrMergeChangesNothing) {
             platform.AnswerOpen(path);
             item->Click();
             EXPECT_EQ(p.records.game, before) << path;
+            EXPECT_TRUE(platform.questions.empty()) << "refused before anything is asked";
             EXPECT_TRUE(p.winQZ.mnuOpen.Enabled()) << path;
             EXPECT_EQ(platform.messages.size(), 1u) << path;
         }
@@ -284,6 +285,8 @@ TEST_F(frmWinQZTest, UnsavedOrdersAreSavedDiscardedOrKeptByTheAnswer) {
             platform.ended = false;
             ini.writes.clear();
             AddOrder(p.records.game, platform, "DA", 1, 0, 0, 0);
+            p.events.ListOrdersChanged();
+            ASSERT_TRUE(fs::exists(RecoveryFile()));
             platform.answers = {c.answer};
             if (viaOpen) {
                 platform.AnswerOpen(ReportPath());
@@ -298,6 +301,8 @@ TEST_F(frmWinQZTest, UnsavedOrdersAreSavedDiscardedOrKeptByTheAnswer) {
             EXPECT_EQ(platform.questions, (std::vector<std::pair<std::string, std::string>>{
                                               {"unsaved", "Save the orders of this turn?"}}));
             EXPECT_EQ(fs::exists(folder / "turn" / "commands.dat"), c.saved);
+            // Discarded orders are not offered back at the next start.
+            EXPECT_EQ(fs::exists(RecoveryFile()), c.answer == Answer::Cancel);
             platform.questions.clear();
         }
     }
