@@ -1,7 +1,9 @@
 #include "desk/OrderWords.h"
 
 #include "state/CodeTables.h"
+#include "state/OrderKinds.h"
 
+#include <algorithm>
 #include <array>
 #include <cctype>
 #include <string_view>
@@ -26,46 +28,15 @@ bool IsLandUnit(int16_t kind) {
     return kind == Army || kind == Corps;
 }
 
-struct Group {
-    const char* heading;
-    std::array<const char*, 4> codes;
-};
-
-constexpr std::array<Group, 8> kAreaGroups = {{
-    {"Moves", {"MO"}},
-    {"Supports of attacks", {"SA"}},
-    {"Supports of defence", {"SD"}},
-    {"Convoys", {"CO"}},
-    {"Builds", {"AA", "AC", "AF", "AS"}},
-    {"Upgrades", {"UU"}},
-    {"Downgrades", {"DU"}},
-    {"Removals", {"RU"}},
-}};
-
-constexpr std::array<Group, 5> kListGroups = {{
-    {"Declarations", {"DA", "DN", "DW"}},
-    {"Calls to arms", {"CA"}},
-    {"Grants of access", {"GA"}},
-    {"Spies", {"SP"}},
-    {"Victory conditions", {"VC"}},
-}};
-
-bool InGroup(const Group& group, const std::string& code) {
-    for (const char* c : group.codes) {
-        if (c != nullptr && code == c) {
-            return true;
-        }
-    }
-    return false;
+bool InGroup(std::string_view group, const std::string& code) {
+    const OrderKind* kind = FindOrderKind(code);
+    return kind != nullptr && kind->group == group;
 }
 
-template <size_t N> bool InGroups(const std::array<Group, N>& groups, const std::string& code) {
-    for (const Group& group : groups) {
-        if (InGroup(group, code)) {
-            return true;
-        }
-    }
-    return false;
+template <size_t N>
+bool InGroups(const std::array<std::string_view, N>& groups, const std::string& code) {
+    const OrderKind* kind = FindOrderKind(code);
+    return kind != nullptr && std::find(groups.begin(), groups.end(), kind->group) != groups.end();
 }
 
 const char* BuildWord(const std::string& code) {
@@ -99,7 +70,7 @@ std::string SpyTargets(const GameState& game, const OrderSlot& order) {
     return text;
 }
 
-void AddGroup(std::vector<OverviewLine>& lines, const char* heading,
+void AddGroup(std::vector<OverviewLine>& lines, std::string_view heading,
               std::vector<OverviewLine> members) {
     if (members.empty()) {
         return;
@@ -286,12 +257,12 @@ std::vector<OverviewLine> OverviewLines(const GameState& game) {
         }
         return members;
     };
-    for (const Group& group : kAreaGroups) {
-        AddGroup(lines, group.heading,
-                 areaLines([&group](const std::string& c) { return InGroup(group, c); }));
+    for (const std::string_view group : kAreaOrderGroups) {
+        AddGroup(lines, group,
+                 areaLines([group](const std::string& c) { return InGroup(group, c); }));
     }
     AddGroup(lines, "Other area orders",
-             areaLines([](const std::string& c) { return !InGroups(kAreaGroups, c); }));
+             areaLines([](const std::string& c) { return !InGroups(kAreaOrderGroups, c); }));
     const auto listLines = [&game](auto&& wanted) {
         std::vector<OverviewLine> members;
         for (int16_t slot = 1; slot <= game.OrderCount && slot <= MaxOrderSlot; ++slot) {
@@ -303,12 +274,12 @@ std::vector<OverviewLine> OverviewLines(const GameState& game) {
         }
         return members;
     };
-    for (const Group& group : kListGroups) {
-        AddGroup(lines, group.heading,
-                 listLines([&group](const std::string& c) { return InGroup(group, c); }));
+    for (const std::string_view group : kListOrderGroups) {
+        AddGroup(lines, group,
+                 listLines([group](const std::string& c) { return InGroup(group, c); }));
     }
     AddGroup(lines, "Other orders",
-             listLines([](const std::string& c) { return !InGroups(kListGroups, c); }));
+             listLines([](const std::string& c) { return !InGroups(kListOrderGroups, c); }));
     return lines;
 }
 
