@@ -41,6 +41,9 @@ void frmLegend::Refresh() {
     };
     colours("Players", PlayerColours(settings_, game_));
     colours("Terrain", TerrainColours(settings_));
+    for (const NamedColour& entry : NoReportDataColour(settings_, game_)) {
+        lines_.push_back({Line::Kind::Colour, entry.name, entry.colour});
+    }
     lines_.push_back({Line::Kind::Colour, "Borders", settings_.BorderColour});
     lines_.push_back({Line::Kind::Heading, "Units"});
     for (const int16_t kind : {Army, Corps, Fleet, Squadron}) {
