@@ -239,9 +239,17 @@ std::string AreaOrderShort(const AreaRecord& record, int16_t area) {
     return c + in;
 }
 
-std::string ListOrderShort(const OrderSlot& order) {
+// The player's name where the report gives one, else the number.
+std::string PlayerShort(const GameState& game, int16_t player) {
+    if (player < 0 || player > MaxPlayer || game.Players[player].Name.empty()) {
+        return "player " + std::to_string(player);
+    }
+    return game.Players[player].Name;
+}
+
+std::string ListOrderShort(const GameState& game, const OrderSlot& order) {
     const std::string& c = order.Code;
-    const std::string p1 = std::to_string(order.P1);
+    const std::string p1 = PlayerShort(game, order.P1);
     if (c == "DA") {
         return "alliance with " + p1;
     }
@@ -252,7 +260,7 @@ std::string ListOrderShort(const OrderSlot& order) {
         return "war on " + p1;
     }
     if (c == "CA") {
-        return "call to arms of " + p1 + " against " + std::to_string(order.P2);
+        return "call to arms of " + p1 + " against " + PlayerShort(game, order.P2);
     }
     if (c == "GA") {
         return "access for " + p1 + " to " +

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <istream>
 #include <string>
+#include <utility>
 
 namespace dered {
 
@@ -12,6 +13,8 @@ class FieldReader {
   public:
     // A stream that fails while it is read counts as a file that cannot be read, never throws.
     explicit FieldReader(std::istream& in);
+    // The text already in memory: nothing to copy.
+    explicit FieldReader(std::string text) : data_(std::move(text)) {}
 
     [[nodiscard]] bool ReadText(std::string& out);
     [[nodiscard]] bool ReadNumber(int16_t& out);
@@ -23,6 +26,7 @@ class FieldReader {
     int Line() const { return fieldLine_; }
 
   private:
+    bool ReadPlainNumber(int16_t& out);
     bool StartField();
     bool AtLineEnd() const;
     void SkipBlanks();

@@ -19,7 +19,8 @@ constexpr int16_t NoExtentMin = 999;
 // Reads the fields of one map file and keeps the first problem as a message naming the file.
 class MapFileReader {
   public:
-    MapFileReader(std::istream& in, std::string path) : reader_(in), path_(std::move(path)) {}
+    MapFileReader(std::string text, std::string path)
+        : reader_(std::move(text)), path_(std::move(path)) {}
 
     bool Number(int16_t& out) {
         if (!reader_.ReadNumber(out)) {
@@ -66,8 +67,7 @@ std::string OpenMapFile(const std::string& path, std::optional<MapFileReader>& f
     if (!read.Read()) {
         return "Map file " + path + ": " + read.reason;
     }
-    std::istringstream in(std::move(read.text));
-    file.emplace(in, path);
+    file.emplace(std::move(read.text), path);
     return {};
 }
 

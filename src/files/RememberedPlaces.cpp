@@ -8,11 +8,6 @@ namespace dered {
 
 namespace {
 
-// A game id the file could not hold as a key is not kept.
-bool UsableKey(const std::string& gameId) {
-    return !gameId.empty() && gameId.find_first_of("=[]\r\n;") == std::string::npos;
-}
-
 // "a,b,c": exactly that many whole numbers, each within int16_t, separated by commas.
 template <size_t N> std::optional<std::array<int16_t, N>> ParseNumbers(const std::string& text) {
     std::array<int16_t, N> numbers{};
@@ -38,24 +33,6 @@ template <size_t N> std::optional<std::array<int16_t, N>> ParseNumbers(const std
 }
 
 } // namespace
-
-std::optional<MapPosition> LoadGamePosition(const IniService& ini, const std::string& gameId) {
-    if (!UsableKey(gameId)) {
-        return std::nullopt;
-    }
-    const auto numbers = ParseNumbers<2>(ini.GetString(kGamePositionsSection, gameId, ""));
-    if (!numbers) {
-        return std::nullopt;
-    }
-    return MapPosition{(*numbers)[0], (*numbers)[1]};
-}
-
-void SaveGamePosition(IniService& ini, const std::string& gameId, MapPosition position) {
-    if (UsableKey(gameId)) {
-        ini.WriteString(kGamePositionsSection, gameId,
-                        std::to_string(position.x) + "," + std::to_string(position.y));
-    }
-}
 
 std::optional<WindowRect> LoadWindowPlace(const IniService& ini, const std::string& window) {
     const auto n = ParseNumbers<4>(ini.GetString(kWindowPlacesSection, window, ""));

@@ -10,6 +10,18 @@ namespace {
 // The colour pictures, as the map shows units in their owner's colour.
 constexpr int kFirstColourUnit = 4;
 
+// A fill the map cannot tell from another says so.
+std::string ClashMark(const std::vector<std::string>& others) {
+    if (others.empty()) {
+        return {};
+    }
+    std::string mark = " (same colour as ";
+    for (size_t i = 0; i < others.size(); ++i) {
+        mark += (i == 0 ? "" : ", ") + others[i];
+    }
+    return mark + ")";
+}
+
 } // namespace
 
 frmLegend::frmLegend(const SettingsRecord& settings, const GameState& game, TurnEvents& events,
@@ -33,16 +45,17 @@ void frmLegend::Form_Load() {
 
 void frmLegend::Refresh() {
     lines_.clear();
-    const auto colours = [this](const char* heading, const std::vector<NamedColour>& named) {
-        lines_.push_back({Line::Kind::Heading, heading});
-        for (const NamedColour& entry : named) {
-            lines_.push_back({Line::Kind::Colour, entry.name, entry.colour});
+    std::vector<NamedColour> fills = AreaFills(settings_, game_);
+    const std::vector<NamedColour> noData = NoReportDataColour(settings_, game_);
+    fills.insert(fills.end(), noData.begin(), noData.end());
+    const size_t players = PlayerColours(settings_, game_).size();
+    lines_.push_back({Line::Kind::Heading, "Players"});
+    for (size_t i = 0; i < fills.size(); ++i) {
+        if (i == players) {
+            lines_.push_back({Line::Kind::Heading, "Terrain"});
         }
-    };
-    colours("Players", PlayerColours(settings_, game_));
-    colours("Terrain", TerrainColours(settings_));
-    for (const NamedColour& entry : NoReportDataColour(settings_, game_)) {
-        lines_.push_back({Line::Kind::Colour, entry.name, entry.colour});
+        lines_.push_back({Line::Kind::Colour, fills[i].name + ClashMark(SharingColour(fills, i)),
+                          fills[i].colour});
     }
     lines_.push_back({Line::Kind::Colour, "Borders", settings_.BorderColour});
     lines_.push_back({Line::Kind::Heading, "Units"});

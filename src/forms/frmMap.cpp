@@ -74,7 +74,12 @@ void frmMap::ShowNextClick() {
 }
 
 void frmMap::Form_Load() {
-    windows_.winQZ.LoadSettingsFile();
+    // Read again at the first load only: a merge reloads this window, and the colours, cell
+    // size and position chosen since start-up are the player's.
+    if (!settingsRead_) {
+        windows_.winQZ.LoadSettingsFile();
+        settingsRead_ = true;
+    }
     SettingsRecord& settings = records_.settings;
     caption.SetText(records_.game.ReadOnly ? "Map - earlier turn, read-only" : "Map");
     // A fresh window starts with "MO" chosen: moves are the orders entered most.

@@ -72,8 +72,10 @@ class frmMap : public Form {
     // Selects the area's grid row and scrolls the grid to it; with the window open, centres the
     // view on the area (across the east-west seam) and outlines it for a moment.
     void GoToArea(int16_t area);
-    // For a game opened for the first time: the view over the player's own areas.
+    // View > "My Areas" (Home): the view over the player's own areas, as a drag would move it.
     void CentreOnOwnAreas();
+    // Once after a report opens, the status line tells how to find the own areas.
+    void SayHomeShowsOwnAreas();
     // The status text for view point (x, y): the area there, from the records.
     std::string HoverTextAt(float x, float y) const;
     // The search field: every change lists the matching areas in lstFind; Enter goes to the
@@ -192,6 +194,8 @@ class frmMap : public Form {
     int outlineSerial_ = 0;
     int refreshes_ = 0; // RefreshView calls, to know when one has already shown a change
     std::vector<int16_t> changed_;
+    bool settingsRead_ = false;
+    bool saidNoMatch_ = false;
 };
 
 } // namespace dered

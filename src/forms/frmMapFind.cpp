@@ -20,6 +20,13 @@ constexpr int kOutlineMilliseconds = 1500;
 constexpr int kOutlineWidth = 3;
 constexpr int32_t kOutlineColour = 0x0000FFFF; // yellow
 
+std::string Trimmed(const std::string& text) {
+    const auto first = text.find_first_not_of(" \t");
+    return first == std::string::npos
+               ? std::string()
+               : text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
 int16_t ViewOffset(double pixels) {
     return static_cast<int16_t>(std::clamp(pixels, -32768.0, 32767.0));
 }
@@ -77,6 +84,9 @@ void frmMap::CentreOn(int16_t area) {
 // The own areas' anchors averaged round the wrapped world (as angles), so that a nation
 // across the east-west seam is centred on itself, not on the far side of the map.
 void frmMap::CentreOnOwnAreas() {
+    if (!picView_) {
+        return;
+    }
     const GameState& game = records_.game;
     SettingsRecord& settings = records_.settings;
     SettingsRecord origin = settings;
@@ -117,6 +127,12 @@ void frmMap::CentreOnOwnAreas() {
     RefreshView();
 }
 
+void frmMap::SayHomeShowsOwnAreas() {
+    if (picView_) {
+        stbNextClick.SetText(stbNextClick.Text() + "  Home shows your own areas.");
+    }
+}
+
 void frmMap::Outline(int16_t area) {
     const HexMap& hexMap = records_.hexMap;
     const SettingsRecord& settings = records_.settings;
@@ -154,7 +170,15 @@ void frmMap::txtFind_Change() {
         }
         lines.push_back({AreaLabel(game, area), area});
     }
+    const bool nothing = lines.empty() && !Trimmed(txtFind.Text()).empty();
     lstFind.SetLines(std::move(lines));
+    // The status line says so while nothing matches, then goes back to the next click.
+    if (nothing) {
+        stbNextClick.SetText("No area matches \"" + Trimmed(txtFind.Text()) + "\"");
+    } else if (saidNoMatch_) {
+        ShowNextClick();
+    }
+    saidNoMatch_ = nothing;
 }
 
 void frmMap::txtFind_Enter() {

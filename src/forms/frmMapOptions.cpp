@@ -19,6 +19,8 @@ constexpr int kDesignWidth = 336;
 // Down to the first row of the colour grid.
 constexpr int kDesignHeight = 160;
 constexpr int kGridColumns = 4;
+// Right of the grid, so that the rows of players beyond the game stay out of sight.
+constexpr int kClashWidth = 200;
 
 ControlRect Moved(ControlRect rect, int dx, int dy) {
     rect.left += dx;
@@ -50,6 +52,7 @@ frmMapOptions::frmMapOptions(SettingsRecord& settings, const GameState& game, Pl
         AddControl(Indexed("picColour", i), static_cast<ButtonModel*>(&picColour[i]));
         picColour[i].onClick = [this, i] { picColour_Click(static_cast<int>(i)); };
     }
+    AddControl("lblClash", &lblClash);
 }
 
 void frmMapOptions::Form_Load() {
@@ -68,6 +71,7 @@ void frmMapOptions::Form_Load() {
         lblColour[i].SetText(game.Players[i].Abbrev);
         picColour[i].SetColour(settings.CountryColour[i]);
     }
+    ShowClashes();
 }
 
 void frmMapOptions::LayOut() {
@@ -90,8 +94,10 @@ void frmMapOptions::LayOut() {
         l.picColour[i] = at(kSwatchArrow0, i % kGridColumns, 2 + i / kGridColumns);
     }
     const int players = std::clamp<int>(game_.PlayerCount, 0, MaxPlayer);
-    l.width = kDesignWidth;
     l.height = kDesignHeight + (players / kGridColumns) * rowPitch;
+    l.lblClash = {kDesignWidth, kLabelArrow0.top, kClashWidth - kLabelArrow0.left,
+                  l.height - 2 * kLabelArrow0.top};
+    l.width = kDesignWidth + kClashWidth;
 }
 
 void frmMapOptions::ChooseInto(SwatchModel& swatch, int32_t& field) {
@@ -104,11 +110,9 @@ void frmMapOptions::ChooseInto(SwatchModel& swatch, int32_t& field) {
     }
 }
 
-// A warning, not a refusal: the player may mean it, e.g. for allies.
-void frmMapOptions::WarnOfSameColour(int32_t colour) {
-    if (const std::string warning = SameColourWarning(settings_, game_, colour); !warning.empty()) {
-        platform_.MsgBox(warning, MsgIcon::Exclamation);
-    }
+// A notice, not a refusal: the player may mean it, e.g. for allies.
+void frmMapOptions::ShowClashes() {
+    lblClash.SetText(SameColourNotice(settings_, game_));
 }
 
 void frmMapOptions::picArrow_Click(int Index) {
@@ -119,7 +123,7 @@ void frmMapOptions::picArrow_Click(int Index) {
 
 void frmMapOptions::picWater_Click() {
     ChooseInto(picWater, settings_.WaterColour);
-    WarnOfSameColour(settings_.WaterColour);
+    ShowClashes();
 }
 
 void frmMapOptions::picBorders_Click() {
@@ -129,7 +133,7 @@ void frmMapOptions::picBorders_Click() {
 void frmMapOptions::picColour_Click(int Index) {
     if (Index >= 0 && Index < static_cast<int>(picColour.size())) {
         ChooseInto(picColour[Index], settings_.CountryColour[Index]);
-        WarnOfSameColour(settings_.CountryColour[Index]);
+        ShowClashes();
     }
 }
 

@@ -35,6 +35,8 @@ class frmMapOptions : public Form {
     // 0 the neutral colour, 1..12 the players'.
     std::array<TextModel, 13> lblColour;
     std::array<SwatchModel, 13> picColour;
+    // Which fills share a colour, beside the swatches; empty when the map tells all apart.
+    TextModel lblClash;
 
     // Where the load put every control, in pixels from the window's top-left corner, and the
     // window's inner size.
@@ -44,6 +46,7 @@ class frmMapOptions : public Form {
         ControlRect lblWater, picWater, lblBorders, picBorders;
         std::array<ControlRect, 13> lblColour{};
         std::array<ControlRect, 13> picColour{};
+        ControlRect lblClash;
         int width = 0;
         int height = 0;
     };
@@ -56,7 +59,7 @@ class frmMapOptions : public Form {
     void LayOut();
     // Opens the chooser on the field's colour; the swatch and the field take what comes back.
     void ChooseInto(SwatchModel& swatch, int32_t& field);
-    void WarnOfSameColour(int32_t colour);
+    void ShowClashes();
 
     SettingsRecord& settings_;
     const GameState& game_;

@@ -50,7 +50,6 @@ class frmTurns : public Form {
   private:
     void FillLists();
     void ShowWhatIsShown();
-    void CloseOrderWindows();
     int Chosen(const ListBoxModel& list) const;
     std::optional<GameState> ReadTurn(int index);
     void ShowComparison(const GameState& then, const GameState& now);

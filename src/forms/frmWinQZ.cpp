@@ -56,7 +56,7 @@ frmWinQZ::frmWinQZ(Records& records, Platform& platform, FormManager& forms, Ini
         {&mnuEdit, {&mnuUndo, &mnuRedo, &mnuOrdersOverview, &mnuGoTo}},
         {&mnuAreaData, {&mnuEditHex, &mnuSaveHexData}},
         {&mnuCommand, {&mnuANW, &mnuCallToArms, &mnuGrantAccess, &mnuSpy, &mnuVictoryConditions}},
-        {&mnuView, {&mnuRelations, &mnuYourAreas, &mnuTurns, &mnuLegend}},
+        {&mnuView, {&mnuRelations, &mnuYourAreas, &mnuTurns, &mnuLegend, &mnuMyAreas}},
         {&mnuOptions, {&mnuMapColors, &mnuHex, &mnuZoom, &mnuTypeofUnitDisplay}},
         {&mnuHelp, {&mnuOrders, &mnuAbout}},
     };
@@ -64,6 +64,7 @@ frmWinQZ::frmWinQZ(Records& records, Platform& platform, FormManager& forms, Ini
     mnuSave.SetShortcut("Ctrl+S");
     mnuExit.SetShortcut("Ctrl+Q");
     mnuOrders.SetShortcut("F1");
+    mnuMyAreas.SetShortcut("Home");
     WireMenu();
     AddControl("grdArea", &grdArea);
     AddControl("grdAreaTitle", &grdAreaTitle);
@@ -114,6 +115,7 @@ void frmWinQZ::WireMenu() {
     mnuMapColors.onClick = [this] { windows_.map.mnuMapColors_Click(); };
     mnuHex.onClick = [this] { windows_.map.mnuHex_Click(); };
     mnuZoom.onClick = [this] { windows_.map.mnuZoom_Click(); };
+    mnuMyAreas.onClick = [this] { windows_.map.CentreOnOwnAreas(); };
     mnuTypeofUnitDisplay.onClick = [this] { windows_.map.mnuTypeofUnitDisplay_Click(); };
 }
 

@@ -16,6 +16,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace dered {
@@ -38,6 +39,9 @@ struct MenuGroup {
 };
 
 // The main window: the area grid, the menu, start-up and shut-down.
+inline constexpr const char* kOpenOnce =
+    "A report is open: merge further reports with File > Merge, or drop them with Shift held";
+
 class frmWinQZ : public Form {
   public:
     frmWinQZ(Records& records, Platform& platform, FormManager& forms, IniService& ini,
@@ -70,6 +74,8 @@ class frmWinQZ : public Form {
     void ShowEarlierTurn(GameState earlier);
     // The current turn back exactly as it was left, with every order entered.
     void BackToCurrentTurn();
+    // Spy, grant access and victory conditions: closing writes their orders to the turn.
+    void CloseOrderWindows();
     bool ShowsEarlierTurn() const { return current_.has_value(); }
     // The turn orders are entered on, whichever is shown.
     const GameState& CurrentTurn() const { return current_ ? *current_ : records_.game; }
@@ -119,6 +125,7 @@ class frmWinQZ : public Form {
     MenuItemModel mnuRelations{"mnuRelations", "&Relations"};
     MenuItemModel mnuYourAreas{"mnuYourAreas", "&Your Areas"};
     MenuItemModel mnuLegend{"mnuLegend", "&Legend"};
+    MenuItemModel mnuMyAreas{"mnuMyAreas", "&My Areas"};
     MenuItemModel mnuTurns{"mnuTurns", "&Turns"};
     MenuItemModel mnuOptions{"mnuOptions", "&Options"};
     MenuItemModel mnuMapColors{"mnuMapColors", "Map &Colors"};
@@ -145,6 +152,11 @@ class frmWinQZ : public Form {
     void WireMenu();
     bool ChooseReport(std::string& folder, std::string& fileName, const std::string& title);
     bool OpenReport(const std::string& folder, const std::string& fileName);
+    std::optional<GameState> CheckReport(const std::string& folder, const std::string& fileName);
+    bool OpenCheckedReport(std::optional<GameState> fresh, const std::string& folder,
+                           const std::string& fileName);
+    void TakeTurn(GameState fresh, const std::string& folder, const std::string& fileName);
+    void LeaveEarlierTurn();
     void OpenChosenReport(const std::string& folder, const std::string& fileName);
     void MergeChosenReport(const std::string& folder, const std::string& fileName);
     bool SettleUnsavedOrders();
@@ -157,7 +169,6 @@ class frmWinQZ : public Form {
     void ShowTurnOnScreen();
     std::vector<MenuItemModel*> OrderMenuItems();
     std::string LastReportFolder() const;
-    void PlaceMapForGame();
     // The windows whose places are remembered: this one, the summary and the map.
     std::array<Form*, 3> PlacedWindows();
     void RememberWindowPlaces();
@@ -173,8 +184,9 @@ class frmWinQZ : public Form {
     TurnKeeper keeper_{records_.game, platform_, options_.recoveryDir};
     std::vector<RecentReport> recent_;
     std::string openReportPath_;
-    std::optional<GameState> current_;   // while an earlier turn is shown
-    std::vector<bool> orderMenuEnabled_; // the order menu items as the current turn left them
+    std::optional<GameState> current_; // while an earlier turn is shown
+    // The order menu items as the current turn left them: enabled, else why not.
+    std::vector<std::pair<bool, std::string>> orderMenuEnabled_;
 };
 
 } // namespace dered

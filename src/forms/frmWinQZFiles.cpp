@@ -9,6 +9,7 @@
 #include "forms/frmMap.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace dered {
 
@@ -39,46 +40,62 @@ bool frmWinQZ::ChooseReport(std::string& folder, std::string& fileName, const st
     return true;
 }
 
+// A report is read whole into a fresh turn before anything else happens, so that a refused
+// file neither asks nor touches the open turn, and nothing of the open turn reaches the new one.
+std::optional<GameState> frmWinQZ::CheckReport(const std::string& folder,
+                                               const std::string& fileName) {
+    GameState fresh = FreshTurn(records_.game);
+    ReportRefusal refusal;
+    if (ReadReportQuietly(fresh, folder + fileName, refusal) != ReportOutcome::Read) {
+        platform_.MsgBox(refusal.text, refusal.icon);
+        return std::nullopt;
+    }
+    return fresh;
+}
+
 // Reads a report, then the map files and the grid, and shows the map. A report refused while
 // a turn is on screen changes nothing; before any turn, the map still shows.
 bool frmWinQZ::OpenReport(const std::string& folder, const std::string& fileName) {
-    GameState& game = records_.game;
-    const std::string leftGame = game.GameId;
-    const MapPosition leftPosition{records_.settings.MapX, records_.settings.MapY};
-    const bool read = ReadReport(game, platform_, folder, fileName) == ReportOutcome::Read;
-    if (read) {
-        SaveGamePosition(ini_, leftGame, leftPosition);
-        NoteOpenedReport(folder, fileName);
-        keeper_.MarkSaved();
-        keeper_.OfferRecovery(game);
-        mnuVictoryConditions.SetEnabled(VictoryConditionsAllowed(game));
-        caption.SetText(GameTitle(game));
-    } else if (MapShown || !game.GameId.empty()) {
+    return OpenCheckedReport(CheckReport(folder, fileName), folder, fileName);
+}
+
+bool frmWinQZ::OpenCheckedReport(std::optional<GameState> fresh, const std::string& folder,
+                                 const std::string& fileName) {
+    if (!fresh && (MapShown || !records_.game.GameId.empty())) {
         return false;
+    }
+    if (fresh) {
+        TakeTurn(std::move(*fresh), folder, fileName);
     }
     const bool mapLoaded = LoadMap();
     RefreshAll();
     events_.TurnOpened();
     if (mapLoaded) {
         ShowMapAfresh();
-        if (read) {
-            PlaceMapForGame();
+        if (fresh) {
+            windows_.map.SayHomeShowsOwnAreas();
         }
     }
-    return read;
+    return fresh.has_value();
 }
 
-// Where the player last looked in this game; a game opened for the first time shows the
-// player's own areas.
-void frmWinQZ::PlaceMapForGame() {
-    SettingsRecord& settings = records_.settings;
-    if (const auto saved = LoadGamePosition(ini_, records_.game.GameId)) {
-        settings.MapX = saved->x;
-        settings.MapY = saved->y;
-        windows_.map.RefreshView();
-    } else {
-        windows_.map.CentreOnOwnAreas();
-    }
+// The new turn replaces the open one whole: the earlier-turn view, the windows that hold
+// orders of the old turn and the file status go with it.
+void frmWinQZ::TakeTurn(GameState fresh, const std::string& folder, const std::string& fileName) {
+    LeaveEarlierTurn();
+    CloseOrderWindows();
+    forms_.UnloadIfLoaded("frmTurns");
+    SpyTargets = {};
+    stbStatus.SetText({});
+    GameState& game = records_.game;
+    game = std::move(fresh);
+    ReadEarlierOrders(game, platform_);
+    NoteOpenedReport(folder, fileName);
+    keeper_.MarkSaved();
+    keeper_.OfferRecovery(game);
+    mnuVictoryConditions.SetEnabled(VictoryConditionsAllowed(game),
+                                    "Victory conditions are set on the first turn of a game only");
+    caption.SetText(GameTitle(game));
 }
 
 bool frmWinQZ::LoadMap() {
@@ -101,12 +118,17 @@ void frmWinQZ::ShowMapAfresh() {
 
 // Save, Discard or Cancel when orders were entered since the last save; false: stay.
 bool frmWinQZ::SettleUnsavedOrders() {
+    if (!keeper_.Unsaved()) {
+        return true;
+    }
     switch (keeper_.AskToSave()) {
     case Answer::Save:
         return SaveOrders();
     case Answer::Cancel:
         return false;
     default:
+        // Discarded orders are not offered back at the next start.
+        keeper_.ForgetRecovery();
         return true;
     }
 }
@@ -120,12 +142,19 @@ void frmWinQZ::mnuOpen_Click() {
 }
 
 void frmWinQZ::OpenChosenReport(const std::string& folder, const std::string& fileName) {
-    if (!SettleUnsavedOrders()) {
-        return;
+    std::optional<GameState> fresh = CheckReport(folder, fileName);
+    if (fresh) {
+        // The question is about the current turn's orders, and the windows that hold orders
+        // of their own write them when they close, so that the question covers them too.
+        BackToCurrentTurn();
+        CloseOrderWindows();
+        if (!SettleUnsavedOrders()) {
+            return;
+        }
     }
     platform_.SetPointer(Pointer::Hourglass);
-    if (OpenReport(folder, fileName)) {
-        mnuOpen.SetEnabled(false);
+    if (OpenCheckedReport(std::move(fresh), folder, fileName)) {
+        mnuOpen.SetEnabled(false, kOpenOnce);
     }
     platform_.SetPointer(Pointer::Default);
 }
@@ -141,7 +170,7 @@ void frmWinQZ::mnuMerge_Click() {
 void frmWinQZ::MergeChosenReport(const std::string& folder, const std::string& fileName) {
     platform_.SetPointer(Pointer::Hourglass);
     if (MergeReport(records_.game, platform_, folder, fileName) == ReportOutcome::Read) {
-        mnuOpen.SetEnabled(false);
+        mnuOpen.SetEnabled(false, kOpenOnce);
         RefreshAll();
         events_.TurnOpened();
         // Before any report the map files are read here, and the map shows as after every merge.
@@ -205,7 +234,6 @@ void frmWinQZ::mnuExit_Click() {
     if (!SettleUnsavedOrders()) {
         return;
     }
-    SaveGamePosition(ini_, records_.game.GameId, {records_.settings.MapX, records_.settings.MapY});
     RememberWindowPlaces();
     if (const std::string problem = SaveSettings(records_.settings, ini_); !problem.empty()) {
         platform_.MsgBox(problem, MsgIcon::Exclamation);

@@ -21,8 +21,9 @@ void frmWinQZ::ShowEarlierTurn(GameState earlier) {
         current_ = std::move(records_.game);
         orderMenuEnabled_.clear();
         for (MenuItemModel* item : items) {
-            orderMenuEnabled_.push_back(item->Enabled());
-            item->SetEnabled(false);
+            orderMenuEnabled_.push_back({item->Enabled(), item->WhyDisabled()});
+            item->SetEnabled(false, "An earlier turn is shown read-only: View > Turns > Back to "
+                                    "the current turn");
         }
     }
     records_.game = std::move(earlier);
@@ -36,19 +37,39 @@ void frmWinQZ::BackToCurrentTurn() {
         return;
     }
     records_.game = std::move(*current_);
+    LeaveEarlierTurn();
+    caption.SetText(GameTitle(records_.game));
+    ShowTurnOnScreen();
+}
+
+// The order menu items as the current turn left them.
+void frmWinQZ::LeaveEarlierTurn() {
+    if (!current_) {
+        return;
+    }
     current_.reset();
     const std::vector<MenuItemModel*> items = OrderMenuItems();
     for (size_t i = 0; i < items.size() && i < orderMenuEnabled_.size(); ++i) {
-        items[i]->SetEnabled(orderMenuEnabled_[i]);
+        items[i]->SetEnabled(orderMenuEnabled_[i].first, orderMenuEnabled_[i].second);
     }
-    caption.SetText(GameTitle(records_.game));
-    ShowTurnOnScreen();
+}
+
+// The windows that hold orders of their own write them when they close: on the current turn.
+void frmWinQZ::CloseOrderWindows() {
+    for (const char* name : {"frmSpy", "frmGrantAccess", "frmVictory"}) {
+        forms_.UnloadIfLoaded(name);
+    }
 }
 
 void frmWinQZ::ShowTurnOnScreen() {
     RefreshAll();
     if (MapShown) {
         ShowMapAfresh();
+    }
+    // The swap raises no turn event, so an open overview is made afresh from the turn shown.
+    if (Form* overview = forms_.Find("frmOrdersOverview")) {
+        forms_.Unload(*overview);
+        forms_.Show(*overview, Modality::Modeless);
     }
 }
 

@@ -27,25 +27,43 @@ std::vector<NamedColour> NoReportDataColour(const SettingsRecord& settings, cons
     return {{"No report data", settings.CountryColour[MaxPlayer]}};
 }
 
-std::string SameColourWarning(const SettingsRecord& settings, const GameState& game,
-                              int32_t colour) {
+std::vector<NamedColour> AreaFills(const SettingsRecord& settings, const GameState& game) {
     std::vector<NamedColour> fills = PlayerColours(settings, game);
     const auto terrain = TerrainColours(settings);
     fills.insert(fills.end(), terrain.begin(), terrain.end());
-    std::vector<std::string> sharing;
-    for (const NamedColour& fill : fills) {
-        if (fill.colour == colour) {
-            sharing.push_back(fill.name);
+    return fills;
+}
+
+std::vector<std::string> SharingColour(const std::vector<NamedColour>& fills, size_t index) {
+    std::vector<std::string> names;
+    for (size_t i = 0; i < fills.size(); ++i) {
+        if (i != index && fills[i].colour == fills[index].colour) {
+            names.push_back(fills[i].name);
         }
     }
-    if (sharing.size() < 2) {
-        return {};
+    return names;
+}
+
+std::string SameColourNotice(const SettingsRecord& settings, const GameState& game) {
+    const std::vector<NamedColour> fills = AreaFills(settings, game);
+    std::string notice;
+    for (size_t i = 0; i < fills.size(); ++i) {
+        const std::vector<std::string> others = SharingColour(fills, i);
+        // Each group once, where its first member stands.
+        const bool first =
+            std::none_of(fills.begin(), fills.begin() + static_cast<long>(i),
+                         [&](const NamedColour& f) { return f.colour == fills[i].colour; });
+        if (others.empty() || !first) {
+            continue;
+        }
+        std::string names = fills[i].name;
+        for (size_t k = 0; k < others.size(); ++k) {
+            names += (k + 1 == others.size() ? " and " : ", ") + others[k];
+        }
+        notice += (notice.empty() ? "" : "\n") + names +
+                  " have the same colour: the map cannot tell them apart.";
     }
-    std::string names;
-    for (size_t i = 0; i < sharing.size(); ++i) {
-        names += (i == 0 ? "" : i + 1 == sharing.size() ? " and " : ", ") + sharing[i];
-    }
-    return names + " have the same colour: the map cannot tell them apart.";
+    return notice;
 }
 
 } // namespace dered

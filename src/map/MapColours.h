@@ -27,9 +27,14 @@ struct NamedColour {
 [[nodiscard]] std::vector<NamedColour> NoReportDataColour(const SettingsRecord& settings,
                                                           const GameState& game);
 
-// Empty when the map tells the colour apart from every other fill; else a warning naming all
-// that share it.
-[[nodiscard]] std::string SameColourWarning(const SettingsRecord& settings, const GameState& game,
-                                            int32_t colour);
+// Every fill an area can have: the players, then the terrain.
+[[nodiscard]] std::vector<NamedColour> AreaFills(const SettingsRecord& settings,
+                                                 const GameState& game);
+// The names of the other fills that share fill `index`'s colour, in fill order.
+[[nodiscard]] std::vector<std::string> SharingColour(const std::vector<NamedColour>& fills,
+                                                     size_t index);
+// Empty when the map tells every fill apart; else one line per colour that several fills
+// share, naming them.
+[[nodiscard]] std::string SameColourNotice(const SettingsRecord& settings, const GameState& game);
 
 } // namespace dered

@@ -36,6 +36,11 @@ MapOptionsView::MapOptionsView(frmMapOptions& form, const ViewContext& context)
         PlaceSwatch(form.lblColour[i], at.lblColour[i], Indexed("lblColour", i).c_str(),
                     form.picColour[i], at.picColour[i], Indexed("picColour", i).c_str());
     }
+    QLabel* clash = Label(form.lblClash, "lblClash");
+    clash->setParent(this);
+    clash->setGeometry(ToQt(at.lblClash));
+    clash->setWordWrap(true);
+    clash->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setFixedSize(at.width, at.height);
 }
 

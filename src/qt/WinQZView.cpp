@@ -78,6 +78,7 @@ WinQZView::WinQZView(frmWinQZ& form, const ViewContext& context)
 void WinQZView::BuildMenu() {
     for (const MenuGroup& group : winQZ_.Menu()) {
         QMenu* menu = menuBar()->addMenu(QString());
+        menu->setToolTipsVisible(true); // a disabled item says why
         menu->setObjectName(QString::fromStdString(group.top->Name()));
         bindings_.Add<MenuBinding>(*group.top, *menu->menuAction(), false);
         for (MenuItemModel* item : group.items) {

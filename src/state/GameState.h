@@ -98,4 +98,8 @@ struct GameState {
     bool operator==(const GameState&) const = default;
 };
 
+// What the program holds before its first report: the map's geography and the display choice
+// stay, nothing of a turn (report, merges, orders, order entry) does.
+[[nodiscard]] GameState FreshTurn(const GameState& left);
+
 } // namespace dered

@@ -68,4 +68,10 @@ Form* FormManager::Find(const std::string& name) const {
     return nullptr;
 }
 
+void FormManager::UnloadIfLoaded(const std::string& name) {
+    if (Form* form = Find(name)) {
+        Unload(*form);
+    }
+}
+
 } // namespace dered

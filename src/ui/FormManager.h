@@ -25,6 +25,7 @@ class FormManager {
     // The loaded forms, in the order they were loaded.
     const std::vector<Form*>& OpenForms() const { return open_; }
     Form* Find(const std::string& name) const;
+    void UnloadIfLoaded(const std::string& name);
 
   private:
     struct Waiting {

@@ -1,4 +1,3 @@
-#include "files/RememberedPlaces.h"
 #include "map/Geometry.h"
 #include "support/DemoTurn.h"
 
@@ -24,44 +23,59 @@ std::pair<float, float> InView(Program& program, int16_t area) {
     return {x, y};
 }
 
-TEST_F(MapPlacementTest, AGameOpenedForTheFirstTimeShowsTheOwnAreasAndThenWhereItWasLeft) {
+// The map opens where the settings put it, clamped; only Home moves it to the own areas, and the
+// per-game positions an older version wrote are neither read nor written.
+TEST_F(MapPlacementTest, TheMapOpensWhereTheSettingsSayAndHomeShowsTheOwnAreas) {
+    const std::string report = Game().ReportDir + "plyrdata.003";
+    const auto start = [this, &report](const char* x, const char* y) {
+        program.reset();
+        ini.WriteString("Positions", "MapX", x);
+        ini.WriteString("Positions", "MapY", y);
+        ini.WriteString("Map Positions", "QZ001", "-1,-1");
+        program = std::make_unique<Program>(
+            platform, ini, ProgramOptions{OnlyFolder(DERED_BINARY_DIR), report, {}});
+        program->Start();
+        return std::pair{program->records.settings.MapX, program->records.settings.MapY};
+    };
+    EXPECT_EQ(start("-340", "0"), (std::pair<int16_t, int16_t>{-340, 0}));
+    const auto [x, y] = start("-5000", "-5000");
+    EXPECT_EQ(x, -5000 + 2 * 1820); // squares of 26: the map is 1820 wide
+    EXPECT_EQ(y + PictureHeight(program->map.Geometry()), program->map.ViewHeight());
+    EXPECT_NE(program->map.stbNextClick.Text().find("Home shows your own areas."),
+              std::string::npos);
+
     Program& p = *program;
+    p.winQZ.FindMenuItem("mnuMyAreas")->Click();
     float sumX = 0;
     for (const int16_t area : {105, 118, 124, 134, 175, 197}) {
-        const auto [x, y] = InView(p, area);
-        EXPECT_GE(x, 0) << area;
-        EXPECT_LT(x, p.map.ViewWidth()) << area;
-        EXPECT_GE(y, 0) << area;
-        EXPECT_LT(y, p.map.ViewHeight()) << area;
-        sumX += x;
+        const auto [ax, ay] = InView(p, area);
+        EXPECT_GE(ax, 0) << area;
+        EXPECT_LT(ax, p.map.ViewWidth()) << area;
+        EXPECT_GE(ay, 0) << area;
+        EXPECT_LT(ay, p.map.ViewHeight()) << area;
+        sumX += ax;
     }
     // Centred on them, not merely showing them.
     EXPECT_NEAR(sumX / 6, p.map.ViewWidth() / 2.0, p.map.ViewWidth() / 10.0);
-    p.records.settings.MapX = -40;
-    p.records.settings.MapY = -20;
+    const int16_t centredX = p.records.settings.MapX;
     p.winQZ.mnuExit.Click();
-    EXPECT_EQ(LoadGamePosition(ini, "QZ001"), (MapPosition{-40, -20}));
-
-    const std::string report = Game().ReportDir + "plyrdata.003";
-    program.reset();
-    program = std::make_unique<Program>(platform, ini,
-                                        ProgramOptions{OnlyFolder(DERED_BINARY_DIR), report, {}});
-    program->Start();
-    EXPECT_EQ(Game().GameId, "QZ001");
-    EXPECT_EQ(program->records.settings.MapX, -40);
-    EXPECT_EQ(program->records.settings.MapY, -20);
+    EXPECT_EQ(ini.GetString("Positions", "MapX", ""), std::to_string(centredX));
+    EXPECT_EQ(ini.GetString("Map Positions", "QZ001", ""), "-1,-1");
 }
 
-TEST(GamePositionsTest, OnlyAWholePairIsTakenBack) {
-    test::MemoryIni ini;
-    SaveGamePosition(ini, "QZ001", {-1033, 12});
-    EXPECT_EQ(LoadGamePosition(ini, "QZ001"), (MapPosition{-1033, 12}));
-    for (const char* text : {"", "12", "12,", ",3", "1,2,3", "1;2", "40000,1", "a,b"}) {
-        ini.WriteString(kGamePositionsSection, "QZ002", text);
-        EXPECT_FALSE(LoadGamePosition(ini, "QZ002")) << text;
-    }
-    SaveGamePosition(ini, "bad=id", {1, 1});
-    EXPECT_FALSE(LoadGamePosition(ini, "bad=id"));
+// A merge reloads the map window; what the player chose in this run is kept, not read back
+// from the file.
+TEST_F(MapPlacementTest, AMergeKeepsTheColoursCellSizeAndPlaceOfThisRun) {
+    SettingsRecord& settings = program->records.settings;
+    settings.CountryColour[3] = 0x123456;
+    program->map.ZoomTo(20);
+    settings.MapX = -100;
+    const SettingsRecord chosen = settings;
+    platform.AnswerOpen(Game().ReportDir + "plyrdata.005");
+    program->winQZ.mnuMerge.Click();
+    EXPECT_EQ(platform.messages.size(), 1u) << "merged, with the demo's one mismatch";
+    EXPECT_EQ(settings, chosen);
+    EXPECT_EQ(program->map.Geometry().CellSize, 20);
 }
 
 } // namespace

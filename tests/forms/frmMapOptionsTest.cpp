@@ -72,6 +72,11 @@ TEST_F(MapOptionsTest, ColoursLieOnAFourColumnGridAndTheWindowGrowsWithThePlayer
     Open();
     EXPECT_EQ(options.Positions().height, grown - row);
     EXPECT_GE(options.Positions().picColour[4].top, options.Positions().height);
+    // The colour notice lies beside the grid, never over the rows kept out of sight.
+    const ControlRect& clash = options.Positions().lblClash;
+    EXPECT_GE(clash.left, at.picColour[3].left + at.picColour[3].width);
+    EXPECT_LE(clash.left + clash.width, options.Positions().width);
+    EXPECT_LE(clash.top + clash.height, options.Positions().height);
 }
 
 TEST_F(MapOptionsTest, AChosenColourTakesEffectAtOnceAndACancelChangesNothing) {
@@ -148,32 +153,37 @@ TEST_F(MapOptionsTest, NothingChangedRedrawsNoCellAndOwnersOffTheTableCountAsNeu
     EXPECT_EQ(std::ranges::find(corners, Corner(4, 2)), corners.end()); // player 1's land
 }
 
-// A colour two fills share is kept, with a warning naming both; the legend follows it.
-TEST_F(MapOptionsTest, ASharedFillColourIsWarnedOfAndTheLegendFollowsEveryColour) {
+// A colour two fills share is kept, with a notice in the dialog and a mark in the legend naming
+// them, never a message box; the legend follows every colour.
+TEST_F(MapOptionsTest, ASharedFillColourIsNotedInTheDialogAndTheLegend) {
     game.PlayerCount = 3;
     program.winQZ.mnuLegend.Click();
-    const auto colourOf = [this](const std::string& text) {
+    const auto lineOf = [this](const std::string& start) -> const frmLegend::Line* {
         for (const frmLegend::Line& line : program.legend.Lines()) {
-            if (line.text == text) {
-                return line.colour;
+            if (line.text.starts_with(start)) {
+                return &line;
             }
         }
-        return -1;
+        return nullptr;
     };
+    settings().CountryColour[1] = 0x010101;
     Open();
+    EXPECT_EQ(program.mapOptions.lblClash.Text(), "");
     Click("picColour(2)", settings().NoGoColour);
     EXPECT_EQ(settings().CountryColour[2], settings().NoGoColour);
-    ASSERT_EQ(platform.messages.size(), 1u);
-    // Player 1 starts out black, as the no-entry areas are.
-    EXPECT_EQ(platform.messages[0].text, "Ala Aland, Bor Borduria and No entry have the same "
-                                         "colour: the map cannot tell them apart.");
-    EXPECT_EQ(colourOf("Bor Borduria"), settings().NoGoColour);
+    EXPECT_EQ(program.mapOptions.lblClash.Text(),
+              "Bor Borduria and No entry have the same colour: the map cannot tell them apart.");
+    EXPECT_EQ(lineOf("Bor Borduria")->text, "Bor Borduria (same colour as No entry)");
+    EXPECT_EQ(lineOf("Bor Borduria")->colour, settings().NoGoColour);
     Click("picArrow(1)", settings().WaterColour); // arrows are not fills
-    Click("picColour(3)", 0x123456);
-    EXPECT_EQ(platform.messages.size(), 1u);
     Click("picWater", 0x123456);
-    EXPECT_EQ(platform.messages.size(), 2u);
-    EXPECT_EQ(colourOf("Water"), 0x123456);
+    Click("picColour(3)", 0x123456);
+    EXPECT_EQ(program.mapOptions.lblClash.Text(),
+              "Bor Borduria and No entry have the same colour: the map cannot tell them apart.\n"
+              "Car Carpania and Water have the same colour: the map cannot tell them apart.");
+    EXPECT_EQ(lineOf("Water")->text, "Water (same colour as Car Carpania)");
+    EXPECT_EQ(lineOf("Water")->colour, 0x123456);
+    EXPECT_TRUE(platform.messages.empty());
 
     // Areas with no report data show in player 12's colour, in a game of fewer players only.
     settings().CountryColour[12] = 0x654321;

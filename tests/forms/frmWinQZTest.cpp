@@ -137,6 +137,12 @@ TEST_F(frmWinQZTest, OpenThenMergeDisablesOpenAndKeepsMergeEnabled) {
     platform.AnswerOpen(ReportPath());
     p.winQZ.mnuOpen.Click();
     EXPECT_FALSE(p.winQZ.mnuOpen.Enabled());
+    // A disabled item says why; the recent reports with it.
+    EXPECT_EQ(p.winQZ.mnuOpen.WhyDisabled(), kOpenOnce);
+    EXPECT_EQ(p.winQZ.mnuRecentReport[0].WhyDisabled(), kOpenOnce);
+    EXPECT_EQ(p.winQZ.mnuVictoryConditions.WhyDisabled(),
+              "Victory conditions are set on the first turn of a game only");
+    EXPECT_EQ(p.winQZ.mnuUndo.WhyDisabled(), "Nothing to undo yet");
     EXPECT_EQ(p.records.game.Areas[17].UnitKind, 4);
     EXPECT_EQ(platform.pointers.front(), Pointer::Hourglass);
     EXPECT_EQ(platform.pointers.back(), Pointer::Default);
@@ -178,6 +184,7 @@ TEST_F(frmWinQZTest, AFailedOpenOrMergeChangesNothing) {
             platform.AnswerOpen(path);
             item->Click();
             EXPECT_EQ(p.records.game, before) << path;
+            EXPECT_TRUE(platform.questions.empty()) << "refused before anything is asked";
             EXPECT_TRUE(p.winQZ.mnuOpen.Enabled()) << path;
             EXPECT_EQ(platform.messages.size(), 1u) << path;
         }
@@ -284,6 +291,8 @@ TEST_F(frmWinQZTest, UnsavedOrdersAreSavedDiscardedOrKeptByTheAnswer) {
             platform.ended = false;
             ini.writes.clear();
             AddOrder(p.records.game, platform, "DA", 1, 0, 0, 0);
+            p.events.ListOrdersChanged();
+            ASSERT_TRUE(fs::exists(RecoveryFile()));
             platform.answers = {c.answer};
             if (viaOpen) {
                 platform.AnswerOpen(ReportPath());
@@ -298,6 +307,8 @@ TEST_F(frmWinQZTest, UnsavedOrdersAreSavedDiscardedOrKeptByTheAnswer) {
             EXPECT_EQ(platform.questions, (std::vector<std::pair<std::string, std::string>>{
                                               {"unsaved", "Save the orders of this turn?"}}));
             EXPECT_EQ(fs::exists(folder / "turn" / "commands.dat"), c.saved);
+            // Discarded orders are not offered back at the next start.
+            EXPECT_EQ(fs::exists(RecoveryFile()), c.answer == Answer::Cancel);
             platform.questions.clear();
         }
     }

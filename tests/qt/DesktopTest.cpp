@@ -174,6 +174,9 @@ TEST_F(Desktop, AReportOpenedThroughTheDialogBringsTheMapWindow) {
 TEST_F(Desktop, DoubleClickAndClickOnTheMapEnterAMove) {
     StartWithDemo();
     MapView& map = Map();
+    // The map opens where the settings put it; Home brings the own armies into sight.
+    MenuAction("mnuMyAreas").trigger();
+    qttest::Settle();
     // An own army with a land neighbour, both in sight.
     int16_t from = 0;
     int16_t to = 0;
