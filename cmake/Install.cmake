@@ -10,7 +10,7 @@ if(DERED_WITH_QT)
     install(TARGETS der-ed RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 endif()
 
-install(FILES data/map-area.dat data/map-hex.dat DESTINATION ${DERED_DATA_DIR})
+install(FILES data/map-area.dat data/map-hex.dat data/der-ed.ini DESTINATION ${DERED_DATA_DIR})
 install(DIRECTORY data/demo DESTINATION ${DERED_DATA_DIR})
 
 install(FILES dist/${DERED_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)

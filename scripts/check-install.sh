@@ -20,6 +20,7 @@ for size in 16 24 32 48 64 128 256; do
     test -s "$share/icons/hicolor/${size}x${size}/apps/org.dered.DerEd.png"
 done
 test -s "$share/man/man1/der-ed.1.gz" && test -s "$share/man/man1/der-ed-batch.1.gz"
+test -s "$share/der-ed/der-ed.ini"
 
 # From another folder, with no --program-dir and a user folder that holds nothing: the map
 # files must come from ../share/der-ed beside the installed executable.

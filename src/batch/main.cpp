@@ -3,9 +3,9 @@
 #include "batch/BatchPlatform.h"
 #include "batch/ScriptRunner.h"
 #include "files/FileAccess.h"
-#include "files/IniFile.h"
 #include "files/MapFolders.h"
 #include "files/RecoveryFile.h"
+#include "files/SettingsFiles.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -18,7 +18,7 @@ namespace {
 
 struct Arguments {
     std::optional<std::string> programDir;
-    std::string settingsPath;
+    std::optional<std::string> settingsPath; // named on the command line
     std::optional<std::string> script;
     bool version = false;
 };
@@ -45,7 +45,6 @@ dered::MapFolders MapFoldersFor(const Arguments& args) {
 }
 
 bool ParseArguments(int argc, char** argv, Arguments& args) {
-    args.settingsPath = dered::DefaultSettingsPath();
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--program-dir" && i + 1 < argc) {
@@ -86,8 +85,14 @@ int main(int argc, char** argv) {
         file.str(std::move(script.text));
     }
     dered::BatchPlatform platform(std::cout);
-    dered::IniFile ini(args.settingsPath);
-    dered::Program program(platform, ini, {MapFoldersFor(args), {}, dered::DefaultRecoveryDir()});
+    const dered::MapFolders folders = MapFoldersFor(args);
+    // A file named with --settings is the only one, so that a script sees the same settings
+    // wherever it runs; else the player's own, and the shipped one for what it lacks.
+    dered::SettingsFiles ini(
+        args.settingsPath ? dered::SettingsPaths{*args.settingsPath, {}}
+                          : dered::SettingsPaths{dered::DefaultSettingsPath(),
+                                                 dered::FindShippedSettings(folders).string()});
+    dered::Program program(platform, ini, {folders, {}, dered::DefaultRecoveryDir()});
     dered::ScriptRunner runner(program, platform, std::cout);
     return runner.Run(args.script ? static_cast<std::istream&>(file) : std::cin, std::cerr);
 }

@@ -20,9 +20,9 @@ std::string AreaOrderSentence(const GameState& game, int16_t area);
 // "Alliance with player 4 (Oroland)"; empty for a free slot or spy slots without targets.
 std::string ListOrderSentence(const GameState& game, const OrderSlot& order);
 
-// Short words for the undo menu: "move from 12 to 15", "alliance with 4".
+// Short words for the undo menu: "move from 12 to 15", "alliance with Oroland".
 std::string AreaOrderShort(const AreaRecord& record, int16_t area);
-std::string ListOrderShort(const OrderSlot& order);
+std::string ListOrderShort(const GameState& game, const OrderSlot& order);
 
 // One line of the orders overview. `item` is the area of an area order, minus the slot of a
 // list order, and 0 for a heading.

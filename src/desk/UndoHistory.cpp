@@ -169,7 +169,8 @@ std::string UndoHistory::Describe(const UndoStep& step) const {
         if (changed.size() == 1) {
             const OrderSlot& after = step.ordersAfter->entries[changed.front()];
             const OrderSlot& before = step.ordersBefore->entries[changed.front()];
-            return after.Code.empty() ? "delete " + ListOrderShort(before) : ListOrderShort(after);
+            return after.Code.empty() ? "delete " + ListOrderShort(game_, before)
+                                      : ListOrderShort(game_, after);
         }
         std::string code;
         for (const int slot : changed) {
@@ -181,7 +182,7 @@ std::string UndoHistory::Describe(const UndoStep& step) const {
             }
             code = c;
         }
-        return ListOrderShort(OrderSlot{code, 0, 0, 0, 0, 0});
+        return ListOrderShort(game_, OrderSlot{code, 0, 0, 0, 0, 0});
     }
     if (ordered.empty() && !step.ordersAfter) {
         return "free supply";

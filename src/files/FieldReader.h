@@ -5,6 +5,7 @@
 #include <istream>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace dered {
 
@@ -14,6 +15,8 @@ class FieldReader {
   public:
     // A stream that fails while it is read counts as a file that cannot be read, never throws.
     explicit FieldReader(std::istream& in);
+    // The text already in memory: nothing to copy.
+    explicit FieldReader(std::string text) : data_(std::move(text)) {}
 
     [[nodiscard]] bool ReadText(std::string& out);
     [[nodiscard]] bool ReadNumber(int16_t& out);
@@ -30,6 +33,7 @@ class FieldReader {
     int Line() const { return fieldLine_; }
 
   private:
+    bool ReadPlainNumber(int16_t& out);
     bool StartField();
     bool AtLineEnd() const;
     void SkipBlanks();

@@ -20,7 +20,8 @@ constexpr int16_t NoExtentMin = 999;
 // Reads the fields of one map file and keeps the first problem as a message naming the file.
 class MapFileReader {
   public:
-    MapFileReader(std::istream& in, std::string path) : reader_(in), path_(std::move(path)) {}
+    MapFileReader(std::string text, std::string path)
+        : reader_(std::move(text)), path_(std::move(path)) {}
 
     bool Number(int16_t& out) {
         if (!reader_.ReadNumber(out)) {
@@ -104,8 +105,7 @@ bool ReadAreaRecord(MapFileReader& file, AreaRecord& area) {
 
 // The area section, then PlayerCount - 1 home records.
 std::string ReadAreaFile(std::vector<AreaRecord>& areas, int playerCount, const MapFileText& text) {
-    std::istringstream in(text.text);
-    MapFileReader file(in, text.path);
+    MapFileReader file(text.text, text.path);
     for (int n = 1; n <= MaxArea; ++n) {
         if (!ReadAreaRecord(file, areas[n])) {
             return file.Error();
@@ -157,8 +157,7 @@ void WidenExtent(AreaRecord& area, int16_t col, int16_t row) {
 }
 
 std::string ReadHexFile(HexMap& hexMap, std::vector<AreaRecord>& areas, const MapFileText& text) {
-    std::istringstream in(text.text);
-    MapFileReader file(in, text.path);
+    MapFileReader file(text.text, text.path);
     for (int16_t c = 1; c <= MapColumns; ++c) {
         for (int16_t r = 1; r <= MapRows; ++r) {
             HexCell& cell = hexMap.At(c, r);

@@ -12,6 +12,7 @@ namespace dered {
 namespace {
 
 constexpr const char* AppFolder = "der-ed";
+constexpr const char* ShippedSettingsName = "der-ed.ini";
 
 std::vector<std::filesystem::path> SplitDataDirs(const std::string& dirs) {
     std::vector<std::filesystem::path> out;
@@ -89,6 +90,10 @@ MapFilePaths FindMapFiles(const MapFolders& folders) {
         }
     }
     return found;
+}
+
+std::filesystem::path FindShippedSettings(const MapFolders& folders) {
+    return FindIn(folders, ShippedSettingsName);
 }
 
 SavePlace HexSavePlace(const std::filesystem::path& chosen, const std::filesystem::path& user,

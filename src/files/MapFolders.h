@@ -39,6 +39,10 @@ struct MapFilePaths {
 // problem names it and every folder searched.
 [[nodiscard]] MapFilePaths FindMapFiles(const MapFolders& folders);
 
+// The settings file shipped with the map files, from the first search folder that has one;
+// empty when none has.
+[[nodiscard]] std::filesystem::path FindShippedSettings(const MapFolders& folders);
+
 // Whether a file can be created in the folder, found by creating one: permission bits alone
 // do not say it (read-only mounts, root).
 [[nodiscard]] bool FolderWritable(const std::filesystem::path& folder);

@@ -1,17 +1,37 @@
 #pragma once
 
 // The order codes of the two orders files, by the numbers each carries.
+#include "state/OrderKinds.h"
+
 #include <algorithm>
 #include <array>
 #include <string_view>
 
 namespace dered::order_codes {
 
-inline constexpr std::array<std::string_view, 7> kPlainArea = {"AA", "AC", "AF", "AS",
-                                                               "DU", "RU", "UU"};
-inline constexpr std::array<std::string_view, 3> kTargetArea = {"CO", "MO", "SD"};
-inline constexpr std::array<std::string_view, 3> kOnePlayer = {"DA", "DN", "DW"};
-inline constexpr std::array<std::string_view, 3> kTwoNumber = {"CA", "GA", "VC"};
+constexpr size_t CountOf(OrderShape shape) {
+    size_t count = 0;
+    for (const OrderKind& kind : kOrderKinds) {
+        count += kind.shape == shape ? 1 : 0;
+    }
+    return count;
+}
+
+template <OrderShape Shape> constexpr std::array<std::string_view, CountOf(Shape)> CodesOf() {
+    std::array<std::string_view, CountOf(Shape)> codes{};
+    size_t i = 0;
+    for (const OrderKind& kind : kOrderKinds) {
+        if (kind.shape == Shape) {
+            codes[i++] = kind.code;
+        }
+    }
+    return codes;
+}
+
+inline constexpr auto kPlainArea = CodesOf<OrderShape::PlainArea>();
+inline constexpr auto kTargetArea = CodesOf<OrderShape::TargetArea>();
+inline constexpr auto kOnePlayer = CodesOf<OrderShape::OnePlayer>();
+inline constexpr auto kTwoNumber = CodesOf<OrderShape::TwoNumbers>();
 inline constexpr int kSpySlots = 2;
 
 template <size_t N>
@@ -21,8 +41,7 @@ bool IsOneOf(std::string_view code, const std::array<std::string_view, N>& codes
 
 // A code the writer writes, or the end mark: where reading can pick up after a broken entry.
 inline bool StartsAnEntry(std::string_view text) {
-    return IsOneOf(text, kPlainArea) || IsOneOf(text, kTargetArea) || IsOneOf(text, kOnePlayer) ||
-           IsOneOf(text, kTwoNumber) || text == "SA" || text == "SP" || text == "END";
+    return FindOrderKind(text) != nullptr || text == "END";
 }
 
 } // namespace dered::order_codes

@@ -54,7 +54,8 @@ void frmANW::Form_Load() {
             lstCommands.AddItem(order.Code + " " + PlayerName(game, order.P1), slot);
         }
     }
-    cmdWar.SetEnabled(!(game.GameYear == 1880 && game.GameTurn <= 1));
+    cmdWar.SetEnabled(!(game.GameYear == 1880 && game.GameTurn <= 1),
+                      "War can be declared from the second turn of the game on");
     listed_.Take();
 }
 

@@ -128,16 +128,14 @@ void frmMap::SizeView(int width, int height) {
     }
 }
 
-template <typename Change> void frmMap::Rescale(Change change) {
+template <typename Change> void frmMap::Rescale(Change change, int32_t x, int32_t y) {
     if (!picMap_) {
         return;
     }
     SettingsRecord& settings = records_.settings;
-    const auto width = static_cast<float>(viewWidth_);
-    const auto height = static_cast<float>(viewHeight_);
-    const ViewCentre centre = RememberViewCentre(settings, geometry_, width, height);
+    const ViewCentre point = RememberViewPoint(settings, geometry_, x, y);
     change(settings);
-    RecentreView(settings, geometry_, centre, width, height);
+    KeepViewPoint(settings, geometry_, point, x, y, viewHeight_);
     picMap_->Resize(PictureWidth(geometry_), PictureHeight(geometry_));
     DrawWholeMap();
     RebuildArrows();
@@ -147,19 +145,26 @@ template <typename Change> void frmMap::Rescale(Change change) {
 }
 
 void frmMap::ZoomTo(int16_t cellSize) {
+    ZoomAbout(cellSize, viewWidth_ / 2, viewHeight_ / 2);
+}
+
+void frmMap::ZoomAbout(int16_t cellSize, int32_t x, int32_t y) {
     if (cellSize == records_.settings.CellSize) {
         return;
     }
-    Rescale([this, cellSize](SettingsRecord& settings) {
-        settings.CellSize = cellSize;
-        SetDisplayMetrics(geometry_, settings);
-        settings.CellSize = geometry_.CellSize;
-        BuildHexTables(geometry_);
-    });
+    Rescale(
+        [this, cellSize](SettingsRecord& settings) {
+            settings.CellSize = cellSize;
+            SetDisplayMetrics(geometry_, settings);
+            settings.CellSize = geometry_.CellSize;
+            BuildHexTables(geometry_);
+        },
+        x, y);
 }
 
 void frmMap::SwitchHexDisplay(bool on) {
-    Rescale([this, on](SettingsRecord& settings) { SetHexDisplayMode(settings, geometry_, on); });
+    Rescale([this, on](SettingsRecord& settings) { SetHexDisplayMode(settings, geometry_, on); },
+            viewWidth_ / 2, viewHeight_ / 2);
     windows_.winQZ.mnuHex.SetChecked(records_.settings.HexDisplay != 0);
 }
 

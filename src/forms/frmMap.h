@@ -110,6 +110,10 @@ class frmMap : public Form {
     // there, and the picture, the arrows and the view are made afresh.
     void ZoomTo(int16_t cellSize);
     void SwitchHexDisplay(bool on);
+    // The mouse wheel and Ctrl+= / Ctrl+-: the cell size steps to the next one the zoom window
+    // allows, at once, keeping the map under view point (x, y), or under the view's centre.
+    void ZoomStep(int steps, float x, float y);
+    void ZoomStep(int steps);
 
     // Surfaces exist while the window is loaded.
     DrawingSurface* picMap() { return picMap_.get(); }
@@ -149,7 +153,9 @@ class frmMap : public Form {
     int16_t AreaAtLastPoint() const;
     void EndDrag();
     void SizeView(int width, int height);
-    template <typename Change> void Rescale(Change change);
+    // The change, keeping the map point under view point (x, y) there.
+    template <typename Change> void Rescale(Change change, int32_t x, int32_t y);
+    void ZoomAbout(int16_t cellSize, int32_t x, int32_t y);
     void FollowTurn(const TurnChange& change);
     void RedrawCell(CellRef cell);
     void MarkOrders();
@@ -189,6 +195,7 @@ class frmMap : public Form {
     int refreshes_ = 0; // RefreshView calls, to know when one has already shown a change
     std::vector<int16_t> changed_;
     bool settingsRead_ = false;
+    bool saidNoMatch_ = false;
 };
 
 } // namespace dered

@@ -126,6 +126,16 @@ void frmMap::mnuZoom_Click() {
     forms_.Show(windows_.zoom, Modality::Modal, [this] { RefreshView(); });
 }
 
+void frmMap::ZoomStep(int steps, float x, float y) {
+    // Pointer positions are whole view pixels; a fraction only comes from a scaled screen.
+    ZoomAbout(frmZoom::SteppedSize(records_.settings, steps), static_cast<int32_t>(x),
+              static_cast<int32_t>(y));
+}
+
+void frmMap::ZoomStep(int steps) {
+    ZoomAbout(frmZoom::SteppedSize(records_.settings, steps), viewWidth_ / 2, viewHeight_ / 2);
+}
+
 void frmMap::mnuMapColors_Click() {
     const Colours before(records_.settings);
     forms_.Show(windows_.mapOptions, Modality::Modal,

@@ -7,7 +7,10 @@ namespace dered {
 
 frmSupportAttack::frmSupportAttack(GameState& game, FormManager& forms)
     : Form("frmSupportAttack", "Support Attack"), game_(game), forms_(forms) {
+    AddControl("lblChoose", &lblChoose);
     AddControl("lstAllies", &lstAllies);
+    lblChoose.SetText("Double-click the ally whose attack this order supports. Closing this "
+                      "window without a choice supports your own attack.");
 }
 
 void frmSupportAttack::Form_Load() {

@@ -15,6 +15,8 @@ class frmSupportAttack : public Form {
     void Form_Load() override;
     void lstAllies_DblClick();
 
+    // What to choose, and what closing the window means, above the list.
+    TextModel lblChoose;
     ListBoxModel lstAllies;
 
   private:

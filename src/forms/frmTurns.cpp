@@ -1,5 +1,8 @@
 #include "forms/frmTurns.h"
 
+#include "files/OrdersFile.h"
+#include "ui/QuietPlatform.h"
+
 #include "forms/frmMap.h"
 #include "forms/frmWinQZ.h"
 #include "state/CodeTables.h"
@@ -132,6 +135,10 @@ std::optional<GameState> frmTurns::ReadTurn(int index) {
         platform_.MsgBox("Can't read " + turn.path + ": " + problem, MsgIcon::Critical);
         return std::nullopt;
     }
+    // The orders saved for that turn come with it, to be looked at; a turn without any is
+    // no news worth a message.
+    QuietPlatform quiet(platform_);
+    ReadEarlierOrders(earlier, quiet);
     return earlier;
 }
 

@@ -16,6 +16,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace dered {
@@ -38,6 +39,9 @@ struct MenuGroup {
 };
 
 // The main window: the area grid, the menu, start-up and shut-down.
+inline constexpr const char* kOpenOnce =
+    "A report is open: merge further reports with File > Merge, or drop them with Shift held";
+
 class frmWinQZ : public Form {
   public:
     frmWinQZ(Records& records, Platform& platform, FormManager& forms, IniService& ini,
@@ -181,8 +185,9 @@ class frmWinQZ : public Form {
     TurnKeeper keeper_{records_.game, platform_, options_.recoveryDir};
     std::vector<RecentReport> recent_;
     std::string openReportPath_;
-    std::optional<GameState> current_;   // while an earlier turn is shown
-    std::vector<bool> orderMenuEnabled_; // the order menu items as the current turn left them
+    std::optional<GameState> current_; // while an earlier turn is shown
+    // The order menu items as the current turn left them: enabled, else why not.
+    std::vector<std::pair<bool, std::string>> orderMenuEnabled_;
 };
 
 } // namespace dered

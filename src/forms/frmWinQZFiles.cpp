@@ -99,7 +99,8 @@ bool frmWinQZ::TakeTurn(GameState fresh, const std::string& folder, const std::s
     NoteOpenedReport(folder, fileName);
     keeper_.MarkSaved();
     keeper_.OfferRecovery(game);
-    mnuVictoryConditions.SetEnabled(VictoryConditionsAllowed(game));
+    mnuVictoryConditions.SetEnabled(VictoryConditionsAllowed(game),
+                                    "Victory conditions are set on the first turn of a game only");
     caption.SetText(GameTitle(game));
     ShowHeldElsewhere(claim == TurnClaim::ReadOnly);
     return true;
@@ -161,7 +162,7 @@ void frmWinQZ::OpenChosenReport(const std::string& folder, const std::string& fi
     }
     platform_.SetPointer(Pointer::Hourglass);
     if (OpenCheckedReport(std::move(fresh), folder, fileName)) {
-        mnuOpen.SetEnabled(false);
+        mnuOpen.SetEnabled(false, kOpenOnce);
     }
     platform_.SetPointer(Pointer::Default);
 }
@@ -177,7 +178,7 @@ void frmWinQZ::mnuMerge_Click() {
 void frmWinQZ::MergeChosenReport(const std::string& folder, const std::string& fileName) {
     platform_.SetPointer(Pointer::Hourglass);
     if (MergeReport(records_.game, platform_, folder, fileName) == ReportOutcome::Read) {
-        mnuOpen.SetEnabled(false);
+        mnuOpen.SetEnabled(false, kOpenOnce);
         RefreshAll();
         events_.TurnOpened();
         // Before any report the map files are read here, and the map shows as after every merge.

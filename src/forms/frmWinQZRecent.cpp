@@ -46,7 +46,7 @@ void frmWinQZ::ShowRecentReports() {
             caption.append("&").append(std::to_string(i + 1)).append(" ").append(recent_[i].title);
         }
         item.SetCaption(caption);
-        item.SetEnabled(mnuOpen.Enabled());
+        item.SetEnabled(mnuOpen.Enabled(), mnuOpen.WhyDisabled());
     }
 }
 

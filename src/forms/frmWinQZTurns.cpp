@@ -21,8 +21,9 @@ void frmWinQZ::ShowEarlierTurn(GameState earlier) {
         current_ = std::move(records_.game);
         orderMenuEnabled_.clear();
         for (MenuItemModel* item : items) {
-            orderMenuEnabled_.push_back(item->Enabled());
-            item->SetEnabled(false);
+            orderMenuEnabled_.push_back({item->Enabled(), item->WhyDisabled()});
+            item->SetEnabled(false, "An earlier turn is shown read-only: View > Turns > Back to "
+                                    "the current turn");
         }
     }
     records_.game = std::move(earlier);
@@ -66,7 +67,7 @@ void frmWinQZ::LeaveEarlierTurn() {
     current_.reset();
     const std::vector<MenuItemModel*> items = OrderMenuItems();
     for (size_t i = 0; i < items.size() && i < orderMenuEnabled_.size(); ++i) {
-        items[i]->SetEnabled(orderMenuEnabled_[i]);
+        items[i]->SetEnabled(orderMenuEnabled_[i].first, orderMenuEnabled_[i].second);
     }
 }
 
@@ -81,6 +82,11 @@ void frmWinQZ::ShowTurnOnScreen() {
     RefreshAll();
     if (MapShown) {
         ShowMapAfresh();
+    }
+    // The swap raises no turn event, so an open overview is made afresh from the turn shown.
+    if (Form* overview = forms_.Find("frmOrdersOverview")) {
+        forms_.Unload(*overview);
+        forms_.Show(*overview, Modality::Modeless);
     }
 }
 

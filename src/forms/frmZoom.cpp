@@ -9,11 +9,27 @@ namespace dered {
 frmZoom::frmZoom(SettingsRecord& settings, frmMap& map)
     : Form("frmZoom", "Zoom map"), settings_(settings), map_(map) {
     AddControl("hsbZoom", &hsbZoom);
+    AddControl("lblZoom", &lblZoom);
+    lblZoom.SetText("The size of the map cells; it applies when this window closes. On the "
+                    "map, the mouse wheel and Ctrl+= / Ctrl+- zoom at once.");
+}
+
+namespace {
+
+int MaxCellSize(const SettingsRecord& settings) {
+    return settings.HexDisplay != 0 ? MaxHexCellSize : MaxSquareCellSize;
+}
+
+} // namespace
+
+int16_t frmZoom::SteppedSize(const SettingsRecord& settings, int steps) {
+    return static_cast<int16_t>(std::clamp(settings.CellSize + steps, static_cast<int>(MinCellSize),
+                                           MaxCellSize(settings)));
 }
 
 void frmZoom::Form_Load() {
     const SettingsRecord& settings = settings_;
-    const int max = settings.HexDisplay != 0 ? MaxHexCellSize : MaxSquareCellSize;
+    const int max = MaxCellSize(settings);
     hsbZoom.SetMax(max);
     hsbZoom.SetValue(std::clamp<int>(settings.CellSize, MinCellSize, max));
 }

@@ -19,11 +19,16 @@ class frmZoom : public Form {
     void Form_Load() override;
     void Form_Unload() override;
 
+    // The cell size `steps` steps of the scroll bar away from the current one, within its limits.
+    [[nodiscard]] static int16_t SteppedSize(const SettingsRecord& settings, int steps);
+
     ScrollBarModel hsbZoom{MinCellSize, MaxHexCellSize, MinCellSize};
+    // What the scroll bar does, and the quicker ways on the map.
+    TextModel lblZoom;
 
     // Where the dialog sits, relative to the map window's top-left corner: over the map,
     // below the row of option buttons.
-    static constexpr ControlRect placement{40, 40, 280, 64};
+    static constexpr ControlRect placement{40, 40, 300, 110};
 
   private:
     SettingsRecord& settings_;

@@ -247,28 +247,38 @@ void ClampView(SettingsRecord& settings, const MapGeometry& geometry, int viewHe
     }
 }
 
-ViewCentre RememberViewCentre(const SettingsRecord& settings, const MapGeometry& before,
-                              float viewWidth, float viewHeight) {
+ViewCentre RememberViewPoint(const SettingsRecord& settings, const MapGeometry& before, int32_t x,
+                             int32_t y) {
     const float width = before.MapWidth();
     const float height = static_cast<float>(before.RowHeight) * MapRows;
-    ViewCentre centre;
+    ViewCentre point;
     if (width > 0.0f) {
-        centre.fx = static_cast<float>(WholePixels(viewWidth) / 2 - settings.MapX) / width;
+        point.fx = static_cast<float>(x - settings.MapX) / width;
     }
     if (height > 0.0f) {
-        centre.fy = static_cast<float>(WholePixels(viewHeight) / 2 - settings.MapY) / height;
+        point.fy = static_cast<float>(y - settings.MapY) / height;
     }
-    return centre;
+    return point;
+}
+
+void KeepViewPoint(SettingsRecord& settings, const MapGeometry& after, const ViewCentre& point,
+                   int32_t x, int32_t y, int32_t viewHeight) {
+    const float height = static_cast<float>(after.RowHeight) * MapRows;
+    settings.MapX = SaturatedInt16(static_cast<float>(x) - point.fx * after.MapWidth());
+    settings.MapY = SaturatedInt16(static_cast<float>(y) - point.fy * height);
+    ClampView(settings, after, viewHeight);
+}
+
+ViewCentre RememberViewCentre(const SettingsRecord& settings, const MapGeometry& before,
+                              float viewWidth, float viewHeight) {
+    return RememberViewPoint(settings, before, WholePixels(viewWidth) / 2,
+                             WholePixels(viewHeight) / 2);
 }
 
 void RecentreView(SettingsRecord& settings, const MapGeometry& after, const ViewCentre& centre,
                   float viewWidth, float viewHeight) {
-    const int32_t w = WholePixels(viewWidth);
     const int32_t h = WholePixels(viewHeight);
-    const float height = static_cast<float>(after.RowHeight) * MapRows;
-    settings.MapX = SaturatedInt16(static_cast<float>(w / 2) - centre.fx * after.MapWidth());
-    settings.MapY = SaturatedInt16(static_cast<float>(h / 2) - centre.fy * height);
-    ClampView(settings, after, h);
+    KeepViewPoint(settings, after, centre, WholePixels(viewWidth) / 2, h / 2, h);
 }
 
 void SetHexDisplayMode(SettingsRecord& settings, MapGeometry& geometry, bool on) {

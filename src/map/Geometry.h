@@ -96,6 +96,11 @@ ViewCentre RememberViewCentre(const SettingsRecord& settings, const MapGeometry&
 // Puts the remembered point back under the centre, then clamps the view.
 void RecentreView(SettingsRecord& settings, const MapGeometry& after, const ViewCentre& centre,
                   float viewWidth, float viewHeight);
+// The same for any view point (x, y): a zoom about the mouse pointer keeps the map under it.
+ViewCentre RememberViewPoint(const SettingsRecord& settings, const MapGeometry& before, int32_t x,
+                             int32_t y);
+void KeepViewPoint(SettingsRecord& settings, const MapGeometry& after, const ViewCentre& point,
+                   int32_t x, int32_t y, int32_t viewHeight);
 
 // Switches between hexagons and squares, converting the cell size so the map keeps roughly its
 // scale, and rebuilds the tables.

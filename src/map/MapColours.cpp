@@ -20,6 +20,13 @@ std::vector<NamedColour> TerrainColours(const SettingsRecord& settings) {
             {"Land of no player", settings.CountryColour[0]}};
 }
 
+std::vector<NamedColour> NoReportDataColour(const SettingsRecord& settings, const GameState& game) {
+    if (game.PlayerCount >= MaxPlayer) {
+        return {};
+    }
+    return {{"No report data", settings.CountryColour[MaxPlayer]}};
+}
+
 std::vector<NamedColour> AreaFills(const SettingsRecord& settings, const GameState& game) {
     std::vector<NamedColour> fills = PlayerColours(settings, game);
     const auto terrain = TerrainColours(settings);

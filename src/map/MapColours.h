@@ -22,6 +22,11 @@ struct NamedColour {
 // Water, the areas no unit may enter and land nobody owns.
 [[nodiscard]] std::vector<NamedColour> TerrainColours(const SettingsRecord& settings);
 
+// In a game of fewer than 12 players, areas the report says nothing about keep owner 12 and
+// show in player 12's colour; none in a game of 12.
+[[nodiscard]] std::vector<NamedColour> NoReportDataColour(const SettingsRecord& settings,
+                                                          const GameState& game);
+
 // Every fill an area can have: the players, then the terrain.
 [[nodiscard]] std::vector<NamedColour> AreaFills(const SettingsRecord& settings,
                                                  const GameState& game);

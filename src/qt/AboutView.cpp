@@ -6,6 +6,7 @@
 #include "ui/FormManager.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -51,6 +52,15 @@ AboutView::AboutView(frmAbout& form, const ViewContext& context)
 void AboutView::Detach() {
     bindings_.Clear();
     attached_ = false;
+}
+
+// Read and put away: Esc closes it.
+void AboutView::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void AboutView::closeEvent(QCloseEvent* event) {

@@ -22,6 +22,7 @@ class AboutView : public QWidget, public FormView {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     frmAbout& about_;

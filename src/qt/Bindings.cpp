@@ -34,6 +34,7 @@ MenuBinding::MenuBinding(MenuItemModel& model, QAction& action, bool checkable)
 void MenuBinding::Show() {
     action_.setText(ToQt(model_.Caption()));
     action_.setEnabled(model_.Enabled());
+    action_.setToolTip(ToQt(model_.WhyDisabled()));
     action_.setVisible(model_.Visible());
     if (action_.isCheckable()) {
         action_.setChecked(model_.Checked());
@@ -129,7 +130,10 @@ void OptionGroupBinding::Show() {
 
 ButtonBinding::ButtonBinding(ButtonModel& model, QPushButton& button) {
     button.setText(ToQt(model.Caption()));
-    auto show = [&model, &button] { button.setEnabled(model.Enabled()); };
+    auto show = [&model, &button] {
+        button.setEnabled(model.Enabled());
+        button.setToolTip(ToQt(model.WhyDisabled()));
+    };
     Listen(model, [show](const Changed&) { show(); });
     connect(&button, &QPushButton::clicked, this, [&model] { model.Click(); });
     show();

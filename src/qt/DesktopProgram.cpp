@@ -11,6 +11,7 @@
 #include "qt/MapOptionsView.h"
 #include "qt/MapView.h"
 #include "qt/OrdersView.h"
+#include "qt/Placement.h"
 #include "qt/RelationsView.h"
 #include "qt/ReportDrop.h"
 #include "qt/SpyView.h"
@@ -24,14 +25,26 @@
 #include "qt/ZoomView.h"
 
 #include <array>
+#include <optional>
 #include <utility>
 
 namespace dered {
 
-DesktopProgram::DesktopProgram(ProgramOptions options, const std::string& settingsPath,
+DesktopProgram::DesktopProgram(ProgramOptions options, const SettingsPaths& settings,
                                ShellOptions shellOptions)
-    : ini(settingsPath), program(platform, ini, std::move(options)), shell(shellOptions) {
+    : ini(settings), program(platform, ini, std::move(options)), shell(shellOptions) {
     platform.SetViewMaker([this](Form& form) { return MakeView(*this, form); });
+    // The main, summary and map windows place one another; every other window goes on the
+    // screen and off the map's buttons.
+    platform.SetShownHook([this](Form& form, QWidget& window) {
+        if (&form == &program.winQZ || &form == &program.summary || &form == &program.map) {
+            return;
+        }
+        const auto* map = dynamic_cast<MapView*>(platform.ViewOf(program.map));
+        FitOnScreenClearOf(window, map != nullptr && map->isVisible()
+                                       ? std::optional<WindowRect>(map->ToolsRect())
+                                       : std::nullopt);
+    });
 }
 
 DesktopProgram::~DesktopProgram() {

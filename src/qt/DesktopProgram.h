@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/Program.h"
-#include "files/IniFile.h"
+#include "files/SettingsFiles.h"
 #include "qt/QtPlatform.h"
 
 #include <string>
@@ -17,8 +17,7 @@ struct ShellOptions {
 // lets every window go before the forms it shows.
 class DesktopProgram {
   public:
-    DesktopProgram(ProgramOptions options, const std::string& settingsPath,
-                   ShellOptions shell = {});
+    DesktopProgram(ProgramOptions options, const SettingsPaths& settings, ShellOptions shell = {});
     ~DesktopProgram();
     DesktopProgram(const DesktopProgram&) = delete;
     DesktopProgram& operator=(const DesktopProgram&) = delete;
@@ -27,7 +26,7 @@ class DesktopProgram {
     void Start();
 
     QtPlatform platform;
-    IniFile ini;
+    SettingsFiles ini;
     Program program;
     const ShellOptions shell;
 };

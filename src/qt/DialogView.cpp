@@ -9,6 +9,7 @@
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -55,6 +56,16 @@ void DialogView::PlaceOverMap() {
     move(corner.x() - frameGeometry().width() - kFromEdge, corner.y());
 }
 
+void DialogView::LetShrink(std::initializer_list<QWidget*> parts, int leastHeight) {
+    layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
+    const QSize full = layout()->sizeHint();
+    for (QWidget* part : parts) {
+        part->setMinimumHeight(std::min(leastHeight, part->height()));
+        part->setMaximumHeight(QWIDGETSIZE_MAX);
+    }
+    resize(full);
+}
+
 void DialogView::Detach() {
     bindings_.Clear();
     attached_ = false;
@@ -91,6 +102,14 @@ void DialogView::closeEvent(QCloseEvent* event) {
     if (attached_) {
         CloseBox();
     }
+}
+
+void DialogView::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && windowModality() == Qt::NonModal) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void DialogView::CloseBox() {

@@ -41,6 +41,8 @@ class DialogView : public QWidget, public FormView {
   protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // Esc closes a window that is not modal, as its close box would.
+    void keyPressEvent(QKeyEvent* event) override;
     // What the close box does to the form.
     virtual void CloseBox();
     // Where the window goes when it is first shown: over the middle of the main window.
@@ -51,6 +53,9 @@ class DialogView : public QWidget, public FormView {
     void KeepAbove(const Form& owner);
     // The top right corner of the map window, clear of a main window over the map's left.
     void PlaceOverMap();
+    // The window opens at the size its layout asks for, but the parts (lists) may give up
+    // height down to `leastHeight`, so that a low screen still holds the window whole.
+    void LetShrink(std::initializer_list<QWidget*> parts, int leastHeight);
 
     QGroupBox* Frame(TextModel& caption, const char* name);
     QListWidget* List(ListBoxModel& model, const char* name);

@@ -48,6 +48,9 @@ GenericFormView::GenericFormView(Form& form, const ViewContext& context)
                     return table;
                 } else if constexpr (std::is_same_v<Model, ListBoxModel>) {
                     auto* list = new QListWidget;
+                    // Long lines are shown whole: the list scrolls sideways.
+                    list->setTextElideMode(Qt::ElideNone);
+                    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
                     bindings_.Add<ListBinding>(*model, *list);
                     return list;
                 } else if constexpr (std::is_same_v<Model, TextBoxModel>) {

@@ -17,6 +17,7 @@ namespace dered {
 
 namespace {
 const QSize kListSize(150, 150);
+constexpr int kLeastListHeight = 60;
 constexpr int kInstructionLines = 3;
 } // namespace
 
@@ -46,13 +47,13 @@ GrantAccessView::GrantAccessView(frmGrantAccess& form, const ViewContext& contex
 
     auto* frames = new QHBoxLayout;
     frames->addWidget(options);
-    frames->addWidget(ListFrame(Frame(form.fraCommands, "fraCommands"),
-                                List(form.lstCommands, "lstCommands"),
+    QListWidget* commands = List(form.lstCommands, "lstCommands");
+    frames->addWidget(ListFrame(Frame(form.fraCommands, "fraCommands"), commands,
                                 {Button(form.cmdDelete, "cmdDelete")}, kListSize));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(instruction);
     layout->addLayout(frames);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    LetShrink({players, commands}, kLeastListHeight);
 }
 
 } // namespace dered

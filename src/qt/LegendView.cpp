@@ -11,6 +11,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPixmap>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 namespace dered {
@@ -46,13 +48,25 @@ LegendView::LegendView(frmLegend& form, const ViewContext& context)
     setObjectName(QStringLiteral("frmLegend"));
     setWindowFlags(Qt::Window);
     setWindowTitle(ToQt(form.caption.Text()));
+    // The lines scroll when the screen is too low for all of them.
     auto* outer = new QVBoxLayout(this);
+    auto* scroll = new QScrollArea;
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    outer->addWidget(scroll);
     auto* rows = new QWidget;
-    outer->addWidget(rows);
-    outer->addStretch();
-    rows_ = new QGridLayout(rows);
-    rows_->setContentsMargins(0, 0, 0, 0);
+    auto* column = new QVBoxLayout(rows);
+    column->setContentsMargins(0, 0, 0, 0);
+    rows_ = new QGridLayout;
+    column->addLayout(rows_);
+    column->addStretch();
+    scroll->setWidget(rows);
     Rebuild();
+    const QMargins margins = outer->contentsMargins();
+    resize(rows->sizeHint() +
+           QSize(margins.left() + margins.right() + scroll->verticalScrollBar()->sizeHint().width(),
+                 margins.top() + margins.bottom()));
     subscription_ = legend_.Subscribe([this](const Changed&) { Rebuild(); });
 }
 

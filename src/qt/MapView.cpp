@@ -13,12 +13,14 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolButton>
+#include <QWheelEvent>
 
 #include <algorithm>
 
@@ -133,6 +135,15 @@ std::optional<WindowRect> MapView::BesideWindows() const {
         .map;
 }
 
+WindowRect MapView::ToolsRect() const {
+    QRect tools = buttons_.front()->geometry().united(buttons_.back()->geometry());
+    if (const auto* find = findChild<QLineEdit*>(QStringLiteral("txtFind"))) {
+        tools = tools.united(find->geometry());
+    }
+    const QPoint corner = mapToGlobal(tools.topLeft());
+    return {corner.x(), corner.y(), tools.width(), tools.height()};
+}
+
 QSize MapView::ViewSize() const {
     return {width(), std::max(0, height() - status_->sizeHint().height())};
 }
@@ -142,7 +153,28 @@ void MapView::keyPressEvent(QKeyEvent* event) {
         map_.CancelEntry();
         return;
     }
+    if (attached_ && (event->modifiers() & Qt::ControlModifier)) {
+        const int key = event->key();
+        if (key == Qt::Key_Equal || key == Qt::Key_Plus || key == Qt::Key_Minus) {
+            map_.ZoomStep(key == Qt::Key_Minus ? -1 : 1);
+            return;
+        }
+    }
     QWidget::keyPressEvent(event);
+}
+
+void MapView::wheelEvent(QWheelEvent* event) {
+    if (!attached_) {
+        return;
+    }
+    wheelDelta_ += event->angleDelta().y();
+    const int steps = wheelDelta_ / QWheelEvent::DefaultDeltasPerStep;
+    wheelDelta_ -= steps * QWheelEvent::DefaultDeltasPerStep;
+    if (steps != 0) {
+        map_.ZoomStep(steps, static_cast<float>(event->position().x()),
+                      static_cast<float>(event->position().y()));
+    }
+    event->accept();
 }
 
 void MapView::Detach() {

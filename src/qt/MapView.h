@@ -33,6 +33,8 @@ class MapView : public QWidget, public FormView {
 
     QAbstractButton& OptionButton(int index) { return *buttons_.at(index); }
     QStatusBar& StatusBar() { return *status_; }
+    // The option buttons and the search field on the screen: no other window goes over them.
+    WindowRect ToolsRect() const;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -43,6 +45,7 @@ class MapView : public QWidget, public FormView {
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
   private:
     void MoveTo(QMouseEvent* event);
@@ -65,6 +68,8 @@ class MapView : public QWidget, public FormView {
     QSize formSize_;
     // The release that ends a double click is no click of its own.
     bool inDoubleClick_ = false;
+    // Wheel turns short of a whole step (fine-grained wheels and touchpads).
+    int wheelDelta_ = 0;
 };
 
 } // namespace dered

@@ -2,6 +2,7 @@
 
 #include "ui/Form.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
@@ -50,6 +51,33 @@ void SetOuterRect(QWidget& window, const WindowRect& outer) {
     const QRect inner = QRect(outer.x, outer.y, outer.width, outer.height).marginsRemoved(frame);
     // The inner rectangle: move() would place the frame's corner only once there is a frame.
     window.setGeometry(inner);
+}
+
+void FitOnScreenClearOf(QWidget& window, const std::optional<WindowRect>& keepClear) {
+    // The sizes the window's layouts still have to measure decide how far it can shrink.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    const WindowRect screen = AvailableScreen(window);
+    const QMargins frame = FrameMargins(window);
+    const QSize most(screen.width - frame.left() - frame.right(),
+                     screen.height - frame.top() - frame.bottom());
+    if (window.width() > most.width() || window.height() > most.height()) {
+        window.resize(window.size().boundedTo(most));
+    }
+    const WindowRect outer = OuterRect(window);
+    WindowRect placed =
+        keepClear ? PlaceClearOf(screen, outer, *keepClear) : FitOnScreen(screen, outer);
+    if (placed.width != outer.width || placed.height != outer.height) {
+        window.resize(placed.width - frame.left() - frame.right(),
+                      placed.height - frame.top() - frame.bottom());
+        // A window that cannot shrink so far stays whole on the screen.
+        const WindowRect resized = OuterRect(window);
+        if (resized.width > placed.width || resized.height > placed.height) {
+            placed = FitOnScreen(screen, {placed.x, placed.y, resized.width, resized.height});
+        }
+    }
+    if (placed.x != outer.x || placed.y != outer.y) {
+        window.move(window.pos() + QPoint(placed.x - outer.x, placed.y - outer.y));
+    }
 }
 
 PlaceKeeper::PlaceKeeper(QWidget& window, Form& form)

@@ -23,6 +23,11 @@ WindowRect AvailableScreen(const QWidget& window);
 // Gives the window the outer rectangle: its inner part is the rectangle less the frame.
 void SetOuterRect(QWidget& window, const WindowRect& outer);
 
+// A window other than the three main ones, once its view has placed it: made no larger than
+// the screen as far as it can shrink, and moved onto the screen and off `keepClear` (the map's
+// buttons and search field).
+void FitOnScreenClearOf(QWidget& window, const std::optional<WindowRect>& keepClear);
+
 class Form;
 
 // Keeps the form's place current while its window is on the screen.

@@ -285,6 +285,9 @@ void QtPlatform::FormShown(Form& form, bool modal) {
     } else {
         widget->show();
     }
+    if (shown_) {
+        shown_(form, *widget);
+    }
     widget->raise();
     widget->activateWindow();
 }

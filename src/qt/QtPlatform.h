@@ -46,6 +46,9 @@ class QtPlatform : public Platform {
     void After(int milliseconds, std::function<void()> task) override;
 
     void SetViewMaker(ViewMaker maker) { makeView_ = std::move(maker); }
+    // Called each time a form's window has been shown and placed by its view.
+    using ShownHook = std::function<void(Form&, QWidget&)>;
+    void SetShownHook(ShownHook hook) { shown_ = std::move(hook); }
     // The form's window, made now if it has none yet; null for a form without a window.
     FormView* EnsureView(Form& form);
     FormView* ViewOf(const Form& form) const;
@@ -66,6 +69,7 @@ class QtPlatform : public Platform {
     QWidget* DialogParent() const;
 
     ViewMaker makeView_;
+    ShownHook shown_;
     std::unordered_map<const Form*, ViewEntry> views_;
     Pointer pointer_ = Pointer::Default;
     // The file dialog opens where the user last chose a file, as the classic one did.

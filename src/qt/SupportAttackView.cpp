@@ -2,6 +2,7 @@
 
 #include "forms/frmSupportAttack.h"
 
+#include <QLabel>
 #include <QListWidget>
 #include <QVBoxLayout>
 
@@ -18,7 +19,11 @@ SupportAttackView::SupportAttackView(frmSupportAttack& form, const ViewContext& 
             supportAttack_.lstAllies_DblClick();
         }
     });
+    QLabel* prompt = Label(supportAttack_.lblChoose, "lblChoose");
+    prompt->setWordWrap(true);
+    prompt->setFixedWidth(allies->width());
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(prompt);
     layout->addWidget(allies);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }

@@ -9,7 +9,9 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTableView>
+#include <QVBoxLayout>
 
 namespace dered {
 
@@ -43,7 +45,9 @@ TurnsView::TurnsView(frmTurns& form, const ViewContext& context) : DialogView(fo
         view->setFixedSize(kTableWidth, height);
         return view;
     };
-    auto* layout = new QGridLayout(this);
+    // The whole window scrolls when the screen is too small for it.
+    auto* content = new QWidget;
+    auto* layout = new QGridLayout(content);
     layout->addWidget(Heading("Turn to open or compare:", this), 0, 0);
     layout->addWidget(Heading("Compare with:", this), 0, 1);
     layout->addWidget(turns, 1, 0);
@@ -61,7 +65,14 @@ TurnsView::TurnsView(frmTurns& form, const ViewContext& context) : DialogView(fo
     layout->addWidget(Label(form.lblCompared, "lblCompared"), 5, 0, 1, 2);
     layout->addWidget(table(form.grdChanges, "grdChanges", 220), 6, 0, 1, 2);
     layout->addWidget(table(form.grdPlayers, "grdPlayers", 190), 7, 0, 1, 2);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    auto* scroll = new QScrollArea;
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(content);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(scroll);
+    resize(content->sizeHint());
 }
 
 } // namespace dered

@@ -65,12 +65,20 @@ WinQZView::WinQZView(frmWinQZ& form, const ViewContext& context)
                                   [status](const QString& text) { status->setText(text); });
     move(0, 0);
     new PlaceKeeper(*this, winQZ_);
-    new FramedPlacer(*this, [this] { return RememberedPlace(*this, winQZ_); });
+    new FramedPlacer(*this, [this]() -> std::optional<WindowRect> {
+        if (auto remembered = RememberedPlace(*this, winQZ_)) {
+            return remembered;
+        }
+        // Lower on a screen too narrow for the map beside it, so that the map fits below.
+        const WindowRect outer = OuterRect(*this);
+        return PlaceWindows(AvailableScreen(*this), {outer.width, outer.height}, {}, {}).main;
+    });
 }
 
 void WinQZView::BuildMenu() {
     for (const MenuGroup& group : winQZ_.Menu()) {
         QMenu* menu = menuBar()->addMenu(QString());
+        menu->setToolTipsVisible(true); // a disabled item says why
         menu->setObjectName(QString::fromStdString(group.top->Name()));
         bindings_.Add<MenuBinding>(*group.top, *menu->menuAction(), false);
         for (MenuItemModel* item : group.items) {
@@ -78,6 +86,8 @@ void WinQZView::BuildMenu() {
             action->setObjectName(QString::fromStdString(item->Name()));
             // The one item with a tick: hexagons or squares.
             bindings_.Add<MenuBinding>(*item, *action, item == &winQZ_.mnuHex);
+            // The keys work from every window of the program: orders are entered on the map.
+            action->setShortcutContext(Qt::ApplicationShortcut);
             // Keys the form names are bound with the item; these add the desktop's own.
             if (const auto keys = MenuShortcuts(item->Name()); !keys.isEmpty()) {
                 action->setShortcuts(keys);

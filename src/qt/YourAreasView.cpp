@@ -15,6 +15,7 @@ namespace {
 // Room for the longest line: number, owner, unit, order and two parameters.
 constexpr const char* kWidestLine = "293 GRMN S SA  40  3  ";
 constexpr int kVisibleLines = 20;
+constexpr int kLeastLines = 5;
 } // namespace
 
 YourAreasView::YourAreasView(frmYourAreas& form, const ViewContext& context)
@@ -31,7 +32,7 @@ YourAreasView::YourAreasView(frmYourAreas& form, const ViewContext& context)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(list);
     layout->addWidget(Button(form.cmdRefreash, "cmdRefreash"), 0, Qt::AlignHCenter);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    LetShrink({list}, kLeastLines * metrics.lineSpacing());
 }
 
 } // namespace dered

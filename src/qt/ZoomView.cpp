@@ -3,6 +3,7 @@
 #include "forms/frmZoom.h"
 #include "qt/QtPlatform.h"
 
+#include <QLabel>
 #include <QScrollBar>
 #include <QVBoxLayout>
 
@@ -13,8 +14,11 @@ ZoomView::ZoomView(frmZoom& form, const ViewContext& context)
     const ControlRect& placement = frmZoom::placement;
     QScrollBar* bar = ScrollBar(zoom_.hsbZoom, "hsbZoom");
     bar->setPageStep(2);
+    QLabel* label = Label(zoom_.lblZoom, "lblZoom");
+    label->setWordWrap(true);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(bar);
+    layout->addWidget(label);
     setFixedSize(placement.width, placement.height);
     KeepAbove(mapWindow_);
 }

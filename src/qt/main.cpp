@@ -10,11 +10,13 @@
 
 #include <cstring>
 #include <memory>
+#include <optional>
+#include <string>
 
 namespace {
 
 struct Arguments {
-    std::string settingsPath;
+    std::optional<std::string> settingsPath; // named on the command line
     std::string commandLine;
     dered::ShellOptions shell;
 };
@@ -48,8 +50,9 @@ Arguments ParseArguments(const QCoreApplication& app) {
     parser.addPositionalArgument("REPORT", "The report to open (plyrdata.*).", "[REPORT]");
     parser.process(app);
     Arguments args;
-    args.settingsPath = parser.isSet(settings) ? parser.value(settings).toLocal8Bit().toStdString()
-                                               : dered::DefaultSettingsPath();
+    if (parser.isSet(settings)) {
+        args.settingsPath = parser.value(settings).toLocal8Bit().toStdString();
+    }
     args.shell.quitWhenMapShown = parser.isSet(quitWhenShown);
     // The report path is the rest of the command line, as one text.
     args.commandLine =
@@ -67,6 +70,15 @@ dered::MapFolders StandardFolders() {
         exeDir, {Environment("XDG_DATA_HOME"), Environment("HOME"), Environment("XDG_DATA_DIRS")});
 }
 
+// A file named on the command line is the only one; else the player's own, and for what it
+// lacks, the one shipped with the map files.
+dered::SettingsPaths SettingsFor(const Arguments& args, const dered::MapFolders& folders) {
+    if (args.settingsPath) {
+        return {*args.settingsPath, {}};
+    }
+    return {dered::DefaultSettingsPath(), dered::FindShippedSettings(folders).string()};
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -78,9 +90,10 @@ int main(int argc, char** argv) {
     dered::ShellApplication app(argc, argv);
     const Arguments args = ParseArguments(app);
     // The records are large: they live on the heap.
+    const dered::MapFolders folders = StandardFolders();
     auto desktop = std::make_unique<dered::DesktopProgram>(
-        dered::ProgramOptions{StandardFolders(), args.commandLine, dered::DefaultRecoveryDir()},
-        args.settingsPath, args.shell);
+        dered::ProgramOptions{folders, args.commandLine, dered::DefaultRecoveryDir()},
+        SettingsFor(args, folders), args.shell);
     desktop->Start();
     if (desktop->platform.Ended()) {
         return 0;

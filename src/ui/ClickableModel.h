@@ -3,6 +3,8 @@
 #include "ui/Changed.h"
 
 #include <functional>
+#include <string>
+#include <utility>
 
 namespace dered {
 
@@ -11,12 +13,18 @@ namespace dered {
 class ClickableModel : public Observable<Changed> {
   public:
     bool Enabled() const { return enabled_; }
-    void SetEnabled(bool enabled) {
-        if (enabled != enabled_) {
+    // whyNot: what a disabled control tells the player about itself (its tooltip).
+    void SetEnabled(bool enabled, std::string whyNot = {}) {
+        if (enabled) {
+            whyNot.clear();
+        }
+        if (enabled != enabled_ || whyNot != whyNot_) {
             enabled_ = enabled;
+            whyNot_ = std::move(whyNot);
             Notify({});
         }
     }
+    const std::string& WhyDisabled() const { return whyNot_; }
     std::function<void()> onClick;
     // Returns false when the control is disabled and nothing happened.
     bool Click() {
@@ -34,6 +42,7 @@ class ClickableModel : public Observable<Changed> {
 
   private:
     bool enabled_ = true;
+    std::string whyNot_;
 };
 
 } // namespace dered

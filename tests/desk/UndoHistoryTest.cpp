@@ -158,7 +158,7 @@ TEST_F(UndoHistoryTest, OneUserActionIsOneStepNamedInTheMenu) {
     EXPECT_EQ(History().UndoCount(), 3u);
     EXPECT_EQ(win.mnuUndo.Caption(), "&Undo build an army in 134");
     Declare(0);
-    EXPECT_EQ(win.mnuUndo.Caption(), "&Undo alliance with 1");
+    EXPECT_EQ(win.mnuUndo.Caption(), "&Undo alliance with Aldmark Republic");
 
     win.mnuUndo.Click();
     win.mnuUndo.Click();

@@ -59,6 +59,19 @@ TEST(FieldReader, RefusesTextAndOutOfRangeNumbersNamingTheLine) {
     EXPECT_EQ(n, -32768);
     EXPECT_FALSE(r2.ReadNumber(n));
     EXPECT_EQ(r2.Error(), "line 1: the number 32768 is outside -32768 to 32767");
+
+    // The map files' short numbers, line ends of either kind, then a number run into text.
+    std::istringstream map("-1,9999\r\n-9999\n12x,-99999");
+    FieldReader r4(map);
+    for (const int16_t expected : {-1, 9999, -9999}) {
+        ASSERT_TRUE(r4.ReadNumber(n));
+        EXPECT_EQ(n, expected);
+    }
+    EXPECT_FALSE(r4.ReadNumber(n));
+    EXPECT_EQ(r4.Error(), "line 3: \"12x\" where a number belongs");
+    std::istringstream huge("-99999");
+    FieldReader r5(huge);
+    EXPECT_FALSE(r5.ReadNumber(n));
 }
 
 TEST(FieldReader, AStreamThatFailsWhileReadIsAFileThatCannotBeRead) {

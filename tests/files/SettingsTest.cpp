@@ -1,9 +1,12 @@
 #include "files/Settings.h"
+#include "files/MapFolders.h"
+#include "files/SettingsFiles.h"
 #include "support/MemoryIni.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <limits>
 
@@ -206,6 +209,45 @@ TEST(SettingsSave, FileOnDiskByteForByte) {
               "CountryL=&HFFFF&\nCO=&HFF0000&\nMO=&HFF00&\nSA=&HFF&\nSD=&HFFFF&\n"
               "[Positions]\nMapX=-340\nMapY=0\nHexDisplay=0\nHexSize=13\n");
     EXPECT_EQ(Loaded(file), s);
+}
+
+// Each key from the player's file, else the shipped one, else its default; writes reach only
+// the player's file. A player's file holding only other sections keeps the shipped look.
+TEST(SettingsFilesTest, OwnFileThenShippedThenDefaults) {
+    const test::TempFolder folder("dered-settings-");
+    folder.Write("shipped.ini", "[Colours]\nCountryL=&H123&\nWater=&H456&\n[Positions]\n"
+                                "HexDisplay=-1\nHexSize=13\n");
+    folder.Write("own.ini", "[Recent]\nReport1=x\n[Colours]\nWater=&H789&\n");
+    SettingsFiles files({folder.Path("own.ini").string(), folder.Path("shipped.ini").string()});
+    SettingsRecord s = Loaded(files);
+    EXPECT_EQ(s.WaterColour, 0x789);
+    EXPECT_EQ(s.CountryColour[12], 0x123);
+    EXPECT_EQ(s.CellSize, 26);
+    EXPECT_EQ(s.HexDisplay, -1);
+    EXPECT_EQ(s.BorderColour, DefaultRecord().BorderColour);
+    s.HexDisplay = 0;
+    EXPECT_EQ(SaveSettings(s, files), "");
+    EXPECT_EQ(Loaded(files), s);
+    EXPECT_EQ(Loaded(IniFile(folder.Path("shipped.ini").string())).HexDisplay, -1);
+    // No shipped file, and a player's file that is missing: the defaults exactly.
+    EXPECT_EQ(Loaded(SettingsFiles({folder.Path("none.ini").string(), {}})), DefaultRecord());
+}
+
+// The file that ships: hexagons large enough for units and numbers, player 1 apart from the
+// no-entry black, and player 12 (no report data in smaller games) in a colour of its own.
+TEST(SettingsFilesTest, TheShippedFileIsFoundWithTheMapFiles) {
+    const auto shipped = FindShippedSettings(OnlyFolder(DERED_BINARY_DIR));
+    ASSERT_FALSE(shipped.empty());
+    EXPECT_TRUE(FindShippedSettings(OnlyFolder("/nonexistent-der-ed-folder")).empty());
+    const SettingsRecord s = Loaded(IniFile(shipped.string()));
+    EXPECT_EQ(s.HexDisplay, -1);
+    EXPECT_EQ(s.CellSize, 26);
+    EXPECT_NE(s.CountryColour[1], s.NoGoColour);
+    const int32_t noData = s.CountryColour[12];
+    for (const int32_t other : {s.BorderColour, s.WaterColour, s.NoGoColour}) {
+        EXPECT_NE(other, noData);
+    }
+    EXPECT_EQ(std::count(s.CountryColour.begin(), s.CountryColour.end(), noData), 1);
 }
 
 } // namespace

@@ -62,6 +62,16 @@ TEST_F(OrderDeskFormsTest, GoingToAnAreaCentresTheViewAcrossTheSeam) {
     EXPECT_EQ(Game().SelectedArea, 118);
     EXPECT_LE(settings.MapX, 0);
     EXPECT_NE(settings.MapX, x134);
+    // A search that finds nothing says so in the status line until it finds something again.
+    program->map.ShowNextClick();
+    const std::string nextClick = program->map.stbNextClick.Text();
+    for (const char* nothing : {"zzz", "999"}) {
+        program->map.txtFind.SetText(nothing);
+        EXPECT_EQ(program->map.stbNextClick.Text(),
+                  "No area matches \"" + std::string(nothing) + "\"");
+    }
+    program->map.txtFind.SetText("belan");
+    EXPECT_EQ(program->map.stbNextClick.Text(), nextClick);
 }
 
 TEST_F(OrderDeskFormsTest, SavingAsksWhenTheCheckFindsSomething) {

@@ -82,6 +82,7 @@ TEST_F(frmANWTest, WarCannotBeDeclaredOnTheFirstTurn) {
     game.GameTurn = 1;
     frmANW& anw = Open();
     EXPECT_FALSE(anw.cmdWar.Enabled());
+    EXPECT_EQ(anw.cmdWar.WhyDisabled(), "War can be declared from the second turn of the game on");
     Choose(anw.lstNeutrals, 3);
     EXPECT_FALSE(anw.cmdWar.Click());
     EXPECT_EQ(game.OrderCount, 2);

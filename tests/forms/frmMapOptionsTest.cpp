@@ -1,6 +1,9 @@
 #include "forms/frmMapOptions.h"
 
 #include "forms/MapDialogFixture.h"
+#include "forms/frmLegend.h"
+#include "map/Pictures.h"
+#include "state/CodeTables.h"
 
 #include <gtest/gtest.h>
 
@@ -163,6 +166,10 @@ TEST_F(MapOptionsTest, ASharedFillColourIsNotedInTheDialogAndTheLegend) {
         }
         return nullptr;
     };
+    const auto colourOf = [&lineOf](const std::string& start) {
+        const frmLegend::Line* line = lineOf(start);
+        return line != nullptr ? line->colour : -1;
+    };
     settings().CountryColour[1] = 0x010101;
     Open();
     EXPECT_EQ(program.mapOptions.lblClash.Text(), "");
@@ -182,11 +189,36 @@ TEST_F(MapOptionsTest, ASharedFillColourIsNotedInTheDialogAndTheLegend) {
     EXPECT_EQ(lineOf("Water")->colour, 0x123456);
     EXPECT_TRUE(platform.messages.empty());
 
+    // Areas with no report data show in player 12's colour, in a game of fewer players only.
+    settings().CountryColour[12] = 0x654321;
+    program.events.TurnOpened();
+    EXPECT_EQ(colourOf("No report data"), 0x654321);
+
     // A report opened while the legend is open brings the new game's players.
     const size_t lines = program.legend.Lines().size();
     game.PlayerCount = 4;
     program.events.TurnOpened();
     EXPECT_EQ(program.legend.Lines().size(), lines + 1);
+    game.PlayerCount = 12;
+    program.events.TurnOpened();
+    EXPECT_EQ(program.legend.Lines().size(), lines + 9 - 1); // nine more players, no such line
+    EXPECT_EQ(colourOf("No report data"), -1);
+}
+
+// Each unit kind with its own picture, in its owner's colours as the map shows it.
+TEST_F(MapOptionsTest, TheLegendShowsEachUnitKindsOwnPicture) {
+    program.winQZ.mnuLegend.Click();
+    const MapPictures pictures = MakeMapPictures();
+    std::vector<std::string> kinds;
+    for (const frmLegend::Line& line : program.legend.Lines()) {
+        if (line.kind == frmLegend::Line::Kind::Unit) {
+            const int16_t kind = static_cast<int16_t>(kinds.size() + 1);
+            kinds.push_back(line.text);
+            EXPECT_EQ(line.text, UnitWord(kind));
+            EXPECT_EQ(line.unit->pixels, pictures.picUnit[4 + kind - 1].pixels) << line.text;
+        }
+    }
+    EXPECT_EQ(kinds.size(), 4u);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // The turns window on the demo game: looking at the first turn read-only from the second, going
 // back without losing an order, and comparing the two.
+#include "files/OrdersFile.h"
 #include "forms/AreaDisplay.h"
 #include "orders/OrderList.h"
 #include "orders/UnitRules.h"
@@ -67,6 +68,7 @@ TEST_F(TurnsWindow, AnEarlierTurnIsReadOnlyAndBackGivesTheCurrentTurnExactly) {
     for (MenuItemModel* item : {&Main().mnuSave, &Main().mnuMerge, &Main().mnuUndo, &Main().mnuANW,
                                 &Main().mnuSpy, &Main().mnuGrantAccess}) {
         EXPECT_FALSE(item->Enabled()) << item->Name();
+        EXPECT_EQ(item->WhyDisabled().rfind("An earlier turn is shown read-only", 0), 0u);
     }
     EXPECT_TRUE(Turns().cmdBack.Enabled());
 
@@ -94,6 +96,30 @@ TEST_F(TurnsWindow, AnEarlierTurnIsReadOnlyAndBackGivesTheCurrentTurnExactly) {
     EXPECT_EQ(Main().grdArea.TextAt(current.SelectedArea, ColCommand), "RU");
     program->history.Undo();
     EXPECT_EQ(Game().Areas[current.SelectedArea].Command, "");
+}
+
+// The orders saved for an earlier turn show with it, in the grid, on the map and in the
+// overview, without a word about the turns that have none.
+TEST_F(TurnsWindow, AnEarlierTurnShowsTheOrdersSavedForIt) {
+    {
+        DemoTurn first;
+        first.game.Areas[118].Command = "MO";
+        first.game.Areas[118].Parm1 = 106;
+        first.game.ReportDir =
+            std::filesystem::path(Game().ReportDir).parent_path().parent_path().string() +
+            "/1880-1/";
+        ASSERT_EQ(WriteOrdersFiles(first.game), "");
+    }
+    Main().mnuOrdersOverview.Click();
+    OpenFirstTurn();
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_EQ(Game().Areas[118].Command, "MO");
+    EXPECT_EQ(Main().grdArea.TextAt(118, ColCommand), "MO");
+    EXPECT_EQ(program->map.Arrows().size(), 1u);
+    EXPECT_EQ(Lines(program->overview.lstOrders)[1],
+              "  Army in Ostisoth (118) moves to Lower Halisdor (106)|118");
+    Turns().cmdBack.Click();
+    EXPECT_EQ(Game().Areas[118].Command, "");
 }
 
 TEST_F(TurnsWindow, TheOrderWindowsCloseOntoTheCurrentTurnBeforeAnEarlierOneShows) {

@@ -137,6 +137,12 @@ TEST_F(frmWinQZTest, OpenThenMergeDisablesOpenAndKeepsMergeEnabled) {
     platform.AnswerOpen(ReportPath());
     p.winQZ.mnuOpen.Click();
     EXPECT_FALSE(p.winQZ.mnuOpen.Enabled());
+    // A disabled item says why; the recent reports with it.
+    EXPECT_EQ(p.winQZ.mnuOpen.WhyDisabled(), kOpenOnce);
+    EXPECT_EQ(p.winQZ.mnuRecentReport[0].WhyDisabled(), kOpenOnce);
+    EXPECT_EQ(p.winQZ.mnuVictoryConditions.WhyDisabled(),
+              "Victory conditions are set on the first turn of a game only");
+    EXPECT_EQ(p.winQZ.mnuUndo.WhyDisabled(), "Nothing to undo yet");
     EXPECT_EQ(p.records.game.Areas[17].UnitKind, 4);
     EXPECT_EQ(platform.pointers.front(), Pointer::Hourglass);
     EXPECT_EQ(platform.pointers.back(), Pointer::Default);

@@ -45,7 +45,7 @@ class DesktopFixture : public ::testing::Test {
         std::ofstream(SettingsPath()) << kSettings;
         desktop_ = std::make_unique<DesktopProgram>(
             ProgramOptions{OnlyFolder(DERED_BINARY_DIR), onCommandLine ? report_.string() : "", {}},
-            SettingsPath().string());
+            SettingsPaths{SettingsPath().string(), {}});
         desktop_->Start();
         Settle();
         watcher_.messages.clear();

@@ -7,9 +7,12 @@
 #include <QImage>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QTableView>
+#include <QTest>
+#include <QWheelEvent>
 
 #include <filesystem>
 #include <fstream>
@@ -91,7 +94,8 @@ TEST_F(Desktop, MenuItemsCarryTheirKeys) {
     }
 }
 
-// Run again by ctest on screens of 1024x700, 1600x1000 and 3840x2160, and at a scale of 2.
+// Run again by ctest on screens of 1024x700, 1600x1000 and 3840x2160, and 1600x1000 and
+// 1920x1080 at a scale of 2.
 TEST_F(Desktop, ThreeWindowsFitTheScreenWithTheirTitlesClear) {
     StartWithDemo();
     QWidget& main = Main();
@@ -114,6 +118,47 @@ TEST_F(Desktop, ThreeWindowsFitTheScreenWithTheirTitlesClear) {
     EXPECT_FALSE(summary->frameGeometry().intersects(title(&main)));
     EXPECT_FALSE(map->frameGeometry().intersects(title(&main)));
     EXPECT_FALSE(map->frameGeometry().intersects(title(summary)));
+
+    // Nothing covers the map's option buttons and search field: neither the two other main
+    // windows nor any window opened later. Every window fits the screen; Esc closes the
+    // windows that are not modal.
+    const WindowRect toolsRect = Map().ToolsRect();
+    const QRect tools(toolsRect.x, toolsRect.y, toolsRect.width, toolsRect.height);
+    EXPECT_TRUE(screen.contains(tools));
+    EXPECT_FALSE(main.frameGeometry().intersects(tools));
+    EXPECT_FALSE(summary->frameGeometry().intersects(tools));
+    Program& p = program();
+    const std::pair<const char*, Form*> windows[] = {{"mnuTurns", &p.turns},
+                                                     {"mnuOrdersOverview", &p.overview},
+                                                     {"mnuLegend", &p.legend},
+                                                     {"mnuOrders", &p.orders},
+                                                     {"mnuAbout", &p.about},
+                                                     {"mnuExportMap", &p.exportMap},
+                                                     {"mnuANW", &p.anw},
+                                                     {"mnuGrantAccess", &p.grantAccess},
+                                                     {"mnuSpy", &p.spy},
+                                                     {"mnuRelations", &p.relations},
+                                                     {"mnuYourAreas", &p.yourAreas},
+                                                     {"mnuMapColors", &p.mapOptions},
+                                                     {"mnuZoom", &p.zoom},
+                                                     {"mnuVictoryConditions", &p.victory}};
+    for (const auto& [item, form] : windows) {
+        QPointer<QWidget> window = Open(item, *form);
+        if (window == nullptr) {
+            continue;
+        }
+        const QRect frame = window->frameGeometry();
+        EXPECT_TRUE(screen.contains(frame))
+            << item << " " << frame.width() << "x" << frame.height();
+        EXPECT_FALSE(frame.intersects(tools)) << item;
+        if (window->windowModality() == Qt::NonModal) {
+            qttest::SendKey(window, Qt::Key_Escape);
+            qttest::Settle();
+            EXPECT_TRUE(window == nullptr || !window->isVisible()) << item;
+        } else {
+            CloseWindow(window);
+        }
+    }
 }
 
 TEST_F(Desktop, AReportOpenedThroughTheDialogBringsTheMapWindow) {
@@ -159,6 +204,50 @@ TEST_F(Desktop, DoubleClickAndClickOnTheMapEnterAMove) {
     qttest::Click(map, *PointOf(to));
     EXPECT_EQ(GridText(from, kColCommand), "MO");
     EXPECT_EQ(GridText(from, kColParm1).trimmed().toInt(), to);
+
+    // The menu's keys work with the map window focused.
+    map.activateWindow();
+    ASSERT_TRUE(qttest::WaitUntil([&] { return QApplication::activeWindow() == &map; }));
+    QTest::keyClick(&map, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(GridText(from, kColCommand).trimmed(), "");
+}
+
+// The wheel zooms at once, one step of the zoom window a notch, keeping the cell under the
+// pointer; Ctrl+- steps back about the view's centre; the zoom window's limits hold.
+TEST_F(Desktop, WheelZoomKeepsTheCellUnderThePointer) {
+    StartWithDemo();
+    MapView& map = Map();
+    frmMap& form = program().map;
+    const SettingsRecord& settings = program().records.settings;
+    form.ZoomTo(20); // a map taller than the view, so that nothing is clamped
+    const auto wheel = [&](QPoint at, int notches) {
+        QWheelEvent event(QPointF(at), QPointF(map.mapToGlobal(at)), QPoint(),
+                          QPoint(0, notches * QWheelEvent::DefaultDeltasPerStep), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(&map, &event);
+    };
+    const auto cellAt = [&](QPoint at) {
+        return CellAtPoint(form.Geometry(), settings, static_cast<float>(at.x()),
+                           static_cast<float>(at.y()));
+    };
+    const std::vector<int16_t> inSight = AreasInSight(false);
+    ASSERT_FALSE(inSight.empty());
+    const QPoint at = *PointOf(inSight[inSight.size() / 3]);
+    const CellRef cell = cellAt(at);
+    wheel(at, 2);
+    EXPECT_EQ(settings.CellSize, 22);
+    EXPECT_EQ(cellAt(at), cell);
+    wheel(at, -1);
+    EXPECT_EQ(settings.CellSize, 21);
+    EXPECT_EQ(cellAt(at), cell);
+
+    const QPoint centre(form.ViewWidth() / 2, form.ViewHeight() / 2);
+    const CellRef middle = cellAt(centre);
+    QTest::keyClick(&map, Qt::Key_Minus, Qt::ControlModifier);
+    EXPECT_EQ(settings.CellSize, 20);
+    EXPECT_EQ(cellAt(centre), middle);
+    wheel(at, 40);
+    EXPECT_EQ(settings.CellSize, MaxSquareCellSize);
 }
 
 TEST_F(Desktop, RightDragMovesTheMap) {
