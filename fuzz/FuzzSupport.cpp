@@ -102,6 +102,8 @@ void CheckGame(const GameState& game) {
         const AreaRecord& area = game.Areas[a];
         Require(Player(area.Owner), "area owner in 0..12");
         Require(Player(area.UnitOwner), "unit owner in 0..12");
+        Require(area.UnitKind >= 0 && area.UnitKind <= 4, "unit kind in 0..4");
+        Require(area.Terrain >= 0 && area.Terrain <= 4, "terrain in 1..4, or 0 before the map");
         Require(OneOf(area.Command, kAreaCodes), "area order code known");
         for (const int16_t n : area.Neighbour) {
             Require(AreaOrNone(n), "neighbour in 0..293");
@@ -125,6 +127,11 @@ void CheckGame(const GameState& game) {
         Require(OneOf(order.Code, kListCodes), "list order code known");
         if (order.Code != "SP" && order.Code != "VC" && !order.Code.empty()) {
             Require(Player(order.P1), "list order player in 0..12");
+        }
+        if (order.Code == "SP") {
+            Require(order.P1 <= MaxArea && order.P2 <= MaxArea && order.P3 <= MaxArea &&
+                        order.P4 <= MaxArea,
+                    "spy targets are areas");
         }
         if (order.Code == "CA") {
             Require(Player(order.P2), "called against a player in 0..12");

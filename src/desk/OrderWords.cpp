@@ -1,7 +1,9 @@
 #include "desk/OrderWords.h"
 
 #include "state/CodeTables.h"
+#include "state/OrderKinds.h"
 
+#include <algorithm>
 #include <array>
 #include <cctype>
 #include <string_view>
@@ -26,59 +28,26 @@ bool IsLandUnit(int16_t kind) {
     return kind == Army || kind == Corps;
 }
 
-struct Group {
-    const char* heading;
-    std::array<const char*, 4> codes;
-};
-
-constexpr std::array<Group, 8> kAreaGroups = {{
-    {"Moves", {"MO"}},
-    {"Supports of attacks", {"SA"}},
-    {"Supports of defence", {"SD"}},
-    {"Convoys", {"CO"}},
-    {"Builds", {"AA", "AC", "AF", "AS"}},
-    {"Upgrades", {"UU"}},
-    {"Downgrades", {"DU"}},
-    {"Removals", {"RU"}},
-}};
-
-constexpr std::array<Group, 5> kListGroups = {{
-    {"Declarations", {"DA", "DN", "DW"}},
-    {"Calls to arms", {"CA"}},
-    {"Grants of access", {"GA"}},
-    {"Spies", {"SP"}},
-    {"Victory conditions", {"VC"}},
-}};
-
-bool InGroup(const Group& group, const std::string& code) {
-    for (const char* c : group.codes) {
-        if (c != nullptr && code == c) {
-            return true;
-        }
-    }
-    return false;
+bool InGroup(std::string_view group, const std::string& code) {
+    const OrderKind* kind = FindOrderKind(code);
+    return kind != nullptr && kind->group == group;
 }
 
-template <size_t N> bool InGroups(const std::array<Group, N>& groups, const std::string& code) {
-    for (const Group& group : groups) {
-        if (InGroup(group, code)) {
-            return true;
-        }
-    }
-    return false;
+template <size_t N>
+bool InGroups(const std::array<std::string_view, N>& groups, const std::string& code) {
+    const OrderKind* kind = FindOrderKind(code);
+    return kind != nullptr && std::find(groups.begin(), groups.end(), kind->group) != groups.end();
 }
 
-const char* BuildWord(const std::string& code) {
-    if (code == "AA") {
-        return "an army";
-    }
-    if (code == "AC") {
-        return "a corps";
-    }
-    if (code == "AF") {
-        return "a fleet";
-    }
-    return "a squadron";
+// The kind of an area order or of a list order; null for a code of the other sort or none.
+const OrderKind* AreaKind(const std::string& code) {
+    const OrderKind* kind = FindOrderKind(code);
+    return kind != nullptr && kind < kOrderKinds.data() + kAreaOrderKinds ? kind : nullptr;
+}
+
+const OrderKind* ListKind(const std::string& code) {
+    const OrderKind* kind = FindOrderKind(code);
+    return kind != nullptr && kind >= kOrderKinds.data() + kAreaOrderKinds ? kind : nullptr;
 }
 
 std::string Numbers(std::initializer_list<int16_t> values) {
@@ -99,7 +68,7 @@ std::string SpyTargets(const GameState& game, const OrderSlot& order) {
     return text;
 }
 
-void AddGroup(std::vector<OverviewLine>& lines, const char* heading,
+void AddGroup(std::vector<OverviewLine>& lines, std::string_view heading,
               std::vector<OverviewLine> members) {
     if (members.empty()) {
         return;
@@ -133,37 +102,25 @@ std::string AreaOrderPredicate(const GameState& game, int16_t area) {
         return {};
     }
     const AreaRecord& a = game.Areas[area];
-    const std::string& c = a.Command;
-    if (c.empty()) {
+    if (a.Command.empty()) {
         return {};
     }
-    if (c == "MO") {
-        return "moves to " + AreaLabel(game, a.Parm1);
+    const OrderKind* kind = AreaKind(a.Command);
+    if (kind == nullptr) {
+        return "has the order " + a.Command + Numbers({a.Parm1, a.Parm2});
     }
-    if (c == "SA") {
-        const std::string by = a.Parm2 >= 1 ? " by " + PlayerLabel(game, a.Parm2) : "";
-        return "supports the attack on " + AreaLabel(game, a.Parm1) + by;
+    if (kind->shape == OrderShape::PlainArea) {
+        return std::string(kind->doing);
     }
-    if (c == "SD") {
-        return "supports the defence of " + AreaLabel(game, a.Parm1);
+    // An army or corps is carried by the convoy it orders.
+    const bool carried = kind->click == MapCommand::Convoy && IsLandUnit(a.UnitKind);
+    std::string text =
+        (carried ? std::string("goes by convoy through") : std::string(kind->doing)) + " " +
+        AreaLabel(game, a.Parm1);
+    if (kind->shape == OrderShape::SupportAttack && a.Parm2 >= 1) {
+        text += " by " + PlayerLabel(game, a.Parm2);
     }
-    if (c == "CO") {
-        return (IsLandUnit(a.UnitKind) ? "goes by convoy through " : "convoys to ") +
-               AreaLabel(game, a.Parm1);
-    }
-    if (c == "AA" || c == "AC" || c == "AF" || c == "AS") {
-        return std::string("builds ") + BuildWord(c);
-    }
-    if (c == "UU") {
-        return "is upgraded";
-    }
-    if (c == "DU") {
-        return "is downgraded";
-    }
-    if (c == "RU") {
-        return "is removed";
-    }
-    return "has the order " + c + Numbers({a.Parm1, a.Parm2});
+    return text;
 }
 
 std::string AreaOrderSentence(const GameState& game, int16_t area) {
@@ -182,61 +139,47 @@ std::string ListOrderSentence(const GameState& game, const OrderSlot& order) {
     if (c.empty()) {
         return {};
     }
-    if (c == "DA") {
-        return "Alliance with " + PlayerLabel(game, order.P1);
+    const OrderKind* kind = ListKind(c);
+    if (kind == nullptr) {
+        return "Order " + c + Numbers({order.P1, order.P2, order.P3, order.P4});
     }
-    if (c == "DN") {
-        return "Neutrality towards " + PlayerLabel(game, order.P1);
-    }
-    if (c == "DW") {
-        return "War on " + PlayerLabel(game, order.P1);
-    }
-    if (c == "CA") {
-        return "Call to arms: " + PlayerLabel(game, order.P1) + " against " +
-               PlayerLabel(game, order.P2);
-    }
-    if (c == "GA") {
-        const std::string where = order.P2 < 1 ? "all own areas" : AreaLabel(game, order.P2);
-        return "Access for " + PlayerLabel(game, order.P1) + " to " + where;
-    }
-    if (c == "SP") {
+    const std::string words(kind->doing);
+    switch (kind->click) {
+    case MapCommand::Spy: {
         const std::string targets = SpyTargets(game, order);
-        return targets.empty() ? std::string{} : "Spies in " + targets;
+        return targets.empty() ? std::string{} : words + " " + targets;
     }
-    if (c == "VC") {
-        return "Victory conditions: " + std::to_string(order.P1) + " turns, " +
-               std::to_string(order.P2) + " points";
+    case MapCommand::Victory:
+        return words + " " + std::to_string(order.P1) + " turns, " + std::to_string(order.P2) +
+               " points";
+    case MapCommand::GrantAccess:
+        return words + " " + PlayerLabel(game, order.P1) + std::string(kind->join) +
+               (order.P2 < 1 ? std::string("all own areas") : AreaLabel(game, order.P2));
+    default:
+        break;
     }
-    return "Order " + c + Numbers({order.P1, order.P2, order.P3, order.P4});
+    std::string text = words + " " + PlayerLabel(game, order.P1);
+    if (kind->shape == OrderShape::TwoNumbers) { // a call to arms: against whom
+        text += std::string(kind->join) + PlayerLabel(game, order.P2);
+    }
+    return text;
 }
 
 std::string AreaOrderShort(const AreaRecord& record, int16_t area) {
     const std::string& c = record.Command;
     const std::string in = " in " + std::to_string(area);
-    const std::string target = std::to_string(record.Parm1);
     if (c.empty()) {
         return "cancel" + in;
     }
-    if (c == "MO" || c == "CO") {
-        return (c == "MO" ? "move from " : "convoy from ") + std::to_string(area) + " to " + target;
+    const OrderKind* kind = AreaKind(c);
+    if (kind == nullptr) {
+        return c + in;
     }
-    if (c == "SA" || c == "SD") {
-        return (c == "SA" ? "support attack from " : "support defence from ") +
-               std::to_string(area) + (c == "SA" ? " on " : " of ") + target;
+    if (kind->shape == OrderShape::PlainArea) {
+        return std::string(kind->undo) + in;
     }
-    if (c == "AA" || c == "AC" || c == "AF" || c == "AS") {
-        return std::string("build ") + BuildWord(c) + in;
-    }
-    if (c == "UU") {
-        return "upgrade" + in;
-    }
-    if (c == "DU") {
-        return "downgrade" + in;
-    }
-    if (c == "RU") {
-        return "removal" + in;
-    }
-    return c + in;
+    return std::string(kind->undo) + " " + std::to_string(area) + std::string(kind->join) +
+           std::to_string(record.Parm1);
 }
 
 // The player's name where the report gives one, else the number.
@@ -248,31 +191,27 @@ std::string PlayerShort(const GameState& game, int16_t player) {
 }
 
 std::string ListOrderShort(const GameState& game, const OrderSlot& order) {
-    const std::string& c = order.Code;
-    const std::string p1 = PlayerShort(game, order.P1);
-    if (c == "DA") {
-        return "alliance with " + p1;
+    const OrderKind* kind = ListKind(order.Code);
+    if (kind == nullptr) {
+        return order.Code;
     }
-    if (c == "DN") {
-        return "neutrality towards " + p1;
+    const std::string words(kind->undo);
+    switch (kind->shape) {
+    case OrderShape::OnePlayer:
+        return words + " " + PlayerShort(game, order.P1);
+    case OrderShape::TwoNumbers:
+        if (kind->click == MapCommand::None) { // a call to arms: two players
+            return words + " " + PlayerShort(game, order.P1) + std::string(kind->join) +
+                   PlayerShort(game, order.P2);
+        }
+        if (kind->click == MapCommand::GrantAccess) {
+            return words + " " + PlayerShort(game, order.P1) + std::string(kind->join) +
+                   (order.P2 < 1 ? std::string("all areas") : std::to_string(order.P2));
+        }
+        return words;
+    default:
+        return words;
     }
-    if (c == "DW") {
-        return "war on " + p1;
-    }
-    if (c == "CA") {
-        return "call to arms of " + p1 + " against " + PlayerShort(game, order.P2);
-    }
-    if (c == "GA") {
-        return "access for " + p1 + " to " +
-               (order.P2 < 1 ? std::string("all areas") : std::to_string(order.P2));
-    }
-    if (c == "SP") {
-        return "spies";
-    }
-    if (c == "VC") {
-        return "victory conditions";
-    }
-    return c;
 }
 
 std::vector<OverviewLine> OverviewLines(const GameState& game) {
@@ -286,12 +225,12 @@ std::vector<OverviewLine> OverviewLines(const GameState& game) {
         }
         return members;
     };
-    for (const Group& group : kAreaGroups) {
-        AddGroup(lines, group.heading,
-                 areaLines([&group](const std::string& c) { return InGroup(group, c); }));
+    for (const std::string_view group : kAreaOrderGroups) {
+        AddGroup(lines, group,
+                 areaLines([group](const std::string& c) { return InGroup(group, c); }));
     }
     AddGroup(lines, "Other area orders",
-             areaLines([](const std::string& c) { return !InGroups(kAreaGroups, c); }));
+             areaLines([](const std::string& c) { return !InGroups(kAreaOrderGroups, c); }));
     const auto listLines = [&game](auto&& wanted) {
         std::vector<OverviewLine> members;
         for (int16_t slot = 1; slot <= game.OrderCount && slot <= MaxOrderSlot; ++slot) {
@@ -303,12 +242,12 @@ std::vector<OverviewLine> OverviewLines(const GameState& game) {
         }
         return members;
     };
-    for (const Group& group : kListGroups) {
-        AddGroup(lines, group.heading,
-                 listLines([&group](const std::string& c) { return InGroup(group, c); }));
+    for (const std::string_view group : kListOrderGroups) {
+        AddGroup(lines, group,
+                 listLines([group](const std::string& c) { return InGroup(group, c); }));
     }
     AddGroup(lines, "Other orders",
-             listLines([](const std::string& c) { return !InGroups(kListGroups, c); }));
+             listLines([](const std::string& c) { return !InGroups(kListOrderGroups, c); }));
     return lines;
 }
 

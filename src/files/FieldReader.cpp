@@ -1,7 +1,9 @@
 #include "files/FieldReader.h"
 
+#include <algorithm>
 #include <exception>
 #include <iterator>
+#include <vector>
 
 namespace dered {
 
@@ -199,6 +201,56 @@ bool FieldReader::AtEnd() {
         ++p;
     }
     return p >= data_.size();
+}
+
+namespace {
+
+// Where each line starts; a line ends at CR LF, LF or a lone CR, as SkipLineEnd takes them.
+std::vector<size_t> LineStarts(const std::string& data) {
+    std::vector<size_t> starts{0};
+    for (size_t i = 0; i < data.size(); ++i) {
+        if (data[i] == '\r' && i + 1 < data.size() && data[i + 1] == '\n') {
+            ++i;
+        }
+        if (data[i] == '\r' || data[i] == '\n') {
+            starts.push_back(i + 1);
+        }
+    }
+    return starts;
+}
+
+std::string_view Trimmed(std::string_view text) {
+    const size_t first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(" \t") + 1 - first);
+}
+
+} // namespace
+
+int FieldReader::ResumeAtLine(int after, const std::function<bool(std::string_view)>& wanted) {
+    const std::vector<size_t> starts = LineStarts(data_);
+    for (size_t n = static_cast<size_t>(std::max(after, 0)); n < starts.size(); ++n) {
+        const size_t end = n + 1 < starts.size() ? starts[n + 1] : data_.size();
+        std::string_view text(data_.data() + starts[n], end - starts[n]);
+        while (!text.empty() && (text.back() == '\r' || text.back() == '\n')) {
+            text.remove_suffix(1);
+        }
+        if (wanted(Trimmed(text))) {
+            pos_ = starts[n];
+            line_ = static_cast<int>(n) + 1;
+            lastEndedLine_ = true;
+            return line_;
+        }
+    }
+    return 0;
+}
+
+int FieldReader::LastLine() const {
+    const std::vector<size_t> starts = LineStarts(data_);
+    // A final line end opens no further line.
+    return static_cast<int>(starts.size()) - (starts.back() == data_.size() ? 1 : 0);
 }
 
 bool FieldReader::Fail(const std::string& problem) {

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <istream>
 #include <string>
+#include <string_view>
 #include <utility>
 
 namespace dered {
@@ -20,6 +22,11 @@ class FieldReader {
     [[nodiscard]] bool ReadNumber(int16_t& out);
     // True when nothing but blanks and line ends is left.
     bool AtEnd();
+    // Goes on from the first line after `after` whose text, blanks trimmed, is wanted; that
+    // line's number, or 0 (and nothing moves) when no such line follows.
+    int ResumeAtLine(int after, const std::function<bool(std::string_view)>& wanted);
+    // The number of the file's last line.
+    int LastLine() const;
 
     const std::string& Error() const { return error_; }
     // The line (1-based) of the last field read or attempted.

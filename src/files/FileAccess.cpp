@@ -1,5 +1,7 @@
 #include "files/FileAccess.h"
 
+#include "files/FileCommit.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
@@ -38,12 +40,6 @@ class OpenFile {
     OpenFile& operator=(const OpenFile&) = delete;
 
     std::FILE* get() const { return f_; }
-    // Closes now, so that a failure to flush is seen.
-    bool Close() {
-        const bool ok = std::fclose(f_) == 0;
-        f_ = nullptr;
-        return ok;
-    }
 
   private:
     std::FILE* f_;
@@ -96,27 +92,6 @@ FileText ReadWholeFile(const std::string& path) {
     return result;
 }
 
-std::string WriteTemporary(const std::string& temp, std::string_view text) {
-    if (HoldsNul(temp)) {
-        return std::string(kNulInName);
-    }
-    errno = 0;
-    OpenFile file(temp, "wb");
-    if (file.get() == nullptr) {
-        return ErrorText(errno);
-    }
-    const bool written = std::fwrite(text.data(), 1, text.size(), file.get()) == text.size();
-    const bool flushed = std::fflush(file.get()) == 0;
-    const int error = errno;
-    const bool closed = file.Close();
-    if (written && flushed && closed) {
-        return {};
-    }
-    std::error_code ignored;
-    fs::remove(temp, ignored);
-    return ErrorText(error != 0 ? error : errno);
-}
-
 std::string CheckReplaceable(const std::string& target) {
     if (HoldsNul(target)) {
         return std::string(kNulInName);
@@ -138,30 +113,13 @@ std::string CheckReplaceable(const std::string& target) {
     return {};
 }
 
-std::string ReplaceWithTemporary(const std::string& temp, const std::string& target) {
-    std::error_code ec;
-    fs::rename(temp, target, ec);
-    if (!ec) {
-        return {};
-    }
-    std::error_code ignored;
-    fs::remove(temp, ignored);
-    return ec.message();
-}
-
-std::string TemporaryName(const std::string& target) {
-    return target + ".new";
-}
-
 std::string WriteFileAtomically(const std::string& target, std::string_view text) {
-    if (std::string problem = CheckReplaceable(target); !problem.empty()) {
-        return problem;
-    }
-    const std::string temp = TemporaryName(target);
-    if (std::string problem = WriteTemporary(temp, text); !problem.empty()) {
-        return problem;
-    }
-    return ReplaceWithTemporary(temp, target);
+    SystemDisk disk;
+    return WriteFileAtomically(target, text, disk);
+}
+
+std::string WriteFileAtomically(const std::string& target, std::string_view text, Disk& disk) {
+    return CommitTogether({{target, text}}, disk).reason;
 }
 
 } // namespace dered

@@ -24,20 +24,14 @@ inline constexpr std::size_t kMaxReadSize = std::size_t{16} << 20;
 // device is refused, so nothing can block or never end). Never throws.
 [[nodiscard]] FileText ReadWholeFile(const std::string& path);
 
-// Writes text to a file created afresh at temp. Empty on success, else the reason; a file
-// left half written is removed.
-[[nodiscard]] std::string WriteTemporary(const std::string& temp, std::string_view text);
-
 // Empty when target is missing or a plain file, so that a rename can replace it.
 [[nodiscard]] std::string CheckReplaceable(const std::string& target);
 
-// Renames temp over target; on failure temp is removed. Empty on success, else the reason.
-[[nodiscard]] std::string ReplaceWithTemporary(const std::string& temp, const std::string& target);
+class Disk;
 
-// The temporary a write of target goes through: beside it, so that the rename stays in the folder.
-std::string TemporaryName(const std::string& target);
-
-// Replaces target whole or not at all. Empty on success, else the reason.
+// Replaces target whole or not at all, flushed to the device. Empty on success, else the reason.
 [[nodiscard]] std::string WriteFileAtomically(const std::string& target, std::string_view text);
+[[nodiscard]] std::string WriteFileAtomically(const std::string& target, std::string_view text,
+                                              Disk& disk);
 
 } // namespace dered

@@ -45,19 +45,20 @@ ReadResult ReadWhole(const std::string& path, std::string& out, std::string* rea
     return ReadResult::Read;
 }
 
+// A line ends at CR LF, LF or a lone CR (old Mac files); each keeps its own ending.
 std::vector<Line> SplitLines(const std::string& data) {
     std::vector<Line> lines;
     size_t start = 0;
     while (start < data.size()) {
-        const size_t nl = data.find('\n', start);
-        if (nl == std::string::npos) {
+        const size_t at = data.find_first_of("\r\n", start);
+        if (at == std::string::npos) {
             lines.push_back({data.substr(start), ""});
             break;
         }
-        const bool crlf = nl > start && data[nl - 1] == '\r';
-        const size_t textEnd = crlf ? nl - 1 : nl;
-        lines.push_back({data.substr(start, textEnd - start), crlf ? "\r\n" : "\n"});
-        start = nl + 1;
+        const bool crlf = data[at] == '\r' && at + 1 < data.size() && data[at + 1] == '\n';
+        const size_t endSize = crlf ? 2 : 1;
+        lines.push_back({data.substr(start, at - start), data.substr(at, endSize)});
+        start = at + endSize;
     }
     return lines;
 }

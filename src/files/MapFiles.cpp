@@ -1,5 +1,7 @@
 #include "files/MapFiles.h"
 
+#include "state/CodeTables.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <memory>
@@ -80,9 +82,9 @@ void UnderscoresToBlanks(std::string& name) {
 }
 
 bool ReadAreaRecord(MapFileReader& file, AreaRecord& area) {
-    // Terrain is kept as given (an unknown kind reads as no-entry); a negative supply
-    // centre is nonsense.
-    if (!file.Number(area.Terrain) || !file.NumberIn(area.Supply, 0, INT16_MAX, "supply")) {
+    // A negative supply centre is nonsense.
+    if (!file.NumberIn(area.Terrain, Land, NoEntry, "terrain") ||
+        !file.NumberIn(area.Supply, 0, INT16_MAX, "supply")) {
         return false;
     }
     for (int16_t& neighbour : area.Neighbour) {

@@ -1,37 +1,16 @@
 #include "files/OrdersFile.h"
 
-#include "files/FieldReader.h"
-#include "files/FileAccess.h"
+#include "files/FileCommit.h"
 #include "files/LineWriter.h"
-#include "orders/OrderList.h"
-#include "ui/Platform.h"
+#include "files/OrderCodes.h"
 
 #include <algorithm>
-#include <filesystem>
 #include <initializer_list>
 #include <sstream>
-#include <system_error>
-#include <vector>
 
 namespace dered {
 
-namespace {
-
-namespace fs = std::filesystem;
-
-constexpr std::array<std::string_view, 7> kPlainAreaCodes = {"AA", "AC", "AF", "AS",
-                                                             "DU", "RU", "UU"};
-constexpr std::array<std::string_view, 3> kTargetAreaCodes = {"CO", "MO", "SD"};
-constexpr std::array<std::string_view, 3> kOnePlayerCodes = {"DA", "DN", "DW"};
-constexpr std::array<std::string_view, 3> kTwoNumberCodes = {"CA", "GA", "VC"};
-constexpr int kSpySlots = 2;
-
-template <size_t N>
-bool IsOneOf(std::string_view code, const std::array<std::string_view, N>& codes) {
-    return std::find(codes.begin(), codes.end(), code) != codes.end();
-}
-
-} // namespace
+using namespace order_codes;
 
 int CountOrders(std::string_view commands) {
     int count = 0;
@@ -81,9 +60,9 @@ class OrdersWriter {
 
     void AreaOrder(int16_t a, const AreaRecord& area) {
         const std::string& code = area.Command;
-        if (IsOneOf(code, kPlainAreaCodes)) {
+        if (IsOneOf(code, kPlainArea)) {
             Both(code, {a});
-        } else if (IsOneOf(code, kTargetAreaCodes)) {
+        } else if (IsOneOf(code, kTargetArea)) {
             Both(code, {a, area.Parm1});
         } else if (code == "SA" && area.Parm2 > 0) {
             Both(code, {a, area.Parm1, area.Parm2});
@@ -105,12 +84,12 @@ class OrdersWriter {
 
     void ListOrder(const OrderSlot& slot) {
         const std::string& code = slot.Code;
-        if (IsOneOf(code, kOnePlayerCodes)) {
+        if (IsOneOf(code, kOnePlayer)) {
             Both(code, {slot.P1});
         } else if (code == "GA" && slot.P2 == -1) {
             commands_.Text(code).Text(" ").Number(slot.P1).Text(" ").Text("ALL").EndLine();
             OrdersTmpLines(code, {slot.P1, slot.P2});
-        } else if (IsOneOf(code, kTwoNumberCodes)) {
+        } else if (IsOneOf(code, kTwoNumber)) {
             Both(code, {slot.P1, slot.P2});
         }
     }
@@ -146,207 +125,6 @@ class OrdersWriter {
     LineWriter ordersTmp_;
 };
 
-struct PendingWrite {
-    std::string path;
-    const std::string* text;
-};
-
-std::string WriteFailure(const std::string& path, const std::string& reason) {
-    return "Can't write " + path + ": " + reason;
-}
-
-void RemoveTemporaries(const std::vector<PendingWrite>& files) {
-    for (const PendingWrite& file : files) {
-        std::error_code ignored;
-        fs::remove(TemporaryName(file.path), ignored);
-    }
-}
-
-// Both files are written beside their targets first and replace them only when both are whole.
-// orders.tmp is replaced first: should the second rename fail, the player's own copy is the
-// newer one and the message names commands.dat, which is then saved again.
-std::string ReplaceTogether(const std::vector<PendingWrite>& files) {
-    for (const PendingWrite& file : files) {
-        if (std::string problem = CheckReplaceable(file.path); !problem.empty()) {
-            return WriteFailure(file.path, problem);
-        }
-    }
-    for (const PendingWrite& file : files) {
-        if (std::string problem = WriteTemporary(TemporaryName(file.path), *file.text);
-            !problem.empty()) {
-            RemoveTemporaries(files);
-            return WriteFailure(file.path, problem);
-        }
-    }
-    for (auto file = files.rbegin(); file != files.rend(); ++file) {
-        if (std::string problem = ReplaceWithTemporary(TemporaryName(file->path), file->path);
-            !problem.empty()) {
-            RemoveTemporaries(files);
-            return WriteFailure(file->path, problem);
-        }
-    }
-    return {};
-}
-
-bool SameNameIgnoringCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c + 32) : c; };
-               return lower(x) == lower(y);
-           });
-}
-
-// The writer's own name comes first; otherwise any name that differs only in case. A folder or
-// an unreadable file of that name is found too, so that reading it can say what is wrong.
-std::string FindOrdersTmp(const std::string& folder) {
-    const std::string written = folder + std::string(kOrdersTmpFileName);
-    std::error_code ec;
-    if (fs::exists(fs::symlink_status(written, ec))) {
-        return written;
-    }
-    std::vector<std::string> matches;
-    for (fs::directory_iterator it(folder.empty() ? "." : folder, ec), end; !ec && it != end;
-         it.increment(ec)) {
-        const std::string name = it->path().filename().string();
-        if (SameNameIgnoringCase(name, kOrdersTmpFileName)) {
-            matches.push_back(name);
-        }
-    }
-    if (matches.empty()) {
-        return {};
-    }
-    return folder + *std::min_element(matches.begin(), matches.end());
-}
-
-bool HeaderMatches(FieldReader& reader, const GameState& game) {
-    std::string id;
-    int16_t year = 0;
-    int16_t turn = 0;
-    return reader.ReadText(id) && reader.ReadNumber(year) && reader.ReadNumber(turn) &&
-           id == game.GameId && year == game.GameYear && turn == game.GameTurn;
-}
-
-bool ReadArea(FieldReader& reader, int16_t& a) {
-    return reader.ReadNumber(a) && a >= 1 && a <= MaxArea;
-}
-
-// Reads the numbers of one entry and stores it. False stops the reading.
-class EntryReader {
-  public:
-    EntryReader(FieldReader& reader, GameState& game, Platform& platform)
-        : reader_(reader), game_(game), platform_(platform) {}
-
-    bool Read(const std::string& code) {
-        if (IsOneOf(code, kPlainAreaCodes)) {
-            return AreaOrder(code, 0);
-        }
-        if (IsOneOf(code, kTargetAreaCodes)) {
-            return AreaOrder(code, 1);
-        }
-        if (code == "SA") {
-            return AreaOrder(code, 2);
-        }
-        if (IsOneOf(code, kOnePlayerCodes)) {
-            return ListOrder(code, 1);
-        }
-        if (IsOneOf(code, kTwoNumberCodes)) {
-            return ListOrder(code, 2);
-        }
-        if (code == "SP") {
-            return Spy();
-        }
-        return true; // an unknown code carries nothing that could be read
-    }
-
-  private:
-    bool Numbers(std::array<int16_t, 4>& p, int count) {
-        for (int i = 0; i < count; ++i) {
-            if (!reader_.ReadNumber(p[i])) {
-                return false;
-            }
-        }
-        return true;
-    }
-
-    bool AreaOrder(const std::string& code, int parms) {
-        int16_t a = 0;
-        std::array<int16_t, 4> p{};
-        if (!ReadArea(reader_, a) || !Numbers(p, parms) || !InDomain(code, p)) {
-            return false;
-        }
-        AreaRecord& area = game_.Areas[a];
-        area.Command = code;
-        if (parms >= 1) {
-            area.Parm1 = p[0];
-        }
-        if (parms >= 2) {
-            area.Parm2 = p[1];
-        }
-        return true;
-    }
-
-    bool ListOrder(const std::string& code, int count) {
-        std::array<int16_t, 4> p{};
-        return Numbers(p, count) && InDomain(code, p) &&
-               AddOrder(game_, platform_, code, p[0], p[1], 0, 0) != 0;
-    }
-
-    // The program writes only areas and players that exist; anything else is a broken file.
-    static bool InDomain(const std::string& code, const std::array<int16_t, 4>& p) {
-        const auto player = [](int16_t n) { return n >= 0 && n <= MaxPlayer; };
-        const auto area = [](int16_t n) { return n >= 1 && n <= MaxArea; };
-        if (IsOneOf(code, kTargetAreaCodes)) {
-            return area(p[0]);
-        }
-        if (code == "SA") {
-            return area(p[0]) && p[1] <= MaxPlayer; // none or less: support of an own attack
-        }
-        if (IsOneOf(code, kOnePlayerCodes)) {
-            return player(p[0]);
-        }
-        if (code == "CA") {
-            return player(p[0]) && player(p[1]);
-        }
-        if (code == "GA") {
-            return player(p[0]) && p[1] <= MaxArea; // below 1: every area
-        }
-        return true;
-    }
-
-    // Slots from 3 on belong to the list orders, so a third spy entry is dropped.
-    bool Spy() {
-        std::array<int16_t, 4> p{};
-        if (!Numbers(p, 4)) {
-            return false;
-        }
-        if (++spyEntries_ <= kSpySlots) {
-            game_.Orders[spyEntries_] = OrderSlot{"SP", 0, p[0], p[1], p[2], p[3]};
-        }
-        return true;
-    }
-
-    FieldReader& reader_;
-    GameState& game_;
-    Platform& platform_;
-    int spyEntries_ = 0;
-};
-
-// False when the header names another game or turn; a broken entry ends the reading.
-bool ReadOrdersText(GameState& game, Platform& platform, std::string text) {
-    std::istringstream in(std::move(text));
-    FieldReader reader(in);
-    if (!HeaderMatches(reader, game)) {
-        return false;
-    }
-    EntryReader entries(reader, game, platform);
-    std::string code;
-    while (reader.ReadText(code) && code != "END") {
-        if (!entries.Read(code)) {
-            break;
-        }
-    }
-    return true;
-}
-
 } // namespace
 
 OrdersTexts FormatOrders(const GameState& game) {
@@ -373,51 +151,19 @@ std::array<int16_t, 6> SpyTargets(const GameState& game) {
 }
 
 std::string WriteOrdersFiles(const GameState& game) {
+    SystemDisk disk;
+    return WriteOrdersFiles(game, disk);
+}
+
+// orders.tmp is replaced first: a program killed between the two renames leaves the player's
+// own copy the newer one, and the next open says that commands.dat disagrees with it.
+std::string WriteOrdersFiles(const GameState& game, Disk& disk) {
     const OrdersTexts texts = FormatOrders(game);
-    return ReplaceTogether({{game.ReportDir + std::string(kCommandsFileName), &texts.commands},
-                            {game.ReportDir + std::string(kOrdersTmpFileName), &texts.ordersTmp}});
-}
-
-void ReadEarlierOrders(GameState& game, Platform& platform) {
-    game.OrderCount = kSpySlots;
-    const std::string path = FindOrdersTmp(game.ReportDir);
-    FileText file = path.empty() ? FileText{FileProblem::Missing, {}, {}} : ReadWholeFile(path);
-    if (file.problem == FileProblem::Missing) {
-        platform.MsgBox(kNoOldOrders, MsgIcon::None);
-        return;
-    }
-    if (!file.Read()) {
-        platform.MsgBox("Can't read the earlier orders in " + path + ": " + file.reason,
-                        MsgIcon::Critical);
-        return;
-    }
-    if (!ReadOrdersText(game, platform, std::move(file.text))) {
-        platform.MsgBox(kNoOldOrders, MsgIcon::None);
-    }
-}
-
-bool RestoreOrders(GameState& game, Platform& platform, const std::string& path) {
-    FileText file = ReadWholeFile(path);
-    if (!file.Read()) {
-        platform.MsgBox("Can't read the unsaved orders in " + path + ": " + file.reason,
-                        MsgIcon::Critical);
-        return false;
-    }
-    GameState scratch = game;
-    for (AreaRecord& area : scratch.Areas) {
-        area.Command.clear();
-        area.Parm1 = 0;
-        area.Parm2 = 0;
-    }
-    scratch.Orders = {};
-    scratch.OrderCount = kSpySlots;
-    if (!ReadOrdersText(scratch, platform, std::move(file.text))) {
-        platform.MsgBox("The unsaved orders in " + path + " are of another turn",
-                        MsgIcon::Critical);
-        return false;
-    }
-    game = std::move(scratch);
-    return true;
+    const CommitFailure failure =
+        CommitTogether({{game.ReportDir + std::string(kOrdersTmpFileName), texts.ordersTmp},
+                        {game.ReportDir + std::string(kCommandsFileName), texts.commands}},
+                       disk);
+    return failure.Failed() ? failure.Message() : std::string();
 }
 
 } // namespace dered

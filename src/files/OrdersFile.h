@@ -9,6 +9,7 @@
 
 namespace dered {
 
+class Disk;
 class Platform;
 
 inline constexpr std::string_view kNoOldOrders = "No old orders to read in";
@@ -29,9 +30,10 @@ OrdersTexts FormatOrders(const GameState& game);
 // The six spy targets: P1..P4 of order slot 1, then P1 and P2 of slot 2.
 std::array<int16_t, 6> SpyTargets(const GameState& game);
 
-// Writes ReportDir + "commands.dat" and ReportDir + "orders.tmp", each replaced whole or not
-// at all. Returns "" on success, else a message naming the file and the reason.
+// Writes ReportDir + "commands.dat" and ReportDir + "orders.tmp": both are replaced or
+// neither. Returns "" on success, else a message naming the file and the reason.
 [[nodiscard]] std::string WriteOrdersFiles(const GameState& game);
+[[nodiscard]] std::string WriteOrdersFiles(const GameState& game, Disk& disk);
 
 // Sets OrderCount to 2 and reads the orders saved earlier for this game and turn from
 // ReportDir + "Orders.tmp" (whatever the case of the name on disk). Shows "No old orders to

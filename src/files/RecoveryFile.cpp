@@ -1,6 +1,6 @@
 #include "files/RecoveryFile.h"
 
-#include "files/FileAccess.h"
+#include "files/FileCommit.h"
 #include "files/OrdersFile.h"
 
 #include <cstdlib>
@@ -47,11 +47,10 @@ std::string WriteRecovery(const GameState& game, const std::string& folder) {
     std::error_code ec;
     fs::create_directories(folder, ec);
     const std::string path = RecoveryPath(game, folder);
-    if (std::string problem = WriteFileAtomically(path, FormatOrders(game).ordersTmp);
-        !problem.empty()) {
-        return "Can't write " + path + ": " + problem;
-    }
-    return {};
+    const std::string text = FormatOrders(game).ordersTmp;
+    SystemDisk disk;
+    const CommitFailure failure = CommitTogether({{path, text}}, disk, Flush::Later);
+    return failure.Failed() ? failure.Message() : std::string();
 }
 
 void RemoveRecovery(const GameState& game, const std::string& folder) {

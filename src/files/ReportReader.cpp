@@ -1,5 +1,7 @@
 #include "files/ReportReader.h"
 
+#include "state/CodeTables.h"
+
 #include "files/FieldReader.h"
 #include "files/FileAccess.h"
 #include "files/OrdersFile.h"
@@ -137,7 +139,8 @@ bool ReadAreaLine(ReportScan& scan, AreaLine& line) {
     return scan.Number(line.owner) && scan.InRange("owner", line.owner, 0, MaxPlayer, where) &&
            scan.Number(line.unitOwner) &&
            scan.InRange("unit owner", line.unitOwner, 0, MaxPlayer, where) &&
-           scan.Number(line.unitKind);
+           scan.Number(line.unitKind) &&
+           scan.InRange("unit kind", line.unitKind, NoUnit, Squadron, where);
 }
 
 bool ReadAreaLines(ReportScan& scan, std::vector<AreaLine>& lines) {

@@ -2,36 +2,25 @@
 
 #include "orders/AreaOrders.h"
 #include "state/Numbers.h"
+#include "state/OrderKinds.h"
 
 namespace dered {
 
 namespace {
 
-constexpr std::array<OrderKindGuide, 12> kGuides = {{
-    {"MO", "move", "your unit; the target area next to it",
-     "double-click the unit, then click the target area"},
-    {"SA", "support attack", "your unit next to the attacked area",
-     "double-click the unit, click the attacked area, then choose whose attack"},
-    {"SD", "support defence", "your unit next to the defended area",
-     "double-click the unit, then click the defended area"},
-    {"CO", "convoy", "an army on a coast; a fleet or squadron in each sea on the way",
-     "one order from the army to the first sea, one for each fleet to the next area: "
-     "double-click the unit, then click the next area"},
-    {"DU", "downgrade", "short of supply; your army or fleet",
-     "double-click the unit (an army becomes a corps, a fleet a squadron)"},
-    {"RU", "remove", "short of supply; your unit", "double-click the unit"},
-    {"AA", "add army", "your empty supply centre of 2; 2 free supply",
-     "double-click the supply centre"},
-    {"AC", "add corps", "your empty supply centre; 1 free supply",
-     "double-click the supply centre"},
-    {"AF", "add fleet", "your empty coastal supply centre of 2; 2 free supply",
-     "double-click the supply centre"},
-    {"AS", "add squadron", "your empty coastal supply centre; 1 free supply",
-     "double-click the supply centre"},
-    {"UU", "upgrade", "your corps or squadron on a supply centre; 1 free supply",
-     "double-click the unit"},
-    {"Cancel", "cancel the order", "an area with an order", "double-click the area"},
-}};
+// The area orders of the one table, then the Cancel button.
+constexpr std::array<OrderKindGuide, 12> MakeGuides() {
+    std::array<OrderKindGuide, 12> guides{};
+    for (size_t i = 0; i < kAreaOrderKinds; ++i) {
+        const OrderKind& kind = kOrderKinds[i];
+        guides[i] = {kind.code, kind.name, kind.needs, kind.entry};
+    }
+    guides[kAreaOrderKinds] = {"Cancel", "cancel the order", "an area with an order",
+                               "double-click the area"};
+    return guides;
+}
+
+constexpr std::array<OrderKindGuide, 12> kGuides = MakeGuides();
 
 std::string AreaLabel(const GameState& game, int16_t area) {
     const int16_t a = AreaOrNone(area);

@@ -1,6 +1,7 @@
 #include "map/Arrows.h"
 
 #include "state/Numbers.h"
+#include "state/OrderKinds.h"
 
 #include <cmath>
 
@@ -106,19 +107,11 @@ ArrowRecord& FindOrAddArrow(ArrowList& list, const MapGeometry& geometry, int16_
 }
 
 std::optional<int> ArrowColourIndex(const std::string& code) {
-    if (code == "CO") {
-        return 0;
+    const OrderKind* kind = FindOrderKind(code);
+    if (kind == nullptr || kind->arrow < 0) {
+        return std::nullopt;
     }
-    if (code == "MO") {
-        return 1;
-    }
-    if (code == "SA") {
-        return 2;
-    }
-    if (code == "SD") {
-        return 3;
-    }
-    return std::nullopt;
+    return kind->arrow;
 }
 
 void DrawArrow(DrawingSurface& view, const ArrowRecord& record, int16_t to, int32_t colour,

@@ -1,5 +1,6 @@
 #include "files/FileAccess.h"
 
+#include "support/FaultyDisk.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -52,10 +53,9 @@ TEST(FileAccess, AFailedReplacementLeavesTheOldFileAndNoTemporary) {
     TempFolder folder;
     const std::string target = folder.Path("file.dat").string();
     folder.Write("file.dat", "old");
-    fs::create_directory(folder.Path("file.dat.new")); // a folder where the temporary goes
-    EXPECT_EQ(WriteFileAtomically(target, "new"), "Is a directory");
+    test::FaultyDisk disk(test::FaultyDisk::Step::Rename, 1);
+    EXPECT_EQ(WriteFileAtomically(target, "new", disk), test::FaultyDisk::kFault);
     EXPECT_EQ(folder.Read("file.dat"), "old");
-    fs::remove(folder.Path("file.dat.new"));
 
     fs::create_directory(folder.Path("dir.dat")); // a folder where the file goes
     EXPECT_EQ(WriteFileAtomically(folder.Path("dir.dat").string(), "new"),

@@ -101,6 +101,16 @@ TEST_F(IniFileTest, MissingSectionIsAppendedInTheFilesLineEnds) {
     EXPECT_EQ(Contents(), "\n[Colours]\r\nBorders=4\r\n");
 }
 
+// Old Mac files end lines with CR alone; they are read and written back in their own style.
+TEST_F(IniFileTest, CarriageReturnsAloneEndLinesToo) {
+    Put("[Colours]\rBorders=&HFF&\r\r[Positions]\rMapX=-5\r");
+    EXPECT_EQ(Get("Colours", "Borders"), "&HFF&");
+    EXPECT_EQ(Get("Positions", "MapX"), "-5");
+    Write("Colours", "Water", "2");
+    Write("Positions", "MapX", "7");
+    EXPECT_EQ(Contents(), "[Colours]\rBorders=&HFF&\rWater=2\r\r[Positions]\rMapX=7\r");
+}
+
 TEST_F(IniFileTest, WriteCreatesFolderAndFileLeavingNoTemporaryFile) {
     path_ = dir_ / "a" / "b" / "der-ed.ini";
     Write("Positions", "MapX", "5");

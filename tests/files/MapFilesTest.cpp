@@ -122,15 +122,15 @@ TEST_F(MapFilesTest, ReadsAreaFieldsNamesAndExtents) {
     EXPECT_EQ(hexMap_->At(0, 0), HexCell{});
 }
 
-TEST_F(MapFilesTest, QuotedNameAndUnknownTerrainAreKept) {
+TEST_F(MapFilesTest, AQuotedNameKeepsItsComma) {
     std::string area = AreaFile(0);
     const std::string first = "1,1,0,2,0,0,0,0,0,0,0,0,0,0,0,0,Area_1_North\r\n";
     ASSERT_EQ(area.rfind(first, 0), 0u);
-    area.replace(0, first.size(), "7,1,0,2,0,0,0,0,0,0,0,0,0,0,0,0,\"Cape, Far\"\r\n");
+    area.replace(0, first.size(), "4,1,0,2,0,0,0,0,0,0,0,0,0,0,0,0,\"Cape, Far\"\r\n");
     Write(area, HexFile());
     ASSERT_EQ(Load(), "");
     EXPECT_EQ(game_->Areas[1].Name, "Cape, Far");
-    EXPECT_EQ(game_->Areas[1].Terrain, 7);
+    EXPECT_EQ(game_->Areas[1].Terrain, 4);
 }
 
 TEST_F(MapFilesTest, HomeSectionHoldsPlayerCountLessOneRecords) {
@@ -226,6 +226,10 @@ TEST_F(MapFilesTest, ShortFilesAndValuesOutOfRangeAreRefusedAndChangeNothing) {
                   areaPath + "line 7: neighbour area 294 is outside 0 to 293");
     ExpectRefused(withLine(area, 8, "1,-1,0,0,0,0,0,0,0,0,0,0,0,0,0,0,Bad"), hex,
                   areaPath + "line 8: supply -1 is outside 0 to 32767");
+    ExpectRefused(withLine(area, 5, "9,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,Bad"), hex,
+                  areaPath + "line 5: terrain 9 is outside 1 to 4");
+    ExpectRefused(withLine(area, 6, "0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,Bad"), hex,
+                  areaPath + "line 6: terrain 0 is outside 1 to 4");
     ExpectRefused(withLine(area, 9, "x,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,Bad"), hex,
                   areaPath + "line 9: \"x\" where a number belongs");
     ExpectRefused(area, withLine(hex, 12, "1,12,294,0,0,0,0,0,0,0,0,0"),

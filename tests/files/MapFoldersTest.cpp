@@ -56,6 +56,20 @@ TEST(MapFoldersTest, EachFileFromTheFirstFolderThatHasItElseTheFoldersAreNamed) 
     EXPECT_EQ(found.hex, temp.Path("a") / "map-hex.dat");
 }
 
+// On most systems the last folder of XDG_DATA_DIRS is /usr/share, where a package puts them.
+TEST(MapFoldersTest, TheLastDataFolderIsSearchedToo) {
+    test::TempFolder temp;
+    fs::create_directories(temp.Path("last/der-ed"));
+    temp.Write("last/der-ed/map-area.dat", "");
+    temp.Write("last/der-ed/map-hex.dat", "");
+    const DataEnvironment env{"", "",
+                              temp.Path("first").string() + ":" + temp.Path("last").string()};
+    const MapFilePaths found = FindMapFiles(StandardMapFolders(temp.Path("bin"), env));
+    EXPECT_EQ(found.problem, "");
+    EXPECT_EQ(found.area, temp.Path("last/der-ed/map-area.dat"));
+    EXPECT_EQ(found.hex, temp.Path("last/der-ed/map-hex.dat"));
+}
+
 TEST(MapFoldersTest, SaveGoesToTheUserFolderOnlyWhenTheChosenOneCannotBeWritten) {
     test::TempFolder temp;
     temp.Write("plain", "");

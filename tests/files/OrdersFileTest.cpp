@@ -2,6 +2,7 @@
 
 #include "files/ReportReader.h"
 #include "orders/OrderList.h"
+#include "support/FaultyDisk.h"
 #include "support/RecordingPlatform.h"
 #include "support/TempFolder.h"
 
@@ -151,43 +152,72 @@ TEST(OrdersFiles, AMoveSeparatesCodeAndNumbersByTwoAndThreeBlanks) {
               std::string::npos);
 }
 
-TEST(OrdersFiles, AFailedSaveNamesTheFileAndLeavesBothOldFiles) {
-    // Each of the two files can fail on its own; neither is then replaced.
-    const struct {
-        const char* folderAt; // a folder stands in this name
-        const char* named;    // the file the message names
-    } cases[] = {
-        {"commands.dat.new", "commands.dat"},
-        {"orders.tmp.new", "orders.tmp"},
-        {"commands.dat", "commands.dat"},
-        {"orders.tmp", "orders.tmp"},
-    };
-    for (const auto& c : cases) {
+// A save writes and flushes both temporaries, keeps the old files and renames; whichever step
+// fails, both files are old (or both still missing) afterwards, no temporary is left, and the
+// message names the file.
+TEST(OrdersFiles, EveryFailingStepOfASaveLeavesBothFilesAsTheyWere) {
+    using Step = test::FaultyDisk::Step;
+    GameState game = GameWithEveryOrder();
+    test::FaultyDisk counted;
+    {
+        TempFolder folder;
+        game.ReportDir = folder.Folder();
+        folder.Write("orders.tmp", "old");
+        ASSERT_EQ(WriteOrdersFiles(game, counted), "");
+    }
+    for (const Step step : {Step::Write, Step::Sync, Step::Rename, Step::Link}) {
+        ASSERT_GT(counted.Count(step), 0);
+        for (int n = 1; n <= counted.Count(step); ++n) {
+            for (const bool oldFiles : {true, false}) {
+                TempFolder folder;
+                game.ReportDir = folder.Folder();
+                const std::vector<std::string> before =
+                    oldFiles ? std::vector<std::string>{"commands.dat", "orders.tmp"}
+                             : std::vector<std::string>{};
+                for (const std::string& name : before) {
+                    folder.Write(name, "before " + name);
+                }
+                test::FaultyDisk disk(step, n);
+                const std::string message = WriteOrdersFiles(game, disk);
+                const std::string where = "step " + std::to_string(int(step)) + " #" +
+                                          std::to_string(n) + (oldFiles ? " over old files" : "");
+                if (step == Step::Link) {
+                    // A file system without second names: the old files are copied instead.
+                    EXPECT_EQ(message, "") << where;
+                    EXPECT_EQ(folder.Names(),
+                              (std::vector<std::string>{"commands.dat", "orders.tmp"}));
+                    EXPECT_EQ(folder.Read("orders.tmp"), kEveryOrdersTmp) << where;
+                    continue;
+                }
+                EXPECT_TRUE(
+                    message.starts_with("Can't write " + folder.Folder() + "orders.tmp: ") ||
+                    message.starts_with("Can't write " + folder.Folder() + "commands.dat: "))
+                    << where << ": " << message;
+                EXPECT_NE(message.find(test::FaultyDisk::kFault), std::string::npos) << where;
+                EXPECT_EQ(folder.Names(), before) << where;
+                for (const std::string& name : before) {
+                    EXPECT_EQ(folder.Read(name), "before " + name) << where;
+                }
+            }
+        }
+    }
+}
+
+TEST(OrdersFiles, NothingIsWrittenWhereAFolderStandsOrNoFolderIs) {
+    for (const char* blocked : {"commands.dat", "orders.tmp"}) {
         TempFolder folder;
         GameState game = GameWithEveryOrder();
         game.ReportDir = folder.Folder();
-        for (const char* name : {"commands.dat", "orders.tmp"}) {
-            if (std::string(name) != c.folderAt) {
-                folder.Write(name, std::string("before ") + name);
-            }
-        }
-        fs::create_directory(folder.Path(c.folderAt));
-        const std::string message = WriteOrdersFiles(game);
-        EXPECT_EQ(message.rfind("Can't write " + folder.Folder() + c.named + ": ", 0), 0u)
-            << message;
-        for (const char* name : {"commands.dat", "orders.tmp"}) {
-            if (std::string(name) != c.folderAt) {
-                EXPECT_EQ(folder.Read(name), std::string("before ") + name) << c.folderAt;
-            }
-        }
-        EXPECT_EQ(folder.Names().size(), 2u) << "no temporary is left beside " << c.folderAt;
+        fs::create_directory(folder.Path(blocked));
+        EXPECT_EQ(WriteOrdersFiles(game),
+                  "Can't write " + folder.Folder() + blocked + ": a folder stands in its place");
+        EXPECT_EQ(folder.Names(), std::vector<std::string>{blocked});
     }
-
     TempFolder folder;
     GameState game;
     game.ReportDir = folder.Folder() + "missing/";
     EXPECT_EQ(WriteOrdersFiles(game),
-              "Can't write " + folder.Folder() + "missing/commands.dat: No such file or directory");
+              "Can't write " + folder.Folder() + "missing/orders.tmp: No such file or directory");
 }
 
 TEST(OrdersFiles, AnIdentifierThatFillsItsZoneReadsBackInEitherLayout) {
@@ -272,27 +302,92 @@ TEST_F(EarlierOrders, NoneFromAMissingOrForeignFile) {
     }
 }
 
-TEST_F(EarlierOrders, ABrokenFileKeepsWhatWasReadWithoutAMessage) {
-    const char* const endings[] = {
-        "MO\r\n12\r\nx\r\nDN\r\n4\r\nEND\r\n", // text where a number belongs
-        "AA\r\n294\r\nDN\r\n4\r\nEND\r\n",     // no such area
-        "AA\r\n0\r\nEND\r\n",                  // no area
-        "MO\r\n13\r\n294\r\nEND\r\n",          // a move to no area
-        "SA\r\n13\r\n14\r\n13\r\nEND\r\n",     // support of no player
-        "DW\r\n13\r\nEND\r\n",                 // war with no player
-        "CA\r\n2\r\n-1\r\nEND\r\n",            // a call to arms against no player
-        "GA\r\n2\r\n294\r\nEND\r\n",           // access to no area
-        "DN\r\n",                              // ends without END
+// Only the entry that cannot be read is left out, and the message says which lines it held.
+TEST_F(EarlierOrders, ABrokenEntryIsSkippedAndTheOrdersAfterItAreRead) {
+    const struct {
+        const char* entry;
+        const char* lines;
+    } cases[] = {
+        {"MO\r\n12\r\nx\r\n", "Lines 4-6 were"},  // text where a number belongs
+        {"AA\r\n294\r\n", "Lines 4-5 were"},      // no such area
+        {"AA\r\n0\r\n", "Lines 4-5 were"},        // no area
+        {"MO\r\n13,294\r\n", "Lines 4-5 were"},   // a move to no area
+        {"SA\r\n13,14,13\r\n", "Lines 4-5 were"}, // support of no player
+        {"DW\r\n13\r\n", "Lines 4-5 were"},       // war with no player
+        {"CA\r\n2,-1\r\n", "Lines 4-5 were"},     // a call to arms against no player
+        {"GA\r\n2,294\r\n", "Lines 4-5 were"},    // access to no area
+        {"SP\r\n1,2\r\n", "Lines 4-5 were"},      // a spy entry short of two targets
+        {"MO\r\n", "Line 4 was"},                 // the numbers missing altogether
     };
-    for (const char* ending : endings) {
+    for (const auto& c : cases) {
         game.Areas = {};
         platform.messages.clear();
-        Read("QZ001,1880,1\r\nAA\r\n12\r\nDA\r\n3\r\n" + std::string(ending));
-        EXPECT_TRUE(platform.messages.empty()) << ending;
-        EXPECT_EQ(game.Areas[12].Command, "AA") << ending;
-        EXPECT_EQ(game.OrderCount, 3) << ending;
-        EXPECT_EQ(game.Orders[3], (OrderSlot{"DA", 0, 3, 0, 0, 0})) << ending;
+        Read("QZ001,1880,1\r\nAA\r\n12\r\n" + std::string(c.entry) + "DA\r\n3\r\nEND\r\n");
+        EXPECT_EQ(platform.messages,
+                  (std::vector<Message>{{folder.Folder() + "Orders.tmp is damaged. " + c.lines +
+                                             " not readable and skipped. Every other order in "
+                                             "it was read.",
+                                         MsgIcon::Exclamation}}))
+            << c.entry;
+        EXPECT_EQ(game.Areas[12].Command, "AA") << c.entry;
+        EXPECT_EQ(game.OrderCount, 3) << c.entry;
+        EXPECT_EQ(game.Orders[3], (OrderSlot{"DA", 0, 3, 0, 0, 0})) << c.entry;
     }
+}
+
+TEST_F(EarlierOrders, AFileCutShortSaysSo) {
+    for (const char* ending : {"", "DN\r\n", "DN\r\n4\r\nAA\r\n"}) {
+        platform.messages.clear();
+        Read("QZ001,1880,1\r\nDA\r\n3\r\n" + std::string(ending));
+        EXPECT_EQ(game.Orders[3], (OrderSlot{"DA", 0, 3, 0, 0, 0})) << ending;
+        ASSERT_EQ(platform.messages.size(), 1u) << ending;
+        EXPECT_NE(platform.messages[0].text.find("It ends without its END line: it was cut "
+                                                 "short, and orders after its last line are "
+                                                 "missing."),
+                  std::string::npos)
+            << platform.messages[0].text;
+    }
+    EXPECT_NE(platform.messages[0].text.find(" Line 6 was not readable"), std::string::npos)
+        << "the entry cut in two is named";
+}
+
+// Killed between its two renames, a save leaves a new orders.tmp beside the old commands.dat.
+TEST_F(EarlierOrders, ACommandsFileThatDisagreesIsNamed) {
+    const std::string ordersTmp = "QZ001,1880,1\r\nDA\r\n3\r\nEND\r\n";
+    Read(ordersTmp);
+    folder.Write("commands.dat", FormatOrders(game).commands);
+    platform.messages.clear();
+    Read(ordersTmp);
+    EXPECT_TRUE(platform.messages.empty()) << "the two files agree";
+
+    folder.Write("commands.dat", "KPLSTART\r\nQZ001\r\n\r\n\r\nSP  0   0   0   0   0   0 "
+                                 "\r\nKPLEND\r\n");
+    Read(ordersTmp);
+    EXPECT_EQ(game.Orders[3].Code, "DA");
+    EXPECT_EQ(platform.messages,
+              (std::vector<Message>{
+                  {folder.Folder() + "commands.dat does not hold the orders of " + folder.Folder() +
+                       "Orders.tmp: a save was cut short. The orders shown are "
+                       "those of " +
+                       folder.Folder() + "Orders.tmp; save them to write both files again.",
+                   MsgIcon::Exclamation}}));
+}
+
+TEST(RecoveredOrders, AFileCutShortRestoresWhatItHoldsAndSaysSo) {
+    TempFolder folder;
+    GameState game = GameWithEveryOrder();
+    const std::string text = FormatOrders(game).ordersTmp;
+    folder.Write("cut.orders", text.substr(0, text.find("SD\r\n")));
+    GameState restored = game;
+    RecordingPlatform platform;
+    ASSERT_TRUE(RestoreOrders(restored, platform, folder.Path("cut.orders").string()));
+    EXPECT_EQ(restored.Areas[41].Command, "SA");
+    EXPECT_EQ(restored.Areas[50].Command, "");
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text, folder.Path("cut.orders").string() +
+                                             " is damaged. It ends without its END line: it was "
+                                             "cut short, and orders after its last line are "
+                                             "missing. Every other order in it was read.");
 }
 
 TEST_F(EarlierOrders, SkipAThirdSpyEntryAndUnknownCodes) {

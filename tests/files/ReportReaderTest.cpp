@@ -199,6 +199,10 @@ TEST_F(ReportReader, RefusesABrokenReportNamingTheLineAndKeepsTheTables) {
          "line 10: owner 13 of area 5 is outside 0 to 12"},
         {"unit owner", [](ReportParts& p) { p.areas = "1\r\n5,1,-1,1"; },
          "line 10: unit owner -1 of area 5 is outside 0 to 12"},
+        {"unit kind", [](ReportParts& p) { p.areas = "2\r\n5,1,1,4\r\n6,1,1,9"; },
+         "line 11: unit kind 9 of area 6 is outside 0 to 4"},
+        {"no unit kind", [](ReportParts& p) { p.areas = "1\r\n5,1,1,-1"; },
+         "line 10: unit kind -1 of area 5 is outside 0 to 4"},
         {"area count", [](ReportParts& p) { p.areas = "-1\r\n"; },
          "line 9: the area count -1 is negative"},
     };

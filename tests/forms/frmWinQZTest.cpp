@@ -214,7 +214,7 @@ TEST_F(frmWinQZTest, FailedSaveIsReportedNotSwallowed) {
     p.winQZ.mnuSave_Click(); // past the check before saving
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(platform.messages[0].icon, MsgIcon::Critical);
-    EXPECT_NE(platform.messages[0].text.find("commands.dat"), std::string::npos);
+    EXPECT_NE(platform.messages[0].text.find("gone/orders.tmp"), std::string::npos);
     EXPECT_EQ(p.winQZ.stbStatus.Text(), "Not saved");
 
     const std::string dir = (folder / "turn").string() + "/";
