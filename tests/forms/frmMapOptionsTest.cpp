@@ -166,10 +166,6 @@ TEST_F(MapOptionsTest, ASharedFillColourIsNotedInTheDialogAndTheLegend) {
         }
         return nullptr;
     };
-    const auto colourOf = [&lineOf](const std::string& start) {
-        const frmLegend::Line* line = lineOf(start);
-        return line != nullptr ? line->colour : -1;
-    };
     settings().CountryColour[1] = 0x010101;
     Open();
     EXPECT_EQ(program.mapOptions.lblClash.Text(), "");
