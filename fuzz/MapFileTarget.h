@@ -1,8 +1,10 @@
 #pragma once
 
-// map-area.dat and map-hex.dat are read together: the fuzzed one beside the real other one.
+// map-area.dat and map-hex.dat are read together: the fuzzed one beside the real other one,
+// both from memory.
 #include "FuzzSupport.h"
 
+#include "files/FileAccess.h"
 #include "files/MapFiles.h"
 
 #include <memory>
@@ -11,17 +13,16 @@ namespace dered::fuzz {
 
 inline int LoadFuzzedMapFile(const char* fuzzedName, const char* realName, const uint8_t* data,
                              size_t size) {
-    static const bool copied = [realName] {
-        CopyDataFile(realName);
-        return true;
-    }();
-    (void)copied;
+    static const MapFileText real{
+        realName, ReadWholeFile(std::string(DERED_SOURCE_DIR) + "/data/" + realName).text};
     static const auto heldHex = std::make_unique<HexMap>();
     const GameState& held = DemoGame();
-    WriteScratch(fuzzedName, data, size);
+    const MapFileText fuzzed{fuzzedName, std::string(reinterpret_cast<const char*>(data), size)};
+    const bool areaFuzzed = std::string_view(fuzzedName) == MapAreaFileName;
     GameState game = held;
     auto hexMap = std::make_unique<HexMap>(*heldHex);
-    const std::string problem = LoadMapFiles(game, *hexMap, OnlyFolder(ScratchFolder()));
+    const std::string problem =
+        LoadMapTexts(game, *hexMap, areaFuzzed ? fuzzed : real, areaFuzzed ? real : fuzzed);
     if (!problem.empty()) {
         Require(game == held && *hexMap == *heldHex, "a refused map file changes nothing");
         return 0;

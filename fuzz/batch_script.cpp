@@ -7,17 +7,14 @@
 #include "batch/ScriptRunner.h"
 #include "files/IniFile.h"
 
-#include <cstdio>
 #include <ostream>
 #include <sstream>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace dered;
-    const std::string settings = fuzz::ScratchFolder() + "batch.ini";
-    std::remove(settings.c_str());
     std::ostream quiet(nullptr);
     BatchPlatform platform(quiet);
-    IniFile ini(settings);
+    IniText ini;
     Program program(platform, ini, {OnlyFolder(fuzz::ScratchFolder() + "no-map/"), {}, {}});
     ScriptRunner runner(program, platform, quiet);
     std::istringstream script(std::string(reinterpret_cast<const char*>(data), size));

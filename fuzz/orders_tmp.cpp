@@ -6,11 +6,10 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace dered;
     const GameState& held = fuzz::DemoGame();
-    fuzz::WriteScratch("orders.tmp", data, size);
     GameState game = held;
-    game.ReportDir = fuzz::ScratchFolder();
     fuzz::QuietPlatform platform;
-    ReadEarlierOrders(game, platform);
+    (void)ReadEarlierOrdersText(
+        game, platform, std::string(reinterpret_cast<const char*>(data), size), "orders.tmp");
     fuzz::CheckGame(game);
     fuzz::Require(game.OrderCount >= 2, "the spy slots are always there");
     GameState rest = game;
@@ -21,14 +20,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     rest.Orders = held.Orders;
     rest.OrderCount = held.OrderCount;
-    rest.ReportDir = held.ReportDir;
     fuzz::Require(rest == held, "earlier orders change orders only");
-    // What was read is written again and reads back the same.
+    // What was read is written again and reads back the same, whole.
     GameState again = held;
-    again.ReportDir = fuzz::ScratchFolder();
     const std::string text = FormatOrders(game).ordersTmp;
-    fuzz::WriteScratch("orders.tmp", reinterpret_cast<const uint8_t*>(text.data()), text.size());
-    ReadEarlierOrders(again, platform);
+    fuzz::Require(ReadEarlierOrdersText(again, platform, text, "orders.tmp"),
+                  "saved orders read back whole");
     fuzz::Require(FormatOrders(again).ordersTmp == text, "saved orders read back the same");
     return 0;
 }

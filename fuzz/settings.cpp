@@ -8,8 +8,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace dered;
-    const std::string path = fuzz::WriteScratch("der-ed.ini", data, size);
-    IniFile ini(path);
+    IniText ini(std::string(reinterpret_cast<const char*>(data), size));
     SettingsRecord settings;
     LoadSettings(settings, ini);
     fuzz::CheckSettings(settings);

@@ -88,14 +88,16 @@ void AddDialogCommands(ScriptRunner& runner) {
         }
         asked.QueueAnswer("unsaved", it->second);
     });
-    runner.AddSubcommand("answer", "recover", [&asked](ScriptArgs& a) {
-        const std::string word = a.Word("yes or no");
-        a.End();
-        if (word != "yes" && word != "no") {
-            throw ScriptError("answer recover wants yes or no, not " + word);
-        }
-        asked.QueueAnswer("recover", word == "yes" ? Answer::Yes : Answer::No);
-    });
+    for (const char* topic : {"recover", "locked"}) {
+        runner.AddSubcommand("answer", topic, [&asked, topic](ScriptArgs& a) {
+            const std::string word = a.Word("yes or no");
+            a.End();
+            if (word != "yes" && word != "no") {
+                throw ScriptError("answer " + std::string(topic) + " wants yes or no, not " + word);
+            }
+            asked.QueueAnswer(topic, word == "yes" ? Answer::Yes : Answer::No);
+        });
+    }
 
     BatchPlatform& platform = runner.platform();
     platform.onFormShown = [&program, answers, previous = platform.onFormShown](Form& form,

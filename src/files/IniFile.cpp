@@ -320,17 +320,7 @@ std::string IniFile::GetWholeString(std::string_view section, std::string_view k
     if (ReadWhole(path_, data) != ReadResult::Read) {
         return std::string(defaultText);
     }
-    const std::vector<Line> lines = SplitLines(data);
-    const auto place = FindSection(lines, section);
-    if (!place) {
-        return std::string(defaultText);
-    }
-    const auto at = FindKey(lines, *place, key);
-    if (!at) {
-        return std::string(defaultText);
-    }
-    const std::string_view text = lines[*at].text;
-    return std::string(Trim(text.substr(text.find('=') + 1)));
+    return IniText(std::move(data)).GetWholeString(section, key, defaultText);
 }
 
 void IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
@@ -346,6 +336,37 @@ std::string IniFile::WriteStrings(const std::vector<IniEntry>& entries) {
         problem = e.what();
     }
     return problem.empty() ? problem : "Can't write " + path_ + ": " + problem;
+}
+
+std::string IniText::GetString(std::string_view section, std::string_view key,
+                               std::string_view defaultText) const {
+    return CutToLimit(GetWholeString(section, key, defaultText));
+}
+
+std::string IniText::GetWholeString(std::string_view section, std::string_view key,
+                                    std::string_view defaultText) const {
+    const std::vector<Line> lines = SplitLines(text_);
+    const auto place = FindSection(lines, section);
+    if (!place) {
+        return std::string(defaultText);
+    }
+    const auto at = FindKey(lines, *place, key);
+    if (!at) {
+        return std::string(defaultText);
+    }
+    const std::string_view text = lines[*at].text;
+    return std::string(Trim(text.substr(text.find('=') + 1)));
+}
+
+void IniText::WriteString(std::string_view section, std::string_view key, std::string_view value) {
+    (void)WriteStrings({{std::string(section), std::string(key), std::string(value)}});
+}
+
+std::string IniText::WriteStrings(const std::vector<IniEntry>& entries) {
+    std::vector<Line> lines = SplitLines(text_);
+    SetEntries(lines, entries);
+    text_ = JoinLines(lines);
+    return {};
 }
 
 std::string DefaultSettingsPath() {

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace dered {
@@ -58,6 +59,25 @@ class IniFile : public IniService {
 
   private:
     std::string path_;
+};
+
+// The same file held in memory, read and changed by the same rules as on disk.
+class IniText : public IniService {
+  public:
+    explicit IniText(std::string text = {}) : text_(std::move(text)) {}
+
+    std::string GetString(std::string_view section, std::string_view key,
+                          std::string_view defaultText) const override;
+    std::string GetWholeString(std::string_view section, std::string_view key,
+                               std::string_view defaultText) const override;
+    void WriteString(std::string_view section, std::string_view key,
+                     std::string_view value) override;
+    [[nodiscard]] std::string WriteStrings(const std::vector<IniEntry>& entries) override;
+
+    const std::string& Text() const { return text_; }
+
+  private:
+    std::string text_;
 };
 
 // $XDG_CONFIG_HOME/der-ed/der-ed.ini, else $HOME/.config/der-ed/der-ed.ini, else der-ed.ini.

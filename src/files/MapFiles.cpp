@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cstdint>
 #include <memory>
-#include <optional>
 #include <sstream>
 #include <vector>
 
@@ -63,13 +62,13 @@ class MapFileReader {
     std::string error_;
 };
 
-// Reads a map file whole into a field reader; a problem comes back naming the file.
-std::string OpenMapFile(const std::string& path, std::optional<MapFileReader>& file) {
+// Reads a map file whole; a problem comes back naming the file.
+std::string ReadMapFile(const std::string& path, MapFileText& file) {
     FileText read = ReadWholeFile(path);
     if (!read.Read()) {
         return "Map file " + path + ": " + read.reason;
     }
-    file.emplace(std::move(read.text), path);
+    file = {path, std::move(read.text)};
     return {};
 }
 
@@ -105,12 +104,8 @@ bool ReadAreaRecord(MapFileReader& file, AreaRecord& area) {
 }
 
 // The area section, then PlayerCount - 1 home records.
-std::string ReadAreaFile(std::vector<AreaRecord>& areas, int playerCount, const std::string& path) {
-    std::optional<MapFileReader> opened;
-    if (std::string problem = OpenMapFile(path, opened); !problem.empty()) {
-        return problem;
-    }
-    MapFileReader& file = *opened;
+std::string ReadAreaFile(std::vector<AreaRecord>& areas, int playerCount, const MapFileText& text) {
+    MapFileReader file(text.text, text.path);
     for (int n = 1; n <= MaxArea; ++n) {
         if (!ReadAreaRecord(file, areas[n])) {
             return file.Error();
@@ -161,12 +156,8 @@ void WidenExtent(AreaRecord& area, int16_t col, int16_t row) {
     }
 }
 
-std::string ReadHexFile(HexMap& hexMap, std::vector<AreaRecord>& areas, const std::string& path) {
-    std::optional<MapFileReader> opened;
-    if (std::string problem = OpenMapFile(path, opened); !problem.empty()) {
-        return problem;
-    }
-    MapFileReader& file = *opened;
+std::string ReadHexFile(HexMap& hexMap, std::vector<AreaRecord>& areas, const MapFileText& text) {
+    MapFileReader file(text.text, text.path);
     for (int16_t c = 1; c <= MapColumns; ++c) {
         for (int16_t r = 1; r <= MapRows; ++r) {
             HexCell& cell = hexMap.At(c, r);
@@ -196,14 +187,26 @@ std::string LoadMapFiles(GameState& game, HexMap& hexMap, const MapFilePaths& fi
     if (!files.problem.empty()) {
         return files.problem;
     }
+    MapFileText area;
+    MapFileText hex;
+    if (std::string problem = ReadMapFile(files.area.string(), area); !problem.empty()) {
+        return problem;
+    }
+    if (std::string problem = ReadMapFile(files.hex.string(), hex); !problem.empty()) {
+        return problem;
+    }
+    return LoadMapTexts(game, hexMap, area, hex);
+}
+
+std::string LoadMapTexts(GameState& game, HexMap& hexMap, const MapFileText& area,
+                         const MapFileText& hex) {
     std::vector<AreaRecord> areas(game.Areas.begin(), game.Areas.end());
-    if (std::string problem = ReadAreaFile(areas, game.PlayerCount, files.area.string());
-        !problem.empty()) {
+    if (std::string problem = ReadAreaFile(areas, game.PlayerCount, area); !problem.empty()) {
         return problem;
     }
     areas[MaxArea].Owner = 0;
     auto cells = std::make_unique<HexMap>();
-    if (std::string problem = ReadHexFile(*cells, areas, files.hex.string()); !problem.empty()) {
+    if (std::string problem = ReadHexFile(*cells, areas, hex); !problem.empty()) {
         return problem;
     }
     std::copy(areas.begin(), areas.end(), game.Areas.begin());

@@ -16,6 +16,14 @@ inline constexpr const char* MapHexFileName = "map-hex.dat";
 // the problem; on failure both records are left exactly as they were.
 [[nodiscard]] std::string LoadMapFiles(GameState& game, HexMap& hexMap, const MapFilePaths& files);
 
+// The same from the files' texts; path names each in messages.
+struct MapFileText {
+    std::string path;
+    std::string text;
+};
+[[nodiscard]] std::string LoadMapTexts(GameState& game, HexMap& hexMap, const MapFileText& area,
+                                       const MapFileText& hex);
+
 // The same with the files found in the folders (FindMapFiles).
 [[nodiscard]] std::string LoadMapFiles(GameState& game, HexMap& hexMap, const MapFolders& folders);
 

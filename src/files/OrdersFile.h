@@ -40,6 +40,11 @@ std::array<int16_t, 6> SpyTargets(const GameState& game);
 // read in" when there are none; a file broken after its header keeps what was read.
 void ReadEarlierOrders(GameState& game, Platform& platform);
 
+// The same from the file's text, path naming it in messages: true when it was of this turn and
+// whole.
+bool ReadEarlierOrdersText(GameState& game, Platform& platform, std::string text,
+                           const std::string& path);
+
 // Replaces every order of the turn with those of an orders.tmp-form file at path (the recovery
 // file). False, with a message, when it cannot be read or is of another turn; nothing changes.
 bool RestoreOrders(GameState& game, Platform& platform, const std::string& path);

@@ -278,15 +278,21 @@ void ReadEarlierOrders(GameState& game, Platform& platform) {
                         MsgIcon::Critical);
         return;
     }
-    const std::optional<Damage> damage = ReadOrdersText(game, platform, std::move(file.text));
-    if (!damage) {
-        platform.MsgBox(kNoOldOrders, MsgIcon::None);
-        return;
-    }
-    TellDamage(platform, path, *damage);
-    if (!damage->Any()) {
+    if (ReadEarlierOrdersText(game, platform, std::move(file.text), path)) {
         TellSplitSave(game, platform, path);
     }
+}
+
+bool ReadEarlierOrdersText(GameState& game, Platform& platform, std::string text,
+                           const std::string& path) {
+    game.OrderCount = kSpySlots;
+    const std::optional<Damage> damage = ReadOrdersText(game, platform, std::move(text));
+    if (!damage) {
+        platform.MsgBox(kNoOldOrders, MsgIcon::None);
+        return false;
+    }
+    TellDamage(platform, path, *damage);
+    return !damage->Any();
 }
 
 bool RestoreOrders(GameState& game, Platform& platform, const std::string& path) {

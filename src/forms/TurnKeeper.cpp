@@ -14,9 +14,29 @@ bool TurnKeeper::Unsaved() const {
     return HasTurn() && FormatOrders(game_).ordersTmp != saved_;
 }
 
+TurnClaim TurnKeeper::Claim(const GameState& fresh) {
+    const std::string holder = lock_.Take(fresh, recoveryDir_);
+    if (holder.empty()) {
+        heldElsewhere_ = false;
+        return TurnClaim::Held;
+    }
+    const std::string text = "This turn (" + fresh.GameId + ", player " +
+                             std::to_string(fresh.OwnPlayer) + ", " +
+                             std::to_string(fresh.GameYear) + "." + std::to_string(fresh.GameTurn) +
+                             ") is open in " + holder +
+                             ". Only that program can enter and save its orders. Open it here "
+                             "read-only?";
+    if (platform_.Ask({"locked", text, {Answer::Yes, Answer::No}, Answer::No}) != Answer::Yes) {
+        return TurnClaim::Refused;
+    }
+    lock_.Release();
+    heldElsewhere_ = true;
+    return TurnClaim::ReadOnly;
+}
+
 void TurnKeeper::KeepChange() {
     // An earlier turn shown read-only is never the turn being kept.
-    if (!HasTurn() || recoveryDir_.empty() || game_.ReadOnly) {
+    if (!Keeps() || game_.ReadOnly) {
         return;
     }
     std::string text = FormatOrders(game_).ordersTmp;
@@ -36,14 +56,15 @@ void TurnKeeper::KeepChange() {
 }
 
 void TurnKeeper::ForgetRecovery() {
-    if (HasTurn() && !recoveryDir_.empty()) {
+    if (Keeps()) {
         RemoveRecovery(game_, recoveryDir_);
     }
 }
 
 void TurnKeeper::OfferRecovery(GameState& game) {
     recoveryFailed_ = false;
-    if (recoveryDir_.empty() || !RecoveryIsNewer(game, recoveryDir_)) {
+    // The holder's recovery file holds its live orders, not orders left by a crash.
+    if (recoveryDir_.empty() || heldElsewhere_ || !RecoveryIsNewer(game, recoveryDir_)) {
         return;
     }
     const Question question{"recover",

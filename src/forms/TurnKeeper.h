@@ -1,5 +1,6 @@
 #pragma once
 
+#include "files/TurnLock.h"
 #include "state/GameState.h"
 #include "ui/Platform.h"
 
@@ -9,12 +10,18 @@ namespace dered {
 
 inline constexpr std::string_view kSaveQuestion = "Save the orders of this turn?";
 
+enum class TurnClaim { Held, ReadOnly, Refused };
+
 // Knows whether the turn's orders were changed since they were last saved or read, and keeps
 // each change in the recovery file so that a crash loses none of them.
 class TurnKeeper {
   public:
     TurnKeeper(const GameState& game, Platform& platform, const std::string& recoveryDir)
         : game_(game), platform_(platform), recoveryDir_(recoveryDir) {}
+
+    // Before a turn is opened: takes its lock, or, when another program holds it, asks whether
+    // to open it read-only. Refused leaves the lock of the turn open now as it was.
+    TurnClaim Claim(const GameState& fresh);
 
     // The orders as they now are count as saved: after a save, or read with the report.
     void MarkSaved();
@@ -30,6 +37,8 @@ class TurnKeeper {
 
   private:
     bool HasTurn() const { return !game_.GameId.empty(); }
+    // Only the program holding the turn writes or removes its recovery file.
+    bool Keeps() const { return HasTurn() && !recoveryDir_.empty() && !heldElsewhere_; }
 
     const GameState& game_;
     Platform& platform_;
@@ -37,6 +46,8 @@ class TurnKeeper {
     std::string saved_; // the orders.tmp text of the orders saved or read
     std::string kept_;  // the text last written to the recovery file
     bool recoveryFailed_ = false;
+    TurnLock lock_;
+    bool heldElsewhere_ = false;
 };
 
 } // namespace dered

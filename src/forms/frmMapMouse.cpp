@@ -134,7 +134,7 @@ void frmMap::picView_DblClick() {
     }
     game.SelectedArea = AreaAtLastPoint();
     if (game.ReadOnly) {
-        platform_.MsgBox(kReadOnlyTurn, MsgIcon::Information);
+        platform_.MsgBox(ReadOnlyText(game), MsgIcon::Information);
         return;
     }
     const int refreshed = refreshes_;

@@ -155,7 +155,8 @@ class frmWinQZ : public Form {
     std::optional<GameState> CheckReport(const std::string& folder, const std::string& fileName);
     bool OpenCheckedReport(std::optional<GameState> fresh, const std::string& folder,
                            const std::string& fileName);
-    void TakeTurn(GameState fresh, const std::string& folder, const std::string& fileName);
+    bool TakeTurn(GameState fresh, const std::string& folder, const std::string& fileName);
+    void ShowHeldElsewhere(bool heldElsewhere);
     void LeaveEarlierTurn();
     void OpenChosenReport(const std::string& folder, const std::string& fileName);
     void MergeChosenReport(const std::string& folder, const std::string& fileName);

@@ -7,6 +7,7 @@
 #include "files/ReportReader.h"
 #include "files/Settings.h"
 #include "forms/frmMap.h"
+#include "orders/OrderList.h"
 
 #include <algorithm>
 #include <utility>
@@ -61,11 +62,11 @@ bool frmWinQZ::OpenReport(const std::string& folder, const std::string& fileName
 
 bool frmWinQZ::OpenCheckedReport(std::optional<GameState> fresh, const std::string& folder,
                                  const std::string& fileName) {
+    if (fresh && !TakeTurn(std::move(*fresh), folder, fileName)) {
+        fresh.reset();
+    }
     if (!fresh && (MapShown || !records_.game.GameId.empty())) {
         return false;
-    }
-    if (fresh) {
-        TakeTurn(std::move(*fresh), folder, fileName);
     }
     const bool mapLoaded = LoadMap();
     RefreshAll();
@@ -81,7 +82,12 @@ bool frmWinQZ::OpenCheckedReport(std::optional<GameState> fresh, const std::stri
 
 // The new turn replaces the open one whole: the earlier-turn view, the windows that hold
 // orders of the old turn and the file status go with it.
-void frmWinQZ::TakeTurn(GameState fresh, const std::string& folder, const std::string& fileName) {
+// False when the turn is open in another program and the player does not open it read-only.
+bool frmWinQZ::TakeTurn(GameState fresh, const std::string& folder, const std::string& fileName) {
+    const TurnClaim claim = keeper_.Claim(fresh);
+    if (claim == TurnClaim::Refused) {
+        return false;
+    }
     LeaveEarlierTurn();
     CloseOrderWindows();
     forms_.UnloadIfLoaded("frmTurns");
@@ -96,6 +102,8 @@ void frmWinQZ::TakeTurn(GameState fresh, const std::string& folder, const std::s
     mnuVictoryConditions.SetEnabled(VictoryConditionsAllowed(game),
                                     "Victory conditions are set on the first turn of a game only");
     caption.SetText(GameTitle(game));
+    ShowHeldElsewhere(claim == TurnClaim::ReadOnly);
+    return true;
 }
 
 bool frmWinQZ::LoadMap() {
@@ -207,6 +215,10 @@ bool frmWinQZ::SaveOrders() {
     // The orders saved are always the current turn's; an earlier one is never written over.
     BackToCurrentTurn();
     const GameState& game = records_.game;
+    if (game.HeldElsewhere) {
+        platform_.MsgBox(kHeldElsewhereTurn, MsgIcon::Information);
+        return false;
+    }
     const auto targets = dered::SpyTargets(game);
     std::copy(targets.begin(), targets.end(), SpyTargets.begin() + 1);
     const std::string problem = WriteOrdersFiles(game);

@@ -32,6 +32,23 @@ void frmWinQZ::ShowEarlierTurn(GameState earlier) {
     ShowTurnOnScreen();
 }
 
+// A turn another program holds is shown like an earlier one, but it is the current turn here;
+// the next turn taken gets the order commands back (undo and victory conditions follow rules
+// of their own).
+void frmWinQZ::ShowHeldElsewhere(bool heldElsewhere) {
+    GameState& game = records_.game;
+    game.ReadOnly = game.HeldElsewhere = heldElsewhere;
+    for (MenuItemModel* item : {&mnuSave, &mnuANW, &mnuCallToArms, &mnuGrantAccess, &mnuSpy}) {
+        item->SetEnabled(!heldElsewhere);
+    }
+    if (heldElsewhere) {
+        for (MenuItemModel* item : {&mnuUndo, &mnuRedo, &mnuVictoryConditions}) {
+            item->SetEnabled(false);
+        }
+        caption.SetText(GameTitle(game) + " - open in another program, read-only");
+    }
+}
+
 void frmWinQZ::BackToCurrentTurn() {
     if (!current_) {
         return;

@@ -35,7 +35,7 @@ void SetAreaCommand(Turn& turn, const std::string& code, int16_t parm1, int16_t 
     const int16_t area = AreaOrNone(game.SelectedArea);
     if (game.ReadOnly) {
         game.PendingCommand = MapCommand::None;
-        turn.platform.MsgBox(kReadOnlyTurn, MsgIcon::Information);
+        turn.platform.MsgBox(ReadOnlyText(game), MsgIcon::Information);
         return;
     }
     if ((code == "MO" || code == "SA" || code == "SD") && !ValidateMove(turn, area, parm1)) {

@@ -34,7 +34,7 @@ bool HasListOrder(const GameState& game, const char* code, int16_t player) {
 int16_t AddOrder(GameState& game, Platform& platform, const std::string& code, int16_t p1,
                  int16_t p2, int16_t p3, int16_t p4) {
     if (game.ReadOnly) {
-        platform.MsgBox(kReadOnlyTurn, MsgIcon::Information);
+        platform.MsgBox(ReadOnlyText(game), MsgIcon::Information);
         return 0;
     }
     // Slots 1 and 2 belong to the spy orders, even before a report set the count to 2.

@@ -25,6 +25,12 @@ bool IsAtWar(const GameState& game, int16_t p, int16_t q);
 inline constexpr const char* kReadOnlyTurn =
     "This earlier turn is shown read-only: orders are entered on the current turn "
     "(View > Turns, Back to the current turn)";
+inline constexpr const char* kHeldElsewhereTurn =
+    "This turn is open in another program and shown here read-only: orders are entered there";
+// Why no order can be entered on a read-only turn.
+inline const char* ReadOnlyText(const GameState& game) {
+    return game.HeldElsewhere ? kHeldElsewhereTurn : kReadOnlyTurn;
+}
 inline constexpr const char* kOrderListFull =
     "No room for more orders: all 100 order slots are in use";
 
