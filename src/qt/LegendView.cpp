@@ -50,23 +50,26 @@ LegendView::LegendView(frmLegend& form, const ViewContext& context)
     setWindowTitle(ToQt(form.caption.Text()));
     // The lines scroll when the screen is too low for all of them.
     auto* outer = new QVBoxLayout(this);
-    auto* scroll = new QScrollArea;
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setWidgetResizable(true);
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    outer->addWidget(scroll);
+    scroll_ = new QScrollArea;
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setWidgetResizable(true);
+    scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    outer->addWidget(scroll_);
     auto* rows = new QWidget;
     auto* column = new QVBoxLayout(rows);
     column->setContentsMargins(0, 0, 0, 0);
     rows_ = new QGridLayout;
     column->addLayout(rows_);
     column->addStretch();
-    scroll->setWidget(rows);
     Rebuild();
+    // The window takes the size of all its lines (measured before the scroll area holds them);
+    // the screen may then make it lower.
+    const QSize lines = rows->sizeHint();
+    scroll_->setWidget(rows);
     const QMargins margins = outer->contentsMargins();
-    resize(rows->sizeHint() +
-           QSize(margins.left() + margins.right() + scroll->verticalScrollBar()->sizeHint().width(),
-                 margins.top() + margins.bottom()));
+    resize(lines.width() + margins.left() + margins.right() +
+               scroll_->verticalScrollBar()->sizeHint().width(),
+           lines.height() + margins.top() + margins.bottom());
     subscription_ = legend_.Subscribe([this](const Changed&) { Rebuild(); });
 }
 

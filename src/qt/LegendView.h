@@ -6,6 +6,7 @@
 #include <QWidget>
 
 class QGridLayout;
+class QScrollArea;
 
 namespace dered {
 
@@ -32,6 +33,7 @@ class LegendView : public QWidget, public FormView {
     QtPlatform& platform_;
     FormManager& forms_;
     QGridLayout* rows_ = nullptr;
+    QScrollArea* scroll_ = nullptr;
     int subscription_ = 0;
     bool attached_ = true;
 };

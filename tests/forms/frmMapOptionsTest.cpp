@@ -166,10 +166,6 @@ TEST_F(MapOptionsTest, ASharedFillColourIsNotedInTheDialogAndTheLegend) {
         }
         return nullptr;
     };
-    const auto colourOf = [&lineOf](const std::string& start) {
-        const frmLegend::Line* line = lineOf(start);
-        return line != nullptr ? line->colour : -1;
-    };
     settings().CountryColour[1] = 0x010101;
     Open();
     EXPECT_EQ(program.mapOptions.lblClash.Text(), "");
@@ -192,7 +188,8 @@ TEST_F(MapOptionsTest, ASharedFillColourIsNotedInTheDialogAndTheLegend) {
     // Areas with no report data show in player 12's colour, in a game of fewer players only.
     settings().CountryColour[12] = 0x654321;
     program.events.TurnOpened();
-    EXPECT_EQ(colourOf("No report data"), 0x654321);
+    ASSERT_NE(lineOf("No report data"), nullptr);
+    EXPECT_EQ(lineOf("No report data")->colour, 0x654321);
 
     // A report opened while the legend is open brings the new game's players.
     const size_t lines = program.legend.Lines().size();
@@ -202,7 +199,7 @@ TEST_F(MapOptionsTest, ASharedFillColourIsNotedInTheDialogAndTheLegend) {
     game.PlayerCount = 12;
     program.events.TurnOpened();
     EXPECT_EQ(program.legend.Lines().size(), lines + 9 - 1); // nine more players, no such line
-    EXPECT_EQ(colourOf("No report data"), -1);
+    EXPECT_EQ(lineOf("No report data"), nullptr);
 }
 
 // Each unit kind with its own picture, in its owner's colours as the map shows it.
