@@ -109,6 +109,9 @@ MapView::MapView(frmMap& form, const ViewContext& context, bool quitWhenShown)
     resize(formSize_.width(), formSize_.height() + status_->sizeHint().height());
     new PlaceKeeper(*this, map);
     new FramedPlacer(*this, [this] { return BesideWindows(); });
+    // The map, not the search field, has the keys when the window first comes up, so that
+    // Home and Esc work at once.
+    setFocus();
 }
 
 // Where it was last, else below the summary and right of the main window, in what is left of
