@@ -7,6 +7,7 @@
 #include "desk/OrderWords.h"
 #include "forms/frmWinQZ.h"
 #include "orders/AreaOrders.h"
+#include "state/Text.h"
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -19,13 +20,6 @@ constexpr int kFoundLines = 20;
 constexpr int kOutlineMilliseconds = 1500;
 constexpr int kOutlineWidth = 3;
 constexpr int32_t kOutlineColour = 0x0000FFFF; // yellow
-
-std::string Trimmed(const std::string& text) {
-    const auto first = text.find_first_not_of(" \t");
-    return first == std::string::npos
-               ? std::string()
-               : text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
 
 int16_t ViewOffset(double pixels) {
     return static_cast<int16_t>(std::clamp(pixels, -32768.0, 32767.0));
@@ -170,11 +164,12 @@ void frmMap::txtFind_Change() {
         }
         lines.push_back({AreaLabel(game, area), area});
     }
-    const bool nothing = lines.empty() && !Trimmed(txtFind.Text()).empty();
+    const std::string typed = TrimBlanks(txtFind.Text());
+    const bool nothing = lines.empty() && !typed.empty();
     lstFind.SetLines(std::move(lines));
     // The status line says so while nothing matches, then goes back to the next click.
     if (nothing) {
-        stbNextClick.SetText("No area matches \"" + Trimmed(txtFind.Text()) + "\"");
+        stbNextClick.SetText("No area matches \"" + typed + "\"");
     } else if (saidNoMatch_) {
         ShowNextClick();
     }

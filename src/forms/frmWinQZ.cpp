@@ -6,6 +6,7 @@
 #include "forms/frmCallToArms.h"
 #include "forms/frmMap.h"
 #include "forms/frmSummary.h"
+#include "state/Text.h"
 
 #include <array>
 
@@ -31,14 +32,6 @@ constexpr std::array<ColumnDesign, AreaColumnCount> kColumns = {{
     {"Parm1", " Parm1 ", Alignment::Left},
     {"Parm2", " Parm2 ", Alignment::Left},
 }};
-
-std::string Trim(const std::string& text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
 
 } // namespace
 
@@ -178,7 +171,7 @@ std::array<Form*, 3> frmWinQZ::PlacedWindows() {
 }
 
 void frmWinQZ::OpenCommandLineReport() {
-    const std::string commandLine = Trim(options_.commandLine);
+    const std::string commandLine = TrimBlanks(options_.commandLine);
     if (commandLine.empty()) {
         return;
     }
