@@ -6,7 +6,7 @@
 #include "files/FileAccess.h"
 #include "files/OrderCodes.h"
 #include "orders/OrderList.h"
-#include "ui/Platform.h"
+#include "ui/Notice.h"
 
 #include <algorithm>
 #include <array>
@@ -124,8 +124,9 @@ class EntryReader {
         if (!Numbers(p, count) || !InDomain(code, p)) {
             return Entry::Broken;
         }
-        return AddOrder(game_, platform_, code, p[0], p[1], 0, 0) != 0 ? Entry::Read
-                                                                       : Entry::ListFull;
+        const AddedOrder added = AddOrder(game_, code, p[0], p[1], 0, 0);
+        ShowNotices(platform_, added.refusal);
+        return added.slot != 0 ? Entry::Read : Entry::ListFull;
     }
 
     // The program writes only areas and players that exist; anything else is a broken entry.

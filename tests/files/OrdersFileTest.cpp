@@ -443,8 +443,8 @@ TEST(OrdersRoundTrip, SavingThenOpeningTheSameReportRestoresTheOrders) {
     SetArea(game, 13, "SA", 12, 2);
     game.Orders[1] = OrderSlot{"SP", 0, 40, 41, 42, 43};
     game.Orders[2] = OrderSlot{"SP", 0, 44, 45, 0, 0};
-    AddOrder(game, platform, "DA", 2, 0, 0, 0);
-    AddOrder(game, platform, "GA", 2, -1, 0, 0);
+    EXPECT_NE(AddOrder(game, "DA", 2, 0, 0, 0).slot, 0);
+    EXPECT_NE(AddOrder(game, "GA", 2, -1, 0, 0).slot, 0);
     ASSERT_EQ(WriteOrdersFiles(game), "");
 
     GameState reopened;
