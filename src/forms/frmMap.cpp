@@ -50,6 +50,9 @@ frmMap::frmMap(Records& records, Platform& platform, FormManager& forms, Turn& t
     AddControl("txtFind", &txtFind);
     AddControl("lstFind", &lstFind);
     txtFind.Subscribe([this](const Changed&) { txtFind_Change(); });
+    AddControl("txtOrder", &txtOrder);
+    AddControl("lstOrder", &lstOrder);
+    txtOrder.Subscribe([this](const Changed&) { txtOrder_Change(); });
     turn.events.Subscribe([this](const TurnChange& change) { FollowTurn(change); });
 }
 

@@ -9,6 +9,7 @@
 #include "orders/Turn.h"
 #include "state/OrderKinds.h"
 #include "state/Records.h"
+#include "ui/Changed.h"
 #include "ui/ControlRect.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
@@ -145,6 +146,17 @@ class frmMap : public Form {
     std::array<ControlRect, 12> optCommandRect{};
     // Order entry by mouse and by typing.
     OrderEntry& Entry() { return entry_; }
+
+    // The order field: an order typed as the game master reads it or with area names. Every
+    // change lists the completions of the name being typed in lstOrder; Enter enters the order
+    // (a text that is no order is said in stbNextClick and stays to be mended).
+    TextBoxModel txtOrder;
+    ListBoxModel lstOrder;
+    void txtOrder_Change();
+    void txtOrder_Enter();
+    // Edit > "Type an Order" (Ctrl+E): the view puts the keyboard in the order field.
+    void TypeOrder();
+    ChangeSignal orderFieldWanted;
 
     // What the next click on the map does; a status bar shows it.
     TextModel stbNextClick;
