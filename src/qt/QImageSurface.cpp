@@ -52,7 +52,7 @@ namespace {
 // system gives them, take a few hundred times fewer. Small pictures keep the usual pages, as a
 // large page each would waste memory.
 constexpr size_t kLargePage = size_t{2} << 20;
-constexpr size_t kLargeImage = 2 * kLargePage;
+constexpr size_t kLargeImage = kLargePage;
 
 void FreePixels(void* pixels) {
     std::free(pixels);
