@@ -18,6 +18,15 @@ const OrderKind* KindWaitingFor(MapCommand command) {
     return nullptr;
 }
 
+std::vector<std::string> OrderEntry::OptionCaptions() {
+    std::vector<std::string> captions;
+    for (size_t i = 0; i < kAreaOrderKinds; ++i) {
+        captions.emplace_back(kOrderKinds[i].code);
+    }
+    captions.emplace_back("Cancel");
+    return captions;
+}
+
 OrderEntry::OrderEntry(Turn& turn, Platform& platform, SupportedPlayerQuestion& question)
     : turn_(turn), platform_(platform), question_(question) {}
 

@@ -4,6 +4,8 @@
 #include "state/OrderKinds.h"
 
 #include <cstdint>
+#include <string>
+#include <vector>
 
 namespace dered {
 
@@ -19,6 +21,9 @@ class OrderEntry {
   public:
     // The option button after the area orders: the area's order is withdrawn.
     static constexpr int kWithdrawOption = static_cast<int>(kAreaOrderKinds);
+
+    // The option buttons' captions.
+    static std::vector<std::string> OptionCaptions();
 
     OrderEntry(Turn& turn, Platform& platform, SupportedPlayerQuestion& question);
 

@@ -82,7 +82,7 @@ void frmMap::Form_Load() {
     }
     SettingsRecord& settings = records_.settings;
     caption.SetText(records_.game.ReadOnly ? "Map - earlier turn, read-only" : "Map");
-    // A fresh window starts with "MO" chosen: moves are the orders entered most.
+    // A fresh window starts with the move chosen: moves are the orders entered most.
     optCommand.Choose(0);
     lastButton_ = 0;
     dragging_ = false;

@@ -7,6 +7,7 @@
 #include "map/Pictures.h"
 #include "map/Renderer.h"
 #include "orders/Turn.h"
+#include "state/OrderKinds.h"
 #include "state/Records.h"
 #include "ui/ControlRect.h"
 #include "ui/Controls.h"
@@ -39,8 +40,8 @@ struct MapWindows {
     frmZoom& zoom;
     frmMapOptions& mapOptions;
     frmUnitDisplay& unitDisplay;
-    frmSpy& spy;                 // takes "SP" clicks
-    frmGrantAccess& grantAccess; // takes "GA" clicks
+    frmSpy& spy;                 // takes map clicks while spying
+    frmGrantAccess& grantAccess; // takes map clicks while granting access
 };
 
 // The map window: the map picture, the view on it, and order entry with the mouse.
@@ -138,8 +139,8 @@ class frmMap : public Form {
     ListBoxModel lstFind;
     int16_t OutlinedArea() const { return outlined_; }
 
-    OptionGroupModel optCommand{
-        {"MO", "SA", "SD", "CO", "DU", "RU", "AA", "AC", "AF", "AS", "UU", "Cancel"}};
+    // The area orders' codes, then "Cancel", which withdraws an order.
+    OptionGroupModel optCommand{OrderEntry::OptionCaptions()};
     // The option buttons lie in a row over the top of the view.
     std::array<ControlRect, 12> optCommandRect{};
     // Order entry by mouse and by typing.
