@@ -64,10 +64,13 @@ frmWinQZ::frmWinQZ(Records& records, Platform& platform, FormManager& forms, Ini
     AddControl("grdAreaTitle", &grdAreaTitle);
     AddControl("stbStatus", &stbStatus);
     events.Subscribe([this](const TurnChange& change) {
+        // Only these change what the recovery file holds: the turn is formatted once a change.
         if (change.kind == TurnChange::Kind::OrderStored) {
             ShowOrder(change.area);
+            keeper_.KeepChange();
+        } else if (change.kind == TurnChange::Kind::ListOrdersChanged) {
+            keeper_.KeepChange();
         }
-        keeper_.KeepChange();
     });
 }
 
