@@ -71,6 +71,10 @@ void frmMap::FollowTurn(const TurnChange& change) {
     }
 }
 
+void frmMap::ShowCaption() {
+    caption.SetText(records_.game.ReadOnly ? "Map - earlier turn, read-only" : "Map");
+}
+
 void frmMap::ShowNextClick() {
     stbNextClick.SetText(
         NextClickText(records_.game, static_cast<size_t>(std::max(optCommand.Chosen(), 0))));
@@ -84,7 +88,7 @@ void frmMap::Form_Load() {
         settingsRead_ = true;
     }
     SettingsRecord& settings = records_.settings;
-    caption.SetText(records_.game.ReadOnly ? "Map - earlier turn, read-only" : "Map");
+    ShowCaption();
     // A fresh window starts with the move chosen: moves are the orders entered most.
     optCommand.Choose(0);
     lastButton_ = 0;

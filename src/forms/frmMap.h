@@ -162,6 +162,8 @@ class frmMap : public Form {
     TextModel stbNextClick;
     // Puts stbNextClick in line with the order being entered and the chosen option.
     void ShowNextClick();
+    // "Map", or what says that the turn shown is an earlier one.
+    void ShowCaption();
 
   private:
     MapPainter Painter() const;

@@ -104,7 +104,7 @@ void frmMap::optCommand_DragDrop(int index, float x, float y, DragSource source)
 
 void frmMap::EndDrag() {
     dragging_ = false;
-    caption.SetText(records_.game.ReadOnly ? "Map - earlier turn, read-only" : "Map");
+    ShowCaption();
     platform_.SetPointer(Pointer::Default);
 }
 
