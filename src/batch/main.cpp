@@ -6,6 +6,7 @@
 #include "files/MapFolders.h"
 #include "files/RecoveryFile.h"
 #include "files/SettingsFiles.h"
+#include "platform/SystemDisk.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -92,7 +93,8 @@ int main(int argc, char** argv) {
         args.settingsPath ? dered::SettingsPaths{*args.settingsPath, {}}
                           : dered::SettingsPaths{dered::DefaultSettingsPath(),
                                                  dered::FindShippedSettings(folders).string()});
-    dered::Program program(platform, ini, {folders, {}, dered::DefaultRecoveryDir()});
+    dered::SystemDisk disk;
+    dered::Program program(platform, ini, disk, {folders, {}, dered::DefaultRecoveryDir()});
     dered::ScriptRunner runner(program, platform, std::cout);
     return runner.Run(args.script ? static_cast<std::istream&>(file) : std::cin, std::cerr);
 }

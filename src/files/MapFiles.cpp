@@ -218,14 +218,14 @@ std::string LoadMapFiles(GameState& game, HexMap& hexMap, const MapFolders& fold
     return LoadMapFiles(game, hexMap, FindMapFiles(folders));
 }
 
-std::string SaveHexData(const HexMap& hexMap, const std::string& path) {
+std::string SaveHexData(const HexMap& hexMap, const std::string& path, Disk& disk) {
     std::ostringstream text;
     for (int c = 1; c <= MapColumns; ++c) {
         for (int r = 1; r <= MapRows; ++r) {
             WriteCell(text, c, r, hexMap.At(c, r));
         }
     }
-    if (std::string problem = WriteFileAtomically(path, text.str()); !problem.empty()) {
+    if (std::string problem = WriteFileAtomically(path, text.str(), disk); !problem.empty()) {
         return "Cannot write " + path + ": " + problem;
     }
     return {};

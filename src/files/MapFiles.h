@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "files/Disk.h"
 #include "files/MapFolders.h"
 #include "state/GameState.h"
 #include "state/HexMap.h"
@@ -29,6 +30,6 @@ struct MapFileText {
 
 // Writes hexMap in the "map-hex.dat" form, through a temporary file in the same folder so
 // that a failed write never leaves a damaged map behind. Empty text on success.
-[[nodiscard]] std::string SaveHexData(const HexMap& hexMap, const std::string& path);
+[[nodiscard]] std::string SaveHexData(const HexMap& hexMap, const std::string& path, Disk& disk);
 
 } // namespace dered
