@@ -8,6 +8,7 @@
 #include "forms/AreaDisplay.h"
 #include "map/RecordingSurface.h"
 #include "platform/SystemDisk.h"
+#include "ui/Notice.h"
 
 #include "SilentPlatform.h"
 
@@ -35,9 +36,9 @@ void Must(const std::string& problem) {
 }
 
 // A turn with an order on every own area and a full order list.
-GameState BusyGame(Platform& platform) {
+GameState BusyGame(Notices& said) {
     GameState game;
-    ReadReport(game, platform, kReportDir, "plyrdata.003");
+    ReadReport(game, said, kReportDir, "plyrdata.003");
     HexMap hexMap;
     Must(LoadMapFiles(game, hexMap, OnlyFolder(kData)));
     for (int a = 1; a <= MaxArea; ++a) {
@@ -54,8 +55,8 @@ GameState BusyGame(Platform& platform) {
 
 // The check before saving on a turn with an order on every area.
 void BM_CheckOrders(benchmark::State& state) {
-    QuietPlatform platform;
-    const GameState game = BusyGame(platform);
+    Notices said;
+    const GameState game = BusyGame(said);
     for (auto _ : state) {
         benchmark::DoNotOptimize(CheckOrders(game));
     }
@@ -63,10 +64,10 @@ void BM_CheckOrders(benchmark::State& state) {
 BENCHMARK(BM_CheckOrders)->Unit(benchmark::kMicrosecond);
 
 void BM_ReadReport(benchmark::State& state) {
-    QuietPlatform platform;
     for (auto _ : state) {
         GameState game;
-        benchmark::DoNotOptimize(ReadReport(game, platform, kReportDir, "plyrdata.003"));
+        Notices said;
+        benchmark::DoNotOptimize(ReadReport(game, said, kReportDir, "plyrdata.003"));
     }
 }
 BENCHMARK(BM_ReadReport)->Unit(benchmark::kMicrosecond);
@@ -82,8 +83,8 @@ void BM_LoadMapFiles(benchmark::State& state) {
 BENCHMARK(BM_LoadMapFiles)->Unit(benchmark::kMicrosecond);
 
 void BM_RefreshAll(benchmark::State& state) {
-    QuietPlatform platform;
-    GameState game = BusyGame(platform);
+    Notices said;
+    GameState game = BusyGame(said);
     GridModel grid(294, 10);
     GridModel summary(8, 2);
     for (auto _ : state) {
@@ -95,13 +96,13 @@ BENCHMARK(BM_RefreshAll)->Unit(benchmark::kMicrosecond);
 // What the user waits for after choosing a report: report, map files and the grid. The grids
 // belong to the main window, which exists before any report; each Open fills them anew.
 void BM_OpenTurn(benchmark::State& state) {
-    QuietPlatform platform;
     GridModel grid(294, 10);
     GridModel summary(8, 2);
     for (auto _ : state) {
         GameState game;
         HexMap hexMap;
-        ReadReport(game, platform, kReportDir,
+        Notices said;
+        ReadReport(game, said, kReportDir,
                    state.iterations() % 2 ? "plyrdata.003" : "plyrdata.005");
         Must(LoadMapFiles(game, hexMap, OnlyFolder(kData)));
         RefreshAll(game, grid, summary);
@@ -110,8 +111,8 @@ void BM_OpenTurn(benchmark::State& state) {
 BENCHMARK(BM_OpenTurn)->Unit(benchmark::kMicrosecond);
 
 void BM_WriteOrdersFiles(benchmark::State& state) {
-    QuietPlatform platform;
-    GameState game = BusyGame(platform);
+    Notices said;
+    GameState game = BusyGame(said);
     const auto dir = std::filesystem::temp_directory_path() / "dered-bench-orders";
     std::filesystem::create_directories(dir);
     game.ReportDir = dir.string() + "/";
@@ -123,8 +124,8 @@ void BM_WriteOrdersFiles(benchmark::State& state) {
 BENCHMARK(BM_WriteOrdersFiles)->Unit(benchmark::kMicrosecond);
 
 void BM_ReadEarlierOrders(benchmark::State& state) {
-    QuietPlatform platform;
-    GameState game = BusyGame(platform);
+    Notices said;
+    GameState game = BusyGame(said);
     const auto dir = std::filesystem::temp_directory_path() / "dered-bench-orders";
     std::filesystem::create_directories(dir);
     game.ReportDir = dir.string() + "/";
@@ -132,7 +133,8 @@ void BM_ReadEarlierOrders(benchmark::State& state) {
     Must(WriteOrdersFiles(game, disk));
     for (auto _ : state) {
         GameState copy = game;
-        ReadEarlierOrders(copy, platform);
+        said.clear();
+        ReadEarlierOrders(copy, said);
         benchmark::DoNotOptimize(copy.OrderCount);
     }
 }

@@ -4,6 +4,7 @@
 #include "files/ReportReader.h"
 #include "files/Settings.h"
 #include "map/MapExport.h"
+#include "ui/Notice.h"
 
 #include "SilentPlatform.h"
 
@@ -27,11 +28,11 @@ class NoSettings : public IniService {
 
 void BM_ExportMapSvg(benchmark::State& state) {
     const std::string data = std::string(DERED_SOURCE_DIR) + "/data/";
-    bench::SilentPlatform platform;
+    Notices said;
     GameState game;
     HexMap hexMap;
     if (!LoadMapFiles(game, hexMap, OnlyFolder(data)).empty() ||
-        ReadReport(game, platform, data + "demo/1880-1/", "plyrdata.003") != ReportOutcome::Read) {
+        ReadReport(game, said, data + "demo/1880-1/", "plyrdata.003") != ReportOutcome::Read) {
         state.SkipWithError("the demo turn did not open");
         return;
     }

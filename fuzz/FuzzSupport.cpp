@@ -1,4 +1,5 @@
 #include "FuzzSupport.h"
+#include "ui/Notice.h"
 
 #include "files/MapFiles.h"
 #include "files/ReportReader.h"
@@ -74,10 +75,9 @@ void CopyDataFile(const std::string& name) {
 const GameState& DemoGame() {
     static const GameState game = [] {
         GameState g;
-        QuietPlatform platform;
+        Notices said;
         const std::string data = std::string(DERED_SOURCE_DIR) + "/data/";
-        Require(ReadReport(g, platform, data + "demo/1880-1/", "plyrdata.003") ==
-                    ReportOutcome::Read,
+        Require(ReadReport(g, said, data + "demo/1880-1/", "plyrdata.003") == ReportOutcome::Read,
                 "the demo report reads");
         HexMap hexMap;
         Require(LoadMapFiles(g, hexMap, OnlyFolder(data)).empty(), "the map files read");

@@ -1,5 +1,6 @@
 // The orders saved earlier, as opening the same turn again reads them back.
 #include "FuzzSupport.h"
+#include "ui/Notice.h"
 
 #include "files/OrdersFile.h"
 
@@ -7,9 +8,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace dered;
     const GameState& held = fuzz::DemoGame();
     GameState game = held;
-    fuzz::QuietPlatform platform;
-    (void)ReadEarlierOrdersText(
-        game, platform, std::string(reinterpret_cast<const char*>(data), size), "orders.tmp");
+    Notices said;
+    (void)ReadEarlierOrdersText(game, said, std::string(reinterpret_cast<const char*>(data), size),
+                                "orders.tmp");
     fuzz::CheckGame(game);
     fuzz::Require(game.OrderCount >= 2, "the spy slots are always there");
     GameState rest = game;
@@ -24,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // What was read is written again and reads back the same, whole.
     GameState again = held;
     const std::string text = FormatOrders(game).ordersTmp;
-    fuzz::Require(ReadEarlierOrdersText(again, platform, text, "orders.tmp"),
+    fuzz::Require(ReadEarlierOrdersText(again, said, text, "orders.tmp"),
                   "saved orders read back whole");
     fuzz::Require(FormatOrders(again).ordersTmp == text, "saved orders read back the same");
     return 0;

@@ -1,5 +1,6 @@
 // An ally's report as "Merge" reads it into the turn on screen.
 #include "FuzzSupport.h"
+#include "ui/Notice.h"
 
 #include "files/ReportReader.h"
 
@@ -8,11 +9,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const GameState& held = fuzz::DemoGame();
     fuzz::WriteScratch("plyrdata.005", data, size);
     GameState game = held;
-    fuzz::QuietPlatform platform;
-    const ReportOutcome outcome =
-        MergeReport(game, platform, fuzz::ScratchFolder(), "plyrdata.005");
+    Notices said;
+    const ReportOutcome outcome = MergeReport(game, said, fuzz::ScratchFolder(), "plyrdata.005");
     if (outcome != ReportOutcome::Read) {
-        fuzz::Require(platform.messages > 0, "a refused merge says why");
+        fuzz::Require(!said.empty(), "a refused merge says why");
         fuzz::Require(game == held, "a refused merge changes nothing");
         return 0;
     }

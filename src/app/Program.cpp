@@ -8,7 +8,7 @@ Program::Program(Platform& platform, IniService& ini, Disk& disk, ProgramOptions
     : platform(platform), ini(ini), disk(disk), options(std::move(options)), forms(platform),
       winQZ(records, platform, forms, ini, disk, this->options, events, {summary, map, callToArms}),
       summary(records.game, platform, forms, events),
-      map(records, platform, forms, turn,
+      map(records, platform, forms, turn, supportedPlayer,
           {winQZ, editHex, zoom, mapOptions, unitDisplay, spy, grantAccess}),
       supportAttack(records.game, forms), anw(records.game, platform, events),
       callToArms(records.game, platform, events), grantAccess(records.game, platform, events),

@@ -54,7 +54,7 @@ class Program {
     TurnEvents events;
     // Built before the windows, which follow the change signal from their constructors.
     SupportAttackQuestion supportedPlayer{forms, supportAttack};
-    Turn turn{records.game, platform, events, supportedPlayer};
+    Turn turn{records.game, events};
     UndoHistory history{records.game, events};
 
     frmWinQZ winQZ;

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "forms/SupportedPlayerQuestion.h"
 #include "forms/frmSupportAttack.h"
-#include "orders/Turn.h"
 #include "ui/FormManager.h"
 
 #include <utility>

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "state/GameState.h"
+#include "ui/Notice.h"
 
 #include <array>
 #include <cstdint>
@@ -10,7 +11,6 @@
 namespace dered {
 
 class Disk;
-class Platform;
 
 inline constexpr std::string_view kNoOldOrders = "No old orders to read in";
 inline constexpr std::string_view kCommandsFileName = "commands.dat";
@@ -35,17 +35,17 @@ std::array<int16_t, 6> SpyTargets(const GameState& game);
 [[nodiscard]] std::string WriteOrdersFiles(const GameState& game, Disk& disk);
 
 // Sets OrderCount to 2 and reads the orders saved earlier for this game and turn from
-// ReportDir + "Orders.tmp" (whatever the case of the name on disk). Shows "No old orders to
+// ReportDir + "Orders.tmp" (whatever the case of the name on disk). Says "No old orders to
 // read in" when there are none; a file broken after its header keeps what was read.
-void ReadEarlierOrders(GameState& game, Platform& platform);
+void ReadEarlierOrders(GameState& game, Notices& said);
 
 // The same from the file's text, path naming it in messages: true when it was of this turn and
 // whole.
-bool ReadEarlierOrdersText(GameState& game, Platform& platform, std::string text,
+bool ReadEarlierOrdersText(GameState& game, Notices& said, std::string text,
                            const std::string& path);
 
 // Replaces every order of the turn with those of an orders.tmp-form file at path (the recovery
 // file). False, with a message, when it cannot be read or is of another turn; nothing changes.
-bool RestoreOrders(GameState& game, Platform& platform, const std::string& path);
+bool RestoreOrders(GameState& game, Notices& said, const std::string& path);
 
 } // namespace dered

@@ -6,7 +6,7 @@
 #include "files/FileAccess.h"
 #include "files/OrderCodes.h"
 #include "orders/OrderList.h"
-#include "ui/Platform.h"
+#include "ui/Notice.h"
 
 #include <algorithm>
 #include <array>
@@ -66,8 +66,8 @@ enum class Entry { Read, Broken, ListFull };
 // Reads the numbers of one entry and stores it.
 class EntryReader {
   public:
-    EntryReader(FieldReader& reader, GameState& game, Platform& platform)
-        : reader_(reader), game_(game), platform_(platform) {}
+    EntryReader(FieldReader& reader, GameState& game, Notices& said)
+        : reader_(reader), game_(game), said_(said) {}
 
     Entry Read(const std::string& code) {
         if (IsOneOf(code, kPlainArea)) {
@@ -124,8 +124,9 @@ class EntryReader {
         if (!Numbers(p, count) || !InDomain(code, p)) {
             return Entry::Broken;
         }
-        return AddOrder(game_, platform_, code, p[0], p[1], 0, 0) != 0 ? Entry::Read
-                                                                       : Entry::ListFull;
+        const AddedOrder added = AddOrder(game_, code, p[0], p[1], 0, 0);
+        said_.insert(said_.end(), added.refusal.begin(), added.refusal.end());
+        return added.slot != 0 ? Entry::Read : Entry::ListFull;
     }
 
     // The program writes only areas and players that exist; anything else is a broken entry.
@@ -166,7 +167,7 @@ class EntryReader {
 
     FieldReader& reader_;
     GameState& game_;
-    Platform& platform_;
+    Notices& said_;
     int spyEntries_ = 0;
 };
 
@@ -185,14 +186,14 @@ struct Damage {
 
 // Empty when the header names another game or turn. A broken entry is skipped up to the next
 // line that starts one.
-std::optional<Damage> ReadOrdersText(GameState& game, Platform& platform, std::string text) {
+std::optional<Damage> ReadOrdersText(GameState& game, Notices& said, std::string text) {
     std::istringstream in(std::move(text));
     FieldReader reader(in);
     if (!HeaderMatches(reader, game)) {
         return std::nullopt;
     }
     Damage damage;
-    EntryReader entries(reader, game, platform);
+    EntryReader entries(reader, game, said);
     std::string code;
     for (;;) {
         if (!reader.ReadText(code)) {
@@ -232,7 +233,7 @@ std::string LinesText(const std::vector<LineRange>& ranges) {
 }
 
 // Said once, before anything can be saved over the file.
-void TellDamage(Platform& platform, const std::string& path, const Damage& damage) {
+void TellDamage(Notices& said, const std::string& path, const Damage& damage) {
     if (!damage.Any()) {
         return;
     }
@@ -247,59 +248,59 @@ void TellDamage(Platform& platform, const std::string& path, const Damage& damag
         text += " It ends without its END line: it was cut short, and orders after its last line "
                 "are missing.";
     }
-    platform.MsgBox(text + " Every other order in it was read.", MsgIcon::Exclamation);
+    said.push_back({text + " Every other order in it was read.", MsgIcon::Exclamation});
 }
 
 // A save cut short between its two renames leaves orders.tmp new and commands.dat old.
-void TellSplitSave(const GameState& game, Platform& platform, const std::string& ordersPath) {
+void TellSplitSave(const GameState& game, Notices& said, const std::string& ordersPath) {
     const std::string commandsPath = game.ReportDir + std::string(kCommandsFileName);
     const FileText commands = ReadWholeFile(commandsPath);
     if (!commands.Read() || commands.text == FormatOrders(game).commands) {
         return;
     }
-    platform.MsgBox(commandsPath + " does not hold the orders of " + ordersPath +
+    said.push_back({commandsPath + " does not hold the orders of " + ordersPath +
                         ": a save was cut short. The orders shown are those of " + ordersPath +
                         "; save them to write both files again.",
-                    MsgIcon::Exclamation);
+                    MsgIcon::Exclamation});
 }
 
 } // namespace
 
-void ReadEarlierOrders(GameState& game, Platform& platform) {
+void ReadEarlierOrders(GameState& game, Notices& said) {
     game.OrderCount = kSpySlots;
     const std::string path = FindOrdersTmp(game.ReportDir);
     FileText file = path.empty() ? FileText{FileProblem::Missing, {}, {}} : ReadWholeFile(path);
     if (file.problem == FileProblem::Missing) {
-        platform.MsgBox(kNoOldOrders, MsgIcon::None);
+        said.push_back({std::string(kNoOldOrders), MsgIcon::None});
         return;
     }
     if (!file.Read()) {
-        platform.MsgBox("Can't read the earlier orders in " + path + ": " + file.reason,
-                        MsgIcon::Critical);
+        said.push_back(
+            {"Can't read the earlier orders in " + path + ": " + file.reason, MsgIcon::Critical});
         return;
     }
-    if (ReadEarlierOrdersText(game, platform, std::move(file.text), path)) {
-        TellSplitSave(game, platform, path);
+    if (ReadEarlierOrdersText(game, said, std::move(file.text), path)) {
+        TellSplitSave(game, said, path);
     }
 }
 
-bool ReadEarlierOrdersText(GameState& game, Platform& platform, std::string text,
+bool ReadEarlierOrdersText(GameState& game, Notices& said, std::string text,
                            const std::string& path) {
     game.OrderCount = kSpySlots;
-    const std::optional<Damage> damage = ReadOrdersText(game, platform, std::move(text));
+    const std::optional<Damage> damage = ReadOrdersText(game, said, std::move(text));
     if (!damage) {
-        platform.MsgBox(kNoOldOrders, MsgIcon::None);
+        said.push_back({std::string(kNoOldOrders), MsgIcon::None});
         return false;
     }
-    TellDamage(platform, path, *damage);
+    TellDamage(said, path, *damage);
     return !damage->Any();
 }
 
-bool RestoreOrders(GameState& game, Platform& platform, const std::string& path) {
+bool RestoreOrders(GameState& game, Notices& said, const std::string& path) {
     FileText file = ReadWholeFile(path);
     if (!file.Read()) {
-        platform.MsgBox("Can't read the unsaved orders in " + path + ": " + file.reason,
-                        MsgIcon::Critical);
+        said.push_back(
+            {"Can't read the unsaved orders in " + path + ": " + file.reason, MsgIcon::Critical});
         return false;
     }
     GameState scratch = game;
@@ -310,13 +311,13 @@ bool RestoreOrders(GameState& game, Platform& platform, const std::string& path)
     }
     scratch.Orders = {};
     scratch.OrderCount = kSpySlots;
-    const std::optional<Damage> damage = ReadOrdersText(scratch, platform, std::move(file.text));
+    const std::optional<Damage> damage = ReadOrdersText(scratch, said, std::move(file.text));
     if (!damage) {
-        platform.MsgBox("The unsaved orders in " + path + " are of another turn",
-                        MsgIcon::Critical);
+        said.push_back(
+            {"The unsaved orders in " + path + " are of another turn", MsgIcon::Critical});
         return false;
     }
-    TellDamage(platform, path, *damage);
+    TellDamage(said, path, *damage);
     game = std::move(scratch);
     return true;
 }

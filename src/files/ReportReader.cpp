@@ -6,7 +6,7 @@
 #include "files/FileAccess.h"
 #include "files/OrdersFile.h"
 #include "state/Numbers.h"
-#include "ui/Platform.h"
+#include "ui/Notice.h"
 
 #include <sstream>
 #include <vector>
@@ -64,9 +64,9 @@ class ReportScan {
         }
         return {prefix + problem_, MsgIcon::Critical};
     }
-    void ShowRefusal(Platform& platform, const std::string& prefix) const {
+    void SayRefusal(Notices& said, const std::string& prefix) const {
         const ReportRefusal refusal = Refusal(prefix);
-        platform.MsgBox(refusal.text, refusal.icon);
+        said.push_back({refusal.text, refusal.icon});
     }
 
   private:
@@ -214,11 +214,11 @@ std::vector<std::string> ApplyMerge(GameState& game, const std::vector<AreaLine>
     return mismatches;
 }
 
-bool OpenReport(std::istringstream& in, Platform& platform, const std::string& prefix,
+bool OpenReport(std::istringstream& in, Notices& said, const std::string& prefix,
                 const std::string& path) {
     FileText file = ReadWholeFile(path);
     if (!file.Read()) {
-        platform.MsgBox(prefix + file.reason, MsgIcon::Critical);
+        said.push_back({prefix + file.reason, MsgIcon::Critical});
         return false;
     }
     in.str(std::move(file.text));
@@ -272,34 +272,34 @@ ReportOutcome ReadReportQuietly(GameState& game, const std::string& path, Report
     return ReadInto(game, folder, file, refusal);
 }
 
-ReportOutcome ReadReport(GameState& game, Platform& platform, const std::string& folder,
+ReportOutcome ReadReport(GameState& game, Notices& said, const std::string& folder,
                          const std::string& file) {
     ReportRefusal refusal;
     const ReportOutcome outcome = ReadInto(game, folder, file, refusal);
     if (outcome != ReportOutcome::Read) {
-        platform.MsgBox(refusal.text, refusal.icon);
+        said.push_back({refusal.text, refusal.icon});
         return outcome;
     }
-    ReadEarlierOrders(game, platform);
+    ReadEarlierOrders(game, said);
     return ReportOutcome::Read;
 }
 
-ReportOutcome MergeReport(GameState& game, Platform& platform, const std::string& folder,
+ReportOutcome MergeReport(GameState& game, Notices& said, const std::string& folder,
                           const std::string& file) {
     const std::string prefix = "Can't merge report " + (file.empty() ? folder : file) + ": ";
     std::istringstream in;
-    if (!OpenReport(in, platform, prefix, folder + file)) {
+    if (!OpenReport(in, said, prefix, folder + file)) {
         return ReportOutcome::Refused;
     }
     ReportScan scan(in);
     std::vector<AreaLine> lines;
     if (!SkipToAreaLabel(scan) || !ReadAreaLines(scan, lines)) {
-        scan.ShowRefusal(platform, prefix);
+        scan.SayRefusal(said, prefix);
         return ReportOutcome::Refused;
     }
     game.ReportDir = folder;
     for (const std::string& text : ApplyMerge(game, lines)) {
-        platform.MsgBox(text, MsgIcon::None);
+        said.push_back({text, MsgIcon::None});
     }
     return ReportOutcome::Read;
 }

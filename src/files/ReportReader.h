@@ -1,7 +1,7 @@
 #pragma once
 
 #include "state/GameState.h"
-#include "ui/Platform.h"
+#include "ui/Notice.h"
 
 #include <string>
 #include <string_view>
@@ -35,13 +35,13 @@ struct ReportRefusal {
 
 // Reads folder + file into the game tables, then the earlier orders from the same folder.
 // Sets ReportDir to folder when the report was read.
-ReportOutcome ReadReport(GameState& game, Platform& platform, const std::string& folder,
+ReportOutcome ReadReport(GameState& game, Notices& said, const std::string& folder,
                          const std::string& file);
 
 // Reads the area lines of a further report into the areas that no report has filled yet,
 // and reports (after the whole file was read) each field that disagrees with data held.
 // Returns Read or Refused.
-ReportOutcome MergeReport(GameState& game, Platform& platform, const std::string& folder,
+ReportOutcome MergeReport(GameState& game, Notices& said, const std::string& folder,
                           const std::string& file);
 
 // The main window's title after a report: game, own player's name, the program's name and

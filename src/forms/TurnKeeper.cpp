@@ -1,4 +1,5 @@
 #include "forms/TurnKeeper.h"
+#include "ui/Notice.h"
 
 #include "files/FileCommit.h"
 #include "files/OrdersFile.h"
@@ -83,7 +84,10 @@ void TurnKeeper::OfferRecovery(GameState& game) {
         return;
     }
     // Restored orders are unsaved until the next save; the recovery file stays until then.
-    if (RestoreOrders(game, platform_, RecoveryPath(game, recoveryDir_))) {
+    Notices said;
+    const bool restored = RestoreOrders(game, said, RecoveryPath(game, recoveryDir_));
+    ShowNotices(platform_, said);
+    if (restored) {
         kept_ = FormatOrders(game_).ordersTmp;
     }
 }

@@ -2,6 +2,7 @@
 
 #include "orders/DiplomacyLists.h"
 #include "orders/OrderList.h"
+#include "ui/Notice.h"
 
 namespace dered {
 
@@ -86,9 +87,10 @@ void frmANW::Declare(const std::string& code, const ListBoxModel& players) {
         return;
     }
     GameState& game = game_;
-    const int16_t slot = AddOrder(game, platform_, code, p, 0, 0, 0);
-    if (slot != 0) {
-        lstCommands.AddItem(code + " " + PlayerName(game, p), slot);
+    const AddedOrder added = AddOrder(game, code, p, 0, 0, 0);
+    ShowNotices(platform_, added.refusal);
+    if (added.slot != 0) {
+        lstCommands.AddItem(code + " " + PlayerName(game, p), added.slot);
         OrdersChanged();
     }
 }

@@ -2,6 +2,7 @@
 
 #include "orders/DiplomacyLists.h"
 #include "orders/OrderList.h"
+#include "ui/Notice.h"
 
 namespace dered {
 
@@ -63,9 +64,11 @@ void frmCallToArms::cmdCallToArms_Click() {
     GameState& game = game_;
     const auto a = static_cast<int16_t>(ally);
     const auto e = static_cast<int16_t>(enemy);
-    const int16_t slot = AddOrder(game, platform_, "CA", a, e, 0, 0);
-    if (slot != 0) {
-        lstCommands.AddItem("CA " + PlayerAbbrev(game, a) + " " + PlayerAbbrev(game, e), slot);
+    const AddedOrder added = AddOrder(game, "CA", a, e, 0, 0);
+    ShowNotices(platform_, added.refusal);
+    if (added.slot != 0) {
+        lstCommands.AddItem("CA " + PlayerAbbrev(game, a) + " " + PlayerAbbrev(game, e),
+                            added.slot);
         OrdersChanged();
     }
 }

@@ -4,6 +4,7 @@
 #include "orders/OrderList.h"
 #include "state/LeadingNumber.h"
 #include "state/Numbers.h"
+#include "ui/Notice.h"
 
 namespace dered {
 
@@ -92,9 +93,10 @@ void frmGrantAccess::cmdGrantAll_Click() {
         return;
     }
     GameState& game = game_;
-    const int16_t slot = AddOrder(game, platform_, "GA", player, -1, 0, 0);
-    if (slot != 0) {
-        lstCommands.AddItem("GA " + PlayerAbbrev(game, player) + " all ", slot);
+    const AddedOrder added = AddOrder(game, "GA", player, -1, 0, 0);
+    ShowNotices(platform_, added.refusal);
+    if (added.slot != 0) {
+        lstCommands.AddItem("GA " + PlayerAbbrev(game, player) + " all ", added.slot);
         OrdersChanged();
     }
 }
@@ -118,9 +120,10 @@ void frmGrantAccess::txtArea_Change() {
         platform_.MsgBox(kMustOwnArea, MsgIcon::Critical);
         return;
     }
-    const int16_t slot = AddOrder(game, platform_, "GA", player, area, 0, 0);
-    if (slot != 0) {
-        lstCommands.AddItem("GA " + PlayerAbbrev(game, player) + txtArea.Text(), slot);
+    const AddedOrder added = AddOrder(game, "GA", player, area, 0, 0);
+    ShowNotices(platform_, added.refusal);
+    if (added.slot != 0) {
+        lstCommands.AddItem("GA " + PlayerAbbrev(game, player) + txtArea.Text(), added.slot);
         OrdersChanged();
     }
 }

@@ -33,10 +33,10 @@ std::array<ControlRect, 12> OptionButtonRow() {
 } // namespace
 
 frmMap::frmMap(Records& records, Platform& platform, FormManager& forms, Turn& turn,
-               MapWindows windows)
+               SupportedPlayerQuestion& supportedPlayer, MapWindows windows)
     : Form("frmMap", "Map"), optCommandRect(OptionButtonRow()), records_(records),
-      platform_(platform), forms_(forms), turn_(turn), windows_(windows),
-      pictures_(MakeMapPictures()) {
+      platform_(platform), forms_(forms), turn_(turn), entry_(turn, platform, supportedPlayer),
+      windows_(windows), pictures_(MakeMapPictures()) {
     // One control for the whole row: exactly one of its buttons is chosen at a time.
     AddControl("optCommand", &optCommand);
     AddControl("stbNextClick", &stbNextClick);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "forms/OrderEntry.h"
 #include "map/Arrows.h"
 #include "map/DrawingSurface.h"
 #include "map/Geometry.h"
@@ -46,7 +47,7 @@ struct MapWindows {
 class frmMap : public Form {
   public:
     frmMap(Records& records, Platform& platform, FormManager& forms, Turn& turn,
-           MapWindows windows);
+           SupportedPlayerQuestion& supportedPlayer, MapWindows windows);
 
     void Form_Load() override;
     void Form_Unload() override;
@@ -141,6 +142,9 @@ class frmMap : public Form {
         {"MO", "SA", "SD", "CO", "DU", "RU", "AA", "AC", "AF", "AS", "UU", "Cancel"}};
     // The option buttons lie in a row over the top of the view.
     std::array<ControlRect, 12> optCommandRect{};
+    // Order entry by mouse and by typing.
+    OrderEntry& Entry() { return entry_; }
+
     // What the next click on the map does; a status bar shows it.
     TextModel stbNextClick;
     // Puts stbNextClick in line with the order being entered and the chosen option.
@@ -148,7 +152,6 @@ class frmMap : public Form {
 
   private:
     MapPainter Painter() const;
-    void RunChosenOption();
     void RunClickCommand(int16_t area);
     int16_t AreaAtLastPoint() const;
     void EndDrag();
@@ -172,6 +175,7 @@ class frmMap : public Form {
     Platform& platform_;
     FormManager& forms_;
     Turn& turn_;
+    OrderEntry entry_;
     MapWindows windows_;
     const MapPictures pictures_;
     MapGeometry geometry_;

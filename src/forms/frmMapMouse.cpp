@@ -6,10 +6,6 @@
 #include "forms/frmSpy.h"
 #include "forms/frmWinQZ.h"
 #include "orders/AreaOrders.h"
-#include "orders/MoveRules.h"
-#include "orders/OrderList.h"
-#include "orders/UnitRules.h"
-#include "state/CodeTables.h"
 #include "state/Numbers.h"
 
 #include <algorithm>
@@ -128,19 +124,16 @@ int16_t frmMap::AreaAtLastPoint() const {
 }
 
 void frmMap::picView_DblClick() {
-    GameState& game = records_.game;
-    if (game.PendingCommand != MapCommand::None) {
-        return;
-    }
-    game.SelectedArea = AreaAtLastPoint();
-    if (game.ReadOnly) {
-        platform_.MsgBox(ReadOnlyText(game), MsgIcon::Information);
+    if (records_.game.PendingCommand != MapCommand::None) {
         return;
     }
     const int refreshed = refreshes_;
-    RunChosenOption();
+    if (!entry_.Begin(optCommand.Chosen(), AreaAtLastPoint())) {
+        return;
+    }
     // A two-click order only began: the view is as it was but for the outline of its area.
-    if (refreshes_ == refreshed && picView_ && picMap_ && game.PendingCommand != MapCommand::None) {
+    if (refreshes_ == refreshed && picView_ && picMap_ &&
+        records_.game.PendingCommand != MapCommand::None) {
         OutlineOrderedArea();
     } else {
         RefreshView();
@@ -149,57 +142,10 @@ void frmMap::picView_DblClick() {
 }
 
 void frmMap::CancelEntry() {
-    GameState& game = records_.game;
-    switch (game.PendingCommand) {
-    case MapCommand::Move:
-    case MapCommand::SupportAttack:
-    case MapCommand::SupportDefence:
-    case MapCommand::Convoy:
-        game.PendingCommand = MapCommand::None;
+    if (entry_.Cancel()) {
         RefreshView();
-        break;
-    default:
-        break;
     }
     ShowNextClick();
-}
-
-namespace {
-
-// What a double click does for each option button, in the row's order: a two-step order waits
-// for its target click after its first check, the others are decided at once.
-struct OptionAction {
-    MapCommand waitsFor;
-    void (*rule)(Turn&);
-};
-
-constexpr std::array<OptionAction, 12> kOptionActions = {{
-    {MapCommand::Move, CheckOwnUnit},
-    {MapCommand::SupportAttack, CheckOwnUnit},
-    {MapCommand::SupportDefence, CheckOwnUnit},
-    {MapCommand::Convoy, CheckConvoyUnit},
-    {MapCommand::None, DowngradeUnit},
-    {MapCommand::None, RemoveUnit},
-    {MapCommand::None, [](Turn& turn) { BuildUnit(turn, Army); }},
-    {MapCommand::None, [](Turn& turn) { BuildUnit(turn, Corps); }},
-    {MapCommand::None, [](Turn& turn) { BuildUnit(turn, Fleet); }},
-    {MapCommand::None, [](Turn& turn) { BuildUnit(turn, Squadron); }},
-    {MapCommand::None, UpgradeUnit},
-    {MapCommand::None, ClearAreaCommand},
-}};
-
-} // namespace
-
-void frmMap::RunChosenOption() {
-    const int chosen = optCommand.Chosen();
-    if (chosen < 0 || chosen >= static_cast<int>(kOptionActions.size())) {
-        return;
-    }
-    const OptionAction& action = kOptionActions[chosen];
-    if (action.waitsFor != MapCommand::None) {
-        records_.game.PendingCommand = action.waitsFor;
-    }
-    action.rule(turn_);
 }
 
 void frmMap::picView_Click() {
@@ -220,23 +166,17 @@ void frmMap::RunClickCommand(int16_t area) {
     case MapCommand::None:
         ScrollGridToArea(area);
         break;
+    case MapCommand::Move:
+    case MapCommand::SupportAttack:
+    case MapCommand::SupportDefence:
     case MapCommand::Convoy:
-        ConvoyOrder(turn_, area);
+        entry_.Complete(area);
         break;
     case MapCommand::GrantAccess:
         // Map clicks reach the spy grid and the grant-access area box only while open.
         if (windows_.grantAccess.IsLoaded()) {
             windows_.grantAccess.txtArea.SetText(SignedText(area));
         }
-        break;
-    case MapCommand::Move:
-        MoveOrder(turn_, area);
-        break;
-    case MapCommand::SupportAttack:
-        SupportAttackOrder(turn_, area);
-        break;
-    case MapCommand::SupportDefence:
-        SupportDefenceOrder(turn_, area);
         break;
     case MapCommand::Spy:
         if (windows_.spy.IsLoaded()) {

@@ -1,7 +1,7 @@
 #include "forms/frmTurns.h"
 
 #include "files/OrdersFile.h"
-#include "ui/QuietPlatform.h"
+#include "ui/Notice.h"
 
 #include "forms/frmMap.h"
 #include "forms/frmWinQZ.h"
@@ -137,8 +137,8 @@ std::optional<GameState> frmTurns::ReadTurn(int index) {
     }
     // The orders saved for that turn come with it, to be looked at; a turn without any is
     // no news worth a message.
-    QuietPlatform quiet(platform_);
-    ReadEarlierOrders(earlier, quiet);
+    Notices unsaid;
+    ReadEarlierOrders(earlier, unsaid);
     return earlier;
 }
 

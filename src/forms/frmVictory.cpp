@@ -3,6 +3,7 @@
 #include "orders/OrderList.h"
 #include "state/LeadingNumber.h"
 #include "state/Numbers.h"
+#include "ui/Notice.h"
 
 #include <string>
 
@@ -60,7 +61,7 @@ int16_t frmVictory::Value(int index) const {
 void frmVictory::Form_Unload() {
     GameState& game = game_;
     game.PendingCommand = MapCommand::None;
-    AddOrder(game, platform_, "VC", Value(0), Value(1), 0, 0);
+    ShowNotices(platform_, AddOrder(game, "VC", Value(0), Value(1), 0, 0).refusal);
     events_.ListOrdersChanged();
     history_.Hold(false);
 }

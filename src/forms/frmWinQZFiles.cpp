@@ -8,6 +8,7 @@
 #include "files/Settings.h"
 #include "forms/frmMap.h"
 #include "orders/OrderList.h"
+#include "ui/Notice.h"
 
 #include <algorithm>
 #include <utility>
@@ -95,7 +96,9 @@ bool frmWinQZ::TakeTurn(GameState fresh, const std::string& folder, const std::s
     stbStatus.SetText({});
     GameState& game = records_.game;
     game = std::move(fresh);
-    ReadEarlierOrders(game, platform_);
+    Notices said;
+    ReadEarlierOrders(game, said);
+    ShowNotices(platform_, said);
     NoteOpenedReport(folder, fileName);
     keeper_.MarkSaved();
     keeper_.OfferRecovery(game);
@@ -177,7 +180,10 @@ void frmWinQZ::mnuMerge_Click() {
 
 void frmWinQZ::MergeChosenReport(const std::string& folder, const std::string& fileName) {
     platform_.SetPointer(Pointer::Hourglass);
-    if (MergeReport(records_.game, platform_, folder, fileName) == ReportOutcome::Read) {
+    Notices said;
+    const ReportOutcome merged = MergeReport(records_.game, said, folder, fileName);
+    ShowNotices(platform_, said);
+    if (merged == ReportOutcome::Read) {
         mnuOpen.SetEnabled(false, kOpenOnce);
         RefreshAll();
         events_.TurnOpened();

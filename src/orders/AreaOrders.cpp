@@ -30,17 +30,18 @@ int16_t RefundOf(const AreaRecord& a) {
 
 } // namespace
 
-void SetAreaCommand(Turn& turn, const std::string& code, int16_t parm1, int16_t parm2) {
+Outcome SetAreaCommand(Turn& turn, int16_t area, std::string_view code, int16_t parm1,
+                       int16_t parm2) {
     GameState& game = turn.game;
-    const int16_t area = AreaOrNone(game.SelectedArea);
+    area = AreaOrNone(area);
+    Outcome outcome;
     if (game.ReadOnly) {
-        game.PendingCommand = MapCommand::None;
-        turn.platform.MsgBox(ReadOnlyText(game), MsgIcon::Information);
-        return;
+        return outcome.Refuse(ReadOnlyText(game), MsgIcon::Information);
     }
-    if ((code == "MO" || code == "SA" || code == "SD") && !ValidateMove(turn, area, parm1)) {
-        game.PendingCommand = MapCommand::None;
-        return;
+    if ((code == "MO" || code == "SA" || code == "SD") &&
+        !ValidateMove(game, area, parm1, outcome)) {
+        outcome.ending = Ending::Refused;
+        return outcome;
     }
     const int16_t refund = RefundOf(game.Areas[area]);
     if (refund != 0) {
@@ -51,17 +52,18 @@ void SetAreaCommand(Turn& turn, const std::string& code, int16_t parm1, int16_t 
     a.Parm1 = parm1;
     a.Parm2 = parm2;
     turn.events.OrderStored(area);
-    game.PendingCommand = MapCommand::None;
+    outcome.ending = Ending::Stored;
+    return outcome;
 }
 
-void ClearAreaCommand(Turn& turn) {
-    GameState& game = turn.game;
-    const int16_t area = AreaOrNone(game.SelectedArea);
-    if (game.Areas[area].Command.empty()) {
-        return;
+Outcome ClearAreaCommand(Turn& turn, int16_t area) {
+    area = AreaOrNone(area);
+    if (turn.game.Areas[area].Command.empty()) {
+        return {};
     }
-    SetAreaCommand(turn, "", 0, 0);
+    Outcome outcome = SetAreaCommand(turn, area, "", 0, 0);
     turn.events.AreaSettled(area);
+    return outcome;
 }
 
 void AdjustSupply(Turn& turn, int16_t amount) {

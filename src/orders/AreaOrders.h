@@ -1,20 +1,21 @@
 #pragma once
 
+#include "orders/Outcome.h"
 #include "state/GameState.h"
 
 #include <cstdint>
-#include <string>
+#include <string_view>
 
 namespace dered {
 
 struct Turn;
 
-// Stores an area order on SelectedArea: checks a move or support first, gives back what the
-// replaced order had charged, and raises OrderStored.
-// Clears PendingCommand whether the order is stored or refused; a read-only turn refuses all.
-void SetAreaCommand(Turn& turn, const std::string& code, int16_t parm1, int16_t parm2);
-// Withdraws the order of SelectedArea, if it has one; the area is settled.
-void ClearAreaCommand(Turn& turn);
+// Stores an area order on `area`: checks a move or support first, gives back what the replaced
+// order had charged, and raises OrderStored. A read-only turn refuses all.
+[[nodiscard]] Outcome SetAreaCommand(Turn& turn, int16_t area, std::string_view code, int16_t parm1,
+                                     int16_t parm2);
+// Withdraws the order of `area`, if it has one; the area is settled.
+Outcome ClearAreaCommand(Turn& turn, int16_t area);
 // Charges (negative) or credits free supply points. A credit pays off a shortage but never
 // turns it into spare points.
 void AdjustSupply(Turn& turn, int16_t amount);

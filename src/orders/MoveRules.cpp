@@ -16,21 +16,17 @@ namespace {
 constexpr int kCoastSlots = 10;
 constexpr int kConvoyLinks = 10;
 
-void Message(Turn& turn, const std::string& text, MsgIcon icon = MsgIcon::Critical) {
-    turn.platform.MsgBox(text, icon);
-}
-
-void Abandon(Turn& turn, const std::string& text) {
-    Message(turn, text);
-    turn.game.PendingCommand = MapCommand::None;
+Outcome Refused(std::string text) {
+    Outcome outcome;
+    return outcome.Refuse(std::move(text));
 }
 
 std::string AreaNumber(int16_t area) {
     return SignedText(area);
 }
 
-void RefuseNotAdjacent(Turn& turn, int16_t from, int16_t to) {
-    Abandon(turn, "Areas " + AreaNumber(from) + " and " + AreaNumber(to) + " are not adjacent");
+Outcome NotAdjacent(int16_t from, int16_t to) {
+    return Refused("Areas " + AreaNumber(from) + " and " + AreaNumber(to) + " are not adjacent");
 }
 
 // Neither an ally nor an enemy, nor about to become one: entering its area is worth a word.
@@ -88,36 +84,21 @@ bool HasMoveInto(const GameState& game, int16_t target) {
     return false;
 }
 
-// The rest of a support attack, once the dialog has said whose attack it supports.
-void CompleteSupportAttack(Turn& turn, int16_t target) {
-    GameState& game = turn.game;
-    if (game.SupportedPlayer == game.OwnPlayer) {
-        if (!HasMoveInto(game, target)) {
-            Message(turn, "Warning, no unit attacking area " + AreaNumber(target),
-                    MsgIcon::Information);
-        }
-        SetAreaCommand(turn, "SA", target, 0);
-    } else {
-        SetAreaCommand(turn, "SA", target, game.SupportedPlayer);
-    }
-    turn.events.AreaSettled(AreaOrNone(game.SelectedArea));
-}
-
 } // namespace
 
-void CheckOwnUnit(Turn& turn) {
-    const GameState& game = turn.game;
-    if (AreaAt(game, game.SelectedArea).UnitOwner != game.OwnPlayer) {
-        Abandon(turn, "No unit there owned by you");
+Outcome CheckOwnUnit(const GameState& game, int16_t area) {
+    if (AreaAt(game, area).UnitOwner != game.OwnPlayer) {
+        return Refused("No unit there owned by you");
     }
+    return {Ending::Waiting, {}};
 }
 
-void CheckConvoyUnit(Turn& turn) {
-    const GameState& game = turn.game;
-    const int16_t area = AreaOrNone(game.SelectedArea);
+Outcome CheckConvoyUnit(const GameState& game, int16_t area) {
+    area = AreaOrNone(area);
     if (game.Areas[area].UnitOwner != game.OwnPlayer) {
-        Abandon(turn, "No unit in area " + AreaNumber(area) + " owned by you");
+        return Refused("No unit in area " + AreaNumber(area) + " owned by you");
     }
+    return {Ending::Waiting, {}};
 }
 
 bool IsAdjacent(const GameState& game, int16_t a, int16_t b) {
@@ -132,27 +113,26 @@ int16_t UnitSize(const GameState& game, int16_t area) {
     return UnitKindSize(AreaAt(game, area).UnitKind);
 }
 
-bool ValidateMove(Turn& turn, int16_t from, int16_t to) {
-    const GameState& game = turn.game;
+bool ValidateMove(const GameState& game, int16_t from, int16_t to, Outcome& said) {
     from = AreaOrNone(from);
     to = AreaOrNone(to);
     const AreaRecord& f = game.Areas[from];
     const AreaRecord& t = game.Areas[to];
     const Verdict verdict = JudgeMove(game, f, t);
     if (verdict == Verdict::Invalid) {
-        Message(turn, "Invalid move between " + AreaNumber(from) + " and " + AreaNumber(to) +
-                          " for unit");
+        said.Say("Invalid move between " + AreaNumber(from) + " and " + AreaNumber(to) +
+                     " for unit",
+                 MsgIcon::Critical);
         return false;
     }
     if (verdict == Verdict::Valid && t.Terrain != Water && IsStranger(game, t.Owner)) {
-        Message(turn, "Warning, not allied or at war with owner of area " + AreaNumber(to),
-                MsgIcon::Exclamation);
+        said.Say("Warning, not allied or at war with owner of area " + AreaNumber(to),
+                 MsgIcon::Exclamation);
     }
     return true;
 }
 
-int16_t FindConvoyStart(Turn& turn, int16_t area) {
-    const GameState& game = turn.game;
+int16_t FindConvoyStart(const GameState& game, int16_t area, Outcome& said) {
     int16_t x = area;
     for (int pass = 0; pass < kConvoyLinks; ++pass) {
         for (int16_t a = 1; a <= MaxArea; ++a) {
@@ -165,89 +145,110 @@ int16_t FindConvoyStart(Turn& turn, int16_t area) {
             }
         }
     }
-    Message(turn, "Warning, can't find start of convoy", MsgIcon::Exclamation);
+    said.Say("Warning, can't find start of convoy", MsgIcon::Exclamation);
     return 0;
 }
 
-void MoveOrder(Turn& turn, int16_t target) {
-    GameState& game = turn.game;
-    const int16_t area = AreaOrNone(game.SelectedArea);
-    target = AreaOrNone(target);
-    if (!IsAdjacent(game, area, target)) {
-        return RefuseNotAdjacent(turn, area, target);
-    }
-    SetAreaCommand(turn, "MO", target, 0);
+namespace {
+
+// The rules' own words come first, then what storing the order said.
+Outcome Store(Turn& turn, Outcome said, int16_t area, std::string_view code, int16_t parm1,
+              int16_t parm2) {
+    Outcome stored = SetAreaCommand(turn, area, code, parm1, parm2);
+    said.notices.insert(said.notices.end(), stored.notices.begin(), stored.notices.end());
+    said.ending = stored.ending;
     turn.events.AreaSettled(area);
+    return said;
 }
 
-void SupportAttackOrder(Turn& turn, int16_t target) {
-    // One question at a time: a second continuation would store a stale order later.
-    if (turn.supportedPlayer.IsAsking()) {
-        return;
-    }
-    GameState& game = turn.game;
-    const int16_t area = AreaOrNone(game.SelectedArea);
+} // namespace
+
+Outcome MoveOrder(Turn& turn, int16_t area, int16_t target) {
+    area = AreaOrNone(area);
     target = AreaOrNone(target);
-    if (!IsAdjacent(game, area, target)) {
-        return RefuseNotAdjacent(turn, area, target);
+    if (!IsAdjacent(turn.game, area, target)) {
+        return NotAdjacent(area, target);
     }
-    turn.supportedPlayer.Ask([&turn, target] { CompleteSupportAttack(turn, target); });
+    return Store(turn, {}, area, "MO", target, 0);
 }
 
-void SupportDefenceOrder(Turn& turn, int16_t target) {
-    GameState& game = turn.game;
-    const int16_t area = AreaOrNone(game.SelectedArea);
+Outcome SupportAttackTarget(const GameState& game, int16_t area, int16_t target) {
+    area = AreaOrNone(area);
     target = AreaOrNone(target);
     if (!IsAdjacent(game, area, target)) {
-        return RefuseNotAdjacent(turn, area, target);
+        return NotAdjacent(area, target);
     }
+    return {Ending::Asking, {}};
+}
+
+Outcome SupportAttackOrder(Turn& turn, int16_t area, int16_t target, int16_t supported) {
+    const GameState& game = turn.game;
+    area = AreaOrNone(area);
+    target = AreaOrNone(target);
+    Outcome said;
+    if (supported != game.OwnPlayer) {
+        return Store(turn, said, area, "SA", target, supported);
+    }
+    if (!HasMoveInto(game, target)) {
+        said.Say("Warning, no unit attacking area " + AreaNumber(target), MsgIcon::Information);
+    }
+    return Store(turn, said, area, "SA", target, 0);
+}
+
+Outcome SupportDefenceOrder(Turn& turn, int16_t area, int16_t target) {
+    const GameState& game = turn.game;
+    area = AreaOrNone(area);
+    target = AreaOrNone(target);
+    if (!IsAdjacent(game, area, target)) {
+        return NotAdjacent(area, target);
+    }
+    Outcome said;
     const AreaRecord& t = game.Areas[target];
     if (t.UnitKind != NoUnit && t.Command == "MO") {
-        Message(turn, "Warning, unit is leaving area " + AreaNumber(target));
+        said.Say("Warning, unit is leaving area " + AreaNumber(target), MsgIcon::Critical);
     }
     if (t.UnitKind == NoUnit && !t.Command.starts_with('A')) {
-        Message(turn, "Warning, no unit in area " + AreaNumber(target));
+        said.Say("Warning, no unit in area " + AreaNumber(target), MsgIcon::Critical);
     }
-    SetAreaCommand(turn, "SD", target, 0);
-    turn.events.AreaSettled(area);
+    return Store(turn, said, area, "SD", target, 0);
 }
 
-void ConvoyOrder(Turn& turn, int16_t target) {
-    GameState& game = turn.game;
-    const int16_t area = AreaOrNone(game.SelectedArea);
+Outcome ConvoyOrder(Turn& turn, int16_t area, int16_t target) {
+    const GameState& game = turn.game;
+    area = AreaOrNone(area);
     target = AreaOrNone(target);
     const AreaRecord& from = game.Areas[area];
     const AreaRecord& t = game.Areas[target];
     const std::string number = AreaNumber(target);
+    Outcome said;
     if (t.Terrain != Water && IsStranger(game, t.Owner)) {
-        Message(turn, "Warning, not allied or at war with owner of area " + number, MsgIcon::None);
+        said.Say("Warning, not allied or at war with owner of area " + number, MsgIcon::None);
     }
     if (t.Terrain == Water) {
         if (t.UnitKind == NoUnit) {
-            return Abandon(turn, "No unit in area " + number + " to convoy to");
+            return said.Refuse("No unit in area " + number + " to convoy to");
         }
         if (!t.Command.empty() && t.Command != "CO") {
-            return Abandon(turn, "Unit in area " + number + " already issued command");
+            return said.Refuse("Unit in area " + number + " already issued command");
         }
     }
     if (from.Terrain == Land && t.Terrain == Land) {
-        return Abandon(turn, "Can't convoy from one land area to another land area");
+        return said.Refuse("Can't convoy from one land area to another land area");
     }
     int16_t carried = 0;
     if (from.Terrain == Coast) {
         if (IsNavalUnit(from.UnitKind)) {
-            return Abandon(turn, "Can't convoy a naval unit");
+            return said.Refuse("Can't convoy a naval unit");
         }
         carried = UnitSize(game, area);
     } else {
-        carried = FindConvoyStart(turn, area);
+        carried = FindConvoyStart(game, area, said);
     }
     // A squadron carries only a corps.
     if (t.Terrain == Water && t.UnitKind == Squadron && carried == 2) {
-        return Abandon(turn, "Can't conovy an army");
+        return said.Refuse("Can't conovy an army");
     }
-    SetAreaCommand(turn, "CO", target, 0);
-    turn.events.AreaSettled(area);
+    return Store(turn, said, area, "CO", target, 0);
 }
 
 } // namespace dered

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "orders/Outcome.h"
+
 #include <cstdint>
 
 namespace dered {
@@ -7,26 +9,30 @@ namespace dered {
 struct GameState;
 struct Turn;
 
-// First steps of the two-step orders, on SelectedArea: abandon the order (clearing
-// PendingCommand) when the area holds no unit of the player.
-void CheckOwnUnit(Turn& turn);    // move, support attack, support defence
-void CheckConvoyUnit(Turn& turn); // convoy
+// First steps of the two-step orders on `area`: refused when it holds no unit of the player,
+// else the order waits for its target.
+[[nodiscard]] Outcome CheckOwnUnit(const GameState& game, int16_t area); // MO, SA, SD
+[[nodiscard]] Outcome CheckConvoyUnit(const GameState& game, int16_t area);
 
-// Second steps, with the clicked target area. A refusal clears PendingCommand.
-void MoveOrder(Turn& turn, int16_t target);
-// Asks which player's attack is supported; the order is stored when that dialog closes.
-void SupportAttackOrder(Turn& turn, int16_t target);
-void SupportDefenceOrder(Turn& turn, int16_t target);
-void ConvoyOrder(Turn& turn, int16_t target);
+// Second steps, from `area` to the clicked `target`.
+[[nodiscard]] Outcome MoveOrder(Turn& turn, int16_t area, int16_t target);
+// Checks the target only: when it passes, the outcome asks whose attack is supported, and
+// SupportAttackOrder stores the order with the answer.
+[[nodiscard]] Outcome SupportAttackTarget(const GameState& game, int16_t area, int16_t target);
+[[nodiscard]] Outcome SupportAttackOrder(Turn& turn, int16_t area, int16_t target,
+                                         int16_t supported);
+[[nodiscard]] Outcome SupportDefenceOrder(Turn& turn, int16_t area, int16_t target);
+[[nodiscard]] Outcome ConvoyOrder(Turn& turn, int16_t area, int16_t target);
 
 // True when b stands in one of a's neighbour slots. Only a's list is looked at, and an empty
 // slot or a number that is no area is never a neighbour.
 bool IsAdjacent(const GameState& game, int16_t a, int16_t b);
-// Whether the unit of `from` may go to `to`; shows the refusal or the relation warning itself.
-[[nodiscard]] bool ValidateMove(Turn& turn, int16_t from, int16_t to);
+// Whether the unit of `from` may go to `to`; the refusal or the relation warning goes into
+// `said`.
+[[nodiscard]] bool ValidateMove(const GameState& game, int16_t from, int16_t to, Outcome& said);
 // The size of the unit at the coastal start of the convoy chain that ends in `area`, or 0
 // (with a warning) when no start is found within ten links.
-int16_t FindConvoyStart(Turn& turn, int16_t area);
+int16_t FindConvoyStart(const GameState& game, int16_t area, Outcome& said);
 // 2 for an army or fleet, 1 for a corps or squadron, 0 for no unit.
 int16_t UnitSize(const GameState& game, int16_t area);
 

@@ -1,7 +1,5 @@
 #include "orders/OrderList.h"
 
-#include "ui/Platform.h"
-
 #include <cctype>
 
 namespace dered {
@@ -31,11 +29,10 @@ bool HasListOrder(const GameState& game, const char* code, int16_t player) {
 
 } // namespace
 
-int16_t AddOrder(GameState& game, Platform& platform, const std::string& code, int16_t p1,
-                 int16_t p2, int16_t p3, int16_t p4) {
+AddedOrder AddOrder(GameState& game, const std::string& code, int16_t p1, int16_t p2, int16_t p3,
+                    int16_t p4) {
     if (game.ReadOnly) {
-        platform.MsgBox(ReadOnlyText(game), MsgIcon::Information);
-        return 0;
+        return {0, {{ReadOnlyText(game), MsgIcon::Information}}};
     }
     // Slots 1 and 2 belong to the spy orders, even before a report set the count to 2.
     if (game.OrderCount < 2) {
@@ -50,13 +47,12 @@ int16_t AddOrder(GameState& game, Platform& platform, const std::string& code, i
     }
     if (slot == 0) {
         if (game.OrderCount >= MaxOrderSlot) {
-            platform.MsgBox(kOrderListFull, MsgIcon::Critical);
-            return 0;
+            return {0, {{kOrderListFull, MsgIcon::Critical}}};
         }
         slot = ++game.OrderCount;
     }
     game.Orders[slot] = OrderSlot{code, 0, p1, p2, p3, p4};
-    return slot;
+    return {slot, {}};
 }
 
 void DeleteOrder(GameState& game, int16_t slot) {

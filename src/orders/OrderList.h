@@ -1,19 +1,23 @@
 #pragma once
 
 #include "state/GameState.h"
+#include "ui/Notice.h"
 
 #include <cstdint>
 #include <string>
 
 namespace dered {
 
-class Platform;
+// The slot a list order went into, or 0 with the refusal to show.
+struct AddedOrder {
+    int16_t slot = 0;
+    Notices refusal;
+};
 
-// Puts an order into the first free slot from 3 upward, or a new last slot. Returns the slot,
-// or 0 when all 100 slots are in use or the turn is read-only (the refusal has then been shown
-// and nothing is stored).
-int16_t AddOrder(GameState& game, Platform& platform, const std::string& code, int16_t p1,
-                 int16_t p2, int16_t p3, int16_t p4);
+// Puts an order into the first free slot from 3 upward, or a new last slot. Refused when all
+// 100 slots are in use or the turn is read-only; nothing is stored then.
+[[nodiscard]] AddedOrder AddOrder(GameState& game, const std::string& code, int16_t p1, int16_t p2,
+                                  int16_t p3, int16_t p4);
 // Does nothing on a read-only turn.
 void DeleteOrder(GameState& game, int16_t slot);
 

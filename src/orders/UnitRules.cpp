@@ -13,8 +13,15 @@ namespace {
 
 constexpr std::array<const char*, 5> kBuildCodes = {"", "AA", "AC", "AF", "AS"};
 
-void Refuse(Turn& turn, const std::string& text) {
-    turn.platform.MsgBox(text, MsgIcon::Critical);
+Outcome Refuse(std::string text) {
+    Outcome outcome;
+    return outcome.Refuse(std::move(text));
+}
+
+// The rule is done with the area: it is shown anew.
+Outcome Settle(Turn& turn, int16_t area, Outcome stored) {
+    turn.events.AreaSettled(area);
+    return stored;
 }
 
 std::string AreaText(int16_t area, const char* rest) {
@@ -27,104 +34,103 @@ bool IsSmall(int16_t kind) {
 
 } // namespace
 
-void BuildUnit(Turn& turn, int16_t kind) {
+Outcome BuildUnit(Turn& turn, int16_t area, int16_t kind) {
     if (kind < Army || kind > Squadron) {
-        return;
+        return {};
     }
     GameState& game = turn.game;
-    const int16_t area = AreaOrNone(game.SelectedArea);
+    area = AreaOrNone(area);
     const AreaRecord& a = game.Areas[area];
     const std::string code = kBuildCodes[kind];
     const int16_t cost = UnitKindSize(kind);
     if (a.Command == code) {
-        return;
+        return {};
     }
     if (a.Owner != game.OwnPlayer) {
-        return Refuse(turn, AreaText(area, " not owned by you"));
+        return Refuse(AreaText(area, " not owned by you"));
     }
     if (a.UnitKind != NoUnit) {
-        return Refuse(turn, AreaText(area, " already has a unit in it"));
+        return Refuse(AreaText(area, " already has a unit in it"));
     }
     if (a.Supply < cost) {
-        return Refuse(turn, AreaText(area, " not proper sized supply centre"));
+        return Refuse(AreaText(area, " not proper sized supply centre"));
     }
     // The points the replaced order holds are not counted as free here.
     if (game.Summary.FreeSupply < cost) {
-        return Refuse(turn, "Not enough supply points available to build unit");
+        return Refuse("Not enough supply points available to build unit");
     }
     if ((kind == Fleet || kind == Squadron) && a.Terrain != Coast) {
-        return Refuse(turn, "Must be a coastal area to add a fleet or squadron");
+        return Refuse("Must be a coastal area to add a fleet or squadron");
     }
-    SetAreaCommand(turn, code, 0, 0);
+    Outcome stored = SetAreaCommand(turn, area, code, 0, 0);
     AdjustSupply(turn, static_cast<int16_t>(-cost));
-    turn.events.AreaSettled(area);
+    return Settle(turn, area, stored);
 }
 
-void UpgradeUnit(Turn& turn) {
+Outcome UpgradeUnit(Turn& turn, int16_t area) {
     GameState& game = turn.game;
-    const int16_t area = AreaOrNone(game.SelectedArea);
+    area = AreaOrNone(area);
     const AreaRecord& a = game.Areas[area];
     if (a.Command == "UU") {
-        return;
+        return {};
     }
     if (game.Summary.FreeSupply <= 0) {
-        return Refuse(turn, "No supply available to upgrade any units");
+        return Refuse("No supply available to upgrade any units");
     }
     if (a.UnitOwner != game.OwnPlayer) {
-        return Refuse(turn, "No unit there owned by you");
+        return Refuse("No unit there owned by you");
     }
     if (a.Supply == 0) {
-        return Refuse(turn, AreaText(area, " not a supply center"));
+        return Refuse(AreaText(area, " not a supply center"));
     }
     if (!IsSmall(a.UnitKind)) {
-        return Refuse(turn, "Can only upgrade a corps or squadron");
+        return Refuse("Can only upgrade a corps or squadron");
     }
-    SetAreaCommand(turn, "UU", 0, 0);
+    Outcome stored = SetAreaCommand(turn, area, "UU", 0, 0);
     AdjustSupply(turn, -1);
-    turn.events.AreaSettled(area);
+    return Settle(turn, area, stored);
 }
 
-void DowngradeUnit(Turn& turn) {
+Outcome DowngradeUnit(Turn& turn, int16_t area) {
     GameState& game = turn.game;
-    const int16_t area = AreaOrNone(game.SelectedArea);
+    area = AreaOrNone(area);
     const AreaRecord& a = game.Areas[area];
     if (a.Command == "DU") {
-        return;
+        return {};
     }
     // Downgrading is open only while the player is short of supply.
     if (game.Summary.FreeSupply >= 0) {
-        return Refuse(turn, "Not allowed to downgrade any units");
+        return Refuse("Not allowed to downgrade any units");
     }
     if (a.UnitOwner != game.OwnPlayer) {
-        return Refuse(turn, "No unit there owned by you");
+        return Refuse("No unit there owned by you");
     }
     if (IsSmall(a.UnitKind)) {
-        return Refuse(turn, "Can't downgrade corps or squadrons");
+        return Refuse("Can't downgrade corps or squadrons");
     }
     AdjustSupply(turn, 1);
-    SetAreaCommand(turn, "DU", 0, 0);
-    turn.events.AreaSettled(area);
+    return Settle(turn, area, SetAreaCommand(turn, area, "DU", 0, 0));
 }
 
-void RemoveUnit(Turn& turn) {
+Outcome RemoveUnit(Turn& turn, int16_t area) {
     GameState& game = turn.game;
-    const int16_t area = AreaOrNone(game.SelectedArea);
+    area = AreaOrNone(area);
     const AreaRecord& a = game.Areas[area];
     if (a.Command == "RU") {
-        return;
+        return {};
     }
     if (game.Summary.FreeSupply >= 0) {
-        return Refuse(turn, "Not allowed to remove any units");
+        return Refuse("Not allowed to remove any units");
     }
     if (a.UnitOwner != game.OwnPlayer) {
-        return Refuse(turn, "No unit there owned by you");
+        return Refuse("No unit there owned by you");
     }
-    SetAreaCommand(turn, "RU", 0, 0);
+    Outcome stored = SetAreaCommand(turn, area, "RU", 0, 0);
     const int16_t refund = UnitKindSize(a.UnitKind);
     if (refund != 0) {
         AdjustSupply(turn, refund);
     }
-    turn.events.AreaSettled(area);
+    return Settle(turn, area, stored);
 }
 
 } // namespace dered

@@ -360,7 +360,7 @@ TEST(Demo, MergingTheAllysReportAddsAreasAndShowsOneMismatch) {
     const auto before = known();
     demo.platform.messages.clear();
     const auto [folder, file] = SplitReportPath(DataDir + DemoReports[1]);
-    ASSERT_EQ(MergeReport(demo.game, demo.platform, folder, file), ReportOutcome::Read);
+    ASSERT_EQ(MergeReport(demo.game, demo.platform.messages, folder, file), ReportOutcome::Read);
     ASSERT_EQ(demo.platform.messages.size(), 1u);
     EXPECT_EQ(demo.platform.messages[0].text.rfind("Owner for area  ", 0), 0u);
     EXPECT_GT(known(), before + 5);

@@ -100,8 +100,8 @@ TEST_F(OrderDeskTest, TheOverviewGroupsAreaOrdersByKindThenListOrders) {
     Order(11, "SA", 12, MaxPlayer + 1); // a damaged record's player is named by number
     Order(30, "DU");
     Order(31, "RU");
-    AddOrder(game, platform, "GA", 2, -1, 0, 0);
-    AddOrder(game, platform, "DA", 3, 0, 0, 0);
+    EXPECT_NE(AddOrder(game, "GA", 2, -1, 0, 0).slot, 0);
+    EXPECT_NE(AddOrder(game, "DA", 3, 0, 0, 0).slot, 0);
     game.Orders[1] = OrderSlot{"SP", 0, 10, 290, 0, 0};
     game.Orders[game.OrderCount + 1] = OrderSlot{"DW", 0, 2, 0, 0, 0}; // past the list's end
     const std::vector<OverviewLine> expected = {

@@ -1,3 +1,4 @@
+#include "desk/OrderDesk.h"
 #include "forms/AreaDisplay.h"
 #include "orders/AreaOrders.h"
 #include "orders/MoveRules.h"
@@ -54,11 +55,9 @@ class UndoHistoryTest : public DemoTurnFixture {
         return found;
     }
     void Move(int16_t from, int16_t to) {
-        Game().SelectedArea = from;
-        Game().PendingCommand = MapCommand::Move;
-        CheckOwnUnit(TheTurn());
-        if (Game().PendingCommand != MapCommand::None) {
-            MoveOrder(TheTurn(), to);
+        const OrderKind& move = *FindOrderKind("MO");
+        if (BeginOrder(TheTurn(), move, from).ending == Ending::Waiting) {
+            (void)CompleteOrder(TheTurn(), move, from, to);
         }
     }
     void Declare(int index) {
@@ -105,19 +104,19 @@ TEST_F(UndoHistoryTest, UndoingEverythingGivesTheStartAndRedoingEverythingTheEnd
                 break;
             case 1:
                 g.SelectedArea = unit;
-                SupportDefenceOrder(TheTurn(), neighbour);
+                (void)SupportDefenceOrder(TheTurn(), unit, neighbour);
                 break;
             case 2:
                 g.SelectedArea = pick(ownAreas);
-                BuildUnit(TheTurn(), static_cast<int16_t>(1 + random() % 4));
+                (void)BuildUnit(TheTurn(), g.SelectedArea, static_cast<int16_t>(1 + random() % 4));
                 break;
             case 3:
                 g.SelectedArea = random() % 2 ? unit : pick(ownAreas);
-                ClearAreaCommand(TheTurn());
+                ClearAreaCommand(TheTurn(), g.SelectedArea);
                 break;
             case 4:
                 g.SelectedArea = unit;
-                random() % 2 ? UpgradeUnit(TheTurn()) : RemoveUnit(TheTurn());
+                (void)(random() % 2 ? UpgradeUnit(TheTurn(), unit) : RemoveUnit(TheTurn(), unit));
                 break;
             default:
                 Declare(static_cast<int>(random() % 3));
@@ -153,8 +152,7 @@ TEST_F(UndoHistoryTest, OneUserActionIsOneStepNamedInTheMenu) {
     EXPECT_EQ(win.mnuUndo.Caption(), "&Undo move from 118 to 134");
     Move(118, 135); // only the target changes
     EXPECT_EQ(win.mnuUndo.Caption(), "&Undo move from 118 to 135");
-    Game().SelectedArea = 134;
-    BuildUnit(TheTurn(), Army); // the order and its charge on free supply together
+    (void)BuildUnit(TheTurn(), 134, Army); // the order and its charge on free supply together
     EXPECT_EQ(History().UndoCount(), 3u);
     EXPECT_EQ(win.mnuUndo.Caption(), "&Undo build an army in 134");
     Declare(0);
@@ -166,8 +164,7 @@ TEST_F(UndoHistoryTest, OneUserActionIsOneStepNamedInTheMenu) {
     EXPECT_EQ(Game().Areas[134].Command, "");
     EXPECT_EQ(program->map.Arrows().size(), 2u); // 118 to 134 and to 135: the move is still drawn
     // A new change drops what could be redone.
-    Game().SelectedArea = 105;
-    UpgradeUnit(TheTurn());
+    (void)UpgradeUnit(TheTurn(), 105);
     EXPECT_FALSE(win.mnuRedo.Enabled());
     EXPECT_EQ(win.mnuRedo.Caption(), "&Redo");
     Game().Summary.FreeSupply += 1; // free supply alone, as a script may change it

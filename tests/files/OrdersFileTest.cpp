@@ -238,7 +238,7 @@ TEST(OrdersFiles, AnIdentifierThatFillsItsZoneReadsBackInEitherLayout) {
         folder.Write("orders.tmp", first + "DA\r\n 4 \r\nEND\r\n");
         RecordingPlatform platform;
         GameState read = game;
-        ReadEarlierOrders(read, platform);
+        ReadEarlierOrders(read, platform.messages);
         EXPECT_TRUE(platform.messages.empty()) << first;
         EXPECT_EQ(read.Orders[3], (OrderSlot{"DA", 0, 4, 0, 0, 0})) << first;
     }
@@ -254,7 +254,7 @@ class EarlierOrders : public ::testing::Test {
     }
     void Read(const std::string& text, const std::string& name = "Orders.tmp") {
         folder.Write(name, text);
-        ReadEarlierOrders(game, platform);
+        ReadEarlierOrders(game, platform.messages);
     }
 
     TempFolder folder;
@@ -290,7 +290,7 @@ TEST_F(EarlierOrders, RestoreEveryOrderSaved) {
 
 TEST_F(EarlierOrders, NoneFromAMissingOrForeignFile) {
     game.OrderCount = 7;
-    ReadEarlierOrders(game, platform);
+    ReadEarlierOrders(game, platform.messages);
     EXPECT_EQ(game.OrderCount, 2);
     const std::vector<Message> noOld = {{"No old orders to read in", MsgIcon::None}};
     EXPECT_EQ(platform.messages, noOld);
@@ -383,7 +383,7 @@ TEST(RecoveredOrders, AFileCutShortRestoresWhatItHoldsAndSaysSo) {
     folder.Write("cut.orders", text.substr(0, text.find("SD\r\n")));
     GameState restored = game;
     RecordingPlatform platform;
-    ASSERT_TRUE(RestoreOrders(restored, platform, folder.Path("cut.orders").string()));
+    ASSERT_TRUE(RestoreOrders(restored, platform.messages, folder.Path("cut.orders").string()));
     EXPECT_EQ(restored.Areas[41].Command, "SA");
     EXPECT_EQ(restored.Areas[50].Command, "");
     ASSERT_EQ(platform.messages.size(), 1u);
@@ -415,7 +415,7 @@ TEST_F(EarlierOrders, StopWhenTheOrderListIsFull) {
 
 TEST_F(EarlierOrders, AnUnreadableFileIsReportedAndReadsNothing) {
     fs::create_directory(folder.Path("orders.tmp"));
-    ReadEarlierOrders(game, platform);
+    ReadEarlierOrders(game, platform.messages);
     EXPECT_EQ(game.OrderCount, 2);
     EXPECT_EQ(platform.messages,
               (std::vector<Message>{{"Can't read the earlier orders in " + folder.Folder() +
@@ -441,19 +441,21 @@ TEST(OrdersRoundTrip, SavingThenOpeningTheSameReportRestoresTheOrders) {
     folder.Write("plyrdata.001", report);
     RecordingPlatform platform;
     GameState game;
-    ASSERT_EQ(ReadReport(game, platform, folder.Folder(), "plyrdata.001"), ReportOutcome::Read);
+    ASSERT_EQ(ReadReport(game, platform.messages, folder.Folder(), "plyrdata.001"),
+              ReportOutcome::Read);
     SetArea(game, 12, "MO", 134);
     SetArea(game, 13, "SA", 12, 2);
     game.Orders[1] = OrderSlot{"SP", 0, 40, 41, 42, 43};
     game.Orders[2] = OrderSlot{"SP", 0, 44, 45, 0, 0};
-    AddOrder(game, platform, "DA", 2, 0, 0, 0);
-    AddOrder(game, platform, "GA", 2, -1, 0, 0);
+    EXPECT_NE(AddOrder(game, "DA", 2, 0, 0, 0).slot, 0);
+    EXPECT_NE(AddOrder(game, "GA", 2, -1, 0, 0).slot, 0);
     SystemDisk disk;
     ASSERT_EQ(WriteOrdersFiles(game, disk), "");
 
     GameState reopened;
     platform.messages.clear();
-    ASSERT_EQ(ReadReport(reopened, platform, folder.Folder(), "plyrdata.001"), ReportOutcome::Read);
+    ASSERT_EQ(ReadReport(reopened, platform.messages, folder.Folder(), "plyrdata.001"),
+              ReportOutcome::Read);
     EXPECT_TRUE(platform.messages.empty());
     EXPECT_EQ(reopened, game);
 }

@@ -67,7 +67,7 @@ class ReportReader : public ::testing::Test {
   protected:
     ReportOutcome Read(const std::string& text) {
         folder.Write("plyrdata.003", text);
-        return ReadReport(game, platform, folder.Folder(), "plyrdata.003");
+        return ReadReport(game, platform.messages, folder.Folder(), "plyrdata.003");
     }
     // A read of `text` over HeldGame() is refused with exactly these messages.
     void ExpectRefused(const std::string& text, ReportOutcome outcome,
@@ -80,7 +80,7 @@ class ReportReader : public ::testing::Test {
     }
     ReportOutcome Merge(const std::string& text) {
         folder.Write("plyrdata.009", text);
-        return MergeReport(game, platform, folder.Folder(), "plyrdata.009");
+        return MergeReport(game, platform.messages, folder.Folder(), "plyrdata.009");
     }
 
     TempFolder folder;
@@ -240,8 +240,9 @@ TEST_F(ReportReader, RefusesAReportThatCannotBeOpenedOrMergedAndChangesNothing) 
         for (const bool merge : {false, true}) {
             game = HeldGame();
             platform.messages.clear();
-            const ReportOutcome outcome = merge ? MergeReport(game, platform, c.folder, c.file)
-                                                : ReadReport(game, platform, c.folder, c.file);
+            const ReportOutcome outcome =
+                merge ? MergeReport(game, platform.messages, c.folder, c.file)
+                      : ReadReport(game, platform.messages, c.folder, c.file);
             EXPECT_EQ(outcome, ReportOutcome::Refused) << c.reason;
             EXPECT_EQ(game, HeldGame()) << c.reason;
             ASSERT_EQ(platform.messages.size(), 1u) << c.reason;

@@ -84,16 +84,11 @@ class OpenTurnTest : public ::testing::Test {
         platform.AnswerOpen(Path(report));
         program->winQZ.mnuOpen.Click();
     }
-    void Move(int16_t from, int16_t to) {
-        Game().SelectedArea = from;
-        Game().PendingCommand = MapCommand::Move;
-        MoveOrder(program->turn, to);
-    }
+    void Move(int16_t from, int16_t to) { (void)MoveOrder(program->turn, from, to); }
     // Orders of every kind the turn keeps: a move, a build, a list order, one undone.
     void EnterOrders() {
         Move(118, 106);
-        Game().SelectedArea = 134;
-        BuildUnit(program->turn, Army);
+        (void)BuildUnit(program->turn, 134, Army);
         program->winQZ.mnuSpy.Click();
         program->spy.AddTarget(27);
         program->forms.Unload(program->spy);

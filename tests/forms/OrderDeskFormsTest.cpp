@@ -9,11 +9,7 @@ namespace {
 
 class OrderDeskFormsTest : public DemoTurnFixture {
   protected:
-    void Move(int16_t from, int16_t to) {
-        Game().SelectedArea = from;
-        Game().PendingCommand = MapCommand::Move;
-        MoveOrder(program->turn, to);
-    }
+    void Move(int16_t from, int16_t to) { (void)MoveOrder(program->turn, from, to); }
 };
 
 TEST_F(OrderDeskFormsTest, TheOverviewFollowsEveryChangeAndGoesToTheChosenArea) {

@@ -27,9 +27,9 @@ class frmANWTest : public test::ProgramFixture {
 };
 
 TEST_F(frmANWTest, ListsPlayersByTheReportsRelationsAndTheDeclarationsOfTheTurn) {
-    AddOrder(game, platform, "CA", 2, 4, 0, 0);
-    AddOrder(game, platform, "DW", 3, 0, 0, 0);
-    AddOrder(game, platform, "DA", 4, 0, 0, 0);
+    EXPECT_NE(AddOrder(game, "CA", 2, 4, 0, 0).slot, 0);
+    EXPECT_NE(AddOrder(game, "DW", 3, 0, 0, 0).slot, 0);
+    EXPECT_NE(AddOrder(game, "DA", 4, 0, 0, 0).slot, 0);
     frmANW& anw = Open();
     EXPECT_EQ(platform.events.back(), "show modal frmANW");
     EXPECT_EQ(anw.caption.Text(), "Allied-Neutal-War");

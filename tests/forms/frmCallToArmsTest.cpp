@@ -35,8 +35,8 @@ TEST_F(frmCallToArmsTest, NotBeforeTheFourthTurnOf1880) {
 }
 
 TEST_F(frmCallToArmsTest, DeclarationsOfTheTurnCountAsRelations) {
-    AddOrder(game, platform, "DA", 3, 0, 0, 0);
-    AddOrder(game, platform, "CA", 2, 4, 0, 0);
+    EXPECT_NE(AddOrder(game, "DA", 3, 0, 0, 0).slot, 0);
+    EXPECT_NE(AddOrder(game, "CA", 2, 4, 0, 0).slot, 0);
     program.winQZ.mnuCallToArms.Click();
     frmCallToArms& dialog = program.callToArms;
     EXPECT_EQ(test::Lines(dialog.lstAllies), (LineList{"Borduria|2", "Carpania|3"}));

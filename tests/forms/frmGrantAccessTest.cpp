@@ -37,9 +37,9 @@ class frmGrantAccessTest : public test::ProgramFixture {
 };
 
 TEST_F(frmGrantAccessTest, ListsAlliesOnlyAndTheGrantsAlreadyMade) {
-    AddOrder(game, platform, "GA", 2, -1, 0, 0);
-    AddOrder(game, platform, "DA", 3, 0, 0, 0);
-    AddOrder(game, platform, "GA", 4, 12, 0, 0);
+    EXPECT_NE(AddOrder(game, "GA", 2, -1, 0, 0).slot, 0);
+    EXPECT_NE(AddOrder(game, "DA", 3, 0, 0, 0).slot, 0);
+    EXPECT_NE(AddOrder(game, "GA", 4, 12, 0, 0).slot, 0);
     frmGrantAccess& dialog = Open();
     EXPECT_EQ(platform.events.back(), "show frmGrantAccess");
     EXPECT_EQ(dialog.Text1.Text(), "Select a player  and \"grant\" followed by  an area (click on "

@@ -1,4 +1,3 @@
-#include "orders/MoveRules.h"
 #include "support/ListLines.h"
 #include "support/ProgramFixture.h"
 
@@ -28,7 +27,7 @@ class SupportAttack : public test::ProgramFixture {
     void Begin(int16_t target) {
         Select(5);
         game.PendingCommand = MapCommand::SupportAttack;
-        SupportAttackOrder(program.turn, target);
+        program.map.Entry().Complete(target);
     }
 
     void ChooseAndDoubleClick(int32_t player) {
@@ -111,7 +110,7 @@ TEST_F(SupportAttack, ASecondTargetWhileTheDialogIsOpenIsIgnored) {
     MakeArea(8, Land, kOwn);
     Join(5, 8);
     Begin(6);
-    SupportAttackOrder(program.turn, 8);
+    program.map.Entry().Complete(8);
     ChooseAndDoubleClick(2);
     EXPECT_EQ(Area(5).Parm1, 6);
     EXPECT_EQ(platform.events,

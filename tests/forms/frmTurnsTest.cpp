@@ -53,7 +53,7 @@ TEST_F(TurnsWindow, ListsTheTurnsByDateWithTheCurrentOneChosenToCompareWith) {
 TEST_F(TurnsWindow, AnEarlierTurnIsReadOnlyAndBackGivesTheCurrentTurnExactly) {
     // An order entered and on the undo history before the earlier turn is looked at.
     Game().SelectedArea = OwnUnitArea();
-    RemoveUnit(program->turn);
+    (void)RemoveUnit(program->turn, OwnUnitArea());
     ASSERT_EQ(Game().Areas[Game().SelectedArea].Command, "RU");
     ASSERT_EQ(program->history.UndoCount(), 1u);
     const GameState current = Game();
@@ -77,9 +77,8 @@ TEST_F(TurnsWindow, AnEarlierTurnIsReadOnlyAndBackGivesTheCurrentTurnExactly) {
     const GameState earlier = Game();
     program->map.optCommand.Choose(5); // RU
     program->map.picView_DblClick();
-    Game().SelectedArea = OwnUnitArea();
-    RemoveUnit(program->turn);
-    EXPECT_EQ(AddOrder(Game(), platform, "AL", 5, 0, 0, 0), 0);
+    ShowNotices(platform, RemoveUnit(program->turn, OwnUnitArea()).notices);
+    ShowNotices(platform, AddOrder(Game(), "AL", 5, 0, 0, 0).refusal);
     program->history.Undo();
     EXPECT_EQ(Game().Areas, earlier.Areas);
     EXPECT_EQ(Game().Orders, earlier.Orders);
@@ -133,8 +132,7 @@ TEST_F(TurnsWindow, TheOrderWindowsCloseOntoTheCurrentTurnBeforeAnEarlierOneShow
 }
 
 TEST_F(TurnsWindow, ExitWhileAnEarlierTurnIsShownAsksAboutTheCurrentTurnsOrders) {
-    Game().SelectedArea = OwnUnitArea();
-    RemoveUnit(program->turn);
+    (void)RemoveUnit(program->turn, OwnUnitArea());
     OpenFirstTurn();
     platform.answers.push_back(Answer::Save);
     Main().mnuExit_Click();

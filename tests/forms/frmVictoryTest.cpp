@@ -37,10 +37,10 @@ TEST_F(frmVictoryTest, WithoutAnOrderOpeningAndClosingProposesTenTurnsAndThreeHu
 }
 
 TEST_F(frmVictoryTest, TheOrderIsTakenOutWhileOpenAndPutBackInTheFirstFreeSlot) {
-    AddOrder(game, platform, "DA", 2, 0, 0, 0);
-    AddOrder(game, platform, "DA", 3, 0, 0, 0);
-    AddOrder(game, platform, "VC", 25, 450, 0, 0);
-    AddOrder(game, platform, "VC", -4, 1000, 0, 0);
+    EXPECT_NE(AddOrder(game, "DA", 2, 0, 0, 0).slot, 0);
+    EXPECT_NE(AddOrder(game, "DA", 3, 0, 0, 0).slot, 0);
+    EXPECT_NE(AddOrder(game, "VC", 25, 450, 0, 0).slot, 0);
+    EXPECT_NE(AddOrder(game, "VC", -4, 1000, 0, 0).slot, 0);
     frmVictory& dialog = Open();
     EXPECT_EQ(dialog.txtVC[0].Text(), "25");
     EXPECT_EQ(dialog.txtVC[1].Text(), "450");
@@ -71,7 +71,7 @@ TEST_F(frmVictoryTest, ScrollBarsSetTheBoxesButTypingLeavesTheBars) {
 }
 
 TEST_F(frmVictoryTest, TypedValuesAreReadAsLeadingNumbersAndMustFitSixteenBits) {
-    AddOrder(game, platform, "VC", 20, 350, 0, 0);
+    EXPECT_NE(AddOrder(game, "VC", 20, 350, 0, 0).slot, 0);
     frmVictory& dialog = Open();
     dialog.txtVC[0].SetText("abc");
     dialog.txtVC[1].SetText("70000");

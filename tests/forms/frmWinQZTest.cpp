@@ -292,7 +292,7 @@ TEST_F(frmWinQZTest, UnsavedOrdersAreSavedDiscardedOrKeptByTheAnswer) {
             EXPECT_TRUE(platform.questions.empty());
             platform.ended = false;
             ini.writes.clear();
-            AddOrder(p.records.game, platform, "DA", 1, 0, 0, 0);
+            EXPECT_NE(AddOrder(p.records.game, "DA", 1, 0, 0, 0).slot, 0);
             p.events.ListOrdersChanged();
             ASSERT_TRUE(fs::exists(RecoveryFile()));
             platform.answers = {c.answer};
@@ -319,7 +319,7 @@ TEST_F(frmWinQZTest, UnsavedOrdersAreSavedDiscardedOrKeptByTheAnswer) {
 TEST_F(frmWinQZTest, EveryOrderChangeIsKeptAndOfferedBackAfterACrash) {
     Program& p = Start(ReportPath());
     EXPECT_FALSE(fs::exists(RecoveryFile()));
-    AddOrder(p.records.game, platform, "DA", 1, 0, 0, 0);
+    EXPECT_NE(AddOrder(p.records.game, "DA", 1, 0, 0, 0).slot, 0);
     p.events.ListOrdersChanged();
     ASSERT_TRUE(fs::exists(RecoveryFile()));
     p.records.game.Areas[1].Command = "AA";

@@ -15,8 +15,8 @@ class AreaOrders : public test::TurnFixture {
 TEST_F(AreaOrders, StoringAnOrderReplacesAllThreeFieldsAndSaysSo) {
     PlaceUnit(7, Army, kOwn);
     MakeArea(8, Land, kOwn);
-    SetAreaCommand(turn, "SA", 8, 3);
-    SetAreaCommand(turn, "RU", 0, 0);
+    Said(SetAreaCommand(turn, game.SelectedArea, "SA", 8, 3));
+    Said(SetAreaCommand(turn, game.SelectedArea, "RU", 0, 0));
     EXPECT_EQ(Area(7).Command, "RU");
     EXPECT_EQ(Area(7).Parm1, 0);
     EXPECT_EQ(Area(7).Parm2, 0);
@@ -42,7 +42,7 @@ TEST_F(AreaOrders, ReplacingAnOrderGivesBackWhatItCharged) {
         Area(7).Command = c.command;
         Area(7).UnitKind = c.unitKind;
         FreeSupply() = 5;
-        SetAreaCommand(turn, "CO", 8, 0);
+        Said(SetAreaCommand(turn, game.SelectedArea, "CO", 8, 0));
         EXPECT_EQ(FreeSupply(), 5 + c.refund);
         EXPECT_EQ(Area(7).Command, "CO");
     }
@@ -53,16 +53,14 @@ TEST_F(AreaOrders, RefusedMoveKeepsTheOldOrderAndTheSupply) {
     MakeArea(9, Water, 0);
     Area(7).Command = "RU";
     FreeSupply() = -1;
-    game.PendingCommand = MapCommand::Move;
 
-    SetAreaCommand(turn, "MO", 9, 0);
+    EXPECT_EQ(Said(SetAreaCommand(turn, game.SelectedArea, "MO", 9, 0)), Ending::Refused);
 
     EXPECT_EQ(TakeMessages(), (std::vector<test::Message>{
                                   {"Invalid move between  7 and  9 for unit", MsgIcon::Critical}}));
     EXPECT_EQ(Area(7).Command, "RU");
     EXPECT_EQ(Area(7).Parm1, 0);
     EXPECT_EQ(FreeSupply(), -1);
-    EXPECT_EQ(game.PendingCommand, MapCommand::None);
     EXPECT_TRUE(TakeChanges().empty());
 }
 
@@ -89,22 +87,21 @@ TEST_F(AreaOrders, ClearingGivesBackTheRemovedOrdersEffect) {
     PlaceUnit(7, Corps, kOwn);
     Area(7).Command = "RU";
     FreeSupply() = 0;
-    ClearAreaCommand(turn);
+    Said(ClearAreaCommand(turn, game.SelectedArea));
     EXPECT_EQ(Area(7).Command, "");
     EXPECT_EQ(FreeSupply(), -1);
     EXPECT_EQ(TakeChanges(), (Changes{SupplyChanged(), Stored(7), Settled(7)}));
 
     PlaceUnit(7, Army, kOwn);
     Area(7).Command = "RU";
-    ClearAreaCommand(turn);
+    Said(ClearAreaCommand(turn, game.SelectedArea));
     EXPECT_EQ(FreeSupply(), -3);
 }
 
 TEST_F(AreaOrders, ClearingAnAreaWithoutOrderChangesNothing) {
-    game.PendingCommand = MapCommand::Victory;
     FreeSupply() = -2;
     const GameState before = game;
-    ClearAreaCommand(turn);
+    Said(ClearAreaCommand(turn, game.SelectedArea));
     EXPECT_EQ(game, before);
     EXPECT_TRUE(TakeChanges().empty());
 }
@@ -112,8 +109,8 @@ TEST_F(AreaOrders, ClearingAnAreaWithoutOrderChangesNothing) {
 TEST_F(AreaOrders, AreaNumbersOutsideTheTableAreNoArea) {
     for (const int16_t bad : {int16_t{294}, int16_t{-1}, int16_t{32767}}) {
         Select(bad);
-        ClearAreaCommand(turn); // area 0 has no order
-        SetAreaCommand(turn, "RU", 0, 0);
+        Said(ClearAreaCommand(turn, game.SelectedArea)); // area 0 has no order
+        Said(SetAreaCommand(turn, game.SelectedArea, "RU", 0, 0));
         EXPECT_EQ(Area(0).Command, "RU");
         EXPECT_EQ(TakeChanges(), Changes{Stored(0)});
         Area(0).Command.clear();

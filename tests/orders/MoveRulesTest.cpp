@@ -12,51 +12,48 @@ using test::Stop;
 
 class MoveRules : public test::TurnFixture {
   protected:
-    // Starts a two-step order on `area` as the map does before the target click.
-    void Start(int16_t area, const char* code) {
-        Select(area);
-        game.PendingCommand = MapCommandOf(code);
-    }
+    // The area whose unit is given the order.
+    void Start(int16_t area, const char*) { Select(area); }
 
     // A refusal shows exactly its message, ends the wait and changes nothing else.
-    void ExpectRefused(const std::function<void()>& rule, const std::string& text) {
+    void ExpectRefused(const std::function<Ending()>& rule, const std::string& text) {
         const GameState before = game;
-        rule();
+        EXPECT_EQ(rule(), Ending::Refused);
         EXPECT_EQ(TakeMessages(), Messages{Stop(text)});
-        EXPECT_EQ(game.PendingCommand, MapCommand::None);
-        GameState after = game;
-        after.PendingCommand = before.PendingCommand;
-        EXPECT_EQ(after, before);
+        EXPECT_EQ(game, before);
+    }
+
+    bool Validate(int16_t from, int16_t to) {
+        Outcome said;
+        const bool valid = ValidateMove(game, from, to, said);
+        Said(said);
+        return valid;
+    }
+    int16_t ConvoyStart(int16_t area) {
+        Outcome said;
+        const int16_t size = FindConvoyStart(game, area, said);
+        Said(said);
+        return size;
     }
 
     void ExpectStored(int16_t area, const char* code, int16_t parm1, int16_t parm2 = 0) {
         EXPECT_EQ(Area(area).Command, code);
         EXPECT_EQ(Area(area).Parm1, parm1);
         EXPECT_EQ(Area(area).Parm2, parm2);
-        EXPECT_EQ(game.PendingCommand, MapCommand::None);
     }
 };
 
 TEST_F(MoveRules, FirstStepsAbandonTheOrderWithoutAnOwnUnit) {
     MakeArea(5, Land, kOwn);
     PlaceUnit(5, Army, 2);
-    Start(5, "MO");
-    CheckOwnUnit(turn);
+    EXPECT_EQ(Said(CheckOwnUnit(game, 5)), Ending::Refused);
     EXPECT_EQ(TakeMessages(), Messages{Stop("No unit there owned by you")});
-    EXPECT_EQ(game.PendingCommand, MapCommand::None);
-
-    Start(5, "CO");
-    CheckConvoyUnit(turn);
+    EXPECT_EQ(Said(CheckConvoyUnit(game, 5)), Ending::Refused);
     EXPECT_EQ(TakeMessages(), Messages{Stop("No unit in area  5 owned by you")});
-    EXPECT_EQ(game.PendingCommand, MapCommand::None);
 
     PlaceUnit(5, Army, kOwn);
-    Start(5, "SD");
-    CheckOwnUnit(turn);
-    EXPECT_EQ(game.PendingCommand, MapCommand::SupportDefence);
-    Start(5, "CO");
-    CheckConvoyUnit(turn);
-    EXPECT_EQ(game.PendingCommand, MapCommand::Convoy);
+    EXPECT_EQ(Said(CheckOwnUnit(game, 5)), Ending::Waiting);
+    EXPECT_EQ(Said(CheckConvoyUnit(game, 5)), Ending::Waiting);
     EXPECT_TRUE(TakeMessages().empty());
 }
 
@@ -84,7 +81,7 @@ TEST_F(MoveRules, MoveToANeighbour) {
     PlaceUnit(5, Army, kOwn);
     Join(5, 6);
     Start(5, "MO");
-    MoveOrder(turn, 6);
+    Said(MoveOrder(turn, game.SelectedArea, 6));
     ExpectStored(5, "MO", 6);
     EXPECT_EQ(TakeChanges(), (Changes{Stored(5), Settled(5)}));
     EXPECT_TRUE(TakeMessages().empty());
@@ -101,12 +98,15 @@ TEST_F(MoveRules, MoveRefusals) {
     SetNeighbour(5, 1, 9);
 
     Start(5, "MO");
-    ExpectRefused([this] { MoveOrder(turn, 6); }, "Areas  5 and  6 are not adjacent");
+    ExpectRefused([this] { return Said(MoveOrder(turn, game.SelectedArea, 6)); },
+                  "Areas  5 and  6 are not adjacent");
     // A click on no area is no move to nowhere, however many of 5's slots are empty.
     Start(5, "MO");
-    ExpectRefused([this] { MoveOrder(turn, 0); }, "Areas  5 and  0 are not adjacent");
+    ExpectRefused([this] { return Said(MoveOrder(turn, game.SelectedArea, 0)); },
+                  "Areas  5 and  0 are not adjacent");
     Start(5, "MO");
-    ExpectRefused([this] { MoveOrder(turn, 9); }, "Invalid move between  5 and  9 for unit");
+    ExpectRefused([this] { return Said(MoveOrder(turn, game.SelectedArea, 9)); },
+                  "Invalid move between  5 and  9 for unit");
 }
 
 struct MoveCase {
@@ -137,7 +137,7 @@ TEST_F(MoveRules, WhereEachKindOfUnitMayGo) {
         MakeArea(5, c.fromTerrain, kOwn);
         MakeArea(6, c.toTerrain, kOwn);
         PlaceUnit(5, c.unit, kOwn);
-        EXPECT_EQ(ValidateMove(turn, 5, 6), c.valid);
+        EXPECT_EQ(Validate(5, 6), c.valid);
         const Messages expected =
             c.valid ? Messages{} : Messages{Stop("Invalid move between  5 and  6 for unit")};
         EXPECT_EQ(TakeMessages(), expected);
@@ -154,19 +154,19 @@ TEST_F(MoveRules, FleetsPassBetweenCoastsThroughACommonWaterNeighbourInTheFirstT
     SetNeighbour(6, 4, 10); // common, but land
     SetNeighbour(5, 10, 9);
     SetNeighbour(6, 1, 9);
-    EXPECT_TRUE(ValidateMove(turn, 5, 6));
+    EXPECT_TRUE(Validate(5, 6));
     EXPECT_TRUE(TakeMessages().empty());
 
     const std::string refusal = "Invalid move between  5 and  6 for unit";
     SetNeighbour(5, 10, 0);
     SetNeighbour(5, 11, 9); // slot 11 of the mover's list
-    EXPECT_FALSE(ValidateMove(turn, 5, 6));
+    EXPECT_FALSE(Validate(5, 6));
     EXPECT_EQ(TakeMessages(), Messages{Stop(refusal)});
 
     SetNeighbour(5, 1, 9);
     SetNeighbour(6, 1, 0);
     SetNeighbour(6, 11, 9); // slot 11 of the target's list
-    EXPECT_FALSE(ValidateMove(turn, 5, 6));
+    EXPECT_FALSE(Validate(5, 6));
     EXPECT_EQ(TakeMessages(), Messages{Stop(refusal)});
 }
 
@@ -176,29 +176,29 @@ TEST_F(MoveRules, EnteringAStrangersAreaWarnsAndLetsTheMoveThrough) {
     PlaceUnit(5, Army, kOwn);
     const Message warning{"Warning, not allied or at war with owner of area  6",
                           MsgIcon::Exclamation};
-    EXPECT_TRUE(ValidateMove(turn, 5, 6));
+    EXPECT_TRUE(Validate(5, 6));
     EXPECT_EQ(TakeMessages(), Messages{warning});
 
     SetRelation(kOwn, 3, "A"); // alliance takes both sides
-    EXPECT_TRUE(ValidateMove(turn, 5, 6));
+    EXPECT_TRUE(Validate(5, 6));
     EXPECT_EQ(TakeMessages(), Messages{warning});
 
     SetRelation(3, kOwn, "a");
-    EXPECT_TRUE(ValidateMove(turn, 5, 6));
+    EXPECT_TRUE(Validate(5, 6));
     EXPECT_TRUE(TakeMessages().empty());
 
     SetRelation(kOwn, 3, "N");
     SetRelation(3, kOwn, "W"); // war takes one side
-    EXPECT_TRUE(ValidateMove(turn, 5, 6));
+    EXPECT_TRUE(Validate(5, 6));
     EXPECT_TRUE(TakeMessages().empty());
 
     SetRelation(3, kOwn, "N");
     game.OrderCount = 3;
     game.Orders[3] = {"DA", 0, 3, 0, 0, 0}; // an alliance being declared this turn
-    EXPECT_TRUE(ValidateMove(turn, 5, 6));
+    EXPECT_TRUE(Validate(5, 6));
     EXPECT_TRUE(TakeMessages().empty());
     game.Orders[3] = {"DN", 0, 3, 0, 0, 0};
-    EXPECT_TRUE(ValidateMove(turn, 5, 6));
+    EXPECT_TRUE(Validate(5, 6));
     EXPECT_EQ(TakeMessages(), Messages{warning});
 }
 
@@ -219,7 +219,7 @@ TEST_F(MoveRules, SupportDefence) {
         PlaceUnit(6, unit, unit == NoUnit ? 0 : kOwn);
         Area(6).Command = order;
         Start(5, "SD");
-        SupportDefenceOrder(turn, 6);
+        Said(SupportDefenceOrder(turn, game.SelectedArea, 6));
         EXPECT_EQ(TakeMessages(), warning ? Messages{Stop(warning)} : Messages{}) << order;
         ExpectStored(5, "SD", 6);
     }
@@ -231,12 +231,14 @@ TEST_F(MoveRules, SupportDefenceRefusals) {
     PlaceUnit(5, Fleet, kOwn);
     PlaceUnit(6, Army, kOwn);
     Start(5, "SD");
-    ExpectRefused([this] { SupportDefenceOrder(turn, 6); }, "Areas  5 and  6 are not adjacent");
+    ExpectRefused([this] { return Said(SupportDefenceOrder(turn, game.SelectedArea, 6)); },
+                  "Areas  5 and  6 are not adjacent");
     Start(5, "SD");
-    ExpectRefused([this] { SupportDefenceOrder(turn, 0); }, "Areas  5 and  0 are not adjacent");
+    ExpectRefused([this] { return Said(SupportDefenceOrder(turn, game.SelectedArea, 0)); },
+                  "Areas  5 and  0 are not adjacent");
     Join(5, 6);
     Start(5, "SD");
-    ExpectRefused([this] { SupportDefenceOrder(turn, 6); },
+    ExpectRefused([this] { return Said(SupportDefenceOrder(turn, game.SelectedArea, 6)); },
                   "Invalid move between  5 and  6 for unit");
 }
 
@@ -256,44 +258,48 @@ class Convoys : public MoveRules {
 
 TEST_F(Convoys, TheArmyOnTheCoastBoardsTheFleet) {
     Start(5, "CO");
-    ConvoyOrder(turn, 9);
+    Said(ConvoyOrder(turn, game.SelectedArea, 9));
     EXPECT_TRUE(TakeMessages().empty());
     ExpectStored(5, "CO", 9);
 
     Area(9).Command = "CO"; // a fleet already on the route
     Area(5).Command.clear();
     Start(5, "CO");
-    ConvoyOrder(turn, 9);
+    Said(ConvoyOrder(turn, game.SelectedArea, 9));
     ExpectStored(5, "CO", 9);
 }
 
 TEST_F(Convoys, Refusals) {
     Start(5, "CO");
-    ExpectRefused([this] { ConvoyOrder(turn, 13); }, "No unit in area  13 to convoy to");
+    ExpectRefused([this] { return Said(ConvoyOrder(turn, game.SelectedArea, 13)); },
+                  "No unit in area  13 to convoy to");
     PlaceUnit(13, Fleet, 2);
     Area(13).Command = "MO";
     Start(5, "CO");
-    ExpectRefused([this] { ConvoyOrder(turn, 13); }, "Unit in area  13 already issued command");
+    ExpectRefused([this] { return Said(ConvoyOrder(turn, game.SelectedArea, 13)); },
+                  "Unit in area  13 already issued command");
 
     MakeArea(7, Land, kOwn);
     PlaceUnit(7, Army, kOwn);
     Start(7, "CO");
-    ExpectRefused([this] { ConvoyOrder(turn, 6); },
+    ExpectRefused([this] { return Said(ConvoyOrder(turn, game.SelectedArea, 6)); },
                   "Can't convoy from one land area to another land area");
 
     PlaceUnit(5, Squadron, kOwn);
     Start(5, "CO");
-    ExpectRefused([this] { ConvoyOrder(turn, 9); }, "Can't convoy a naval unit");
+    ExpectRefused([this] { return Said(ConvoyOrder(turn, game.SelectedArea, 9)); },
+                  "Can't convoy a naval unit");
 }
 
 TEST_F(Convoys, ASquadronCarriesOnlyACorps) {
     PlaceUnit(9, Squadron, kOwn);
     Start(5, "CO");
-    ExpectRefused([this] { ConvoyOrder(turn, 9); }, "Can't conovy an army");
+    ExpectRefused([this] { return Said(ConvoyOrder(turn, game.SelectedArea, 9)); },
+                  "Can't conovy an army");
 
     PlaceUnit(5, Corps, kOwn);
     Start(5, "CO");
-    ConvoyOrder(turn, 9);
+    Said(ConvoyOrder(turn, game.SelectedArea, 9));
     ExpectStored(5, "CO", 9);
 }
 
@@ -303,14 +309,15 @@ TEST_F(Convoys, ALinkAtSeaFindsTheUnitAtTheStartOfTheChain) {
     Area(5).Command = "CO";
     Area(5).Parm1 = 9;
     Start(9, "CO");
-    ExpectRefused([this] { ConvoyOrder(turn, 13); }, "Can't conovy an army");
-    EXPECT_EQ(FindConvoyStart(turn, 9), 2);
+    ExpectRefused([this] { return Said(ConvoyOrder(turn, game.SelectedArea, 13)); },
+                  "Can't conovy an army");
+    EXPECT_EQ(ConvoyStart(9), 2);
 
     PlaceUnit(5, Corps, kOwn);
     Start(9, "CO");
-    ConvoyOrder(turn, 13);
+    Said(ConvoyOrder(turn, game.SelectedArea, 13));
     ExpectStored(9, "CO", 13);
-    EXPECT_EQ(FindConvoyStart(turn, 13), 1);
+    EXPECT_EQ(ConvoyStart(13), 1);
     EXPECT_TRUE(TakeMessages().empty());
 }
 
@@ -318,14 +325,14 @@ TEST_F(Convoys, LandingInAStrangersAreaWarnsWithoutIcon) {
     Area(5).Command = "CO";
     Area(5).Parm1 = 9;
     Start(9, "CO");
-    ConvoyOrder(turn, 3);
+    Said(ConvoyOrder(turn, game.SelectedArea, 3));
     EXPECT_EQ(TakeMessages(),
               (Messages{{"Warning, not allied or at war with owner of area  3", MsgIcon::None}}));
     ExpectStored(9, "CO", 3);
 
     Ally(kOwn, 2);
     Start(9, "CO");
-    ConvoyOrder(turn, 3);
+    Said(ConvoyOrder(turn, game.SelectedArea, 3));
     EXPECT_TRUE(TakeMessages().empty());
 }
 
@@ -341,7 +348,7 @@ TEST_F(Convoys, AChainWithoutStartWithinTenLinksWarnsAndIsStored) {
     PlaceUnit(32, Fleet, kOwn);
     PlaceUnit(13, Squadron, kOwn);
     Start(32, "CO");
-    ConvoyOrder(turn, 13);
+    Said(ConvoyOrder(turn, game.SelectedArea, 13));
     EXPECT_EQ(TakeMessages(),
               (Messages{{"Warning, can't find start of convoy", MsgIcon::Exclamation}}));
     ExpectStored(32, "CO", 13);
@@ -349,10 +356,10 @@ TEST_F(Convoys, AChainWithoutStartWithinTenLinksWarnsAndIsStored) {
     // Ten links back from 32 reach 22; a coastal army there is found.
     MakeArea(22, Coast, kOwn);
     PlaceUnit(22, Army, kOwn);
-    EXPECT_EQ(FindConvoyStart(turn, 32), 2);
+    EXPECT_EQ(ConvoyStart(32), 2);
     MakeArea(21, Coast, kOwn);
     MakeArea(22, Water, 0);
-    EXPECT_EQ(FindConvoyStart(turn, 32), 0);
+    EXPECT_EQ(ConvoyStart(32), 0);
     TakeMessages();
 
     // A chain that turns in a circle ends too.
@@ -361,7 +368,7 @@ TEST_F(Convoys, AChainWithoutStartWithinTenLinksWarnsAndIsStored) {
     Area(40).Command = Area(41).Command = "CO";
     Area(40).Parm1 = 41;
     Area(41).Parm1 = 40;
-    EXPECT_EQ(FindConvoyStart(turn, 40), 0);
+    EXPECT_EQ(ConvoyStart(40), 0);
     EXPECT_EQ(TakeMessages(),
               (Messages{{"Warning, can't find start of convoy", MsgIcon::Exclamation}}));
 
@@ -370,7 +377,7 @@ TEST_F(Convoys, AChainWithoutStartWithinTenLinksWarnsAndIsStored) {
     PlaceUnit(MaxArea, Army, kOwn);
     Area(MaxArea).Command = "CO";
     Area(MaxArea).Parm1 = 50;
-    EXPECT_EQ(FindConvoyStart(turn, 50), 2);
+    EXPECT_EQ(ConvoyStart(50), 2);
 }
 
 } // namespace

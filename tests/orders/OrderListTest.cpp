@@ -1,6 +1,5 @@
 #include "orders/OrderList.h"
 #include "orders/DiplomacyLists.h"
-#include "support/RecordingPlatform.h"
 
 #include <gtest/gtest.h>
 
@@ -9,31 +8,28 @@ namespace {
 
 TEST(OrderList, ReusesHolesAndNeverHandsOutSpySlots) {
     GameState game;
-    test::RecordingPlatform platform;
     // Before any report the count is 0; the spy slots stay reserved all the same.
-    EXPECT_EQ(AddOrder(game, platform, "DA", 1, 0, 0, 0), 3);
-    EXPECT_EQ(AddOrder(game, platform, "DW", 2, 0, 0, 0), 4);
-    EXPECT_EQ(AddOrder(game, platform, "DN", 4, 0, 0, 0), 5);
+    EXPECT_EQ(AddOrder(game, "DA", 1, 0, 0, 0).slot, 3);
+    EXPECT_EQ(AddOrder(game, "DW", 2, 0, 0, 0).slot, 4);
+    EXPECT_EQ(AddOrder(game, "DN", 4, 0, 0, 0).slot, 5);
     DeleteOrder(game, 4);
     EXPECT_EQ(game.Orders[4], OrderSlot{});
-    EXPECT_EQ(AddOrder(game, platform, "CA", 1, 2, 0, 0), 4);
+    EXPECT_EQ(AddOrder(game, "CA", 1, 2, 0, 0).slot, 4);
     EXPECT_EQ(game.OrderCount, 5);
     EXPECT_EQ(game.Orders[4], (OrderSlot{"CA", 0, 1, 2, 0, 0}));
-    EXPECT_TRUE(platform.messages.empty());
 }
 
 TEST(OrderList, FullListRefusesWithAMessageAndStoresNothing) {
     GameState game;
-    test::RecordingPlatform platform;
     game.OrderCount = 2;
     for (int i = 3; i <= 100; ++i) {
-        ASSERT_EQ(AddOrder(game, platform, "DA", 1, 0, 0, 0), i);
+        ASSERT_EQ(AddOrder(game, "DA", 1, 0, 0, 0).slot, i);
     }
     const GameState before = game;
-    EXPECT_EQ(AddOrder(game, platform, "DW", 2, 0, 0, 0), 0);
+    const AddedOrder refused = AddOrder(game, "DW", 2, 0, 0, 0);
+    EXPECT_EQ(refused.slot, 0);
     EXPECT_EQ(game, before);
-    ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(platform.messages[0].icon, MsgIcon::Critical);
+    EXPECT_EQ(refused.refusal, (Notices{{kOrderListFull, MsgIcon::Critical}}));
 }
 
 TEST(OrderList, RelationQueries) {

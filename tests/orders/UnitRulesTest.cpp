@@ -42,13 +42,13 @@ class UnitRules : public test::TurnFixture {
     }
 
     std::function<void()> Build(int16_t kind) {
-        return [this, kind] { BuildUnit(turn, kind); };
+        return [this, kind] { Said(BuildUnit(turn, game.SelectedArea, kind)); };
     }
 };
 
 TEST_F(UnitRules, BuildChargesTheUnitsCostAndShowsIt) {
     FreeSupply() = 2;
-    BuildUnit(turn, Army);
+    Said(BuildUnit(turn, game.SelectedArea, Army));
     EXPECT_EQ(Area(7).Command, "AA");
     EXPECT_EQ(FreeSupply(), 0);
     EXPECT_EQ(TakeChanges(), (Changes{Stored(7), SupplyChanged(), Settled(7)}));
@@ -58,7 +58,7 @@ TEST_F(UnitRules, BuildChargesTheUnitsCostAndShowsIt) {
     Select(8);
     Area(8).Supply = 1;
     FreeSupply() = 1;
-    BuildUnit(turn, Squadron);
+    Said(BuildUnit(turn, game.SelectedArea, Squadron));
     EXPECT_EQ(Area(8).Command, "AS");
     EXPECT_EQ(FreeSupply(), 0);
 }
@@ -97,7 +97,7 @@ TEST_F(UnitRules, BuildComparesFreeSupplyBeforeTheReplacedOrderIsUndone) {
     ExpectRefused(Build(Army), "Not enough supply points available to build unit");
 
     FreeSupply() = 2;
-    BuildUnit(turn, Army); // gives back 1, then charges 2
+    Said(BuildUnit(turn, game.SelectedArea, Army)); // gives back 1, then charges 2
     EXPECT_EQ(Area(7).Command, "AA");
     EXPECT_EQ(FreeSupply(), 1);
 }
@@ -106,15 +106,15 @@ TEST_F(UnitRules, UpgradeCostsAPoint) {
     Area(7).Supply = 1;
     PlaceUnit(7, Corps, kOwn);
     FreeSupply() = 1;
-    UpgradeUnit(turn);
+    Said(UpgradeUnit(turn, game.SelectedArea));
     EXPECT_EQ(Area(7).Command, "UU");
     EXPECT_EQ(FreeSupply(), 0);
     EXPECT_EQ(TakeChanges(), (Changes{Stored(7), SupplyChanged(), Settled(7)}));
-    ExpectIgnored([this] { UpgradeUnit(turn); });
+    ExpectIgnored([this] { Said(UpgradeUnit(turn, game.SelectedArea)); });
 }
 
 TEST_F(UnitRules, UpgradeRefusals) {
-    const auto upgrade = [this] { UpgradeUnit(turn); };
+    const auto upgrade = [this] { Said(UpgradeUnit(turn, game.SelectedArea)); };
     PlaceUnit(7, Corps, 2);
     FreeSupply() = 0;
     ExpectRefused(upgrade, "No supply available to upgrade any units");
@@ -133,16 +133,19 @@ TEST_F(UnitRules, UpgradeRefusals) {
 TEST_F(UnitRules, RemoveRefusals) {
     PlaceUnit(7, Army, kOwn);
     FreeSupply() = 0;
-    ExpectRefused([this] { RemoveUnit(turn); }, "Not allowed to remove any units");
+    ExpectRefused([this] { Said(RemoveUnit(turn, game.SelectedArea)); },
+                  "Not allowed to remove any units");
     FreeSupply() = 3;
-    ExpectRefused([this] { RemoveUnit(turn); }, "Not allowed to remove any units");
+    ExpectRefused([this] { Said(RemoveUnit(turn, game.SelectedArea)); },
+                  "Not allowed to remove any units");
     FreeSupply() = -1;
     PlaceUnit(7, Army, 4);
-    ExpectRefused([this] { RemoveUnit(turn); }, "No unit there owned by you");
+    ExpectRefused([this] { Said(RemoveUnit(turn, game.SelectedArea)); },
+                  "No unit there owned by you");
 }
 
 TEST_F(UnitRules, DowngradeRefusals) {
-    const auto downgrade = [this] { DowngradeUnit(turn); };
+    const auto downgrade = [this] { Said(DowngradeUnit(turn, game.SelectedArea)); };
     PlaceUnit(7, Army, kOwn);
     FreeSupply() = 0;
     ExpectRefused(downgrade, "Not allowed to downgrade any units");
@@ -158,13 +161,13 @@ TEST_F(UnitRules, DowngradeRefusals) {
 TEST_F(UnitRules, DowngradeCreditPaysOffTheShortageAndCancellingTakesItBack) {
     PlaceUnit(7, Army, kOwn);
     FreeSupply() = -1;
-    DowngradeUnit(turn);
+    Said(DowngradeUnit(turn, game.SelectedArea));
     EXPECT_EQ(Area(7).Command, "DU");
     EXPECT_EQ(FreeSupply(), 0);
-    ExpectIgnored([this] { DowngradeUnit(turn); });
+    ExpectIgnored([this] { Said(DowngradeUnit(turn, game.SelectedArea)); });
 
     TakeChanges();
-    ClearAreaCommand(turn);
+    Said(ClearAreaCommand(turn, game.SelectedArea));
     EXPECT_EQ(Area(7).Command, "");
     EXPECT_EQ(FreeSupply(), -1);
     EXPECT_EQ(TakeChanges(), (Changes{SupplyChanged(), Stored(7), Settled(7)}));
@@ -175,12 +178,12 @@ TEST_F(UnitRules, DowngradeCreditsBeforeAndRemoveAfterUndoingTheReplacedOrder) {
     PlaceUnit(7, Army, kOwn);
     Area(7).Command = "AA";
     FreeSupply() = -1;
-    DowngradeUnit(turn); // -1 + 1 = 0, then the build's two points back
+    Said(DowngradeUnit(turn, game.SelectedArea)); // -1 + 1 = 0, then the build's two points back
     EXPECT_EQ(FreeSupply(), 2);
 
     Area(7).Command = "UU";
     FreeSupply() = -1;
-    RemoveUnit(turn); // the upgrade's point back: 0, then +2
+    Said(RemoveUnit(turn, game.SelectedArea)); // the upgrade's point back: 0, then +2
     EXPECT_EQ(FreeSupply(), 2);
 }
 
@@ -198,12 +201,12 @@ TEST_F(UnitRules, RemoveGivesBackTheUnitsSizeUpToZero) {
         PlaceUnit(7, c.kind, kOwn);
         Area(7).Command.clear();
         FreeSupply() = c.before;
-        RemoveUnit(turn);
+        Said(RemoveUnit(turn, game.SelectedArea));
         EXPECT_EQ(Area(7).Command, "RU");
         EXPECT_EQ(FreeSupply(), c.after);
         EXPECT_TRUE(TakeMessages().empty());
     }
-    ExpectIgnored([this] { RemoveUnit(turn); });
+    ExpectIgnored([this] { Said(RemoveUnit(turn, game.SelectedArea)); });
 }
 
 } // namespace

@@ -33,7 +33,7 @@ struct DemoTurn {
         LoadSettings(settings, ini);
         EXPECT_EQ(LoadMapFiles(game, hexMap, OnlyFolder(kSourceData)), "");
         const auto [folder, file] = SplitReportPath(kSourceData + report);
-        EXPECT_EQ(ReadReport(game, platform, folder, file), ReportOutcome::Read);
+        EXPECT_EQ(ReadReport(game, platform.messages, folder, file), ReportOutcome::Read);
     }
     RecordingPlatform platform;
     GameState game;

@@ -2,6 +2,7 @@
 
 #include "map/RecordingSurface.h"
 #include "ui/Form.h"
+#include "ui/Notice.h"
 #include "ui/Platform.h"
 
 #include <deque>
@@ -11,12 +12,9 @@
 
 namespace dered::test {
 
-struct Message {
-    std::string text;
-    MsgIcon icon;
-    bool operator==(const Message&) const = default;
-};
-using Messages = std::vector<Message>;
+// A message box as shown: the same as a message the program's code gives back.
+using Message = Notice;
+using Messages = Notices;
 
 // A refusal as the rules show it: the critical-stop icon.
 inline Message Stop(const std::string& text) {

@@ -1,0 +1,83 @@
+#include "forms/OrderEntry.h"
+
+#include "desk/OrderDesk.h"
+#include "forms/SupportedPlayerQuestion.h"
+#include "orders/AreaOrders.h"
+#include "orders/MoveRules.h"
+#include "orders/OrderList.h"
+#include "orders/Turn.h"
+
+namespace dered {
+
+const OrderKind* KindWaitingFor(MapCommand command) {
+    for (size_t i = 0; i < kAreaOrderKinds; ++i) {
+        if (command != MapCommand::None && kOrderKinds[i].click == command) {
+            return &kOrderKinds[i];
+        }
+    }
+    return nullptr;
+}
+
+OrderEntry::OrderEntry(Turn& turn, Platform& platform, SupportedPlayerQuestion& question)
+    : turn_(turn), platform_(platform), question_(question) {}
+
+void OrderEntry::Show(const Outcome& outcome) {
+    ShowNotices(platform_, outcome.notices);
+}
+
+bool OrderEntry::Begin(int option, int16_t area) {
+    GameState& game = turn_.game;
+    game.SelectedArea = AreaOrNone(area);
+    if (game.ReadOnly) {
+        platform_.MsgBox(ReadOnlyText(game), MsgIcon::Information);
+        return false;
+    }
+    if (option == kWithdrawOption) {
+        Show(WithdrawOrder(turn_, game.SelectedArea));
+        return true;
+    }
+    if (option < 0 || option > kWithdrawOption) {
+        return true;
+    }
+    const OrderKind& kind = kOrderKinds[static_cast<size_t>(option)];
+    game.PendingCommand = kind.click;
+    const Outcome outcome = BeginOrder(turn_, kind, game.SelectedArea);
+    if (outcome.ending != Ending::Waiting) {
+        game.PendingCommand = MapCommand::None;
+    }
+    Show(outcome);
+    return true;
+}
+
+void OrderEntry::Complete(int16_t target) {
+    GameState& game = turn_.game;
+    const OrderKind* kind = KindWaitingFor(game.PendingCommand);
+    // One question at a time: a second answer would store a stale order later.
+    if (kind == nullptr || question_.IsAsking()) {
+        return;
+    }
+    const int16_t area = game.SelectedArea;
+    if (kind->shape != OrderShape::SupportAttack) {
+        game.PendingCommand = MapCommand::None;
+        return Show(CompleteOrder(turn_, *kind, area, target));
+    }
+    const Outcome checked = CompleteOrder(turn_, *kind, area, target);
+    if (checked.ending != Ending::Asking) {
+        game.PendingCommand = MapCommand::None;
+        return Show(checked);
+    }
+    question_.Ask([this, area, target] {
+        turn_.game.PendingCommand = MapCommand::None;
+        Show(SupportAttackOrder(turn_, area, target, turn_.game.SupportedPlayer));
+    });
+}
+
+bool OrderEntry::Cancel() {
+    if (KindWaitingFor(turn_.game.PendingCommand) == nullptr) {
+        return false;
+    }
+    turn_.game.PendingCommand = MapCommand::None;
+    return true;
+}
+
+} // namespace dered
