@@ -69,7 +69,7 @@ for target in "${targets[@]}"; do
         echo "  $target: $kept: $(grep -Eho "$problem.*" "$work"/run-*.log | head -1)"
     done
     [ $findings -eq 0 ] || found_any=1
-    per_cpu=$(awk -v n="$executions" -v t="$cpu" 'BEGIN { printf "%d", t > 0 ? n / t : 0 }')
+    per_cpu=$(awk -v n="$executions" -v t="$cpu" 'BEGIN { printf "%d", (t > 0 ? n / t : 0) }')
     summary+=("$(printf '%-13s %11d executions in %4d s, %6d/s, %6d per processor s, %d findings' \
         "$target" "$executions" "$seconds" $((executions / (seconds > 0 ? seconds : 1))) \
         "$per_cpu" $findings)")
