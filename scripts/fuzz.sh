@@ -7,7 +7,7 @@
 # load at the end; exits 1 when anything was found.
 #   scripts/fuzz.sh [SECONDS] [TARGET...]
 set -euo pipefail
-TIMEFORMAT='%3U %3S'
+TIMEFORMAT='processor seconds: %3U %3S'
 cd "$(dirname "$0")/.."
 root=$PWD
 seconds=${1:-60}
@@ -48,11 +48,13 @@ for target in "${targets[@]}"; do
         runs=$((runs + 1))
         start=$(date +%s)
         log=$work/run-$runs.log
-        { time (cd "$work/cwd" && "$binary" -max_total_time="$left" -timeout=10 \
+        # time's line ends the log.
+        time (cd "$work/cwd" && "$binary" -max_total_time="$left" -timeout=10 \
             -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$work/artifacts/" \
             "$work/corpus" "$root/fuzz/corpus/$target" "$root/fuzz/regressions/$target") \
-            >"$log" 2>&1 || true; } 2>"$work/cpu.txt"
-        cpu=$(awk -v before="$cpu" '{ print before + $1 + $2 }' "$work/cpu.txt")
+            >"$log" 2>&1 || true
+        cpu=$(awk -v before="$cpu" '/^processor seconds: / { t = $3 + $4 } END { print before + t }' \
+            "$log")
         n=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)
         executions=$((executions + ${n:-0}))
         left=$((left - ($(date +%s) - start)))
