@@ -14,11 +14,12 @@ cmake --build build -j "$(nproc)" --target der-ed der-ed-batch dered_window_skel
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 cp -r data/demo/. "$work/"
+# Its own settings, recovery and lock folders: a recovery file left by another run would ask.
+export XDG_CONFIG_HOME="$work/config" XDG_STATE_HOME="$work/state"
 # An orders.tmp beside the report, so that no "No old orders" message box waits for a click;
 # fresh settings, so that the map opens as a new user's does.
 (cd "$work" && printf 'start 1880-1/plyrdata.003\nmenu mnuSave\n' |
     "$OLDPWD/build/der-ed-batch" --program-dir "$OLDPWD/build" --settings "$work/batch.ini" >/dev/null)
-export XDG_CONFIG_HOME="$work/config"
 xvfb-run -a -s '-screen 0 1600x1000x24' sh -c "openbox >/dev/null 2>&1 & sleep 1;
     hyperfine -N -w 5 -r $runs \
         'build/der-ed --quit-when-shown $work/1880-1/plyrdata.003' \

@@ -14,7 +14,8 @@ void AddControlCommands(ScriptRunner& runner);
 // The words of the map dialogs: "answer colour ..." for the colour chooser and
 // "map editcell ..." for the hex editor.
 void AddMapDialogCommands(ScriptRunner& runner);
-// The words of the order desk: "answer save ...", the go-to dialog's answer, and "print check",
+// The words of the order desk: "order ...", "answer save ...", the go-to dialog's answer, and
+// "print check",
 // "print overview", "print view", "print hover".
 void AddDeskCommands(ScriptRunner& runner);
 

@@ -63,6 +63,20 @@ void PrintHover(const Program& program, std::ostream& out, ScriptArgs& args) {
         << '\n';
 }
 
+// An order typed into the map window's order field; a text that is no order is printed.
+void EnterOrder(Program& program, std::ostream& out, ScriptArgs& args) {
+    const std::string text = args.OptionalRest();
+    frmMap& map = program.map;
+    if (!map.IsLoaded()) {
+        throw ScriptError("the map window is not open");
+    }
+    map.txtOrder.SetText(text);
+    map.txtOrder_Enter();
+    if (!map.txtOrder.Text().empty()) {
+        out << "ORDER not entered: " << map.stbNextClick.Text() << '\n';
+    }
+}
+
 // Unanswered, the question saves, as saving did before there was a check.
 void AnswerShown(Program& program, BatchPlatform& platform, SaveAnswers& answers, Form& form) {
     if (&form == &program.saveCheck) {
@@ -85,6 +99,7 @@ void AddDeskCommands(ScriptRunner& runner) {
     std::ostream& out = runner.out();
     auto answers = std::make_shared<SaveAnswers>();
     runner.AddSubcommand("answer", "save", [answers](ScriptArgs& a) { AnswerSave(*answers, a); });
+    runner.AddCommand("order", [&program, &out](ScriptArgs& a) { EnterOrder(program, out, a); });
     runner.AddPrint("check", [&program, &out](ScriptArgs& a) { PrintCheck(program, out, a); });
     runner.AddPrint("overview",
                     [&program, &out](ScriptArgs& a) { PrintOverview(program, out, a); });

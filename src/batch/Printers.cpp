@@ -3,6 +3,7 @@
 #include "app/Program.h"
 #include "batch/ScriptRunner.h"
 #include "files/Settings.h"
+#include "state/OrderKinds.h"
 
 namespace dered {
 

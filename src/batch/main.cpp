@@ -90,11 +90,17 @@ int main(int argc, char** argv) {
     // A file named with --settings is the only one, so that a script sees the same settings
     // wherever it runs; else the player's own, and the shipped one for what it lacks.
     dered::SettingsFiles ini(
-        args.settingsPath ? dered::SettingsPaths{*args.settingsPath, {}}
-                          : dered::SettingsPaths{dered::DefaultSettingsPath(),
-                                                 dered::FindShippedSettings(folders).string()});
+        args.settingsPath
+            ? dered::SettingsPaths{*args.settingsPath, {}}
+            : dered::SettingsPaths{
+                  dered::DefaultSettingsPath(Environment("XDG_CONFIG_HOME"), Environment("HOME")),
+                  dered::FindShippedSettings(folders).string()});
     dered::SystemDisk disk;
-    dered::Program program(platform, ini, disk, {folders, {}, dered::DefaultRecoveryDir()});
+    dered::Program program(
+        platform, ini, disk,
+        {folders,
+         {},
+         dered::DefaultRecoveryDir(Environment("XDG_STATE_HOME"), Environment("HOME"))});
     dered::ScriptRunner runner(program, platform, std::cout);
     return runner.Run(args.script ? static_cast<std::istream&>(file) : std::cin, std::cerr);
 }

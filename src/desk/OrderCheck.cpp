@@ -2,6 +2,7 @@
 
 #include "desk/OrderWords.h"
 #include "state/CodeTables.h"
+#include "state/OrderKinds.h"
 
 #include <algorithm>
 #include <array>
@@ -24,7 +25,9 @@ bool IsOwnUnit(const GameState& game, int16_t area) {
 }
 
 bool IsBuildOrUpgrade(const std::string& code) {
-    return code == "AA" || code == "AC" || code == "AF" || code == "AS" || code == "UU";
+    return code == OrderCode::AddArmy || code == OrderCode::AddCorps ||
+           code == OrderCode::AddFleet || code == OrderCode::AddSquadron ||
+           code == OrderCode::Upgrade;
 }
 
 // "Army in Northfield (12)".
@@ -48,7 +51,7 @@ void Collisions(const GameState& game, std::vector<Finding>& found) {
     std::array<std::vector<int16_t>, MaxArea + 1> movers;
     for (int16_t area = 1; area <= MaxArea; ++area) {
         const AreaRecord& a = game.Areas[area];
-        if (IsOwnUnit(game, area) && a.Command == "MO" && IsArea(a.Parm1)) {
+        if (IsOwnUnit(game, area) && a.Command == OrderCode::Move && IsArea(a.Parm1)) {
             movers[a.Parm1].push_back(area);
         }
     }
@@ -71,12 +74,12 @@ void Collisions(const GameState& game, std::vector<Finding>& found) {
 void Blocked(const GameState& game, std::vector<Finding>& found) {
     for (int16_t area = 1; area <= MaxArea; ++area) {
         const AreaRecord& a = game.Areas[area];
-        if (!IsOwnUnit(game, area) || a.Command != "MO" || !IsArea(a.Parm1) ||
+        if (!IsOwnUnit(game, area) || a.Command != OrderCode::Move || !IsArea(a.Parm1) ||
             !IsOwnUnit(game, a.Parm1)) {
             continue;
         }
         const std::string& staying = game.Areas[a.Parm1].Command;
-        if (staying == "MO" || staying == "RU") {
+        if (staying == OrderCode::Move || staying == OrderCode::Remove) {
             continue;
         }
         found.push_back(
@@ -86,8 +89,8 @@ void Blocked(const GameState& game, std::vector<Finding>& found) {
     }
 }
 
-// Why the chain of convoy orders from a land unit's "CO" never reaches land, or empty when it
-// does (or when it runs through a unit whose orders the records cannot show).
+// Why the chain of convoy orders from a land unit's convoy order never reaches land, or empty when
+// it does (or when it runs through a unit whose orders the records cannot show).
 std::string BrokenChain(const GameState& game, int16_t area) {
     int16_t x = game.Areas[area].Parm1;
     for (int link = 0; link < kConvoyLinks; ++link) {
@@ -104,7 +107,7 @@ std::string BrokenChain(const GameState& game, int16_t area) {
         if (at.UnitOwner != game.OwnPlayer) {
             return {};
         }
-        if (at.Command != "CO") {
+        if (at.Command != OrderCode::Convoy) {
             return "the " + std::string(UnitWord(at.UnitKind)) + " in " + AreaLabel(game, x) +
                    " has no convoy order";
         }
@@ -117,7 +120,7 @@ void Convoys(const GameState& game, std::vector<Finding>& found) {
     for (int16_t area = 1; area <= MaxArea; ++area) {
         const AreaRecord& a = game.Areas[area];
         const bool landUnit = a.UnitKind == Army || a.UnitKind == Corps;
-        if (!IsOwnUnit(game, area) || !landUnit || a.Command != "CO") {
+        if (!IsOwnUnit(game, area) || !landUnit || a.Command != OrderCode::Convoy) {
             continue;
         }
         const std::string why = BrokenChain(game, area);

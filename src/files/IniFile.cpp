@@ -4,7 +4,6 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <optional>
 #include <random>
@@ -401,14 +400,12 @@ std::string IniText::WriteStrings(const std::vector<IniEntry>& entries) {
     return {};
 }
 
-std::string DefaultSettingsPath() {
+std::string DefaultSettingsPath(const std::string& xdgConfigHome, const std::string& home) {
     fs::path base;
-    const char* xdg = std::getenv("XDG_CONFIG_HOME");
-    const char* home = std::getenv("HOME");
     // Relative XDG paths are to be ignored.
-    if (xdg != nullptr && fs::path(xdg).is_absolute()) {
-        base = xdg;
-    } else if (home != nullptr && *home != '\0') {
+    if (!xdgConfigHome.empty() && fs::path(xdgConfigHome).is_absolute()) {
+        base = xdgConfigHome;
+    } else if (!home.empty()) {
         base = fs::path(home) / ".config";
     } else {
         return "der-ed.ini";

@@ -81,6 +81,6 @@ class IniText : public IniService {
 };
 
 // $XDG_CONFIG_HOME/der-ed/der-ed.ini, else $HOME/.config/der-ed/der-ed.ini, else der-ed.ini.
-std::string DefaultSettingsPath();
+std::string DefaultSettingsPath(const std::string& xdgConfigHome, const std::string& home);
 
 } // namespace dered

@@ -3,6 +3,7 @@
 #include "files/FileCommit.h"
 #include "files/LineWriter.h"
 #include "files/OrderCodes.h"
+#include "state/OrderKinds.h"
 
 #include <algorithm>
 #include <initializer_list>
@@ -30,8 +31,8 @@ int CountOrders(std::string_view commands) {
         if (++line <= 4 || text.empty() || text == "KPLEND") {
             continue;
         }
-        const bool emptySpy =
-            text.starts_with("SP") && text.find_first_not_of("SP 0") == std::string_view::npos;
+        const bool emptySpy = text.starts_with(OrderCode::Spy) &&
+                              text.find_first_not_of("SP 0") == std::string_view::npos;
         if (!emptySpy) {
             ++count;
         }
@@ -64,9 +65,9 @@ class OrdersWriter {
             Both(code, {a});
         } else if (IsOneOf(code, kTargetArea)) {
             Both(code, {a, area.Parm1});
-        } else if (code == "SA" && area.Parm2 > 0) {
+        } else if (code == OrderCode::SupportAttack && area.Parm2 > 0) {
             Both(code, {a, area.Parm1, area.Parm2});
-        } else if (code == "SA") {
+        } else if (code == OrderCode::SupportAttack) {
             // Support of an own attack names no player for the game master.
             CommandsLine(code, {a, area.Parm1});
             OrdersTmpLines(code, {a, area.Parm1, 0});
@@ -76,17 +77,17 @@ class OrdersWriter {
     void Spy(const GameState& game) {
         for (int slot = 1; slot <= kSpySlots; ++slot) {
             const OrderSlot& s = game.Orders[slot];
-            OrdersTmpLines("SP", {s.P1, s.P2, s.P3, s.P4});
+            OrdersTmpLines(OrderCode::Spy, {s.P1, s.P2, s.P3, s.P4});
         }
         const std::array<int16_t, 6> t = SpyTargets(game);
-        CommandsLine("SP", {t[0], t[1], t[2], t[3], t[4], t[5]});
+        CommandsLine(OrderCode::Spy, {t[0], t[1], t[2], t[3], t[4], t[5]});
     }
 
     void ListOrder(const OrderSlot& slot) {
         const std::string& code = slot.Code;
         if (IsOneOf(code, kOnePlayer)) {
             Both(code, {slot.P1});
-        } else if (code == "GA" && slot.P2 == -1) {
+        } else if (code == OrderCode::GrantAccess && slot.P2 == -1) {
             commands_.Text(code).Text(" ").Number(slot.P1).Text(" ").Text("ALL").EndLine();
             OrdersTmpLines(code, {slot.P1, slot.P2});
         } else if (IsOneOf(code, kTwoNumber)) {

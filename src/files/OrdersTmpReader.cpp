@@ -6,6 +6,7 @@
 #include "files/FileAccess.h"
 #include "files/OrderCodes.h"
 #include "orders/OrderList.h"
+#include "state/OrderKinds.h"
 #include "ui/Notice.h"
 
 #include <algorithm>
@@ -76,7 +77,7 @@ class EntryReader {
         if (IsOneOf(code, kTargetArea)) {
             return AreaOrder(code, 1);
         }
-        if (code == "SA") {
+        if (code == OrderCode::SupportAttack) {
             return AreaOrder(code, 2);
         }
         if (IsOneOf(code, kOnePlayer)) {
@@ -85,7 +86,7 @@ class EntryReader {
         if (IsOneOf(code, kTwoNumber)) {
             return ListOrder(code, 2);
         }
-        if (code == "SP") {
+        if (code == OrderCode::Spy) {
             return Spy();
         }
         return Entry::Read; // an unknown code carries nothing that could be read
@@ -136,16 +137,16 @@ class EntryReader {
         if (IsOneOf(code, kTargetArea)) {
             return area(p[0]);
         }
-        if (code == "SA") {
+        if (code == OrderCode::SupportAttack) {
             return area(p[0]) && p[1] <= MaxPlayer; // none or less: support of an own attack
         }
         if (IsOneOf(code, kOnePlayer)) {
             return player(p[0]);
         }
-        if (code == "CA") {
+        if (code == OrderCode::CallToArms) {
             return player(p[0]) && player(p[1]);
         }
-        if (code == "GA") {
+        if (code == OrderCode::GrantAccess) {
             return player(p[0]) && p[1] <= MaxArea; // below 1: every area
         }
         return true;
@@ -160,7 +161,8 @@ class EntryReader {
             return Entry::Broken;
         }
         if (++spyEntries_ <= kSpySlots) {
-            game_.Orders[spyEntries_] = OrderSlot{"SP", 0, p[0], p[1], p[2], p[3]};
+            game_.Orders[spyEntries_] =
+                OrderSlot{std::string(OrderCode::Spy), 0, p[0], p[1], p[2], p[3]};
         }
         return Entry::Read;
     }

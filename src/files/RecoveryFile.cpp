@@ -3,7 +3,6 @@
 #include "files/FileCommit.h"
 #include "files/OrdersFile.h"
 
-#include <cstdlib>
 #include <filesystem>
 #include <system_error>
 
@@ -25,14 +24,12 @@ std::string Tidy(const std::string& text) {
 
 } // namespace
 
-std::string DefaultRecoveryDir() {
-    const char* xdg = std::getenv("XDG_STATE_HOME");
-    const char* home = std::getenv("HOME");
+std::string DefaultRecoveryDir(const std::string& xdgStateHome, const std::string& home) {
     // Relative XDG paths are to be ignored.
-    if (xdg != nullptr && fs::path(xdg).is_absolute()) {
-        return (fs::path(xdg) / "der-ed").string() + "/";
+    if (!xdgStateHome.empty() && fs::path(xdgStateHome).is_absolute()) {
+        return (fs::path(xdgStateHome) / "der-ed").string() + "/";
     }
-    if (home != nullptr && *home != '\0') {
+    if (!home.empty()) {
         return (fs::path(home) / ".local" / "state" / "der-ed").string() + "/";
     }
     return {};

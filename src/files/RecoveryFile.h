@@ -9,7 +9,7 @@ namespace dered {
 
 // $XDG_STATE_HOME/der-ed/, else $HOME/.local/state/der-ed/, with its trailing "/"; empty when
 // neither is set.
-std::string DefaultRecoveryDir();
+std::string DefaultRecoveryDir(const std::string& xdgStateHome, const std::string& home);
 
 // The recovery file of the turn on screen: one per game, player and turn, in folder. Characters
 // of the game identifier that could leave the folder are replaced.

@@ -2,6 +2,7 @@
 
 #include "state/CodeTables.h"
 #include "state/Numbers.h"
+#include "state/OrderKinds.h"
 
 #include <string>
 
@@ -14,23 +15,23 @@ const PlayerRecord* PlayerAt(const GameState& game, int16_t player) {
 }
 
 int16_t CommandCost(const std::string& command) {
-    if (command == "AA" || command == "AF") {
+    if (command == OrderCode::AddArmy || command == OrderCode::AddFleet) {
         return 2;
     }
-    if (command == "AC" || command == "AS") {
+    if (command == OrderCode::AddCorps || command == OrderCode::AddSquadron) {
         return 1;
     }
     return 0;
 }
 
 int16_t UnitOrderEffect(const std::string& command, int16_t unitSize) {
-    if (command == "UU") {
+    if (command == OrderCode::Upgrade) {
         return -1;
     }
-    if (command == "DU") {
+    if (command == OrderCode::Downgrade) {
         return 1;
     }
-    if (command == "RU") {
+    if (command == OrderCode::Remove) {
         return unitSize;
     }
     return 0;

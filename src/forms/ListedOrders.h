@@ -6,6 +6,7 @@
 #include <array>
 #include <initializer_list>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace dered {
@@ -14,7 +15,7 @@ namespace dered {
 // dialog refills them only when they changed behind its back (an undo, another dialog).
 class ListedOrders {
   public:
-    ListedOrders(const GameState& game, std::initializer_list<const char*> codes)
+    ListedOrders(const GameState& game, std::initializer_list<std::string_view> codes)
         : game_(game), codes_(codes.begin(), codes.end()) {}
     void Take() { seen_ = game_.Orders; }
     bool Changed() const {
@@ -33,7 +34,7 @@ class ListedOrders {
     }
 
     const GameState& game_;
-    std::vector<std::string> codes_;
+    std::vector<std::string_view> codes_;
     std::array<OrderSlot, MaxOrderSlot + 1> seen_{};
 };
 

@@ -7,6 +7,8 @@
 #include "orders/OrderList.h"
 #include "orders/Turn.h"
 
+#include <algorithm>
+
 namespace dered {
 
 const OrderKind* KindWaitingFor(MapCommand command) {
@@ -16,6 +18,15 @@ const OrderKind* KindWaitingFor(MapCommand command) {
         }
     }
     return nullptr;
+}
+
+std::vector<std::string> OrderEntry::OptionCaptions() {
+    std::vector<std::string> captions;
+    for (size_t i = 0; i < kAreaOrderKinds; ++i) {
+        captions.emplace_back(kOrderKinds[i].code);
+    }
+    captions.emplace_back("Cancel");
+    return captions;
 }
 
 OrderEntry::OrderEntry(Turn& turn, Platform& platform, SupportedPlayerQuestion& question)
@@ -49,7 +60,7 @@ bool OrderEntry::Begin(int option, int16_t area) {
     return true;
 }
 
-void OrderEntry::Complete(int16_t target) {
+void OrderEntry::Complete(int16_t target, std::optional<int16_t> supported) {
     GameState& game = turn_.game;
     const OrderKind* kind = KindWaitingFor(game.PendingCommand);
     // One question at a time: a second answer would store a stale order later.
@@ -66,10 +77,29 @@ void OrderEntry::Complete(int16_t target) {
         game.PendingCommand = MapCommand::None;
         return Show(checked);
     }
-    question_.Ask([this, area, target] {
+    const auto answered = [this, area, target] {
         turn_.game.PendingCommand = MapCommand::None;
         Show(SupportAttackOrder(turn_, area, target, turn_.game.SupportedPlayer));
-    });
+    };
+    if (supported) {
+        game.SupportedPlayer = *supported;
+        return answered();
+    }
+    question_.Ask(answered);
+}
+
+void OrderEntry::Enter(const TypedOrder& order) {
+    // A typed order replaces one waiting for its target click.
+    Cancel();
+    const int option =
+        order.kind == nullptr
+            ? kWithdrawOption
+            : static_cast<int>(std::find_if(kOrderKinds.begin(), kOrderKinds.end(),
+                                            [&](const OrderKind& k) { return &k == order.kind; }) -
+                               kOrderKinds.begin());
+    if (Begin(option, order.area) && turn_.game.PendingCommand != MapCommand::None) {
+        Complete(order.target, order.supported);
+    }
 }
 
 bool OrderEntry::Cancel() {

@@ -1,9 +1,13 @@
 #pragma once
 
+#include "desk/TypedOrder.h"
 #include "orders/Outcome.h"
 #include "state/OrderKinds.h"
 
 #include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
 
 namespace dered {
 
@@ -20,13 +24,20 @@ class OrderEntry {
     // The option button after the area orders: the area's order is withdrawn.
     static constexpr int kWithdrawOption = static_cast<int>(kAreaOrderKinds);
 
+    // The option buttons' captions.
+    static std::vector<std::string> OptionCaptions();
+
     OrderEntry(Turn& turn, Platform& platform, SupportedPlayerQuestion& question);
 
     // The double click on `area` with option button `option` chosen. False when the turn is
     // read-only: that has been said and nothing was tried.
     bool Begin(int option, int16_t area);
-    // The click on `target` while a move, support or convoy waits for it.
-    void Complete(int16_t target);
+    // The click on `target` while a move, support or convoy waits for it. A support attack
+    // given `supported` does not ask whose attack it is.
+    void Complete(int16_t target, std::optional<int16_t> supported = std::nullopt);
+    // A typed order: the double click on its area with its kind chosen, then its target, by
+    // the same steps and with the same messages as with the mouse.
+    void Enter(const TypedOrder& order);
     // Drops the order waiting for its target; false when none waits.
     bool Cancel();
 

@@ -31,6 +31,25 @@ std::string AreaLabel(const GameState& game, int16_t area) {
     return label;
 }
 
+constexpr const char* kTypingOrders =
+    "\nTyping orders\n"
+    "Ctrl+E (Edit > Type an Order) puts the keyboard in the map window's order field. Type the\n"
+    "order and press Enter: it goes through the same checks and messages as with the mouse, and\n"
+    "one Undo takes it back. Type it as the game master reads it, the code and the numbers:\n"
+    "    MO 118 134        SD 105 118        SA 105 106 2      AA 134\n"
+    "(the third number of SA is the player whose attack is supported; leave it out for your\n"
+    "own), or with area names or numbers:\n"
+    "    Ostisoth - Belanmar                 move\n"
+    "    Kestowen supports Ostisoth          support the defence of Ostisoth\n"
+    "    Kestowen supports Ostisoth - Lower Halisdor\n"
+    "                                        support the attack from Ostisoth on Lower Halisdor\n"
+    "    Belanmar convoys Belanmar Strait    convoy to the next area of the chain\n"
+    "    Belanmar builds army (corps, fleet, squadron)\n"
+    "    Kestowen upgrades / downgrades / removes / cancels\n"
+    "Case does not matter, and a name may be cut short while only one area starts so; the\n"
+    "field offers the names as you type. Declarations, calls to arms, access, spies and victory\n"
+    "conditions are given in their own windows.\n";
+
 } // namespace
 
 const std::array<OrderKindGuide, 12>& OrderKindGuides() {
@@ -54,7 +73,7 @@ std::string OrderReferenceText() {
         text += "    needs: " + std::string(guide.needs) + "\n";
         text += "    enter: " + std::string(guide.entry) + "\n";
     }
-    return text;
+    return text + kTypingOrders;
 }
 
 std::string NextClickText(const GameState& game, size_t chosenOption) {

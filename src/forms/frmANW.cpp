@@ -2,6 +2,7 @@
 
 #include "orders/DiplomacyLists.h"
 #include "orders/OrderList.h"
+#include "state/OrderKinds.h"
 #include "ui/Notice.h"
 
 namespace dered {
@@ -51,7 +52,8 @@ void frmANW::Form_Load() {
     }
     for (int16_t slot = 1; slot <= game.OrderCount && slot <= MaxOrderSlot; ++slot) {
         const OrderSlot& order = game.Orders[slot];
-        if (order.Code == "DA" || order.Code == "DN" || order.Code == "DW") {
+        if (order.Code == OrderCode::Alliance || order.Code == OrderCode::Neutrality ||
+            order.Code == OrderCode::War) {
             lstCommands.AddItem(order.Code + " " + PlayerName(game, order.P1), slot);
         }
     }
@@ -61,15 +63,15 @@ void frmANW::Form_Load() {
 }
 
 void frmANW::cmdAlly_Click() {
-    Declare("DA", lstNeutrals);
+    Declare(OrderCode::Alliance, lstNeutrals);
 }
 
 void frmANW::cmdWar_Click() {
-    Declare("DW", lstNeutrals);
+    Declare(OrderCode::War, lstNeutrals);
 }
 
 void frmANW::cmdNeutral_Click(int Index) {
-    Declare("DN", Index == 0 ? lstAllies : lstEnemies);
+    Declare(OrderCode::Neutrality, Index == 0 ? lstAllies : lstEnemies);
 }
 
 void frmANW::cmdDelete_Click() {
@@ -77,7 +79,7 @@ void frmANW::cmdDelete_Click() {
     OrdersChanged();
 }
 
-void frmANW::Declare(const std::string& code, const ListBoxModel& players) {
+void frmANW::Declare(std::string_view code, const ListBoxModel& players) {
     int32_t chosen = 0;
     if (!ChosenItem(players, chosen)) {
         return;
@@ -90,7 +92,7 @@ void frmANW::Declare(const std::string& code, const ListBoxModel& players) {
     const AddedOrder added = AddOrder(game, code, p, 0, 0, 0);
     ShowNotices(platform_, added.refusal);
     if (added.slot != 0) {
-        lstCommands.AddItem(code + " " + PlayerName(game, p), added.slot);
+        lstCommands.AddItem(std::string(code) + " " + PlayerName(game, p), added.slot);
         OrdersChanged();
     }
 }

@@ -2,6 +2,7 @@
 
 #include "forms/ListedOrders.h"
 #include "state/GameState.h"
+#include "state/OrderKinds.h"
 #include "state/TurnEvents.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
@@ -40,7 +41,7 @@ class frmANW : public Form {
 
   private:
     bool CheckAnwIssued(int16_t player);
-    void Declare(const std::string& code, const ListBoxModel& players);
+    void Declare(std::string_view code, const ListBoxModel& players);
 
     // The order list changed here: the lists are as the records are, the others are told.
     void OrdersChanged();
@@ -48,7 +49,7 @@ class frmANW : public Form {
     GameState& game_;
     Platform& platform_;
     TurnEvents& events_;
-    ListedOrders listed_{game_, {"DA", "DN", "DW"}};
+    ListedOrders listed_{game_, {OrderCode::Alliance, OrderCode::Neutrality, OrderCode::War}};
 };
 
 } // namespace dered

@@ -2,6 +2,7 @@
 
 #include "orders/DiplomacyLists.h"
 #include "orders/OrderList.h"
+#include "state/OrderKinds.h"
 #include "ui/Notice.h"
 
 namespace dered {
@@ -46,7 +47,7 @@ void frmCallToArms::Form_Load() {
     }
     for (int16_t slot = 1; slot <= game.OrderCount && slot <= MaxOrderSlot; ++slot) {
         const OrderSlot& order = game.Orders[slot];
-        if (order.Code == "CA") {
+        if (order.Code == OrderCode::CallToArms) {
             lstCommands.AddItem(order.Code + " " + PlayerAbbrev(game, order.P1) +
                                     PlayerAbbrev(game, order.P2),
                                 slot);
@@ -64,7 +65,7 @@ void frmCallToArms::cmdCallToArms_Click() {
     GameState& game = game_;
     const auto a = static_cast<int16_t>(ally);
     const auto e = static_cast<int16_t>(enemy);
-    const AddedOrder added = AddOrder(game, "CA", a, e, 0, 0);
+    const AddedOrder added = AddOrder(game, OrderCode::CallToArms, a, e, 0, 0);
     ShowNotices(platform_, added.refusal);
     if (added.slot != 0) {
         lstCommands.AddItem("CA " + PlayerAbbrev(game, a) + " " + PlayerAbbrev(game, e),

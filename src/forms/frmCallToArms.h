@@ -2,6 +2,7 @@
 
 #include "forms/ListedOrders.h"
 #include "state/GameState.h"
+#include "state/OrderKinds.h"
 #include "state/TurnEvents.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
@@ -35,7 +36,7 @@ class frmCallToArms : public Form {
     GameState& game_;
     Platform& platform_;
     TurnEvents& events_;
-    ListedOrders listed_{game_, {"CA", "DA", "DW"}};
+    ListedOrders listed_{game_, {OrderCode::CallToArms, OrderCode::Alliance, OrderCode::War}};
 };
 
 } // namespace dered

@@ -4,6 +4,7 @@
 #include "orders/OrderList.h"
 #include "state/LeadingNumber.h"
 #include "state/Numbers.h"
+#include "state/OrderKinds.h"
 #include "ui/Notice.h"
 
 namespace dered {
@@ -55,7 +56,7 @@ void frmGrantAccess::Form_Load() {
     }
     for (int16_t slot = 1; slot <= game.OrderCount && slot <= MaxOrderSlot; ++slot) {
         const OrderSlot& order = game.Orders[slot];
-        if (order.Code != "GA") {
+        if (order.Code != OrderCode::GrantAccess) {
             continue;
         }
         // The area as orders.tmp holds it: after a blank, with its own sign place.
@@ -93,7 +94,7 @@ void frmGrantAccess::cmdGrantAll_Click() {
         return;
     }
     GameState& game = game_;
-    const AddedOrder added = AddOrder(game, "GA", player, -1, 0, 0);
+    const AddedOrder added = AddOrder(game, OrderCode::GrantAccess, player, -1, 0, 0);
     ShowNotices(platform_, added.refusal);
     if (added.slot != 0) {
         lstCommands.AddItem("GA " + PlayerAbbrev(game, player) + " all ", added.slot);
@@ -120,7 +121,7 @@ void frmGrantAccess::txtArea_Change() {
         platform_.MsgBox(kMustOwnArea, MsgIcon::Critical);
         return;
     }
-    const AddedOrder added = AddOrder(game, "GA", player, area, 0, 0);
+    const AddedOrder added = AddOrder(game, OrderCode::GrantAccess, player, area, 0, 0);
     ShowNotices(platform_, added.refusal);
     if (added.slot != 0) {
         lstCommands.AddItem("GA " + PlayerAbbrev(game, player) + txtArea.Text(), added.slot);

@@ -2,6 +2,7 @@
 
 #include "forms/ListedOrders.h"
 #include "state/GameState.h"
+#include "state/OrderKinds.h"
 #include "state/TurnEvents.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
@@ -41,7 +42,7 @@ class frmGrantAccess : public Form {
     GameState& game_;
     Platform& platform_;
     TurnEvents& events_;
-    ListedOrders listed_{game_, {"GA"}};
+    ListedOrders listed_{game_, {OrderCode::GrantAccess}};
     bool clearing_ = false;
 };
 

@@ -45,9 +45,7 @@ void frmLegend::Form_Load() {
 
 void frmLegend::Refresh() {
     lines_.clear();
-    std::vector<NamedColour> fills = AreaFills(settings_, game_);
-    const std::vector<NamedColour> noData = NoReportDataColour(settings_, game_);
-    fills.insert(fills.end(), noData.begin(), noData.end());
+    const std::vector<NamedColour> fills = AreaFills(settings_, game_);
     const size_t players = PlayerColours(settings_, game_).size();
     lines_.push_back({Line::Kind::Heading, "Players"});
     for (size_t i = 0; i < fills.size(); ++i) {

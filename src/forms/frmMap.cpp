@@ -50,6 +50,9 @@ frmMap::frmMap(Records& records, Platform& platform, FormManager& forms, Turn& t
     AddControl("txtFind", &txtFind);
     AddControl("lstFind", &lstFind);
     txtFind.Subscribe([this](const Changed&) { txtFind_Change(); });
+    AddControl("txtOrder", &txtOrder);
+    AddControl("lstOrder", &lstOrder);
+    txtOrder.Subscribe([this](const Changed&) { txtOrder_Change(); });
     turn.events.Subscribe([this](const TurnChange& change) { FollowTurn(change); });
 }
 
@@ -82,7 +85,7 @@ void frmMap::Form_Load() {
     }
     SettingsRecord& settings = records_.settings;
     caption.SetText(records_.game.ReadOnly ? "Map - earlier turn, read-only" : "Map");
-    // A fresh window starts with "MO" chosen: moves are the orders entered most.
+    // A fresh window starts with the move chosen: moves are the orders entered most.
     optCommand.Choose(0);
     lastButton_ = 0;
     dragging_ = false;

@@ -7,7 +7,9 @@
 #include "map/Pictures.h"
 #include "map/Renderer.h"
 #include "orders/Turn.h"
+#include "state/OrderKinds.h"
 #include "state/Records.h"
+#include "ui/Changed.h"
 #include "ui/ControlRect.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
@@ -39,8 +41,8 @@ struct MapWindows {
     frmZoom& zoom;
     frmMapOptions& mapOptions;
     frmUnitDisplay& unitDisplay;
-    frmSpy& spy;                 // takes "SP" clicks
-    frmGrantAccess& grantAccess; // takes "GA" clicks
+    frmSpy& spy;                 // takes map clicks while spying
+    frmGrantAccess& grantAccess; // takes map clicks while granting access
 };
 
 // The map window: the map picture, the view on it, and order entry with the mouse.
@@ -138,12 +140,23 @@ class frmMap : public Form {
     ListBoxModel lstFind;
     int16_t OutlinedArea() const { return outlined_; }
 
-    OptionGroupModel optCommand{
-        {"MO", "SA", "SD", "CO", "DU", "RU", "AA", "AC", "AF", "AS", "UU", "Cancel"}};
+    // The area orders' codes, then "Cancel", which withdraws an order.
+    OptionGroupModel optCommand{OrderEntry::OptionCaptions()};
     // The option buttons lie in a row over the top of the view.
     std::array<ControlRect, 12> optCommandRect{};
     // Order entry by mouse and by typing.
     OrderEntry& Entry() { return entry_; }
+
+    // The order field: an order typed as the game master reads it or with area names. Every
+    // change lists the completions of the name being typed in lstOrder; Enter enters the order
+    // (a text that is no order is said in stbNextClick and stays to be mended).
+    TextBoxModel txtOrder;
+    ListBoxModel lstOrder;
+    void txtOrder_Change();
+    void txtOrder_Enter();
+    // Edit > "Type an Order" (Ctrl+E): the view puts the keyboard in the order field.
+    void TypeOrder();
+    ChangeSignal orderFieldWanted;
 
     // What the next click on the map does; a status bar shows it.
     TextModel stbNextClick;

@@ -153,9 +153,11 @@ void frmMap::picView_Click() {
         return;
     }
     const MapCommand before = records_.game.PendingCommand;
+    const int refreshed = refreshes_;
     RunClickCommand(AreaAtLastPoint());
-    // A refused target settles no area, but the outline goes with the pending command.
-    if (before != records_.game.PendingCommand) {
+    // A refused target settles no area, but the outline goes with the pending command; a
+    // stored order has already refreshed the view.
+    if (before != records_.game.PendingCommand && refreshes_ == refreshed) {
         RefreshView();
     }
     ShowNextClick();

@@ -2,6 +2,7 @@
 
 #include "state/LeadingNumber.h"
 #include "state/Numbers.h"
+#include "state/OrderKinds.h"
 
 #include <algorithm>
 #include <array>
@@ -81,17 +82,17 @@ int16_t frmSpy::Target(int col) const {
 
 void frmSpy::Form_Unload() {
     game_.PendingCommand = MapCommand::None;
-    SetOrderSlot(1, "SP", Target(0), Target(1), Target(2), Target(3));
-    SetOrderSlot(2, "SP", Target(4), Target(5), 0, 0);
+    SetOrderSlot(1, OrderCode::Spy, Target(0), Target(1), Target(2), Target(3));
+    SetOrderSlot(2, OrderCode::Spy, Target(4), Target(5), 0, 0);
     events_.ListOrdersChanged();
 }
 
-void frmSpy::SetOrderSlot(int16_t slot, const std::string& code, int16_t p1, int16_t p2, int16_t p3,
+void frmSpy::SetOrderSlot(int16_t slot, std::string_view code, int16_t p1, int16_t p2, int16_t p3,
                           int16_t p4) {
     if (slot < 0 || slot > MaxOrderSlot) {
         return;
     }
-    game_.Orders[slot] = OrderSlot{code, 0, p1, p2, p3, p4};
+    game_.Orders[slot] = OrderSlot{std::string(code), 0, p1, p2, p3, p4};
 }
 
 void frmSpy::AddTarget(int16_t area) {

@@ -27,7 +27,7 @@ class frmSpy : public Form {
     void AddTarget(int16_t area);
 
     // Overwrites one slot of the order list (0 to 100) without looking for a free one.
-    void SetOrderSlot(int16_t slot, const std::string& code, int16_t p1, int16_t p2, int16_t p3,
+    void SetOrderSlot(int16_t slot, std::string_view code, int16_t p1, int16_t p2, int16_t p3,
                       int16_t p4);
 
     static constexpr int kTargets = 6;

@@ -3,6 +3,7 @@
 #include "orders/OrderList.h"
 #include "state/LeadingNumber.h"
 #include "state/Numbers.h"
+#include "state/OrderKinds.h"
 #include "ui/Notice.h"
 
 #include <string>
@@ -37,7 +38,7 @@ void frmVictory::Form_Load() {
     history_.Hold(true);
     for (int16_t slot = 1; slot <= game.OrderCount && slot <= MaxOrderSlot; ++slot) {
         const OrderSlot& order = game.Orders[slot];
-        if (order.Code == "VC") {
+        if (order.Code == OrderCode::Victory) {
             opened_ = {order.P1, order.P2};
             DeleteOrder(game, slot);
             break;
@@ -61,7 +62,7 @@ int16_t frmVictory::Value(int index) const {
 void frmVictory::Form_Unload() {
     GameState& game = game_;
     game.PendingCommand = MapCommand::None;
-    ShowNotices(platform_, AddOrder(game, "VC", Value(0), Value(1), 0, 0).refusal);
+    ShowNotices(platform_, AddOrder(game, OrderCode::Victory, Value(0), Value(1), 0, 0).refusal);
     events_.ListOrdersChanged();
     history_.Hold(false);
 }

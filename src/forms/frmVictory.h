@@ -12,8 +12,8 @@
 
 namespace dered {
 
-// The victory conditions the player proposes: turns and points, held as one "VC" order that
-// the dialog takes out of the order list while it is open and puts back when it closes.
+// The victory conditions the player proposes: turns and points, held as one victory-conditions
+// order that the dialog takes out of the order list while it is open and puts back when it closes.
 class frmVictory : public Form {
   public:
     frmVictory(GameState& game, Platform& platform, TurnEvents& events, UndoHistory& history);

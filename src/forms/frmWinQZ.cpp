@@ -47,7 +47,7 @@ frmWinQZ::frmWinQZ(Records& records, Platform& platform, FormManager& forms, Ini
     file.push_back(&mnuExit);
     menu_ = {
         {&mnuFile, file},
-        {&mnuEdit, {&mnuUndo, &mnuRedo, &mnuOrdersOverview, &mnuGoTo}},
+        {&mnuEdit, {&mnuUndo, &mnuRedo, &mnuOrdersOverview, &mnuGoTo, &mnuTypeOrder}},
         {&mnuAreaData, {&mnuEditHex, &mnuSaveHexData}},
         {&mnuCommand, {&mnuANW, &mnuCallToArms, &mnuGrantAccess, &mnuSpy, &mnuVictoryConditions}},
         {&mnuView, {&mnuRelations, &mnuYourAreas, &mnuTurns, &mnuLegend, &mnuMyAreas}},
@@ -59,6 +59,7 @@ frmWinQZ::frmWinQZ(Records& records, Platform& platform, FormManager& forms, Ini
     mnuExit.SetShortcut("Ctrl+Q");
     mnuOrders.SetShortcut("F1");
     mnuMyAreas.SetShortcut("Home");
+    mnuTypeOrder.SetShortcut("Ctrl+E");
     WireMenu();
     AddControl("grdArea", &grdArea);
     AddControl("grdAreaTitle", &grdAreaTitle);
@@ -110,6 +111,7 @@ void frmWinQZ::WireMenu() {
     mnuHex.onClick = [this] { windows_.map.mnuHex_Click(); };
     mnuZoom.onClick = [this] { windows_.map.mnuZoom_Click(); };
     mnuMyAreas.onClick = [this] { windows_.map.CentreOnOwnAreas(); };
+    mnuTypeOrder.onClick = [this] { windows_.map.TypeOrder(); };
     mnuTypeofUnitDisplay.onClick = [this] { windows_.map.mnuTypeofUnitDisplay_Click(); };
 }
 

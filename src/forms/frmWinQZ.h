@@ -126,6 +126,7 @@ class frmWinQZ : public Form {
     MenuItemModel mnuYourAreas{"mnuYourAreas", "&Your Areas"};
     MenuItemModel mnuLegend{"mnuLegend", "&Legend"};
     MenuItemModel mnuMyAreas{"mnuMyAreas", "&My Areas"};
+    MenuItemModel mnuTypeOrder{"mnuTypeOrder", "&Type an Order"};
     MenuItemModel mnuTurns{"mnuTurns", "&Turns"};
     MenuItemModel mnuOptions{"mnuOptions", "&Options"};
     MenuItemModel mnuMapColors{"mnuMapColors", "Map &Colors"};

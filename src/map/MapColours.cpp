@@ -31,6 +31,8 @@ std::vector<NamedColour> AreaFills(const SettingsRecord& settings, const GameSta
     std::vector<NamedColour> fills = PlayerColours(settings, game);
     const auto terrain = TerrainColours(settings);
     fills.insert(fills.end(), terrain.begin(), terrain.end());
+    const auto noData = NoReportDataColour(settings, game);
+    fills.insert(fills.end(), noData.begin(), noData.end());
     return fills;
 }
 

@@ -27,7 +27,7 @@ struct NamedColour {
 [[nodiscard]] std::vector<NamedColour> NoReportDataColour(const SettingsRecord& settings,
                                                           const GameState& game);
 
-// Every fill an area can have: the players, then the terrain.
+// Every fill an area can have: the players, the terrain, then the areas with no report data.
 [[nodiscard]] std::vector<NamedColour> AreaFills(const SettingsRecord& settings,
                                                  const GameState& game);
 // The names of the other fills that share fill `index`'s colour, in fill order.

@@ -1,6 +1,7 @@
 #include "map/Renderer.h"
 
 #include "state/CodeTables.h"
+#include "state/OrderKinds.h"
 
 #include <algorithm>
 #include <array>
@@ -123,10 +124,10 @@ class CellPainter {
                                    CountryColour(p_.settings, area_.UnitOwner));
             }
             const int rightHalfX = p0_.x + p_.geometry.CellSize / 2;
-            if (area_.Command == "DU") {
+            if (area_.Command == OrderCode::Downgrade) {
                 UnitPart(k, 0, xL_, y);
                 UnitPart(k + 1, kHalfWidth, rightHalfX, y);
-            } else if (area_.Command == "UU") {
+            } else if (area_.Command == OrderCode::Upgrade) {
                 UnitPart(k, 0, xL_, y);
                 UnitPart(k - 1, kHalfWidth, rightHalfX, y);
             } else {
@@ -134,7 +135,8 @@ class CellPainter {
             }
             return;
         }
-        static constexpr std::array<std::string_view, 4> kBuilds{"AA", "AC", "AF", "AS"};
+        static constexpr std::array<std::string_view, 4> kBuilds{
+            OrderCode::AddArmy, OrderCode::AddCorps, OrderCode::AddFleet, OrderCode::AddSquadron};
         const auto build = std::find(kBuilds.begin(), kBuilds.end(), area_.Command);
         if (build != kBuilds.end()) {
             UnitWhole(mode + static_cast<int>(build - kBuilds.begin()), y);

@@ -5,6 +5,7 @@
 #include "orders/Turn.h"
 #include "state/CodeTables.h"
 #include "state/Numbers.h"
+#include "state/OrderKinds.h"
 
 namespace dered {
 
@@ -13,16 +14,16 @@ namespace {
 // What withdrawing an order gives back: the opposite of what entering it charged.
 int16_t RefundOf(const AreaRecord& a) {
     const std::string& c = a.Command;
-    if (c == "AA" || c == "AF") {
+    if (c == OrderCode::AddArmy || c == OrderCode::AddFleet) {
         return 2;
     }
-    if (c == "AC" || c == "AS" || c == "UU") {
+    if (c == OrderCode::AddCorps || c == OrderCode::AddSquadron || c == OrderCode::Upgrade) {
         return 1;
     }
-    if (c == "DU") {
+    if (c == OrderCode::Downgrade) {
         return -1;
     }
-    if (c == "RU") {
+    if (c == OrderCode::Remove) {
         return static_cast<int16_t>(-UnitKindSize(a.UnitKind));
     }
     return 0;
@@ -38,7 +39,8 @@ Outcome SetAreaCommand(Turn& turn, int16_t area, std::string_view code, int16_t 
     if (game.ReadOnly) {
         return outcome.Refuse(ReadOnlyText(game), MsgIcon::Information);
     }
-    if ((code == "MO" || code == "SA" || code == "SD") &&
+    if ((code == OrderCode::Move || code == OrderCode::SupportAttack ||
+         code == OrderCode::SupportDefence) &&
         !ValidateMove(game, area, parm1, outcome)) {
         outcome.ending = Ending::Refused;
         return outcome;

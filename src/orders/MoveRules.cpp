@@ -5,6 +5,7 @@
 #include "orders/Turn.h"
 #include "state/CodeTables.h"
 #include "state/Numbers.h"
+#include "state/OrderKinds.h"
 
 #include <algorithm>
 
@@ -77,7 +78,7 @@ Verdict JudgeMove(const GameState& game, const AreaRecord& from, const AreaRecor
 
 bool HasMoveInto(const GameState& game, int16_t target) {
     for (int area = 1; area <= MaxArea; ++area) {
-        if (game.Areas[area].Command == "MO" && game.Areas[area].Parm1 == target) {
+        if (game.Areas[area].Command == OrderCode::Move && game.Areas[area].Parm1 == target) {
             return true;
         }
     }
@@ -136,7 +137,7 @@ int16_t FindConvoyStart(const GameState& game, int16_t area, Outcome& said) {
     int16_t x = area;
     for (int pass = 0; pass < kConvoyLinks; ++pass) {
         for (int16_t a = 1; a <= MaxArea; ++a) {
-            if (game.Areas[a].Command == "CO" && game.Areas[a].Parm1 == x) {
+            if (game.Areas[a].Command == OrderCode::Convoy && game.Areas[a].Parm1 == x) {
                 x = a;
                 if (game.Areas[a].Terrain == Coast) {
                     return UnitSize(game, a);
@@ -169,7 +170,7 @@ Outcome MoveOrder(Turn& turn, int16_t area, int16_t target) {
     if (!IsAdjacent(turn.game, area, target)) {
         return NotAdjacent(area, target);
     }
-    return Store(turn, {}, area, "MO", target, 0);
+    return Store(turn, {}, area, OrderCode::Move, target, 0);
 }
 
 Outcome SupportAttackTarget(const GameState& game, int16_t area, int16_t target) {
@@ -187,12 +188,12 @@ Outcome SupportAttackOrder(Turn& turn, int16_t area, int16_t target, int16_t sup
     target = AreaOrNone(target);
     Outcome said;
     if (supported != game.OwnPlayer) {
-        return Store(turn, said, area, "SA", target, supported);
+        return Store(turn, said, area, OrderCode::SupportAttack, target, supported);
     }
     if (!HasMoveInto(game, target)) {
         said.Say("Warning, no unit attacking area " + AreaNumber(target), MsgIcon::Information);
     }
-    return Store(turn, said, area, "SA", target, 0);
+    return Store(turn, said, area, OrderCode::SupportAttack, target, 0);
 }
 
 Outcome SupportDefenceOrder(Turn& turn, int16_t area, int16_t target) {
@@ -204,13 +205,13 @@ Outcome SupportDefenceOrder(Turn& turn, int16_t area, int16_t target) {
     }
     Outcome said;
     const AreaRecord& t = game.Areas[target];
-    if (t.UnitKind != NoUnit && t.Command == "MO") {
+    if (t.UnitKind != NoUnit && t.Command == OrderCode::Move) {
         said.Say("Warning, unit is leaving area " + AreaNumber(target), MsgIcon::Critical);
     }
     if (t.UnitKind == NoUnit && !t.Command.starts_with('A')) {
         said.Say("Warning, no unit in area " + AreaNumber(target), MsgIcon::Critical);
     }
-    return Store(turn, said, area, "SD", target, 0);
+    return Store(turn, said, area, OrderCode::SupportDefence, target, 0);
 }
 
 Outcome ConvoyOrder(Turn& turn, int16_t area, int16_t target) {
@@ -228,7 +229,7 @@ Outcome ConvoyOrder(Turn& turn, int16_t area, int16_t target) {
         if (t.UnitKind == NoUnit) {
             return said.Refuse("No unit in area " + number + " to convoy to");
         }
-        if (!t.Command.empty() && t.Command != "CO") {
+        if (!t.Command.empty() && t.Command != OrderCode::Convoy) {
             return said.Refuse("Unit in area " + number + " already issued command");
         }
     }
@@ -248,7 +249,7 @@ Outcome ConvoyOrder(Turn& turn, int16_t area, int16_t target) {
     if (t.Terrain == Water && t.UnitKind == Squadron && carried == 2) {
         return said.Refuse("Can't conovy an army");
     }
-    return Store(turn, said, area, "CO", target, 0);
+    return Store(turn, said, area, OrderCode::Convoy, target, 0);
 }
 
 } // namespace dered

@@ -1,4 +1,5 @@
 #include "orders/OrderList.h"
+#include "state/OrderKinds.h"
 
 #include <cctype>
 
@@ -18,7 +19,7 @@ bool RelationIs(const GameState& game, int16_t from, int16_t to, char letter) {
     return !r.empty() && std::toupper(static_cast<unsigned char>(r[0])) == letter;
 }
 
-bool HasListOrder(const GameState& game, const char* code, int16_t player) {
+bool HasListOrder(const GameState& game, std::string_view code, int16_t player) {
     for (int slot = 1; slot <= game.OrderCount && slot <= MaxOrderSlot; ++slot) {
         if (game.Orders[slot].Code == code && game.Orders[slot].P1 == player) {
             return true;
@@ -29,7 +30,7 @@ bool HasListOrder(const GameState& game, const char* code, int16_t player) {
 
 } // namespace
 
-AddedOrder AddOrder(GameState& game, const std::string& code, int16_t p1, int16_t p2, int16_t p3,
+AddedOrder AddOrder(GameState& game, std::string_view code, int16_t p1, int16_t p2, int16_t p3,
                     int16_t p4) {
     if (game.ReadOnly) {
         return {0, {{ReadOnlyText(game), MsgIcon::Information}}};
@@ -51,7 +52,7 @@ AddedOrder AddOrder(GameState& game, const std::string& code, int16_t p1, int16_
         }
         slot = ++game.OrderCount;
     }
-    game.Orders[slot] = OrderSlot{code, 0, p1, p2, p3, p4};
+    game.Orders[slot] = OrderSlot{std::string(code), 0, p1, p2, p3, p4};
     return {slot, {}};
 }
 
@@ -63,11 +64,11 @@ void DeleteOrder(GameState& game, int16_t slot) {
 }
 
 bool HasAllyOrder(const GameState& game, int16_t player) {
-    return HasListOrder(game, "DA", player);
+    return HasListOrder(game, OrderCode::Alliance, player);
 }
 
 bool HasWarOrder(const GameState& game, int16_t player) {
-    return HasListOrder(game, "DW", player);
+    return HasListOrder(game, OrderCode::War, player);
 }
 
 bool IsAllied(const GameState& game, int16_t p, int16_t q) {

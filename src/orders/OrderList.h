@@ -16,7 +16,7 @@ struct AddedOrder {
 
 // Puts an order into the first free slot from 3 upward, or a new last slot. Refused when all
 // 100 slots are in use or the turn is read-only; nothing is stored then.
-[[nodiscard]] AddedOrder AddOrder(GameState& game, const std::string& code, int16_t p1, int16_t p2,
+[[nodiscard]] AddedOrder AddOrder(GameState& game, std::string_view code, int16_t p1, int16_t p2,
                                   int16_t p3, int16_t p4);
 // Does nothing on a read-only turn.
 void DeleteOrder(GameState& game, int16_t slot);

@@ -4,6 +4,7 @@
 #include "orders/Turn.h"
 #include "state/CodeTables.h"
 #include "state/Numbers.h"
+#include "state/OrderKinds.h"
 
 #include <array>
 
@@ -11,7 +12,8 @@ namespace dered {
 
 namespace {
 
-constexpr std::array<const char*, 5> kBuildCodes = {"", "AA", "AC", "AF", "AS"};
+constexpr std::array<std::string_view, 5> kBuildCodes = {
+    "", OrderCode::AddArmy, OrderCode::AddCorps, OrderCode::AddFleet, OrderCode::AddSquadron};
 
 Outcome Refuse(std::string text) {
     Outcome outcome;
@@ -41,7 +43,7 @@ Outcome BuildUnit(Turn& turn, int16_t area, int16_t kind) {
     GameState& game = turn.game;
     area = AreaOrNone(area);
     const AreaRecord& a = game.Areas[area];
-    const std::string code = kBuildCodes[kind];
+    const std::string_view code = kBuildCodes[kind];
     const int16_t cost = UnitKindSize(kind);
     if (a.Command == code) {
         return {};
@@ -71,7 +73,7 @@ Outcome UpgradeUnit(Turn& turn, int16_t area) {
     GameState& game = turn.game;
     area = AreaOrNone(area);
     const AreaRecord& a = game.Areas[area];
-    if (a.Command == "UU") {
+    if (a.Command == OrderCode::Upgrade) {
         return {};
     }
     if (game.Summary.FreeSupply <= 0) {
@@ -86,7 +88,7 @@ Outcome UpgradeUnit(Turn& turn, int16_t area) {
     if (!IsSmall(a.UnitKind)) {
         return Refuse("Can only upgrade a corps or squadron");
     }
-    Outcome stored = SetAreaCommand(turn, area, "UU", 0, 0);
+    Outcome stored = SetAreaCommand(turn, area, OrderCode::Upgrade, 0, 0);
     AdjustSupply(turn, -1);
     return Settle(turn, area, stored);
 }
@@ -95,7 +97,7 @@ Outcome DowngradeUnit(Turn& turn, int16_t area) {
     GameState& game = turn.game;
     area = AreaOrNone(area);
     const AreaRecord& a = game.Areas[area];
-    if (a.Command == "DU") {
+    if (a.Command == OrderCode::Downgrade) {
         return {};
     }
     // Downgrading is open only while the player is short of supply.
@@ -109,14 +111,14 @@ Outcome DowngradeUnit(Turn& turn, int16_t area) {
         return Refuse("Can't downgrade corps or squadrons");
     }
     AdjustSupply(turn, 1);
-    return Settle(turn, area, SetAreaCommand(turn, area, "DU", 0, 0));
+    return Settle(turn, area, SetAreaCommand(turn, area, OrderCode::Downgrade, 0, 0));
 }
 
 Outcome RemoveUnit(Turn& turn, int16_t area) {
     GameState& game = turn.game;
     area = AreaOrNone(area);
     const AreaRecord& a = game.Areas[area];
-    if (a.Command == "RU") {
+    if (a.Command == OrderCode::Remove) {
         return {};
     }
     if (game.Summary.FreeSupply >= 0) {
@@ -125,7 +127,7 @@ Outcome RemoveUnit(Turn& turn, int16_t area) {
     if (a.UnitOwner != game.OwnPlayer) {
         return Refuse("No unit there owned by you");
     }
-    Outcome stored = SetAreaCommand(turn, area, "RU", 0, 0);
+    Outcome stored = SetAreaCommand(turn, area, OrderCode::Remove, 0, 0);
     const int16_t refund = UnitKindSize(a.UnitKind);
     if (refund != 0) {
         AdjustSupply(turn, refund);

@@ -9,24 +9,24 @@
 
 namespace dered {
 
-// A listener on one control model, removed with the binding. A binding is a QObject so that
-// the Qt connections it makes end with it too.
+// Listeners on control models, removed with the binding. A binding is a QObject so that the
+// Qt connections it makes end with it too.
 class Binding : public QObject {
   public:
     ~Binding() override {
-        if (unsubscribe_) {
-            unsubscribe_();
+        for (const auto& unsubscribe : unsubscribe_) {
+            unsubscribe();
         }
     }
 
   protected:
     template <typename Model, typename Listener> void Listen(Model& model, Listener listener) {
         const int id = model.Subscribe(std::move(listener));
-        unsubscribe_ = [&model, id] { model.Unsubscribe(id); };
+        unsubscribe_.push_back([&model, id] { model.Unsubscribe(id); });
     }
 
   private:
-    std::function<void()> unsubscribe_;
+    std::vector<std::function<void()>> unsubscribe_;
 };
 
 // The bindings of one view; clearing it cuts the view off from its form.

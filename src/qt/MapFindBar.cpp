@@ -9,38 +9,39 @@
 #include <QLineEdit>
 #include <QStringListModel>
 
+#include <functional>
+
 namespace dered {
 
 namespace {
 constexpr int kFindWidth = 180;
+constexpr int kOrderWidth = 320;
 constexpr int kGap = 8;
+
 } // namespace
 
 MapFindBar::MapFindBar(frmMap& map, QWidget& view, BindingSet& bindings)
-    : view_(view), find_(new QLineEdit(&view)), status_(new QLabel(&view)) {
+    : view_(view), find_(new QLineEdit(&view)), order_(new QLineEdit(&view)),
+      status_(new QLabel(&view)) {
     const ControlRect& last = map.optCommandRect.back();
     find_->setObjectName(QStringLiteral("txtFind"));
     find_->setPlaceholderText(QStringLiteral("Go to area..."));
     find_->setGeometry(last.left + last.width + kGap, last.top, kFindWidth, last.height);
-    auto* matches = new QStringListModel(find_);
-    auto* completer = new QCompleter(matches, find_);
-    completer->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
-    find_->setCompleter(completer);
     bindings.Add<TextBoxBinding>(map.txtFind, *find_);
-    // The form filters; the popup only shows its list.
-    Listen(map.lstFind, [&map, matches](const ListChange&) {
-        QStringList lines;
-        for (const ListBoxModel::Line& line : map.lstFind.Lines()) {
-            lines << ToQt(line.text);
-        }
-        matches->setStringList(lines);
+    CompleteFrom(*find_, map.lstFind, map.txtFind, [&map] { map.txtFind_Enter(); });
+
+    // Under the option buttons: orders typed, completing area names.
+    const ControlRect& first = map.optCommandRect.front();
+    order_->setObjectName(QStringLiteral("txtOrder"));
+    order_->setPlaceholderText(QStringLiteral("Type an order (Ctrl+E)"));
+    order_->setGeometry(first.left, last.top + last.height + kGap / 2, kOrderWidth, last.height);
+    bindings.Add<TextBoxBinding>(map.txtOrder, *order_);
+    CompleteFrom(*order_, map.lstOrder, map.txtOrder, [&map] { map.txtOrder_Enter(); });
+    Listen(map.orderFieldWanted, [this](const Changed&) {
+        order_->window()->activateWindow();
+        order_->setFocus(Qt::ShortcutFocusReason);
+        order_->selectAll();
     });
-    connect(completer, qOverload<const QString&>(&QCompleter::activated), this,
-            [&map](const QString& text) {
-                map.txtFind.SetText(FromQt(text));
-                map.txtFind_Enter();
-            });
-    connect(find_, &QLineEdit::returnPressed, this, [&map] { map.txtFind_Enter(); });
 
     status_->setObjectName(QStringLiteral("staHover"));
     status_->setAutoFillBackground(true);
@@ -53,6 +54,29 @@ MapFindBar::MapFindBar(frmMap& map, QWidget& view, BindingSet& bindings)
         Place(bottom_);
     });
     Place(view.height());
+}
+
+// A field whose popup lists what the form found for its text; choosing a line runs `enter`.
+void MapFindBar::CompleteFrom(QLineEdit& field, ListBoxModel& found, TextBoxModel& text,
+                              std::function<void()> enter) {
+    auto* lines = new QStringListModel(&field);
+    auto* completer = new QCompleter(lines, &field);
+    completer->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
+    field.setCompleter(completer);
+    // The form filters; the popup only shows its list.
+    Listen(found, [&found, lines](const ListChange&) {
+        QStringList shown;
+        for (const ListBoxModel::Line& line : found.Lines()) {
+            shown << ToQt(line.text);
+        }
+        lines->setStringList(shown);
+    });
+    connect(completer, qOverload<const QString&>(&QCompleter::activated), this,
+            [&text, enter](const QString& chosen) {
+                text.SetText(FromQt(chosen));
+                enter();
+            });
+    connect(&field, &QLineEdit::returnPressed, this, enter);
 }
 
 void MapFindBar::Place(int bottom) {

@@ -2,6 +2,8 @@
 
 #include "qt/Binding.h"
 
+#include <functional>
+
 class QLabel;
 class QLineEdit;
 class QWidget;
@@ -9,10 +11,12 @@ class QWidget;
 namespace dered {
 
 class frmMap;
+class ListBoxModel;
+class TextBoxModel;
 
 // On the map window: the search field right of the option buttons, completing on the areas
-// the form finds, and the line at the foot of the view (also the view's tooltip) saying what
-// is under the pointer.
+// the form finds, the order field under the buttons, completing area names, and the line at the
+// foot of the view (also the view's tooltip) saying what is under the pointer.
 class MapFindBar : public Binding {
   public:
     MapFindBar(frmMap& map, QWidget& view, BindingSet& bindings);
@@ -21,8 +25,13 @@ class MapFindBar : public Binding {
     void Place(int bottom);
 
   private:
+    // The field's popup lists what the form found for its text; choosing a line runs enter.
+    void CompleteFrom(QLineEdit& field, ListBoxModel& found, TextBoxModel& text,
+                      std::function<void()> enter);
+
     QWidget& view_;
     QLineEdit* find_;
+    QLineEdit* order_;
     QLabel* status_;
     int bottom_ = 0;
 };

@@ -76,7 +76,8 @@ dered::SettingsPaths SettingsFor(const Arguments& args, const dered::MapFolders&
     if (args.settingsPath) {
         return {*args.settingsPath, {}};
     }
-    return {dered::DefaultSettingsPath(), dered::FindShippedSettings(folders).string()};
+    return {dered::DefaultSettingsPath(Environment("XDG_CONFIG_HOME"), Environment("HOME")),
+            dered::FindShippedSettings(folders).string()};
 }
 
 } // namespace
@@ -92,7 +93,9 @@ int main(int argc, char** argv) {
     // The records are large: they live on the heap.
     const dered::MapFolders folders = StandardFolders();
     auto desktop = std::make_unique<dered::DesktopProgram>(
-        dered::ProgramOptions{folders, args.commandLine, dered::DefaultRecoveryDir()},
+        dered::ProgramOptions{
+            folders, args.commandLine,
+            dered::DefaultRecoveryDir(Environment("XDG_STATE_HOME"), Environment("HOME"))},
         SettingsFor(args, folders), args.shell);
     desktop->Start();
     if (desktop->platform.Ended()) {

@@ -99,6 +99,46 @@ constexpr const OrderKind* FindOrderKind(std::string_view code) {
     return nullptr;
 }
 
+// The codes by name, for the code that handles one kind of order in its own way.
+struct OrderCode {
+    static constexpr std::string_view Move = kOrderKinds[0].code;
+    static constexpr std::string_view SupportAttack = kOrderKinds[1].code;
+    static constexpr std::string_view SupportDefence = kOrderKinds[2].code;
+    static constexpr std::string_view Convoy = kOrderKinds[3].code;
+    static constexpr std::string_view Downgrade = kOrderKinds[4].code;
+    static constexpr std::string_view Remove = kOrderKinds[5].code;
+    static constexpr std::string_view AddArmy = kOrderKinds[6].code;
+    static constexpr std::string_view AddCorps = kOrderKinds[7].code;
+    static constexpr std::string_view AddFleet = kOrderKinds[8].code;
+    static constexpr std::string_view AddSquadron = kOrderKinds[9].code;
+    static constexpr std::string_view Upgrade = kOrderKinds[10].code;
+    static constexpr std::string_view Alliance = kOrderKinds[11].code;
+    static constexpr std::string_view Neutrality = kOrderKinds[12].code;
+    static constexpr std::string_view War = kOrderKinds[13].code;
+    static constexpr std::string_view CallToArms = kOrderKinds[14].code;
+    static constexpr std::string_view GrantAccess = kOrderKinds[15].code;
+    static constexpr std::string_view Spy = kOrderKinds[16].code;
+    static constexpr std::string_view Victory = kOrderKinds[17].code;
+};
+static_assert(OrderCode::Upgrade == "UU" && OrderCode::Alliance == "DA" &&
+              OrderCode::Victory == "VC");
+
+// The code of the order a map command waits for, or "" for none.
+constexpr std::string_view MapCommandCode(MapCommand command) {
+    for (const OrderKind& kind : kOrderKinds) {
+        if (command != MapCommand::None && kind.click == command) {
+            return kind.code;
+        }
+    }
+    return {};
+}
+
+// The command of an order code, or None for a code that waits for no click.
+constexpr MapCommand MapCommandOf(std::string_view code) {
+    const OrderKind* kind = FindOrderKind(code);
+    return kind != nullptr ? kind->click : MapCommand::None;
+}
+
 constexpr bool HasShape(std::string_view code, OrderShape shape) {
     const OrderKind* kind = FindOrderKind(code);
     return kind != nullptr && kind->shape == shape;

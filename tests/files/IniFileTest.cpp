@@ -5,11 +5,9 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <optional>
 
 namespace dered {
 namespace {
@@ -171,44 +169,14 @@ TEST_F(IniFileTest, WritesThroughASymbolicLink) {
     EXPECT_EQ(Contents(), "[A]\nk=2\n");
 }
 
-class EnvVar {
-  public:
-    EnvVar(const char* name, const char* value) : name_(name) {
-        if (const char* old = std::getenv(name)) {
-            old_ = old;
-        }
-        value ? ::setenv(name, value, 1) : ::unsetenv(name);
-    }
-    ~EnvVar() { old_ ? ::setenv(name_, old_->c_str(), 1) : ::unsetenv(name_); }
-
-  private:
-    const char* name_;
-    std::optional<std::string> old_;
-};
-
 // Settings and recovered orders: an absolute XDG folder first, else the home folder.
 TEST(DefaultPaths, FollowXdgThenHome) {
-    {
-        EnvVar xdg("XDG_CONFIG_HOME", "/cfg");
-        EnvVar state("XDG_STATE_HOME", "/st");
-        EnvVar home("HOME", "/home/p");
-        EXPECT_EQ(DefaultSettingsPath(), "/cfg/der-ed/der-ed.ini");
-        EXPECT_EQ(DefaultRecoveryDir(), "/st/der-ed/");
-    }
-    {
-        EnvVar xdg("XDG_CONFIG_HOME", "relative");
-        EnvVar state("XDG_STATE_HOME", nullptr);
-        EnvVar home("HOME", "/home/p");
-        EXPECT_EQ(DefaultSettingsPath(), "/home/p/.config/der-ed/der-ed.ini");
-        EXPECT_EQ(DefaultRecoveryDir(), "/home/p/.local/state/der-ed/");
-    }
-    {
-        EnvVar xdg("XDG_CONFIG_HOME", nullptr);
-        EnvVar state("XDG_STATE_HOME", "relative");
-        EnvVar home("HOME", nullptr);
-        EXPECT_EQ(DefaultSettingsPath(), "der-ed.ini");
-        EXPECT_EQ(DefaultRecoveryDir(), "");
-    }
+    EXPECT_EQ(DefaultSettingsPath("/cfg", "/home/p"), "/cfg/der-ed/der-ed.ini");
+    EXPECT_EQ(DefaultRecoveryDir("/st", "/home/p"), "/st/der-ed/");
+    EXPECT_EQ(DefaultSettingsPath("relative", "/home/p"), "/home/p/.config/der-ed/der-ed.ini");
+    EXPECT_EQ(DefaultRecoveryDir("", "/home/p"), "/home/p/.local/state/der-ed/");
+    EXPECT_EQ(DefaultSettingsPath("", ""), "der-ed.ini");
+    EXPECT_EQ(DefaultRecoveryDir("relative", ""), "");
 }
 
 } // namespace

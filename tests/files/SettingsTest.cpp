@@ -233,8 +233,8 @@ TEST(SettingsFilesTest, OwnFileThenShippedThenDefaults) {
     EXPECT_EQ(Loaded(SettingsFiles({folder.Path("none.ini").string(), {}})), DefaultRecord());
 }
 
-// The file that ships: hexagons large enough for units and numbers, player 1 apart from the
-// no-entry black, and player 12 (no report data in smaller games) in a colour of its own.
+// The file that ships: hexagons large enough for units and numbers, no player in the no-entry
+// black, and player 12 (no report data in smaller games) in a colour of its own.
 TEST(SettingsFilesTest, TheShippedFileIsFoundWithTheMapFiles) {
     const auto shipped = FindShippedSettings(OnlyFolder(DERED_BINARY_DIR));
     ASSERT_FALSE(shipped.empty());
@@ -242,7 +242,7 @@ TEST(SettingsFilesTest, TheShippedFileIsFoundWithTheMapFiles) {
     const SettingsRecord s = Loaded(IniFile(shipped.string()));
     EXPECT_EQ(s.HexDisplay, -1);
     EXPECT_EQ(s.CellSize, 26);
-    EXPECT_NE(s.CountryColour[1], s.NoGoColour);
+    EXPECT_EQ(std::count(s.CountryColour.begin(), s.CountryColour.end(), s.NoGoColour), 0);
     const int32_t noData = s.CountryColour[12];
     for (const int32_t other : {s.BorderColour, s.WaterColour, s.NoGoColour}) {
         EXPECT_NE(other, noData);

@@ -190,6 +190,9 @@ TEST_F(MapOptionsTest, ASharedFillColourIsNotedInTheDialogAndTheLegend) {
     program.events.TurnOpened();
     ASSERT_NE(lineOf("No report data"), nullptr);
     EXPECT_EQ(lineOf("No report data")->colour, 0x654321);
+    Click("picColour(1)", 0x654321);
+    EXPECT_TRUE(program.mapOptions.lblClash.Text().starts_with(
+        "Ala Aland and No report data have the same colour: the map cannot tell them apart.\n"));
 
     // A report opened while the legend is open brings the new game's players.
     const size_t lines = program.legend.Lines().size();
