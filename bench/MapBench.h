@@ -6,6 +6,7 @@
 #include "files/IniFile.h"
 #include "forms/MouseClicks.h"
 #include "map/Geometry.h"
+#include "platform/SystemDisk.h"
 
 #include <benchmark/benchmark.h>
 
@@ -35,7 +36,9 @@ inline std::pair<float, float> PointOf(Program& program, int16_t area) {
 // SetAreaCommand, the grid row, RedrawArea and RefreshView with every arrow).
 inline void EnterMoves(benchmark::State& state, Platform& platform) {
     HexSettings ini;
-    Program program(platform, ini, {OnlyFolder(kData), kData + "demo/1880-1/plyrdata.003", {}});
+    SystemDisk disk;
+    Program program(platform, ini, disk,
+                    {OnlyFolder(kData), kData + "demo/1880-1/plyrdata.003", {}});
     program.Start();
     if (!program.map.IsLoaded()) {
         state.SkipWithError("the demo turn did not open");

@@ -7,6 +7,7 @@
 #include "files/ReportReader.h"
 #include "forms/AreaDisplay.h"
 #include "map/RecordingSurface.h"
+#include "platform/SystemDisk.h"
 #include "ui/Notice.h"
 
 #include "SilentPlatform.h"
@@ -115,8 +116,9 @@ void BM_WriteOrdersFiles(benchmark::State& state) {
     const auto dir = std::filesystem::temp_directory_path() / "dered-bench-orders";
     std::filesystem::create_directories(dir);
     game.ReportDir = dir.string() + "/";
+    SystemDisk disk;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(WriteOrdersFiles(game));
+        benchmark::DoNotOptimize(WriteOrdersFiles(game, disk));
     }
 }
 BENCHMARK(BM_WriteOrdersFiles)->Unit(benchmark::kMicrosecond);
@@ -127,7 +129,8 @@ void BM_ReadEarlierOrders(benchmark::State& state) {
     const auto dir = std::filesystem::temp_directory_path() / "dered-bench-orders";
     std::filesystem::create_directories(dir);
     game.ReportDir = dir.string() + "/";
-    Must(WriteOrdersFiles(game));
+    SystemDisk disk;
+    Must(WriteOrdersFiles(game, disk));
     for (auto _ : state) {
         GameState copy = game;
         said.clear();

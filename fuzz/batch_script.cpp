@@ -6,6 +6,7 @@
 #include "batch/BatchPlatform.h"
 #include "batch/ScriptRunner.h"
 #include "files/IniFile.h"
+#include "platform/SystemDisk.h"
 
 #include <ostream>
 #include <sstream>
@@ -15,7 +16,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::ostream quiet(nullptr);
     BatchPlatform platform(quiet);
     IniText ini;
-    Program program(platform, ini, {OnlyFolder(fuzz::ScratchFolder() + "no-map/"), {}, {}});
+    SystemDisk disk;
+    Program program(platform, ini, disk, {OnlyFolder(fuzz::ScratchFolder() + "no-map/"), {}, {}});
     ScriptRunner runner(program, platform, quiet);
     std::istringstream script(std::string(reinterpret_cast<const char*>(data), size));
     const int status = runner.Run(script, quiet);

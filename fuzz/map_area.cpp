@@ -2,6 +2,5 @@
 #include "MapFileTarget.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    return dered::fuzz::LoadFuzzedMapFile(dered::MapAreaFileName, dered::MapHexFileName, data,
-                                          size);
+    return dered::fuzz::LoadFuzzedMapFile(dered::MapAreaFileName, data, size);
 }

@@ -1,17 +1,22 @@
 #!/usr/bin/env python3
-"""Fails when a source file includes a folder above its own in the layer order, or when a file
+"""Fails when a source file includes a folder above its own in the layer order, when a file
 outside the composition root, the drivers, the test fixtures and the benchmarks includes
-app/Program.h."""
+app/Program.h, or when a file below the drivers outside src/platform includes an operating
+system header."""
 import pathlib
 import re
 import sys
 
-# Bottom to top; the two drivers share the top and never include each other.
+# Bottom to top; the two drivers share the top and never include each other. platform, the
+# operating system's side of the core's ports, sits just below them: only they include it.
 LAYERS = [["ui"], ["state"], ["orders"], ["map"], ["files"], ["desk", "turns"], ["forms"], ["app"],
-          ["qt", "batch"]]
+          ["platform"], ["qt", "batch"]]
 PROGRAM_USERS = ("src/app/", "src/qt/", "src/batch/", "tests/support/", "tests/qt/",
                  "tests/forms/frmWinQZTest.cpp", "bench/", "fuzz/batch_script.cpp")
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([a-z]+)/[^"]+"', re.M)
+# POSIX and Linux headers: the standard library's own are named without ".h".
+SYSTEM = re.compile(r'^\s*#\s*include\s+<((?:sys|linux|arpa|netinet)/[^>]+|(?:unistd|fcntl|'
+                    r'signal|dirent|pthread|poll|termios|pwd|grp|dlfcn|spawn|syslog)\.h)>', re.M)
 
 
 def level(folder):
@@ -26,7 +31,11 @@ def problems(root):
         if path.suffix not in (".h", ".cpp"):
             continue
         own = path.relative_to(root / "src").parts[0]
-        for used in INCLUDE.findall(path.read_text()):
+        text = path.read_text()
+        if own not in ("platform", "qt", "batch"):
+            for header in SYSTEM.findall(text):
+                yield f"{path.relative_to(root)}: includes <{header}>, which only platform/ may"
+        for used in INCLUDE.findall(text):
             if used == own or level(used) is None:
                 continue
             if level(used) >= level(own):

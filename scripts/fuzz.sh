@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
 # Runs every fuzz target in turn for SECONDS each (default 60) on one core, with libFuzzer,
 # AddressSanitizer and UndefinedBehaviorSanitizer (Clang). Each failing input is minimised into
-# fuzz/regressions/<target>/, where ctest replays it from then on. Prints executions and
-# findings per target (also into build-fuzz/fuzz-summary.txt); exits 1 when anything was found.
+# fuzz/regressions/<target>/, where ctest replays it from then on. Prints executions, their rate
+# per second of the clock and per second of processor time the target had (the fair measure on
+# a shared machine), and findings per target (also into build-fuzz/fuzz-summary.txt) with the
+# load at the end; exits 1 when anything was found.
 #   scripts/fuzz.sh [SECONDS] [TARGET...]
 set -euo pipefail
+TIMEFORMAT='processor seconds: %3U %3S'
 cd "$(dirname "$0")/.."
 root=$PWD
 seconds=${1:-60}
@@ -37,6 +40,7 @@ for target in "${targets[@]}"; do
     mkdir -p "$work/corpus" "$work/artifacts" "$work/cwd" "fuzz/regressions/$target"
     binary=$build/fuzz_$target
     executions=0
+    cpu=0
     left=$seconds
     runs=0
     # libFuzzer stops at a finding; the search goes on until the time is used up.
@@ -44,9 +48,13 @@ for target in "${targets[@]}"; do
         runs=$((runs + 1))
         start=$(date +%s)
         log=$work/run-$runs.log
-        (cd "$work/cwd" && "$binary" -max_total_time="$left" -timeout=10 -rss_limit_mb=2048 \
-            -print_final_stats=1 -artifact_prefix="$work/artifacts/" "$work/corpus" \
-            "$root/fuzz/corpus/$target" "$root/fuzz/regressions/$target") >"$log" 2>&1 || true
+        # time's line ends the log.
+        time (cd "$work/cwd" && "$binary" -max_total_time="$left" -timeout=10 \
+            -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$work/artifacts/" \
+            "$work/corpus" "$root/fuzz/corpus/$target" "$root/fuzz/regressions/$target") \
+            >"$log" 2>&1 || true
+        cpu=$(awk -v before="$cpu" '/^processor seconds: / { t = $3 + $4 } END { print before + t }' \
+            "$log")
         n=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)
         executions=$((executions + ${n:-0}))
         left=$((left - ($(date +%s) - start)))
@@ -63,8 +71,11 @@ for target in "${targets[@]}"; do
         echo "  $target: $kept: $(grep -Eho "$problem.*" "$work"/run-*.log | head -1)"
     done
     [ $findings -eq 0 ] || found_any=1
-    summary+=("$(printf '%-13s %11d executions in %4d s, %6d/s, %d findings' "$target" \
-        "$executions" "$seconds" $((executions / (seconds > 0 ? seconds : 1))) $findings)")
+    per_cpu=$(awk -v n="$executions" -v t="$cpu" 'BEGIN { printf "%d", (t > 0 ? n / t : 0) }')
+    summary+=("$(printf '%-13s %11d executions in %4d s, %6d/s, %6d per processor s, %d findings' \
+        "$target" "$executions" "$seconds" $((executions / (seconds > 0 ? seconds : 1))) \
+        "$per_cpu" $findings)")
 done
+summary+=("load:$(uptime | sed 's/.*load average://')")
 printf '%s\n' "${summary[@]}" | tee "$build/fuzz-summary.txt"
 exit $found_any

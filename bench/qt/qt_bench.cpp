@@ -5,6 +5,7 @@
 #include "app/Program.h"
 #include "files/IniFile.h"
 #include "map/Geometry.h"
+#include "platform/SystemDisk.h"
 #include "qt/GridBinding.h"
 #include "qt/QImageSurface.h"
 
@@ -42,10 +43,11 @@ class QImagePlatform : public bench::SilentPlatform {
 struct LoadedMap {
     QImagePlatform platform;
     HexSettings ini;
+    SystemDisk disk;
     std::unique_ptr<Program> program;
     explicit LoadedMap(int scale = 1) : platform(scale) {
         program = std::make_unique<Program>(
-            platform, ini,
+            platform, ini, disk,
             ProgramOptions{OnlyFolder(kData), kData + "demo/1880-1/plyrdata.003", {}});
         program->Start();
     }

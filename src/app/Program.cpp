@@ -4,9 +4,9 @@
 
 namespace dered {
 
-Program::Program(Platform& platform, IniService& ini, ProgramOptions options)
-    : platform(platform), ini(ini), options(std::move(options)), forms(platform),
-      winQZ(records, platform, forms, ini, this->options, events, {summary, map, callToArms}),
+Program::Program(Platform& platform, IniService& ini, Disk& disk, ProgramOptions options)
+    : platform(platform), ini(ini), disk(disk), options(std::move(options)), forms(platform),
+      winQZ(records, platform, forms, ini, disk, this->options, events, {summary, map, callToArms}),
       summary(records.game, platform, forms, events),
       map(records, platform, forms, turn, supportedPlayer,
           {winQZ, editHex, zoom, mapOptions, unitDisplay, spy, grantAccess}),
@@ -19,7 +19,7 @@ Program::Program(Platform& platform, IniService& ini, ProgramOptions options)
       unitDisplay(records.game, platform, forms, map), overview(records.game, events, map),
       goTo(records.game, platform, forms, map), saveCheck(records.game, forms),
       legend(records.settings, records.game, events, mapOptions),
-      turns(records, platform, forms, winQZ, map), exportMap(records, platform, forms),
+      turns(records, platform, forms, winQZ, map), exportMap(records, platform, forms, disk),
       editMenu(winQZ, history, forms, overview, goTo) {
     winQZ.mnuAbout.onClick = [this] { forms.Show(about, Modality::Modeless); };
     winQZ.mnuOrders.onClick = [this] { forms.Show(orders, Modality::Modeless); };

@@ -43,11 +43,12 @@ class IniService;
 // The running program: the process-wide records, the platform's services and the windows.
 class Program {
   public:
-    Program(Platform& platform, IniService& ini, ProgramOptions options);
+    Program(Platform& platform, IniService& ini, Disk& disk, ProgramOptions options);
 
     Records records;
     Platform& platform;
     IniService& ini;
+    Disk& disk;
     ProgramOptions options;
     FormManager forms;
     TurnEvents events;

@@ -59,7 +59,8 @@ void ExportMap(Program& program, Platform& platform, std::ostream& out, ScriptAr
     }
     const MapSvg svg = ExportMapSvg(program.records.game, program.records.hexMap, settings,
                                     MakeMapPictures(), options);
-    if (const std::string problem = WriteFileAtomically(path, svg.text); !problem.empty()) {
+    if (const std::string problem = WriteFileAtomically(path, svg.text, program.disk);
+        !problem.empty()) {
         platform.MsgBox("Can't export the map to " + path + ": " + problem, MsgIcon::Critical);
         return;
     }

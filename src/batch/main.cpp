@@ -6,6 +6,7 @@
 #include "files/MapFolders.h"
 #include "files/RecoveryFile.h"
 #include "files/SettingsFiles.h"
+#include "platform/SystemDisk.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -94,8 +95,9 @@ int main(int argc, char** argv) {
             : dered::SettingsPaths{
                   dered::DefaultSettingsPath(Environment("XDG_CONFIG_HOME"), Environment("HOME")),
                   dered::FindShippedSettings(folders).string()});
+    dered::SystemDisk disk;
     dered::Program program(
-        platform, ini,
+        platform, ini, disk,
         {folders,
          {},
          dered::DefaultRecoveryDir(Environment("XDG_STATE_HOME"), Environment("HOME"))});

@@ -1,12 +1,28 @@
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
 
 namespace dered {
 
-// The few steps a safe replacement of files is made of, each returning "" on success or the
-// reason it failed. Tests stand a disk that fails a chosen step in its place.
+// A lock on a file; the operating system lets it go when this is destroyed or the program
+// ends, however it ends.
+class FileLock {
+  public:
+    virtual ~FileLock() = default;
+};
+
+struct LockAttempt {
+    std::unique_ptr<FileLock> lock; // null when not taken
+    bool heldElsewhere = false;     // not taken because another program holds it
+    std::string holderNote;         // what that program wrote in the file
+};
+
+// What keeping files safe needs from the operating system and the standard library lacks:
+// flushing to the device, second names, locks, and which programs run. Each step returns ""
+// on success or the reason it failed. The drivers hand in the machine's own; tests stand a
+// disk that fails a chosen step in its place.
 class Disk {
   public:
     virtual ~Disk() = default;
@@ -22,18 +38,14 @@ class Disk {
     [[nodiscard]] virtual std::string Link(const std::string& existing,
                                            const std::string& second) = 0;
     virtual void Remove(const std::string& path) = 0;
-};
 
-// The machine's own disk. The standard library has no way to flush a file to the device or to
-// give it a second name, so this is where the operating system is called directly.
-class SystemDisk : public Disk {
-  public:
-    [[nodiscard]] std::string Write(const std::string& path, std::string_view text) override;
-    [[nodiscard]] std::string SyncFile(const std::string& path) override;
-    [[nodiscard]] std::string SyncFolder(const std::string& folder) override;
-    [[nodiscard]] std::string Rename(const std::string& from, const std::string& to) override;
-    [[nodiscard]] std::string Link(const std::string& existing, const std::string& second) override;
-    void Remove(const std::string& path) override;
+    // Locks path, created when missing, without waiting, and writes note in it for whoever
+    // finds it held. Neither taken nor held elsewhere: the file cannot hold a lock.
+    [[nodiscard]] virtual LockAttempt Lock(const std::string& path, std::string_view note) = 0;
+    // This program's process number, the machine's name, and whether a process runs here.
+    virtual long ProcessId() = 0;
+    virtual std::string MachineName() = 0;
+    virtual bool ProcessRuns(long process) = 0;
 };
 
 } // namespace dered

@@ -113,11 +113,6 @@ std::string CheckReplaceable(const std::string& target) {
     return {};
 }
 
-std::string WriteFileAtomically(const std::string& target, std::string_view text) {
-    SystemDisk disk;
-    return WriteFileAtomically(target, text, disk);
-}
-
 std::string WriteFileAtomically(const std::string& target, std::string_view text, Disk& disk) {
     return CommitTogether({{target, text}}, disk).reason;
 }

@@ -30,7 +30,6 @@ inline constexpr std::size_t kMaxReadSize = std::size_t{16} << 20;
 class Disk;
 
 // Replaces target whole or not at all, flushed to the device. Empty on success, else the reason.
-[[nodiscard]] std::string WriteFileAtomically(const std::string& target, std::string_view text);
 [[nodiscard]] std::string WriteFileAtomically(const std::string& target, std::string_view text,
                                               Disk& disk);
 

@@ -2,8 +2,11 @@
 
 #include "files/FileAccess.h"
 
+#include <charconv>
 #include <filesystem>
 #include <random>
+#include <string_view>
+#include <system_error>
 
 namespace dered {
 
@@ -11,11 +14,33 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Unique to this write: two programs saving at once never share a temporary.
-std::string WriteTag() {
+constexpr std::string_view kNewEnd = ".new";
+constexpr std::string_view kOldEnd = ".old";
+
+// Unique to this write: two programs saving at once never share a temporary, and the process
+// in the name tells a later program whether the writer is gone.
+std::string WriteTag(Disk& disk) {
     std::random_device random;
     std::string tag(1, '.');
-    return tag.append(std::to_string(random())).append(std::to_string(random()));
+    return tag.append(std::to_string(disk.ProcessId()))
+        .append("-")
+        .append(std::to_string(random()));
+}
+
+// The process of a temporary of target named name; 0 when name is no such temporary.
+long TemporaryWriter(std::string_view name, std::string_view target) {
+    if (name.size() <= target.size() + 1 + kNewEnd.size() || !name.starts_with(target) ||
+        name[target.size()] != '.' || !(name.ends_with(kNewEnd) || name.ends_with(kOldEnd))) {
+        return 0;
+    }
+    const std::string_view tag =
+        name.substr(target.size() + 1, name.size() - target.size() - 1 - kNewEnd.size());
+    long process = 0;
+    const auto [end, error] = std::from_chars(tag.data(), tag.data() + tag.size(), process);
+    const std::string_view rest = tag.substr(static_cast<size_t>(end - tag.data()));
+    const bool numbered = rest.size() > 1 && rest[0] == '-' &&
+                          rest.find_first_not_of("0123456789", 1) == std::string_view::npos;
+    return error == std::errc() && numbered ? process : 0;
 }
 
 bool Exists(const std::string& path) {
@@ -34,9 +59,9 @@ class Commit {
   public:
     Commit(const std::vector<FileToWrite>& files, Disk& disk, Flush flush)
         : disk_(disk), flush_(flush) {
-        const std::string tag = WriteTag();
+        const std::string tag = WriteTag(disk);
         for (const FileToWrite& file : files) {
-            slots_.push_back({&file, file.path + tag + ".new", {}});
+            slots_.push_back({&file, file.path + tag + std::string(kNewEnd), {}});
         }
     }
 
@@ -89,7 +114,8 @@ class Commit {
         if (!Exists(slot.file->path)) {
             return {};
         }
-        const std::string old = slot.temp.substr(0, slot.temp.size() - 4) + ".old";
+        const std::string old =
+            slot.temp.substr(0, slot.temp.size() - kNewEnd.size()) + std::string(kOldEnd);
         if (!disk_.Link(slot.file->path, old).empty()) {
             FileText text = ReadWholeFile(slot.file->path);
             std::string problem = text.Read() ? disk_.Write(old, text.text) : text.reason;
@@ -152,6 +178,21 @@ CommitFailure CommitTogether(const std::vector<FileToWrite>& files, Disk& disk, 
         return {};
     }
     return Commit(files, disk, flush).Run();
+}
+
+void RemoveLeftTemporaries(const std::vector<std::string>& targets, Disk& disk) {
+    for (const std::string& target : targets) {
+        const fs::path path(target);
+        const std::string name = path.filename().string();
+        const fs::path folder = path.parent_path().empty() ? fs::path(".") : path.parent_path();
+        std::error_code ec;
+        for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+            const long writer = TemporaryWriter(it->path().filename().string(), name);
+            if (writer > 0 && !disk.ProcessRuns(writer)) {
+                disk.Remove(it->path().string());
+            }
+        }
+    }
 }
 
 } // namespace dered

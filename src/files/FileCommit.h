@@ -28,10 +28,15 @@ struct CommitFailure {
 enum class Flush { ToDevice, Later };
 
 // Replaces every file with its text, all of them or none: each is written beside its target
-// under a name of this write's own and flushed to the device, the old files keep a second name
-// until every rename has succeeded, and a failure puts back those already replaced. No
-// temporary is left behind. The files are renamed in the order given, all in one folder.
+// under a name of this write's own (<target>.<process>-<number>.new) and flushed to the device, the
+// old files keep a second name until every rename has succeeded, and a failure puts back those
+// already replaced. No temporary is left behind. The files are renamed in the order given, all in
+// one folder.
 [[nodiscard]] CommitFailure CommitTogether(const std::vector<FileToWrite>& files, Disk& disk,
                                            Flush flush = Flush::ToDevice);
+
+// Removes the temporaries that writes to targets left behind when their program died between
+// writing and renaming: those named for a process that no longer runs.
+void RemoveLeftTemporaries(const std::vector<std::string>& targets, Disk& disk);
 
 } // namespace dered

@@ -62,6 +62,30 @@ std::vector<Line> SplitLines(const std::string& data) {
     return lines;
 }
 
+// The same lines as views of the text, without their ends, the first without a byte-order mark.
+class LineViews {
+  public:
+    explicit LineViews(std::string_view text) : text_(text) {
+        if (text_.starts_with("\xEF\xBB\xBF")) {
+            text_.remove_prefix(3);
+        }
+    }
+    bool Next(std::string_view& line) {
+        if (text_.empty()) {
+            return false;
+        }
+        const size_t at = text_.find_first_of("\r\n");
+        line = text_.substr(0, at);
+        const bool crlf = at != std::string_view::npos && text_[at] == '\r' &&
+                          at + 1 < text_.size() && text_[at + 1] == '\n';
+        text_.remove_prefix(at == std::string_view::npos ? text_.size() : at + (crlf ? 2 : 1));
+        return true;
+    }
+
+  private:
+    std::string_view text_;
+};
+
 std::string JoinLines(const std::vector<Line>& lines) {
     std::string out;
     for (const Line& line : lines) {
@@ -342,19 +366,27 @@ std::string IniText::GetString(std::string_view section, std::string_view key,
     return CutToLimit(GetWholeString(section, key, defaultText));
 }
 
+// Looks in the first section of that name only, as a write does; the text is not split into
+// copies of its lines, since the settings read every key this way.
 std::string IniText::GetWholeString(std::string_view section, std::string_view key,
                                     std::string_view defaultText) const {
-    const std::vector<Line> lines = SplitLines(text_);
-    const auto place = FindSection(lines, section);
-    if (!place) {
-        return std::string(defaultText);
+    LineViews lines(text_);
+    std::string_view line;
+    bool inSection = false;
+    while (lines.Next(line)) {
+        if (const auto name = SectionName(line)) {
+            if (inSection) {
+                break;
+            }
+            inSection = SameName(*name, section);
+            continue;
+        }
+        const size_t eq = inSection ? EqualsPos(line) : std::string_view::npos;
+        if (eq != std::string_view::npos && SameName(Trim(line.substr(0, eq)), key)) {
+            return std::string(Trim(line.substr(eq + 1)));
+        }
     }
-    const auto at = FindKey(lines, *place, key);
-    if (!at) {
-        return std::string(defaultText);
-    }
-    const std::string_view text = lines[*at].text;
-    return std::string(Trim(text.substr(text.find('=') + 1)));
+    return std::string(defaultText);
 }
 
 void IniText::WriteString(std::string_view section, std::string_view key, std::string_view value) {

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 #include <sstream>
+#include <utility>
 #include <vector>
 
 #include "files/FieldReader.h"
@@ -200,11 +201,25 @@ std::string LoadMapFiles(GameState& game, HexMap& hexMap, const MapFilePaths& fi
 
 std::string LoadMapTexts(GameState& game, HexMap& hexMap, const MapFileText& area,
                          const MapFileText& hex) {
-    std::vector<AreaRecord> areas(game.Areas.begin(), game.Areas.end());
+    std::vector<AreaRecord> areas;
+    if (std::string problem = ReadMapAreas(game, area, areas); !problem.empty()) {
+        return problem;
+    }
+    return LoadMapHex(game, hexMap, std::move(areas), hex);
+}
+
+std::string ReadMapAreas(const GameState& game, const MapFileText& area,
+                         std::vector<AreaRecord>& areas) {
+    areas.assign(game.Areas.begin(), game.Areas.end());
     if (std::string problem = ReadAreaFile(areas, game.PlayerCount, area); !problem.empty()) {
         return problem;
     }
     areas[MaxArea].Owner = 0;
+    return {};
+}
+
+std::string LoadMapHex(GameState& game, HexMap& hexMap, std::vector<AreaRecord> areas,
+                       const MapFileText& hex) {
     auto cells = std::make_unique<HexMap>();
     if (std::string problem = ReadHexFile(*cells, areas, hex); !problem.empty()) {
         return problem;
@@ -218,14 +233,14 @@ std::string LoadMapFiles(GameState& game, HexMap& hexMap, const MapFolders& fold
     return LoadMapFiles(game, hexMap, FindMapFiles(folders));
 }
 
-std::string SaveHexData(const HexMap& hexMap, const std::string& path) {
+std::string SaveHexData(const HexMap& hexMap, const std::string& path, Disk& disk) {
     std::ostringstream text;
     for (int c = 1; c <= MapColumns; ++c) {
         for (int r = 1; r <= MapRows; ++r) {
             WriteCell(text, c, r, hexMap.At(c, r));
         }
     }
-    if (std::string problem = WriteFileAtomically(path, text.str()); !problem.empty()) {
+    if (std::string problem = WriteFileAtomically(path, text.str(), disk); !problem.empty()) {
         return "Cannot write " + path + ": " + problem;
     }
     return {};

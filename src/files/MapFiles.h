@@ -1,7 +1,9 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
+#include "files/Disk.h"
 #include "files/MapFolders.h"
 #include "state/GameState.h"
 #include "state/HexMap.h"
@@ -24,11 +26,18 @@ struct MapFileText {
 [[nodiscard]] std::string LoadMapTexts(GameState& game, HexMap& hexMap, const MapFileText& area,
                                        const MapFileText& hex);
 
+// LoadMapTexts in its two steps, so that one area file can be read once for many hex files:
+// the area file read into a copy of the game's areas, then the hex file against that copy.
+[[nodiscard]] std::string ReadMapAreas(const GameState& game, const MapFileText& area,
+                                       std::vector<AreaRecord>& areas);
+[[nodiscard]] std::string LoadMapHex(GameState& game, HexMap& hexMap, std::vector<AreaRecord> areas,
+                                     const MapFileText& hex);
+
 // The same with the files found in the folders (FindMapFiles).
 [[nodiscard]] std::string LoadMapFiles(GameState& game, HexMap& hexMap, const MapFolders& folders);
 
 // Writes hexMap in the "map-hex.dat" form, through a temporary file in the same folder so
 // that a failed write never leaves a damaged map behind. Empty text on success.
-[[nodiscard]] std::string SaveHexData(const HexMap& hexMap, const std::string& path);
+[[nodiscard]] std::string SaveHexData(const HexMap& hexMap, const std::string& path, Disk& disk);
 
 } // namespace dered

@@ -151,11 +151,6 @@ std::array<int16_t, 6> SpyTargets(const GameState& game) {
     return {first.P1, first.P2, first.P3, first.P4, second.P1, second.P2};
 }
 
-std::string WriteOrdersFiles(const GameState& game) {
-    SystemDisk disk;
-    return WriteOrdersFiles(game, disk);
-}
-
 // orders.tmp is replaced first: a program killed between the two renames leaves the player's
 // own copy the newer one, and the next open says that commands.dat disagrees with it.
 std::string WriteOrdersFiles(const GameState& game, Disk& disk) {

@@ -32,7 +32,6 @@ std::array<int16_t, 6> SpyTargets(const GameState& game);
 
 // Writes ReportDir + "commands.dat" and ReportDir + "orders.tmp": both are replaced or
 // neither. Returns "" on success, else a message naming the file and the reason.
-[[nodiscard]] std::string WriteOrdersFiles(const GameState& game);
 [[nodiscard]] std::string WriteOrdersFiles(const GameState& game, Disk& disk);
 
 // Sets OrderCount to 2 and reads the orders saved earlier for this game and turn from

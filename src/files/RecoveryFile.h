@@ -1,5 +1,6 @@
 #pragma once
 
+#include "files/Disk.h"
 #include "state/GameState.h"
 
 #include <string>
@@ -16,7 +17,8 @@ std::string RecoveryPath(const GameState& game, const std::string& folder);
 
 // Writes the turn's orders in the orders.tmp form, replacing the file whole. Empty on success,
 // else a message naming the file.
-[[nodiscard]] std::string WriteRecovery(const GameState& game, const std::string& folder);
+[[nodiscard]] std::string WriteRecovery(const GameState& game, const std::string& folder,
+                                        Disk& disk);
 
 void RemoveRecovery(const GameState& game, const std::string& folder);
 

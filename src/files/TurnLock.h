@@ -1,7 +1,9 @@
 #pragma once
 
+#include "files/Disk.h"
 #include "state/GameState.h"
 
+#include <memory>
 #include <string>
 
 namespace dered {
@@ -11,12 +13,7 @@ namespace dered {
 // so a lock left by a program that died is simply taken.
 class TurnLock {
   public:
-    TurnLock() = default;
-    ~TurnLock();
-    TurnLock(TurnLock&& other) noexcept;
-    TurnLock& operator=(TurnLock&& other) noexcept;
-    TurnLock(const TurnLock&) = delete;
-    TurnLock& operator=(const TurnLock&) = delete;
+    explicit TurnLock(Disk& disk) : disk_(disk) {}
 
     // Takes the lock of the game's turn in folder, keeping a lock of that turn already held.
     // Empty when this program holds it now (or when folder is empty or cannot hold a lock, so
@@ -26,7 +23,11 @@ class TurnLock {
     bool Holds(const GameState& game, const std::string& folder) const;
 
   private:
-    int fd_ = -1;
+    // What the lock file tells a second program: who holds the turn, and since when.
+    std::string HolderNote() const;
+
+    Disk& disk_;
+    std::unique_ptr<FileLock> lock_;
     std::string path_;
 };
 

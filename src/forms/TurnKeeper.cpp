@@ -1,6 +1,7 @@
 #include "forms/TurnKeeper.h"
 #include "ui/Notice.h"
 
+#include "files/FileCommit.h"
 #include "files/OrdersFile.h"
 #include "files/RecoveryFile.h"
 
@@ -19,6 +20,12 @@ TurnClaim TurnKeeper::Claim(const GameState& fresh) {
     const std::string holder = lock_.Take(fresh, recoveryDir_);
     if (holder.empty()) {
         heldElsewhere_ = false;
+        if (lock_.Holds(fresh, recoveryDir_)) {
+            RemoveLeftTemporaries({fresh.ReportDir + std::string(kOrdersTmpFileName),
+                                   fresh.ReportDir + std::string(kCommandsFileName),
+                                   RecoveryPath(fresh, recoveryDir_)},
+                                  disk_);
+        }
         return TurnClaim::Held;
     }
     const std::string text = "This turn (" + fresh.GameId + ", player " +
@@ -44,7 +51,7 @@ void TurnKeeper::KeepChange() {
     if (text == kept_) {
         return;
     }
-    const std::string problem = WriteRecovery(game_, recoveryDir_);
+    const std::string problem = WriteRecovery(game_, recoveryDir_, disk_);
     if (!problem.empty()) {
         // Said once a turn: order entry goes on without the safety net.
         if (!recoveryFailed_) {

@@ -16,11 +16,13 @@ enum class TurnClaim { Held, ReadOnly, Refused };
 // each change in the recovery file so that a crash loses none of them.
 class TurnKeeper {
   public:
-    TurnKeeper(const GameState& game, Platform& platform, const std::string& recoveryDir)
-        : game_(game), platform_(platform), recoveryDir_(recoveryDir) {}
+    TurnKeeper(const GameState& game, Platform& platform, Disk& disk,
+               const std::string& recoveryDir)
+        : game_(game), platform_(platform), disk_(disk), recoveryDir_(recoveryDir) {}
 
     // Before a turn is opened: takes its lock, or, when another program holds it, asks whether
-    // to open it read-only. Refused leaves the lock of the turn open now as it was.
+    // to open it read-only. Refused leaves the lock of the turn open now as it was. Holding it,
+    // removes what saves of the turn killed halfway left behind.
     TurnClaim Claim(const GameState& fresh);
 
     // The orders as they now are count as saved: after a save, or read with the report.
@@ -42,11 +44,12 @@ class TurnKeeper {
 
     const GameState& game_;
     Platform& platform_;
+    Disk& disk_;
     const std::string& recoveryDir_;
     std::string saved_; // the orders.tmp text of the orders saved or read
     std::string kept_;  // the text last written to the recovery file
     bool recoveryFailed_ = false;
-    TurnLock lock_;
+    TurnLock lock_{disk_};
     bool heldElsewhere_ = false;
 };
 

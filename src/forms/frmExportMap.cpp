@@ -24,8 +24,10 @@ constexpr std::array<FormatFile, 3> kFiles{{
 
 } // namespace
 
-frmExportMap::frmExportMap(const Records& records, Platform& platform, FormManager& forms)
-    : Form("frmExportMap", "Export Map"), records_(records), platform_(platform), forms_(forms) {
+frmExportMap::frmExportMap(const Records& records, Platform& platform, FormManager& forms,
+                           Disk& disk)
+    : Form("frmExportMap", "Export Map"), records_(records), platform_(platform), forms_(forms),
+      disk_(disk) {
     AddControl("optFormat", &optFormat);
     AddControl("optCells", &optCells);
     AddControl("lblCellSize", &lblCellSize);
@@ -103,7 +105,7 @@ std::string frmExportMap::ExportSvg(const MapExportOptions& options,
                                     const std::string& path) const {
     const MapSvg svg =
         ExportMapSvg(records_.game, records_.hexMap, records_.settings, MakeMapPictures(), options);
-    return WriteFileAtomically(path, svg.text);
+    return WriteFileAtomically(path, svg.text, disk_);
 }
 
 void frmExportMap::cmdExport_Click() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "files/Disk.h"
 #include "map/MapExport.h"
 #include "state/Records.h"
 #include "ui/Controls.h"
@@ -27,7 +28,7 @@ struct MapPictureJob {
 // here), PNG, PDF or on paper (written by the desktop through writePicture).
 class frmExportMap : public Form {
   public:
-    frmExportMap(const Records& records, Platform& platform, FormManager& forms);
+    frmExportMap(const Records& records, Platform& platform, FormManager& forms, Disk& disk);
 
     void Form_Load() override;
     void cmdExport_Click();
@@ -56,6 +57,7 @@ class frmExportMap : public Form {
     const Records& records_;
     Platform& platform_;
     FormManager& forms_;
+    Disk& disk_;
 };
 
 } // namespace dered

@@ -36,9 +36,10 @@ constexpr std::array<ColumnDesign, AreaColumnCount> kColumns = {{
 } // namespace
 
 frmWinQZ::frmWinQZ(Records& records, Platform& platform, FormManager& forms, IniService& ini,
-                   const ProgramOptions& options, TurnEvents& events, MainWindows windows)
+                   Disk& disk, const ProgramOptions& options, TurnEvents& events,
+                   MainWindows windows)
     : Form("frmWinQZ", "Roz-OD2 V2.06 32-bit"), records_(records), platform_(platform),
-      forms_(forms), ini_(ini), events_(events), options_(options), windows_(windows) {
+      forms_(forms), ini_(ini), disk_(disk), events_(events), options_(options), windows_(windows) {
     std::vector<MenuItemModel*> file{&mnuOpen, &mnuMerge, &mnuSave, &mnuExportMap};
     for (MenuItemModel& item : mnuRecentReport) {
         file.push_back(&item);

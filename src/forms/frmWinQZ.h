@@ -44,7 +44,7 @@ inline constexpr const char* kOpenOnce =
 
 class frmWinQZ : public Form {
   public:
-    frmWinQZ(Records& records, Platform& platform, FormManager& forms, IniService& ini,
+    frmWinQZ(Records& records, Platform& platform, FormManager& forms, IniService& ini, Disk& disk,
              const ProgramOptions& options, TurnEvents& events, MainWindows windows);
 
     void Form_Load() override;
@@ -179,11 +179,12 @@ class frmWinQZ : public Form {
     Platform& platform_;
     FormManager& forms_;
     IniService& ini_;
+    Disk& disk_;
     TurnEvents& events_;
     const ProgramOptions& options_; // the batch driver's "start" sets the command line late
     MainWindows windows_;
     std::vector<MenuGroup> menu_;
-    TurnKeeper keeper_{records_.game, platform_, options_.recoveryDir};
+    TurnKeeper keeper_{records_.game, platform_, disk_, options_.recoveryDir};
     std::vector<RecentReport> recent_;
     std::string openReportPath_;
     std::optional<GameState> current_; // while an earlier turn is shown

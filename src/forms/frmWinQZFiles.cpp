@@ -227,7 +227,7 @@ bool frmWinQZ::SaveOrders() {
     }
     const auto targets = dered::SpyTargets(game);
     std::copy(targets.begin(), targets.end(), SpyTargets.begin() + 1);
-    const std::string problem = WriteOrdersFiles(game);
+    const std::string problem = WriteOrdersFiles(game, disk_);
     if (!problem.empty()) {
         stbStatus.SetText("Not saved");
         platform_.MsgBox(problem, MsgIcon::Critical);
@@ -296,7 +296,7 @@ void frmWinQZ::mnuSaveHexData_Click() {
         return;
     }
     platform_.SetPointer(Pointer::Hourglass);
-    const std::string problem = SaveHexData(records_.hexMap, place.path.string());
+    const std::string problem = SaveHexData(records_.hexMap, place.path.string(), disk_);
     platform_.SetPointer(Pointer::Default);
     if (!problem.empty()) {
         platform_.MsgBox(problem, MsgIcon::Critical);

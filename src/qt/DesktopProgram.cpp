@@ -32,7 +32,7 @@ namespace dered {
 
 DesktopProgram::DesktopProgram(ProgramOptions options, const SettingsPaths& settings,
                                ShellOptions shellOptions)
-    : ini(settings), program(platform, ini, std::move(options)), shell(shellOptions) {
+    : ini(settings), program(platform, ini, disk, std::move(options)), shell(shellOptions) {
     platform.SetViewMaker([this](Form& form) { return MakeView(*this, form); });
     // The main, summary and map windows place one another; every other window goes on the
     // screen and off the map's buttons.

@@ -2,6 +2,7 @@
 
 #include "app/Program.h"
 #include "files/SettingsFiles.h"
+#include "platform/SystemDisk.h"
 #include "qt/QtPlatform.h"
 
 #include <string>
@@ -27,6 +28,7 @@ class DesktopProgram {
 
     QtPlatform platform;
     SettingsFiles ini;
+    SystemDisk disk;
     Program program;
     const ShellOptions shell;
 };

@@ -6,6 +6,7 @@
 #include "files/ReportReader.h"
 #include "forms/AreaDisplay.h"
 #include "orders/OrderList.h"
+#include "platform/SystemDisk.h"
 #include "support/DemoTurn.h"
 #include "support/RecordingPlatform.h"
 #include "support/TempFolder.h"
@@ -132,7 +133,8 @@ TEST_F(World, MapFilesLoadAndSaveBackUnchanged) {
     EXPECT_EQ(std::count(area.begin(), area.end(), '\n'),
               std::count(area.begin(), area.end(), '\r'));
     const test::TempFolder temp("dered-hex-");
-    ASSERT_EQ(SaveHexData(*hex_, temp.Path("saved").string()), "");
+    SystemDisk disk;
+    ASSERT_EQ(SaveHexData(*hex_, temp.Path("saved").string(), disk), "");
     EXPECT_TRUE(temp.Read("saved") == hex);
 }
 

@@ -4,6 +4,7 @@
 #include "files/IniFile.h"
 #include "files/MapFiles.h"
 #include "files/RecoveryFile.h"
+#include "platform/SystemDisk.h"
 
 #include "support/TempFolder.h"
 
@@ -25,13 +26,14 @@ TEST(FailedWrites, NameTheFileAndLeaveTheOldOne) {
     game.GameYear = 1880;
     game.GameTurn = 1;
     const HexMap hexMap{};
+    SystemDisk disk;
     const struct {
         std::string name;
         std::function<std::string(const std::string& path)> write;
     } writers[] = {
-        {"map-hex.dat", [&](const std::string& path) { return SaveHexData(hexMap, path); }},
+        {"map-hex.dat", [&](const std::string& path) { return SaveHexData(hexMap, path, disk); }},
         {"QZ001-player3-1880-1.orders",
-         [&](const std::string&) { return WriteRecovery(game, folder.Folder()); }},
+         [&](const std::string&) { return WriteRecovery(game, folder.Folder(), disk); }},
         {"der-ed.ini",
          [&](const std::string& path) {
              return IniFile(path).WriteStrings({{"A", "k", "v"}});

@@ -53,20 +53,21 @@ TEST(FileAccess, AFailedReplacementLeavesTheOldFileAndNoTemporary) {
     TempFolder folder;
     const std::string target = folder.Path("file.dat").string();
     folder.Write("file.dat", "old");
-    test::FaultyDisk disk(test::FaultyDisk::Step::Rename, 1);
-    EXPECT_EQ(WriteFileAtomically(target, "new", disk), test::FaultyDisk::kFault);
+    test::FaultyDisk failing(test::FaultyDisk::Step::Rename, 1);
+    EXPECT_EQ(WriteFileAtomically(target, "new", failing), test::FaultyDisk::kFault);
+    SystemDisk disk;
     EXPECT_EQ(folder.Read("file.dat"), "old");
 
     fs::create_directory(folder.Path("dir.dat")); // a folder where the file goes
-    EXPECT_EQ(WriteFileAtomically(folder.Path("dir.dat").string(), "new"),
+    EXPECT_EQ(WriteFileAtomically(folder.Path("dir.dat").string(), "new", disk),
               "a folder stands in its place");
-    EXPECT_EQ(WriteFileAtomically(target + std::string("\0x", 2), "new"),
+    EXPECT_EQ(WriteFileAtomically(target + std::string("\0x", 2), "new", disk),
               "its name holds a NUL character");
-    EXPECT_EQ(WriteFileAtomically(folder.Path("none/file.dat").string(), "new"),
+    EXPECT_EQ(WriteFileAtomically(folder.Path("none/file.dat").string(), "new", disk),
               "No such file or directory");
     EXPECT_EQ(folder.Names(), (std::vector<std::string>{"dir.dat", "file.dat"}));
 
-    EXPECT_EQ(WriteFileAtomically(target, "new"), "");
+    EXPECT_EQ(WriteFileAtomically(target, "new", disk), "");
     EXPECT_EQ(folder.Read("file.dat"), "new");
 }
 

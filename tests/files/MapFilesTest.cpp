@@ -1,5 +1,6 @@
 #include "files/MapFiles.h"
 
+#include "platform/SystemDisk.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -82,6 +83,7 @@ class MapFilesTest : public ::testing::Test {
     }
 
     test::TempFolder folder_{"dered-mapfiles-"};
+    SystemDisk disk_;
     std::unique_ptr<GameState> game_ = std::make_unique<GameState>();
     std::unique_ptr<HexMap> hexMap_ = std::make_unique<HexMap>();
 };
@@ -165,7 +167,7 @@ TEST_F(MapFilesTest, SaveRewritesPositionsAndRoundTripsByteForByte) {
     hexMap_->At(70, 31).Area = 293;
     hexMap_->At(70, 31).Border[3] = 1;
     const fs::path out = folder_.Path("saved.dat");
-    ASSERT_EQ(SaveHexData(*hexMap_, out.string()), "");
+    ASSERT_EQ(SaveHexData(*hexMap_, out.string(), disk_), "");
 
     std::string expected = HexFile();
     expected.replace(expected.size() - HexLine(70, 31, 1, "0,0,0,0,0,0,0,0,0").size(),
@@ -182,13 +184,13 @@ TEST_F(MapFilesTest, SaveRewritesPositionsAndRoundTripsByteForByte) {
 
 TEST_F(MapFilesTest, SaveReplacesAFileWholeOrFailsLeavingNothing) {
     folder_.Write("empty.dat", "old contents");
-    ASSERT_EQ(SaveHexData(HexMap{}, folder_.Path("empty.dat").string()), "");
+    ASSERT_EQ(SaveHexData(HexMap{}, folder_.Path("empty.dat").string(), disk_), "");
     const std::string text = folder_.Read("empty.dat");
     EXPECT_EQ(text.substr(0, 27), "1,1,0,0,0,0,0,0,0,0,0,0\r\n1,");
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 2170);
 
     const fs::path out = folder_.Path("no-such-folder") / "map-hex.dat";
-    const std::string message = SaveHexData(HexMap{}, out.string());
+    const std::string message = SaveHexData(HexMap{}, out.string(), disk_);
     EXPECT_NE(message.find(out.string()), std::string::npos) << message;
     EXPECT_FALSE(fs::exists(out));
 }

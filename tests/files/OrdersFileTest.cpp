@@ -2,6 +2,7 @@
 
 #include "files/ReportReader.h"
 #include "orders/OrderList.h"
+#include "platform/SystemDisk.h"
 #include "support/FaultyDisk.h"
 #include "support/RecordingPlatform.h"
 #include "support/TempFolder.h"
@@ -124,7 +125,8 @@ TEST(OrdersFiles, WritesEveryKindOfOrderByteForByte) {
     TempFolder folder;
     GameState game = GameWithEveryOrder();
     game.ReportDir = folder.Folder();
-    EXPECT_EQ(WriteOrdersFiles(game), "");
+    SystemDisk disk;
+    EXPECT_EQ(WriteOrdersFiles(game, disk), "");
     EXPECT_EQ(folder.Read("commands.dat"), kEveryCommand);
     EXPECT_EQ(folder.Read("orders.tmp"), kEveryOrdersTmp);
     EXPECT_EQ(folder.Names(), (std::vector<std::string>{"commands.dat", "orders.tmp"}))
@@ -204,19 +206,20 @@ TEST(OrdersFiles, EveryFailingStepOfASaveLeavesBothFilesAsTheyWere) {
 }
 
 TEST(OrdersFiles, NothingIsWrittenWhereAFolderStandsOrNoFolderIs) {
+    SystemDisk disk;
     for (const char* blocked : {"commands.dat", "orders.tmp"}) {
         TempFolder folder;
         GameState game = GameWithEveryOrder();
         game.ReportDir = folder.Folder();
         fs::create_directory(folder.Path(blocked));
-        EXPECT_EQ(WriteOrdersFiles(game),
+        EXPECT_EQ(WriteOrdersFiles(game, disk),
                   "Can't write " + folder.Folder() + blocked + ": a folder stands in its place");
         EXPECT_EQ(folder.Names(), std::vector<std::string>{blocked});
     }
     TempFolder folder;
     GameState game;
     game.ReportDir = folder.Folder() + "missing/";
-    EXPECT_EQ(WriteOrdersFiles(game),
+    EXPECT_EQ(WriteOrdersFiles(game, disk),
               "Can't write " + folder.Folder() + "missing/orders.tmp: No such file or directory");
 }
 
@@ -446,7 +449,8 @@ TEST(OrdersRoundTrip, SavingThenOpeningTheSameReportRestoresTheOrders) {
     game.Orders[2] = OrderSlot{"SP", 0, 44, 45, 0, 0};
     EXPECT_NE(AddOrder(game, "DA", 2, 0, 0, 0).slot, 0);
     EXPECT_NE(AddOrder(game, "GA", 2, -1, 0, 0).slot, 0);
-    ASSERT_EQ(WriteOrdersFiles(game), "");
+    SystemDisk disk;
+    ASSERT_EQ(WriteOrdersFiles(game, disk), "");
 
     GameState reopened;
     platform.messages.clear();

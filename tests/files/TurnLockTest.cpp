@@ -1,10 +1,9 @@
 #include "files/TurnLock.h"
 
+#include "platform/SystemDisk.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
-
-#include <unistd.h>
 
 namespace dered {
 namespace {
@@ -19,13 +18,15 @@ TEST(TurnLock, OneHolderPerTurnUntilItLetsGo) {
     GameState next = turn;
     next.GameTurn = 2;
 
-    TurnLock first;
-    TurnLock second;
+    SystemDisk disk;
+    TurnLock first(disk);
+    TurnLock second(disk);
     EXPECT_EQ(first.Take(turn, folder.Folder()), "");
     EXPECT_EQ(first.Take(turn, folder.Folder()), "") << "a turn held is kept";
-    EXPECT_EQ(second.Take(turn, folder.Folder())
-                  .rfind("another program (process " + std::to_string(getpid()) + " on ", 0),
-              0u);
+    EXPECT_EQ(
+        second.Take(turn, folder.Folder())
+            .rfind("another program (process " + std::to_string(disk.ProcessId()) + " on ", 0),
+        0u);
     EXPECT_EQ(second.Take(next, folder.Folder()), "") << "another turn is free";
     EXPECT_EQ(first.Take(next, folder.Folder()).empty(), false);
     EXPECT_TRUE(first.Holds(turn, folder.Folder())) << "a refused take keeps the lock held";
@@ -33,7 +34,7 @@ TEST(TurnLock, OneHolderPerTurnUntilItLetsGo) {
     first.Release();
     EXPECT_EQ(second.Take(turn, folder.Folder()), "");
     EXPECT_FALSE(second.Holds(next, folder.Folder())) << "taking a turn lets the last one go";
-    EXPECT_EQ(TurnLock().Take(turn, ""), "") << "no folder, no lock to wait for";
+    EXPECT_EQ(TurnLock(disk).Take(turn, ""), "") << "no folder, no lock to wait for";
 }
 
 } // namespace

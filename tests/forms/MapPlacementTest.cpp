@@ -33,7 +33,7 @@ TEST_F(MapPlacementTest, TheMapOpensWhereTheSettingsSayAndHomeShowsTheOwnAreas) 
         ini.WriteString("Positions", "MapY", y);
         ini.WriteString("Map Positions", "QZ001", "-1,-1");
         program = std::make_unique<Program>(
-            platform, ini, ProgramOptions{OnlyFolder(DERED_BINARY_DIR), report, {}});
+            platform, ini, disk, ProgramOptions{OnlyFolder(DERED_BINARY_DIR), report, {}});
         program->Start();
         return std::pair{program->records.settings.MapX, program->records.settings.MapY};
     };

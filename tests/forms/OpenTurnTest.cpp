@@ -73,7 +73,7 @@ class OpenTurnTest : public ::testing::Test {
         program.reset();
         platform.answers.clear();
         program = std::make_unique<Program>(
-            platform, ini,
+            platform, ini, disk,
             ProgramOptions{OnlyFolder(DERED_BINARY_DIR), report.empty() ? "" : Path(report), {}});
         program->Start();
     }
@@ -122,6 +122,7 @@ class OpenTurnTest : public ::testing::Test {
     fs::path game_ = fs::path(temp.Folder()) / "game";
     RecordingPlatform platform;
     MemoryIni ini;
+    SystemDisk disk;
     std::unique_ptr<Program> program;
 };
 

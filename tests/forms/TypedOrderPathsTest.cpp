@@ -16,7 +16,7 @@ struct Desk {
         namespace fs = std::filesystem;
         const fs::path game = fs::path(temp.Folder()) / "game";
         fs::copy(fs::path(kSourceData) / "demo", game, fs::copy_options::recursive);
-        program = std::make_unique<Program>(platform, ini,
+        program = std::make_unique<Program>(platform, ini, disk,
                                             ProgramOptions{OnlyFolder(DERED_BINARY_DIR),
                                                            (game / "1880-1/plyrdata.003").string(),
                                                            {}});
@@ -29,6 +29,7 @@ struct Desk {
     TempFolder temp{"dered-typed-"};
     RecordingPlatform platform;
     MemoryIni ini;
+    SystemDisk disk;
     std::unique_ptr<Program> program;
 };
 

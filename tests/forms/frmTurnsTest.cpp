@@ -107,7 +107,7 @@ TEST_F(TurnsWindow, AnEarlierTurnShowsTheOrdersSavedForIt) {
         first.game.ReportDir =
             std::filesystem::path(Game().ReportDir).parent_path().parent_path().string() +
             "/1880-1/";
-        ASSERT_EQ(WriteOrdersFiles(first.game), "");
+        ASSERT_EQ(WriteOrdersFiles(first.game, disk), "");
     }
     Main().mnuOrdersOverview.Click();
     OpenFirstTurn();

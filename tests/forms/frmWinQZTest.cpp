@@ -2,6 +2,7 @@
 #include "files/MapFiles.h"
 #include "forms/AreaDisplay.h"
 #include "orders/OrderList.h"
+#include "platform/SystemDisk.h"
 #include "support/MemoryIni.h"
 #include "support/RecordingPlatform.h"
 #include "support/TempFolder.h"
@@ -45,7 +46,7 @@ class frmWinQZTest : public ::testing::Test {
         const std::string dir = programDir == "no-map" ? (folder / "no-map").string() : programDir;
         program.reset();
         program = std::make_unique<Program>(
-            platform, ini,
+            platform, ini, disk,
             ProgramOptions{OnlyFolder(dir), commandLine, (folder / "state").string() + "/"});
         program->Start();
         return *program;
@@ -69,6 +70,7 @@ class frmWinQZTest : public ::testing::Test {
     fs::path folder = fs::path(temp.Folder()).parent_path();
     test::RecordingPlatform platform;
     test::MemoryIni ini;
+    SystemDisk disk;
     std::unique_ptr<Program> program;
 };
 
@@ -344,6 +346,32 @@ TEST_F(frmWinQZTest, EveryOrderChangeIsKeptAndOfferedBackAfterACrash) {
     EXPECT_TRUE(platform.questions.empty()) << "the saved orders are newer";
 }
 
+// A save killed between writing and renaming leaves its temporaries; the next program to open
+// the turn removes those of writers that are gone, and only those.
+TEST_F(frmWinQZTest, OpeningATurnRemovesTheTemporariesOfSavesThatDied) {
+    const std::string dead = "4194305"; // past the largest process number Linux gives
+    const std::string alive = std::to_string(disk.ProcessId());
+    const std::vector<fs::path> left = {folder / "turn" / ("orders.tmp." + dead + "-7.new"),
+                                        folder / "turn" / ("commands.dat." + dead + "-7.old"),
+                                        RecoveryFile() + "." + dead + "-9.new"};
+    const std::vector<fs::path> kept = {folder / "turn" / ("orders.tmp." + alive + "-1.new"),
+                                        folder / "turn" / "orders.tmp.7-1.bak",
+                                        folder / "turn" / ("plyrdata.002." + dead + "-7.new")};
+    fs::create_directories(folder / "state");
+    for (const std::vector<fs::path>& files : {left, kept}) {
+        for (const fs::path& file : files) {
+            std::ofstream(file) << "part";
+        }
+    }
+    Start(ReportPath());
+    for (const fs::path& file : left) {
+        EXPECT_FALSE(fs::exists(file)) << file;
+    }
+    for (const fs::path& file : kept) {
+        EXPECT_TRUE(fs::exists(file)) << file;
+    }
+}
+
 // Exit saves the settings and ends, closing the window does not; the three windows come back
 // where they were, and a window never placed keeps no line.
 TEST_F(frmWinQZTest, ExitSavesSettingsAndWhereTheMainWindowsWereForTheNextStart) {
@@ -488,7 +516,7 @@ class SaveHexDataTest : public ::testing::Test {
         return options;
     }
     std::unique_ptr<Program> Start() {
-        auto program = std::make_unique<Program>(platform_, ini_, Options());
+        auto program = std::make_unique<Program>(platform_, ini_, disk_, Options());
         program->Start();
         return program;
     }
@@ -498,6 +526,7 @@ class SaveHexDataTest : public ::testing::Test {
     fs::path user_ = temp_.Path("data") / "der-ed";
     test::RecordingPlatform platform_;
     test::MemoryIni ini_;
+    SystemDisk disk_;
 };
 
 TEST_F(SaveHexDataTest, AReadOnlyMapFolderSendsTheSaveToTheUserFolderReadFirstNextTime) {

@@ -3,6 +3,7 @@
 #include "files/Settings.h"
 #include "map/Geometry.h"
 #include "map/Renderer.h"
+#include "platform/SystemDisk.h"
 #include "qt/QImageSurface.h"
 #include "support/MemoryIni.h"
 #include "support/RecordingPlatform.h"
@@ -33,7 +34,8 @@ TEST(RendererPixels, ColumnOneIsDrawnAgainRightOfColumnSeventyNumberAndAll) {
     ini.Set("Colours", "CountryA", ColourText(kFirst));
     ini.Set("Positions", "HexSize", "13");
     ini.Set("Positions", "HexDisplay", "-1");
-    Program program{platform, ini, {OnlyFolder("/program"), {}, {}}};
+    SystemDisk disk;
+    Program program{platform, ini, disk, {OnlyFolder("/program"), {}, {}}};
     program.records.game.Areas[1].Terrain = 1;
     program.records.game.Areas[1].Owner = 1;
     for (int r = 1; r <= MapRows; ++r) {

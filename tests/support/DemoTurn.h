@@ -4,6 +4,7 @@
 #include "files/MapFiles.h"
 #include "files/ReportReader.h"
 #include "files/Settings.h"
+#include "platform/SystemDisk.h"
 #include "state/SettingsRecord.h"
 #include "support/MemoryIni.h"
 #include "support/RecordingPlatform.h"
@@ -50,7 +51,7 @@ class DemoTurnFixture : public ::testing::Test {
         const fs::path game = fs::path(temp.Folder()) / "game";
         fs::copy(fs::path(kSourceData) / "demo", game, fs::copy_options::recursive);
         program = std::make_unique<Program>(
-            platform, ini,
+            platform, ini, disk,
             ProgramOptions{OnlyFolder(DERED_BINARY_DIR), (game / OpenedReport()).string(), {}});
         program->Start();
         platform.messages.clear();
@@ -67,6 +68,7 @@ class DemoTurnFixture : public ::testing::Test {
     TempFolder temp{"dered-desk-"};
     RecordingPlatform platform;
     MemoryIni ini;
+    SystemDisk disk;
     std::unique_ptr<Program> program;
 };
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "files/Disk.h"
+#include "platform/SystemDisk.h"
 
 #include <map>
 
@@ -30,6 +30,12 @@ class FaultyDisk : public Disk {
         return Fails(Step::Link) ? kFault : real_.Link(existing, second);
     }
     void Remove(const std::string& path) override { real_.Remove(path); }
+    LockAttempt Lock(const std::string& path, std::string_view note) override {
+        return real_.Lock(path, note);
+    }
+    long ProcessId() override { return real_.ProcessId(); }
+    std::string MachineName() override { return real_.MachineName(); }
+    bool ProcessRuns(long process) override { return real_.ProcessRuns(process); }
 
     int Count(Step step) const {
         const auto it = counts_.find(step);

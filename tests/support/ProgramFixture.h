@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Program.h"
+#include "platform/SystemDisk.h"
 #include "support/GameFixture.h"
 #include "support/MemoryIni.h"
 
@@ -9,7 +10,8 @@ namespace dered::test {
 struct ProgramStorage {
     RecordingPlatform platform;
     MemoryIni ini;
-    Program program{platform, ini, {OnlyFolder("/program"), {}, {}}};
+    SystemDisk disk;
+    Program program{platform, ini, disk, {OnlyFolder("/program"), {}, {}}};
     GameState& game = program.records.game;
 };
 

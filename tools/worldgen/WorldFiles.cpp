@@ -5,6 +5,7 @@
 
 #include "HexGrid.h"
 #include "files/MapFiles.h"
+#include "platform/SystemDisk.h"
 
 namespace dered::worldgen {
 
@@ -67,7 +68,8 @@ std::string WriteMapFiles(const World& world, const std::string& dir) {
     if (!out) {
         return "cannot write " + areaPath;
     }
-    return SaveHexData(MakeHexMap(world), dir + "/" + MapHexFileName);
+    SystemDisk disk;
+    return SaveHexData(MakeHexMap(world), dir + "/" + MapHexFileName, disk);
 }
 
 } // namespace dered::worldgen

@@ -1,11 +1,15 @@
-#include "files/Disk.h"
+#include "platform/SystemDisk.h"
 
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
+#include <limits>
 #include <system_error>
+#include <utility>
 
 #include <fcntl.h>
+#include <signal.h>
+#include <sys/file.h>
 #include <unistd.h>
 
 namespace dered {
@@ -29,6 +33,7 @@ class Descriptor {
     Descriptor& operator=(const Descriptor&) = delete;
 
     int get() const { return fd_; }
+    int release() { return std::exchange(fd_, -1); }
     // Closes now, so that a failure to write back is seen.
     bool Close() {
         const bool ok = ::close(fd_) == 0;
@@ -49,6 +54,25 @@ std::string Sync(const std::string& path, int flags) {
         return ErrorText(errno);
     }
     return {};
+}
+
+// Held while the descriptor stays open.
+class HeldLock : public FileLock {
+  public:
+    explicit HeldLock(int fd) : fd_(fd) {}
+    ~HeldLock() override { ::close(fd_); }
+    HeldLock(const HeldLock&) = delete;
+    HeldLock& operator=(const HeldLock&) = delete;
+
+  private:
+    int fd_;
+};
+
+std::string ReadNote(int fd) {
+    std::string text(200, '\0');
+    const ssize_t got = ::pread(fd, text.data(), text.size(), 0);
+    text.resize(got > 0 ? static_cast<size_t>(got) : 0);
+    return text;
 }
 
 } // namespace
@@ -90,6 +114,41 @@ std::string SystemDisk::Link(const std::string& existing, const std::string& sec
 void SystemDisk::Remove(const std::string& path) {
     std::error_code ignored;
     std::filesystem::remove(path, ignored);
+}
+
+LockAttempt SystemDisk::Lock(const std::string& path, std::string_view note) {
+    Descriptor file(::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666));
+    if (file.get() < 0) {
+        return {};
+    }
+    if (::flock(file.get(), LOCK_EX | LOCK_NB) != 0) {
+        if (errno != EWOULDBLOCK) {
+            return {};
+        }
+        return {nullptr, true, ReadNote(file.get())};
+    }
+    if (::ftruncate(file.get(), 0) == 0) {
+        (void)!::pwrite(file.get(), note.data(), note.size(), 0);
+    }
+    return {std::make_unique<HeldLock>(file.release()), false, {}};
+}
+
+long SystemDisk::ProcessId() {
+    return ::getpid();
+}
+
+std::string SystemDisk::MachineName() {
+    char name[256] = {};
+    return ::gethostname(name, sizeof name - 1) == 0 ? std::string(name)
+                                                     : std::string("this machine");
+}
+
+// A process of another user still runs, though it may not be signalled.
+bool SystemDisk::ProcessRuns(long process) {
+    if (process <= 0 || process > std::numeric_limits<pid_t>::max()) {
+        return false;
+    }
+    return (::kill(static_cast<pid_t>(process), 0) == 0 || errno == EPERM);
 }
 
 } // namespace dered
