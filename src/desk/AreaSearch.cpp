@@ -5,9 +5,9 @@
 
 namespace dered {
 
-namespace {
+namespace {} // namespace
 
-std::string Folded(std::string_view text) {
+std::string FoldedName(std::string_view text) {
     std::string folded;
     for (const char c : text) {
         if (c != ' ' && c != '_' && c != '\t') {
@@ -16,6 +16,8 @@ std::string Folded(std::string_view text) {
     }
     return folded;
 }
+
+namespace {
 
 bool AllDigits(const std::string& text) {
     for (const char c : text) {
@@ -29,7 +31,7 @@ bool AllDigits(const std::string& text) {
 } // namespace
 
 std::vector<int16_t> MatchAreas(const GameState& game, std::string_view text) {
-    std::string wanted = Folded(text);
+    std::string wanted = FoldedName(text);
     // A chosen completion, "Belanmar (134)", stands for its number.
     if (const auto open = wanted.rfind('('); open != std::string::npos && wanted.back() == ')') {
         wanted = wanted.substr(open + 1, wanted.size() - open - 2);
@@ -49,7 +51,7 @@ std::vector<int16_t> MatchAreas(const GameState& game, std::string_view text) {
     }
     std::vector<int16_t> inside;
     for (int16_t area = 1; area <= MaxArea; ++area) {
-        const std::string name = Folded(game.Areas[area].Name);
+        const std::string name = FoldedName(game.Areas[area].Name);
         const auto at = name.find(wanted);
         if (at == 0) {
             found.push_back(area);

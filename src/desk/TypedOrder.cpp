@@ -20,17 +20,6 @@ std::string Lower(std::string_view text) {
     return lower;
 }
 
-// Names compare without case, blanks and underscores, as the map's search does.
-std::string Folded(std::string_view text) {
-    std::string folded;
-    for (const char c : Lower(text)) {
-        if (c != ' ' && c != '_' && c != '\t') {
-            folded += c;
-        }
-    }
-    return folded;
-}
-
 std::string ShownName(const GameState& game, int16_t area) {
     std::string name = game.Areas[area].Name;
     std::replace(name.begin(), name.end(), '_', ' ');
@@ -46,14 +35,15 @@ int16_t FindArea(const GameState& game, std::string_view text, std::string& prob
     }
     const std::vector<int16_t> found = MatchAreas(game, wanted);
     for (const int16_t area : found) {
-        if (Folded(game.Areas[area].Name) == Folded(wanted) || std::to_string(area) == wanted) {
+        if (FoldedName(game.Areas[area].Name) == FoldedName(wanted) ||
+            std::to_string(area) == wanted) {
             return area;
         }
     }
     // Only a unique beginning stands for a name: "holding it" is too loose for an order.
     std::vector<int16_t> starting;
     for (const int16_t area : found) {
-        if (Folded(game.Areas[area].Name).starts_with(Folded(wanted))) {
+        if (FoldedName(game.Areas[area].Name).starts_with(FoldedName(wanted))) {
             starting.push_back(area);
         }
     }
@@ -71,12 +61,12 @@ int16_t FindArea(const GameState& game, std::string_view text, std::string& prob
 
 // A player by number, abbreviation or name.
 std::optional<int16_t> FindPlayer(const GameState& game, std::string_view text) {
-    const std::string wanted = Folded(text);
+    const std::string wanted = FoldedName(text);
     for (int16_t p = 0; p <= MaxPlayer && p <= std::max<int16_t>(game.PlayerCount, 0); ++p) {
         const PlayerRecord& player = game.Players[p];
         if (wanted == std::to_string(p) ||
-            (!player.Abbrev.empty() && wanted == Folded(player.Abbrev)) ||
-            (!player.Name.empty() && wanted == Folded(player.Name))) {
+            (!player.Abbrev.empty() && wanted == FoldedName(player.Abbrev)) ||
+            (!player.Name.empty() && wanted == FoldedName(player.Name))) {
             return p;
         }
     }
