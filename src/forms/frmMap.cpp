@@ -56,17 +56,18 @@ frmMap::frmMap(Records& records, Platform& platform, FormManager& forms, Turn& t
     turn.events.Subscribe([this](const TurnChange& change) { FollowTurn(change); });
 }
 
-// The arrow goes on the view at once; the picture and the view follow once the rule is done.
+// The arrow's pair is kept at once; the picture and the view, the arrow drawn, follow once the
+// rule is done with the area.
 void frmMap::FollowTurn(const TurnChange& change) {
     const int16_t area = change.area;
-    if (change.kind == TurnChange::Kind::OrderStored && area >= 1 && area <= MaxArea) {
+    if (change.kind == TurnChange::Kind::OrderStored && picView_ && area >= 1 && area <= MaxArea) {
         const AreaRecord& a = records_.game.Areas[area];
-        if (a.Parm1 >= 1) {
-            DrawOrderArrow(area, a.Parm1, a.Command);
-        }
+        NoteAreaOrderArrow(
+            {*picView_, arrows_, geometry_, records_.game, records_.hexMap, records_.settings},
+            area, a.Parm1, a.Command);
     } else if (change.kind == TurnChange::Kind::AreaSettled) {
-        RedrawArea(area);
-        RefreshView();
+        RedrawArea(change.area);
+        UpdateView();
         ShowNextClick();
     }
 }
@@ -182,6 +183,7 @@ void frmMap::DrawWholeMap() {
     platform_.SetPointer(Pointer::Hourglass);
     const MapPainter painter = Painter();
     DrawAllCells(painter);
+    damage_.Forget();
     platform_.SetPointer(Pointer::Default);
 }
 
@@ -196,7 +198,7 @@ void frmMap::DrawCell(int col, int row, int dx, int dy) {
         return;
     }
     const MapPainter painter = Painter();
-    dered::DrawCell(painter, col, row, dx, dy);
+    damage_.PictureDrawn(dered::DrawCell(painter, col, row, dx, dy));
 }
 
 void frmMap::RedrawArea(int16_t area) {
@@ -204,7 +206,9 @@ void frmMap::RedrawArea(int16_t area) {
         return;
     }
     const MapPainter painter = Painter();
-    DrawAreaCells(painter, area, [this] { platform_.DoEvents(); });
+    for (const PixelRect& drawn : DrawAreaCells(painter, area, [this] { platform_.DoEvents(); })) {
+        damage_.PictureDrawn(drawn);
+    }
 }
 
 void frmMap::RefreshView() {
@@ -213,6 +217,37 @@ void frmMap::RefreshView() {
     }
     ++refreshes_;
     outlined_ = 0;
+    DrawView(nullptr);
+    damage_.Drawn(Source());
+}
+
+void frmMap::UpdateView() {
+    if (!picView_ || !picMap_) {
+        return;
+    }
+    const auto rects = damage_.Update(Source());
+    if (!rects) {
+        return RefreshView();
+    }
+    ++refreshes_;
+    outlined_ = 0;
+    for (const PixelRect& rect : *rects) {
+        if (!picView_->ClipTo(rect)) {
+            return RefreshView();
+        }
+        DrawView(&rect);
+    }
+    if (!rects->empty()) {
+        picView_->ClipTo(std::nullopt);
+    }
+}
+
+ViewSource frmMap::Source() const {
+    return {geometry_,  records_.game, records_.hexMap, records_.settings,
+            viewWidth_, viewHeight_,   changed_,        OrderedAreaToOutline()};
+}
+
+void frmMap::DrawView(const PixelRect* clip) {
     const SettingsRecord& settings = records_.settings;
     const int width = PictureWidth(geometry_);
     picView_->CopyFrom(*picMap_, settings.MapX, settings.MapY);
@@ -222,23 +257,21 @@ void frmMap::RefreshView() {
     const GameState& game = records_.game;
     for (int16_t a = 1; a <= MaxArea; ++a) {
         const AreaRecord& area = game.Areas[a];
-        if (ArrowColourIndex(area.Command)) {
+        if (ArrowColourIndex(area.Command) && (!clip || damage_.Touches(a, *clip))) {
             DrawOrderArrow(a, area.Parm1, area.Command);
         }
     }
-    MarkOrders();
+    MarkOrders(clip);
     MarkChanges();
     OutlineOrderedArea();
 }
 
-// A small white square with a black edge in the corner of each ordered area's anchor cell:
-// orders without an arrow (builds, removals, downgrades) show too.
-void frmMap::MarkOrders() {
+// At both copies of the map: orders without an arrow (builds, removals, downgrades) show too.
+void frmMap::MarkOrders(const PixelRect* clip) {
     const GameState& game = records_.game;
     const SettingsRecord& settings = records_.settings;
-    const int size = std::max(4, geometry_.CellSize / 4);
     for (int16_t a = 1; a <= MaxArea; ++a) {
-        if (game.Areas[a].Command.empty()) {
+        if (game.Areas[a].Command.empty() || (clip && !damage_.Touches(a, *clip))) {
             continue;
         }
         const auto anchor = AreaAnchor(game.Areas[a], a, records_.hexMap);
@@ -246,39 +279,31 @@ void frmMap::MarkOrders() {
             continue;
         }
         for (const int shift : {0, PictureWidth(geometry_)}) {
-            const auto corners = CellCorners(geometry_, anchor->col, anchor->row,
-                                             settings.MapX + shift, settings.MapY);
-            int left = corners[0].x;
-            int top = corners[0].y;
-            for (const Point32& p : corners) {
-                left = std::min(left, p.x);
-                top = std::min(top, p.y);
-            }
-            left += geometry_.CellSize / 4;
-            top += geometry_.CellSize / 6;
-            picView_->FillRect(left - 1, top - 1, left + size, top + size, 0x000000);
-            picView_->FillRect(left, top, left + size - 1, top + size - 1, 0xFFFFFF);
+            DrawOrderMark(*picView_, geometry_, *anchor, settings.MapX + shift, settings.MapY);
         }
     }
 }
 
 // The area whose unit is being given a move, support or convoy, until its target is clicked.
-void frmMap::OutlineOrderedArea() {
+int16_t frmMap::OrderedAreaToOutline() const {
     const GameState& game = records_.game;
     switch (game.PendingCommand) {
     case MapCommand::Move:
     case MapCommand::SupportAttack:
     case MapCommand::SupportDefence:
     case MapCommand::Convoy:
-        break;
+        return AreaOrNone(game.SelectedArea);
     default:
-        return;
+        return 0;
     }
-    const int16_t area = AreaOrNone(game.SelectedArea);
+}
+
+void frmMap::OutlineOrderedArea() {
+    const int16_t area = OrderedAreaToOutline();
     if (area == 0) {
         return;
     }
-    const AreaRecord& record = game.Areas[area];
+    const AreaRecord& record = records_.game.Areas[area];
     const SettingsRecord& settings = records_.settings;
     constexpr int32_t kOutline = 0x00FFFF; // yellow
     for (int r = std::max<int>(record.MinRow, 1); r <= std::min<int>(record.MaxRow, MapRows); ++r) {

@@ -6,6 +6,7 @@
 #include "map/Geometry.h"
 #include "map/Pictures.h"
 #include "map/Renderer.h"
+#include "map/ViewDamage.h"
 #include "orders/Turn.h"
 #include "state/OrderKinds.h"
 #include "state/Records.h"
@@ -106,6 +107,9 @@ class frmMap : public Form {
     void DrawCell(int col, int row, int dx, int dy);
     void RedrawArea(int16_t area);
     void RefreshView();
+    // The view brought up to date after orders changed: only what changed since it was drawn
+    // is drawn again, else the whole view as RefreshView does.
+    void UpdateView();
     void DrawOrderArrow(int16_t fromArea, int16_t toArea, const std::string& code);
     void AddArrowRecord(int16_t a, int16_t b);
     void RebuildArrows();
@@ -176,8 +180,12 @@ class frmMap : public Form {
     void ZoomAbout(int16_t cellSize, int32_t x, int32_t y);
     void FollowTurn(const TurnChange& change);
     void RedrawCell(CellRef cell);
-    void MarkOrders();
+    ViewSource Source() const;
+    // The picture and what goes over it, in the view; a clip leaves out what lies outside it.
+    void DrawView(const PixelRect* clip);
+    void MarkOrders(const PixelRect* clip);
     void MarkChanges();
+    int16_t OrderedAreaToOutline() const;
     void OutlineOrderedArea();
     struct Colours;
     bool ShowsChangedColour(const Colours& before, int col, int row) const;
@@ -195,6 +203,7 @@ class frmMap : public Form {
     const MapPictures pictures_;
     MapGeometry geometry_;
     ArrowList arrows_;
+    ViewDamage damage_;
     std::unique_ptr<DrawingSurface> picMap_;
     std::unique_ptr<DrawingSurface> picView_;
     int windowWidth_ = 0;

@@ -144,6 +144,8 @@ void frmMap::Outline(int16_t area) {
         }
     }
     outlined_ = area;
+    // Its cells are found on the whole map: the view is drawn whole again to take it away.
+    damage_.Forget();
     const int serial = ++outlineSerial_;
     platform_.After(kOutlineMilliseconds, [this, serial] { EndOutline(serial); });
 }

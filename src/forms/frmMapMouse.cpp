@@ -135,15 +135,16 @@ void frmMap::picView_DblClick() {
     if (refreshes_ == refreshed && picView_ && picMap_ &&
         records_.game.PendingCommand != MapCommand::None) {
         OutlineOrderedArea();
+        damage_.ViewDrawn(OutlineExtent(Source(), OrderedAreaToOutline(), 3));
     } else {
-        RefreshView();
+        UpdateView();
     }
     ShowNextClick();
 }
 
 void frmMap::CancelEntry() {
     if (entry_.Cancel()) {
-        RefreshView();
+        UpdateView();
     }
     ShowNextClick();
 }
@@ -158,7 +159,7 @@ void frmMap::picView_Click() {
     // A refused target settles no area, but the outline goes with the pending command; a
     // stored order has already refreshed the view.
     if (before != records_.game.PendingCommand && refreshes_ == refreshed) {
-        RefreshView();
+        UpdateView();
     }
     ShowNextClick();
 }

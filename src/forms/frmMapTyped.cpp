@@ -26,7 +26,7 @@ void frmMap::txtOrder_Enter() {
     entry_.Enter(*parsed.order);
     txtOrder.SetText({});
     if (picView_) {
-        RefreshView();
+        UpdateView();
     }
     ShowNextClick();
 }
