@@ -40,7 +40,7 @@ QRgb ToRgb(int32_t colour) {
 
 QImageSurface::QImageSurface(int width, int height, int scale)
     : width_(std::max(width, 0)), height_(std::max(height, 0)), scale_(std::max(scale, 1)),
-      image_(MakeImage(width_, height_)) {
+      image_(MakeImage(width_, height_)), shapes_(scale_) {
     image_.fill(Qt::white);
     Begin();
 }
@@ -224,8 +224,7 @@ void QImageSurface::UsePenAndBrush(int64_t penColour, int penWidth, int64_t brus
 
 bool QImageSurface::FillPolygonFromCache(std::span<const Point32> points, int32_t colour) {
     const Point32 first = points[0];
-    // The spans are the image's own pixels, one to a point only at a scale of 1.
-    if (scale_ != 1 || !Near(first)) {
+    if (!Near(first)) {
         return false;
     }
     key_.assign({kPolygonShape});
@@ -248,12 +247,12 @@ bool QImageSurface::FillPolygonFromCache(std::span<const Point32> points, int32_
         }
         painter.drawPolygon(polygon);
     });
-    return FillShape(Target(), shape, QPoint(first.x, first.y), ToRgb(colour));
+    return FillShape(Target(), shape, QPoint(first.x, first.y) * scale_, ToRgb(colour));
 }
 
 void QImageSurface::FillSegment(Point32 from, Point32 to, int width, int32_t colour) {
     const QPoint origin(from.x, from.y);
-    if (scale_ == 1 && Near(from) && Near(to)) {
+    if (Near(from) && Near(to)) {
         const int dx = to.x - from.x;
         const int dy = to.y - from.y;
         key_.assign({kSegmentShape, width, dx, dy});
@@ -266,7 +265,7 @@ void QImageSurface::FillSegment(Point32 from, Point32 to, int width, int32_t col
                 const auto quad = SegmentQuad(at, dx, dy, width);
                 painter.drawConvexPolygon(quad.data(), 4);
             });
-        if (FillShape(Target(), shape, origin, ToRgb(colour))) {
+        if (FillShape(Target(), shape, origin * scale_, ToRgb(colour))) {
             return;
         }
     }
