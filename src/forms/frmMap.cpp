@@ -184,6 +184,7 @@ void frmMap::DrawWholeMap() {
     const MapPainter painter = Painter();
     DrawAllCells(painter);
     damage_.Forget();
+    areaFinder_.Forget();
     platform_.SetPointer(Pointer::Default);
 }
 
@@ -199,6 +200,7 @@ void frmMap::DrawCell(int col, int row, int dx, int dy) {
     }
     const MapPainter painter = Painter();
     damage_.PictureDrawn(dered::DrawCell(painter, col, row, dx, dy));
+    areaFinder_.Forget();
 }
 
 void frmMap::RedrawArea(int16_t area) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "forms/OrderEntry.h"
+#include "map/AreaFinder.h"
 #include "map/Arrows.h"
 #include "map/DrawingSurface.h"
 #include "map/Geometry.h"
@@ -204,6 +205,7 @@ class frmMap : public Form {
     MapGeometry geometry_;
     ArrowList arrows_;
     ViewDamage damage_;
+    mutable AreaFinder areaFinder_;
     std::unique_ptr<DrawingSurface> picMap_;
     std::unique_ptr<DrawingSurface> picView_;
     int windowWidth_ = 0;

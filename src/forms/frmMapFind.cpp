@@ -31,7 +31,7 @@ std::string frmMap::HoverTextAt(float x, float y) const {
     if (!picMap_) {
         return {};
     }
-    const int16_t area = AreaAtPoint(geometry_, records_.settings, records_.hexMap, x, y);
+    const int16_t area = areaFinder_.At(geometry_, records_.settings, records_.hexMap, x, y);
     return HoverText(records_.game, AreaOrNone(area));
 }
 

@@ -119,7 +119,8 @@ void frmMap::ScrollGridToArea(int16_t area) {
 }
 
 int16_t frmMap::AreaAtLastPoint() const {
-    const int16_t area = AreaAtPoint(geometry_, records_.settings, records_.hexMap, lastX_, lastY_);
+    const int16_t area =
+        areaFinder_.At(geometry_, records_.settings, records_.hexMap, lastX_, lastY_);
     return AreaOrNone(area);
 }
 
