@@ -374,7 +374,9 @@ bool QImageSurface::ClipTo(std::optional<PixelRect> clip) {
     if (clipped_) {
         CopyPixels(scratch_, image_, DeviceClip());
         clipped_ = false;
-        Changed();
+        if (onChanged) {
+            onChanged(clip_);
+        }
     }
     if (clip) {
         PrepareScratch();

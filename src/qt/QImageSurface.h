@@ -46,8 +46,9 @@ class QImageSurface : public DrawingSurface {
     // device pixel ratio is the surface's scale.
     const QImage& Image() const { return image_; }
     int Scale() const { return scale_; }
-    // Called after every drawing operation, for a window that shows this surface.
-    std::function<void()> onChanged;
+    // Called after every drawing operation with the part of the surface it may have changed
+    // (the whole, or the clip when it ends), for a window that shows this surface.
+    std::function<void(const QRect&)> onChanged;
 
   private:
     struct CachedPicture {
@@ -68,9 +69,10 @@ class QImageSurface : public DrawingSurface {
     static constexpr int64_t kNone = -1;
     static constexpr int64_t kUnknown = -2;
     void UsePenAndBrush(int64_t penColour, int penWidth, int64_t brushColour);
+    // Drawing under a clip shows when the clip ends.
     void Changed() {
-        if (onChanged) {
-            onChanged();
+        if (onChanged && !clipped_) {
+            onChanged(QRect(0, 0, width_, height_));
         }
     }
     const QImage& PictureImage(const Picture& picture);

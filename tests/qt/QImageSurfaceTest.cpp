@@ -231,7 +231,7 @@ TEST(QImageSurface, ResizeLosesTheContentAndTellsItsWindow) {
     EXPECT_EQ(s.Width(), 0);
     EXPECT_EQ(s.Height(), 0);
     int changes = 0;
-    s.onChanged = [&changes] { ++changes; };
+    s.onChanged = [&changes](const QRect&) { ++changes; };
     s.Resize(30, 20);
     EXPECT_EQ(s.Width(), 30);
     EXPECT_EQ(s.Image().size(), QSize(30, 20));
@@ -239,6 +239,27 @@ TEST(QImageSurface, ResizeLosesTheContentAndTellsItsWindow) {
     s.Resize(30, 20);
     EXPECT_EQ(At(s, 5, 5), kWhite);
     EXPECT_EQ(changes, 3);
+}
+
+// Drawing under a clip changes only the pixels inside it, and the window hears of that part
+// once the clip ends.
+TEST(QImageSurface, AClipKeepsDrawingInsideItAndTellsItsWindowThatPart) {
+    QImageSurface s(30, 20);
+    std::vector<QRect> changed;
+    s.onChanged = [&changed](const QRect& part) { changed.push_back(part); };
+    ASSERT_TRUE(s.ClipTo(PixelRect{2, 3, 6, 5}));
+    s.FillRect(0, 0, 30, 20, kBlue);
+    s.Polyline(std::array<Point32, 2>{{{4, 0}, {4, 19}}}, 1, kRed);
+    EXPECT_TRUE(changed.empty());
+    EXPECT_EQ(At(s, 2, 3), kWhite);
+    s.ClipTo(std::nullopt);
+    EXPECT_EQ(changed, (std::vector<QRect>{QRect(2, 3, 4, 2)}));
+    EXPECT_EQ(At(s, 2, 3), kBlue);
+    EXPECT_EQ(At(s, 4, 3), kRed);
+    EXPECT_EQ(At(s, 4, 4), kRed);
+    for (const auto& [x, y] : {std::pair{1, 4}, {6, 4}, {4, 2}, {4, 5}}) {
+        EXPECT_EQ(At(s, x, y), kWhite) << x << "," << y;
+    }
 }
 
 } // namespace
