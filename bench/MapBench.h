@@ -33,7 +33,7 @@ inline std::pair<float, float> PointOf(Program& program, int16_t area) {
 }
 
 // A move on the demo turn: double click on the army, click on the target (the rule,
-// SetAreaCommand, the grid row, RedrawArea and RefreshView with every arrow).
+// SetAreaCommand, the grid row, RedrawArea and the view brought up to date where it changed).
 inline void EnterMoves(benchmark::State& state, Platform& platform) {
     HexSettings ini;
     SystemDisk disk;
