@@ -4,14 +4,14 @@
 
 namespace dered {
 
-UndoHistory::UndoHistory(GameState& game, TurnEvents& events) : game_(game), events_(events) {
+UndoHistory::UndoHistory(Documents& documents, TurnEvents& events)
+    : documents_(documents), events_(events) {
     events.Subscribe([this](const TurnChange& change) { Follow(change); });
     Reset();
 }
 
 void UndoHistory::Follow(const TurnChange& change) {
-    // The steps and the copy they are taken against are the current turn's.
-    if (applying_ || game_.ReadOnly) {
+    if (applying_) {
         return;
     }
     switch (change.kind) {
@@ -33,13 +33,13 @@ void UndoHistory::Follow(const TurnChange& change) {
 }
 
 OrderTable UndoHistory::CurrentOrders() const {
-    return OrderTable{game_.Orders, game_.OrderCount};
+    return OrderTable{Game().Orders, Game().OrderCount};
 }
 
 void UndoHistory::Reset() {
-    areas_ = game_.Areas;
+    areas_ = Game().Areas;
     orders_ = CurrentOrders();
-    summary_ = game_.Summary;
+    summary_ = Game().Summary;
     undo_.clear();
     redo_.clear();
     dirty_ = false;
@@ -53,10 +53,10 @@ void UndoHistory::Seal() {
     dirty_ = false;
     UndoStep step;
     for (int16_t area = 0; area <= MaxArea; ++area) {
-        if (game_.Areas[area] != areas_[area]) {
+        if (Game().Areas[area] != areas_[area]) {
             step.areasBefore.emplace_back(area, areas_[area]);
-            step.areasAfter.emplace_back(area, game_.Areas[area]);
-            areas_[area] = game_.Areas[area];
+            step.areasAfter.emplace_back(area, Game().Areas[area]);
+            areas_[area] = Game().Areas[area];
         }
     }
     if (OrderTable now = CurrentOrders(); now != orders_) {
@@ -64,10 +64,10 @@ void UndoHistory::Seal() {
         step.ordersAfter = now;
         orders_ = std::move(now);
     }
-    if (game_.Summary != summary_) {
+    if (Game().Summary != summary_) {
         step.summaryBefore = summary_;
-        step.summaryAfter = game_.Summary;
-        summary_ = game_.Summary;
+        step.summaryAfter = Game().Summary;
+        summary_ = Game().Summary;
     }
     if (step.areasAfter.empty() && !step.ordersAfter && !step.summaryAfter) {
         return;
@@ -87,16 +87,16 @@ void UndoHistory::Apply(const std::vector<std::pair<int16_t, AreaRecord>>& areas
                         const std::optional<SummaryCounters>& summary) {
     applying_ = true;
     for (const auto& [area, record] : areas) {
-        game_.Areas[area] = record;
+        Game().Areas[area] = record;
         areas_[area] = record;
     }
     if (orders) {
-        game_.Orders = orders->entries;
-        game_.OrderCount = orders->count;
+        Game().Orders = orders->entries;
+        Game().OrderCount = orders->count;
         orders_ = *orders;
     }
     if (summary) {
-        game_.Summary = *summary;
+        Game().Summary = *summary;
         summary_ = *summary;
     }
     for (const auto& entry : areas) {
@@ -169,8 +169,8 @@ std::string UndoHistory::Describe(const UndoStep& step) const {
         if (changed.size() == 1) {
             const OrderSlot& after = step.ordersAfter->entries[changed.front()];
             const OrderSlot& before = step.ordersBefore->entries[changed.front()];
-            return after.Code.empty() ? "delete " + ListOrderShort(game_, before)
-                                      : ListOrderShort(game_, after);
+            return after.Code.empty() ? "delete " + ListOrderShort(Game(), before)
+                                      : ListOrderShort(Game(), after);
         }
         std::string code;
         for (const int slot : changed) {
@@ -182,7 +182,7 @@ std::string UndoHistory::Describe(const UndoStep& step) const {
             }
             code = c;
         }
-        return ListOrderShort(game_, OrderSlot{code, 0, 0, 0, 0, 0});
+        return ListOrderShort(Game(), OrderSlot{code, 0, 0, 0, 0, 0});
     }
     if (ordered.empty() && !step.ordersAfter) {
         return "free supply";

@@ -32,11 +32,12 @@ std::array<ControlRect, 12> OptionButtonRow() {
 
 } // namespace
 
-frmMap::frmMap(Records& records, Platform& platform, FormManager& forms, Turn& turn,
+frmMap::frmMap(Records& records, Platform& platform, FormManager& forms, TurnEvents& events,
                SupportedPlayerQuestion& supportedPlayer, MapWindows windows)
     : Form("frmMap", "Map"), optCommandRect(OptionButtonRow()), records_(records),
-      platform_(platform), forms_(forms), turn_(turn), entry_(turn, platform, supportedPlayer),
-      windows_(windows), pictures_(MakeMapPictures()) {
+      platform_(platform), forms_(forms),
+      entry_(records.documents, events, platform, supportedPlayer), windows_(windows),
+      pictures_(MakeMapPictures()) {
     // One control for the whole row: exactly one of its buttons is chosen at a time.
     AddControl("optCommand", &optCommand);
     AddControl("stbNextClick", &stbNextClick);
@@ -53,14 +54,14 @@ frmMap::frmMap(Records& records, Platform& platform, FormManager& forms, Turn& t
     AddControl("txtOrder", &txtOrder);
     AddControl("lstOrder", &lstOrder);
     txtOrder.Subscribe([this](const Changed&) { txtOrder_Change(); });
-    turn.events.Subscribe([this](const TurnChange& change) { FollowTurn(change); });
+    events.Subscribe([this](const TurnChange& change) { FollowTurn(change); });
 }
 
 // The arrow goes on the view at once; the picture and the view follow once the rule is done.
 void frmMap::FollowTurn(const TurnChange& change) {
     const int16_t area = change.area;
     if (change.kind == TurnChange::Kind::OrderStored && area >= 1 && area <= MaxArea) {
-        const AreaRecord& a = records_.game.Areas[area];
+        const AreaRecord& a = Game().Areas[area];
         if (a.Parm1 >= 1) {
             DrawOrderArrow(area, a.Parm1, a.Command);
         }
@@ -72,12 +73,12 @@ void frmMap::FollowTurn(const TurnChange& change) {
 }
 
 void frmMap::ShowCaption() {
-    caption.SetText(records_.game.ReadOnly ? "Map - earlier turn, read-only" : "Map");
+    caption.SetText(MapCaption(records_.documents.Shown()));
 }
 
 void frmMap::ShowNextClick() {
-    stbNextClick.SetText(
-        NextClickText(records_.game, static_cast<size_t>(std::max(optCommand.Chosen(), 0))));
+    stbNextClick.SetText(NextClickText(records_.documents.Shown(),
+                                       static_cast<size_t>(std::max(optCommand.Chosen(), 0))));
 }
 
 void frmMap::Form_Load() {
@@ -187,8 +188,7 @@ void frmMap::DrawWholeMap() {
 
 // Only while the window is loaded: the surfaces exist then.
 MapPainter frmMap::Painter() const {
-    return MapPainter{*picMap_,        geometry_,         records_.game,
-                      records_.hexMap, records_.settings, pictures_};
+    return MapPainter{*picMap_, geometry_, Game(), records_.hexMap, records_.settings, pictures_};
 }
 
 void frmMap::DrawCell(int col, int row, int dx, int dy) {
@@ -219,7 +219,7 @@ void frmMap::RefreshView() {
     if (settings.MapX + width < viewWidth_) {
         picView_->CopyFrom(*picMap_, settings.MapX + width, settings.MapY);
     }
-    const GameState& game = records_.game;
+    const GameState& game = Game();
     for (int16_t a = 1; a <= MaxArea; ++a) {
         const AreaRecord& area = game.Areas[a];
         if (ArrowColourIndex(area.Command)) {
@@ -234,7 +234,7 @@ void frmMap::RefreshView() {
 // A small white square with a black edge in the corner of each ordered area's anchor cell:
 // orders without an arrow (builds, removals, downgrades) show too.
 void frmMap::MarkOrders() {
-    const GameState& game = records_.game;
+    const GameState& game = Game();
     const SettingsRecord& settings = records_.settings;
     const int size = std::max(4, geometry_.CellSize / 4);
     for (int16_t a = 1; a <= MaxArea; ++a) {
@@ -264,7 +264,7 @@ void frmMap::MarkOrders() {
 
 // The area whose unit is being given a move, support or convoy, until its target is clicked.
 void frmMap::OutlineOrderedArea() {
-    const GameState& game = records_.game;
+    const GameState& game = Game();
     switch (game.PendingCommand) {
     case MapCommand::Move:
     case MapCommand::SupportAttack:
@@ -301,15 +301,15 @@ void frmMap::DrawOrderArrow(int16_t fromArea, int16_t toArea, const std::string&
         return;
     }
     const SettingsRecord& settings = records_.settings;
-    DrawAreaOrderArrow({*picView_, arrows_, geometry_, records_.game, records_.hexMap, settings},
-                       fromArea, toArea, code, settings.MapX, settings.MapY);
+    DrawAreaOrderArrow({*picView_, arrows_, geometry_, Game(), records_.hexMap, settings}, fromArea,
+                       toArea, code, settings.MapX, settings.MapY);
 }
 
 void frmMap::AddArrowRecord(int16_t a, int16_t b) {
     if (a < 1 || b > MaxArea || a >= b) {
         return;
     }
-    const GameState& game = records_.game;
+    const GameState& game = Game();
     const auto anchorA = AreaAnchor(game.Areas[a], a, records_.hexMap);
     const auto anchorB = AreaAnchor(game.Areas[b], b, records_.hexMap);
     if (!anchorA || !anchorB) {
@@ -322,7 +322,7 @@ void frmMap::AddArrowRecord(int16_t a, int16_t b) {
 }
 
 void frmMap::RebuildArrows() {
-    const GameState& game = records_.game;
+    const GameState& game = Game();
     for (ArrowRecord& record : arrows_) {
         const auto anchorA = AreaAnchor(game.Areas[record.a], record.a, records_.hexMap);
         const auto anchorB = AreaAnchor(game.Areas[record.b], record.b, records_.hexMap);

@@ -36,9 +36,6 @@ Outcome SetAreaCommand(Turn& turn, int16_t area, std::string_view code, int16_t 
     GameState& game = turn.game;
     area = AreaOrNone(area);
     Outcome outcome;
-    if (game.ReadOnly) {
-        return outcome.Refuse(ReadOnlyText(game), MsgIcon::Information);
-    }
     if ((code == OrderCode::Move || code == OrderCode::SupportAttack ||
          code == OrderCode::SupportDefence) &&
         !ValidateMove(game, area, parm1, outcome)) {
@@ -69,9 +66,6 @@ Outcome ClearAreaCommand(Turn& turn, int16_t area) {
 }
 
 void AdjustSupply(Turn& turn, int16_t amount) {
-    if (turn.game.ReadOnly) {
-        return;
-    }
     int16_t& free = turn.game.Summary.FreeSupply;
     const bool wasShort = free < 0;
     free = Add16(free, amount);

@@ -43,7 +43,6 @@ class UndoHistoryTest : public DemoTurnFixture {
         const GameState& g = Game();
         return {g.Areas, g.Orders, g.OrderCount, g.Summary};
     }
-    Turn& TheTurn() { return program->turn; }
     UndoHistory& History() { return program->history; }
     template <typename Wanted> std::vector<int16_t> Areas(Wanted wanted) {
         std::vector<int16_t> found;

@@ -12,7 +12,7 @@ namespace dered::test {
 struct TurnStorage {
     RecordingPlatform platform;
     Records records;
-    GameState& game = records.game;
+    GameState game;
     TurnEvents events;
     Turn turn{game, events};
     std::vector<TurnChange> changes;
