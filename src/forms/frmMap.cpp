@@ -32,11 +32,12 @@ std::array<ControlRect, 12> OptionButtonRow() {
 
 } // namespace
 
-frmMap::frmMap(Records& records, Platform& platform, FormManager& forms, Turn& turn,
+frmMap::frmMap(Records& records, Platform& platform, FormManager& forms, TurnEvents& events,
                SupportedPlayerQuestion& supportedPlayer, MapWindows windows)
     : Form("frmMap", "Map"), optCommandRect(OptionButtonRow()), records_(records),
-      platform_(platform), forms_(forms), turn_(turn), entry_(turn, platform, supportedPlayer),
-      windows_(windows), pictures_(MakeMapPictures()) {
+      platform_(platform), forms_(forms),
+      entry_(records.documents, events, platform, supportedPlayer), windows_(windows),
+      pictures_(MakeMapPictures()) {
     // One control for the whole row: exactly one of its buttons is chosen at a time.
     AddControl("optCommand", &optCommand);
     AddControl("stbNextClick", &stbNextClick);
@@ -53,32 +54,28 @@ frmMap::frmMap(Records& records, Platform& platform, FormManager& forms, Turn& t
     AddControl("txtOrder", &txtOrder);
     AddControl("lstOrder", &lstOrder);
     txtOrder.Subscribe([this](const Changed&) { txtOrder_Change(); });
-    turn.events.Subscribe([this](const TurnChange& change) { FollowTurn(change); });
+    events.Subscribe([this](const TurnChange& change) { FollowTurn(change); });
 }
 
-// The arrow's pair is kept at once; the picture and the view, the arrow drawn, follow once the
-// rule is done with the area.
+// The changed areas are drawn anew on the picture, then the view where it changed.
 void frmMap::FollowTurn(const TurnChange& change) {
-    const int16_t area = change.area;
-    if (change.kind == TurnChange::Kind::OrderStored && picView_ && area >= 1 && area <= MaxArea) {
-        const AreaRecord& a = records_.game.Areas[area];
-        NoteAreaOrderArrow(
-            {*picView_, arrows_, geometry_, records_.game, records_.hexMap, records_.settings},
-            area, a.Parm1, a.Command);
-    } else if (change.kind == TurnChange::Kind::AreaSettled) {
-        RedrawArea(change.area);
-        UpdateView();
-        ShowNextClick();
+    if (change.areas.empty()) {
+        return;
     }
+    for (int16_t area : change.areas) {
+        RedrawArea(area);
+    }
+    UpdateView();
+    ShowNextClick();
 }
 
 void frmMap::ShowCaption() {
-    caption.SetText(records_.game.ReadOnly ? "Map - earlier turn, read-only" : "Map");
+    caption.SetText(MapCaption(records_.documents.Shown()));
 }
 
 void frmMap::ShowNextClick() {
-    stbNextClick.SetText(
-        NextClickText(records_.game, static_cast<size_t>(std::max(optCommand.Chosen(), 0))));
+    stbNextClick.SetText(NextClickText(records_.documents.Shown(),
+                                       static_cast<size_t>(std::max(optCommand.Chosen(), 0))));
 }
 
 void frmMap::Form_Load() {
@@ -190,8 +187,7 @@ void frmMap::DrawWholeMap() {
 
 // Only while the window is loaded: the surfaces exist then.
 MapPainter frmMap::Painter() const {
-    return MapPainter{*picMap_,        geometry_,         records_.game,
-                      records_.hexMap, records_.settings, pictures_};
+    return MapPainter{*picMap_, geometry_, Game(), records_.hexMap, records_.settings, pictures_};
 }
 
 void frmMap::DrawCell(int col, int row, int dx, int dy) {
@@ -245,8 +241,8 @@ void frmMap::UpdateView() {
 }
 
 ViewSource frmMap::Source() const {
-    return {geometry_,  records_.game, records_.hexMap, records_.settings,
-            viewWidth_, viewHeight_,   changed_,        OrderedAreaToOutline()};
+    return {geometry_,  Game(),      records_.hexMap, records_.settings,
+            viewWidth_, viewHeight_, changed_,        OrderedAreaToOutline()};
 }
 
 void frmMap::DrawView(const PixelRect* clip) {
@@ -256,7 +252,7 @@ void frmMap::DrawView(const PixelRect* clip) {
     if (settings.MapX + width < viewWidth_) {
         picView_->CopyFrom(*picMap_, settings.MapX + width, settings.MapY);
     }
-    const GameState& game = records_.game;
+    const GameState& game = Game();
     for (int16_t a = 1; a <= MaxArea; ++a) {
         const AreaRecord& area = game.Areas[a];
         if (ArrowColourIndex(area.Command) && (!clip || damage_.Touches(a, *clip))) {
@@ -270,7 +266,7 @@ void frmMap::DrawView(const PixelRect* clip) {
 
 // At both copies of the map: orders without an arrow (builds, removals, downgrades) show too.
 void frmMap::MarkOrders(const PixelRect* clip) {
-    const GameState& game = records_.game;
+    const GameState& game = Game();
     const SettingsRecord& settings = records_.settings;
     for (int16_t a = 1; a <= MaxArea; ++a) {
         if (game.Areas[a].Command.empty() || (clip && !damage_.Touches(a, *clip))) {
@@ -288,7 +284,7 @@ void frmMap::MarkOrders(const PixelRect* clip) {
 
 // The area whose unit is being given a move, support or convoy, until its target is clicked.
 int16_t frmMap::OrderedAreaToOutline() const {
-    const GameState& game = records_.game;
+    const GameState& game = Game();
     switch (game.PendingCommand) {
     case MapCommand::Move:
     case MapCommand::SupportAttack:
@@ -305,7 +301,7 @@ void frmMap::OutlineOrderedArea() {
     if (area == 0) {
         return;
     }
-    const AreaRecord& record = records_.game.Areas[area];
+    const AreaRecord& record = Game().Areas[area];
     const SettingsRecord& settings = records_.settings;
     constexpr int32_t kOutline = 0x00FFFF; // yellow
     for (int r = std::max<int>(record.MinRow, 1); r <= std::min<int>(record.MaxRow, MapRows); ++r) {
@@ -328,15 +324,15 @@ void frmMap::DrawOrderArrow(int16_t fromArea, int16_t toArea, const std::string&
         return;
     }
     const SettingsRecord& settings = records_.settings;
-    DrawAreaOrderArrow({*picView_, arrows_, geometry_, records_.game, records_.hexMap, settings},
-                       fromArea, toArea, code, settings.MapX, settings.MapY);
+    DrawAreaOrderArrow({*picView_, arrows_, geometry_, Game(), records_.hexMap, settings}, fromArea,
+                       toArea, code, settings.MapX, settings.MapY);
 }
 
 void frmMap::AddArrowRecord(int16_t a, int16_t b) {
     if (a < 1 || b > MaxArea || a >= b) {
         return;
     }
-    const GameState& game = records_.game;
+    const GameState& game = Game();
     const auto anchorA = AreaAnchor(game.Areas[a], a, records_.hexMap);
     const auto anchorB = AreaAnchor(game.Areas[b], b, records_.hexMap);
     if (!anchorA || !anchorB) {
@@ -349,7 +345,7 @@ void frmMap::AddArrowRecord(int16_t a, int16_t b) {
 }
 
 void frmMap::RebuildArrows() {
-    const GameState& game = records_.game;
+    const GameState& game = Game();
     for (ArrowRecord& record : arrows_) {
         const auto anchorA = AreaAnchor(game.Areas[record.a], record.a, records_.hexMap);
         const auto anchorB = AreaAnchor(game.Areas[record.b], record.b, records_.hexMap);

@@ -50,7 +50,7 @@ struct MapWindows {
 // The map window: the map picture, the view on it, and order entry with the mouse.
 class frmMap : public Form {
   public:
-    frmMap(Records& records, Platform& platform, FormManager& forms, Turn& turn,
+    frmMap(Records& records, Platform& platform, FormManager& forms, TurnEvents& events,
            SupportedPlayerQuestion& supportedPlayer, MapWindows windows);
 
     void Form_Load() override;
@@ -196,9 +196,10 @@ class frmMap : public Form {
     void EndOutline(int serial);
 
     Records& records_;
+    // The turn on screen.
+    GameState& Game() const { return records_.documents.Shown().records; }
     Platform& platform_;
     FormManager& forms_;
-    Turn& turn_;
     OrderEntry entry_;
     MapWindows windows_;
     const MapPictures pictures_;

@@ -125,7 +125,7 @@ int16_t frmMap::AreaAtLastPoint() const {
 }
 
 void frmMap::picView_DblClick() {
-    if (records_.game.PendingCommand != MapCommand::None) {
+    if (Game().PendingCommand != MapCommand::None) {
         return;
     }
     const int refreshed = refreshes_;
@@ -134,7 +134,7 @@ void frmMap::picView_DblClick() {
     }
     // A two-click order only began: the view is as it was but for the outline of its area.
     if (refreshes_ == refreshed && picView_ && picMap_ &&
-        records_.game.PendingCommand != MapCommand::None) {
+        Game().PendingCommand != MapCommand::None) {
         OutlineOrderedArea();
         damage_.ViewDrawn(OutlineExtent(Source(), OrderedAreaToOutline(), 3));
     } else {
@@ -154,19 +154,19 @@ void frmMap::picView_Click() {
     if (lastButton_ != kLeftButton) {
         return;
     }
-    const MapCommand before = records_.game.PendingCommand;
+    const MapCommand before = Game().PendingCommand;
     const int refreshed = refreshes_;
     RunClickCommand(AreaAtLastPoint());
     // A refused target settles no area, but the outline goes with the pending command; a
     // stored order has already refreshed the view.
-    if (before != records_.game.PendingCommand && refreshes_ == refreshed) {
+    if (before != Game().PendingCommand && refreshes_ == refreshed) {
         UpdateView();
     }
     ShowNextClick();
 }
 
 void frmMap::RunClickCommand(int16_t area) {
-    switch (records_.game.PendingCommand) {
+    switch (Game().PendingCommand) {
     case MapCommand::None:
         ScrollGridToArea(area);
         break;

@@ -42,8 +42,8 @@ TEST(RendererPixels, ColumnOneIsDrawnAgainRightOfColumnSeventyNumberAndAll) {
     ini.Set("Positions", "HexDisplay", "-1");
     SystemDisk disk;
     Program program{platform, ini, disk, {OnlyFolder("/program"), {}, {}}};
-    program.records.game.Areas[1].Terrain = 1;
-    program.records.game.Areas[1].Owner = 1;
+    program.records.documents.Shown().records.Areas[1].Terrain = 1;
+    program.records.documents.Shown().records.Areas[1].Owner = 1;
     for (int r = 1; r <= MapRows; ++r) {
         HexCell& cell = program.records.hexMap.At(1, r);
         cell.Area = 1;
@@ -54,8 +54,8 @@ TEST(RendererPixels, ColumnOneIsDrawnAgainRightOfColumnSeventyNumberAndAll) {
     ASSERT_EQ(wrap, 2730);
 
     QImageSurface wide(wrap + 40, program.map.picMap()->Height());
-    DrawAllCells({wide, program.map.Geometry(), program.records.game, program.records.hexMap,
-                  program.records.settings, program.map.Pictures()});
+    DrawAllCells({wide, program.map.Geometry(), program.records.documents.Shown().records,
+                  program.records.hexMap, program.records.settings, program.map.Pictures()});
     const auto at = [&wide](int x, int y) {
         return ColourFromQt(QColor(wide.Image().pixel(x, y)));
     };
