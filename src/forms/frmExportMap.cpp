@@ -82,7 +82,7 @@ void frmExportMap::ShowSize() {
 }
 
 void frmExportMap::DrawPicture(DrawingSurface& surface, const MapPictureJob& job) const {
-    DrawExportedMap(surface, job.layout, records_.game, records_.hexMap, MakeMapPictures(),
+    DrawExportedMap(surface, job.layout, records_.game, records_.hexMap, TheMapPictures(),
                     job.arrows);
 }
 
@@ -104,7 +104,7 @@ std::string frmExportMap::ChoosePath(PictureFormat format) {
 std::string frmExportMap::ExportSvg(const MapExportOptions& options,
                                     const std::string& path) const {
     const MapSvg svg =
-        ExportMapSvg(records_.game, records_.hexMap, records_.settings, MakeMapPictures(), options);
+        ExportMapSvg(records_.game, records_.hexMap, records_.settings, TheMapPictures(), options);
     return WriteFileAtomically(path, svg.text, disk_);
 }
 

@@ -37,7 +37,7 @@ class frmLegend : public Form, public Observable<Changed> {
 
     const SettingsRecord& settings_;
     const GameState& game_;
-    MapPictures pictures_ = MakeMapPictures();
+    const MapPictures& pictures_ = TheMapPictures();
     std::vector<Line> lines_;
 };
 

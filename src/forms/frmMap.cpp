@@ -36,7 +36,7 @@ frmMap::frmMap(Records& records, Platform& platform, FormManager& forms, Turn& t
                SupportedPlayerQuestion& supportedPlayer, MapWindows windows)
     : Form("frmMap", "Map"), optCommandRect(OptionButtonRow()), records_(records),
       platform_(platform), forms_(forms), turn_(turn), entry_(turn, platform, supportedPlayer),
-      windows_(windows), pictures_(MakeMapPictures()) {
+      windows_(windows), pictures_(TheMapPictures()) {
     // One control for the whole row: exactly one of its buttons is chosen at a time.
     AddControl("optCommand", &optCommand);
     AddControl("stbNextClick", &stbNextClick);

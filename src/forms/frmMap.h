@@ -192,7 +192,7 @@ class frmMap : public Form {
     Turn& turn_;
     OrderEntry entry_;
     MapWindows windows_;
-    const MapPictures pictures_;
+    const MapPictures& pictures_;
     MapGeometry geometry_;
     ArrowList arrows_;
     std::unique_ptr<DrawingSurface> picMap_;
