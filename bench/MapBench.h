@@ -28,12 +28,13 @@ class HexSettings : public IniService {
 };
 
 inline std::pair<float, float> PointOf(Program& program, int16_t area) {
-    const auto cell = AreaAnchor(program.records.game.Areas[area], area, program.records.hexMap);
+    const auto cell = AreaAnchor(program.records.documents.Shown().records.Areas[area], area,
+                                 program.records.hexMap);
     return CellCentre(program.map.Geometry(), program.records.settings, cell.value_or(CellRef{}));
 }
 
 // A move on the demo turn: double click on the army, click on the target (the rule,
-// SetAreaCommand, the grid row, RedrawArea and RefreshView with every arrow).
+// SetAreaCommand, the grid row, RedrawArea and the view brought up to date where it changed).
 inline void EnterMoves(benchmark::State& state, Platform& platform) {
     HexSettings ini;
     SystemDisk disk;
@@ -53,7 +54,7 @@ inline void EnterMoves(benchmark::State& state, Platform& platform) {
         const auto [x, y] = targets[turn++ % 2];
         ClickAt(program.map, x, y, false);
     }
-    if (program.records.game.Areas[118].Command != "MO") {
+    if (program.records.documents.Shown().records.Areas[118].Command != "MO") {
         state.SkipWithError("the move was not stored");
     }
 }

@@ -132,7 +132,7 @@ void BM_UndoRedoMove(benchmark::State& state) {
         program.winQZ.mnuUndo.Click();
         program.winQZ.mnuRedo.Click();
     }
-    if (program.records.game.Areas[118].Command != "MO") {
+    if (program.records.documents.Shown().records.Areas[118].Command != "MO") {
         state.SkipWithError("redo did not restore the move");
     }
 }

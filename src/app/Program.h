@@ -27,7 +27,6 @@
 #include "forms/frmWinQZ.h"
 #include "forms/frmYourAreas.h"
 #include "forms/frmZoom.h"
-#include "orders/Turn.h"
 #include "state/Records.h"
 #include "state/TurnEvents.h"
 #include "ui/FormManager.h"
@@ -54,8 +53,7 @@ class Program {
     TurnEvents events;
     // Built before the windows, which follow the change signal from their constructors.
     SupportAttackQuestion supportedPlayer{forms, supportAttack};
-    Turn turn{records.game, events};
-    UndoHistory history{records.game, events};
+    UndoHistory history{records.documents, events};
 
     frmWinQZ winQZ;
     frmSummary summary;

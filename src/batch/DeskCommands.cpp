@@ -30,7 +30,7 @@ void AnswerSave(SaveAnswers& answers, ScriptArgs& args) {
 
 void PrintCheck(const Program& program, std::ostream& out, ScriptArgs& args) {
     args.End();
-    const std::vector<Finding> found = CheckOrders(program.records.game);
+    const std::vector<Finding> found = CheckOrders(program.records.documents.Shown().records);
     for (const Finding& finding : found) {
         out << "CHECK " << finding.area << ' ' << FindingWord(finding.kind) << ": " << finding.text
             << '\n';
@@ -40,7 +40,7 @@ void PrintCheck(const Program& program, std::ostream& out, ScriptArgs& args) {
 
 void PrintOverview(const Program& program, std::ostream& out, ScriptArgs& args) {
     args.End();
-    for (const OverviewLine& line : OverviewLines(program.records.game)) {
+    for (const OverviewLine& line : OverviewLines(program.records.documents.Shown().records)) {
         out << line.text << '\n';
     }
 }

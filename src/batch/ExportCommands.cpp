@@ -57,8 +57,8 @@ void ExportMap(Program& program, Platform& platform, std::ostream& out, ScriptAr
         }
         options.arrows = words[2] == "arrows";
     }
-    const MapSvg svg = ExportMapSvg(program.records.game, program.records.hexMap, settings,
-                                    TheMapPictures(), options);
+    const MapSvg svg = ExportMapSvg(program.records.documents.Shown().records,
+                                    program.records.hexMap, settings, TheMapPictures(), options);
     if (const std::string problem = WriteFileAtomically(path, svg.text, program.disk);
         !problem.empty()) {
         platform.MsgBox("Can't export the map to " + path + ": " + problem, MsgIcon::Critical);

@@ -29,7 +29,7 @@ CellRef CellOfArea(const Program& program, int area) {
     const HexMap& hexMap = program.records.hexMap;
     std::optional<CellRef> cell;
     if (n > 0) {
-        cell = AreaAnchor(program.records.game.Areas[n], n, hexMap);
+        cell = AreaAnchor(program.records.documents.Shown().records.Areas[n], n, hexMap);
     }
     if (!cell) {
         cell = FirstCellOfArea(hexMap, n);

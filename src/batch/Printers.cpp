@@ -47,7 +47,7 @@ void Printers::Print(const std::string& what, ScriptArgs& args) {
 }
 
 void Printers::State() {
-    const GameState& g = program_.records.game;
+    const GameState& g = program_.records.documents.Shown().records;
     out_ << "GameId=" << g.GameId << " PlayerCode=" << g.PlayerCode << " GameYear=" << g.GameYear
          << " GameTurn=" << g.GameTurn << " OwnPlayer=" << g.OwnPlayer
          << " PlayerCount=" << g.PlayerCount << " OrderCount=" << g.OrderCount
@@ -61,7 +61,7 @@ void Printers::State() {
 }
 
 void Printers::Area(int area) {
-    const AreaRecord& a = program_.records.game.Areas[area];
+    const AreaRecord& a = program_.records.documents.Shown().records.Areas[area];
     out_ << "Owner=" << a.Owner << " Terrain=" << a.Terrain << " Supply=" << a.Supply
          << " HomeCentre=" << a.HomeCentre << " UnitKind=" << a.UnitKind
          << " UnitOwner=" << a.UnitOwner << " Command=" << a.Command << " Parm1=" << a.Parm1
@@ -74,7 +74,7 @@ void Printers::Area(int area) {
 }
 
 void Printers::Player(int player) {
-    const PlayerRecord& p = program_.records.game.Players[player];
+    const PlayerRecord& p = program_.records.documents.Shown().records.Players[player];
     out_ << "Abbrev=" << p.Abbrev << " Name=" << p.Name << " Relations=";
     for (const std::string& letter : p.Relation) {
         out_ << (letter.empty() ? '.' : letter[0]);
@@ -83,7 +83,7 @@ void Printers::Player(int player) {
 }
 
 void Printers::Orders() {
-    const GameState& g = program_.records.game;
+    const GameState& g = program_.records.documents.Shown().records;
     for (int slot = 1; slot <= g.OrderCount && slot <= MaxOrderSlot; ++slot) {
         const OrderSlot& o = g.Orders[slot];
         out_ << slot << ": " << (o.Code.empty() ? "." : o.Code) << ' ' << o.P1 << ' ' << o.P2 << ' '

@@ -2,47 +2,49 @@
 
 #include "desk/OrderWords.h"
 
+#include <algorithm>
+#include <utility>
+
 namespace dered {
 
-UndoHistory::UndoHistory(GameState& game, TurnEvents& events) : game_(game), events_(events) {
+UndoHistory::UndoHistory(Documents& documents, TurnEvents& events)
+    : documents_(documents), events_(events) {
     events.Subscribe([this](const TurnChange& change) { Follow(change); });
     Reset();
 }
 
+// Each change is one user action: one step.
 void UndoHistory::Follow(const TurnChange& change) {
-    // The steps and the copy they are taken against are the current turn's.
-    if (applying_ || game_.ReadOnly) {
+    if (applying_) {
         return;
     }
-    switch (change.kind) {
-    case TurnChange::Kind::OrderStored:
-    case TurnChange::Kind::FreeSupplyChanged:
-        dirty_ = true;
-        break;
-    case TurnChange::Kind::AreaSettled:
-        Seal();
-        break;
-    case TurnChange::Kind::ListOrdersChanged:
-        dirty_ = true;
-        Seal();
-        break;
-    case TurnChange::Kind::TurnOpened:
+    if (change.opened) {
         Reset();
-        break;
+        return;
     }
+    for (int16_t area : change.areas) {
+        if (area >= 0 && area <= MaxArea) {
+            touched_.push_back(area);
+        }
+    }
+    ordersTouched_ = ordersTouched_ || change.listOrders;
+    dirty_ = true;
+    Seal();
 }
 
 OrderTable UndoHistory::CurrentOrders() const {
-    return OrderTable{game_.Orders, game_.OrderCount};
+    return OrderTable{Game().Orders, Game().OrderCount};
 }
 
 void UndoHistory::Reset() {
-    areas_ = game_.Areas;
+    areas_ = Game().Areas;
     orders_ = CurrentOrders();
-    summary_ = game_.Summary;
+    summary_ = Game().Summary;
     undo_.clear();
     redo_.clear();
     dirty_ = false;
+    touched_.clear();
+    ordersTouched_ = false;
     Notify({});
 }
 
@@ -52,22 +54,27 @@ void UndoHistory::Seal() {
     }
     dirty_ = false;
     UndoStep step;
-    for (int16_t area = 0; area <= MaxArea; ++area) {
-        if (game_.Areas[area] != areas_[area]) {
+    // Only what the changes named is compared with the copy: the rest is as it was.
+    std::sort(touched_.begin(), touched_.end());
+    touched_.erase(std::unique(touched_.begin(), touched_.end()), touched_.end());
+    for (int16_t area : std::exchange(touched_, {})) {
+        if (Game().Areas[area] != areas_[area]) {
             step.areasBefore.emplace_back(area, areas_[area]);
-            step.areasAfter.emplace_back(area, game_.Areas[area]);
-            areas_[area] = game_.Areas[area];
+            step.areasAfter.emplace_back(area, Game().Areas[area]);
+            areas_[area] = Game().Areas[area];
         }
     }
-    if (OrderTable now = CurrentOrders(); now != orders_) {
-        step.ordersBefore = orders_;
-        step.ordersAfter = now;
-        orders_ = std::move(now);
+    if (std::exchange(ordersTouched_, false)) {
+        if (OrderTable now = CurrentOrders(); now != orders_) {
+            step.ordersBefore = orders_;
+            step.ordersAfter = now;
+            orders_ = std::move(now);
+        }
     }
-    if (game_.Summary != summary_) {
+    if (Game().Summary != summary_) {
         step.summaryBefore = summary_;
-        step.summaryAfter = game_.Summary;
-        summary_ = game_.Summary;
+        step.summaryAfter = Game().Summary;
+        summary_ = Game().Summary;
     }
     if (step.areasAfter.empty() && !step.ordersAfter && !step.summaryAfter) {
         return;
@@ -81,36 +88,37 @@ void UndoHistory::Seal() {
     Notify({});
 }
 
-// The windows follow the events as they follow a rule: the stored order, then the settled area.
+// The windows follow the step as one change, as they follow a rule.
 void UndoHistory::Apply(const std::vector<std::pair<int16_t, AreaRecord>>& areas,
                         const std::optional<OrderTable>& orders,
                         const std::optional<SummaryCounters>& summary) {
     applying_ = true;
     for (const auto& [area, record] : areas) {
-        game_.Areas[area] = record;
+        Game().Areas[area] = record;
         areas_[area] = record;
     }
     if (orders) {
-        game_.Orders = orders->entries;
-        game_.OrderCount = orders->count;
+        Game().Orders = orders->entries;
+        Game().OrderCount = orders->count;
         orders_ = *orders;
     }
     if (summary) {
-        game_.Summary = *summary;
+        Game().Summary = *summary;
         summary_ = *summary;
     }
-    for (const auto& entry : areas) {
-        if (entry.first == 0) {
-            continue; // no window shows area 0
+    {
+        const TurnEvents::Batch change(events_);
+        for (const auto& entry : areas) {
+            if (entry.first != 0) { // no window shows area 0
+                events_.AreaOrderChanged(entry.first);
+            }
         }
-        events_.OrderStored(entry.first);
-        events_.AreaSettled(entry.first);
-    }
-    if (summary) {
-        events_.FreeSupplyChanged();
-    }
-    if (orders) {
-        events_.ListOrdersChanged();
+        if (summary) {
+            events_.FreeSupplyChanged();
+        }
+        if (orders) {
+            events_.ListOrdersChanged();
+        }
     }
     applying_ = false;
 }
@@ -169,8 +177,8 @@ std::string UndoHistory::Describe(const UndoStep& step) const {
         if (changed.size() == 1) {
             const OrderSlot& after = step.ordersAfter->entries[changed.front()];
             const OrderSlot& before = step.ordersBefore->entries[changed.front()];
-            return after.Code.empty() ? "delete " + ListOrderShort(game_, before)
-                                      : ListOrderShort(game_, after);
+            return after.Code.empty() ? "delete " + ListOrderShort(Game(), before)
+                                      : ListOrderShort(Game(), after);
         }
         std::string code;
         for (const int slot : changed) {
@@ -182,7 +190,7 @@ std::string UndoHistory::Describe(const UndoStep& step) const {
             }
             code = c;
         }
-        return ListOrderShort(game_, OrderSlot{code, 0, 0, 0, 0, 0});
+        return ListOrderShort(Game(), OrderSlot{code, 0, 0, 0, 0, 0});
     }
     if (ordered.empty() && !step.ordersAfter) {
         return "free supply";

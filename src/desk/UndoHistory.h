@@ -1,6 +1,6 @@
 #pragma once
 
-#include "state/GameState.h"
+#include "state/TurnDocument.h"
 #include "state/TurnEvents.h"
 #include "ui/Controls.h"
 #include "ui/Observable.h"
@@ -37,7 +37,7 @@ struct UndoStep {
 // writes the records back and raises the turn's events, which every window follows.
 class UndoHistory : public Observable<Changed> {
   public:
-    UndoHistory(GameState& game, TurnEvents& events);
+    UndoHistory(Documents& documents, TurnEvents& events);
 
     // The records as they now are are the start: no steps either way.
     void Reset();
@@ -47,9 +47,8 @@ class UndoHistory : public Observable<Changed> {
     // A window that holds an order outside the list while it is open (the victory conditions)
     // holds the history: undo and redo wait until it lets go.
     void Hold(bool held);
-    // Never on an earlier turn shown read-only: the steps are the current turn's.
-    bool CanUndo() const { return !held_ && !game_.ReadOnly && !undo_.empty(); }
-    bool CanRedo() const { return !held_ && !game_.ReadOnly && !redo_.empty(); }
+    bool CanUndo() const { return !held_ && !undo_.empty(); }
+    bool CanRedo() const { return !held_ && !redo_.empty(); }
     // What the next undo or redo does; empty when there is none.
     std::string UndoWhat() const { return undo_.empty() ? std::string{} : undo_.back().what; }
     std::string RedoWhat() const { return redo_.empty() ? std::string{} : redo_.back().what; }
@@ -69,7 +68,11 @@ class UndoHistory : public Observable<Changed> {
                const std::optional<SummaryCounters>& summary);
     std::string Describe(const UndoStep& step) const;
 
-    GameState& game_;
+    // The steps are the open turn's, whatever is on screen; a turn that takes no orders has
+    // none to take.
+    GameState& Game() const { return documents_.Current().records; }
+
+    Documents& documents_;
     TurnEvents& events_;
     std::array<AreaRecord, MaxArea + 1> areas_{};
     OrderTable orders_;
@@ -77,6 +80,8 @@ class UndoHistory : public Observable<Changed> {
     std::vector<UndoStep> undo_;
     std::vector<UndoStep> redo_;
     bool dirty_ = false;
+    std::vector<int16_t> touched_; // areas named since the last step
+    bool ordersTouched_ = false;
     bool applying_ = false;
     bool held_ = false;
 };

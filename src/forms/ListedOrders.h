@@ -1,6 +1,6 @@
 #pragma once
 
-#include "state/GameState.h"
+#include "state/TurnDocument.h"
 
 #include <algorithm>
 #include <array>
@@ -15,12 +15,12 @@ namespace dered {
 // dialog refills them only when they changed behind its back (an undo, another dialog).
 class ListedOrders {
   public:
-    ListedOrders(const GameState& game, std::initializer_list<std::string_view> codes)
-        : game_(game), codes_(codes.begin(), codes.end()) {}
-    void Take() { seen_ = game_.Orders; }
+    ListedOrders(const Documents& documents, std::initializer_list<std::string_view> codes)
+        : documents_(documents), codes_(codes.begin(), codes.end()) {}
+    void Take() { seen_ = Game().Orders; }
     bool Changed() const {
         for (int slot = 0; slot <= MaxOrderSlot; ++slot) {
-            const OrderSlot& now = game_.Orders[slot];
+            const OrderSlot& now = Game().Orders[slot];
             if (now != seen_[slot] && (Listed(now) || Listed(seen_[slot]))) {
                 return true;
             }
@@ -33,7 +33,9 @@ class ListedOrders {
         return std::find(codes_.begin(), codes_.end(), order.Code) != codes_.end();
     }
 
-    const GameState& game_;
+    const Documents& documents_;
+    // The turn on screen.
+    const GameState& Game() const { return documents_.Shown().records; }
     std::vector<std::string_view> codes_;
     std::array<OrderSlot, MaxOrderSlot + 1> seen_{};
 };

@@ -29,22 +29,27 @@ std::vector<std::string> OrderEntry::OptionCaptions() {
     return captions;
 }
 
-OrderEntry::OrderEntry(Turn& turn, Platform& platform, SupportedPlayerQuestion& question)
-    : turn_(turn), platform_(platform), question_(question) {}
+OrderEntry::OrderEntry(Documents& documents, TurnEvents& events, Platform& platform,
+                       SupportedPlayerQuestion& question)
+    : documents_(documents), events_(events), platform_(platform), question_(question) {}
 
 void OrderEntry::Show(const Outcome& outcome) {
     ShowNotices(platform_, outcome.notices);
 }
 
 bool OrderEntry::Begin(int option, int16_t area) {
-    GameState& game = turn_.game;
+    const TurnDocument& shown = documents_.Shown();
+    Turn turn = ShownTurn();
+    GameState& game = turn.game;
     game.SelectedArea = AreaOrNone(area);
-    if (game.ReadOnly) {
-        platform_.MsgBox(ReadOnlyText(game), MsgIcon::Information);
+    if (shown.ReadOnly()) {
+        platform_.MsgBox(shown.WhyReadOnly(), MsgIcon::Information);
         return false;
     }
+    // Whatever the rules change for one click is one change.
+    const TurnEvents::Batch change(events_);
     if (option == kWithdrawOption) {
-        Show(WithdrawOrder(turn_, game.SelectedArea));
+        Show(WithdrawOrder(turn, game.SelectedArea));
         return true;
     }
     if (option < 0 || option > kWithdrawOption) {
@@ -52,7 +57,7 @@ bool OrderEntry::Begin(int option, int16_t area) {
     }
     const OrderKind& kind = kOrderKinds[static_cast<size_t>(option)];
     game.PendingCommand = kind.click;
-    const Outcome outcome = BeginOrder(turn_, kind, game.SelectedArea);
+    const Outcome outcome = BeginOrder(turn, kind, game.SelectedArea);
     if (outcome.ending != Ending::Waiting) {
         game.PendingCommand = MapCommand::None;
     }
@@ -61,7 +66,9 @@ bool OrderEntry::Begin(int option, int16_t area) {
 }
 
 void OrderEntry::Complete(int16_t target, std::optional<int16_t> supported) {
-    GameState& game = turn_.game;
+    Turn turn = ShownTurn();
+    GameState& game = turn.game;
+    const TurnEvents::Batch change(events_);
     const OrderKind* kind = KindWaitingFor(game.PendingCommand);
     // One question at a time: a second answer would store a stale order later.
     if (kind == nullptr || question_.IsAsking()) {
@@ -70,16 +77,17 @@ void OrderEntry::Complete(int16_t target, std::optional<int16_t> supported) {
     const int16_t area = game.SelectedArea;
     if (kind->shape != OrderShape::SupportAttack) {
         game.PendingCommand = MapCommand::None;
-        return Show(CompleteOrder(turn_, *kind, area, target));
+        return Show(CompleteOrder(turn, *kind, area, target));
     }
-    const Outcome checked = CompleteOrder(turn_, *kind, area, target);
+    const Outcome checked = CompleteOrder(turn, *kind, area, target);
     if (checked.ending != Ending::Asking) {
         game.PendingCommand = MapCommand::None;
         return Show(checked);
     }
     const auto answered = [this, area, target] {
-        turn_.game.PendingCommand = MapCommand::None;
-        Show(SupportAttackOrder(turn_, area, target, turn_.game.SupportedPlayer));
+        Turn turn = ShownTurn();
+        turn.game.PendingCommand = MapCommand::None;
+        Show(SupportAttackOrder(turn, area, target, turn.game.SupportedPlayer));
     };
     if (supported) {
         game.SupportedPlayer = *supported;
@@ -97,16 +105,17 @@ void OrderEntry::Enter(const TypedOrder& order) {
             : static_cast<int>(std::find_if(kOrderKinds.begin(), kOrderKinds.end(),
                                             [&](const OrderKind& k) { return &k == order.kind; }) -
                                kOrderKinds.begin());
-    if (Begin(option, order.area) && turn_.game.PendingCommand != MapCommand::None) {
+    if (Begin(option, order.area) &&
+        documents_.Shown().records.PendingCommand != MapCommand::None) {
         Complete(order.target, order.supported);
     }
 }
 
 bool OrderEntry::Cancel() {
-    if (KindWaitingFor(turn_.game.PendingCommand) == nullptr) {
+    if (KindWaitingFor(documents_.Shown().records.PendingCommand) == nullptr) {
         return false;
     }
-    turn_.game.PendingCommand = MapCommand::None;
+    documents_.Shown().records.PendingCommand = MapCommand::None;
     return true;
 }
 

@@ -2,7 +2,9 @@
 
 #include "desk/TypedOrder.h"
 #include "orders/Outcome.h"
+#include "orders/Turn.h"
 #include "state/OrderKinds.h"
+#include "state/TurnDocument.h"
 
 #include <cstdint>
 #include <optional>
@@ -27,7 +29,8 @@ class OrderEntry {
     // The option buttons' captions.
     static std::vector<std::string> OptionCaptions();
 
-    OrderEntry(Turn& turn, Platform& platform, SupportedPlayerQuestion& question);
+    OrderEntry(Documents& documents, TurnEvents& events, Platform& platform,
+               SupportedPlayerQuestion& question);
 
     // The double click on `area` with option button `option` chosen. False when the turn is
     // read-only: that has been said and nothing was tried.
@@ -44,7 +47,11 @@ class OrderEntry {
   private:
     void Show(const Outcome& outcome);
 
-    Turn& turn_;
+    // The rules work on the turn on screen; a read-only one never reaches them.
+    Turn ShownTurn() { return {documents_.Shown().records, events_}; }
+
+    Documents& documents_;
+    TurnEvents& events_;
     Platform& platform_;
     SupportedPlayerQuestion& question_;
 };

@@ -81,10 +81,15 @@ std::string OrderReferenceText() {
     return text;
 }
 
-std::string NextClickText(const GameState& game, size_t chosenOption) {
-    if (game.ReadOnly) {
+std::string MapCaption(const TurnDocument& shown) {
+    return shown.ReadOnly() ? "Map - earlier turn, read-only" : "Map";
+}
+
+std::string NextClickText(const TurnDocument& shown, size_t chosenOption) {
+    if (shown.ReadOnly()) {
         return "An earlier turn, read-only: no orders are entered";
     }
+    const GameState& game = shown.records;
     const std::string from = AreaLabel(game, game.SelectedArea);
     switch (game.PendingCommand) {
     case MapCommand::Move:

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "state/GameState.h"
+#include "state/TurnDocument.h"
 
 #include <array>
 #include <string>
@@ -27,6 +27,8 @@ std::string OrderReferenceText();
 
 // What the next map click does: the order waiting for its target, or what a double click does
 // with the chosen option.
-std::string NextClickText(const GameState& game, size_t chosenOption);
+std::string NextClickText(const TurnDocument& shown, size_t chosenOption);
+// The map window's title: it says when the turn takes no orders.
+std::string MapCaption(const TurnDocument& shown);
 
 } // namespace dered

@@ -8,12 +8,12 @@
 namespace dered {
 
 void TurnKeeper::MarkSaved() {
-    saved_ = FormatOrders(game_).ordersTmp;
+    saved_ = FormatOrders(Game()).ordersTmp;
     kept_ = saved_;
 }
 
 bool TurnKeeper::Unsaved() const {
-    return HasTurn() && FormatOrders(game_).ordersTmp != saved_;
+    return HasTurn() && FormatOrders(Game()).ordersTmp != saved_;
 }
 
 TurnClaim TurnKeeper::Claim(const GameState& fresh) {
@@ -43,15 +43,14 @@ TurnClaim TurnKeeper::Claim(const GameState& fresh) {
 }
 
 void TurnKeeper::KeepChange() {
-    // An earlier turn shown read-only is never the turn being kept.
-    if (!Keeps() || game_.ReadOnly) {
+    if (!Keeps()) {
         return;
     }
-    std::string text = FormatOrders(game_).ordersTmp;
+    std::string text = FormatOrders(Game()).ordersTmp;
     if (text == kept_) {
         return;
     }
-    const std::string problem = WriteRecovery(game_, recoveryDir_, disk_);
+    const std::string problem = WriteRecovery(Game(), recoveryDir_, disk_);
     if (!problem.empty()) {
         // Said once a turn: order entry goes on without the safety net.
         if (!recoveryFailed_) {
@@ -65,7 +64,7 @@ void TurnKeeper::KeepChange() {
 
 void TurnKeeper::ForgetRecovery() {
     if (Keeps()) {
-        RemoveRecovery(game_, recoveryDir_);
+        RemoveRecovery(Game(), recoveryDir_);
     }
 }
 
@@ -88,7 +87,7 @@ void TurnKeeper::OfferRecovery(GameState& game) {
     const bool restored = RestoreOrders(game, said, RecoveryPath(game, recoveryDir_));
     ShowNotices(platform_, said);
     if (restored) {
-        kept_ = FormatOrders(game_).ordersTmp;
+        kept_ = FormatOrders(Game()).ordersTmp;
     }
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "files/TurnLock.h"
-#include "state/GameState.h"
+#include "state/TurnDocument.h"
 #include "ui/Platform.h"
 
 #include <string>
@@ -16,9 +16,9 @@ enum class TurnClaim { Held, ReadOnly, Refused };
 // each change in the recovery file so that a crash loses none of them.
 class TurnKeeper {
   public:
-    TurnKeeper(const GameState& game, Platform& platform, Disk& disk,
+    TurnKeeper(const Documents& documents, Platform& platform, Disk& disk,
                const std::string& recoveryDir)
-        : game_(game), platform_(platform), disk_(disk), recoveryDir_(recoveryDir) {}
+        : documents_(documents), platform_(platform), disk_(disk), recoveryDir_(recoveryDir) {}
 
     // Before a turn is opened: takes its lock, or, when another program holds it, asks whether
     // to open it read-only. Refused leaves the lock of the turn open now as it was. Holding it,
@@ -38,11 +38,14 @@ class TurnKeeper {
     Answer AskToSave();
 
   private:
-    bool HasTurn() const { return !game_.GameId.empty(); }
+    bool HasTurn() const { return !Game().GameId.empty(); }
     // Only the program holding the turn writes or removes its recovery file.
     bool Keeps() const { return HasTurn() && !recoveryDir_.empty() && !heldElsewhere_; }
 
-    const GameState& game_;
+    // The open turn's orders are kept, whatever is on screen.
+    const GameState& Game() const { return documents_.Current().records; }
+
+    const Documents& documents_;
     Platform& platform_;
     Disk& disk_;
     const std::string& recoveryDir_;

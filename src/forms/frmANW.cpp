@@ -7,8 +7,9 @@
 
 namespace dered {
 
-frmANW::frmANW(GameState& game, Platform& platform, TurnEvents& events)
-    : Form("frmANW", "Allied-Neutal-War"), game_(game), platform_(platform), events_(events) {
+frmANW::frmANW(Documents& documents, Platform& platform, TurnEvents& events)
+    : Form("frmANW", "Allied-Neutal-War"), documents_(documents), platform_(platform),
+      events_(events) {
     AddControl("fraAllies", &fraAllies);
     AddControl("lstAllies", &lstAllies);
     AddControl("cmdNeutral(0)", &cmdNeutral[0]);
@@ -28,7 +29,7 @@ frmANW::frmANW(GameState& game, Platform& platform, TurnEvents& events)
     cmdNeutral[1].onClick = [this] { cmdNeutral_Click(1); };
     cmdDelete.onClick = [this] { cmdDelete_Click(); };
     events.Subscribe([this](const TurnChange& change) {
-        if (change.kind == TurnChange::Kind::ListOrdersChanged && IsLoaded() && listed_.Changed()) {
+        if (change.listOrders && IsLoaded() && listed_.Changed()) {
             Form_Load();
         }
     });
@@ -40,7 +41,7 @@ void frmANW::OrdersChanged() {
 }
 
 void frmANW::Form_Load() {
-    const GameState& game = game_;
+    const GameState& game = Game();
     for (ListBoxModel* list : {&lstAllies, &lstNeutrals, &lstEnemies, &lstCommands}) {
         list->Clear();
     }
@@ -75,7 +76,7 @@ void frmANW::cmdNeutral_Click(int Index) {
 }
 
 void frmANW::cmdDelete_Click() {
-    DeleteChosenOrder(game_, lstCommands);
+    DeleteChosenOrder(Game(), lstCommands);
     OrdersChanged();
 }
 
@@ -88,7 +89,7 @@ void frmANW::Declare(std::string_view code, const ListBoxModel& players) {
     if (CheckAnwIssued(p)) {
         return;
     }
-    GameState& game = game_;
+    GameState& game = Game();
     const AddedOrder added = AddOrder(game, code, p, 0, 0, 0);
     ShowNotices(platform_, added.refusal);
     if (added.slot != 0) {
@@ -99,7 +100,7 @@ void frmANW::Declare(std::string_view code, const ListBoxModel& players) {
 
 // One declaration per player, whatever its kind.
 bool frmANW::CheckAnwIssued(int16_t player) {
-    const GameState& game = game_;
+    const GameState& game = Game();
     for (const ListBoxModel::Line& line : lstCommands.Lines()) {
         const OrderSlot* order = LineSlot(game, line);
         if (order != nullptr && order->P1 == player) {

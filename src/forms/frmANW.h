@@ -1,8 +1,8 @@
 #pragma once
 
 #include "forms/ListedOrders.h"
-#include "state/GameState.h"
 #include "state/OrderKinds.h"
+#include "state/TurnDocument.h"
 #include "state/TurnEvents.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
@@ -17,7 +17,7 @@ namespace dered {
 // Declarations of alliance, neutrality and war towards the other players.
 class frmANW : public Form {
   public:
-    frmANW(GameState& game, Platform& platform, TurnEvents& events);
+    frmANW(Documents& documents, Platform& platform, TurnEvents& events);
 
     void Form_Load() override;
     void cmdAlly_Click();
@@ -46,10 +46,12 @@ class frmANW : public Form {
     // The order list changed here: the lists are as the records are, the others are told.
     void OrdersChanged();
 
-    GameState& game_;
+    Documents& documents_;
+    // The turn on screen.
+    GameState& Game() const { return documents_.Shown().records; }
     Platform& platform_;
     TurnEvents& events_;
-    ListedOrders listed_{game_, {OrderCode::Alliance, OrderCode::Neutrality, OrderCode::War}};
+    ListedOrders listed_{documents_, {OrderCode::Alliance, OrderCode::Neutrality, OrderCode::War}};
 };
 
 } // namespace dered

@@ -7,8 +7,9 @@
 
 namespace dered {
 
-frmCallToArms::frmCallToArms(GameState& game, Platform& platform, TurnEvents& events)
-    : Form("frmCallToArms", "Call To Arms"), game_(game), platform_(platform), events_(events) {
+frmCallToArms::frmCallToArms(Documents& documents, Platform& platform, TurnEvents& events)
+    : Form("frmCallToArms", "Call To Arms"), documents_(documents), platform_(platform),
+      events_(events) {
     AddControl("Frame1", &Frame1);
     AddControl("Text1", &Text1);
     AddControl("Text2", &Text2);
@@ -21,7 +22,7 @@ frmCallToArms::frmCallToArms(GameState& game, Platform& platform, TurnEvents& ev
     cmdCallToArms.onClick = [this] { cmdCallToArms_Click(); };
     cmdDelete.onClick = [this] { cmdDelete_Click(); };
     events.Subscribe([this](const TurnChange& change) {
-        if (change.kind == TurnChange::Kind::ListOrdersChanged && IsLoaded() && listed_.Changed()) {
+        if (change.listOrders && IsLoaded() && listed_.Changed()) {
             Form_Load();
         }
     });
@@ -33,7 +34,7 @@ void frmCallToArms::OrdersChanged() {
 }
 
 void frmCallToArms::Form_Load() {
-    const GameState& game = game_;
+    const GameState& game = Game();
     for (ListBoxModel* list : {&lstAllies, &lstEnemies, &lstCommands}) {
         list->Clear();
     }
@@ -62,7 +63,7 @@ void frmCallToArms::cmdCallToArms_Click() {
     if (!ChosenItem(lstAllies, ally) || !ChosenItem(lstEnemies, enemy)) {
         return;
     }
-    GameState& game = game_;
+    GameState& game = Game();
     const auto a = static_cast<int16_t>(ally);
     const auto e = static_cast<int16_t>(enemy);
     const AddedOrder added = AddOrder(game, OrderCode::CallToArms, a, e, 0, 0);
@@ -75,7 +76,7 @@ void frmCallToArms::cmdCallToArms_Click() {
 }
 
 void frmCallToArms::cmdDelete_Click() {
-    DeleteChosenOrder(game_, lstCommands);
+    DeleteChosenOrder(Game(), lstCommands);
     OrdersChanged();
 }
 

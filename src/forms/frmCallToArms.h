@@ -1,8 +1,8 @@
 #pragma once
 
 #include "forms/ListedOrders.h"
-#include "state/GameState.h"
 #include "state/OrderKinds.h"
+#include "state/TurnDocument.h"
 #include "state/TurnEvents.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
@@ -13,7 +13,7 @@ namespace dered {
 // Calls to arms: an ally is asked to join a war against an enemy.
 class frmCallToArms : public Form {
   public:
-    frmCallToArms(GameState& game, Platform& platform, TurnEvents& events);
+    frmCallToArms(Documents& documents, Platform& platform, TurnEvents& events);
 
     void Form_Load() override;
     void cmdCallToArms_Click();
@@ -33,10 +33,12 @@ class frmCallToArms : public Form {
     // The order list changed here: the lists are as the records are, the others are told.
     void OrdersChanged();
 
-    GameState& game_;
+    Documents& documents_;
+    // The turn on screen.
+    GameState& Game() const { return documents_.Shown().records; }
     Platform& platform_;
     TurnEvents& events_;
-    ListedOrders listed_{game_, {OrderCode::CallToArms, OrderCode::Alliance, OrderCode::War}};
+    ListedOrders listed_{documents_, {OrderCode::CallToArms, OrderCode::Alliance, OrderCode::War}};
 };
 
 } // namespace dered

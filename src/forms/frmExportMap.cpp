@@ -82,14 +82,13 @@ void frmExportMap::ShowSize() {
 }
 
 void frmExportMap::DrawPicture(DrawingSurface& surface, const MapPictureJob& job) const {
-    DrawExportedMap(surface, job.layout, records_.game, records_.hexMap, TheMapPictures(),
-                    job.arrows);
+    DrawExportedMap(surface, job.layout, Game(), records_.hexMap, TheMapPictures(), job.arrows);
 }
 
 // Empty when the dialog was cancelled.
 std::string frmExportMap::ChoosePath(PictureFormat format) {
     const FormatFile& file = kFiles[static_cast<size_t>(format)];
-    const GameState& game = records_.game;
+    const GameState& game = Game();
     OpenFileRequest request;
     request.title = "Export Map";
     request.filter = file.filter;
@@ -104,7 +103,7 @@ std::string frmExportMap::ChoosePath(PictureFormat format) {
 std::string frmExportMap::ExportSvg(const MapExportOptions& options,
                                     const std::string& path) const {
     const MapSvg svg =
-        ExportMapSvg(records_.game, records_.hexMap, records_.settings, TheMapPictures(), options);
+        ExportMapSvg(Game(), records_.hexMap, records_.settings, TheMapPictures(), options);
     return WriteFileAtomically(path, svg.text, disk_);
 }
 
@@ -131,7 +130,7 @@ void frmExportMap::cmdExport_Click() {
         format == PictureFormat::Svg
             ? ExportSvg(options, path)
             : writePicture({format, path, LayoutMapExport(records_.settings, options),
-                            MapTitle(records_.game), options.arrows});
+                            MapTitle(Game()), options.arrows});
     if (!problem.empty()) {
         platform_.MsgBox("Can't export the map" + (path.empty() ? "" : " to " + path) + ": " +
                              problem,

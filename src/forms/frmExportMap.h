@@ -55,6 +55,8 @@ class frmExportMap : public Form {
     std::string ExportSvg(const MapExportOptions& options, const std::string& path) const;
 
     const Records& records_;
+    // The turn on screen.
+    const GameState& Game() const { return records_.documents.Shown().records; }
     Platform& platform_;
     FormManager& forms_;
     Disk& disk_;

@@ -12,8 +12,9 @@ namespace {
 constexpr int kMatchLines = 20;
 } // namespace
 
-frmGoTo::frmGoTo(const GameState& game, Platform& platform, FormManager& forms, frmMap& map)
-    : Form("frmGoTo", "Go to Area"), game_(game), platform_(platform), forms_(forms), map_(map) {
+frmGoTo::frmGoTo(const Documents& documents, Platform& platform, FormManager& forms, frmMap& map)
+    : Form("frmGoTo", "Go to Area"), documents_(documents), platform_(platform), forms_(forms),
+      map_(map) {
     AddControl("lblArea", &lblArea);
     AddControl("txtArea", &txtArea);
     AddControl("lstMatches", &lstMatches);
@@ -30,11 +31,11 @@ void frmGoTo::Form_Load() {
 
 void frmGoTo::txtArea_Change() {
     std::vector<ListBoxModel::Line> lines;
-    for (const int16_t area : MatchAreas(game_, txtArea.Text())) {
+    for (const int16_t area : MatchAreas(Game(), txtArea.Text())) {
         if (static_cast<int>(lines.size()) == kMatchLines) {
             break;
         }
-        lines.push_back({AreaLabel(game_, area), area});
+        lines.push_back({AreaLabel(Game(), area), area});
     }
     lstMatches.SetLines(std::move(lines));
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "state/GameState.h"
+#include "state/TurnDocument.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
 #include "ui/FormManager.h"
@@ -13,7 +13,7 @@ class frmMap;
 // Asks for an area by number or name, listing the areas the text matches as it is typed.
 class frmGoTo : public Form {
   public:
-    frmGoTo(const GameState& game, Platform& platform, FormManager& forms, frmMap& map);
+    frmGoTo(const Documents& documents, Platform& platform, FormManager& forms, frmMap& map);
 
     void Form_Load() override;
     void txtArea_Change();
@@ -26,7 +26,9 @@ class frmGoTo : public Form {
     ButtonModel cmdCancel{"Cancel"};
 
   private:
-    const GameState& game_;
+    const Documents& documents_;
+    // The turn on screen.
+    const GameState& Game() const { return documents_.Shown().records; }
     Platform& platform_;
     FormManager& forms_;
     frmMap& map_;

@@ -9,8 +9,9 @@
 
 namespace dered {
 
-frmGrantAccess::frmGrantAccess(GameState& game, Platform& platform, TurnEvents& events)
-    : Form("frmGrantAccess", "Grant Access"), game_(game), platform_(platform), events_(events) {
+frmGrantAccess::frmGrantAccess(Documents& documents, Platform& platform, TurnEvents& events)
+    : Form("frmGrantAccess", "Grant Access"), documents_(documents), platform_(platform),
+      events_(events) {
     Text1.SetText("Select a player  and \"grant\" followed by  an area (click on map) or "
                   "\"grant all\"");
     AddControl("Text1", &Text1);
@@ -31,7 +32,7 @@ frmGrantAccess::frmGrantAccess(GameState& game, Platform& platform, TurnEvents& 
         }
     });
     events.Subscribe([this](const TurnChange& change) {
-        if (change.kind == TurnChange::Kind::ListOrdersChanged && IsLoaded() && listed_.Changed()) {
+        if (change.listOrders && IsLoaded() && listed_.Changed()) {
             Form_Load();
         }
     });
@@ -43,7 +44,7 @@ void frmGrantAccess::OrdersChanged() {
 }
 
 void frmGrantAccess::Form_Load() {
-    const GameState& game = game_;
+    const GameState& game = Game();
     clearing_ = true;
     txtArea.SetText({});
     clearing_ = false;
@@ -68,7 +69,7 @@ void frmGrantAccess::Form_Load() {
 }
 
 void frmGrantAccess::Form_Unload() {
-    game_.PendingCommand = MapCommand::None;
+    Game().PendingCommand = MapCommand::None;
 }
 
 bool frmGrantAccess::ChosenPlayer(int16_t& player) {
@@ -84,7 +85,7 @@ bool frmGrantAccess::ChosenPlayer(int16_t& player) {
 void frmGrantAccess::cmdGrant_Click() {
     int16_t player = 0;
     if (ChosenPlayer(player)) {
-        game_.PendingCommand = MapCommand::GrantAccess;
+        Game().PendingCommand = MapCommand::GrantAccess;
     }
 }
 
@@ -93,7 +94,7 @@ void frmGrantAccess::cmdGrantAll_Click() {
     if (!ChosenPlayer(player)) {
         return;
     }
-    GameState& game = game_;
+    GameState& game = Game();
     const AddedOrder added = AddOrder(game, OrderCode::GrantAccess, player, -1, 0, 0);
     ShowNotices(platform_, added.refusal);
     if (added.slot != 0) {
@@ -103,7 +104,7 @@ void frmGrantAccess::cmdGrantAll_Click() {
 }
 
 void frmGrantAccess::cmdDelete_Click() {
-    DeleteChosenOrder(game_, lstCommands);
+    DeleteChosenOrder(Game(), lstCommands);
     OrdersChanged();
 }
 
@@ -113,7 +114,7 @@ void frmGrantAccess::txtArea_Change() {
     if (!ChosenPlayer(player)) {
         return;
     }
-    GameState& game = game_;
+    GameState& game = Game();
     int16_t area = 0;
     const bool isArea =
         NearestInt16(LeadingNumber(txtArea.Text()), area) && area >= 1 && area <= MaxArea;

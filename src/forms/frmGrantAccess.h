@@ -1,8 +1,8 @@
 #pragma once
 
 #include "forms/ListedOrders.h"
-#include "state/GameState.h"
 #include "state/OrderKinds.h"
+#include "state/TurnDocument.h"
 #include "state/TurnEvents.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
@@ -13,7 +13,7 @@ namespace dered {
 // Grants of access to allies, area by area (clicked on the map) or to all areas at once.
 class frmGrantAccess : public Form {
   public:
-    frmGrantAccess(GameState& game, Platform& platform, TurnEvents& events);
+    frmGrantAccess(Documents& documents, Platform& platform, TurnEvents& events);
 
     void Form_Load() override;
     void Form_Unload() override;
@@ -39,10 +39,12 @@ class frmGrantAccess : public Form {
     // The order list changed here: the lists are as the records are, the others are told.
     void OrdersChanged();
 
-    GameState& game_;
+    Documents& documents_;
+    // The turn on screen.
+    GameState& Game() const { return documents_.Shown().records; }
     Platform& platform_;
     TurnEvents& events_;
-    ListedOrders listed_{game_, {OrderCode::GrantAccess}};
+    ListedOrders listed_{documents_, {OrderCode::GrantAccess}};
     bool clearing_ = false;
 };
 

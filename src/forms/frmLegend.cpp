@@ -24,11 +24,11 @@ std::string ClashMark(const std::vector<std::string>& others) {
 
 } // namespace
 
-frmLegend::frmLegend(const SettingsRecord& settings, const GameState& game, TurnEvents& events,
+frmLegend::frmLegend(const SettingsRecord& settings, const Documents& documents, TurnEvents& events,
                      frmMapOptions& mapOptions)
-    : Form("frmLegend", "Legend"), settings_(settings), game_(game) {
+    : Form("frmLegend", "Legend"), settings_(settings), documents_(documents) {
     events.Subscribe([this](const TurnChange& change) {
-        if (change.kind == TurnChange::Kind::TurnOpened && IsLoaded()) {
+        if (change.opened && IsLoaded()) {
             Refresh();
         }
     });
@@ -45,8 +45,8 @@ void frmLegend::Form_Load() {
 
 void frmLegend::Refresh() {
     lines_.clear();
-    const std::vector<NamedColour> fills = AreaFills(settings_, game_);
-    const size_t players = PlayerColours(settings_, game_).size();
+    const std::vector<NamedColour> fills = AreaFills(settings_, Game());
+    const size_t players = PlayerColours(settings_, Game()).size();
     lines_.push_back({Line::Kind::Heading, "Players"});
     for (size_t i = 0; i < fills.size(); ++i) {
         if (i == players) {

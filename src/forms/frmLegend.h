@@ -2,8 +2,8 @@
 
 #include "forms/frmMapOptions.h"
 #include "map/Pictures.h"
-#include "state/GameState.h"
 #include "state/SettingsRecord.h"
+#include "state/TurnDocument.h"
 #include "state/TurnEvents.h"
 #include "ui/Changed.h"
 #include "ui/Form.h"
@@ -18,7 +18,7 @@ namespace dered {
 // the four unit kinds. It follows the colours chosen and the report opened.
 class frmLegend : public Form, public Observable<Changed> {
   public:
-    frmLegend(const SettingsRecord& settings, const GameState& game, TurnEvents& events,
+    frmLegend(const SettingsRecord& settings, const Documents& documents, TurnEvents& events,
               frmMapOptions& mapOptions);
 
     struct Line {
@@ -36,7 +36,9 @@ class frmLegend : public Form, public Observable<Changed> {
     void Refresh();
 
     const SettingsRecord& settings_;
-    const GameState& game_;
+    const Documents& documents_;
+    // The turn on screen.
+    const GameState& Game() const { return documents_.Shown().records; }
     const MapPictures& pictures_ = TheMapPictures();
     std::vector<Line> lines_;
 };

@@ -32,11 +32,12 @@ std::array<ControlRect, 12> OptionButtonRow() {
 
 } // namespace
 
-frmMap::frmMap(Records& records, Platform& platform, FormManager& forms, Turn& turn,
+frmMap::frmMap(Records& records, Platform& platform, FormManager& forms, TurnEvents& events,
                SupportedPlayerQuestion& supportedPlayer, MapWindows windows)
     : Form("frmMap", "Map"), optCommandRect(OptionButtonRow()), records_(records),
-      platform_(platform), forms_(forms), turn_(turn), entry_(turn, platform, supportedPlayer),
-      windows_(windows), pictures_(TheMapPictures()) {
+      platform_(platform), forms_(forms),
+      entry_(records.documents, events, platform, supportedPlayer), windows_(windows),
+      pictures_(TheMapPictures()) {
     // One control for the whole row: exactly one of its buttons is chosen at a time.
     AddControl("optCommand", &optCommand);
     AddControl("stbNextClick", &stbNextClick);
@@ -53,31 +54,28 @@ frmMap::frmMap(Records& records, Platform& platform, FormManager& forms, Turn& t
     AddControl("txtOrder", &txtOrder);
     AddControl("lstOrder", &lstOrder);
     txtOrder.Subscribe([this](const Changed&) { txtOrder_Change(); });
-    turn.events.Subscribe([this](const TurnChange& change) { FollowTurn(change); });
+    events.Subscribe([this](const TurnChange& change) { FollowTurn(change); });
 }
 
-// The arrow goes on the view at once; the picture and the view follow once the rule is done.
+// The changed areas are drawn anew on the picture, then the view where it changed.
 void frmMap::FollowTurn(const TurnChange& change) {
-    const int16_t area = change.area;
-    if (change.kind == TurnChange::Kind::OrderStored && area >= 1 && area <= MaxArea) {
-        const AreaRecord& a = records_.game.Areas[area];
-        if (a.Parm1 >= 1) {
-            DrawOrderArrow(area, a.Parm1, a.Command);
-        }
-    } else if (change.kind == TurnChange::Kind::AreaSettled) {
-        RedrawArea(area);
-        RefreshView();
-        ShowNextClick();
+    if (change.areas.empty()) {
+        return;
     }
+    for (int16_t area : change.areas) {
+        RedrawArea(area);
+    }
+    UpdateView();
+    ShowNextClick();
 }
 
 void frmMap::ShowCaption() {
-    caption.SetText(records_.game.ReadOnly ? "Map - earlier turn, read-only" : "Map");
+    caption.SetText(MapCaption(records_.documents.Shown()));
 }
 
 void frmMap::ShowNextClick() {
-    stbNextClick.SetText(
-        NextClickText(records_.game, static_cast<size_t>(std::max(optCommand.Chosen(), 0))));
+    stbNextClick.SetText(NextClickText(records_.documents.Shown(),
+                                       static_cast<size_t>(std::max(optCommand.Chosen(), 0))));
 }
 
 void frmMap::Form_Load() {
@@ -182,13 +180,14 @@ void frmMap::DrawWholeMap() {
     platform_.SetPointer(Pointer::Hourglass);
     const MapPainter painter = Painter();
     DrawAllCells(painter);
+    damage_.Forget();
+    areaFinder_.Forget();
     platform_.SetPointer(Pointer::Default);
 }
 
 // Only while the window is loaded: the surfaces exist then.
 MapPainter frmMap::Painter() const {
-    return MapPainter{*picMap_,        geometry_,         records_.game,
-                      records_.hexMap, records_.settings, pictures_};
+    return MapPainter{*picMap_, geometry_, Game(), records_.hexMap, records_.settings, pictures_};
 }
 
 void frmMap::DrawCell(int col, int row, int dx, int dy) {
@@ -196,7 +195,8 @@ void frmMap::DrawCell(int col, int row, int dx, int dy) {
         return;
     }
     const MapPainter painter = Painter();
-    dered::DrawCell(painter, col, row, dx, dy);
+    damage_.PictureDrawn(dered::DrawCell(painter, col, row, dx, dy));
+    areaFinder_.Forget();
 }
 
 void frmMap::RedrawArea(int16_t area) {
@@ -204,7 +204,9 @@ void frmMap::RedrawArea(int16_t area) {
         return;
     }
     const MapPainter painter = Painter();
-    DrawAreaCells(painter, area, [this] { platform_.DoEvents(); });
+    for (const PixelRect& drawn : DrawAreaCells(painter, area, [this] { platform_.DoEvents(); })) {
+        damage_.PictureDrawn(drawn);
+    }
 }
 
 void frmMap::RefreshView() {
@@ -213,32 +215,61 @@ void frmMap::RefreshView() {
     }
     ++refreshes_;
     outlined_ = 0;
+    DrawView(nullptr);
+    damage_.Drawn(Source());
+}
+
+void frmMap::UpdateView() {
+    if (!picView_ || !picMap_) {
+        return;
+    }
+    const auto rects = damage_.Update(Source());
+    if (!rects) {
+        return RefreshView();
+    }
+    ++refreshes_;
+    outlined_ = 0;
+    for (const PixelRect& rect : *rects) {
+        if (!picView_->ClipTo(rect)) {
+            return RefreshView();
+        }
+        DrawView(&rect);
+    }
+    if (!rects->empty()) {
+        picView_->ClipTo(std::nullopt);
+    }
+}
+
+ViewSource frmMap::Source() const {
+    return {geometry_,  Game(),      records_.hexMap, records_.settings,
+            viewWidth_, viewHeight_, changed_,        OrderedAreaToOutline()};
+}
+
+void frmMap::DrawView(const PixelRect* clip) {
     const SettingsRecord& settings = records_.settings;
     const int width = PictureWidth(geometry_);
     picView_->CopyFrom(*picMap_, settings.MapX, settings.MapY);
     if (settings.MapX + width < viewWidth_) {
         picView_->CopyFrom(*picMap_, settings.MapX + width, settings.MapY);
     }
-    const GameState& game = records_.game;
+    const GameState& game = Game();
     for (int16_t a = 1; a <= MaxArea; ++a) {
         const AreaRecord& area = game.Areas[a];
-        if (ArrowColourIndex(area.Command)) {
+        if (ArrowColourIndex(area.Command) && (!clip || damage_.Touches(a, *clip))) {
             DrawOrderArrow(a, area.Parm1, area.Command);
         }
     }
-    MarkOrders();
+    MarkOrders(clip);
     MarkChanges();
     OutlineOrderedArea();
 }
 
-// A small white square with a black edge in the corner of each ordered area's anchor cell:
-// orders without an arrow (builds, removals, downgrades) show too.
-void frmMap::MarkOrders() {
-    const GameState& game = records_.game;
+// At both copies of the map: orders without an arrow (builds, removals, downgrades) show too.
+void frmMap::MarkOrders(const PixelRect* clip) {
+    const GameState& game = Game();
     const SettingsRecord& settings = records_.settings;
-    const int size = std::max(4, geometry_.CellSize / 4);
     for (int16_t a = 1; a <= MaxArea; ++a) {
-        if (game.Areas[a].Command.empty()) {
+        if (game.Areas[a].Command.empty() || (clip && !damage_.Touches(a, *clip))) {
             continue;
         }
         const auto anchor = AreaAnchor(game.Areas[a], a, records_.hexMap);
@@ -246,39 +277,31 @@ void frmMap::MarkOrders() {
             continue;
         }
         for (const int shift : {0, PictureWidth(geometry_)}) {
-            const auto corners = CellCorners(geometry_, anchor->col, anchor->row,
-                                             settings.MapX + shift, settings.MapY);
-            int left = corners[0].x;
-            int top = corners[0].y;
-            for (const Point32& p : corners) {
-                left = std::min(left, p.x);
-                top = std::min(top, p.y);
-            }
-            left += geometry_.CellSize / 4;
-            top += geometry_.CellSize / 6;
-            picView_->FillRect(left - 1, top - 1, left + size, top + size, 0x000000);
-            picView_->FillRect(left, top, left + size - 1, top + size - 1, 0xFFFFFF);
+            DrawOrderMark(*picView_, geometry_, *anchor, settings.MapX + shift, settings.MapY);
         }
     }
 }
 
 // The area whose unit is being given a move, support or convoy, until its target is clicked.
-void frmMap::OutlineOrderedArea() {
-    const GameState& game = records_.game;
+int16_t frmMap::OrderedAreaToOutline() const {
+    const GameState& game = Game();
     switch (game.PendingCommand) {
     case MapCommand::Move:
     case MapCommand::SupportAttack:
     case MapCommand::SupportDefence:
     case MapCommand::Convoy:
-        break;
+        return AreaOrNone(game.SelectedArea);
     default:
-        return;
+        return 0;
     }
-    const int16_t area = AreaOrNone(game.SelectedArea);
+}
+
+void frmMap::OutlineOrderedArea() {
+    const int16_t area = OrderedAreaToOutline();
     if (area == 0) {
         return;
     }
-    const AreaRecord& record = game.Areas[area];
+    const AreaRecord& record = Game().Areas[area];
     const SettingsRecord& settings = records_.settings;
     constexpr int32_t kOutline = 0x00FFFF; // yellow
     for (int r = std::max<int>(record.MinRow, 1); r <= std::min<int>(record.MaxRow, MapRows); ++r) {
@@ -301,15 +324,15 @@ void frmMap::DrawOrderArrow(int16_t fromArea, int16_t toArea, const std::string&
         return;
     }
     const SettingsRecord& settings = records_.settings;
-    DrawAreaOrderArrow({*picView_, arrows_, geometry_, records_.game, records_.hexMap, settings},
-                       fromArea, toArea, code, settings.MapX, settings.MapY);
+    DrawAreaOrderArrow({*picView_, arrows_, geometry_, Game(), records_.hexMap, settings}, fromArea,
+                       toArea, code, settings.MapX, settings.MapY);
 }
 
 void frmMap::AddArrowRecord(int16_t a, int16_t b) {
     if (a < 1 || b > MaxArea || a >= b) {
         return;
     }
-    const GameState& game = records_.game;
+    const GameState& game = Game();
     const auto anchorA = AreaAnchor(game.Areas[a], a, records_.hexMap);
     const auto anchorB = AreaAnchor(game.Areas[b], b, records_.hexMap);
     if (!anchorA || !anchorB) {
@@ -322,7 +345,7 @@ void frmMap::AddArrowRecord(int16_t a, int16_t b) {
 }
 
 void frmMap::RebuildArrows() {
-    const GameState& game = records_.game;
+    const GameState& game = Game();
     for (ArrowRecord& record : arrows_) {
         const auto anchorA = AreaAnchor(game.Areas[record.a], record.a, records_.hexMap);
         const auto anchorB = AreaAnchor(game.Areas[record.b], record.b, records_.hexMap);

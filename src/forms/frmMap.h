@@ -1,11 +1,13 @@
 #pragma once
 
 #include "forms/OrderEntry.h"
+#include "map/AreaFinder.h"
 #include "map/Arrows.h"
 #include "map/DrawingSurface.h"
 #include "map/Geometry.h"
 #include "map/Pictures.h"
 #include "map/Renderer.h"
+#include "map/ViewDamage.h"
 #include "orders/Turn.h"
 #include "state/OrderKinds.h"
 #include "state/Records.h"
@@ -48,7 +50,7 @@ struct MapWindows {
 // The map window: the map picture, the view on it, and order entry with the mouse.
 class frmMap : public Form {
   public:
-    frmMap(Records& records, Platform& platform, FormManager& forms, Turn& turn,
+    frmMap(Records& records, Platform& platform, FormManager& forms, TurnEvents& events,
            SupportedPlayerQuestion& supportedPlayer, MapWindows windows);
 
     void Form_Load() override;
@@ -106,6 +108,9 @@ class frmMap : public Form {
     void DrawCell(int col, int row, int dx, int dy);
     void RedrawArea(int16_t area);
     void RefreshView();
+    // The view brought up to date after orders changed: only what changed since it was drawn
+    // is drawn again, else the whole view as RefreshView does.
+    void UpdateView();
     void DrawOrderArrow(int16_t fromArea, int16_t toArea, const std::string& code);
     void AddArrowRecord(int16_t a, int16_t b);
     void RebuildArrows();
@@ -176,8 +181,12 @@ class frmMap : public Form {
     void ZoomAbout(int16_t cellSize, int32_t x, int32_t y);
     void FollowTurn(const TurnChange& change);
     void RedrawCell(CellRef cell);
-    void MarkOrders();
+    ViewSource Source() const;
+    // The picture and what goes over it, in the view; a clip leaves out what lies outside it.
+    void DrawView(const PixelRect* clip);
+    void MarkOrders(const PixelRect* clip);
     void MarkChanges();
+    int16_t OrderedAreaToOutline() const;
     void OutlineOrderedArea();
     struct Colours;
     bool ShowsChangedColour(const Colours& before, int col, int row) const;
@@ -187,14 +196,17 @@ class frmMap : public Form {
     void EndOutline(int serial);
 
     Records& records_;
+    // The turn on screen.
+    GameState& Game() const { return records_.documents.Shown().records; }
     Platform& platform_;
     FormManager& forms_;
-    Turn& turn_;
     OrderEntry entry_;
     MapWindows windows_;
     const MapPictures& pictures_;
     MapGeometry geometry_;
     ArrowList arrows_;
+    ViewDamage damage_;
+    mutable AreaFinder areaFinder_;
     std::unique_ptr<DrawingSurface> picMap_;
     std::unique_ptr<DrawingSurface> picView_;
     int windowWidth_ = 0;

@@ -16,7 +16,7 @@ void frmMap::ShowChanges(std::vector<int16_t> areas) {
 
 // At both edges of the picture, as the order marks.
 void frmMap::MarkChanges() {
-    const GameState& game = records_.game;
+    const GameState& game = Game();
     const SettingsRecord& settings = records_.settings;
     for (const int16_t a : changed_) {
         if (a < 1 || a > MaxArea) {

@@ -31,15 +31,15 @@ std::string frmMap::HoverTextAt(float x, float y) const {
     if (!picMap_) {
         return {};
     }
-    const int16_t area = AreaAtPoint(geometry_, records_.settings, records_.hexMap, x, y);
-    return HoverText(records_.game, AreaOrNone(area));
+    const int16_t area = areaFinder_.At(geometry_, records_.settings, records_.hexMap, x, y);
+    return HoverText(Game(), AreaOrNone(area));
 }
 
 void frmMap::GoToArea(int16_t area) {
     if (area < 1 || area > MaxArea) {
         return;
     }
-    GameState& game = records_.game;
+    GameState& game = Game();
     windows_.winQZ.grdArea.SetRow(area);
     // An order being entered keeps the area it is for.
     if (game.PendingCommand == MapCommand::None) {
@@ -58,7 +58,7 @@ void frmMap::GoToArea(int16_t area) {
 // wraps it east-west.
 void frmMap::CentreOn(int16_t area) {
     const HexMap& hexMap = records_.hexMap;
-    auto cell = AreaAnchor(records_.game.Areas[area], area, hexMap);
+    auto cell = AreaAnchor(Game().Areas[area], area, hexMap);
     if (!cell) {
         cell = FirstCellOfArea(hexMap, area);
     }
@@ -81,7 +81,7 @@ void frmMap::CentreOnOwnAreas() {
     if (!picView_) {
         return;
     }
-    const GameState& game = records_.game;
+    const GameState& game = Game();
     SettingsRecord& settings = records_.settings;
     SettingsRecord origin = settings;
     origin.MapX = 0;
@@ -144,6 +144,8 @@ void frmMap::Outline(int16_t area) {
         }
     }
     outlined_ = area;
+    // Its cells are found on the whole map: the view is drawn whole again to take it away.
+    damage_.Forget();
     const int serial = ++outlineSerial_;
     platform_.After(kOutlineMilliseconds, [this, serial] { EndOutline(serial); });
 }
@@ -156,7 +158,7 @@ void frmMap::EndOutline(int serial) {
 }
 
 void frmMap::txtFind_Change() {
-    const GameState& game = records_.game;
+    const GameState& game = Game();
     std::vector<ListBoxModel::Line> lines;
     for (const int16_t area : MatchAreas(game, txtFind.Text())) {
         if (static_cast<int>(lines.size()) == kFoundLines) {

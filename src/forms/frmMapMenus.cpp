@@ -46,7 +46,7 @@ bool frmMap::ShowsChangedColour(const Colours& before, int col, int row) const {
     if (n < 0 || n > MaxArea) {
         return before.country[0] != now.CountryColour[0];
     }
-    const AreaRecord& area = records_.game.Areas[n];
+    const AreaRecord& area = Game().Areas[n];
     const auto changed = [&](int16_t owner) {
         const int i = OwnerIndex(owner);
         return before.country[i] != now.CountryColour[i];

@@ -119,12 +119,13 @@ void frmMap::ScrollGridToArea(int16_t area) {
 }
 
 int16_t frmMap::AreaAtLastPoint() const {
-    const int16_t area = AreaAtPoint(geometry_, records_.settings, records_.hexMap, lastX_, lastY_);
+    const int16_t area =
+        areaFinder_.At(geometry_, records_.settings, records_.hexMap, lastX_, lastY_);
     return AreaOrNone(area);
 }
 
 void frmMap::picView_DblClick() {
-    if (records_.game.PendingCommand != MapCommand::None) {
+    if (Game().PendingCommand != MapCommand::None) {
         return;
     }
     const int refreshed = refreshes_;
@@ -133,17 +134,18 @@ void frmMap::picView_DblClick() {
     }
     // A two-click order only began: the view is as it was but for the outline of its area.
     if (refreshes_ == refreshed && picView_ && picMap_ &&
-        records_.game.PendingCommand != MapCommand::None) {
+        Game().PendingCommand != MapCommand::None) {
         OutlineOrderedArea();
+        damage_.ViewDrawn(OutlineExtent(Source(), OrderedAreaToOutline(), 3));
     } else {
-        RefreshView();
+        UpdateView();
     }
     ShowNextClick();
 }
 
 void frmMap::CancelEntry() {
     if (entry_.Cancel()) {
-        RefreshView();
+        UpdateView();
     }
     ShowNextClick();
 }
@@ -152,19 +154,19 @@ void frmMap::picView_Click() {
     if (lastButton_ != kLeftButton) {
         return;
     }
-    const MapCommand before = records_.game.PendingCommand;
+    const MapCommand before = Game().PendingCommand;
     const int refreshed = refreshes_;
     RunClickCommand(AreaAtLastPoint());
     // A refused target settles no area, but the outline goes with the pending command; a
     // stored order has already refreshed the view.
-    if (before != records_.game.PendingCommand && refreshes_ == refreshed) {
-        RefreshView();
+    if (before != Game().PendingCommand && refreshes_ == refreshed) {
+        UpdateView();
     }
     ShowNextClick();
 }
 
 void frmMap::RunClickCommand(int16_t area) {
-    switch (records_.game.PendingCommand) {
+    switch (Game().PendingCommand) {
     case MapCommand::None:
         ScrollGridToArea(area);
         break;

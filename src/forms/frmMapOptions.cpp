@@ -34,8 +34,10 @@ std::string Indexed(const char* name, size_t index) {
 
 } // namespace
 
-frmMapOptions::frmMapOptions(SettingsRecord& settings, const GameState& game, Platform& platform)
-    : Form("frmMapOptions", "Map Options"), settings_(settings), game_(game), platform_(platform) {
+frmMapOptions::frmMapOptions(SettingsRecord& settings, const Documents& documents,
+                             Platform& platform)
+    : Form("frmMapOptions", "Map Options"), settings_(settings), documents_(documents),
+      platform_(platform) {
     for (size_t i = 0; i < picArrow.size(); ++i) {
         AddControl(Indexed("lblArrow", i), &lblArrow[i]);
         AddControl(Indexed("picArrow", i), static_cast<ButtonModel*>(&picArrow[i]));
@@ -58,7 +60,7 @@ frmMapOptions::frmMapOptions(SettingsRecord& settings, const GameState& game, Pl
 void frmMapOptions::Form_Load() {
     LayOut();
     const SettingsRecord& settings = settings_;
-    const GameState& game = game_;
+    const GameState& game = Game();
     for (size_t i = 0; i < picArrow.size(); ++i) {
         picArrow[i].SetColour(settings.ArrowColour[i]);
     }
@@ -93,7 +95,7 @@ void frmMapOptions::LayOut() {
         l.lblColour[i] = at(kLabelArrow0, i % kGridColumns, 2 + i / kGridColumns);
         l.picColour[i] = at(kSwatchArrow0, i % kGridColumns, 2 + i / kGridColumns);
     }
-    const int players = std::clamp<int>(game_.PlayerCount, 0, MaxPlayer);
+    const int players = std::clamp<int>(Game().PlayerCount, 0, MaxPlayer);
     l.height = kDesignHeight + (players / kGridColumns) * rowPitch;
     l.lblClash = {kDesignWidth, kLabelArrow0.top, kClashWidth - kLabelArrow0.left,
                   l.height - 2 * kLabelArrow0.top};
@@ -112,7 +114,7 @@ void frmMapOptions::ChooseInto(SwatchModel& swatch, int32_t& field) {
 
 // A notice, not a refusal: the player may mean it, e.g. for allies.
 void frmMapOptions::ShowClashes() {
-    lblClash.SetText(SameColourNotice(settings_, game_));
+    lblClash.SetText(SameColourNotice(settings_, Game()));
 }
 
 void frmMapOptions::picArrow_Click(int Index) {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "state/GameState.h"
 #include "state/SettingsRecord.h"
+#include "state/TurnDocument.h"
 #include "ui/ControlRect.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
@@ -17,7 +17,7 @@ namespace dered {
 // the colour chosen takes effect in the settings at once.
 class frmMapOptions : public Form {
   public:
-    frmMapOptions(SettingsRecord& settings, const GameState& game, Platform& platform);
+    frmMapOptions(SettingsRecord& settings, const Documents& documents, Platform& platform);
 
     void Form_Load() override;
     void picArrow_Click(int Index);
@@ -62,7 +62,9 @@ class frmMapOptions : public Form {
     void ShowClashes();
 
     SettingsRecord& settings_;
-    const GameState& game_;
+    const Documents& documents_;
+    // The turn on screen.
+    const GameState& Game() const { return documents_.Shown().records; }
     Platform& platform_;
     Layout layout_;
 };

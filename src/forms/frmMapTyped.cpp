@@ -11,14 +11,14 @@ constexpr size_t kCompletions = 12;
 
 void frmMap::txtOrder_Change() {
     std::vector<ListBoxModel::Line> lines;
-    for (std::string& line : OrderCompletions(records_.game, txtOrder.Text(), kCompletions)) {
+    for (std::string& line : OrderCompletions(Game(), txtOrder.Text(), kCompletions)) {
         lines.push_back({std::move(line), 0});
     }
     lstOrder.SetLines(std::move(lines));
 }
 
 void frmMap::txtOrder_Enter() {
-    const ParsedOrder parsed = ParseOrder(records_.game, txtOrder.Text());
+    const ParsedOrder parsed = ParseOrder(Game(), txtOrder.Text());
     if (!parsed.order) {
         stbNextClick.SetText(parsed.problem);
         return;
@@ -26,7 +26,7 @@ void frmMap::txtOrder_Enter() {
     entry_.Enter(*parsed.order);
     txtOrder.SetText({});
     if (picView_) {
-        RefreshView();
+        UpdateView();
     }
     ShowNextClick();
 }

@@ -9,8 +9,8 @@
 
 namespace dered {
 
-frmOrdersOverview::frmOrdersOverview(const GameState& game, TurnEvents& events, frmMap& map)
-    : Form("frmOrdersOverview", "Orders Overview"), game_(game), map_(map) {
+frmOrdersOverview::frmOrdersOverview(const Documents& documents, TurnEvents& events, frmMap& map)
+    : Form("frmOrdersOverview", "Orders Overview"), documents_(documents), map_(map) {
     AddControl("fraOrders", &fraOrders);
     AddControl("lstOrders", &lstOrders);
     AddControl("fraCheck", &fraCheck);
@@ -26,8 +26,8 @@ frmOrdersOverview::frmOrdersOverview(const GameState& game, TurnEvents& events, 
         }
     });
     // A rule's stored order is shown once the rule has settled its area.
-    events.Subscribe([this](const TurnChange& change) {
-        if (IsLoaded() && change.kind != TurnChange::Kind::OrderStored) {
+    events.Subscribe([this](const TurnChange&) {
+        if (IsLoaded()) {
             Fill();
         }
     });
@@ -39,14 +39,14 @@ void frmOrdersOverview::Form_Load() {
 
 void frmOrdersOverview::Fill() {
     std::vector<ListBoxModel::Line> orders;
-    for (OverviewLine& line : OverviewLines(game_)) {
+    for (OverviewLine& line : OverviewLines(Game())) {
         orders.push_back({std::move(line.text), line.item});
     }
     if (orders.empty()) {
         orders.push_back({"No orders yet", 0});
     }
     lstOrders.SetLines(std::move(orders));
-    std::vector<Finding> found = CheckOrders(game_);
+    std::vector<Finding> found = CheckOrders(Game());
     fraCheck.SetText("Check before saving (" + std::to_string(found.size()) + ")");
     std::vector<ListBoxModel::Line> findings;
     for (Finding& finding : found) {

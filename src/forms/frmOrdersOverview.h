@@ -1,6 +1,6 @@
 #pragma once
 
-#include "state/GameState.h"
+#include "state/TurnDocument.h"
 #include "state/TurnEvents.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
@@ -13,7 +13,7 @@ class frmMap;
 // change while the window is open. Choosing a line goes to its area.
 class frmOrdersOverview : public Form {
   public:
-    frmOrdersOverview(const GameState& game, TurnEvents& events, frmMap& map);
+    frmOrdersOverview(const Documents& documents, TurnEvents& events, frmMap& map);
 
     void Form_Load() override;
     void lstOrders_Click();
@@ -28,7 +28,9 @@ class frmOrdersOverview : public Form {
     void Fill();
     void GoToLine(const ListBoxModel& list);
 
-    const GameState& game_;
+    const Documents& documents_;
+    // The turn on screen.
+    const GameState& Game() const { return documents_.Shown().records; }
     frmMap& map_;
 };
 

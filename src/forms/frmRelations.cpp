@@ -6,13 +6,13 @@
 
 namespace dered {
 
-frmRelations::frmRelations(const GameState& game, Platform& platform)
-    : Form("frmRelations", "Relations"), game_(game), platform_(platform) {
+frmRelations::frmRelations(const Documents& documents, Platform& platform)
+    : Form("frmRelations", "Relations"), documents_(documents), platform_(platform) {
     AddControl("grdRelations", &grdRelations);
 }
 
 void frmRelations::Form_Load() {
-    const GameState& game = game_;
+    const GameState& game = Game();
     // Row and column 0 are headings; players 1 to PlayerCount - 1 follow.
     const int size = std::clamp<int>(game.PlayerCount, 0, MaxPlayer + 1);
     grdRelations.SetRows(0);

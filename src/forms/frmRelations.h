@@ -1,6 +1,6 @@
 #pragma once
 
-#include "state/GameState.h"
+#include "state/TurnDocument.h"
 #include "ui/Form.h"
 #include "ui/GridModel.h"
 #include "ui/Platform.h"
@@ -10,7 +10,7 @@ namespace dered {
 // Who is allied with or at war with whom, as the report says: a square table of short names.
 class frmRelations : public Form {
   public:
-    frmRelations(const GameState& game, Platform& platform);
+    frmRelations(const Documents& documents, Platform& platform);
 
     void Form_Load() override;
 
@@ -20,7 +20,9 @@ class frmRelations : public Form {
     int GridHeight = 0;
 
   private:
-    const GameState& game_;
+    const Documents& documents_;
+    // The turn on screen.
+    const GameState& Game() const { return documents_.Shown().records; }
     Platform& platform_;
 };
 

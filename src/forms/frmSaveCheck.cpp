@@ -7,8 +7,8 @@
 
 namespace dered {
 
-frmSaveCheck::frmSaveCheck(const GameState& game, FormManager& forms)
-    : Form("frmSaveCheck", "Check before saving"), game_(game), forms_(forms) {
+frmSaveCheck::frmSaveCheck(const Documents& documents, FormManager& forms)
+    : Form("frmSaveCheck", "Check before saving"), documents_(documents), forms_(forms) {
     AddControl("lblQuestion", &lblQuestion);
     AddControl("lstFindings", &lstFindings);
     AddControl("cmdSave", &cmdSave);
@@ -21,7 +21,7 @@ void frmSaveCheck::Ask(std::function<void()> save) {
     if (IsVisible()) {
         return; // one question at a time
     }
-    const std::vector<Finding> found = CheckOrders(game_);
+    const std::vector<Finding> found = CheckOrders(Game());
     if (found.empty()) {
         save();
         return;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "state/GameState.h"
+#include "state/TurnDocument.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
 #include "ui/FormManager.h"
@@ -12,7 +12,7 @@ namespace dered {
 // The question before saving when the check finds something: save anyway, or go back.
 class frmSaveCheck : public Form {
   public:
-    frmSaveCheck(const GameState& game, FormManager& forms);
+    frmSaveCheck(const Documents& documents, FormManager& forms);
 
     // Runs `save` at once when the check finds nothing, else once the player says so.
     void Ask(std::function<void()> save);
@@ -24,7 +24,9 @@ class frmSaveCheck : public Form {
     ButtonModel cmdCancel{"Cancel"};
 
   private:
-    const GameState& game_;
+    const Documents& documents_;
+    // The turn on screen.
+    const GameState& Game() const { return documents_.Shown().records; }
     FormManager& forms_;
     bool confirmed_ = false;
 };

@@ -17,22 +17,22 @@ bool IsBlank(const std::string& text) {
 
 } // namespace
 
-frmSpy::frmSpy(GameState& game, Platform& platform, TurnEvents& events)
-    : Form("frmSpy", "Spy"), game_(game), platform_(platform), events_(events) {
+frmSpy::frmSpy(Documents& documents, Platform& platform, TurnEvents& events)
+    : Form("frmSpy", "Spy"), documents_(documents), platform_(platform), events_(events) {
     AddControl("grdSpy", &grdSpy);
     AddControl("cmdDelete", &cmdDelete);
     cmdDelete.onClick = [this] { cmdDelete_Click(); };
     // An undo of the spy slots shows in the open window; targets added since are its own.
     events.Subscribe([this](const TurnChange& change) {
-        if (change.kind == TurnChange::Kind::ListOrdersChanged && IsLoaded() &&
-            (game_.Orders[1] != shown1_ || game_.Orders[2] != shown2_)) {
+        if (change.listOrders && IsLoaded() &&
+            (Game().Orders[1] != shown1_ || Game().Orders[2] != shown2_)) {
             ShowTargets();
         }
     });
 }
 
 void frmSpy::Form_Load() {
-    GameState& game = game_;
+    GameState& game = Game();
     game.PendingCommand = MapCommand::Spy;
     const TextExtent sample = platform_.MeasureText("2222", FontKind::Window);
     for (int col = 0; col < kTargets; ++col) {
@@ -44,7 +44,7 @@ void frmSpy::Form_Load() {
 }
 
 void frmSpy::ShowTargets() {
-    const GameState& game = game_;
+    const GameState& game = Game();
     shown1_ = game.Orders[1];
     shown2_ = game.Orders[2];
     const OrderSlot& first = game.Orders[1];
@@ -81,7 +81,7 @@ int16_t frmSpy::Target(int col) const {
 }
 
 void frmSpy::Form_Unload() {
-    game_.PendingCommand = MapCommand::None;
+    Game().PendingCommand = MapCommand::None;
     SetOrderSlot(1, OrderCode::Spy, Target(0), Target(1), Target(2), Target(3));
     SetOrderSlot(2, OrderCode::Spy, Target(4), Target(5), 0, 0);
     events_.ListOrdersChanged();
@@ -92,7 +92,7 @@ void frmSpy::SetOrderSlot(int16_t slot, std::string_view code, int16_t p1, int16
     if (slot < 0 || slot > MaxOrderSlot) {
         return;
     }
-    game_.Orders[slot] = OrderSlot{std::string(code), 0, p1, p2, p3, p4};
+    Game().Orders[slot] = OrderSlot{std::string(code), 0, p1, p2, p3, p4};
 }
 
 void frmSpy::AddTarget(int16_t area) {

@@ -2,7 +2,7 @@
 
 #include "state/TurnEvents.h"
 
-#include "state/GameState.h"
+#include "state/TurnDocument.h"
 #include "state/TurnEvents.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
@@ -18,7 +18,7 @@ namespace dered {
 // the window writes them into the two spy slots of the order list.
 class frmSpy : public Form {
   public:
-    frmSpy(GameState& game, Platform& platform, TurnEvents& events);
+    frmSpy(Documents& documents, Platform& platform, TurnEvents& events);
 
     void Form_Load() override;
     void Form_Unload() override;
@@ -38,7 +38,9 @@ class frmSpy : public Form {
     int16_t Target(int col) const;
     void ShowTargets();
 
-    GameState& game_;
+    Documents& documents_;
+    // The turn on screen.
+    GameState& Game() const { return documents_.Shown().records; }
     Platform& platform_;
     TurnEvents& events_;
     // The two spy slots as the grid last showed them.

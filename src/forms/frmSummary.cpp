@@ -4,12 +4,12 @@
 
 namespace dered {
 
-frmSummary::frmSummary(const GameState& game, Platform& platform, FormManager& forms,
+frmSummary::frmSummary(const Documents& documents, Platform& platform, FormManager& forms,
                        TurnEvents& events)
-    : Form("frmSummary", "Summary"), game_(game), platform_(platform), forms_(forms) {
+    : Form("frmSummary", "Summary"), documents_(documents), platform_(platform), forms_(forms) {
     AddControl("grdSummary", &grdSummary);
     events.Subscribe([this](const TurnChange& change) {
-        if (change.kind == TurnChange::Kind::FreeSupplyChanged) {
+        if (change.freeSupply) {
             ShowFreeSupply();
         }
     });
@@ -17,7 +17,7 @@ frmSummary::frmSummary(const GameState& game, Platform& platform, FormManager& f
 
 void frmSummary::ShowFreeSupply() {
     forms_.EnsureLoaded(*this);
-    SetGridCell(grdSummary, 7, 1, std::to_string(game_.Summary.FreeSupply));
+    SetGridCell(grdSummary, 7, 1, std::to_string(Game().Summary.FreeSupply));
 }
 
 void frmSummary::Form_Load() {

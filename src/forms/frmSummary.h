@@ -1,6 +1,6 @@
 #pragma once
 
-#include "state/GameState.h"
+#include "state/TurnDocument.h"
 #include "state/TurnEvents.h"
 #include "ui/Form.h"
 #include "ui/FormManager.h"
@@ -12,7 +12,8 @@ namespace dered {
 // The eight figures of the own player's position, beside the main window.
 class frmSummary : public Form {
   public:
-    frmSummary(const GameState& game, Platform& platform, FormManager& forms, TurnEvents& events);
+    frmSummary(const Documents& documents, Platform& platform, FormManager& forms,
+               TurnEvents& events);
 
     void Form_Load() override;
 
@@ -21,7 +22,9 @@ class frmSummary : public Form {
   private:
     void ShowFreeSupply();
 
-    const GameState& game_;
+    const Documents& documents_;
+    // The turn on screen.
+    const GameState& Game() const { return documents_.Shown().records; }
     Platform& platform_;
     FormManager& forms_;
 };

@@ -5,8 +5,8 @@
 
 namespace dered {
 
-frmSupportAttack::frmSupportAttack(GameState& game, FormManager& forms)
-    : Form("frmSupportAttack", "Support Attack"), game_(game), forms_(forms) {
+frmSupportAttack::frmSupportAttack(Documents& documents, FormManager& forms)
+    : Form("frmSupportAttack", "Support Attack"), documents_(documents), forms_(forms) {
     AddControl("lblChoose", &lblChoose);
     AddControl("lstAllies", &lstAllies);
     lblChoose.SetText("Double-click the ally whose attack this order supports. Closing this "
@@ -14,7 +14,7 @@ frmSupportAttack::frmSupportAttack(GameState& game, FormManager& forms)
 }
 
 void frmSupportAttack::Form_Load() {
-    GameState& game = game_;
+    GameState& game = Game();
     game.SupportedPlayer = game.OwnPlayer;
     lstAllies.Clear();
     for (const int16_t p : OtherPlayers(game)) {
@@ -25,7 +25,7 @@ void frmSupportAttack::Form_Load() {
 }
 
 void frmSupportAttack::lstAllies_DblClick() {
-    GameState& game = game_;
+    GameState& game = Game();
     const int index = lstAllies.ListIndex();
     game.SupportedPlayer =
         index >= 0 ? static_cast<int16_t>(lstAllies.Lines()[index].itemData) : game.OwnPlayer;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "state/GameState.h"
+#include "state/TurnDocument.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
 #include "ui/FormManager.h"
@@ -10,7 +10,7 @@ namespace dered {
 // Chooses the player whose attack a support-attack order supports.
 class frmSupportAttack : public Form {
   public:
-    frmSupportAttack(GameState& game, FormManager& forms);
+    frmSupportAttack(Documents& documents, FormManager& forms);
 
     void Form_Load() override;
     void lstAllies_DblClick();
@@ -20,7 +20,9 @@ class frmSupportAttack : public Form {
     ListBoxModel lstAllies;
 
   private:
-    GameState& game_;
+    Documents& documents_;
+    // The turn on screen.
+    GameState& Game() const { return documents_.Shown().records; }
     FormManager& forms_;
 };
 

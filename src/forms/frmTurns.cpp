@@ -104,7 +104,7 @@ void frmTurns::FillLists() {
 }
 
 void frmTurns::ShowWhatIsShown() {
-    const GameState& game = records_.game;
+    const GameState& game = Game();
     lblShown.SetText(game.GameId.empty()
                          ? "No report is open"
                          : "Shown: " + std::to_string(game.GameYear) + " turn " +

@@ -56,6 +56,8 @@ class frmTurns : public Form {
     void ShowPlayers(const TurnComparison& comparison, const GameState& now);
 
     const Records& records_;
+    // The turn on screen.
+    const GameState& Game() const { return records_.documents.Shown().records; }
     Platform& platform_;
     FormManager& forms_;
     frmWinQZ& winQZ_;

@@ -4,9 +4,10 @@
 
 namespace dered {
 
-frmUnitDisplay::frmUnitDisplay(GameState& game, Platform& platform, FormManager& forms, frmMap& map)
-    : Form("frmUnitDisplay", "Unit Display"), game_(game), platform_(platform), forms_(forms),
-      map_(map) {
+frmUnitDisplay::frmUnitDisplay(Documents& documents, Platform& platform, FormManager& forms,
+                               frmMap& map)
+    : Form("frmUnitDisplay", "Unit Display"), documents_(documents), platform_(platform),
+      forms_(forms), map_(map) {
     AddControl("Label1", &Label1);
     AddControl("cmdPicture", &cmdPicture);
     AddControl("cmdSymbol", &cmdSymbol);
@@ -24,7 +25,7 @@ void frmUnitDisplay::cmdSymbol_Click() {
 
 // Choosing what is already shown leaves the dialog open and draws nothing.
 void frmUnitDisplay::Choose(int16_t mode) {
-    int16_t& current = game_.UnitDisplayMode;
+    int16_t& current = Game().UnitDisplayMode;
     if (current != mode) {
         current = mode;
         ApplyUnitDisplay();

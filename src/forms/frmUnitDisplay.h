@@ -1,6 +1,6 @@
 #pragma once
 
-#include "state/GameState.h"
+#include "state/TurnDocument.h"
 #include "ui/ControlRect.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
@@ -21,7 +21,7 @@ inline constexpr int16_t UnitSymbols = 4;
 // Chooses whether the map draws units as pictures or as symbols.
 class frmUnitDisplay : public Form {
   public:
-    frmUnitDisplay(GameState& game, Platform& platform, FormManager& forms, frmMap& map);
+    frmUnitDisplay(Documents& documents, Platform& platform, FormManager& forms, frmMap& map);
 
     void cmdPicture_Click();
     void cmdSymbol_Click();
@@ -50,7 +50,9 @@ class frmUnitDisplay : public Form {
   private:
     void Choose(int16_t mode);
 
-    GameState& game_;
+    Documents& documents_;
+    // The turn on screen.
+    GameState& Game() const { return documents_.Shown().records; }
     Platform& platform_;
     FormManager& forms_;
     frmMap& map_;

@@ -15,10 +15,10 @@ constexpr std::array<int16_t, 2> kDefaults = {10, 300};
 constexpr std::array<int, 2> kDesignPositions = {15, 300};
 } // namespace
 
-frmVictory::frmVictory(GameState& game, Platform& platform, TurnEvents& events,
+frmVictory::frmVictory(Documents& documents, Platform& platform, TurnEvents& events,
                        UndoHistory& history)
-    : Form("frmVictory", "Victory Conditions"), game_(game), platform_(platform), events_(events),
-      history_(history) {
+    : Form("frmVictory", "Victory Conditions"), documents_(documents), platform_(platform),
+      events_(events), history_(history) {
     for (int i = 0; i < 2; ++i) {
         const std::string index = std::string(1, '(').append(std::to_string(i)).append(1, ')');
         AddControl("Frame3" + index, &Frame3[i]);
@@ -29,7 +29,7 @@ frmVictory::frmVictory(GameState& game, Platform& platform, TurnEvents& events,
 }
 
 void frmVictory::Form_Load() {
-    GameState& game = game_;
+    GameState& game = Game();
     for (int i = 0; i < 2; ++i) {
         hsclVC[i].SetValue(kDesignPositions[i]);
         opened_[i] = kDefaults[i];
@@ -60,7 +60,7 @@ int16_t frmVictory::Value(int index) const {
 }
 
 void frmVictory::Form_Unload() {
-    GameState& game = game_;
+    GameState& game = Game();
     game.PendingCommand = MapCommand::None;
     ShowNotices(platform_, AddOrder(game, OrderCode::Victory, Value(0), Value(1), 0, 0).refusal);
     events_.ListOrdersChanged();

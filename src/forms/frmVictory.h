@@ -1,7 +1,7 @@
 #pragma once
 
 #include "desk/UndoHistory.h"
-#include "state/GameState.h"
+#include "state/TurnDocument.h"
 #include "state/TurnEvents.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
@@ -16,7 +16,7 @@ namespace dered {
 // order that the dialog takes out of the order list while it is open and puts back when it closes.
 class frmVictory : public Form {
   public:
-    frmVictory(GameState& game, Platform& platform, TurnEvents& events, UndoHistory& history);
+    frmVictory(Documents& documents, Platform& platform, TurnEvents& events, UndoHistory& history);
 
     void Form_Load() override;
     void Form_Unload() override;
@@ -30,7 +30,9 @@ class frmVictory : public Form {
   private:
     int16_t Value(int index) const;
 
-    GameState& game_;
+    Documents& documents_;
+    // The turn on screen.
+    GameState& Game() const { return documents_.Shown().records; }
     Platform& platform_;
     TurnEvents& events_;
     // Undo waits while the order is out of the list: it would come back twice.

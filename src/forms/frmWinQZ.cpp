@@ -65,11 +65,11 @@ frmWinQZ::frmWinQZ(Records& records, Platform& platform, FormManager& forms, Ini
     AddControl("grdAreaTitle", &grdAreaTitle);
     AddControl("stbStatus", &stbStatus);
     events.Subscribe([this](const TurnChange& change) {
-        // Only these change what the recovery file holds: the turn is formatted once a change.
-        if (change.kind == TurnChange::Kind::OrderStored) {
-            ShowOrder(change.area);
-            keeper_.KeepChange();
-        } else if (change.kind == TurnChange::Kind::ListOrdersChanged) {
+        for (int16_t area : change.areas) {
+            ShowOrder(area);
+        }
+        // The turn is formatted once a change, and only when its orders changed.
+        if (change.OrdersChanged()) {
             keeper_.KeepChange();
         }
     });
@@ -80,7 +80,7 @@ void frmWinQZ::ShowOrder(int16_t area) {
     if (area < 1 || area > MaxArea) {
         return;
     }
-    const AreaRecord& a = records_.game.Areas[area];
+    const AreaRecord& a = Game().Areas[area];
     const auto parm = [](int16_t value) { return value >= 1 ? std::to_string(value) : ""; };
     SetGridCell(grdArea, area, ColCommand, a.Command);
     SetGridCell(grdArea, area, ColParm1, parm(a.Parm1));
@@ -94,7 +94,7 @@ void frmWinQZ::LoadSettingsFile() {
 
 void frmWinQZ::RefreshAll() {
     forms_.EnsureLoaded(windows_.summary);
-    dered::RefreshAll(records_.game, grdArea, windows_.summary.grdSummary);
+    dered::RefreshAll(Game(), grdArea, windows_.summary.grdSummary);
 }
 
 void frmWinQZ::WireMenu() {
@@ -158,7 +158,7 @@ void frmWinQZ::SetUpGrids() {
 }
 
 void frmWinQZ::Form_Load() {
-    GameState& game = records_.game;
+    GameState& game = Game();
     game.SelectedArea = 0;
     game.UnitDisplayMode = 0;
     LoadSettingsFile();
@@ -215,18 +215,18 @@ void frmWinQZ::Form_Resize(WindowState state) {
 }
 
 void frmWinQZ::grdArea_Click() {
-    records_.game.SelectedArea = static_cast<int16_t>(grdArea.Row());
+    Game().SelectedArea = static_cast<int16_t>(grdArea.Row());
 }
 
 void frmWinQZ::grdArea_DblClick() {
-    GameState& game = records_.game;
+    GameState& game = Game();
     if (game.PendingCommand == MapCommand::None) {
         game.SelectedArea = static_cast<int16_t>(grdArea.Row());
     }
 }
 
 void frmWinQZ::mnuCallToArms_Click() {
-    const GameState& game = records_.game;
+    const GameState& game = Game();
     if (game.GameYear == 1880 && game.GameTurn <= 3) {
         platform_.MsgBox("Can't declare war or call to arms on the first three turns",
                          MsgIcon::Information);

@@ -76,9 +76,9 @@ class frmWinQZ : public Form {
     void BackToCurrentTurn();
     // Spy, grant access and victory conditions: closing writes their orders to the turn.
     void CloseOrderWindows();
-    bool ShowsEarlierTurn() const { return current_.has_value(); }
+    bool ShowsEarlierTurn() const { return records_.documents.ShowsEarlier(); }
     // The turn orders are entered on, whichever is shown.
-    const GameState& CurrentTurn() const { return current_ ? *current_ : records_.game; }
+    const GameState& CurrentTurn() const { return records_.documents.Current().records; }
 
     // Reads the settings file and puts the "Hex map" tick in line with it.
     void LoadSettingsFile();
@@ -176,6 +176,8 @@ class frmWinQZ : public Form {
     void RememberWindowPlaces();
 
     Records& records_;
+    // The turn on screen.
+    GameState& Game() const { return records_.documents.Shown().records; }
     Platform& platform_;
     FormManager& forms_;
     IniService& ini_;
@@ -184,10 +186,9 @@ class frmWinQZ : public Form {
     const ProgramOptions& options_; // the batch driver's "start" sets the command line late
     MainWindows windows_;
     std::vector<MenuGroup> menu_;
-    TurnKeeper keeper_{records_.game, platform_, disk_, options_.recoveryDir};
+    TurnKeeper keeper_{records_.documents, platform_, disk_, options_.recoveryDir};
     std::vector<RecentReport> recent_;
     std::string openReportPath_;
-    std::optional<GameState> current_; // while an earlier turn is shown
     // The order menu items as the current turn left them: enabled, else why not.
     std::vector<std::pair<bool, std::string>> orderMenuEnabled_;
 };

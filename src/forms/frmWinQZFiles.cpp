@@ -46,7 +46,7 @@ bool frmWinQZ::ChooseReport(std::string& folder, std::string& fileName, const st
 // file neither asks nor touches the open turn, and nothing of the open turn reaches the new one.
 std::optional<GameState> frmWinQZ::CheckReport(const std::string& folder,
                                                const std::string& fileName) {
-    GameState fresh = FreshTurn(records_.game);
+    GameState fresh = FreshTurn(Game());
     ReportRefusal refusal;
     if (ReadReportQuietly(fresh, folder + fileName, refusal) != ReportOutcome::Read) {
         platform_.MsgBox(refusal.text, refusal.icon);
@@ -66,7 +66,7 @@ bool frmWinQZ::OpenCheckedReport(std::optional<GameState> fresh, const std::stri
     if (fresh && !TakeTurn(std::move(*fresh), folder, fileName)) {
         fresh.reset();
     }
-    if (!fresh && (MapShown || !records_.game.GameId.empty())) {
+    if (!fresh && (MapShown || !Game().GameId.empty())) {
         return false;
     }
     const bool mapLoaded = LoadMap();
@@ -94,8 +94,10 @@ bool frmWinQZ::TakeTurn(GameState fresh, const std::string& folder, const std::s
     forms_.UnloadIfLoaded("frmTurns");
     SpyTargets = {};
     stbStatus.SetText({});
-    GameState& game = records_.game;
-    game = std::move(fresh);
+    records_.documents.Open(std::move(fresh), claim == TurnClaim::ReadOnly
+                                                  ? TurnAccess::HeldElsewhere
+                                                  : TurnAccess::Current);
+    GameState& game = Game();
     Notices said;
     ReadEarlierOrders(game, said);
     ShowNotices(platform_, said);
@@ -111,12 +113,12 @@ bool frmWinQZ::TakeTurn(GameState fresh, const std::string& folder, const std::s
 
 bool frmWinQZ::LoadMap() {
     const MapFilePaths files = FindMapFiles(options_.mapFolders);
-    if (const std::string problem = LoadMapFiles(records_.game, records_.hexMap, files);
+    if (const std::string problem = LoadMapFiles(Game(), records_.hexMap, files);
         !problem.empty()) {
         platform_.MsgBox(problem, MsgIcon::Critical);
         return false;
     }
-    records_.game.MapDir = (files.hex.parent_path() / "").string();
+    Game().MapDir = (files.hex.parent_path() / "").string();
     MapShown = true;
     return true;
 }
@@ -181,7 +183,7 @@ void frmWinQZ::mnuMerge_Click() {
 void frmWinQZ::MergeChosenReport(const std::string& folder, const std::string& fileName) {
     platform_.SetPointer(Pointer::Hourglass);
     Notices said;
-    const ReportOutcome merged = MergeReport(records_.game, said, folder, fileName);
+    const ReportOutcome merged = MergeReport(Game(), said, folder, fileName);
     ShowNotices(platform_, said);
     if (merged == ReportOutcome::Read) {
         mnuOpen.SetEnabled(false, kOpenOnce);
@@ -220,11 +222,12 @@ void frmWinQZ::DropReport(const std::string& path, bool merge) {
 bool frmWinQZ::SaveOrders() {
     // The orders saved are always the current turn's; an earlier one is never written over.
     BackToCurrentTurn();
-    const GameState& game = records_.game;
-    if (game.HeldElsewhere) {
-        platform_.MsgBox(kHeldElsewhereTurn, MsgIcon::Information);
+    const TurnDocument& current = records_.documents.Current();
+    if (current.ReadOnly()) {
+        platform_.MsgBox(current.WhyReadOnly(), MsgIcon::Information);
         return false;
     }
+    const GameState& game = current.records;
     const auto targets = dered::SpyTargets(game);
     std::copy(targets.begin(), targets.end(), SpyTargets.begin() + 1);
     const std::string problem = WriteOrdersFiles(game, disk_);
@@ -274,9 +277,8 @@ void frmWinQZ::RememberWindowPlaces() {
 }
 
 void frmWinQZ::mnuSaveHexData_Click() {
-    const std::string mapDir = records_.game.MapDir.empty()
-                                   ? (options_.mapFolders.user / "").string()
-                                   : records_.game.MapDir;
+    const std::string mapDir =
+        Game().MapDir.empty() ? (options_.mapFolders.user / "").string() : Game().MapDir;
     OpenFileRequest request;
     request.filter = "QZ Data (*.dat)|*.dat|All Files (*.*)|*.*";
     request.filterIndex = 1;

@@ -30,7 +30,7 @@ std::string WholePath(const std::string& path) {
 
 void frmWinQZ::NoteOpenedReport(const std::string& folder, const std::string& fileName) {
     openReportPath_ = WholePath(folder + fileName);
-    NoteRecentReport(recent_, {openReportPath_, RecentTitle(records_.game)});
+    NoteRecentReport(recent_, {openReportPath_, RecentTitle(Game())});
     // The list is a convenience: a settings file that cannot be written costs no turn.
     (void)SaveRecentReports(recent_, ini_);
     ShowRecentReports();

@@ -17,8 +17,7 @@ std::vector<MenuItemModel*> frmWinQZ::OrderMenuItems() {
 // only, and it is not changed here.
 void frmWinQZ::ShowEarlierTurn(GameState earlier) {
     const std::vector<MenuItemModel*> items = OrderMenuItems();
-    if (!current_) {
-        current_ = std::move(records_.game);
+    if (!ShowsEarlierTurn()) {
         orderMenuEnabled_.clear();
         for (MenuItemModel* item : items) {
             orderMenuEnabled_.push_back({item->Enabled(), item->WhyDisabled()});
@@ -26,9 +25,8 @@ void frmWinQZ::ShowEarlierTurn(GameState earlier) {
                                     "the current turn");
         }
     }
-    records_.game = std::move(earlier);
-    records_.game.ReadOnly = true;
-    caption.SetText(GameTitle(records_.game) + " - earlier turn, read-only");
+    records_.documents.ShowEarlier(std::move(earlier));
+    caption.SetText(GameTitle(Game()) + " - earlier turn, read-only");
     ShowTurnOnScreen();
 }
 
@@ -36,8 +34,7 @@ void frmWinQZ::ShowEarlierTurn(GameState earlier) {
 // the next turn taken gets the order commands back (undo and victory conditions follow rules
 // of their own).
 void frmWinQZ::ShowHeldElsewhere(bool heldElsewhere) {
-    GameState& game = records_.game;
-    game.ReadOnly = game.HeldElsewhere = heldElsewhere;
+    const GameState& game = Game();
     for (MenuItemModel* item : {&mnuSave, &mnuANW, &mnuCallToArms, &mnuGrantAccess, &mnuSpy}) {
         item->SetEnabled(!heldElsewhere);
     }
@@ -50,21 +47,20 @@ void frmWinQZ::ShowHeldElsewhere(bool heldElsewhere) {
 }
 
 void frmWinQZ::BackToCurrentTurn() {
-    if (!current_) {
+    if (!ShowsEarlierTurn()) {
         return;
     }
-    records_.game = std::move(*current_);
     LeaveEarlierTurn();
-    caption.SetText(GameTitle(records_.game));
+    caption.SetText(GameTitle(Game()));
     ShowTurnOnScreen();
 }
 
 // The order menu items as the current turn left them.
 void frmWinQZ::LeaveEarlierTurn() {
-    if (!current_) {
+    if (!ShowsEarlierTurn()) {
         return;
     }
-    current_.reset();
+    records_.documents.ShowCurrent();
     const std::vector<MenuItemModel*> items = OrderMenuItems();
     for (size_t i = 0; i < items.size() && i < orderMenuEnabled_.size(); ++i) {
         items[i]->SetEnabled(orderMenuEnabled_[i].first, orderMenuEnabled_[i].second);

@@ -47,8 +47,8 @@ std::string AreaLine(const GameState& game, int16_t number) {
 
 } // namespace
 
-frmYourAreas::frmYourAreas(const GameState& game)
-    : Form("frmYourAreas", "Your Areas"), game_(game) {
+frmYourAreas::frmYourAreas(const Documents& documents)
+    : Form("frmYourAreas", "Your Areas"), documents_(documents) {
     AddControl("lstYourAreas", &lstYourAreas);
     AddControl("cmdRefreash", &cmdRefreash);
     cmdRefreash.onClick = [this] { cmdRefreash_Click(); };
@@ -65,7 +65,7 @@ void frmYourAreas::cmdRefreash_Click() {
 }
 
 void frmYourAreas::FillYourAreas() {
-    const GameState& game = game_;
+    const GameState& game = Game();
     if (game.OwnPlayer < 1) {
         return; // no report yet: the empty records belong to nobody, not to the player
     }

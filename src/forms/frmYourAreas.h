@@ -1,6 +1,6 @@
 #pragma once
 
-#include "state/GameState.h"
+#include "state/TurnDocument.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
 
@@ -11,7 +11,7 @@ namespace dered {
 // The areas the player owns or holds a unit in, one fixed-pitch line each.
 class frmYourAreas : public Form {
   public:
-    explicit frmYourAreas(const GameState& game);
+    explicit frmYourAreas(const Documents& documents);
 
     void Form_Load() override;
     void cmdRefreash_Click();
@@ -23,7 +23,9 @@ class frmYourAreas : public Form {
     ButtonModel cmdRefreash{"Refresh"};
 
   private:
-    const GameState& game_;
+    const Documents& documents_;
+    // The turn on screen.
+    const GameState& Game() const { return documents_.Shown().records; }
 };
 
 } // namespace dered

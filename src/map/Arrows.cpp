@@ -38,6 +38,13 @@ Point32 ViewPoint(ArrowPoint p, float shift, int mapX, int mapY) {
             Nearest(static_cast<double>(p.y) + mapY)};
 }
 
+std::optional<CellRef> AnchorOf(const GameState& game, const HexMap& hexMap, int16_t area) {
+    if (area < 1 || area > MaxArea) {
+        return std::nullopt;
+    }
+    return AreaAnchor(game.Areas[area], area, hexMap);
+}
+
 void DrawLine(DrawingSurface& view, ArrowPoint from, ArrowPoint to, int width, int32_t colour,
               float mapWidth, int mapX, int mapY) {
     for (const float shift : {0.0f, mapWidth}) {
@@ -131,28 +138,26 @@ void DrawArrow(DrawingSurface& view, const ArrowRecord& record, int16_t to, int3
     }
 }
 
-void DrawAreaOrderArrow(const ArrowPainter& painter, int16_t from, int16_t to,
-                        const std::string& code, int mapX, int mapY) {
-    const auto colour = ArrowColourIndex(code);
-    if (!colour || from == to) {
-        return;
-    }
-    const auto anchor = [&painter](int16_t area) -> std::optional<CellRef> {
-        if (area < 1 || area > MaxArea) {
-            return std::nullopt;
-        }
-        return AreaAnchor(painter.game.Areas[area], area, painter.hexMap);
-    };
-    const auto fromAnchor = anchor(from);
-    const auto toAnchor = anchor(to);
-    if (!fromAnchor || !toAnchor) {
-        return;
+ArrowRecord* NoteAreaOrderArrow(const ArrowPainter& painter, int16_t from, int16_t to,
+                                const std::string& code) {
+    const auto fromAnchor = AnchorOf(painter.game, painter.hexMap, from);
+    const auto toAnchor = AnchorOf(painter.game, painter.hexMap, to);
+    if (!ArrowColourIndex(code) || from == to || !fromAnchor || !toAnchor) {
+        return nullptr;
     }
     ArrowRecord& record =
         FindOrAddArrow(painter.arrows, painter.geometry, from, *fromAnchor, to, *toAnchor);
     (to == record.a ? record.codeA : record.codeB) = code;
-    DrawArrow(painter.view, record, to, painter.settings.ArrowColour[*colour],
-              painter.geometry.MapWidth(), mapX, mapY);
+    return &record;
+}
+
+void DrawAreaOrderArrow(const ArrowPainter& painter, int16_t from, int16_t to,
+                        const std::string& code, int mapX, int mapY) {
+    if (const ArrowRecord* record = NoteAreaOrderArrow(painter, from, to, code)) {
+        const int colour = *ArrowColourIndex(code);
+        DrawArrow(painter.view, *record, to, painter.settings.ArrowColour[colour],
+                  painter.geometry.MapWidth(), mapX, mapY);
+    }
 }
 
 void DrawAllOrderArrows(const ArrowPainter& painter, int mapX, int mapY) {
@@ -162,6 +167,32 @@ void DrawAllOrderArrows(const ArrowPainter& painter, int mapX, int mapY) {
             DrawAreaOrderArrow(painter, a, area.Parm1, area.Command, mapX, mapY);
         }
     }
+}
+
+std::vector<PixelRect> OrderArrowExtent(const MapGeometry& geometry, const GameState& game,
+                                        const HexMap& hexMap, int16_t from, int16_t to,
+                                        const std::string& code, int mapX, int mapY) {
+    const auto fromAnchor = AnchorOf(game, hexMap, from);
+    const auto toAnchor = AnchorOf(game, hexMap, to);
+    if (!ArrowColourIndex(code) || from == to || !fromAnchor || !toAnchor) {
+        return {};
+    }
+    ArrowRecord record;
+    const bool fromFirst = from < to;
+    record.a = fromFirst ? from : to;
+    record.b = fromFirst ? to : from;
+    ComputeArrowLines(record, geometry, fromFirst ? *fromAnchor : *toAnchor,
+                      fromFirst ? *toAnchor : *fromAnchor);
+    const auto& barbs = to == record.a ? record.barbsA : record.barbsB;
+    std::vector<PixelRect> extent;
+    for (const float shift : {0.0f, geometry.MapWidth()}) {
+        const std::array<Point32, 4> points{
+            ViewPoint(record.endA, shift, mapX, mapY), ViewPoint(record.endB, shift, mapX, mapY),
+            ViewPoint(barbs[0], shift, mapX, mapY), ViewPoint(barbs[1], shift, mapX, mapY)};
+        // The black pass is three pixels wide with square ends.
+        extent.push_back(BoundsOf(points).Grown(3));
+    }
+    return extent;
 }
 
 } // namespace dered

@@ -63,7 +63,17 @@ struct ArrowPainter {
 // list; nothing when the code has no arrow, the areas are the same or either has no anchor.
 void DrawAreaOrderArrow(const ArrowPainter& painter, int16_t from, int16_t to,
                         const std::string& code, int mapX, int mapY);
+// The same pair kept in the list, its end noting the code, without drawing; nullptr when it would
+// draw nothing.
+ArrowRecord* NoteAreaOrderArrow(const ArrowPainter& painter, int16_t from, int16_t to,
+                                const std::string& code);
 // Every order's arrow, areas 1..293 in turn.
 void DrawAllOrderArrows(const ArrowPainter& painter, int mapX, int mapY);
+
+// The view pixels that the arrow of from's order may set, one rectangle for each of its two
+// copies; none when it draws nothing.
+std::vector<PixelRect> OrderArrowExtent(const MapGeometry& geometry, const GameState& game,
+                                        const HexMap& hexMap, int16_t from, int16_t to,
+                                        const std::string& code, int mapX, int mapY);
 
 } // namespace dered

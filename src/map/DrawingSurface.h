@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -37,6 +38,12 @@ class DrawingSurface {
                              bool exclusiveOr) = 0;
     // Copies the whole source with its origin at (x, y) of this surface, as much as fits.
     virtual void CopyFrom(const DrawingSurface& source, int x, int y) = 0;
+    // Until the next call, drawing changes only the pixels inside the rectangle; none: all of
+    // them. False when the surface cannot clip, and draws everywhere.
+    virtual bool ClipTo(std::optional<PixelRect> clip) {
+        (void)clip;
+        return false;
+    }
 };
 
 } // namespace dered

@@ -12,7 +12,7 @@ namespace dered {
 class RecordingSurface : public DrawingSurface {
   public:
     struct Operation {
-        enum class Kind { Clear, Polygon, Polyline, Rect, Picture, Copy };
+        enum class Kind { Clear, Polygon, Polyline, Rect, Picture, Copy, Clip };
         Kind kind;
         std::vector<Point32> points; // polygon and polyline points; rect corners; picture/copy at
         int width = 0;               // line width; picture part width
@@ -47,6 +47,15 @@ class RecordingSurface : public DrawingSurface {
     }
     void CopyFrom(const DrawingSurface& source, int x, int y) override {
         Add({Operation::Kind::Copy, {{x, y}}, 0, 0, 0, false, &source});
+    }
+    // The clip's corners, or no points when it ends.
+    bool ClipTo(std::optional<PixelRect> clip) override {
+        Operation op{Operation::Kind::Clip, {}};
+        if (clip) {
+            op.points = {{clip->left, clip->top}, {clip->right, clip->bottom}};
+        }
+        Add(std::move(op));
+        return true;
     }
 
     // Recording can be switched off where nobody looks (the batch driver).

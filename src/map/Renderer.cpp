@@ -167,11 +167,22 @@ class CellPainter {
     int m_;
 };
 
+// The fill and its borders, and the block of the number, supply and unit slots, which may
+// stand out of a small cell.
+PixelRect CellExtent(const MapGeometry& geometry, const std::array<Point32, 7>& corners) {
+    const Point32 p0 = corners[0];
+    const int xL = p0.x + (geometry.CellSize - kSlotWidth) / 2;
+    const int m = p0.y + geometry.RowHeight / 2;
+    const PixelRect block{xL, m - kSlotHeight, std::max(xL + kSlotWidth, p0.x + geometry.CellSize),
+                          m + kSlotHeight};
+    return BoundsOf(corners).United(block).Grown(2);
+}
+
 } // namespace
 
-void DrawCell(const MapPainter& painter, int col, int row, int dx, int dy) {
+PixelRect DrawCell(const MapPainter& painter, int col, int row, int dx, int dy) {
     if (col < 1 || col > MapColumns || row < 1 || row > MapRows) {
-        return;
+        return {};
     }
     const HexCell& cell = painter.hexMap.At(col, row);
     const AreaRecord& area = AreaOfCell(painter.game, cell.Area);
@@ -189,6 +200,7 @@ void DrawCell(const MapPainter& painter, int col, int row, int dx, int dy) {
     } else if (IsMedium(painter.geometry)) {
         marks.Medium();
     }
+    return CellExtent(painter.geometry, corners);
 }
 
 void DrawAllCells(const MapPainter& painter) {
@@ -204,9 +216,11 @@ void DrawAllCells(const MapPainter& painter) {
     }
 }
 
-void DrawAreaCells(const MapPainter& painter, int16_t area, const std::function<void()>& afterRow) {
+std::array<PixelRect, 2> DrawAreaCells(const MapPainter& painter, int16_t area,
+                                       const std::function<void()>& afterRow) {
+    std::array<PixelRect, 2> drawn{};
     if (area < 0 || area > MaxArea) {
-        return;
+        return drawn;
     }
     const AreaRecord& record = painter.game.Areas[area];
     const int firstRow = std::max<int>(record.MinRow, 1);
@@ -217,14 +231,45 @@ void DrawAreaCells(const MapPainter& painter, int16_t area, const std::function<
     for (int r = firstRow; r <= lastRow; ++r) {
         for (int c = firstCol; c <= lastCol; ++c) {
             if (painter.hexMap.At(c, r).Area == area) {
-                DrawCell(painter, c, r, 0, 0);
-                DrawCell(painter, c, r, wrap, 0);
+                drawn[0] = drawn[0].United(DrawCell(painter, c, r, 0, 0));
+                drawn[1] = drawn[1].United(DrawCell(painter, c, r, wrap, 0));
             }
         }
         if (afterRow) {
             afterRow();
         }
     }
+    return drawn;
+}
+
+namespace {
+
+// The mark's outer square, edge included: x1, y1 to x2, y2 of FillRect.
+PixelRect OrderMarkSquare(const MapGeometry& geometry, CellRef anchor, int dx, int dy) {
+    const auto corners = CellCorners(geometry, anchor.col, anchor.row, dx, dy);
+    int left = corners[0].x;
+    int top = corners[0].y;
+    for (const Point32& p : corners) {
+        left = std::min(left, p.x);
+        top = std::min(top, p.y);
+    }
+    left += geometry.CellSize / 4;
+    top += geometry.CellSize / 6;
+    const int size = std::max(4, geometry.CellSize / 4);
+    return {left - 1, top - 1, left + size, top + size};
+}
+
+} // namespace
+
+void DrawOrderMark(DrawingSurface& surface, const MapGeometry& geometry, CellRef anchor, int dx,
+                   int dy) {
+    const PixelRect r = OrderMarkSquare(geometry, anchor, dx, dy);
+    surface.FillRect(r.left, r.top, r.right, r.bottom, 0x000000);
+    surface.FillRect(r.left + 1, r.top + 1, r.right - 1, r.bottom - 1, 0xFFFFFF);
+}
+
+PixelRect OrderMarkExtent(const MapGeometry& geometry, CellRef anchor, int dx, int dy) {
+    return OrderMarkSquare(geometry, anchor, dx, dy).Grown(1);
 }
 
 void DrawChangeMark(DrawingSurface& surface, const MapGeometry& geometry, int col, int row, int dx,

@@ -36,9 +36,7 @@ Outcome SetAreaCommand(Turn& turn, int16_t area, std::string_view code, int16_t 
     GameState& game = turn.game;
     area = AreaOrNone(area);
     Outcome outcome;
-    if (game.ReadOnly) {
-        return outcome.Refuse(ReadOnlyText(game), MsgIcon::Information);
-    }
+    const TurnEvents::Batch change(turn.events);
     if ((code == OrderCode::Move || code == OrderCode::SupportAttack ||
          code == OrderCode::SupportDefence) &&
         !ValidateMove(game, area, parm1, outcome)) {
@@ -53,7 +51,7 @@ Outcome SetAreaCommand(Turn& turn, int16_t area, std::string_view code, int16_t 
     a.Command = code;
     a.Parm1 = parm1;
     a.Parm2 = parm2;
-    turn.events.OrderStored(area);
+    turn.events.AreaOrderChanged(area);
     outcome.ending = Ending::Stored;
     return outcome;
 }
@@ -63,15 +61,10 @@ Outcome ClearAreaCommand(Turn& turn, int16_t area) {
     if (turn.game.Areas[area].Command.empty()) {
         return {};
     }
-    Outcome outcome = SetAreaCommand(turn, area, "", 0, 0);
-    turn.events.AreaSettled(area);
-    return outcome;
+    return SetAreaCommand(turn, area, "", 0, 0);
 }
 
 void AdjustSupply(Turn& turn, int16_t amount) {
-    if (turn.game.ReadOnly) {
-        return;
-    }
     int16_t& free = turn.game.Summary.FreeSupply;
     const bool wasShort = free < 0;
     free = Add16(free, amount);

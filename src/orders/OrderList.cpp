@@ -32,9 +32,6 @@ bool HasListOrder(const GameState& game, std::string_view code, int16_t player) 
 
 AddedOrder AddOrder(GameState& game, std::string_view code, int16_t p1, int16_t p2, int16_t p3,
                     int16_t p4) {
-    if (game.ReadOnly) {
-        return {0, {{ReadOnlyText(game), MsgIcon::Information}}};
-    }
     // Slots 1 and 2 belong to the spy orders, even before a report set the count to 2.
     if (game.OrderCount < 2) {
         game.OrderCount = 2;
@@ -57,7 +54,7 @@ AddedOrder AddOrder(GameState& game, std::string_view code, int16_t p1, int16_t 
 }
 
 void DeleteOrder(GameState& game, int16_t slot) {
-    if (slot < 0 || slot > MaxOrderSlot || game.ReadOnly) {
+    if (slot < 0 || slot > MaxOrderSlot) {
         return;
     }
     game.Orders[slot] = OrderSlot{};

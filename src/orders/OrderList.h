@@ -15,10 +15,9 @@ struct AddedOrder {
 };
 
 // Puts an order into the first free slot from 3 upward, or a new last slot. Refused when all
-// 100 slots are in use or the turn is read-only; nothing is stored then.
+// 100 slots are in use; nothing is stored then.
 [[nodiscard]] AddedOrder AddOrder(GameState& game, std::string_view code, int16_t p1, int16_t p2,
                                   int16_t p3, int16_t p4);
-// Does nothing on a read-only turn.
 void DeleteOrder(GameState& game, int16_t slot);
 
 bool HasAllyOrder(const GameState& game, int16_t player);
@@ -26,15 +25,6 @@ bool HasWarOrder(const GameState& game, int16_t player);
 bool IsAllied(const GameState& game, int16_t p, int16_t q);
 bool IsAtWar(const GameState& game, int16_t p, int16_t q);
 
-inline constexpr const char* kReadOnlyTurn =
-    "This earlier turn is shown read-only: orders are entered on the current turn "
-    "(View > Turns, Back to the current turn)";
-inline constexpr const char* kHeldElsewhereTurn =
-    "This turn is open in another program and shown here read-only: orders are entered there";
-// Why no order can be entered on a read-only turn.
-inline const char* ReadOnlyText(const GameState& game) {
-    return game.HeldElsewhere ? kHeldElsewhereTurn : kReadOnlyTurn;
-}
 inline constexpr const char* kOrderListFull =
     "No room for more orders: all 100 order slots are in use";
 

@@ -98,9 +98,9 @@ MapView::MapView(frmMap& form, const ViewContext& context, bool quitWhenShown)
 
     QPointer<MapView> self(this);
     if (auto* view = dynamic_cast<QImageSurface*>(map.picView())) {
-        view->onChanged = [self] {
+        view->onChanged = [self](const QRect& changed) {
             if (self) {
-                self->update();
+                self->update(changed);
             }
         };
     }
@@ -186,7 +186,8 @@ void MapView::Detach() {
     attached_ = false;
 }
 
-void MapView::paintEvent(QPaintEvent*) {
+// Only the part asked for: after an order, that is the part of the view that changed.
+void MapView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const auto* view = attached_ ? dynamic_cast<const QImageSurface*>(map_.picView()) : nullptr;
     if (view == nullptr) {
@@ -194,11 +195,13 @@ void MapView::paintEvent(QPaintEvent*) {
         return;
     }
     const QRect shown(0, 0, view->Width(), view->Height());
+    const QRect part = event->rect().intersected(shown);
     const int scale = view->Scale();
-    painter.drawImage(shown, view->Image(),
-                      QRect(0, 0, shown.width() * scale, shown.height() * scale));
+    if (!part.isEmpty()) {
+        painter.drawImage(part, view->Image(), QRect(part.topLeft() * scale, part.size() * scale));
+    }
     // A window larger than the map picture shows the window's colour beyond it.
-    const QRegion rest = QRegion(rect()).subtracted(shown);
+    const QRegion rest = QRegion(event->rect()).subtracted(shown);
     for (const QRect& part : rest) {
         painter.fillRect(part, palette().window());
     }

@@ -40,7 +40,7 @@ QRgb ToRgb(int32_t colour) {
 
 QImageSurface::QImageSurface(int width, int height, int scale)
     : width_(std::max(width, 0)), height_(std::max(height, 0)), scale_(std::max(scale, 1)),
-      image_(MakeImage(width_, height_)) {
+      image_(MakeImage(width_, height_)), shapes_(scale_) {
     image_.fill(Qt::white);
     Begin();
 }
@@ -85,6 +85,9 @@ QImage QImageSurface::MakeImage(int width, int height) const {
 }
 
 QImageSurface::~QImageSurface() {
+    if (scratchPainter_.isActive()) {
+        scratchPainter_.end();
+    }
     painter_.end();
 }
 
@@ -96,6 +99,7 @@ void QImageSurface::Begin() {
 }
 
 void QImageSurface::Resize(int width, int height) {
+    clipped_ = false;
     width_ = std::max(width, 0);
     height_ = std::max(height, 0);
     const QSize size(std::max(width_, 1) * scale_, std::max(height_, 1) * scale_);
@@ -116,9 +120,9 @@ void QImageSurface::Clear(int32_t colour) {
 }
 
 void QImageSurface::FillWhole(const QColor& colour) {
-    painter_.setCompositionMode(QPainter::CompositionMode_Source);
-    painter_.fillRect(QRect(0, 0, image_.width() / scale_, image_.height() / scale_), colour);
-    painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    Painter().setCompositionMode(QPainter::CompositionMode_Source);
+    Painter().fillRect(QRect(0, 0, image_.width() / scale_, image_.height() / scale_), colour);
+    Painter().setCompositionMode(QPainter::CompositionMode_SourceOver);
 }
 
 const std::vector<QPoint>& QImageSurface::ToPoints(std::span<const Point32> points) {
@@ -170,7 +174,7 @@ void QImageSurface::FillPolygon(std::span<const Point32> points, int32_t colour)
     }
     UsePenAndBrush(Widen(colour), 1, Widen(colour));
     const auto& qpoints = ToPoints(points);
-    painter_.drawPolygon(qpoints.data(), static_cast<int>(qpoints.size()));
+    Painter().drawPolygon(qpoints.data(), static_cast<int>(qpoints.size()));
     Changed();
 }
 
@@ -182,7 +186,7 @@ void QImageSurface::Polyline(std::span<const Point32> points, int width, int32_t
         // The classic pen: one pixel wide leaves out the last point.
         UsePenAndBrush(Widen(colour), 1, kNone);
         const auto& qpoints = ToPoints(points);
-        painter_.drawPolyline(qpoints.data(), static_cast<int>(qpoints.size()));
+        Painter().drawPolyline(qpoints.data(), static_cast<int>(qpoints.size()));
     } else {
         // Wider lines are filled as one quadrilateral a segment, square at both ends: the
         // same pixels as a stroked pen at two or three pixels, without the stroker's cost,
@@ -199,20 +203,20 @@ void QImageSurface::Polyline(std::span<const Point32> points, int width, int32_t
 void QImageSurface::UsePenAndBrush(int64_t penColour, int penWidth, int64_t brushColour) {
     if (penColour != penColour_ || penWidth != penWidth_) {
         if (penColour == kNone) {
-            painter_.setPen(Qt::NoPen);
+            Painter().setPen(Qt::NoPen);
         } else {
             QPen pen = OutlinePen(ColourToQt(static_cast<int32_t>(penColour)));
             pen.setWidth(penWidth);
-            painter_.setPen(pen);
+            Painter().setPen(pen);
         }
         penColour_ = penColour;
         penWidth_ = penWidth;
     }
     if (brushColour != brushColour_) {
         if (brushColour == kNone) {
-            painter_.setBrush(Qt::NoBrush);
+            Painter().setBrush(Qt::NoBrush);
         } else {
-            painter_.setBrush(ColourToQt(static_cast<int32_t>(brushColour)));
+            Painter().setBrush(ColourToQt(static_cast<int32_t>(brushColour)));
         }
         brushColour_ = brushColour;
     }
@@ -220,8 +224,7 @@ void QImageSurface::UsePenAndBrush(int64_t penColour, int penWidth, int64_t brus
 
 bool QImageSurface::FillPolygonFromCache(std::span<const Point32> points, int32_t colour) {
     const Point32 first = points[0];
-    // The spans are the image's own pixels, one to a point only at a scale of 1.
-    if (scale_ != 1 || !Near(first)) {
+    if (!Near(first)) {
         return false;
     }
     key_.assign({kPolygonShape});
@@ -244,12 +247,12 @@ bool QImageSurface::FillPolygonFromCache(std::span<const Point32> points, int32_
         }
         painter.drawPolygon(polygon);
     });
-    return FillShape(image_, shape, QPoint(first.x, first.y), ToRgb(colour));
+    return FillShape(Target(), shape, QPoint(first.x, first.y) * scale_, ToRgb(colour));
 }
 
 void QImageSurface::FillSegment(Point32 from, Point32 to, int width, int32_t colour) {
     const QPoint origin(from.x, from.y);
-    if (scale_ == 1 && Near(from) && Near(to)) {
+    if (Near(from) && Near(to)) {
         const int dx = to.x - from.x;
         const int dy = to.y - from.y;
         key_.assign({kSegmentShape, width, dx, dy});
@@ -262,19 +265,19 @@ void QImageSurface::FillSegment(Point32 from, Point32 to, int width, int32_t col
                 const auto quad = SegmentQuad(at, dx, dy, width);
                 painter.drawConvexPolygon(quad.data(), 4);
             });
-        if (FillShape(image_, shape, origin, ToRgb(colour))) {
+        if (FillShape(Target(), shape, origin * scale_, ToRgb(colour))) {
             return;
         }
     }
     UsePenAndBrush(kNone, 0, Widen(colour));
     const auto quad = SegmentQuad(origin, to.x - from.x, to.y - from.y, width);
-    painter_.drawConvexPolygon(quad.data(), 4);
+    Painter().drawConvexPolygon(quad.data(), 4);
 }
 
 void QImageSurface::FillRect(int x1, int y1, int x2, int y2, int32_t colour) {
     const int left = std::min(x1, x2);
     const int top = std::min(y1, y2);
-    painter_.fillRect(QRect(left, top, std::abs(x2 - x1), std::abs(y2 - y1)), ColourToQt(colour));
+    Painter().fillRect(QRect(left, top, std::abs(x2 - x1), std::abs(y2 - y1)), ColourToQt(colour));
     Changed();
 }
 
@@ -306,10 +309,10 @@ void QImageSurface::DrawPicture(const Picture& picture, int srcX, int width, int
         return;
     }
     const QImage& source = PictureImage(picture);
-    painter_.setCompositionMode(exclusiveOr ? QPainter::RasterOp_SourceXorDestination
-                                            : QPainter::CompositionMode_Source);
-    painter_.drawImage(QPoint(x, y), source, QRect(srcX, 0, width, picture.height));
-    painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    Painter().setCompositionMode(exclusiveOr ? QPainter::RasterOp_SourceXorDestination
+                                             : QPainter::CompositionMode_Source);
+    Painter().drawImage(QPoint(x, y), source, QRect(srcX, 0, width, picture.height));
+    Painter().setCompositionMode(QPainter::CompositionMode_SourceOver);
     Changed();
 }
 
@@ -318,10 +321,72 @@ void QImageSurface::CopyFrom(const DrawingSurface& source, int x, int y) {
     if (other == nullptr || other == this) {
         return;
     }
-    painter_.setCompositionMode(QPainter::CompositionMode_Source);
-    painter_.drawImage(QPoint(x, y), other->image_);
-    painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    QPainter& painter = Painter();
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    if (clipped_ && other->scale_ == scale_) {
+        // Only the part under the clip: the rest would never reach the image.
+        const QRect whole(x, y, other->image_.width() / scale_, other->image_.height() / scale_);
+        const QRect part = whole.intersected(clip_);
+        if (!part.isEmpty()) {
+            painter.drawImage(part.topLeft(), other->image_,
+                              QRect((part.x() - x) * scale_, (part.y() - y) * scale_,
+                                    part.width() * scale_, part.height() * scale_));
+        }
+    } else {
+        painter.drawImage(QPoint(x, y), other->image_);
+    }
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
     Changed();
+}
+
+namespace {
+
+void CopyPixels(const QImage& from, QImage& to, const QRect& rect) {
+    for (int y = rect.top(); y <= rect.bottom(); ++y) {
+        std::copy_n(reinterpret_cast<const QRgb*>(from.constScanLine(y)) + rect.left(),
+                    rect.width(), reinterpret_cast<QRgb*>(to.scanLine(y)) + rect.left());
+    }
+}
+
+} // namespace
+
+QRect QImageSurface::DeviceClip() const {
+    const QRect device(clip_.x() * scale_, clip_.y() * scale_, clip_.width() * scale_,
+                       clip_.height() * scale_);
+    return device.intersected(image_.rect());
+}
+
+// The copy has the image's size, so that Qt draws every shape on it as on the image.
+void QImageSurface::PrepareScratch() {
+    if (scratch_.size() == image_.size()) {
+        return;
+    }
+    if (scratchPainter_.isActive()) {
+        scratchPainter_.end();
+    }
+    scratch_ = MakeImage(width_, height_);
+    scratchPainter_.begin(&scratch_);
+    scratchPainter_.setRenderHint(QPainter::Antialiasing, false);
+    scratchPainter_.setRenderHint(QPainter::SmoothPixmapTransform, false);
+}
+
+bool QImageSurface::ClipTo(std::optional<PixelRect> clip) {
+    if (clipped_) {
+        CopyPixels(scratch_, image_, DeviceClip());
+        clipped_ = false;
+        if (onChanged) {
+            onChanged(clip_);
+        }
+    }
+    if (clip) {
+        PrepareScratch();
+        clip_ = QRect(QPoint(clip->left, clip->top), QPoint(clip->right - 1, clip->bottom - 1));
+        CopyPixels(image_, scratch_, DeviceClip());
+        clipped_ = true;
+    }
+    // The pen and brush known are the other painter's.
+    penColour_ = brushColour_ = kUnknown;
+    return true;
 }
 
 } // namespace dered

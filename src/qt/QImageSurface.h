@@ -37,13 +37,18 @@ class QImageSurface : public DrawingSurface {
     void DrawPicture(const Picture& picture, int srcX, int width, int x, int y,
                      bool exclusiveOr) override;
     void CopyFrom(const DrawingSurface& source, int x, int y) override;
+    // Drawing under a clip goes to a copy of the image the same size, without Qt's own clip,
+    // which would set some pixels of a line otherwise than the line drawn whole: only the
+    // clip's pixels go back to the image when the clip ends.
+    bool ClipTo(std::optional<PixelRect> clip) override;
 
     // The image may be larger than Width() x Height(): an empty surface keeps one pixel. Its
     // device pixel ratio is the surface's scale.
     const QImage& Image() const { return image_; }
     int Scale() const { return scale_; }
-    // Called after every drawing operation, for a window that shows this surface.
-    std::function<void()> onChanged;
+    // Called after every drawing operation with the part of the surface it may have changed
+    // (the whole, or the clip when it ends), for a window that shows this surface.
+    std::function<void(const QRect&)> onChanged;
 
   private:
     struct CachedPicture {
@@ -52,6 +57,10 @@ class QImageSurface : public DrawingSurface {
         QImage image;
     };
     void Begin();
+    QPainter& Painter() { return clipped_ ? scratchPainter_ : painter_; }
+    QImage& Target() { return clipped_ ? scratch_ : image_; }
+    void PrepareScratch();
+    QRect DeviceClip() const;
     QImage MakeImage(int width, int height) const;
     void FillWhole(const QColor& colour);
     bool FillPolygonFromCache(std::span<const Point32> points, int32_t colour);
@@ -60,9 +69,10 @@ class QImageSurface : public DrawingSurface {
     static constexpr int64_t kNone = -1;
     static constexpr int64_t kUnknown = -2;
     void UsePenAndBrush(int64_t penColour, int penWidth, int64_t brushColour);
+    // Drawing under a clip shows when the clip ends.
     void Changed() {
-        if (onChanged) {
-            onChanged();
+        if (onChanged && !clipped_) {
+            onChanged(QRect(0, 0, width_, height_));
         }
     }
     const QImage& PictureImage(const Picture& picture);
@@ -73,6 +83,10 @@ class QImageSurface : public DrawingSurface {
     int scale_;
     QImage image_;
     QPainter painter_;
+    QImage scratch_;
+    QPainter scratchPainter_;
+    QRect clip_; // view pixels, while clipped
+    bool clipped_ = false;
     std::vector<QPoint> points_;
     int64_t penColour_ = kUnknown;
     int penWidth_ = 0;

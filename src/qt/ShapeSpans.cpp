@@ -15,20 +15,24 @@ constexpr int kLargestSide = 256;
 // Shapes that never repeat (long arrows) should not fill the memory.
 constexpr size_t kMostShapes = 4096;
 
-ShapeSpans Rasterise(const QRect& bounds, const ShapeSpansCache::Draw& draw) {
+// An image of scale 2 is drawn on in its own pixels: one more or less here moves the shape by
+// two of them, which sets the same pixels moved.
+ShapeSpans Rasterise(const QRect& bounds, int scale, const ShapeSpansCache::Draw& draw) {
     ShapeSpans shape;
     if (bounds.width() > kLargestSide || bounds.height() > kLargestSide) {
         return shape;
     }
-    QImage scratch(bounds.width() + 2 * kMargin, bounds.height() + 2 * kMargin,
+    QImage scratch((bounds.width() + 2 * kMargin) * scale, (bounds.height() + 2 * kMargin) * scale,
                    QImage::Format_RGB32);
+    scratch.setDevicePixelRatio(scale);
     scratch.fill(Qt::black);
-    const QPoint origin(kMargin - bounds.left(), kMargin - bounds.top());
+    const QPoint at(kMargin - bounds.left(), kMargin - bounds.top());
     {
         QPainter painter(&scratch);
         painter.setRenderHint(QPainter::Antialiasing, false);
-        draw(painter, origin);
+        draw(painter, at);
     }
+    const QPoint origin = at * scale;
     const QRect inside = scratch.rect().adjusted(1, 1, -1, -1);
     for (int y = 0; y < scratch.height(); ++y) {
         const auto* line = reinterpret_cast<const QRgb*>(scratch.constScanLine(y));
@@ -63,7 +67,7 @@ const ShapeSpans& ShapeSpansCache::Find(const std::vector<int>& key, const QRect
     if (shapes_.size() >= kMostShapes) {
         shapes_.clear();
     }
-    return shapes_.emplace(key, Rasterise(bounds, draw)).first->second;
+    return shapes_.emplace(key, Rasterise(bounds, scale_, draw)).first->second;
 }
 
 bool FillShape(QImage& image, const ShapeSpans& shape, QPoint origin, QRgb colour) {

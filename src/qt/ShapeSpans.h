@@ -13,7 +13,7 @@ class QPainter;
 namespace dered {
 
 // The pixels of one small shape as Qt's rasteriser sets them, row by row, relative to the
-// shape's origin.
+// shape's origin; at a scale of 2 the image's own pixels, twice as many each way.
 struct ShapeSpans {
     struct Span {
         int y;
@@ -34,15 +34,20 @@ class ShapeSpansCache {
   public:
     using Draw = std::function<void(QPainter&, QPoint origin)>;
 
+    // Shapes drawn at the scale of the image they are copied to.
+    explicit ShapeSpansCache(int scale = 1) : scale_(scale) {}
+
     // bounds: a rectangle around the shape, relative to its origin, that its pixels may
     // overrun by a pixel or two.
     const ShapeSpans& Find(const std::vector<int>& key, const QRect& bounds, const Draw& draw);
 
   private:
+    int scale_;
     std::map<std::vector<int>, ShapeSpans> shapes_;
 };
 
-// Sets the shape's pixels with its origin at `origin`, if all of them are on the image.
+// Sets the shape's pixels with its origin at image pixel `origin`, if all of them are on the
+// image.
 // The image must be RGB32 and not shared.
 bool FillShape(QImage& image, const ShapeSpans& shape, QPoint origin, QRgb colour);
 

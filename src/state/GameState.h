@@ -92,10 +92,6 @@ struct GameState {
     int16_t SelectedArea = 0;
     int16_t SupportedPlayer = 0;
     int16_t UnitDisplayMode = 0;
-    // An earlier turn on screen, or a turn another program holds: looked at, never ordered or
-    // saved.
-    bool ReadOnly = false;
-    bool HeldElsewhere = false;
 
     bool operator==(const GameState&) const = default;
 };

@@ -43,7 +43,6 @@ class UndoHistoryTest : public DemoTurnFixture {
         const GameState& g = Game();
         return {g.Areas, g.Orders, g.OrderCount, g.Summary};
     }
-    Turn& TheTurn() { return program->turn; }
     UndoHistory& History() { return program->history; }
     template <typename Wanted> std::vector<int16_t> Areas(Wanted wanted) {
         std::vector<int16_t> found;
@@ -169,7 +168,6 @@ TEST_F(UndoHistoryTest, OneUserActionIsOneStepNamedInTheMenu) {
     EXPECT_EQ(win.mnuRedo.Caption(), "&Redo");
     Game().Summary.FreeSupply += 1; // free supply alone, as a script may change it
     TheTurn().events.FreeSupplyChanged();
-    TheTurn().events.AreaSettled(134);
     EXPECT_EQ(win.mnuUndo.Caption(), "&Undo free supply");
 }
 

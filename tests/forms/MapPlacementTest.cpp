@@ -10,7 +10,7 @@ using MapPlacementTest = test::DemoTurnFixture;
 
 // Where an area's anchor is drawn in the view, wrapped into the view's width.
 std::pair<float, float> InView(Program& program, int16_t area) {
-    const GameState& game = program.records.game;
+    const GameState& game = program.records.documents.Shown().records;
     const auto cell = AreaAnchor(game.Areas[area], area, program.records.hexMap);
     auto [x, y] = CellCentre(program.map.Geometry(), program.records.settings, *cell);
     const float width = program.map.Geometry().MapWidth();

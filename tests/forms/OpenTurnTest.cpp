@@ -78,17 +78,22 @@ class OpenTurnTest : public ::testing::Test {
         program->Start();
     }
     std::string Path(const std::string& report) const { return (game_ / report).string(); }
-    GameState& Game() { return program->records.game; }
+    GameState& Game() { return program->records.documents.Shown().records; }
     void Open(const std::string& report, Answer answer) {
         platform.answers = {answer};
         platform.AnswerOpen(Path(report));
         program->winQZ.mnuOpen.Click();
     }
-    void Move(int16_t from, int16_t to) { (void)MoveOrder(program->turn, from, to); }
+    Turn TheTurn() { return {Game(), program->events}; }
+    void Move(int16_t from, int16_t to) {
+        Turn turn = TheTurn();
+        (void)MoveOrder(turn, from, to);
+    }
     // Orders of every kind the turn keeps: a move, a build, a list order, one undone.
     void EnterOrders() {
         Move(118, 106);
-        (void)BuildUnit(program->turn, 134, Army);
+        Turn turn = TheTurn();
+        (void)BuildUnit(turn, 134, Army);
         program->winQZ.mnuSpy.Click();
         program->spy.AddTarget(27);
         program->forms.Unload(program->spy);

@@ -9,7 +9,7 @@ namespace {
 
 class OrderDeskFormsTest : public DemoTurnFixture {
   protected:
-    void Move(int16_t from, int16_t to) { (void)MoveOrder(program->turn, from, to); }
+    void Move(int16_t from, int16_t to) { (void)MoveOrder(TheTurn(), from, to); }
 };
 
 TEST_F(OrderDeskFormsTest, TheOverviewFollowsEveryChangeAndGoesToTheChosenArea) {

@@ -8,7 +8,8 @@ namespace dered {
 namespace {
 
 TEST(OrderGuideTest, NextClickSaysWhatTheClickCompletes) {
-    GameState game;
+    TurnDocument shown;
+    GameState& game = shown.records;
     game.Areas[118].Name = "Ostisoth";
     game.SelectedArea = 118;
     const struct {
@@ -34,12 +35,18 @@ TEST(OrderGuideTest, NextClickSaysWhatTheClickCompletes) {
     };
     for (const auto& c : cases) {
         game.PendingCommand = c.pending;
-        EXPECT_EQ(NextClickText(game, c.chosen), c.text) << c.text;
+        EXPECT_EQ(NextClickText(shown, c.chosen), c.text) << c.text;
     }
     // An area without a name, or none at all, is named by its number.
     game.PendingCommand = MapCommand::Move;
     game.SelectedArea = 900;
-    EXPECT_EQ(NextClickText(game, 0), "Move from 0: click the target area; Esc cancels");
+    EXPECT_EQ(NextClickText(shown, 0), "Move from 0: click the target area; Esc cancels");
+    // A turn that takes no orders says so, whatever waits.
+    for (TurnAccess access : {TurnAccess::Earlier, TurnAccess::HeldElsewhere}) {
+        shown.access = access;
+        EXPECT_EQ(NextClickText(shown, 0), "An earlier turn, read-only: no orders are entered");
+        EXPECT_EQ(MapCaption(shown), "Map - earlier turn, read-only");
+    }
 }
 
 TEST(OrderGuideTest, EveryOptionHasItsTooltipAndReferenceEntry) {

@@ -17,12 +17,12 @@ class TurnWindows : public test::ProgramFixture {
 };
 
 TEST_F(TurnWindows, TheRowShowsTheNewOrderWithoutLeftoversOfTheOldOne) {
-    (void)SetAreaCommand(program.turn, game.SelectedArea, "SA", 8, 3);
+    (void)SetAreaCommand(turn, game.SelectedArea, "SA", 8, 3);
     EXPECT_EQ(AreaCell(7, 7), "SA");
     EXPECT_EQ(AreaCell(7, 8), "8");
     EXPECT_EQ(AreaCell(7, 9), "3");
 
-    (void)SetAreaCommand(program.turn, game.SelectedArea, "RU", 0, 0);
+    (void)SetAreaCommand(turn, game.SelectedArea, "RU", 0, 0);
     EXPECT_EQ(AreaCell(7, 7), "RU");
     EXPECT_EQ(AreaCell(7, 8), "");
     EXPECT_EQ(AreaCell(7, 9), "");
@@ -32,13 +32,13 @@ TEST_F(TurnWindows, TheRowShowsTheNewOrderWithoutLeftoversOfTheOldOne) {
 
     // Row 0 holds the headings, not area 0.
     Select(294);
-    (void)SetAreaCommand(program.turn, game.SelectedArea, "RU", 0, 0);
+    (void)SetAreaCommand(turn, game.SelectedArea, "RU", 0, 0);
     EXPECT_EQ(AreaCell(0, 7), "");
 }
 
 TEST_F(TurnWindows, ASupplyChangeBringsTheSummaryIntoBeingWithoutShowingIt) {
     FreeSupply() = 4;
-    AdjustSupply(program.turn, -1);
+    AdjustSupply(turn, -1);
     EXPECT_TRUE(program.summary.IsLoaded());
     EXPECT_FALSE(program.summary.IsVisible());
     EXPECT_EQ(FreeSupplyCell(), "3");
@@ -53,9 +53,9 @@ TEST_F(TurnWindows, AnOrderWithATargetDrawsItsArrowOnTheOpenMap) {
     }
     program.forms.Show(program.map, Modality::Modeless);
 
-    (void)SetAreaCommand(program.turn, game.SelectedArea, "AA", 0, 0);
+    (void)SetAreaCommand(turn, game.SelectedArea, "AA", 0, 0);
     EXPECT_TRUE(program.map.Arrows().empty());
-    (void)SetAreaCommand(program.turn, game.SelectedArea, "CO", 8, 0);
+    (void)SetAreaCommand(turn, game.SelectedArea, "CO", 8, 0);
     ASSERT_EQ(program.map.Arrows().size(), 1u);
     EXPECT_EQ(program.map.Arrows()[0].a, 7);
     EXPECT_EQ(program.map.Arrows()[0].codeB, "CO");

@@ -23,7 +23,7 @@ struct Desk {
         program->Start();
         platform.messages.clear();
     }
-    GameState& Game() { return program->records.game; }
+    GameState& Game() { return program->records.documents.Shown().records; }
     frmMap& Map() { return program->map; }
 
     TempFolder temp{"dered-typed-"};

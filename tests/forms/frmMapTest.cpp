@@ -431,6 +431,25 @@ TEST_F(MapWindowTest, OrderBeingEnteredIsOutlinedTextedAndEscCancelsIt) {
     EXPECT_EQ(game.PendingCommand, MapCommand::Spy);
 }
 
+// The view is brought up to date under a clip around what changed, the new arrow drawn once.
+TEST_F(MapWindowTest, AMoveDrawsItsArrowOnceAndOnlyWhereTheViewChanged) {
+    Open();
+    RecordingSurface& view = Recorded(map.picView());
+    DoubleClick(10);
+    view.operations.clear();
+    Click(11);
+    ASSERT_EQ(Area(10).Command, "MO");
+    // The black pass of one arrow: the shaft and two barbs at both copies of the map.
+    EXPECT_EQ(Count(view, Kind::Polyline, 0x000000), 6u);
+    const auto& ops = view.operations;
+    ASSERT_GE(ops.size(), 3u);
+    ASSERT_EQ(ops.front().kind, Kind::Clip);
+    ASSERT_EQ(ops.front().points.size(), 2u);
+    EXPECT_LT(ops.front().points[1].x - ops.front().points[0].x, map.ViewWidth() / 4);
+    EXPECT_EQ(ops[1].kind, Kind::Copy);
+    EXPECT_EQ(ops.back(), (RecordingSurface::Operation{Kind::Clip, {}}));
+}
+
 TEST_F(MapWindowTest, OrdersWithoutAnArrowAreMarkedToo) {
     Open();
     FreeSupply() = -2;
@@ -446,7 +465,7 @@ TEST_F(MapWindowTest, OrdersWithoutAnArrowAreMarkedToo) {
     EXPECT_EQ(map.stbNextClick.Text(), "RU (remove): double-click the unit");
     // An order settled elsewhere (the grid, the menus) shows on the open map too.
     view.operations.clear();
-    program.events.AreaSettled(10);
+    program.events.AreaOrderChanged(10);
     EXPECT_GE(Count(view, Kind::Rect, 0xFFFFFF), 2u);
 }
 

@@ -53,14 +53,14 @@ TEST_F(TurnsWindow, ListsTheTurnsByDateWithTheCurrentOneChosenToCompareWith) {
 TEST_F(TurnsWindow, AnEarlierTurnIsReadOnlyAndBackGivesTheCurrentTurnExactly) {
     // An order entered and on the undo history before the earlier turn is looked at.
     Game().SelectedArea = OwnUnitArea();
-    (void)RemoveUnit(program->turn, OwnUnitArea());
+    (void)RemoveUnit(TheTurn(), OwnUnitArea());
     ASSERT_EQ(Game().Areas[Game().SelectedArea].Command, "RU");
     ASSERT_EQ(program->history.UndoCount(), 1u);
     const GameState current = Game();
 
     OpenFirstTurn();
     EXPECT_EQ(Game().GameYear, 1880);
-    EXPECT_TRUE(Game().ReadOnly);
+    EXPECT_TRUE(program->records.documents.Shown().ReadOnly());
     EXPECT_TRUE(Main().ShowsEarlierTurn());
     EXPECT_EQ(Main().CurrentTurn(), current);
     EXPECT_NE(Main().caption.Text().find("read-only"), std::string::npos);
@@ -72,18 +72,19 @@ TEST_F(TurnsWindow, AnEarlierTurnIsReadOnlyAndBackGivesTheCurrentTurnExactly) {
     }
     EXPECT_TRUE(Turns().cmdBack.Enabled());
 
-    // Neither the map nor a rule nor the order list takes an order.
+    // Neither a click on the map nor a typed order nor undo takes an order, on either turn.
     platform.messages.clear();
     const GameState earlier = Game();
     program->map.optCommand.Choose(5); // RU
     program->map.picView_DblClick();
-    ShowNotices(platform, RemoveUnit(program->turn, OwnUnitArea()).notices);
-    ShowNotices(platform, AddOrder(Game(), "AL", 5, 0, 0, 0).refusal);
-    program->history.Undo();
+    program->map.txtOrder.SetText(std::to_string(OwnUnitArea()) + " removes");
+    program->map.txtOrder_Enter();
+    EXPECT_FALSE(Main().mnuUndo.Click());
     EXPECT_EQ(Game().Areas, earlier.Areas);
     EXPECT_EQ(Game().Orders, earlier.Orders);
     EXPECT_EQ(Game().Summary, earlier.Summary);
-    EXPECT_EQ(platform.messages.size(), 3u);
+    EXPECT_EQ(Main().CurrentTurn(), current);
+    EXPECT_EQ(platform.messages.size(), 2u);
     EXPECT_EQ(platform.messages[0].text, kReadOnlyTurn);
 
     Turns().cmdBack.Click();
@@ -132,7 +133,7 @@ TEST_F(TurnsWindow, TheOrderWindowsCloseOntoTheCurrentTurnBeforeAnEarlierOneShow
 }
 
 TEST_F(TurnsWindow, ExitWhileAnEarlierTurnIsShownAsksAboutTheCurrentTurnsOrders) {
-    (void)RemoveUnit(program->turn, OwnUnitArea());
+    (void)RemoveUnit(TheTurn(), OwnUnitArea());
     OpenFirstTurn();
     platform.answers.push_back(Answer::Save);
     Main().mnuExit_Click();

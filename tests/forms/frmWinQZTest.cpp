@@ -97,7 +97,7 @@ TEST_F(frmWinQZTest, StartsWithDesignCaptionGridsAndSummary) {
 TEST_F(frmWinQZTest, CommandLineReportLoadsAndLeavesOpenEnabled) {
     platform.messagesAsEvents = true;
     Program& p = Start(" " + ReportPath() + " ");
-    const GameState& game = p.records.game;
+    const GameState& game = p.records.documents.Shown().records;
     EXPECT_EQ(game.GameId, "QZ042");
     EXPECT_EQ(game.ReportDir, (folder / "turn").string() + "/");
     EXPECT_TRUE(p.winQZ.mnuOpen.Enabled());
@@ -145,7 +145,7 @@ TEST_F(frmWinQZTest, OpenThenMergeDisablesOpenAndKeepsMergeEnabled) {
     EXPECT_EQ(p.winQZ.mnuVictoryConditions.WhyDisabled(),
               "Victory conditions are set on the first turn of a game only");
     EXPECT_EQ(p.winQZ.mnuUndo.WhyDisabled(), "Nothing to undo yet");
-    EXPECT_EQ(p.records.game.Areas[17].UnitKind, 4);
+    EXPECT_EQ(p.records.documents.Shown().records.Areas[17].UnitKind, 4);
     EXPECT_EQ(platform.pointers.front(), Pointer::Hourglass);
     EXPECT_EQ(platform.pointers.back(), Pointer::Default);
 
@@ -177,15 +177,15 @@ TEST_F(frmWinQZTest, AFailedOpenOrMergeChangesNothing) {
         (folder / "turn" / "plyrdata.003").string(),      // no report
     };
     Program& p = Start(ReportPath());
-    p.records.game.Areas[1].Command = "AA"; // an order not yet saved
-    const GameState before = p.records.game;
+    p.records.documents.Shown().records.Areas[1].Command = "AA"; // an order not yet saved
+    const GameState before = p.records.documents.Shown().records;
     for (const std::string& path : refused) {
         for (MenuItemModel* item : {&p.winQZ.mnuOpen, &p.winQZ.mnuMerge}) {
             platform.messages.clear();
             platform.answers = {Answer::Discard};
             platform.AnswerOpen(path);
             item->Click();
-            EXPECT_EQ(p.records.game, before) << path;
+            EXPECT_EQ(p.records.documents.Shown().records, before) << path;
             EXPECT_TRUE(platform.questions.empty()) << "refused before anything is asked";
             EXPECT_TRUE(p.winQZ.mnuOpen.Enabled()) << path;
             EXPECT_EQ(platform.messages.size(), 1u) << path;
@@ -200,8 +200,8 @@ TEST_F(frmWinQZTest, RefusedReportStillFillsTheGridFromUnchangedTables) {
     Program& p = Start();
     platform.AnswerOpen(ReportPath());
     p.winQZ.mnuOpen.Click();
-    EXPECT_EQ(p.records.game.GameId, "");
-    EXPECT_EQ(p.records.game.ReportDir, "");
+    EXPECT_EQ(p.records.documents.Shown().records.GameId, "");
+    EXPECT_EQ(p.records.documents.Shown().records.ReportDir, "");
     EXPECT_EQ(p.winQZ.caption.Text(), "Roz-OD2 V2.06 32-bit");
     EXPECT_TRUE(p.winQZ.mnuOpen.Enabled());
     EXPECT_EQ(p.winQZ.grdArea.TextAt(5, ColId), "5");
@@ -211,7 +211,7 @@ TEST_F(frmWinQZTest, RefusedReportStillFillsTheGridFromUnchangedTables) {
 
 TEST_F(frmWinQZTest, FailedSaveIsReportedNotSwallowed) {
     Program& p = Start(ReportPath());
-    p.records.game.ReportDir = (folder / "gone").string() + "/";
+    p.records.documents.Shown().records.ReportDir = (folder / "gone").string() + "/";
     platform.messages.clear();
     p.winQZ.mnuSave_Click(); // past the check before saving
     ASSERT_EQ(platform.messages.size(), 1u);
@@ -220,14 +220,14 @@ TEST_F(frmWinQZTest, FailedSaveIsReportedNotSwallowed) {
     EXPECT_EQ(p.winQZ.stbStatus.Text(), "Not saved");
 
     const std::string dir = (folder / "turn").string() + "/";
-    p.records.game.ReportDir = dir;
+    p.records.documents.Shown().records.ReportDir = dir;
     platform.messages.clear();
     p.winQZ.mnuSave_Click(); // past the check before saving
     EXPECT_TRUE(platform.messages.empty());
     EXPECT_TRUE(fs::exists(folder / "turn" / "commands.dat"));
     EXPECT_EQ(p.winQZ.stbStatus.Text(), "Saved 0 orders to " + dir + "commands.dat");
 
-    p.records.game.Areas[2].Command = "RU";
+    p.records.documents.Shown().records.Areas[2].Command = "RU";
     SaveAnyway(p);
     EXPECT_EQ(p.winQZ.stbStatus.Text(), "Saved 1 order to " + dir + "commands.dat");
 }
@@ -252,14 +252,14 @@ TEST_F(frmWinQZTest, GridClicksSelectAreasUnlessAnOrderWaits) {
     Program& p = Start();
     p.winQZ.grdArea.SetRow(12);
     p.winQZ.grdArea_Click();
-    EXPECT_EQ(p.records.game.SelectedArea, 12);
-    p.records.game.PendingCommand = MapCommand::Move;
+    EXPECT_EQ(p.records.documents.Shown().records.SelectedArea, 12);
+    p.records.documents.Shown().records.PendingCommand = MapCommand::Move;
     p.winQZ.grdArea.SetRow(40);
     p.winQZ.grdArea_DblClick();
-    EXPECT_EQ(p.records.game.SelectedArea, 12);
-    p.records.game.PendingCommand = MapCommand::None;
+    EXPECT_EQ(p.records.documents.Shown().records.SelectedArea, 12);
+    p.records.documents.Shown().records.PendingCommand = MapCommand::None;
     p.winQZ.grdArea_DblClick();
-    EXPECT_EQ(p.records.game.SelectedArea, 40);
+    EXPECT_EQ(p.records.documents.Shown().records.SelectedArea, 40);
 }
 
 TEST_F(frmWinQZTest, MinimisingHidesCompanionsAndRestoringShowsThem) {
@@ -292,7 +292,7 @@ TEST_F(frmWinQZTest, UnsavedOrdersAreSavedDiscardedOrKeptByTheAnswer) {
             EXPECT_TRUE(platform.questions.empty());
             platform.ended = false;
             ini.writes.clear();
-            EXPECT_NE(AddOrder(p.records.game, "DA", 1, 0, 0, 0).slot, 0);
+            EXPECT_NE(AddOrder(p.records.documents.Shown().records, "DA", 1, 0, 0, 0).slot, 0);
             p.events.ListOrdersChanged();
             ASSERT_TRUE(fs::exists(RecoveryFile()));
             platform.answers = {c.answer};
@@ -300,7 +300,8 @@ TEST_F(frmWinQZTest, UnsavedOrdersAreSavedDiscardedOrKeptByTheAnswer) {
                 platform.AnswerOpen(ReportPath());
                 p.winQZ.mnuOpen.Click();
                 // Read afresh, with the orders just saved, unless cancelled.
-                EXPECT_EQ(p.records.game.OrderCount, c.answer == Answer::Discard ? 2 : 3);
+                EXPECT_EQ(p.records.documents.Shown().records.OrderCount,
+                          c.answer == Answer::Discard ? 2 : 3);
             } else {
                 p.winQZ.mnuExit.Click();
                 EXPECT_EQ(platform.ended, c.ended);
@@ -319,13 +320,13 @@ TEST_F(frmWinQZTest, UnsavedOrdersAreSavedDiscardedOrKeptByTheAnswer) {
 TEST_F(frmWinQZTest, EveryOrderChangeIsKeptAndOfferedBackAfterACrash) {
     Program& p = Start(ReportPath());
     EXPECT_FALSE(fs::exists(RecoveryFile()));
-    EXPECT_NE(AddOrder(p.records.game, "DA", 1, 0, 0, 0).slot, 0);
+    EXPECT_NE(AddOrder(p.records.documents.Shown().records, "DA", 1, 0, 0, 0).slot, 0);
     p.events.ListOrdersChanged();
     ASSERT_TRUE(fs::exists(RecoveryFile()));
-    p.records.game.Areas[1].Command = "AA";
-    p.events.OrderStored(1);
+    p.records.documents.Shown().records.Areas[1].Command = "AA";
+    p.events.AreaOrderChanged(1);
     EXPECT_EQ(p.winQZ.grdArea.TextAt(1, ColCommand), "AA"); // the grid shows it at once
-    const GameState entered = p.records.game;
+    const GameState entered = p.records.documents.Shown().records;
 
     // The program ends without a save; opened again, the turn offers the orders back.
     for (const Answer answer : {Answer::No, Answer::Yes}) {
@@ -334,10 +335,12 @@ TEST_F(frmWinQZTest, EveryOrderChangeIsKeptAndOfferedBackAfterACrash) {
         Program& again = Start(ReportPath());
         ASSERT_EQ(platform.questions.size(), 1u);
         EXPECT_EQ(platform.questions[0].first, "recover");
-        EXPECT_EQ(again.records.game.Areas[1].Command, answer == Answer::Yes ? "AA" : "");
-        EXPECT_EQ(again.records.game.Orders[3].Code, answer == Answer::Yes ? "DA" : "");
+        EXPECT_EQ(again.records.documents.Shown().records.Areas[1].Command,
+                  answer == Answer::Yes ? "AA" : "");
+        EXPECT_EQ(again.records.documents.Shown().records.Orders[3].Code,
+                  answer == Answer::Yes ? "DA" : "");
     }
-    EXPECT_EQ(program->records.game.Orders[3], entered.Orders[3]);
+    EXPECT_EQ(program->records.documents.Shown().records.Orders[3], entered.Orders[3]);
     EXPECT_TRUE(program->winQZ.Keeper().Unsaved()) << "restored orders are not saved yet";
     SaveAnyway(*program);
     EXPECT_FALSE(fs::exists(RecoveryFile())) << "a save removes it";
@@ -457,12 +460,12 @@ TEST_F(frmWinQZRecentTest, ChosenFromTheListItOpensAsOpenWouldAndAMissingOneIsDr
                              MsgIcon::Exclamation}));
     EXPECT_EQ(RecentPaths(), (std::vector<std::string>{SecondReport()}));
     EXPECT_EQ(ini.GetWholeString("Recent", "File2", "unset"), "");
-    EXPECT_TRUE(p.records.game.GameId.empty());
+    EXPECT_TRUE(p.records.documents.Shown().records.GameId.empty());
     p.winQZ.mnuRecent_Click(0); // places that hold nothing
     p.winQZ.mnuRecent_Click(2);
-    EXPECT_TRUE(p.records.game.GameId.empty());
+    EXPECT_TRUE(p.records.documents.Shown().records.GameId.empty());
     p.winQZ.mnuRecent_Click(1);
-    EXPECT_EQ(p.records.game.GameTurn, 4);
+    EXPECT_EQ(p.records.documents.Shown().records.GameTurn, 4);
     EXPECT_FALSE(p.winQZ.mnuOpen.Enabled());
     // With Open disabled, so is the list.
     p.winQZ.mnuRecent_Click(1);
@@ -485,7 +488,7 @@ TEST_F(frmWinQZRecentTest, ADroppedReportOpensAsOpenWouldAndWithShiftMerges) {
     EXPECT_EQ(p.winQZ.OpenReportPath(), ReportPath());
     platform.messages.clear();
     p.winQZ.DropReport(SecondReport(), true);
-    EXPECT_EQ(p.records.game.GameTurn, 3) << "a merge keeps the open turn";
+    EXPECT_EQ(p.records.documents.Shown().records.GameTurn, 3) << "a merge keeps the open turn";
     // Merged, it goes on to show the map as Merge does; here there are no map files.
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(platform.messages[0].text.rfind("Map file ", 0), 0u);
@@ -532,7 +535,7 @@ class SaveHexDataTest : public ::testing::Test {
 TEST_F(SaveHexDataTest, AReadOnlyMapFolderSendsTheSaveToTheUserFolderReadFirstNextTime) {
     auto program = Start();
     ASSERT_TRUE(program->winQZ.MapShown);
-    EXPECT_EQ(program->records.game.MapDir, (system_ / "").string());
+    EXPECT_EQ(program->records.documents.Shown().records.MapDir, (system_ / "").string());
     const HexCell before = program->records.hexMap.At(3, 4);
     program->records.hexMap.At(3, 4).Border[0] = before.Border[0] == 0 ? 1 : 0;
 
@@ -546,7 +549,7 @@ TEST_F(SaveHexDataTest, AReadOnlyMapFolderSendsTheSaveToTheUserFolderReadFirstNe
 
     program.reset();
     program = Start();
-    EXPECT_EQ(program->records.game.MapDir, (user_ / "").string());
+    EXPECT_EQ(program->records.documents.Shown().records.MapDir, (user_ / "").string());
     EXPECT_NE(program->records.hexMap.At(3, 4).Border[0], before.Border[0]);
 }
 

@@ -53,7 +53,7 @@ class DesktopFixture : public ::testing::Test {
     fs::path SettingsPath() const { return folder_.Path() / "der-ed.ini"; }
 
     Program& program() { return desktop_->program; }
-    GameState& game() { return program().records.game; }
+    GameState& game() { return program().records.documents.Shown().records; }
     QWidget* WindowOf(Form& form) { return desktop_->platform.WidgetOf(form); }
     template <typename View> View* ViewOf(Form& form) {
         return dynamic_cast<View*>(desktop_->platform.ViewOf(form));
@@ -83,7 +83,8 @@ class DesktopFixture : public ::testing::Test {
     std::optional<QPoint> PointOf(int16_t area) {
         const frmMap& map = program().map;
         const auto& records = program().records;
-        const auto cell = AreaAnchor(records.game.Areas[area], area, records.hexMap);
+        const auto cell =
+            AreaAnchor(records.documents.Shown().records.Areas[area], area, records.hexMap);
         if (!cell) {
             return std::nullopt;
         }

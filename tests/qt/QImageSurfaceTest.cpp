@@ -64,7 +64,7 @@ std::array<QPointF, 4> WideSegment(QPoint from, QPoint to, int width) {
 
 // A shape wholly on the surface is copied from the rows its first drawing left, one partly
 // off it is drawn by the painter: either way the pixels are the painter's, wherever it is,
-// unsmoothed and outlined on every side, squares' upright sides too.
+// unsmoothed and outlined on every side, squares' upright sides too, at both scales.
 TEST(QImageSurface, RepeatedShapesGiveThePaintersPixelsWhereverTheyAre) {
     const std::vector<QPoint> hexagon{{0, 0}, {7, -11}, {20, -11}, {27, 0}, {20, 11}, {7, 11}};
     const std::vector<QPoint> notConvex{{0, 14}, {12, 24}, {4, 14}, {12, 4}};
@@ -78,38 +78,43 @@ TEST(QImageSurface, RepeatedShapesGiveThePaintersPixelsWhereverTheyAre) {
         return moved;
     };
     constexpr int kSide = 60;
-    for (int x = -30; x <= kSide; x += 3) {
-        for (int y : {-6, 30, 58}) {
-            const QPoint at(x, y);
-            QImageSurface s(kSide, kSide);
-            s.Clear(kWhite);
-            s.FillPolygon(toSurface(hexagon, at), kRed);
-            s.FillPolygon(toSurface(notConvex, at), kOlive);
-            s.FillPolygon(toSurface(square, at), kBlack);
-            s.Polyline(toSurface(wide, at), 2, kBlue);
+    for (const int scale : {1, 2}) {
+        for (int x = -30; x <= kSide; x += 3) {
+            for (int y : {-6, 30, 58}) {
+                const QPoint at(x, y);
+                QImageSurface s(kSide, kSide, scale);
+                s.Clear(kWhite);
+                s.FillPolygon(toSurface(hexagon, at), kRed);
+                s.FillPolygon(toSurface(notConvex, at), kOlive);
+                s.FillPolygon(toSurface(square, at), kBlack);
+                s.Polyline(toSurface(wide, at), 2, kBlue);
 
-            QImage expected(kSide, kSide, QImage::Format_RGB32);
-            expected.fill(Qt::white);
-            QPainter painter(&expected);
-            for (const auto& [points, colour] :
-                 {std::pair(hexagon, kRed), std::pair(notConvex, kOlive),
-                  std::pair(square, kBlack)}) {
-                painter.setPen(QPen(ColourToQt(colour), 1, Qt::SolidLine, Qt::FlatCap));
-                painter.setBrush(ColourToQt(colour));
-                painter.drawPolygon(
-                    QPolygon(QList<QPoint>(points.begin(), points.end())).translated(at));
-            }
-            painter.setPen(Qt::NoPen);
-            painter.setBrush(ColourToQt(kBlue));
-            for (size_t i = 1; i < wide.size(); ++i) {
-                const auto quad = WideSegment(wide[i - 1] + at, wide[i] + at, 2);
-                painter.drawConvexPolygon(quad.data(), 4);
-            }
-            painter.end();
-            for (int j = 0; j < kSide; ++j) {
-                for (int i = 0; i < kSide; ++i) {
-                    ASSERT_EQ(s.Image().pixel(i, j), expected.pixel(i, j))
-                        << "shapes at " << x << "," << y << ", pixel " << i << "," << j;
+                QImage expected(kSide * scale, kSide * scale, QImage::Format_RGB32);
+                expected.setDevicePixelRatio(scale);
+                expected.fill(Qt::white);
+                QPainter painter(&expected);
+                for (const auto& [points, colour] :
+                     {std::pair(hexagon, kRed), std::pair(notConvex, kOlive),
+                      std::pair(square, kBlack)}) {
+                    painter.setPen(
+                        QPen(ColourToQt(colour), 1, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+                    painter.setBrush(ColourToQt(colour));
+                    painter.drawPolygon(
+                        QPolygon(QList<QPoint>(points.begin(), points.end())).translated(at));
+                }
+                painter.setPen(Qt::NoPen);
+                painter.setBrush(ColourToQt(kBlue));
+                for (size_t i = 1; i < wide.size(); ++i) {
+                    const auto quad = WideSegment(wide[i - 1] + at, wide[i] + at, 2);
+                    painter.drawConvexPolygon(quad.data(), 4);
+                }
+                painter.end();
+                for (int j = 0; j < kSide * scale; ++j) {
+                    for (int i = 0; i < kSide * scale; ++i) {
+                        ASSERT_EQ(s.Image().pixel(i, j), expected.pixel(i, j))
+                            << "shapes at " << x << "," << y << ", scale " << scale << ", pixel "
+                            << i << "," << j;
+                    }
                 }
             }
         }
@@ -226,7 +231,7 @@ TEST(QImageSurface, ResizeLosesTheContentAndTellsItsWindow) {
     EXPECT_EQ(s.Width(), 0);
     EXPECT_EQ(s.Height(), 0);
     int changes = 0;
-    s.onChanged = [&changes] { ++changes; };
+    s.onChanged = [&changes](const QRect&) { ++changes; };
     s.Resize(30, 20);
     EXPECT_EQ(s.Width(), 30);
     EXPECT_EQ(s.Image().size(), QSize(30, 20));
@@ -234,6 +239,27 @@ TEST(QImageSurface, ResizeLosesTheContentAndTellsItsWindow) {
     s.Resize(30, 20);
     EXPECT_EQ(At(s, 5, 5), kWhite);
     EXPECT_EQ(changes, 3);
+}
+
+// Drawing under a clip changes only the pixels inside it, and the window hears of that part
+// once the clip ends.
+TEST(QImageSurface, AClipKeepsDrawingInsideItAndTellsItsWindowThatPart) {
+    QImageSurface s(30, 20);
+    std::vector<QRect> changed;
+    s.onChanged = [&changed](const QRect& part) { changed.push_back(part); };
+    ASSERT_TRUE(s.ClipTo(PixelRect{2, 3, 6, 5}));
+    s.FillRect(0, 0, 30, 20, kBlue);
+    s.Polyline(std::array<Point32, 2>{{{4, 0}, {4, 19}}}, 1, kRed);
+    EXPECT_TRUE(changed.empty());
+    EXPECT_EQ(At(s, 2, 3), kWhite);
+    s.ClipTo(std::nullopt);
+    EXPECT_EQ(changed, (std::vector<QRect>{QRect(2, 3, 4, 2)}));
+    EXPECT_EQ(At(s, 2, 3), kBlue);
+    EXPECT_EQ(At(s, 4, 3), kRed);
+    EXPECT_EQ(At(s, 4, 4), kRed);
+    for (const auto& [x, y] : {std::pair{1, 4}, {6, 4}, {4, 2}, {4, 5}}) {
+        EXPECT_EQ(At(s, x, y), kWhite) << x << "," << y;
+    }
 }
 
 } // namespace

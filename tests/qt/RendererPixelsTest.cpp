@@ -1,6 +1,8 @@
-// The map drawn on the desktop's surface: column one again right of the seam, number and all.
+// The map drawn on the desktop's surface: column one again right of the seam, number and all;
+// the view brought up to date in parts as it would be drawn whole.
 #include "app/Program.h"
 #include "files/Settings.h"
+#include "forms/MouseClicks.h"
 #include "map/Geometry.h"
 #include "map/Renderer.h"
 #include "platform/SystemDisk.h"
@@ -18,9 +20,13 @@ namespace {
 // The recording platform, but with map pictures that hold real pixels.
 class PixelPlatform : public RecordingPlatform {
   public:
+    explicit PixelPlatform(int scale = 1) : scale_(scale) {}
     std::unique_ptr<DrawingSurface> CreateSurface(int width, int height) override {
-        return std::make_unique<QImageSurface>(width, height);
+        return std::make_unique<QImageSurface>(width, height, scale_);
     }
+
+  private:
+    int scale_;
 };
 
 constexpr int32_t kFirst = 0x30C060; // player 1, 0x00BBGGRR
@@ -36,8 +42,8 @@ TEST(RendererPixels, ColumnOneIsDrawnAgainRightOfColumnSeventyNumberAndAll) {
     ini.Set("Positions", "HexDisplay", "-1");
     SystemDisk disk;
     Program program{platform, ini, disk, {OnlyFolder("/program"), {}, {}}};
-    program.records.game.Areas[1].Terrain = 1;
-    program.records.game.Areas[1].Owner = 1;
+    program.records.documents.Shown().records.Areas[1].Terrain = 1;
+    program.records.documents.Shown().records.Areas[1].Owner = 1;
     for (int r = 1; r <= MapRows; ++r) {
         HexCell& cell = program.records.hexMap.At(1, r);
         cell.Area = 1;
@@ -48,8 +54,8 @@ TEST(RendererPixels, ColumnOneIsDrawnAgainRightOfColumnSeventyNumberAndAll) {
     ASSERT_EQ(wrap, 2730);
 
     QImageSurface wide(wrap + 40, program.map.picMap()->Height());
-    DrawAllCells({wide, program.map.Geometry(), program.records.game, program.records.hexMap,
-                  program.records.settings, program.map.Pictures()});
+    DrawAllCells({wide, program.map.Geometry(), program.records.documents.Shown().records,
+                  program.records.hexMap, program.records.settings, program.map.Pictures()});
     const auto at = [&wide](int x, int y) {
         return ColourFromQt(QColor(wide.Image().pixel(x, y)));
     };
@@ -62,6 +68,67 @@ TEST(RendererPixels, ColumnOneIsDrawnAgainRightOfColumnSeventyNumberAndAll) {
         }
     }
     EXPECT_GT(inverted, 0) << "the number should be in both copies";
+}
+
+// After each step of order entry the view, drawn again only where it changed, is what drawing
+// it whole gives: arrows that come, go and cross, marks, the outline, undo and redo, at both
+// scales and with the seam in the view.
+TEST(RendererPixels, TheViewUpdatedInPartsIsTheViewDrawnWhole) {
+    const std::string data = std::string(DERED_SOURCE_DIR) + "/data/";
+    for (const int scale : {1, 2}) {
+        for (const int seam : {0, 700}) {
+            PixelPlatform platform(scale);
+            MemoryIni ini;
+            ini.Set("Positions", "HexDisplay", "-1");
+            SystemDisk disk;
+            Program program{
+                platform, ini, disk, {OnlyFolder(data), data + "demo/1880-1/plyrdata.003", {}}};
+            program.Start();
+            frmMap& map = program.map;
+            ASSERT_TRUE(map.IsLoaded());
+            if (seam != 0) {
+                program.records.settings.MapX =
+                    static_cast<int16_t>(seam - PictureWidth(map.Geometry()));
+                map.RefreshView();
+            }
+            const auto shown = [&map] {
+                return dynamic_cast<const QImageSurface&>(*map.picView()).Image().copy();
+            };
+            const auto click = [&](int16_t area, bool twice) {
+                const auto cell =
+                    AreaAnchor(program.records.game.Areas[area], area, program.records.hexMap);
+                const auto [x, y] =
+                    CellCentre(map.Geometry(), program.records.settings, cell.value_or(CellRef{}));
+                ClickAt(map, x, y, twice);
+            };
+            const auto expectWhole = [&](const char* step) {
+                const QImage updated = shown();
+                map.RefreshView();
+                EXPECT_TRUE(updated == shown())
+                    << step << " at scale " << scale << ", seam " << seam;
+            };
+            map.optCommand.Choose(map.optCommand.IndexOf("MO"));
+            click(118, true);
+            expectWhole("outlined");
+            click(134, false);
+            expectWhole("moved");
+            click(118, true);
+            click(105, false);
+            expectWhole("moved elsewhere");
+            click(105, true);
+            expectWhole("refused");
+            click(118, true);
+            map.CancelEntry();
+            expectWhole("cancelled");
+            program.winQZ.mnuUndo.Click();
+            expectWhole("undone");
+            program.winQZ.mnuRedo.Click();
+            expectWhole("redone");
+            map.optCommand.Choose(OrderEntry::kWithdrawOption);
+            click(118, true);
+            expectWhole("withdrawn");
+        }
+    }
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "files/MapFiles.h"
 #include "files/ReportReader.h"
 #include "files/Settings.h"
+#include "orders/Turn.h"
 #include "platform/SystemDisk.h"
 #include "state/SettingsRecord.h"
 #include "support/MemoryIni.h"
@@ -15,6 +16,7 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <optional>
 #include <sstream>
 #include <string>
 
@@ -57,7 +59,12 @@ class DemoTurnFixture : public ::testing::Test {
         platform.messages.clear();
     }
 
-    GameState& Game() { return program->records.game; }
+    GameState& Game() { return program->records.documents.Shown().records; }
+    // What the rules work on: the turn on screen and the program's change signal.
+    Turn& TheTurn() {
+        turn_.emplace(Turn{Game(), program->events});
+        return *turn_;
+    }
     std::string ReadCommands() {
         std::ifstream in(Game().ReportDir + "commands.dat", std::ios::binary);
         std::ostringstream text;
@@ -66,6 +73,7 @@ class DemoTurnFixture : public ::testing::Test {
     }
 
     TempFolder temp{"dered-desk-"};
+    std::optional<Turn> turn_;
     RecordingPlatform platform;
     MemoryIni ini;
     SystemDisk disk;

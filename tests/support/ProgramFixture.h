@@ -12,7 +12,9 @@ struct ProgramStorage {
     MemoryIni ini;
     SystemDisk disk;
     Program program{platform, ini, disk, {OnlyFolder("/program"), {}, {}}};
-    GameState& game = program.records.game;
+    // The turn before any report is opened: a test that opens one asks for the new one.
+    GameState& game = program.records.documents.Current().records;
+    Turn turn{game, program.events};
 };
 
 // A whole program over a recording platform and in-memory settings, with no report loaded and
