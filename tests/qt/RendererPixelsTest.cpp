@@ -95,8 +95,8 @@ TEST(RendererPixels, TheViewUpdatedInPartsIsTheViewDrawnWhole) {
                 return dynamic_cast<const QImageSurface&>(*map.picView()).Image().copy();
             };
             const auto click = [&](int16_t area, bool twice) {
-                const auto cell =
-                    AreaAnchor(program.records.game.Areas[area], area, program.records.hexMap);
+                const auto cell = AreaAnchor(program.records.documents.Shown().records.Areas[area],
+                                             area, program.records.hexMap);
                 const auto [x, y] =
                     CellCentre(map.Geometry(), program.records.settings, cell.value_or(CellRef{}));
                 ClickAt(map, x, y, twice);
