@@ -9,7 +9,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <random>
 #include <unistd.h>
 
@@ -57,19 +56,6 @@ std::string MakeScratch() {
 const std::string& ScratchFolder() {
     static const std::string folder = MakeScratch();
     return folder;
-}
-
-std::string WriteScratch(const std::string& name, const uint8_t* data, size_t size) {
-    const std::string path = ScratchFolder() + name;
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
-    Require(static_cast<bool>(out), "the scratch file can be written");
-    return path;
-}
-
-void CopyDataFile(const std::string& name) {
-    fs::copy_file(fs::path(DERED_SOURCE_DIR) / "data" / name, ScratchFolder() + name,
-                  fs::copy_options::overwrite_existing);
 }
 
 const GameState& DemoGame() {

@@ -43,10 +43,6 @@ class QuietPlatform : public Platform {
 
 // A folder of this process's own (with its trailing "/"), made on first use and kept.
 const std::string& ScratchFolder();
-// Writes the input to ScratchFolder() + name and returns that path.
-std::string WriteScratch(const std::string& name, const uint8_t* data, size_t size);
-// Copies a file of the source tree's data folder into the scratch folder.
-void CopyDataFile(const std::string& name);
 // The demo turn of player 3 as the program holds it after "Open", with the map files read.
 const GameState& DemoGame();
 

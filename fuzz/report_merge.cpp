@@ -1,4 +1,5 @@
-// An ally's report as "Merge" reads it into the turn on screen.
+// An ally's report as "Merge" reads it into the turn on screen; from memory, as the file's text
+// reaches the reader after it was read whole.
 #include "FuzzSupport.h"
 #include "ui/Notice.h"
 
@@ -7,10 +8,11 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace dered;
     const GameState& held = fuzz::DemoGame();
-    fuzz::WriteScratch("plyrdata.005", data, size);
     GameState game = held;
     Notices said;
-    const ReportOutcome outcome = MergeReport(game, said, fuzz::ScratchFolder(), "plyrdata.005");
+    const ReportOutcome outcome =
+        MergeReportText(game, said, std::string(reinterpret_cast<const char*>(data), size), "ally/",
+                        "plyrdata.005");
     if (outcome != ReportOutcome::Read) {
         fuzz::Require(!said.empty(), "a refused merge says why");
         fuzz::Require(game == held, "a refused merge changes nothing");

@@ -58,7 +58,7 @@ void ExportMap(Program& program, Platform& platform, std::ostream& out, ScriptAr
         options.arrows = words[2] == "arrows";
     }
     const MapSvg svg = ExportMapSvg(program.records.documents.Shown().records,
-                                    program.records.hexMap, settings, MakeMapPictures(), options);
+                                    program.records.hexMap, settings, TheMapPictures(), options);
     if (const std::string problem = WriteFileAtomically(path, svg.text, program.disk);
         !problem.empty()) {
         platform.MsgBox("Can't export the map to " + path + ": " + problem, MsgIcon::Critical);

@@ -8,7 +8,7 @@
 #include "state/Numbers.h"
 #include "ui/Notice.h"
 
-#include <sstream>
+#include <utility>
 #include <vector>
 
 namespace dered {
@@ -28,7 +28,7 @@ struct AreaLine {
 // Reads the fields of one report and keeps the first problem found, as it will be shown.
 class ReportScan {
   public:
-    explicit ReportScan(std::istream& in) : reader_(in) {}
+    explicit ReportScan(std::string text) : reader_(std::move(text)) {}
 
     bool Text(std::string& out) { return reader_.ReadText(out) || Fail(reader_.Error()); }
     bool Number(int16_t& out) { return reader_.ReadNumber(out) || Fail(reader_.Error()); }
@@ -214,15 +214,12 @@ std::vector<std::string> ApplyMerge(GameState& game, const std::vector<AreaLine>
     return mismatches;
 }
 
-bool OpenReport(std::istringstream& in, Notices& said, const std::string& prefix,
-                const std::string& path) {
-    FileText file = ReadWholeFile(path);
-    if (!file.Read()) {
-        said.push_back({prefix + file.reason, MsgIcon::Critical});
-        return false;
-    }
-    in.str(std::move(file.text));
-    return true;
+std::string ReadPrefix(const std::string& folder, const std::string& file) {
+    return "Can't read report " + (file.empty() ? folder : file) + ": ";
+}
+
+std::string MergePrefix(const std::string& folder, const std::string& file) {
+    return "Can't merge report " + (file.empty() ? folder : file) + ": ";
 }
 
 } // namespace
@@ -238,17 +235,19 @@ namespace {
 
 ReportOutcome ReadInto(GameState& game, const std::string& folder, const std::string& file,
                        ReportRefusal& refusal) {
-    const std::string prefix = "Can't read report " + (file.empty() ? folder : file) + ": ";
-    std::istringstream in;
-    {
-        FileText text = ReadWholeFile(folder + file);
-        if (!text.Read()) {
-            refusal = {prefix + text.reason, MsgIcon::Critical};
-            return ReportOutcome::Refused;
-        }
-        in.str(std::move(text.text));
+    FileText text = ReadWholeFile(folder + file);
+    if (!text.Read()) {
+        refusal = {ReadPrefix(folder, file) + text.reason, MsgIcon::Critical};
+        return ReportOutcome::Refused;
     }
-    ReportScan scan(in);
+    return ReadReportText(game, std::move(text.text), folder, file, refusal);
+}
+
+} // namespace
+
+ReportOutcome ReadReportText(GameState& game, std::string text, const std::string& folder,
+                             const std::string& file, ReportRefusal& refusal) {
+    ReportScan scan(std::move(text));
     std::string id;
     if (!FindGameIdentifier(scan.Reader(), id)) {
         refusal = {std::string(kInvalidFile), MsgIcon::None};
@@ -257,15 +256,13 @@ ReportOutcome ReadInto(GameState& game, const std::string& folder, const std::st
     GameState scratch = game;
     scratch.GameId = id;
     if (!ReadHeader(scan, scratch) || !ReadPlayers(scan, scratch) || !ReadAreas(scan, scratch)) {
-        refusal = scan.Refusal(prefix);
+        refusal = scan.Refusal(ReadPrefix(folder, file));
         return ReportOutcome::Refused;
     }
     scratch.ReportDir = folder;
     game = std::move(scratch);
     return ReportOutcome::Read;
 }
-
-} // namespace
 
 ReportOutcome ReadReportQuietly(GameState& game, const std::string& path, ReportRefusal& refusal) {
     const auto [folder, file] = SplitReportPath(path);
@@ -286,15 +283,20 @@ ReportOutcome ReadReport(GameState& game, Notices& said, const std::string& fold
 
 ReportOutcome MergeReport(GameState& game, Notices& said, const std::string& folder,
                           const std::string& file) {
-    const std::string prefix = "Can't merge report " + (file.empty() ? folder : file) + ": ";
-    std::istringstream in;
-    if (!OpenReport(in, said, prefix, folder + file)) {
+    FileText text = ReadWholeFile(folder + file);
+    if (!text.Read()) {
+        said.push_back({MergePrefix(folder, file) + text.reason, MsgIcon::Critical});
         return ReportOutcome::Refused;
     }
-    ReportScan scan(in);
+    return MergeReportText(game, said, std::move(text.text), folder, file);
+}
+
+ReportOutcome MergeReportText(GameState& game, Notices& said, std::string text,
+                              const std::string& folder, const std::string& file) {
+    ReportScan scan(std::move(text));
     std::vector<AreaLine> lines;
     if (!SkipToAreaLabel(scan) || !ReadAreaLines(scan, lines)) {
-        scan.SayRefusal(said, prefix);
+        scan.SayRefusal(said, MergePrefix(folder, file));
         return ReportOutcome::Refused;
     }
     game.ReportDir = folder;

@@ -33,6 +33,12 @@ struct ReportRefusal {
 [[nodiscard]] ReportOutcome ReadReportQuietly(GameState& game, const std::string& path,
                                               ReportRefusal& refusal);
 
+// The same from the report's text, already read; folder and file name it in the refusal and
+// folder becomes ReportDir.
+[[nodiscard]] ReportOutcome ReadReportText(GameState& game, std::string text,
+                                           const std::string& folder, const std::string& file,
+                                           ReportRefusal& refusal);
+
 // Reads folder + file into the game tables, then the earlier orders from the same folder.
 // Sets ReportDir to folder when the report was read.
 ReportOutcome ReadReport(GameState& game, Notices& said, const std::string& folder,
@@ -43,6 +49,9 @@ ReportOutcome ReadReport(GameState& game, Notices& said, const std::string& fold
 // Returns Read or Refused.
 ReportOutcome MergeReport(GameState& game, Notices& said, const std::string& folder,
                           const std::string& file);
+// The same from the report's text, already read; folder and file name it in messages.
+ReportOutcome MergeReportText(GameState& game, Notices& said, std::string text,
+                              const std::string& folder, const std::string& file);
 
 // The main window's title after a report: game, own player's name, the program's name and
 // the date with its turn sequence number, ending in "Date: 1880.2(2)" for 1880 turn 2.

@@ -61,19 +61,24 @@ std::string OrderTooltip(size_t option) {
         return {};
     }
     const OrderKindGuide& guide = kGuides[option];
-    return std::string(guide.code) + ": " + std::string(guide.name) + " - " +
-           std::string(guide.entry);
+    std::string tooltip(guide.code);
+    tooltip.append(": ").append(guide.name).append(" - ").append(guide.entry);
+    return tooltip;
 }
 
+// Every window is built anew for each script the batch driver runs: appended in place.
 std::string OrderReferenceText() {
-    std::string text = "Choose an order kind on the map window, then enter it with the mouse.\n"
-                       "Esc cancels an order being entered. Right-drag moves the map.\n\n";
+    std::string text;
+    text.reserve(4096);
+    text.append("Choose an order kind on the map window, then enter it with the mouse.\n"
+                "Esc cancels an order being entered. Right-drag moves the map.\n\n");
     for (const OrderKindGuide& guide : kGuides) {
-        text += std::string(guide.code) + "  " + std::string(guide.name) + "\n";
-        text += "    needs: " + std::string(guide.needs) + "\n";
-        text += "    enter: " + std::string(guide.entry) + "\n";
+        text.append(guide.code).append("  ").append(guide.name).append("\n");
+        text.append("    needs: ").append(guide.needs).append("\n");
+        text.append("    enter: ").append(guide.entry).append("\n");
     }
-    return text + kTypingOrders;
+    text.append(kTypingOrders);
+    return text;
 }
 
 std::string MapCaption(const TurnDocument& shown) {

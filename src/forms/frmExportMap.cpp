@@ -82,7 +82,7 @@ void frmExportMap::ShowSize() {
 }
 
 void frmExportMap::DrawPicture(DrawingSurface& surface, const MapPictureJob& job) const {
-    DrawExportedMap(surface, job.layout, Game(), records_.hexMap, MakeMapPictures(), job.arrows);
+    DrawExportedMap(surface, job.layout, Game(), records_.hexMap, TheMapPictures(), job.arrows);
 }
 
 // Empty when the dialog was cancelled.
@@ -103,7 +103,7 @@ std::string frmExportMap::ChoosePath(PictureFormat format) {
 std::string frmExportMap::ExportSvg(const MapExportOptions& options,
                                     const std::string& path) const {
     const MapSvg svg =
-        ExportMapSvg(Game(), records_.hexMap, records_.settings, MakeMapPictures(), options);
+        ExportMapSvg(Game(), records_.hexMap, records_.settings, TheMapPictures(), options);
     return WriteFileAtomically(path, svg.text, disk_);
 }
 

@@ -39,7 +39,7 @@ class frmLegend : public Form, public Observable<Changed> {
     const Documents& documents_;
     // The turn on screen.
     const GameState& Game() const { return documents_.Shown().records; }
-    MapPictures pictures_ = MakeMapPictures();
+    const MapPictures& pictures_ = TheMapPictures();
     std::vector<Line> lines_;
 };
 

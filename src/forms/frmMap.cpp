@@ -37,7 +37,7 @@ frmMap::frmMap(Records& records, Platform& platform, FormManager& forms, TurnEve
     : Form("frmMap", "Map"), optCommandRect(OptionButtonRow()), records_(records),
       platform_(platform), forms_(forms),
       entry_(records.documents, events, platform, supportedPlayer), windows_(windows),
-      pictures_(MakeMapPictures()) {
+      pictures_(TheMapPictures()) {
     // One control for the whole row: exactly one of its buttons is chosen at a time.
     AddControl("optCommand", &optCommand);
     AddControl("stbNextClick", &stbNextClick);

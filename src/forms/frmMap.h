@@ -202,7 +202,7 @@ class frmMap : public Form {
     FormManager& forms_;
     OrderEntry entry_;
     MapWindows windows_;
-    const MapPictures pictures_;
+    const MapPictures& pictures_;
     MapGeometry geometry_;
     ArrowList arrows_;
     ViewDamage damage_;

@@ -217,4 +217,9 @@ MapPictures MakeMapPictures() {
     return pictures;
 }
 
+const MapPictures& TheMapPictures() {
+    static const MapPictures pictures = MakeMapPictures();
+    return pictures;
+}
+
 } // namespace dered

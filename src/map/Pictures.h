@@ -22,5 +22,7 @@ struct MapPictures {
 };
 
 MapPictures MakeMapPictures();
+// The same pictures for every window and every map drawn, made on first use and never changed.
+const MapPictures& TheMapPictures();
 
 } // namespace dered
