@@ -2,6 +2,9 @@
 
 #include "desk/OrderWords.h"
 
+#include <algorithm>
+#include <utility>
+
 namespace dered {
 
 UndoHistory::UndoHistory(Documents& documents, TurnEvents& events)
@@ -10,26 +13,23 @@ UndoHistory::UndoHistory(Documents& documents, TurnEvents& events)
     Reset();
 }
 
+// Each change is one user action: one step.
 void UndoHistory::Follow(const TurnChange& change) {
     if (applying_) {
         return;
     }
-    switch (change.kind) {
-    case TurnChange::Kind::OrderStored:
-    case TurnChange::Kind::FreeSupplyChanged:
-        dirty_ = true;
-        break;
-    case TurnChange::Kind::AreaSettled:
-        Seal();
-        break;
-    case TurnChange::Kind::ListOrdersChanged:
-        dirty_ = true;
-        Seal();
-        break;
-    case TurnChange::Kind::TurnOpened:
+    if (change.opened) {
         Reset();
-        break;
+        return;
     }
+    for (int16_t area : change.areas) {
+        if (area >= 0 && area <= MaxArea) {
+            touched_.push_back(area);
+        }
+    }
+    ordersTouched_ = ordersTouched_ || change.listOrders;
+    dirty_ = true;
+    Seal();
 }
 
 OrderTable UndoHistory::CurrentOrders() const {
@@ -43,6 +43,8 @@ void UndoHistory::Reset() {
     undo_.clear();
     redo_.clear();
     dirty_ = false;
+    touched_.clear();
+    ordersTouched_ = false;
     Notify({});
 }
 
@@ -52,17 +54,22 @@ void UndoHistory::Seal() {
     }
     dirty_ = false;
     UndoStep step;
-    for (int16_t area = 0; area <= MaxArea; ++area) {
+    // Only what the changes named is compared with the copy: the rest is as it was.
+    std::sort(touched_.begin(), touched_.end());
+    touched_.erase(std::unique(touched_.begin(), touched_.end()), touched_.end());
+    for (int16_t area : std::exchange(touched_, {})) {
         if (Game().Areas[area] != areas_[area]) {
             step.areasBefore.emplace_back(area, areas_[area]);
             step.areasAfter.emplace_back(area, Game().Areas[area]);
             areas_[area] = Game().Areas[area];
         }
     }
-    if (OrderTable now = CurrentOrders(); now != orders_) {
-        step.ordersBefore = orders_;
-        step.ordersAfter = now;
-        orders_ = std::move(now);
+    if (std::exchange(ordersTouched_, false)) {
+        if (OrderTable now = CurrentOrders(); now != orders_) {
+            step.ordersBefore = orders_;
+            step.ordersAfter = now;
+            orders_ = std::move(now);
+        }
     }
     if (Game().Summary != summary_) {
         step.summaryBefore = summary_;
@@ -81,7 +88,7 @@ void UndoHistory::Seal() {
     Notify({});
 }
 
-// The windows follow the events as they follow a rule: the stored order, then the settled area.
+// The windows follow the step as one change, as they follow a rule.
 void UndoHistory::Apply(const std::vector<std::pair<int16_t, AreaRecord>>& areas,
                         const std::optional<OrderTable>& orders,
                         const std::optional<SummaryCounters>& summary) {
@@ -99,18 +106,19 @@ void UndoHistory::Apply(const std::vector<std::pair<int16_t, AreaRecord>>& areas
         Game().Summary = *summary;
         summary_ = *summary;
     }
-    for (const auto& entry : areas) {
-        if (entry.first == 0) {
-            continue; // no window shows area 0
+    {
+        const TurnEvents::Batch change(events_);
+        for (const auto& entry : areas) {
+            if (entry.first != 0) { // no window shows area 0
+                events_.AreaOrderChanged(entry.first);
+            }
         }
-        events_.OrderStored(entry.first);
-        events_.AreaSettled(entry.first);
-    }
-    if (summary) {
-        events_.FreeSupplyChanged();
-    }
-    if (orders) {
-        events_.ListOrdersChanged();
+        if (summary) {
+            events_.FreeSupplyChanged();
+        }
+        if (orders) {
+            events_.ListOrdersChanged();
+        }
     }
     applying_ = false;
 }

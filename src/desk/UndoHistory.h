@@ -80,6 +80,8 @@ class UndoHistory : public Observable<Changed> {
     std::vector<UndoStep> undo_;
     std::vector<UndoStep> redo_;
     bool dirty_ = false;
+    std::vector<int16_t> touched_; // areas named since the last step
+    bool ordersTouched_ = false;
     bool applying_ = false;
     bool held_ = false;
 };

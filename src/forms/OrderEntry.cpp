@@ -47,6 +47,8 @@ bool OrderEntry::Begin(int option, int16_t area) {
         platform_.MsgBox(shown.WhyReadOnly(), MsgIcon::Information);
         return false;
     }
+    // Whatever the rules change for one click is one change.
+    const TurnEvents::Batch change(events_);
     if (option == kWithdrawOption) {
         Show(WithdrawOrder(turn, game.SelectedArea));
         return true;
@@ -67,6 +69,7 @@ bool OrderEntry::Begin(int option, int16_t area) {
 void OrderEntry::Complete(int16_t target, std::optional<int16_t> supported) {
     Turn turn = ShownTurn();
     GameState& game = turn.game;
+    const TurnEvents::Batch change(events_);
     const OrderKind* kind = KindWaitingFor(game.PendingCommand);
     // One question at a time: a second answer would store a stale order later.
     if (kind == nullptr || question_.IsAsking()) {

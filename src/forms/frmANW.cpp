@@ -29,7 +29,7 @@ frmANW::frmANW(Documents& documents, Platform& platform, TurnEvents& events)
     cmdNeutral[1].onClick = [this] { cmdNeutral_Click(1); };
     cmdDelete.onClick = [this] { cmdDelete_Click(); };
     events.Subscribe([this](const TurnChange& change) {
-        if (change.kind == TurnChange::Kind::ListOrdersChanged && IsLoaded() && listed_.Changed()) {
+        if (change.listOrders && IsLoaded() && listed_.Changed()) {
             Form_Load();
         }
     });

@@ -22,7 +22,7 @@ frmCallToArms::frmCallToArms(Documents& documents, Platform& platform, TurnEvent
     cmdCallToArms.onClick = [this] { cmdCallToArms_Click(); };
     cmdDelete.onClick = [this] { cmdDelete_Click(); };
     events.Subscribe([this](const TurnChange& change) {
-        if (change.kind == TurnChange::Kind::ListOrdersChanged && IsLoaded() && listed_.Changed()) {
+        if (change.listOrders && IsLoaded() && listed_.Changed()) {
             Form_Load();
         }
     });

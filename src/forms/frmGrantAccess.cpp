@@ -32,7 +32,7 @@ frmGrantAccess::frmGrantAccess(Documents& documents, Platform& platform, TurnEve
         }
     });
     events.Subscribe([this](const TurnChange& change) {
-        if (change.kind == TurnChange::Kind::ListOrdersChanged && IsLoaded() && listed_.Changed()) {
+        if (change.listOrders && IsLoaded() && listed_.Changed()) {
             Form_Load();
         }
     });

@@ -28,7 +28,7 @@ frmLegend::frmLegend(const SettingsRecord& settings, const Documents& documents,
                      frmMapOptions& mapOptions)
     : Form("frmLegend", "Legend"), settings_(settings), documents_(documents) {
     events.Subscribe([this](const TurnChange& change) {
-        if (change.kind == TurnChange::Kind::TurnOpened && IsLoaded()) {
+        if (change.opened && IsLoaded()) {
             Refresh();
         }
     });

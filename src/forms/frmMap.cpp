@@ -57,19 +57,16 @@ frmMap::frmMap(Records& records, Platform& platform, FormManager& forms, TurnEve
     events.Subscribe([this](const TurnChange& change) { FollowTurn(change); });
 }
 
-// The arrow goes on the view at once; the picture and the view follow once the rule is done.
+// The changed areas are drawn anew on the picture, then the view once, arrows and all.
 void frmMap::FollowTurn(const TurnChange& change) {
-    const int16_t area = change.area;
-    if (change.kind == TurnChange::Kind::OrderStored && area >= 1 && area <= MaxArea) {
-        const AreaRecord& a = Game().Areas[area];
-        if (a.Parm1 >= 1) {
-            DrawOrderArrow(area, a.Parm1, a.Command);
-        }
-    } else if (change.kind == TurnChange::Kind::AreaSettled) {
-        RedrawArea(area);
-        RefreshView();
-        ShowNextClick();
+    if (change.areas.empty()) {
+        return;
     }
+    for (int16_t area : change.areas) {
+        RedrawArea(area);
+    }
+    RefreshView();
+    ShowNextClick();
 }
 
 void frmMap::ShowCaption() {

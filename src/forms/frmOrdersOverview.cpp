@@ -26,8 +26,8 @@ frmOrdersOverview::frmOrdersOverview(const Documents& documents, TurnEvents& eve
         }
     });
     // A rule's stored order is shown once the rule has settled its area.
-    events.Subscribe([this](const TurnChange& change) {
-        if (IsLoaded() && change.kind != TurnChange::Kind::OrderStored) {
+    events.Subscribe([this](const TurnChange&) {
+        if (IsLoaded()) {
             Fill();
         }
     });

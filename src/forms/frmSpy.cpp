@@ -26,7 +26,7 @@ frmSpy::frmSpy(Documents& documents, Platform& platform, TurnEvents& events)
     cmdDelete.onClick = [this] { cmdDelete_Click(); };
     // An undo of the spy slots shows in the open window; targets added since are its own.
     events.Subscribe([this](const TurnChange& change) {
-        if (change.kind == TurnChange::Kind::ListOrdersChanged && IsLoaded() &&
+        if (change.listOrders && IsLoaded() &&
             (Game().Orders[1] != shown1_ || Game().Orders[2] != shown2_)) {
             ShowTargets();
         }

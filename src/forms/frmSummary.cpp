@@ -9,7 +9,7 @@ frmSummary::frmSummary(const Documents& documents, Platform& platform, FormManag
     : Form("frmSummary", "Summary"), documents_(documents), platform_(platform), forms_(forms) {
     AddControl("grdSummary", &grdSummary);
     events.Subscribe([this](const TurnChange& change) {
-        if (change.kind == TurnChange::Kind::FreeSupplyChanged) {
+        if (change.freeSupply) {
             ShowFreeSupply();
         }
     });

@@ -66,11 +66,11 @@ frmWinQZ::frmWinQZ(Records& records, Platform& platform, FormManager& forms, Ini
     AddControl("grdAreaTitle", &grdAreaTitle);
     AddControl("stbStatus", &stbStatus);
     events.Subscribe([this](const TurnChange& change) {
-        // Only these change what the recovery file holds: the turn is formatted once a change.
-        if (change.kind == TurnChange::Kind::OrderStored) {
-            ShowOrder(change.area);
-            keeper_.KeepChange();
-        } else if (change.kind == TurnChange::Kind::ListOrdersChanged) {
+        for (int16_t area : change.areas) {
+            ShowOrder(area);
+        }
+        // The turn is formatted once a change, and only when its orders changed.
+        if (change.OrdersChanged()) {
             keeper_.KeepChange();
         }
     });

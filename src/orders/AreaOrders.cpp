@@ -36,6 +36,7 @@ Outcome SetAreaCommand(Turn& turn, int16_t area, std::string_view code, int16_t 
     GameState& game = turn.game;
     area = AreaOrNone(area);
     Outcome outcome;
+    const TurnEvents::Batch change(turn.events);
     if ((code == OrderCode::Move || code == OrderCode::SupportAttack ||
          code == OrderCode::SupportDefence) &&
         !ValidateMove(game, area, parm1, outcome)) {
@@ -50,7 +51,7 @@ Outcome SetAreaCommand(Turn& turn, int16_t area, std::string_view code, int16_t 
     a.Command = code;
     a.Parm1 = parm1;
     a.Parm2 = parm2;
-    turn.events.OrderStored(area);
+    turn.events.AreaOrderChanged(area);
     outcome.ending = Ending::Stored;
     return outcome;
 }
@@ -60,9 +61,7 @@ Outcome ClearAreaCommand(Turn& turn, int16_t area) {
     if (turn.game.Areas[area].Command.empty()) {
         return {};
     }
-    Outcome outcome = SetAreaCommand(turn, area, "", 0, 0);
-    turn.events.AreaSettled(area);
-    return outcome;
+    return SetAreaCommand(turn, area, "", 0, 0);
 }
 
 void AdjustSupply(Turn& turn, int16_t amount) {

@@ -155,10 +155,11 @@ namespace {
 // The rules' own words come first, then what storing the order said.
 Outcome Store(Turn& turn, Outcome said, int16_t area, std::string_view code, int16_t parm1,
               int16_t parm2) {
+    const TurnEvents::Batch change(turn.events);
     Outcome stored = SetAreaCommand(turn, area, code, parm1, parm2);
     said.notices.insert(said.notices.end(), stored.notices.begin(), stored.notices.end());
     said.ending = stored.ending;
-    turn.events.AreaSettled(area);
+    turn.events.AreaOrderChanged(area);
     return said;
 }
 

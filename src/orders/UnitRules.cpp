@@ -22,7 +22,7 @@ Outcome Refuse(std::string text) {
 
 // The rule is done with the area: it is shown anew.
 Outcome Settle(Turn& turn, int16_t area, Outcome stored) {
-    turn.events.AreaSettled(area);
+    turn.events.AreaOrderChanged(area);
     return stored;
 }
 
@@ -37,6 +37,7 @@ bool IsSmall(int16_t kind) {
 } // namespace
 
 Outcome BuildUnit(Turn& turn, int16_t area, int16_t kind) {
+    const TurnEvents::Batch change(turn.events);
     if (kind < Army || kind > Squadron) {
         return {};
     }
@@ -70,6 +71,7 @@ Outcome BuildUnit(Turn& turn, int16_t area, int16_t kind) {
 }
 
 Outcome UpgradeUnit(Turn& turn, int16_t area) {
+    const TurnEvents::Batch change(turn.events);
     GameState& game = turn.game;
     area = AreaOrNone(area);
     const AreaRecord& a = game.Areas[area];
@@ -94,6 +96,7 @@ Outcome UpgradeUnit(Turn& turn, int16_t area) {
 }
 
 Outcome DowngradeUnit(Turn& turn, int16_t area) {
+    const TurnEvents::Batch change(turn.events);
     GameState& game = turn.game;
     area = AreaOrNone(area);
     const AreaRecord& a = game.Areas[area];
@@ -115,6 +118,7 @@ Outcome DowngradeUnit(Turn& turn, int16_t area) {
 }
 
 Outcome RemoveUnit(Turn& turn, int16_t area) {
+    const TurnEvents::Batch change(turn.events);
     GameState& game = turn.game;
     area = AreaOrNone(area);
     const AreaRecord& a = game.Areas[area];

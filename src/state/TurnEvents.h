@@ -3,31 +3,53 @@
 #include "ui/Observable.h"
 
 #include <cstdint>
+#include <vector>
 
 namespace dered {
 
-// One change to the turn's orders, as the rules raise it and the windows follow it.
+// One change to the turn: everything one user action, one undo step or one report read
+// touched, raised once when it is done.
 struct TurnChange {
-    enum class Kind {
-        OrderStored,       // area's Command, Parm1 and Parm2 were just written
-        AreaSettled,       // a rule is done with area: show it anew
-        FreeSupplyChanged, // Summary.FreeSupply changed
-        ListOrdersChanged, // a slot of the order list was written or freed
-        TurnOpened,        // a report was opened or merged: the records are a new start
-    };
-    Kind kind;
-    int16_t area = 0;
+    std::vector<int16_t> areas; // areas whose order fields were written, each once
+    bool freeSupply = false;    // Summary.FreeSupply changed
+    bool listOrders = false;    // a slot of the order list was written or freed
+    bool opened = false;        // a report was opened or merged: the records are a new start
+
+    bool Empty() const { return areas.empty() && !freeSupply && !listOrders && !opened; }
+    // The orders the recovery file and the undo history keep changed.
+    bool OrdersChanged() const { return !areas.empty() || listOrders; }
     bool operator==(const TurnChange&) const = default;
 };
 
-// The turn's change signal.
+// The turn's change signal. What the rules report gathers into one change, raised when the
+// outermost Batch ends, or at once outside any.
 class TurnEvents : public Observable<TurnChange> {
   public:
-    void OrderStored(int16_t area) { Notify({TurnChange::Kind::OrderStored, area}); }
-    void AreaSettled(int16_t area) { Notify({TurnChange::Kind::AreaSettled, area}); }
-    void FreeSupplyChanged() { Notify({TurnChange::Kind::FreeSupplyChanged, 0}); }
-    void ListOrdersChanged() { Notify({TurnChange::Kind::ListOrdersChanged, 0}); }
-    void TurnOpened() { Notify({TurnChange::Kind::TurnOpened, 0}); }
+    class Batch {
+      public:
+        explicit Batch(TurnEvents& events) : events_(events) { ++events_.depth_; }
+        ~Batch() {
+            if (--events_.depth_ == 0) {
+                events_.Flush();
+            }
+        }
+        Batch(const Batch&) = delete;
+        Batch& operator=(const Batch&) = delete;
+
+      private:
+        TurnEvents& events_;
+    };
+
+    void AreaOrderChanged(int16_t area);
+    void FreeSupplyChanged();
+    void ListOrdersChanged();
+    void TurnOpened();
+
+  private:
+    void Flush();
+
+    TurnChange pending_;
+    int depth_ = 0;
 };
 
 } // namespace dered

@@ -168,7 +168,6 @@ TEST_F(UndoHistoryTest, OneUserActionIsOneStepNamedInTheMenu) {
     EXPECT_EQ(win.mnuRedo.Caption(), "&Redo");
     Game().Summary.FreeSupply += 1; // free supply alone, as a script may change it
     TheTurn().events.FreeSupplyChanged();
-    TheTurn().events.AreaSettled(134);
     EXPECT_EQ(win.mnuUndo.Caption(), "&Undo free supply");
 }
 

@@ -446,7 +446,7 @@ TEST_F(MapWindowTest, OrdersWithoutAnArrowAreMarkedToo) {
     EXPECT_EQ(map.stbNextClick.Text(), "RU (remove): double-click the unit");
     // An order settled elsewhere (the grid, the menus) shows on the open map too.
     view.operations.clear();
-    program.events.AreaSettled(10);
+    program.events.AreaOrderChanged(10);
     EXPECT_GE(Count(view, Kind::Rect, 0xFFFFFF), 2u);
 }
 

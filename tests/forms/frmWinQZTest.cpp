@@ -324,7 +324,7 @@ TEST_F(frmWinQZTest, EveryOrderChangeIsKeptAndOfferedBackAfterACrash) {
     p.events.ListOrdersChanged();
     ASSERT_TRUE(fs::exists(RecoveryFile()));
     p.records.documents.Shown().records.Areas[1].Command = "AA";
-    p.events.OrderStored(1);
+    p.events.AreaOrderChanged(1);
     EXPECT_EQ(p.winQZ.grdArea.TextAt(1, ColCommand), "AA"); // the grid shows it at once
     const GameState entered = p.records.documents.Shown().records;
 

@@ -90,7 +90,7 @@ TEST_F(AreaOrders, ClearingGivesBackTheRemovedOrdersEffect) {
     Said(ClearAreaCommand(turn, game.SelectedArea));
     EXPECT_EQ(Area(7).Command, "");
     EXPECT_EQ(FreeSupply(), -1);
-    EXPECT_EQ(TakeChanges(), (Changes{SupplyChanged(), Stored(7), Settled(7)}));
+    EXPECT_EQ(TakeChanges(), Changes{Stored(7, true)});
 
     PlaceUnit(7, Army, kOwn);
     Area(7).Command = "RU";

@@ -51,7 +51,7 @@ TEST_F(UnitRules, BuildChargesTheUnitsCostAndShowsIt) {
     Said(BuildUnit(turn, game.SelectedArea, Army));
     EXPECT_EQ(Area(7).Command, "AA");
     EXPECT_EQ(FreeSupply(), 0);
-    EXPECT_EQ(TakeChanges(), (Changes{Stored(7), SupplyChanged(), Settled(7)}));
+    EXPECT_EQ(TakeChanges(), Changes{Stored(7, true)});
     EXPECT_TRUE(TakeMessages().empty());
     ExpectIgnored(Build(Army)); // the same order again
 
@@ -109,7 +109,7 @@ TEST_F(UnitRules, UpgradeCostsAPoint) {
     Said(UpgradeUnit(turn, game.SelectedArea));
     EXPECT_EQ(Area(7).Command, "UU");
     EXPECT_EQ(FreeSupply(), 0);
-    EXPECT_EQ(TakeChanges(), (Changes{Stored(7), SupplyChanged(), Settled(7)}));
+    EXPECT_EQ(TakeChanges(), Changes{Stored(7, true)});
     ExpectIgnored([this] { Said(UpgradeUnit(turn, game.SelectedArea)); });
 }
 
@@ -170,7 +170,7 @@ TEST_F(UnitRules, DowngradeCreditPaysOffTheShortageAndCancellingTakesItBack) {
     Said(ClearAreaCommand(turn, game.SelectedArea));
     EXPECT_EQ(Area(7).Command, "");
     EXPECT_EQ(FreeSupply(), -1);
-    EXPECT_EQ(TakeChanges(), (Changes{SupplyChanged(), Stored(7), Settled(7)}));
+    EXPECT_EQ(TakeChanges(), Changes{Stored(7, true)});
 }
 
 TEST_F(UnitRules, DowngradeCreditsBeforeAndRemoveAfterUndoingTheReplacedOrder) {

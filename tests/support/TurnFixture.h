@@ -23,9 +23,9 @@ struct TurnStorage {
 class TurnFixture : public GameFixture<TurnStorage> {
   protected:
     using Changes = std::vector<TurnChange>;
-    static TurnChange Stored(int16_t area) { return {TurnChange::Kind::OrderStored, area}; }
-    static TurnChange Settled(int16_t area) { return {TurnChange::Kind::AreaSettled, area}; }
-    static TurnChange SupplyChanged() { return {TurnChange::Kind::FreeSupplyChanged, 0}; }
+    // The one change a rule raises: the area whose order it wrote, and free supply if charged.
+    static TurnChange Stored(int16_t area, bool charged = false) { return {{area}, charged}; }
+    static TurnChange SupplyChanged() { return {{}, true}; }
 
     // Shows what a rule gave back as a window would, so that the tests read it as messages.
     Ending Said(const Outcome& outcome) {
