@@ -22,7 +22,7 @@ class ListOrdersTest : public test::TurnFixture {
         MakeArea(12, 1, kOwn);
         MakeArea(13, 1, 2);
     }
-    static TurnChange ListChanged() { return {TurnChange::Kind::ListOrdersChanged, 0}; }
+    static TurnChange ListChanged() { return {{}, false, true}; }
 
     // A refused order: its one message, and the records and events untouched.
     Message Refusal(const std::function<Outcome()>& rule) {
