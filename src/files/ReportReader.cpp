@@ -315,10 +315,6 @@ std::string GameTitle(const GameState& game) {
            std::to_string(game.GameTurn) + "(" + std::to_string(sequence) + ")";
 }
 
-bool VictoryConditionsAllowed(const GameState& game) {
-    return game.GameYear == 1880 && game.GameTurn == 1;
-}
-
 std::pair<std::string, std::string> SplitReportPath(const std::string& path) {
     const size_t slash = path.find_last_of('/');
     // A bare name lies in the current folder.

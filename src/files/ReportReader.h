@@ -1,5 +1,6 @@
 #pragma once
 
+#include "orders/ListOrders.h" // VictoryConditionsAllowed, asked after each report
 #include "state/GameState.h"
 #include "ui/Notice.h"
 
@@ -56,9 +57,6 @@ ReportOutcome MergeReportText(GameState& game, Notices& said, std::string text,
 // The main window's title after a report: game, own player's name, the program's name and
 // the date with its turn sequence number, ending in "Date: 1880.2(2)" for 1880 turn 2.
 std::string GameTitle(const GameState& game);
-
-// Victory conditions are proposed on the first turn of a game only.
-bool VictoryConditionsAllowed(const GameState& game);
 
 // Splits a chosen path into the report folder (with its trailing "/", or empty for the
 // current folder) and the file name.

@@ -18,7 +18,19 @@ class ListedOrders {
     ListedOrders(const Documents& documents, std::initializer_list<std::string_view> codes)
         : documents_(documents), codes_(codes.begin(), codes.end()) {}
     void Take() { seen_ = Game().Orders; }
+    // A change the dialog makes itself and lists on its own: the event it raises is not one to
+    // refill the lists for.
+    template <class Change> auto Own(Change&& change) {
+        owning_ = true;
+        auto result = change();
+        owning_ = false;
+        Take();
+        return result;
+    }
     bool Changed() const {
+        if (owning_) {
+            return false;
+        }
         for (int slot = 0; slot <= MaxOrderSlot; ++slot) {
             const OrderSlot& now = Game().Orders[slot];
             if (now != seen_[slot] && (Listed(now) || Listed(seen_[slot]))) {
@@ -38,6 +50,7 @@ class ListedOrders {
     const GameState& Game() const { return documents_.Shown().records; }
     std::vector<std::string_view> codes_;
     std::array<OrderSlot, MaxOrderSlot + 1> seen_{};
+    bool owning_ = false;
 };
 
 } // namespace dered

@@ -1,5 +1,6 @@
 #include "forms/OrderEntry.h"
 
+#include "desk/ListDesk.h"
 #include "desk/OrderDesk.h"
 #include "forms/SupportedPlayerQuestion.h"
 #include "orders/AreaOrders.h"
@@ -97,6 +98,9 @@ void OrderEntry::Complete(int16_t target, std::optional<int16_t> supported) {
 }
 
 void OrderEntry::Enter(const TypedOrder& order) {
+    if (order.kind != nullptr && !order.numbers.empty()) {
+        return EnterList(*order.kind, order.numbers);
+    }
     // A typed order replaces one waiting for its target click.
     Cancel();
     const int option =
@@ -109,6 +113,17 @@ void OrderEntry::Enter(const TypedOrder& order) {
         documents_.Shown().records.PendingCommand != MapCommand::None) {
         Complete(order.target, order.supported);
     }
+}
+
+// A list order waits for no click: one that waits for its target keeps waiting.
+void OrderEntry::EnterList(const OrderKind& kind, const std::vector<int16_t>& numbers) {
+    const TurnDocument& shown = documents_.Shown();
+    if (shown.ReadOnly()) {
+        platform_.MsgBox(shown.WhyReadOnly(), MsgIcon::Information);
+        return;
+    }
+    Turn turn = ShownTurn();
+    Show(EnterListOrder(turn, kind, numbers));
 }
 
 bool OrderEntry::Cancel() {

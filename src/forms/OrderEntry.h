@@ -38,14 +38,16 @@ class OrderEntry {
     // The click on `target` while a move, support or convoy waits for it. A support attack
     // given `supported` does not ask whose attack it is.
     void Complete(int16_t target, std::optional<int16_t> supported = std::nullopt);
-    // A typed order: the double click on its area with its kind chosen, then its target, by
-    // the same steps and with the same messages as with the mouse.
+    // A typed order: an area order as the double click on its area with its kind chosen, then
+    // its target, by the same steps and with the same messages as with the mouse; a list order
+    // by the rule its window uses.
     void Enter(const TypedOrder& order);
     // Drops the order waiting for its target; false when none waits.
     bool Cancel();
 
   private:
     void Show(const Outcome& outcome);
+    void EnterList(const OrderKind& kind, const std::vector<int16_t>& numbers);
 
     // The rules work on the turn on screen; a read-only one never reaches them.
     Turn ShownTurn() { return {documents_.Shown().records, events_}; }

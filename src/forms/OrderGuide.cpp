@@ -46,9 +46,16 @@ constexpr const char* kTypingOrders =
     "    Belanmar convoys Belanmar Strait    convoy to the next area of the chain\n"
     "    Belanmar builds army (corps, fleet, squadron)\n"
     "    Kestowen upgrades / downgrades / removes / cancels\n"
+    "The orders of the Command menu are typed the same two ways, with players by number,\n"
+    "short name or name:\n"
+    "    DA 1    DN 6    DW 2    CA 5 6    GA 5 105    GA 5 ALL    SP 118 134    VC 20 400\n"
+    "    alliance with Aldmark Republic      neutrality towards SAL      war on 2\n"
+    "    call to arms of Brimwend Union against Salorn Dominion\n"
+    "    access for Brimwend Union to Kestowen (or to all)\n"
+    "    spies in Ostisoth, Kestowen         victory conditions 20 400\n"
+    "They pass the checks of their windows; each spy target takes the first free place.\n"
     "Case does not matter, and a name may be cut short while only one area starts so; the\n"
-    "field offers the names as you type. Declarations, calls to arms, access, spies and victory\n"
-    "conditions are given in their own windows.\n";
+    "field offers the names as you type.\n";
 
 } // namespace
 

@@ -1,7 +1,7 @@
 #include "forms/frmANW.h"
 
 #include "orders/DiplomacyLists.h"
-#include "orders/OrderList.h"
+#include "orders/ListOrders.h"
 #include "state/OrderKinds.h"
 #include "ui/Notice.h"
 
@@ -46,9 +46,10 @@ void frmANW::Form_Load() {
         list->Clear();
     }
     for (const int16_t p : OtherPlayers(game)) {
-        ListBoxModel& list = IsAllied(game, game.OwnPlayer, p)  ? lstAllies
-                             : IsAtWar(game, game.OwnPlayer, p) ? lstEnemies
-                                                                : lstNeutrals;
+        const Standing standing = StandingOf(game, p);
+        ListBoxModel& list = standing == Standing::Ally    ? lstAllies
+                             : standing == Standing::Enemy ? lstEnemies
+                                                           : lstNeutrals;
         list.AddItem(game.Players[p].Name, p);
     }
     for (int16_t slot = 1; slot <= game.OrderCount && slot <= MaxOrderSlot; ++slot) {
@@ -58,8 +59,7 @@ void frmANW::Form_Load() {
             lstCommands.AddItem(order.Code + " " + PlayerName(game, order.P1), slot);
         }
     }
-    cmdWar.SetEnabled(!(game.GameYear == 1880 && game.GameTurn <= 1),
-                      "War can be declared from the second turn of the game on");
+    cmdWar.SetEnabled(WarAllowed(game), kWarNotYet);
     listed_.Take();
 }
 
@@ -86,30 +86,12 @@ void frmANW::Declare(std::string_view code, const ListBoxModel& players) {
         return;
     }
     const auto p = static_cast<int16_t>(chosen);
-    if (CheckAnwIssued(p)) {
-        return;
+    Turn turn{Game(), events_};
+    const Outcome declared = listed_.Own([&] { return dered::Declare(turn, code, p); });
+    ShowNotices(platform_, declared.notices);
+    if (declared.ending == Ending::Stored) {
+        lstCommands.AddItem(std::string(code) + " " + PlayerName(turn.game, p), declared.slot);
     }
-    GameState& game = Game();
-    const AddedOrder added = AddOrder(game, code, p, 0, 0, 0);
-    ShowNotices(platform_, added.refusal);
-    if (added.slot != 0) {
-        lstCommands.AddItem(std::string(code) + " " + PlayerName(game, p), added.slot);
-        OrdersChanged();
-    }
-}
-
-// One declaration per player, whatever its kind.
-bool frmANW::CheckAnwIssued(int16_t player) {
-    const GameState& game = Game();
-    for (const ListBoxModel::Line& line : lstCommands.Lines()) {
-        const OrderSlot* order = LineSlot(game, line);
-        if (order != nullptr && order->P1 == player) {
-            platform_.MsgBox("ANW command has already been issued for " + PlayerName(game, player),
-                             MsgIcon::None);
-            return true;
-        }
-    }
-    return false;
 }
 
 } // namespace dered

@@ -40,7 +40,6 @@ class frmANW : public Form {
     ButtonModel cmdDelete{"Delete"};
 
   private:
-    bool CheckAnwIssued(int16_t player);
     void Declare(std::string_view code, const ListBoxModel& players);
 
     // The order list changed here: the lists are as the records are, the others are told.

@@ -1,7 +1,7 @@
 #include "forms/frmCallToArms.h"
 
 #include "orders/DiplomacyLists.h"
-#include "orders/OrderList.h"
+#include "orders/ListOrders.h"
 #include "state/OrderKinds.h"
 #include "ui/Notice.h"
 
@@ -38,11 +38,10 @@ void frmCallToArms::Form_Load() {
     for (ListBoxModel* list : {&lstAllies, &lstEnemies, &lstCommands}) {
         list->Clear();
     }
-    // Declarations entered this turn count as well as the report's relations.
     for (const int16_t p : OtherPlayers(game)) {
-        if (IsAllied(game, game.OwnPlayer, p) || HasAllyOrder(game, p)) {
+        if (CanBeCalled(game, p)) {
             lstAllies.AddItem(game.Players[p].Name, p);
-        } else if (IsAtWar(game, game.OwnPlayer, p) || HasWarOrder(game, p)) {
+        } else if (CanBeCalledAgainst(game, p)) {
             lstEnemies.AddItem(game.Players[p].Name, p);
         }
     }
@@ -63,15 +62,14 @@ void frmCallToArms::cmdCallToArms_Click() {
     if (!ChosenItem(lstAllies, ally) || !ChosenItem(lstEnemies, enemy)) {
         return;
     }
-    GameState& game = Game();
     const auto a = static_cast<int16_t>(ally);
     const auto e = static_cast<int16_t>(enemy);
-    const AddedOrder added = AddOrder(game, OrderCode::CallToArms, a, e, 0, 0);
-    ShowNotices(platform_, added.refusal);
-    if (added.slot != 0) {
-        lstCommands.AddItem("CA " + PlayerAbbrev(game, a) + " " + PlayerAbbrev(game, e),
-                            added.slot);
-        OrdersChanged();
+    Turn turn{Game(), events_};
+    const Outcome called = listed_.Own([&] { return CallToArms(turn, a, e); });
+    ShowNotices(platform_, called.notices);
+    if (called.ending == Ending::Stored) {
+        lstCommands.AddItem("CA " + PlayerAbbrev(turn.game, a) + " " + PlayerAbbrev(turn.game, e),
+                            called.slot);
     }
 }
 

@@ -1,7 +1,7 @@
 #include "forms/frmGrantAccess.h"
 
 #include "orders/DiplomacyLists.h"
-#include "orders/OrderList.h"
+#include "orders/ListOrders.h"
 #include "state/LeadingNumber.h"
 #include "state/Numbers.h"
 #include "state/OrderKinds.h"
@@ -51,7 +51,7 @@ void frmGrantAccess::Form_Load() {
     lstPlayers.Clear();
     lstCommands.Clear();
     for (const int16_t p : OtherPlayers(game)) {
-        if (IsAllied(game, game.OwnPlayer, p)) {
+        if (StandingOf(game, p) == Standing::Ally) {
             lstPlayers.AddItem(game.Players[p].Name, p);
         }
     }
@@ -94,12 +94,11 @@ void frmGrantAccess::cmdGrantAll_Click() {
     if (!ChosenPlayer(player)) {
         return;
     }
-    GameState& game = Game();
-    const AddedOrder added = AddOrder(game, OrderCode::GrantAccess, player, -1, 0, 0);
-    ShowNotices(platform_, added.refusal);
-    if (added.slot != 0) {
-        lstCommands.AddItem("GA " + PlayerAbbrev(game, player) + " all ", added.slot);
-        OrdersChanged();
+    Turn turn{Game(), events_};
+    const Outcome granted = listed_.Own([&] { return GrantAccessToAll(turn, player); });
+    ShowNotices(platform_, granted.notices);
+    if (granted.ending == Ending::Stored) {
+        lstCommands.AddItem("GA " + PlayerAbbrev(turn.game, player) + " all ", granted.slot);
     }
 }
 
@@ -114,19 +113,16 @@ void frmGrantAccess::txtArea_Change() {
     if (!ChosenPlayer(player)) {
         return;
     }
-    GameState& game = Game();
+    // What is no area number at all gets the refusal of an area not owned.
     int16_t area = 0;
-    const bool isArea =
-        NearestInt16(LeadingNumber(txtArea.Text()), area) && area >= 1 && area <= MaxArea;
-    if (!isArea || game.Areas[area].Owner != game.OwnPlayer) {
-        platform_.MsgBox(kMustOwnArea, MsgIcon::Critical);
-        return;
+    if (!NearestInt16(LeadingNumber(txtArea.Text()), area)) {
+        area = 0;
     }
-    const AddedOrder added = AddOrder(game, OrderCode::GrantAccess, player, area, 0, 0);
-    ShowNotices(platform_, added.refusal);
-    if (added.slot != 0) {
-        lstCommands.AddItem("GA " + PlayerAbbrev(game, player) + txtArea.Text(), added.slot);
-        OrdersChanged();
+    Turn turn{Game(), events_};
+    const Outcome granted = listed_.Own([&] { return GrantAccess(turn, player, area); });
+    ShowNotices(platform_, granted.notices);
+    if (granted.ending == Ending::Stored) {
+        lstCommands.AddItem("GA " + PlayerAbbrev(turn.game, player) + txtArea.Text(), granted.slot);
     }
 }
 

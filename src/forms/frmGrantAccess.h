@@ -1,6 +1,7 @@
 #pragma once
 
 #include "forms/ListedOrders.h"
+#include "orders/ListOrders.h" // kMustOwnArea
 #include "state/OrderKinds.h"
 #include "state/TurnDocument.h"
 #include "state/TurnEvents.h"
@@ -49,6 +50,5 @@ class frmGrantAccess : public Form {
 };
 
 inline constexpr const char* kSelectPlayerToGrant = "Select a player to grant access to";
-inline constexpr const char* kMustOwnArea = "Must own the area to grant access";
 
 } // namespace dered

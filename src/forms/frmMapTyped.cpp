@@ -6,7 +6,19 @@
 namespace dered {
 
 namespace {
+
 constexpr size_t kCompletions = 12;
+
+// The spy and victory windows hold their orders until they close: a typed order of their kind
+// comes after what they hold, as it would after closing them by hand.
+void CloseWindowHolding(FormManager& forms, const OrderKind* kind) {
+    if (kind != nullptr && kind->click == MapCommand::Spy) {
+        forms.UnloadIfLoaded("frmSpy");
+    } else if (kind != nullptr && kind->click == MapCommand::Victory) {
+        forms.UnloadIfLoaded("frmVictory");
+    }
+}
+
 } // namespace
 
 void frmMap::txtOrder_Change() {
@@ -23,6 +35,7 @@ void frmMap::txtOrder_Enter() {
         stbNextClick.SetText(parsed.problem);
         return;
     }
+    CloseWindowHolding(forms_, parsed.order->kind);
     entry_.Enter(*parsed.order);
     txtOrder.SetText({});
     if (picView_) {

@@ -1,8 +1,10 @@
 #include "forms/frmSpy.h"
 
+#include "orders/ListOrders.h"
 #include "state/LeadingNumber.h"
 #include "state/Numbers.h"
 #include "state/OrderKinds.h"
+#include "ui/Notice.h"
 
 #include <algorithm>
 #include <array>
@@ -47,10 +49,7 @@ void frmSpy::ShowTargets() {
     const GameState& game = Game();
     shown1_ = game.Orders[1];
     shown2_ = game.Orders[2];
-    const OrderSlot& first = game.Orders[1];
-    const OrderSlot& second = game.Orders[2];
-    const std::array<int16_t, kTargets> targets = {first.P1, first.P2,  first.P3,
-                                                   first.P4, second.P1, second.P2};
+    const SpyRow targets = SpyRowOf(game);
     for (int col = 0; col < kTargets; ++col) {
         SetGridCell(grdSpy, 0, col, targets[col] > 0 ? SignedText(targets[col]) : "");
     }
@@ -96,13 +95,16 @@ void frmSpy::SetOrderSlot(int16_t slot, std::string_view code, int16_t p1, int16
 }
 
 void frmSpy::AddTarget(int16_t area) {
+    std::array<bool, kTargets> taken{};
     for (int col = 0; col < kTargets; ++col) {
-        if (grdSpy.TextAt(0, col).empty()) {
-            SetGridCell(grdSpy, 0, col, SignedText(area));
-            return;
-        }
+        taken[static_cast<size_t>(col)] = !grdSpy.TextAt(0, col).empty();
     }
-    platform_.MsgBox("Already at limit of spies", MsgIcon::Critical);
+    const SpyPlace next = NextSpyPlace(taken);
+    if (next.place < 0) {
+        ShowNotices(platform_, next.refusal.notices);
+        return;
+    }
+    SetGridCell(grdSpy, 0, next.place, SignedText(area));
 }
 
 } // namespace dered

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "state/TurnEvents.h"
-
+#include "orders/ListOrders.h"
 #include "state/TurnDocument.h"
 #include "state/TurnEvents.h"
 #include "ui/Controls.h"
@@ -30,7 +29,7 @@ class frmSpy : public Form {
     void SetOrderSlot(int16_t slot, std::string_view code, int16_t p1, int16_t p2, int16_t p3,
                       int16_t p4);
 
-    static constexpr int kTargets = 6;
+    static constexpr int kTargets = kSpyTargets;
     GridModel grdSpy{1, kTargets};
     ButtonModel cmdDelete{"Delete"};
 

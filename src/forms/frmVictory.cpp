@@ -1,9 +1,8 @@
 #include "forms/frmVictory.h"
 
-#include "orders/OrderList.h"
+#include "orders/ListOrders.h"
 #include "state/LeadingNumber.h"
 #include "state/Numbers.h"
-#include "state/OrderKinds.h"
 #include "ui/Notice.h"
 
 #include <string>
@@ -36,13 +35,8 @@ void frmVictory::Form_Load() {
     }
     game.PendingCommand = MapCommand::Victory;
     history_.Hold(true);
-    for (int16_t slot = 1; slot <= game.OrderCount && slot <= MaxOrderSlot; ++slot) {
-        const OrderSlot& order = game.Orders[slot];
-        if (order.Code == OrderCode::Victory) {
-            opened_ = {order.P1, order.P2};
-            DeleteOrder(game, slot);
-            break;
-        }
+    if (const auto taken = TakeOutVictoryConditions(game)) {
+        opened_ = *taken;
     }
     // The scroll bars stay where they are; only the boxes show the order's values.
     for (int i = 0; i < 2; ++i) {
@@ -62,8 +56,8 @@ int16_t frmVictory::Value(int index) const {
 void frmVictory::Form_Unload() {
     GameState& game = Game();
     game.PendingCommand = MapCommand::None;
-    ShowNotices(platform_, AddOrder(game, OrderCode::Victory, Value(0), Value(1), 0, 0).refusal);
-    events_.ListOrdersChanged();
+    Turn turn{game, events_};
+    ShowNotices(platform_, PutVictoryConditions(turn, Value(0), Value(1)).notices);
     history_.Hold(false);
 }
 

@@ -6,6 +6,7 @@
 #include "forms/frmCallToArms.h"
 #include "forms/frmMap.h"
 #include "forms/frmSummary.h"
+#include "orders/ListOrders.h"
 #include "state/Text.h"
 
 #include <array>
@@ -227,9 +228,8 @@ void frmWinQZ::grdArea_DblClick() {
 
 void frmWinQZ::mnuCallToArms_Click() {
     const GameState& game = Game();
-    if (game.GameYear == 1880 && game.GameTurn <= 3) {
-        platform_.MsgBox("Can't declare war or call to arms on the first three turns",
-                         MsgIcon::Information);
+    if (!CallsToArmsAllowed(game)) {
+        platform_.MsgBox(kCallToArmsNotYet, MsgIcon::Information);
         return;
     }
     forms_.Show(windows_.callToArms, Modality::Modal);

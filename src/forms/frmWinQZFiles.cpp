@@ -7,6 +7,7 @@
 #include "files/ReportReader.h"
 #include "files/Settings.h"
 #include "forms/frmMap.h"
+#include "orders/ListOrders.h"
 #include "orders/OrderList.h"
 #include "ui/Notice.h"
 
@@ -104,8 +105,7 @@ bool frmWinQZ::TakeTurn(GameState fresh, const std::string& folder, const std::s
     NoteOpenedReport(folder, fileName);
     keeper_.MarkSaved();
     keeper_.OfferRecovery(game);
-    mnuVictoryConditions.SetEnabled(VictoryConditionsAllowed(game),
-                                    "Victory conditions are set on the first turn of a game only");
+    mnuVictoryConditions.SetEnabled(VictoryConditionsAllowed(game), kVictoryConditionsNotNow);
     caption.SetText(GameTitle(game));
     ShowHeldElsewhere(claim == TurnClaim::ReadOnly);
     return true;

@@ -2,6 +2,7 @@
 
 #include "ui/Notice.h"
 
+#include <cstdint>
 #include <string>
 #include <utility>
 
@@ -20,6 +21,7 @@ enum class Ending {
 struct Outcome {
     Ending ending = Ending::Unchanged;
     Notices notices;
+    int16_t slot = 0; // a stored list order: the slot of the order list it went into
 
     void Say(std::string text, MsgIcon icon) { notices.push_back({std::move(text), icon}); }
     Outcome& Refuse(std::string text, MsgIcon icon = MsgIcon::Critical) {

@@ -25,7 +25,8 @@ class TypedOrderTest : public test::TurnFixture {
         game.Players[2] = {"Borduria", "BOR", {}};
     }
 
-    // "code area target supported" of what the text reads as, or its problem.
+    // "code area target supported" (a list order: "code numbers") of what the text reads as,
+    // or its problem.
     std::string Read(std::string_view text) {
         const ParsedOrder parsed = ParseOrder(game, text);
         if (!parsed.order) {
@@ -33,6 +34,12 @@ class TypedOrderTest : public test::TurnFixture {
         }
         const TypedOrder& o = *parsed.order;
         std::string read = o.kind ? std::string(o.kind->code) : "withdraw";
+        if (!o.numbers.empty()) {
+            for (const int16_t n : o.numbers) {
+                read += " " + std::to_string(n);
+            }
+            return read;
+        }
         read += " " + std::to_string(o.area);
         if (o.kind && o.kind->shape != OrderShape::PlainArea) {
             read += " " + std::to_string(o.target);
@@ -80,10 +87,45 @@ TEST_F(TypedOrderTest, WhatIsNoOrderSaysWhy) {
               "Not an order: type it as \"MO 118 106\" or \"Ostisoth - Ularith\"");
     EXPECT_EQ(Read("MO 10"), "MO takes an area and a target area");
     EXPECT_EQ(Read("SA 10 11 ZZZ"), "No player is called \"ZZZ\"");
-    EXPECT_EQ(Read("DA 2"), "Only area orders can be typed; alliance is given in its own window");
     EXPECT_EQ(Read("Ostisoth builds castle"),
               "A build is of an army, a corps, a fleet or a squadron");
     EXPECT_EQ(Read("Ostisoth supports Ularith - Kestowen"), "No unit in Ularith (11) to support");
+}
+
+TEST_F(TypedOrderTest, ListOrdersReadInBothFormsWithPlayersByNumberShortNameOrName) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"DA 2", "DA 2"},
+        {"dw bor", "DW 2"},
+        {"alliance with Borduria", "DA 2"},
+        {"WAR ON 2", "DW 2"},
+        {"neutrality towards BOR", "DN 2"},
+        {"CA 2 1", "CA 2 1"},
+        {"call to arms of Borduria against 1", "CA 2 1"},
+        {"GA 2 Ostisoth", "GA 2 10"},
+        {"GA 2 ALL", "GA 2 -1"},
+        {"access for Borduria to Ulmar Sea", "GA 2 12"},
+        {"access for BOR to all areas", "GA 2 -1"},
+        {"SP 10 0 0 13 0 0", "SP 10 13"}, // as commands.dat writes it
+        {"spies in Ostisoth, Kest", "SP 10 13"},
+        {"spies Ularith", "SP 11"},
+        {"VC 20 400", "VC 20 400"},
+        {"victory conditions 12 -5", "VC 12 -5"},
+        // What is read is checked against the rules later; what cannot be read says why.
+        {"DA 2 3", "DA takes a player"},
+        {"call to arms of Borduria", "CA takes two players: the ally and the enemy"},
+        {"GA 2", "GA takes a player and one of your areas, or ALL"},
+        {"SP 0 0", "SP takes one to six areas"},
+        {"SP 1 2 3 4 5 6 7", "SP takes one to six areas"},
+        {"VC 20", "VC takes the turns and the points"},
+        {"VC 20 70000", "\"70000\" is no whole number from -32768 to 32767"},
+        {"war on Nobody", "No player is called \"Nobody\""},
+        {"alliance with ", "Not an order: type it as \"MO 118 106\" or \"Ostisoth - Ularith\""},
+        {"spies in", "An area is missing"},
+        {"access for BOR to Nowhere", "No area is called \"Nowhere\""},
+    };
+    for (const auto& [text, read] : cases) {
+        EXPECT_EQ(Read(text), read) << text;
+    }
 }
 
 TEST_F(TypedOrderTest, CompletionsFinishTheNameBeingTyped) {
@@ -92,6 +134,9 @@ TEST_F(TypedOrderTest, CompletionsFinishTheNameBeingTyped) {
     EXPECT_EQ(OrderCompletions(game, "Ostisoth supports Kes", 5),
               (std::vector<std::string>{"Ostisoth supports Kestowen"}));
     EXPECT_EQ(OrderCompletions(game, "Ostisoth - ul", 1).size(), 1u);
+    EXPECT_EQ(OrderCompletions(game, "access for BOR to kes", 5),
+              (std::vector<std::string>{"access for BOR to Kestowen"}));
+    EXPECT_EQ(OrderCompletions(game, "spies in Ostisoth, ul", 5).size(), 2u);
     EXPECT_TRUE(OrderCompletions(game, "O", 5).empty()); // too short to be worth a list
 }
 

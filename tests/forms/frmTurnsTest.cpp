@@ -77,15 +77,19 @@ TEST_F(TurnsWindow, AnEarlierTurnIsReadOnlyAndBackGivesTheCurrentTurnExactly) {
     const GameState earlier = Game();
     program->map.optCommand.Choose(5); // RU
     program->map.picView_DblClick();
-    program->map.txtOrder.SetText(std::to_string(OwnUnitArea()) + " removes");
-    program->map.txtOrder_Enter();
+    for (const std::string& typed :
+         {std::to_string(OwnUnitArea()) + " removes", std::string("DN 1")}) {
+        program->map.txtOrder.SetText(typed);
+        program->map.txtOrder_Enter();
+    }
     EXPECT_FALSE(Main().mnuUndo.Click());
     EXPECT_EQ(Game().Areas, earlier.Areas);
     EXPECT_EQ(Game().Orders, earlier.Orders);
     EXPECT_EQ(Game().Summary, earlier.Summary);
     EXPECT_EQ(Main().CurrentTurn(), current);
-    EXPECT_EQ(platform.messages.size(), 2u);
+    EXPECT_EQ(platform.messages.size(), 3u);
     EXPECT_EQ(platform.messages[0].text, kReadOnlyTurn);
+    EXPECT_EQ(platform.messages[2].text, kReadOnlyTurn);
 
     Turns().cmdBack.Click();
     EXPECT_FALSE(Main().ShowsEarlierTurn());
