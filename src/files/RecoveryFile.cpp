@@ -40,12 +40,12 @@ std::string RecoveryPath(const GameState& game, const std::string& folder) {
            std::to_string(game.GameYear) + "-" + std::to_string(game.GameTurn) + ".orders";
 }
 
-std::string WriteRecovery(const GameState& game, const std::string& folder, Disk& disk) {
+std::string WriteRecovery(const GameState& game, const std::string& ordersTmp,
+                          const std::string& folder, Disk& disk) {
     std::error_code ec;
     fs::create_directories(folder, ec);
     const std::string path = RecoveryPath(game, folder);
-    const std::string text = FormatOrders(game).ordersTmp;
-    const CommitFailure failure = CommitTogether({{path, text}}, disk, Flush::Later);
+    const CommitFailure failure = CommitTogether({{path, ordersTmp}}, disk, Flush::Later);
     return failure.Failed() ? failure.Message() : std::string();
 }
 

@@ -15,10 +15,11 @@ std::string DefaultRecoveryDir(const std::string& xdgStateHome, const std::strin
 // of the game identifier that could leave the folder are replaced.
 std::string RecoveryPath(const GameState& game, const std::string& folder);
 
-// Writes the turn's orders in the orders.tmp form, replacing the file whole. Empty on success,
-// else a message naming the file.
-[[nodiscard]] std::string WriteRecovery(const GameState& game, const std::string& folder,
-                                        Disk& disk);
+// Writes the turn's orders, formatted in the orders.tmp form (`FormatOrders(game).ordersTmp`,
+// which the caller already has), replacing the file whole. Empty on success, else a message
+// naming the file.
+[[nodiscard]] std::string WriteRecovery(const GameState& game, const std::string& ordersTmp,
+                                        const std::string& folder, Disk& disk);
 
 void RemoveRecovery(const GameState& game, const std::string& folder);
 

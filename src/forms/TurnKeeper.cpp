@@ -50,7 +50,8 @@ void TurnKeeper::KeepChange() {
     if (text == kept_) {
         return;
     }
-    const std::string problem = WriteRecovery(Game(), recoveryDir_, disk_);
+    // The text compared is the text written: the turn is formatted once a change.
+    const std::string problem = WriteRecovery(Game(), text, recoveryDir_, disk_);
     if (!problem.empty()) {
         // Said once a turn: order entry goes on without the safety net.
         if (!recoveryFailed_) {

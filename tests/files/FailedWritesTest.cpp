@@ -3,6 +3,7 @@
 // what makes the write fail here; that the old file is kept is the commit's own test.)
 #include "files/IniFile.h"
 #include "files/MapFiles.h"
+#include "files/OrdersFile.h"
 #include "files/RecoveryFile.h"
 #include "platform/SystemDisk.h"
 
@@ -33,7 +34,9 @@ TEST(FailedWrites, NameTheFileAndLeaveTheOldOne) {
     } writers[] = {
         {"map-hex.dat", [&](const std::string& path) { return SaveHexData(hexMap, path, disk); }},
         {"QZ001-player3-1880-1.orders",
-         [&](const std::string&) { return WriteRecovery(game, folder.Folder(), disk); }},
+         [&](const std::string&) {
+             return WriteRecovery(game, FormatOrders(game).ordersTmp, folder.Folder(), disk);
+         }},
         {"der-ed.ini",
          [&](const std::string& path) {
              return IniFile(path).WriteStrings({{"A", "k", "v"}});
