@@ -98,10 +98,10 @@ std::string PlayerLabel(const GameState& game, int16_t player) {
 }
 
 std::string AreaOrderPredicate(const GameState& game, int16_t area) {
-    if (!IsArea(area)) {
-        return {};
-    }
-    const AreaRecord& a = game.Areas[area];
+    return IsArea(area) ? OrderPredicate(game, game.Areas[area]) : std::string();
+}
+
+std::string OrderPredicate(const GameState& game, const AreaRecord& a) {
     if (a.Command.empty()) {
         return {};
     }
@@ -124,11 +124,15 @@ std::string AreaOrderPredicate(const GameState& game, int16_t area) {
 }
 
 std::string AreaOrderSentence(const GameState& game, int16_t area) {
-    const std::string predicate = AreaOrderPredicate(game, area);
+    return IsArea(area) ? OrderSentence(game, area, game.Areas[area]) : std::string();
+}
+
+std::string OrderSentence(const GameState& game, int16_t area, const AreaRecord& order) {
+    const std::string predicate = OrderPredicate(game, order);
     if (predicate.empty()) {
         return {};
     }
-    const std::string_view unit = UnitWord(game.Areas[area].UnitKind);
+    const std::string_view unit = UnitWord(order.UnitKind);
     const std::string subject =
         unit.empty() ? AreaLabel(game, area) : Capitalised(unit) + " in " + AreaLabel(game, area);
     return subject + " " + predicate;

@@ -17,6 +17,10 @@ std::string PlayerLabel(const GameState& game, int16_t player);
 std::string AreaOrderPredicate(const GameState& game, int16_t area);
 // The whole order as a player reads it: "Army in Northfield (12) moves to Eastwater (15)".
 std::string AreaOrderSentence(const GameState& game, int16_t area);
+// The same for an order kept apart from the area's record (an ally's): `order` gives the code,
+// the numbers and the unit.
+std::string OrderPredicate(const GameState& game, const AreaRecord& order);
+std::string OrderSentence(const GameState& game, int16_t area, const AreaRecord& order);
 // "Alliance with player 4 (Oroland)"; empty for a free slot or spy slots without targets.
 std::string ListOrderSentence(const GameState& game, const OrderSlot& order);
 

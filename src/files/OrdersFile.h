@@ -44,6 +44,12 @@ void ReadEarlierOrders(GameState& game, Notices& said);
 bool ReadEarlierOrdersText(GameState& game, Notices& said, std::string text,
                            const std::string& path);
 
+// Reads an orders.tmp-form text into game's order fields, all or nothing: "" when its header
+// names game's game and turn and every entry was read, else why not, naming path. An ally's
+// file is read so.
+[[nodiscard]] std::string ReadWholeOrdersText(GameState& game, std::string text,
+                                              const std::string& path);
+
 // Replaces every order of the turn with those of an orders.tmp-form file at path (the recovery
 // file). False, with a message, when it cannot be read or is of another turn; nothing changes.
 bool RestoreOrders(GameState& game, Notices& said, const std::string& path);

@@ -298,6 +298,22 @@ bool ReadEarlierOrdersText(GameState& game, Notices& said, std::string text,
     return !damage->Any();
 }
 
+std::string ReadWholeOrdersText(GameState& game, std::string text, const std::string& path) {
+    Notices said;
+    const std::optional<Damage> damage = ReadOrdersText(game, said, std::move(text));
+    if (!damage) {
+        return path + " is not of this game and turn";
+    }
+    if (!damage->skipped.empty()) {
+        return path + ", line " + std::to_string(damage->skipped.front().first) +
+               ": not an order the program reads";
+    }
+    if (damage->cutShort) {
+        return path + " ends without its END line: it was cut short";
+    }
+    return said.empty() ? std::string() : path + ": " + said.front().text;
+}
+
 bool RestoreOrders(GameState& game, Notices& said, const std::string& path) {
     FileText file = ReadWholeFile(path);
     if (!file.Read()) {

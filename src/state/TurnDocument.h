@@ -1,5 +1,6 @@
 #pragma once
 
+#include "state/AllyOrders.h"
 #include "state/GameState.h"
 
 #include <memory>
@@ -19,10 +20,12 @@ inline constexpr const char* kReadOnlyTurn =
 inline constexpr const char* kHeldElsewhereTurn =
     "This turn is open in another program and shown here read-only: orders are entered there";
 
-// One report's turn: its records and whether it takes orders here.
+// One report's turn: its records, whether it takes orders here, and the allies' orders for it.
 struct TurnDocument {
     GameState records;
     TurnAccess access = TurnAccess::Current;
+    // Orders the allies sent for this turn: they go when the turn does.
+    AllyOrderSets allies;
 
     bool ReadOnly() const { return access != TurnAccess::Current; }
     // Why no order can be entered; empty when they can.

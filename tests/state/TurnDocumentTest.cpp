@@ -34,5 +34,26 @@ TEST(TurnDocumentTest, EachReportIsANewDocumentAndAnEarlierTurnShowsBesideTheOpe
     EXPECT_EQ(documents.Shown().WhyReadOnly(), std::string(kHeldElsewhereTurn));
 }
 
+TEST(TurnDocumentTest, AlliesOrdersAreKeptByPlayerAndGoWithTheTurn) {
+    Documents documents;
+    AllyOrderSets& allies = documents.Current().allies;
+    allies.Put({5, "five/commands.dat", {{22, "MO", 23, 0}, {36, "AA", 0, 0}}, {}});
+    allies.Put({2, "two/commands.dat", {}, {}});
+    allies.Put({5, "five/orders.tmp", {}, {}}); // a reload replaces
+    ASSERT_EQ(allies.All().size(), 2u);
+    EXPECT_EQ(allies.All()[0].player, 2);
+    EXPECT_EQ(allies.Find(5)->path, "five/orders.tmp");
+    EXPECT_TRUE(allies.Remove(2));
+    EXPECT_FALSE(allies.Remove(2));
+    EXPECT_EQ(allies.Find(2), nullptr);
+
+    const AllyOrders five{5, "", {{22, "MO", 23, 0}, {36, "AA", 0, 0}}, {}};
+    EXPECT_EQ(five.OrderAt(36)->code, "AA");
+    EXPECT_EQ(five.OrderAt(23), nullptr);
+
+    documents.Open(FreshTurn(documents.Current().records), TurnAccess::Current);
+    EXPECT_TRUE(documents.Current().allies.Empty());
+}
+
 } // namespace
 } // namespace dered
