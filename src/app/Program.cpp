@@ -18,8 +18,8 @@ Program::Program(Platform& platform, IniService& ini, Disk& disk, ProgramOptions
       editHex(records.hexMap, forms), zoom(records.settings, map),
       mapOptions(records.settings, records.documents, platform),
       unitDisplay(records.documents, platform, forms, map),
-      overview(records.documents, events, map), goTo(records.documents, platform, forms, map),
-      saveCheck(records.documents, forms),
+      overview(records.documents, events, map, allies),
+      goTo(records.documents, platform, forms, map), saveCheck(records.documents, forms),
       legend(records.settings, records.documents, events, mapOptions),
       turns(records, platform, forms, winQZ, map), exportMap(records, platform, forms, disk),
       editMenu(winQZ, history, forms, overview, goTo) {
@@ -27,6 +27,16 @@ Program::Program(Platform& platform, IniService& ini, Disk& disk, ProgramOptions
     winQZ.mnuOrders.onClick = [this] { forms.Show(orders, Modality::Modeless); };
     winQZ.mnuSave.onClick = [this] { saveCheck.Ask([this] { winQZ.mnuSave_Click(); }); };
     WireDialogMenus();
+    WireAllyMenus();
+}
+
+void Program::WireAllyMenus() {
+    winQZ.mnuLoadAllyOrders.onClick = [this] { allies.mnuLoadAllyOrders_Click(); };
+    winQZ.mnuAlliesOrders.SetChecked(allies.Shown());
+    winQZ.mnuAlliesOrders.onClick = [this] {
+        allies.SetShown(!allies.Shown());
+        winQZ.mnuAlliesOrders.SetChecked(allies.Shown());
+    };
 }
 
 // Call to arms has its own handler on the main window: it checks the turn first.

@@ -4,6 +4,7 @@
 #include "desk/UndoHistory.h"
 #include "forms/EditMenu.h"
 #include "forms/ProgramOptions.h"
+#include "forms/TurnAllies.h"
 #include "forms/frmANW.h"
 #include "forms/frmAbout.h"
 #include "forms/frmCallToArms.h"
@@ -56,6 +57,8 @@ class Program {
     UndoHistory history{records.documents, events};
 
     frmWinQZ winQZ;
+    // The allies' orders loaded into the open turn; the overview lists them.
+    TurnAllies allies{records.documents, platform, events, winQZ.stbStatus};
     frmSummary summary;
     frmMap map;
     frmSupportAttack supportAttack;
@@ -90,6 +93,7 @@ class Program {
 
   private:
     void WireDialogMenus();
+    void WireAllyMenus();
 };
 
 } // namespace dered

@@ -25,4 +25,7 @@ void AddExportCommands(ScriptRunner& runner);
 // "print turns", "compare", "print recent" and "menu mnuRecent".
 void AddTurnCommands(ScriptRunner& runner);
 
+// "ally load FILE", "ally remove PLAYER" and "print ally [PLAYER]".
+void AddAllyCommands(ScriptRunner& runner);
+
 } // namespace dered

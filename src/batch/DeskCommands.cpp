@@ -5,7 +5,7 @@
 #include "batch/BatchPlatform.h"
 #include "batch/CommandSets.h"
 #include "batch/ScriptRunner.h"
-#include "desk/OrderCheck.h"
+#include "desk/AllyCheck.h"
 #include "desk/OrderWords.h"
 
 #include <deque>
@@ -30,7 +30,7 @@ void AnswerSave(SaveAnswers& answers, ScriptArgs& args) {
 
 void PrintCheck(const Program& program, std::ostream& out, ScriptArgs& args) {
     args.End();
-    const std::vector<Finding> found = CheckOrders(program.records.documents.Shown().records);
+    const std::vector<Finding> found = CheckTurn(program.records.documents.Shown());
     for (const Finding& finding : found) {
         out << "CHECK " << finding.area << ' ' << FindingWord(finding.kind) << ": " << finding.text
             << '\n';

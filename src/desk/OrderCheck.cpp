@@ -161,6 +161,16 @@ std::string_view FindingWord(FindingKind kind) {
         return "convoy";
     case FindingKind::Supply:
         return "supply";
+    case FindingKind::AllySupport:
+        return "ally-support";
+    case FindingKind::AllyAway:
+        return "ally-away";
+    case FindingKind::AllyCollide:
+        return "ally-collide";
+    case FindingKind::AllyConvoy:
+        return "ally-convoy";
+    case FindingKind::AllyBlocked:
+        return "ally-blocked";
     }
     return "";
 }

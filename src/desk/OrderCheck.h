@@ -9,7 +9,19 @@
 
 namespace dered {
 
-enum class FindingKind { NoOrder, Collide, Blocked, Convoy, Supply };
+enum class FindingKind {
+    NoOrder,
+    Collide,
+    Blocked,
+    Convoy,
+    Supply,
+    // Against an ally's orders.
+    AllySupport,
+    AllyAway,
+    AllyCollide,
+    AllyConvoy,
+    AllyBlocked,
+};
 
 // One thing the check before saving found, at the area it names first.
 struct Finding {
@@ -19,7 +31,8 @@ struct Finding {
     bool operator==(const Finding&) const = default;
 };
 
-// "noorder", "collide", "blocked", "convoy", "supply".
+// "noorder", "collide", "blocked", "convoy", "supply", and "ally-support", "ally-away",
+// "ally-collide", "ally-convoy", "ally-blocked".
 std::string_view FindingWord(FindingKind kind);
 
 // What the turn's own orders leave open, by kind and then by area. Only what the records prove:

@@ -1,7 +1,9 @@
 #include "forms/frmOrdersOverview.h"
 
-#include "desk/OrderCheck.h"
+#include "desk/AllyCheck.h"
+#include "desk/AllyWords.h"
 #include "desk/OrderWords.h"
+#include "forms/TurnAllies.h"
 #include "forms/frmMap.h"
 
 #include <string>
@@ -9,12 +11,22 @@
 
 namespace dered {
 
-frmOrdersOverview::frmOrdersOverview(const Documents& documents, TurnEvents& events, frmMap& map)
-    : Form("frmOrdersOverview", "Orders Overview"), documents_(documents), map_(map) {
+frmOrdersOverview::frmOrdersOverview(const Documents& documents, TurnEvents& events, frmMap& map,
+                                     TurnAllies& allies)
+    : Form("frmOrdersOverview", "Orders Overview"), documents_(documents), map_(map),
+      allies_(allies) {
     AddControl("fraOrders", &fraOrders);
     AddControl("lstOrders", &lstOrders);
     AddControl("fraCheck", &fraCheck);
     AddControl("lstCheck", &lstCheck);
+    AddControl("fraAllies", &fraAllies);
+    AddControl("lstAllies", &lstAllies);
+    AddControl("cmdLoadAlly", &cmdLoadAlly);
+    AddControl("cmdReloadAlly", &cmdReloadAlly);
+    AddControl("cmdRemoveAlly", &cmdRemoveAlly);
+    cmdLoadAlly.onClick = [this] { allies_.mnuLoadAllyOrders_Click(); };
+    cmdReloadAlly.onClick = [this] { allies_.Reload(ChosenAlly()); };
+    cmdRemoveAlly.onClick = [this] { allies_.Remove(ChosenAlly()); };
     lstOrders.Subscribe([this](const ListChange& change) {
         if (change.kind == ListChange::Kind::Selection) {
             lstOrders_Click();
@@ -45,8 +57,11 @@ void frmOrdersOverview::Fill() {
     if (orders.empty()) {
         orders.push_back({"No orders yet", 0});
     }
+    for (OverviewLine& line : AllyOverviewLines(Game(), documents_.Shown().allies)) {
+        orders.push_back({std::move(line.text), line.item});
+    }
     lstOrders.SetLines(std::move(orders));
-    std::vector<Finding> found = CheckOrders(Game());
+    std::vector<Finding> found = CheckTurn(documents_.Shown());
     fraCheck.SetText("Check before saving (" + std::to_string(found.size()) + ")");
     std::vector<ListBoxModel::Line> findings;
     for (Finding& finding : found) {
@@ -56,6 +71,28 @@ void frmOrdersOverview::Fill() {
         findings.push_back({"Nothing found", 0});
     }
     lstCheck.SetLines(std::move(findings));
+    FillAllies();
+}
+
+// The ally chosen stays chosen through a reload.
+void frmOrdersOverview::FillAllies() {
+    const int16_t chosen = ChosenAlly();
+    std::vector<ListBoxModel::Line> lines;
+    int index = -1;
+    for (const AllyOrders& ally : documents_.Shown().allies.All()) {
+        index = ally.player == chosen ? static_cast<int>(lines.size()) : index;
+        lines.push_back({AllyLabel(Game(), ally.player) + ": " + ally.path, ally.player});
+    }
+    if (lines.empty()) {
+        lines.push_back({"None loaded: File > Load Ally's Orders...", 0});
+    }
+    lstAllies.SetLines(std::move(lines));
+    lstAllies.SetListIndex(index);
+}
+
+int16_t frmOrdersOverview::ChosenAlly() const {
+    const int index = lstAllies.ListIndex();
+    return index < 0 ? int16_t{0} : static_cast<int16_t>(lstAllies.Lines()[index].itemData);
 }
 
 void frmOrdersOverview::lstOrders_Click() {

@@ -1,6 +1,6 @@
 #include "forms/frmSaveCheck.h"
 
-#include "desk/OrderCheck.h"
+#include "desk/AllyCheck.h"
 
 #include <utility>
 #include <vector>
@@ -21,7 +21,7 @@ void frmSaveCheck::Ask(std::function<void()> save) {
     if (IsVisible()) {
         return; // one question at a time
     }
-    const std::vector<Finding> found = CheckOrders(Game());
+    const std::vector<Finding> found = CheckTurn(documents_.Shown());
     if (found.empty()) {
         save();
         return;

@@ -25,8 +25,6 @@ class frmSaveCheck : public Form {
 
   private:
     const Documents& documents_;
-    // The turn on screen.
-    const GameState& Game() const { return documents_.Shown().records; }
     FormManager& forms_;
     bool confirmed_ = false;
 };

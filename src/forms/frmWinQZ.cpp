@@ -41,7 +41,8 @@ frmWinQZ::frmWinQZ(Records& records, Platform& platform, FormManager& forms, Ini
                    MainWindows windows)
     : Form("frmWinQZ", "Roz-OD2 V2.06 32-bit"), records_(records), platform_(platform),
       forms_(forms), ini_(ini), disk_(disk), events_(events), options_(options), windows_(windows) {
-    std::vector<MenuItemModel*> file{&mnuOpen, &mnuMerge, &mnuSave, &mnuExportMap};
+    std::vector<MenuItemModel*> file{&mnuOpen, &mnuMerge, &mnuLoadAllyOrders, &mnuSave,
+                                     &mnuExportMap};
     for (MenuItemModel& item : mnuRecentReport) {
         file.push_back(&item);
     }
@@ -51,7 +52,8 @@ frmWinQZ::frmWinQZ(Records& records, Platform& platform, FormManager& forms, Ini
         {&mnuEdit, {&mnuUndo, &mnuRedo, &mnuOrdersOverview, &mnuGoTo, &mnuTypeOrder}},
         {&mnuAreaData, {&mnuEditHex, &mnuSaveHexData}},
         {&mnuCommand, {&mnuANW, &mnuCallToArms, &mnuGrantAccess, &mnuSpy, &mnuVictoryConditions}},
-        {&mnuView, {&mnuRelations, &mnuYourAreas, &mnuTurns, &mnuLegend, &mnuMyAreas}},
+        {&mnuView,
+         {&mnuRelations, &mnuYourAreas, &mnuTurns, &mnuLegend, &mnuMyAreas, &mnuAlliesOrders}},
         {&mnuOptions, {&mnuMapColors, &mnuHex, &mnuZoom, &mnuTypeofUnitDisplay}},
         {&mnuHelp, {&mnuOrders, &mnuAbout}},
     };

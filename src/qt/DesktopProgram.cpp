@@ -112,7 +112,8 @@ FormView* MakeView(DesktopProgram& desktop, Form& form) {
         if (&entry.form(program) == &form) {
             FormView* view = entry.make(program, context, desktop.shell);
             if (&form == &program.winQZ || &form == &program.map) {
-                new ReportDrop(*view->Widget(), program.winQZ); // owned by the window
+                new ReportDrop(*view->Widget(), program.winQZ,
+                               program.allies); // owned by the window
             }
             return view;
         }

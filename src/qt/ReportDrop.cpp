@@ -1,5 +1,6 @@
 #include "qt/ReportDrop.h"
 
+#include "forms/TurnAllies.h"
 #include "forms/frmWinQZ.h"
 
 #include <QDragEnterEvent>
@@ -23,7 +24,8 @@ QString DroppedFile(const QMimeData* data) {
 
 } // namespace
 
-ReportDrop::ReportDrop(QWidget& window, frmWinQZ& winQZ) : QObject(&window), winQZ_(winQZ) {
+ReportDrop::ReportDrop(QWidget& window, frmWinQZ& winQZ, TurnAllies& allies)
+    : QObject(&window), winQZ_(winQZ), allies_(allies) {
     window.setAcceptDrops(true);
     window.installEventFilter(this);
 }
@@ -46,8 +48,12 @@ bool ReportDrop::eventFilter(QObject* watched, QEvent* event) {
             return false;
         }
         drop->acceptProposedAction();
-        winQZ_.DropReport(path.toLocal8Bit().toStdString(),
-                          drop->modifiers().testFlag(Qt::ShiftModifier));
+        const std::string file = path.toLocal8Bit().toStdString();
+        if (drop->modifiers().testFlag(Qt::ControlModifier)) {
+            allies_.Load(file);
+        } else {
+            winQZ_.DropReport(file, drop->modifiers().testFlag(Qt::ShiftModifier));
+        }
         return true;
     }
     default:

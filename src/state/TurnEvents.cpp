@@ -28,6 +28,11 @@ void TurnEvents::TurnOpened() {
     Batch done(*this);
 }
 
+void TurnEvents::AlliesChanged() {
+    pending_.allies = true;
+    Batch done(*this);
+}
+
 void TurnEvents::Flush() {
     if (pending_.Empty()) {
         return;

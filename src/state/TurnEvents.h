@@ -14,8 +14,9 @@ struct TurnChange {
     bool freeSupply = false;    // Summary.FreeSupply changed
     bool listOrders = false;    // a slot of the order list was written or freed
     bool opened = false;        // a report was opened or merged: the records are a new start
+    bool allies = false;        // an ally's orders were loaded, reloaded or removed
 
-    bool Empty() const { return areas.empty() && !freeSupply && !listOrders && !opened; }
+    bool Empty() const { return areas.empty() && !freeSupply && !listOrders && !opened && !allies; }
     // The orders the recovery file and the undo history keep changed.
     bool OrdersChanged() const { return !areas.empty() || listOrders; }
     bool operator==(const TurnChange&) const = default;
@@ -44,6 +45,7 @@ class TurnEvents : public Observable<TurnChange> {
     void FreeSupplyChanged();
     void ListOrdersChanged();
     void TurnOpened();
+    void AlliesChanged();
 
   private:
     void Flush();
