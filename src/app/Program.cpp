@@ -37,6 +37,11 @@ void Program::WireAllyMenus() {
         allies.SetShown(!allies.Shown());
         winQZ.mnuAlliesOrders.SetChecked(allies.Shown());
     };
+    events.Subscribe([this](const TurnChange& change) {
+        if (change.allies) {
+            map.canvas.ShowAllies(allies.Shown());
+        }
+    });
 }
 
 // Call to arms has its own handler on the main window: it checks the turn first.

@@ -17,8 +17,8 @@ namespace dered {
 
 namespace {
 
-// export map <file.svg> [<cell size> [hex|square] [arrows|noarrows]]; unset choices are the
-// map window's own.
+// export map <file.svg> [<cell size> [hex|square] [arrows|noarrows [allies|noallies]]]; unset
+// choices are the map window's own, and the allies' orders go in when any are loaded.
 void ExportMap(Program& program, Platform& platform, std::ostream& out, ScriptArgs& args) {
     const std::string what = args.Word("what to export");
     if (what != "map") {
@@ -33,12 +33,13 @@ void ExportMap(Program& program, Platform& platform, std::ostream& out, ScriptAr
         throw ScriptError("the map is exported to a file ending in .svg, not " + path);
     }
     const SettingsRecord& settings = program.records.settings;
-    MapExportOptions options{settings.CellSize, settings.HexDisplay != 0, true};
+    const AllyOrderSets& allies = program.records.documents.Shown().allies;
+    MapExportOptions options{settings.CellSize, settings.HexDisplay != 0, true, &allies};
     std::istringstream choices(args.OptionalRest());
     std::vector<std::string> words{std::istream_iterator<std::string>(choices), {}};
-    if (words.size() > 3) {
-        throw ScriptError("export map takes a file, a cell size, hex or square and arrows or "
-                          "noarrows, no more");
+    if (words.size() > 4) {
+        throw ScriptError("export map takes a file, a cell size, hex or square, arrows or "
+                          "noarrows and allies or noallies, no more");
     }
     if (!words.empty()) {
         ScriptArgs size(words[0]);
@@ -56,6 +57,12 @@ void ExportMap(Program& program, Platform& platform, std::ostream& out, ScriptAr
             throw ScriptError("arrows or noarrows, not " + words[2]);
         }
         options.arrows = words[2] == "arrows";
+    }
+    if (words.size() > 3) {
+        if (words[3] != "allies" && words[3] != "noallies") {
+            throw ScriptError("allies or noallies, not " + words[3]);
+        }
+        options.allies = words[3] == "allies" ? &allies : nullptr;
     }
     const MapSvg svg = ExportMapSvg(program.records.documents.Shown().records,
                                     program.records.hexMap, settings, TheMapPictures(), options);

@@ -44,9 +44,9 @@ std::vector<OverviewLine> AllyOrderLines(const GameState& turn, const AllyOrders
             members.push_back({"  " + text, 0});
         }
     }
-    std::vector<OverviewLine> lines{{"Orders of " + AllyLabel(turn, ally.player) + " (" +
-                                         std::to_string(members.size()) + "), from " + ally.path,
-                                     0}};
+    std::vector<OverviewLine> lines{
+        {"Orders of " + AllyLabel(turn, ally.player) + " (" + std::to_string(members.size()) + ")",
+         0}};
     lines.insert(lines.end(), members.begin(), members.end());
     return lines;
 }

@@ -21,8 +21,8 @@ AreaRecord AllyOrderRecord(const GameState& turn, int16_t player, const AllyArea
 // where the order is given from.
 std::string AllyOrderSentence(const GameState& turn, int16_t player, const AllyAreaOrder& order);
 
-// The ally's orders under the ally's name and file: the area orders by area (their lines go to
-// the area), then the list orders.
+// The ally's orders under the ally's name: the area orders by area (their lines go to the area),
+// then the list orders.
 std::vector<OverviewLine> AllyOrderLines(const GameState& turn, const AllyOrders& ally);
 // The same for each ally in turn.
 std::vector<OverviewLine> AllyOverviewLines(const GameState& turn, const AllyOrderSets& allies);

@@ -1,5 +1,6 @@
 #include "desk/HoverText.h"
 
+#include "desk/AllyWords.h"
 #include "desk/OrderWords.h"
 #include "state/CodeTables.h"
 
@@ -40,6 +41,20 @@ std::string HoverText(const GameState& game, int16_t area) {
     const std::string order = AreaOrderPredicate(game, area);
     if (!order.empty()) {
         text += ", order: " + order;
+    }
+    return text;
+}
+
+std::string HoverText(const GameState& game, int16_t area, const AllyOrderSets& allies) {
+    std::string text = HoverText(game, area);
+    if (text.empty()) {
+        return text;
+    }
+    for (const AllyOrders& ally : allies.All()) {
+        if (const AllyAreaOrder* order = ally.OrderAt(area)) {
+            text += "; " + game.Players[ally.player].Abbrev + ": " +
+                    OrderPredicate(game, AllyOrderRecord(game, ally.player, *order));
+        }
     }
     return text;
 }

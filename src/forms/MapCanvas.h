@@ -54,6 +54,8 @@ class MapCanvas {
     int Refreshes() const { return refreshes_; }
 
     void DrawOrderArrow(int16_t fromArea, int16_t toArea, const std::string& code);
+    // Whether the allies' orders are drawn beneath the player's; the view is drawn again.
+    void ShowAllies(bool shown);
 
     // Centres the view on the area and outlines it for a moment.
     void GoTo(int16_t area);
@@ -112,6 +114,7 @@ class MapCanvas {
     int viewWidth_ = 0;
     int viewHeight_ = 0;
     int16_t outlined_ = 0;
+    bool alliesShown_ = true;
     int outlineSerial_ = 0;
     int refreshes_ = 0;
     std::vector<int16_t> changed_;

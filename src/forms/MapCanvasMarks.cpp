@@ -2,6 +2,7 @@
 // changed areas, and outlines.
 #include "forms/MapCanvas.h"
 
+#include "map/AllyArrows.h"
 #include "map/ViewCentring.h"
 #include "orders/AreaOrders.h"
 
@@ -26,6 +27,10 @@ void MapCanvas::DrawView(const PixelRect* clip) {
         picView_->CopyFrom(*picMap_, settings.MapX + width, settings.MapY);
     }
     const GameState& game = Game();
+    if (alliesShown_) {
+        DrawAllyOrders({*picView_, geometry_, game, records_.hexMap, settings},
+                       records_.documents.Shown().allies, settings.MapX, settings.MapY);
+    }
     for (int16_t a = 1; a <= MaxArea; ++a) {
         const AreaRecord& area = game.Areas[a];
         if (ArrowColourIndex(area.Command) && (!clip || damage_.Touches(a, *clip))) {
@@ -124,6 +129,13 @@ void MapCanvas::DrawOrderArrow(int16_t fromArea, int16_t toArea, const std::stri
     const SettingsRecord& settings = records_.settings;
     DrawAreaOrderArrow({*picView_, arrows_, geometry_, Game(), records_.hexMap, settings}, fromArea,
                        toArea, code, settings.MapX, settings.MapY);
+}
+
+void MapCanvas::ShowAllies(bool shown) {
+    alliesShown_ = shown;
+    if (picView_) {
+        RefreshView();
+    }
 }
 
 void MapCanvas::GoTo(int16_t area) {

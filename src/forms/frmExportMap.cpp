@@ -33,6 +33,7 @@ frmExportMap::frmExportMap(const Records& records, Platform& platform, FormManag
     AddControl("lblCellSize", &lblCellSize);
     AddControl("txtCellSize", &txtCellSize);
     AddControl("chkArrows", &chkArrows);
+    AddControl("chkAllies", &chkAllies);
     AddControl("lblSize", &lblSize);
     AddControl("cmdExport", &cmdExport);
     AddControl("cmdCancel", &cmdCancel);
@@ -51,6 +52,7 @@ void frmExportMap::Form_Load() {
     optCells.Choose(settings.HexDisplay != 0 ? 0 : 1);
     txtCellSize.SetText(std::to_string(settings.CellSize));
     chkArrows.SetValue(1);
+    chkAllies.SetValue(records_.documents.Shown().allies.Empty() ? 0 : 1);
     ShowSize();
 }
 
@@ -64,7 +66,8 @@ bool frmExportMap::Choices(MapExportOptions& options) const {
         size > largest) {
         return false;
     }
-    options = {static_cast<int16_t>(size), hex, chkArrows.Value() != 0};
+    options = {static_cast<int16_t>(size), hex, chkArrows.Value() != 0,
+               chkAllies.Value() != 0 ? &records_.documents.Shown().allies : nullptr};
     return true;
 }
 
@@ -82,7 +85,8 @@ void frmExportMap::ShowSize() {
 }
 
 void frmExportMap::DrawPicture(DrawingSurface& surface, const MapPictureJob& job) const {
-    DrawExportedMap(surface, job.layout, Game(), records_.hexMap, TheMapPictures(), job.arrows);
+    DrawExportedMap(surface, job.layout, Game(), records_.hexMap, TheMapPictures(), job.arrows,
+                    job.allies ? &records_.documents.Shown().allies : nullptr);
 }
 
 // Empty when the dialog was cancelled.
@@ -130,7 +134,7 @@ void frmExportMap::cmdExport_Click() {
         format == PictureFormat::Svg
             ? ExportSvg(options, path)
             : writePicture({format, path, LayoutMapExport(records_.settings, options),
-                            MapTitle(Game()), options.arrows});
+                            MapTitle(Game()), options.arrows, options.allies != nullptr});
     if (!problem.empty()) {
         platform_.MsgBox("Can't export the map" + (path.empty() ? "" : " to " + path) + ": " +
                              problem,

@@ -110,7 +110,9 @@ void frmMap::SwitchHexDisplay(bool on) {
 }
 
 std::string frmMap::HoverTextAt(float x, float y) const {
-    return canvas.Loaded() ? HoverText(Game(), canvas.AreaAt(x, y)) : std::string();
+    return canvas.Loaded()
+               ? HoverText(Game(), canvas.AreaAt(x, y), records_.documents.Shown().allies)
+               : std::string();
 }
 
 void frmMap::GoToArea(int16_t area) {

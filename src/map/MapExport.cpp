@@ -1,5 +1,6 @@
 #include "map/MapExport.h"
 
+#include "map/AllyArrows.h"
 #include "map/Arrows.h"
 #include "map/Geometry.h"
 #include "map/Renderer.h"
@@ -30,8 +31,12 @@ MapExportLayout LayoutMapExport(const SettingsRecord& settings, const MapExportO
 }
 
 void DrawExportedMap(DrawingSurface& surface, const MapExportLayout& layout, const GameState& game,
-                     const HexMap& hexMap, const MapPictures& pictures, bool arrows) {
+                     const HexMap& hexMap, const MapPictures& pictures, bool arrows,
+                     const AllyOrderSets* allies) {
     DrawAllCells({surface, layout.geometry, game, hexMap, layout.settings, pictures});
+    if (allies != nullptr) {
+        DrawAllyOrders({surface, layout.geometry, game, hexMap, layout.settings}, *allies, 0, 0);
+    }
     if (arrows) {
         ArrowList list;
         DrawAllOrderArrows({surface, list, layout.geometry, game, hexMap, layout.settings}, 0, 0);
@@ -42,7 +47,7 @@ MapSvg ExportMapSvg(const GameState& game, const HexMap& hexMap, const SettingsR
                     const MapPictures& pictures, const MapExportOptions& options) {
     const MapExportLayout layout = LayoutMapExport(settings, options);
     SvgSurface surface(layout.width, layout.height);
-    DrawExportedMap(surface, layout, game, hexMap, pictures, options.arrows);
+    DrawExportedMap(surface, layout, game, hexMap, pictures, options.arrows, options.allies);
     return {surface.Document(MapTitle(game)), surface.Width(),
             surface.Height() + SvgSurface::kTitleHeight};
 }

@@ -3,6 +3,7 @@
 #include "map/DrawingSurface.h"
 #include "map/Geometry.h"
 #include "map/Pictures.h"
+#include "state/AllyOrders.h"
 #include "state/GameState.h"
 #include "state/HexMap.h"
 #include "state/SettingsRecord.h"
@@ -16,6 +17,7 @@ struct MapExportOptions {
     int16_t cellSize = 26; // held to the display's limits, as the map window holds it
     bool hexDisplay = true;
     bool arrows = true;
+    const AllyOrderSets* allies = nullptr; // drawn beneath the arrows; none: not drawn
 };
 
 struct MapSvg {
@@ -35,9 +37,11 @@ struct MapExportLayout {
 [[nodiscard]] MapExportLayout LayoutMapExport(const SettingsRecord& settings,
                                               const MapExportOptions& options);
 
-// Draws the whole wrapped world on a surface of the layout's size, the arrows on top if chosen.
+// Draws the whole wrapped world on a surface of the layout's size, the allies' orders and the
+// arrows on top if chosen.
 void DrawExportedMap(DrawingSurface& surface, const MapExportLayout& layout, const GameState& game,
-                     const HexMap& hexMap, const MapPictures& pictures, bool arrows);
+                     const HexMap& hexMap, const MapPictures& pictures, bool arrows,
+                     const AllyOrderSets* allies = nullptr);
 
 // The whole wrapped world as the map window draws it, the orders' arrows on top, under a
 // title line naming the game, the turn and the player.

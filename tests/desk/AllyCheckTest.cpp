@@ -1,5 +1,6 @@
 #include "desk/AllyCheck.h"
 #include "desk/AllyWords.h"
+#include "desk/HoverText.h"
 #include "support/GameFixture.h"
 
 #include <gtest/gtest.h>
@@ -120,10 +121,13 @@ TEST_F(AllyCheckTest, TheAllysOrdersInWordsMarkWhatTheTurnDoesNotShow) {
     allies.Put(ally);
     EXPECT_EQ(AllyOverviewLines(game, allies),
               (std::vector<OverviewLine>{
-                  {"Orders of Bor (Borduria) (3), from bor/commands.dat", 0},
+                  {"Orders of Bor (Borduria) (3)", 0},
                   {"  Army in Area13 (13) moves to Area12 (12)", 13},
                   {"  Area16 (16) builds an army (not Bor's there in this turn)", 16},
                   {"  Alliance with player 1 (Aland)", 0}}));
+    const std::string hover = HoverText(game, 13, allies);
+    EXPECT_EQ(hover.substr(hover.find(';')), "; Bor: moves to Area12 (12)");
+    EXPECT_EQ(HoverText(game, 12, allies), HoverText(game, 12));
 }
 
 } // namespace

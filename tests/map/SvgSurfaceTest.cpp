@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <regex>
 #include <string>
 #include <vector>
@@ -205,6 +206,18 @@ TEST_F(MapExportTest, TheOrdersArrowsInTheirColours) {
     const MapSvg without = Export(26, true, false);
     EXPECT_EQ(lines(without.text, "#000000", 3), 0);
     EXPECT_EQ(lines(without.text, "#00ff00", 1), 0);
+    // An ally's orders go beneath the arrows when chosen.
+    AllyOrderSets allies;
+    allies.Put({5, "", {{22, "MO", 36, 0}}, {}});
+    const MapSvg withAllies =
+        ExportMapSvg(demo.game, demo.hexMap, demo.settings, pictures, {26, true, true, &allies});
+    const int32_t c = demo.settings.CountryColour[5];
+    char colour[8];
+    std::snprintf(colour, sizeof colour, "#%02x%02x%02x", c & 0xFF, (c >> 8) & 0xFF,
+                  (c >> 16) & 0xFF);
+    EXPECT_GT(lines(withAllies.text, colour, 2), 2);
+    EXPECT_LT(withAllies.text.find("stroke=\"" + std::string(colour) + "\" stroke-width=\"2"),
+              withAllies.text.find("stroke=\"#00ff00\" stroke-width=\"1"));
 }
 
 TEST_F(MapExportTest, DigitsComeOutInTheColourTheyShowOnTheirArea) {
