@@ -19,8 +19,6 @@ frmOrdersOverview::frmOrdersOverview(const Documents& documents, TurnEvents& eve
     AddControl("lstOrders", &lstOrders);
     AddControl("fraCheck", &fraCheck);
     AddControl("lstCheck", &lstCheck);
-    AddControl("fraAllies", &fraAllies);
-    AddControl("lstAllies", &lstAllies);
     AddControl("cmdLoadAlly", &cmdLoadAlly);
     AddControl("cmdReloadAlly", &cmdReloadAlly);
     AddControl("cmdRemoveAlly", &cmdRemoveAlly);
@@ -49,7 +47,9 @@ void frmOrdersOverview::Form_Load() {
     Fill();
 }
 
+// The ally chosen stays chosen through a reload: its heading is chosen again.
 void frmOrdersOverview::Fill() {
+    const int16_t chosen = ChosenAlly();
     std::vector<ListBoxModel::Line> orders;
     for (OverviewLine& line : OverviewLines(Game())) {
         orders.push_back({std::move(line.text), line.item});
@@ -57,10 +57,19 @@ void frmOrdersOverview::Fill() {
     if (orders.empty()) {
         orders.push_back({"No orders yet", 0});
     }
-    for (OverviewLine& line : AllyOverviewLines(Game(), documents_.Shown().allies)) {
-        orders.push_back({std::move(line.text), line.item});
+    allyOfLine_.assign(orders.size(), 0);
+    int index = -1;
+    for (const AllyOrders& ally : documents_.Shown().allies.All()) {
+        index = ally.player == chosen ? static_cast<int>(orders.size()) : index;
+        for (OverviewLine& line : AllyOrderLines(Game(), ally)) {
+            orders.push_back({std::move(line.text), line.item});
+            allyOfLine_.push_back(ally.player);
+        }
     }
     lstOrders.SetLines(std::move(orders));
+    if (index >= 0) {
+        lstOrders.SetListIndex(index);
+    }
     std::vector<Finding> found = CheckTurn(documents_.Shown());
     fraCheck.SetText("Check before saving (" + std::to_string(found.size()) + ")");
     std::vector<ListBoxModel::Line> findings;
@@ -71,28 +80,12 @@ void frmOrdersOverview::Fill() {
         findings.push_back({"Nothing found", 0});
     }
     lstCheck.SetLines(std::move(findings));
-    FillAllies();
-}
-
-// The ally chosen stays chosen through a reload.
-void frmOrdersOverview::FillAllies() {
-    const int16_t chosen = ChosenAlly();
-    std::vector<ListBoxModel::Line> lines;
-    int index = -1;
-    for (const AllyOrders& ally : documents_.Shown().allies.All()) {
-        index = ally.player == chosen ? static_cast<int>(lines.size()) : index;
-        lines.push_back({AllyLabel(Game(), ally.player) + ": " + ally.path, ally.player});
-    }
-    if (lines.empty()) {
-        lines.push_back({"None loaded: File > Load Ally's Orders...", 0});
-    }
-    lstAllies.SetLines(std::move(lines));
-    lstAllies.SetListIndex(index);
 }
 
 int16_t frmOrdersOverview::ChosenAlly() const {
-    const int index = lstAllies.ListIndex();
-    return index < 0 ? int16_t{0} : static_cast<int16_t>(lstAllies.Lines()[index].itemData);
+    const int index = lstOrders.ListIndex();
+    return index < 0 || index >= static_cast<int>(allyOfLine_.size()) ? int16_t{0}
+                                                                      : allyOfLine_[index];
 }
 
 void frmOrdersOverview::lstOrders_Click() {

@@ -5,6 +5,9 @@
 #include "ui/Controls.h"
 #include "ui/Form.h"
 
+#include <cstdint>
+#include <vector>
+
 namespace dered {
 
 class frmMap;
@@ -26,17 +29,15 @@ class frmOrdersOverview : public Form {
     ListBoxModel lstOrders;
     TextModel fraCheck{"Check before saving"};
     ListBoxModel lstCheck;
-    TextModel fraAllies{"Allies' orders"};
-    ListBoxModel lstAllies;
-    ButtonModel cmdLoadAlly{"Load..."};
-    ButtonModel cmdReloadAlly{"Reload"};
-    ButtonModel cmdRemoveAlly{"Remove"};
+    // Reload and remove act on the ally of the chosen line of lstOrders.
+    ButtonModel cmdLoadAlly{"Load Ally's Orders..."};
+    ButtonModel cmdReloadAlly{"Reload Ally"};
+    ButtonModel cmdRemoveAlly{"Remove Ally"};
 
   private:
     void Fill();
     void GoToLine(const ListBoxModel& list);
-    void FillAllies();
-    // The player of the chosen line of lstAllies, or 0.
+    // The ally whose orders the chosen line of lstOrders is among, or 0.
     int16_t ChosenAlly() const;
 
     const Documents& documents_;
@@ -44,6 +45,7 @@ class frmOrdersOverview : public Form {
     const GameState& Game() const { return documents_.Shown().records; }
     frmMap& map_;
     TurnAllies& allies_;
+    std::vector<int16_t> allyOfLine_; // by line of lstOrders: the ally, or 0 for the own orders
 };
 
 } // namespace dered
