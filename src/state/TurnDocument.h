@@ -2,8 +2,10 @@
 
 #include "state/AllyOrders.h"
 #include "state/GameState.h"
+#include "state/TurnHistory.h"
 
 #include <memory>
+#include <string>
 
 namespace dered {
 
@@ -20,11 +22,15 @@ inline constexpr const char* kReadOnlyTurn =
 inline constexpr const char* kHeldElsewhereTurn =
     "This turn is open in another program and shown here read-only: orders are entered there";
 
-// One report's turn: its records, whether it takes orders here, and the allies' orders for it.
+// One report's turn: its records, whether it takes orders here, the steps to undo, the orders
+// as last saved and as last kept against a crash, and the allies' orders for it.
 struct TurnDocument {
     GameState records;
     TurnAccess access = TurnAccess::Current;
-    // Orders the allies sent for this turn: they go when the turn does.
+    TurnHistory history;
+    std::string savedOrders; // the orders.tmp text of the orders saved or read
+    std::string keptOrders;  // the text last written to the recovery file
+    // Orders the allies sent for this turn: never saved, undone or kept; they go with the turn.
     AllyOrderSets allies;
 
     bool ReadOnly() const { return access != TurnAccess::Current; }
