@@ -22,6 +22,7 @@ Program::Program(Platform& platform, IniService& ini, Disk& disk, ProgramOptions
       saveCheck(records.documents, forms),
       legend(records.settings, records.documents, events, mapOptions),
       turns(records, platform, forms, winQZ, map), exportMap(records, platform, forms, disk),
+      gameHistory(records, platform, forms, winQZ, disk, events),
       editMenu(winQZ, history, forms, overview, goTo) {
     winQZ.mnuAbout.onClick = [this] { forms.Show(about, Modality::Modeless); };
     winQZ.mnuOrders.onClick = [this] { forms.Show(orders, Modality::Modeless); };
@@ -40,13 +41,14 @@ void Program::WireDialogMenus() {
     winQZ.mnuLegend.onClick = [this] { forms.Show(legend, Modality::Modeless); };
     winQZ.mnuExportMap.onClick = [this] { forms.Show(exportMap, Modality::Modal); };
     winQZ.mnuTurns.onClick = [this] { forms.Show(turns, Modality::Modeless); };
+    winQZ.mnuHistory.onClick = [this] { forms.Show(gameHistory, Modality::Modeless); };
 }
 
 std::vector<Form*> Program::AllForms() {
-    return {&winQZ,      &summary,     &map,        &supportAttack, &about,    &anw,
-            &callToArms, &grantAccess, &relations,  &spy,           &victory,  &yourAreas,
-            &editHex,    &zoom,        &mapOptions, &unitDisplay,   &overview, &goTo,
-            &saveCheck,  &orders,      &legend,     &turns,         &exportMap};
+    return {&winQZ,      &summary,     &map,        &supportAttack, &about,     &anw,
+            &callToArms, &grantAccess, &relations,  &spy,           &victory,   &yourAreas,
+            &editHex,    &zoom,        &mapOptions, &unitDisplay,   &overview,  &goTo,
+            &saveCheck,  &orders,      &legend,     &turns,         &exportMap, &gameHistory};
 }
 
 Form* Program::FindForm(const std::string& name) {

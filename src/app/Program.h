@@ -11,6 +11,7 @@
 #include "forms/frmExportMap.h"
 #include "forms/frmGoTo.h"
 #include "forms/frmGrantAccess.h"
+#include "forms/frmHistory.h"
 #include "forms/frmLegend.h"
 #include "forms/frmMap.h"
 #include "forms/frmMapOptions.h"
@@ -78,6 +79,8 @@ class Program {
     frmLegend legend;
     frmTurns turns;
     frmExportMap exportMap;
+    // View > History: the game's figures over the turns found.
+    frmHistory gameHistory;
     // After the windows it opens.
     EditMenu editMenu;
 

@@ -51,7 +51,7 @@ frmWinQZ::frmWinQZ(Records& records, Platform& platform, FormManager& forms, Ini
         {&mnuEdit, {&mnuUndo, &mnuRedo, &mnuOrdersOverview, &mnuGoTo, &mnuTypeOrder}},
         {&mnuAreaData, {&mnuEditHex, &mnuSaveHexData}},
         {&mnuCommand, {&mnuANW, &mnuCallToArms, &mnuGrantAccess, &mnuSpy, &mnuVictoryConditions}},
-        {&mnuView, {&mnuRelations, &mnuYourAreas, &mnuTurns, &mnuLegend, &mnuMyAreas}},
+        {&mnuView, {&mnuRelations, &mnuYourAreas, &mnuTurns, &mnuHistory, &mnuLegend, &mnuMyAreas}},
         {&mnuOptions, {&mnuMapColors, &mnuHex, &mnuZoom, &mnuTypeofUnitDisplay}},
         {&mnuHelp, {&mnuOrders, &mnuAbout}},
     };

@@ -128,6 +128,7 @@ class frmWinQZ : public Form {
     MenuItemModel mnuMyAreas{"mnuMyAreas", "&My Areas"};
     MenuItemModel mnuTypeOrder{"mnuTypeOrder", "&Type an Order"};
     MenuItemModel mnuTurns{"mnuTurns", "&Turns"};
+    MenuItemModel mnuHistory{"mnuHistory", "&History"};
     MenuItemModel mnuOptions{"mnuOptions", "&Options"};
     MenuItemModel mnuMapColors{"mnuMapColors", "Map &Colors"};
     MenuItemModel mnuHex{"mnuHex", "Hex map"};

@@ -339,6 +339,19 @@ void QImageSurface::CopyFrom(const DrawingSurface& source, int x, int y) {
     Changed();
 }
 
+void QImageSurface::DrawText(int x, int y, std::string_view text, int32_t colour) {
+    QPainter& painter = Painter();
+    QFont font = painter.font();
+    font.setPixelSize(kTextHeight - 1);
+    painter.setFont(font);
+    painter.setPen(ColourToQt(colour));
+    penColour_ = kUnknown;
+    const QString line = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    painter.drawText(QRect(x, y, TextWidth(text.size()) * 2, kTextHeight),
+                     Qt::AlignLeft | Qt::AlignVCenter | Qt::TextDontClip, line);
+    Changed();
+}
+
 namespace {
 
 void CopyPixels(const QImage& from, QImage& to, const QRect& rect) {
