@@ -77,6 +77,7 @@ HistoryView::HistoryView(frmHistory& form, const ViewContext& context)
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     table->verticalHeader()->hide();
     table->setMinimumHeight(kTableHeight / 2);
+    table->setMaximumHeight(kTableHeight);
     table->resize(kChartWidth, kTableHeight);
 
     auto* layout = new QVBoxLayout(this);

@@ -1,5 +1,6 @@
 #include "qt/QImageSurface.h"
 
+#include <QFontMetrics>
 #include <QPen>
 #include <QPolygon>
 
@@ -341,14 +342,20 @@ void QImageSurface::CopyFrom(const DrawingSurface& source, int x, int y) {
 
 void QImageSurface::DrawText(int x, int y, std::string_view text, int32_t colour) {
     QPainter& painter = Painter();
+    const QString line = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    // Layouts allow TextWidth() a text: wide letters get a smaller font rather than overrun.
+    const int allowed = TextWidth(static_cast<size_t>(line.size()));
     QFont font = painter.font();
-    font.setPixelSize(kTextHeight - 1);
+    for (int size = kTextHeight - 1; size >= kTextHeight / 2; --size) {
+        font.setPixelSize(size);
+        if (QFontMetrics(font).horizontalAdvance(line) <= allowed) {
+            break;
+        }
+    }
     painter.setFont(font);
     painter.setPen(ColourToQt(colour));
     penColour_ = kUnknown;
-    const QString line = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-    painter.drawText(QRect(x, y, TextWidth(text.size()) * 2, kTextHeight),
-                     Qt::AlignLeft | Qt::AlignVCenter | Qt::TextDontClip, line);
+    painter.drawText(QRect(x, y, allowed, kTextHeight), Qt::AlignLeft | Qt::AlignVCenter, line);
     Changed();
 }
 

@@ -52,15 +52,19 @@ std::string PlayerLabel(const GameState& game, int16_t player) {
 
 ChartLine LineOf(const HistoryChart& chart, const GameHistory& history, int16_t player,
                  int32_t colour) {
-    ChartLine line{player, colour, {}};
+    ChartLine line{player, colour, {}, {}};
     int previous = 0;
     for (const HistoryTurn& turn : history.turns) {
+        const Point32 point{chart.XOf(turn.Sequence()),
+                            chart.YOf(FigureOf(turn.players[player], chart.figure))};
         if (line.runs.empty() || turn.Sequence() != previous + 1) {
+            if (!line.runs.empty()) {
+                line.bridges.push_back({line.runs.back().back(), point});
+            }
             line.runs.emplace_back();
         }
         previous = turn.Sequence();
-        line.runs.back().push_back(
-            {chart.XOf(previous), chart.YOf(FigureOf(turn.players[player], chart.figure))});
+        line.runs.back().push_back(point);
     }
     return line;
 }
@@ -176,6 +180,9 @@ void DrawHistoryChart(const HistoryChart& chart, DrawingSurface& surface,
         surface.Polyline(line, 1, kMark);
     }
     for (const ChartLine& line : chart.lines) {
+        for (const auto& bridge : line.bridges) {
+            surface.Polyline(bridge, 1, line.colour);
+        }
         for (const auto& run : line.runs) {
             surface.Polyline(run, 2, line.colour);
             for (const Point32& p : run) {

@@ -6,6 +6,7 @@
 #include "state/SettingsRecord.h"
 #include "turns/History.h"
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -23,6 +24,8 @@ struct ChartLine {
     int16_t player = 0;
     int32_t colour = 0;
     std::vector<std::vector<Point32>> runs; // turns in a row: a missing turn ends a run
+    // From each run's last point to the next run's first, drawn thinner over the missing turns.
+    std::vector<std::array<Point32, 2>> bridges;
     bool operator==(const ChartLine&) const = default;
 };
 

@@ -50,6 +50,8 @@ TEST_F(ChartTest, ALineAPlayerBrokenAtAMissingTurnInsideThePlot) {
     EXPECT_EQ(ald.runs[0], (std::vector<Point32>{{chart.plot.left, chart.YOf(3)},
                                                  {chart.XOf(2), chart.YOf(5)}}));
     EXPECT_EQ(ald.runs[1], (std::vector<Point32>{{chart.plot.right, chart.plot.top}}));
+    EXPECT_EQ(ald.bridges,
+              (std::vector<std::array<Point32, 2>>{{ald.runs[0].back(), ald.runs[1].front()}}));
     EXPECT_EQ(chart.legend[1].label, "TORV Torvish Empire");
     EXPECT_GT(chart.legend[1].swatch.left, chart.plot.right);
     EXPECT_LE(chart.legend[1].text.x + DrawingSurface::TextWidth(19), 600);
@@ -94,13 +96,17 @@ TEST_F(ChartTest, DrawnLinesLegendAndMarkOnTheSurface) {
         return op.kind == Op::Kind::Text && op.text == "ALD Aldmark Republic";
     });
     EXPECT_NE(legendText, ops.end());
-    // The lines lie over the grid: the mark and grid come before the first line.
+    // The lines lie over the grid and the mark: nothing grey follows the first line.
     const auto firstLine = std::find_if(ops.begin(), ops.end(), [](const Op& op) {
         return op.kind == Op::Kind::Polyline && op.width == 2;
     });
     EXPECT_TRUE(std::none_of(firstLine, ops.end(), [](const Op& op) {
-        return op.kind == Op::Kind::Polyline && op.width == 1;
+        return op.kind == Op::Kind::Polyline && (op.colour == 0xE0E0E0 || op.colour == 0x808080);
     }));
+    EXPECT_TRUE(has({Op::Kind::Polyline,
+                     {chart.lines[1].bridges[0].begin(), chart.lines[1].bridges[0].end()},
+                     1,
+                     0x00FF00}));
 
     // Without turns the axes stay and say so.
     RecordingSurface empty(600, 300);
