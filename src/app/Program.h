@@ -21,6 +21,7 @@
 #include "forms/frmSpy.h"
 #include "forms/frmSummary.h"
 #include "forms/frmSupportAttack.h"
+#include "forms/frmThreats.h"
 #include "forms/frmTurns.h"
 #include "forms/frmUnitDisplay.h"
 #include "forms/frmVictory.h"
@@ -78,6 +79,7 @@ class Program {
     frmLegend legend;
     frmTurns turns;
     frmExportMap exportMap;
+    frmThreats threats;
     // After the windows it opens.
     EditMenu editMenu;
 
@@ -90,6 +92,7 @@ class Program {
 
   private:
     void WireDialogMenus();
+    void WireReachMenus();
 };
 
 } // namespace dered

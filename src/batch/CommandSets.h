@@ -25,4 +25,7 @@ void AddExportCommands(ScriptRunner& runner);
 // "print turns", "compare", "print recent" and "menu mnuRecent".
 void AddTurnCommands(ScriptRunner& runner);
 
+// "print reach" and "print threats": who can get into an area next turn.
+void AddReachCommands(ScriptRunner& runner);
+
 } // namespace dered
