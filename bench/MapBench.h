@@ -30,7 +30,8 @@ class HexSettings : public IniService {
 inline std::pair<float, float> PointOf(Program& program, int16_t area) {
     const auto cell = AreaAnchor(program.records.documents.Shown().records.Areas[area], area,
                                  program.records.hexMap);
-    return CellCentre(program.map.Geometry(), program.records.settings, cell.value_or(CellRef{}));
+    return CellCentre(program.map.canvas.Geometry(), program.records.settings,
+                      cell.value_or(CellRef{}));
 }
 
 // A move on the demo turn: double click on the army, click on the target (the rule,

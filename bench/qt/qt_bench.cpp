@@ -57,7 +57,7 @@ struct LoadedMap {
 void BM_DrawWholeMap(benchmark::State& state) {
     LoadedMap loaded(static_cast<int>(state.range(0)));
     for (auto _ : state) {
-        loaded.program->map.DrawWholeMap();
+        loaded.program->map.canvas.DrawWholeMap();
     }
 }
 BENCHMARK(BM_DrawWholeMap)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
@@ -65,7 +65,7 @@ BENCHMARK(BM_DrawWholeMap)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 void BM_BaselineFillHexagons(benchmark::State& state) {
     const int scale = static_cast<int>(state.range(0));
     LoadedMap loaded(scale);
-    const MapGeometry& geometry = loaded.program->map.Geometry();
+    const MapGeometry& geometry = loaded.program->map.canvas.Geometry();
     QImage image(static_cast<int>(geometry.MapWidth()) * scale,
                  static_cast<int>(geometry.MapHeight()) * scale, QImage::Format_RGB32);
     image.setDevicePixelRatio(scale);
@@ -94,7 +94,7 @@ BENCHMARK(BM_BaselineFillHexagons)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond
 void BM_RefreshView(benchmark::State& state) {
     LoadedMap loaded;
     for (auto _ : state) {
-        loaded.program->map.RefreshView();
+        loaded.program->map.canvas.RefreshView();
     }
 }
 BENCHMARK(BM_RefreshView)->Unit(benchmark::kMicrosecond);
@@ -102,7 +102,7 @@ BENCHMARK(BM_RefreshView)->Unit(benchmark::kMicrosecond);
 void BM_RedrawArea(benchmark::State& state) {
     LoadedMap loaded;
     for (auto _ : state) {
-        loaded.program->map.RedrawArea(124);
+        loaded.program->map.canvas.RedrawArea(124);
     }
 }
 BENCHMARK(BM_RedrawArea)->Unit(benchmark::kMicrosecond);

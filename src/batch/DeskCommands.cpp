@@ -70,9 +70,9 @@ void EnterOrder(Program& program, std::ostream& out, ScriptArgs& args) {
     if (!map.IsLoaded()) {
         throw ScriptError("the map window is not open");
     }
-    map.txtOrder.SetText(text);
-    map.txtOrder_Enter();
-    if (!map.txtOrder.Text().empty()) {
+    map.fields.txtOrder.SetText(text);
+    map.fields.txtOrder_Enter();
+    if (!map.fields.txtOrder.Text().empty()) {
         out << "ORDER not entered: " << map.stbNextClick.Text() << '\n';
     }
 }

@@ -42,7 +42,7 @@ CellRef CellOfArea(const Program& program, int area) {
 }
 
 std::pair<float, float> PointOfArea(Program& program, int area) {
-    return CellCentre(OpenMap(program).Geometry(), program.records.settings,
+    return CellCentre(OpenMap(program).canvas.Geometry(), program.records.settings,
                       CellOfArea(program, area));
 }
 
@@ -114,7 +114,7 @@ void PrintHex(Program& program, std::ostream& out, ScriptArgs& args) {
 void PrintArrows(Program& program, std::ostream& out, ScriptArgs& args) {
     args.End();
     const auto code = [](const std::string& c) { return c.empty() ? std::string(".") : c; };
-    for (const ArrowRecord& arrow : program.map.Arrows()) {
+    for (const ArrowRecord& arrow : program.map.canvas.Arrows()) {
         out << arrow.a << ' ' << arrow.b << ' ' << code(arrow.codeA) << ' ' << code(arrow.codeB)
             << '\n';
     }

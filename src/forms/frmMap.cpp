@@ -1,12 +1,10 @@
 #include "forms/frmMap.h"
 
+#include "desk/HoverText.h"
 #include "forms/OrderGuide.h"
 #include "forms/frmWinQZ.h"
-#include "map/Renderer.h"
-#include "orders/AreaOrders.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace dered {
 
@@ -34,10 +32,9 @@ std::array<ControlRect, 12> OptionButtonRow() {
 
 frmMap::frmMap(Records& records, Platform& platform, FormManager& forms, TurnEvents& events,
                SupportedPlayerQuestion& supportedPlayer, MapWindows windows)
-    : Form("frmMap", "Map"), optCommandRect(OptionButtonRow()), records_(records),
-      platform_(platform), forms_(forms),
-      entry_(records.documents, events, platform, supportedPlayer), windows_(windows),
-      pictures_(TheMapPictures()) {
+    : Form("frmMap", "Map"), canvas(records, platform), fields(*this, records.documents, forms),
+      optCommandRect(OptionButtonRow()), records_(records), platform_(platform), forms_(forms),
+      entry_(records.documents, events, platform, supportedPlayer), windows_(windows) {
     // One control for the whole row: exactly one of its buttons is chosen at a time.
     AddControl("optCommand", &optCommand);
     AddControl("stbNextClick", &stbNextClick);
@@ -48,12 +45,10 @@ frmMap::frmMap(Records& records, Platform& platform, FormManager& forms, TurnEve
     optCommand.SetToolTips(std::move(tips));
     optCommand.Subscribe([this](const Changed&) { ShowNextClick(); });
     AddControl("staHover", &staHover);
-    AddControl("txtFind", &txtFind);
-    AddControl("lstFind", &lstFind);
-    txtFind.Subscribe([this](const Changed&) { txtFind_Change(); });
-    AddControl("txtOrder", &txtOrder);
-    AddControl("lstOrder", &lstOrder);
-    txtOrder.Subscribe([this](const Changed&) { txtOrder_Change(); });
+    AddControl("txtFind", &fields.txtFind);
+    AddControl("lstFind", &fields.lstFind);
+    AddControl("txtOrder", &fields.txtOrder);
+    AddControl("lstOrder", &fields.lstOrder);
     events.Subscribe([this](const TurnChange& change) { FollowTurn(change); });
 }
 
@@ -63,9 +58,9 @@ void frmMap::FollowTurn(const TurnChange& change) {
         return;
     }
     for (int16_t area : change.areas) {
-        RedrawArea(area);
+        canvas.RedrawArea(area);
     }
-    UpdateView();
+    canvas.UpdateView();
     ShowNextClick();
 }
 
@@ -85,273 +80,56 @@ void frmMap::Form_Load() {
         windows_.winQZ.LoadSettingsFile();
         settingsRead_ = true;
     }
-    SettingsRecord& settings = records_.settings;
     ShowCaption();
     // A fresh window starts with the move chosen: moves are the orders entered most.
     optCommand.Choose(0);
     lastButton_ = 0;
     dragging_ = false;
-
-    SetDisplayMetrics(geometry_, settings);
-    BuildHexTables(geometry_);
-    picMap_ = platform_.CreateSurface(PictureWidth(geometry_), PictureHeight(geometry_));
-    arrows_.clear();
-    DrawWholeMap();
-
-    const TextExtent screen = platform_.ScreenSize();
-    windowWidth_ = std::min(PictureWidth(geometry_) + 2, screen.width);
-    windowHeight_ = std::min(PictureHeight(geometry_) + 2, screen.height);
-    picView_ = platform_.CreateSurface(0, 0);
-    SizeView(windowWidth_, windowHeight_);
-    ClampView(settings, geometry_, viewHeight_);
-    RefreshView();
+    canvas.Load();
     ShowNextClick();
 }
 
 void frmMap::Form_Unload() {
-    picView_.reset();
-    picMap_.reset();
+    canvas.Unload();
     dragging_ = false;
 }
 
 void frmMap::Form_Resize(int innerWidth, int innerHeight, WindowState state) {
-    if (state != WindowState::Normal || !picView_) {
-        return;
+    if (state == WindowState::Normal) {
+        canvas.Resize(innerWidth, innerHeight);
     }
-    SizeView(innerWidth, innerHeight);
-    RefreshView();
-}
-
-// The view fills the window but never shows more than the map picture.
-void frmMap::SizeView(int width, int height) {
-    innerWidth_ = width;
-    innerHeight_ = height;
-    viewWidth_ = std::clamp(width, 0, PictureWidth(geometry_));
-    viewHeight_ = std::clamp(height, 0, PictureHeight(geometry_));
-    if (picView_) {
-        picView_->Resize(viewWidth_, viewHeight_);
-    }
-}
-
-template <typename Change> void frmMap::Rescale(Change change, int32_t x, int32_t y) {
-    if (!picMap_) {
-        return;
-    }
-    SettingsRecord& settings = records_.settings;
-    const ViewCentre point = RememberViewPoint(settings, geometry_, x, y);
-    change(settings);
-    KeepViewPoint(settings, geometry_, point, x, y, viewHeight_);
-    picMap_->Resize(PictureWidth(geometry_), PictureHeight(geometry_));
-    DrawWholeMap();
-    RebuildArrows();
-    SizeView(innerWidth_, innerHeight_);
-    ClampView(settings, geometry_, viewHeight_);
-    RefreshView();
 }
 
 void frmMap::ZoomTo(int16_t cellSize) {
-    ZoomAbout(cellSize, viewWidth_ / 2, viewHeight_ / 2);
-}
-
-void frmMap::ZoomAbout(int16_t cellSize, int32_t x, int32_t y) {
-    if (cellSize == records_.settings.CellSize) {
-        return;
-    }
-    Rescale(
-        [this, cellSize](SettingsRecord& settings) {
-            settings.CellSize = cellSize;
-            SetDisplayMetrics(geometry_, settings);
-            settings.CellSize = geometry_.CellSize;
-            BuildHexTables(geometry_);
-        },
-        x, y);
+    canvas.ZoomAbout(cellSize, canvas.ViewWidth() / 2, canvas.ViewHeight() / 2);
 }
 
 void frmMap::SwitchHexDisplay(bool on) {
-    Rescale([this, on](SettingsRecord& settings) { SetHexDisplayMode(settings, geometry_, on); },
-            viewWidth_ / 2, viewHeight_ / 2);
+    canvas.SwitchHexDisplay(on);
     windows_.winQZ.mnuHex.SetChecked(records_.settings.HexDisplay != 0);
 }
 
-void frmMap::DrawWholeMap() {
-    if (!picMap_) {
+std::string frmMap::HoverTextAt(float x, float y) const {
+    return canvas.Loaded() ? HoverText(Game(), canvas.AreaAt(x, y)) : std::string();
+}
+
+void frmMap::GoToArea(int16_t area) {
+    if (area < 1 || area > MaxArea) {
         return;
     }
-    platform_.SetPointer(Pointer::Hourglass);
-    const MapPainter painter = Painter();
-    DrawAllCells(painter);
-    damage_.Forget();
-    areaFinder_.Forget();
-    platform_.SetPointer(Pointer::Default);
+    GameState& game = Game();
+    windows_.winQZ.grdArea.SetRow(area);
+    // An order being entered keeps the area it is for.
+    if (game.PendingCommand == MapCommand::None) {
+        game.SelectedArea = area;
+    }
+    ScrollGridToArea(area);
+    canvas.GoTo(area);
 }
 
-// Only while the window is loaded: the surfaces exist then.
-MapPainter frmMap::Painter() const {
-    return MapPainter{*picMap_, geometry_, Game(), records_.hexMap, records_.settings, pictures_};
-}
-
-void frmMap::DrawCell(int col, int row, int dx, int dy) {
-    if (!picMap_) {
-        return;
-    }
-    const MapPainter painter = Painter();
-    damage_.PictureDrawn(dered::DrawCell(painter, col, row, dx, dy));
-    areaFinder_.Forget();
-}
-
-void frmMap::RedrawArea(int16_t area) {
-    if (!picMap_) {
-        return;
-    }
-    const MapPainter painter = Painter();
-    for (const PixelRect& drawn : DrawAreaCells(painter, area, [this] { platform_.DoEvents(); })) {
-        damage_.PictureDrawn(drawn);
-    }
-}
-
-void frmMap::RefreshView() {
-    if (!picView_ || !picMap_) {
-        return;
-    }
-    ++refreshes_;
-    outlined_ = 0;
-    DrawView(nullptr);
-    damage_.Drawn(Source());
-}
-
-void frmMap::UpdateView() {
-    if (!picView_ || !picMap_) {
-        return;
-    }
-    const auto rects = damage_.Update(Source());
-    if (!rects) {
-        return RefreshView();
-    }
-    ++refreshes_;
-    outlined_ = 0;
-    for (const PixelRect& rect : *rects) {
-        if (!picView_->ClipTo(rect)) {
-            return RefreshView();
-        }
-        DrawView(&rect);
-    }
-    if (!rects->empty()) {
-        picView_->ClipTo(std::nullopt);
-    }
-}
-
-ViewSource frmMap::Source() const {
-    return {geometry_,  Game(),      records_.hexMap, records_.settings,
-            viewWidth_, viewHeight_, changed_,        OrderedAreaToOutline()};
-}
-
-void frmMap::DrawView(const PixelRect* clip) {
-    const SettingsRecord& settings = records_.settings;
-    const int width = PictureWidth(geometry_);
-    picView_->CopyFrom(*picMap_, settings.MapX, settings.MapY);
-    if (settings.MapX + width < viewWidth_) {
-        picView_->CopyFrom(*picMap_, settings.MapX + width, settings.MapY);
-    }
-    const GameState& game = Game();
-    for (int16_t a = 1; a <= MaxArea; ++a) {
-        const AreaRecord& area = game.Areas[a];
-        if (ArrowColourIndex(area.Command) && (!clip || damage_.Touches(a, *clip))) {
-            DrawOrderArrow(a, area.Parm1, area.Command);
-        }
-    }
-    MarkOrders(clip);
-    MarkChanges();
-    OutlineOrderedArea();
-}
-
-// At both copies of the map: orders without an arrow (builds, removals, downgrades) show too.
-void frmMap::MarkOrders(const PixelRect* clip) {
-    const GameState& game = Game();
-    const SettingsRecord& settings = records_.settings;
-    for (int16_t a = 1; a <= MaxArea; ++a) {
-        if (game.Areas[a].Command.empty() || (clip && !damage_.Touches(a, *clip))) {
-            continue;
-        }
-        const auto anchor = AreaAnchor(game.Areas[a], a, records_.hexMap);
-        if (!anchor) {
-            continue;
-        }
-        for (const int shift : {0, PictureWidth(geometry_)}) {
-            DrawOrderMark(*picView_, geometry_, *anchor, settings.MapX + shift, settings.MapY);
-        }
-    }
-}
-
-// The area whose unit is being given a move, support or convoy, until its target is clicked.
-int16_t frmMap::OrderedAreaToOutline() const {
-    const GameState& game = Game();
-    switch (game.PendingCommand) {
-    case MapCommand::Move:
-    case MapCommand::SupportAttack:
-    case MapCommand::SupportDefence:
-    case MapCommand::Convoy:
-        return AreaOrNone(game.SelectedArea);
-    default:
-        return 0;
-    }
-}
-
-void frmMap::OutlineOrderedArea() {
-    const int16_t area = OrderedAreaToOutline();
-    if (area == 0) {
-        return;
-    }
-    const AreaRecord& record = Game().Areas[area];
-    const SettingsRecord& settings = records_.settings;
-    constexpr int32_t kOutline = 0x00FFFF; // yellow
-    for (int r = std::max<int>(record.MinRow, 1); r <= std::min<int>(record.MaxRow, MapRows); ++r) {
-        for (int c = std::max<int>(record.MinCol, 1); c <= std::min<int>(record.MaxCol, MapColumns);
-             ++c) {
-            if (records_.hexMap.At(c, r).Area != area) {
-                continue;
-            }
-            for (const int shift : {0, PictureWidth(geometry_)}) {
-                const auto corners =
-                    CellCorners(geometry_, c, r, settings.MapX + shift, settings.MapY);
-                picView_->Polyline(corners, 3, kOutline);
-            }
-        }
-    }
-}
-
-void frmMap::DrawOrderArrow(int16_t fromArea, int16_t toArea, const std::string& code) {
-    if (!picView_) {
-        return;
-    }
-    const SettingsRecord& settings = records_.settings;
-    DrawAreaOrderArrow({*picView_, arrows_, geometry_, Game(), records_.hexMap, settings}, fromArea,
-                       toArea, code, settings.MapX, settings.MapY);
-}
-
-void frmMap::AddArrowRecord(int16_t a, int16_t b) {
-    if (a < 1 || b > MaxArea || a >= b) {
-        return;
-    }
-    const GameState& game = Game();
-    const auto anchorA = AreaAnchor(game.Areas[a], a, records_.hexMap);
-    const auto anchorB = AreaAnchor(game.Areas[b], b, records_.hexMap);
-    if (!anchorA || !anchorB) {
-        return;
-    }
-    ArrowRecord& record = arrows_.emplace_back();
-    record.a = a;
-    record.b = b;
-    ComputeArrowLines(record, geometry_, *anchorA, *anchorB);
-}
-
-void frmMap::RebuildArrows() {
-    const GameState& game = Game();
-    for (ArrowRecord& record : arrows_) {
-        const auto anchorA = AreaAnchor(game.Areas[record.a], record.a, records_.hexMap);
-        const auto anchorB = AreaAnchor(game.Areas[record.b], record.b, records_.hexMap);
-        if (anchorA && anchorB) {
-            ComputeArrowLines(record, geometry_, *anchorA, *anchorB);
-        }
+void frmMap::SayHomeShowsOwnAreas() {
+    if (canvas.Loaded()) {
+        stbNextClick.SetText(stbNextClick.Text() + "  Home shows your own areas.");
     }
 }
 

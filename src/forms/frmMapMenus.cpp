@@ -6,85 +6,8 @@
 #include "forms/frmUnitDisplay.h"
 #include "forms/frmWinQZ.h"
 #include "forms/frmZoom.h"
-#include "state/CodeTables.h"
-
-#include <array>
 
 namespace dered {
-
-namespace {
-
-// Owners outside 0..12 are drawn in the neutral colour.
-int OwnerIndex(int16_t owner) {
-    return owner >= 0 && owner <= MaxPlayer ? owner : 0;
-}
-
-} // namespace
-
-// The colours a cell can be drawn in that the map options dialog changes.
-struct frmMap::Colours {
-    int32_t border = 0;
-    int32_t water = 0;
-    std::array<int32_t, 13> country{};
-
-    explicit Colours(const SettingsRecord& settings)
-        : border(settings.BorderColour), water(settings.WaterColour),
-          country(settings.CountryColour) {}
-};
-
-void frmMap::RedrawCell(CellRef cell) {
-    DrawCell(cell.col, cell.row, 0, 0);
-    DrawCell(cell.col, cell.row, WrapOffset(Geometry()), 0);
-    RefreshView();
-}
-
-// Whether the cell shows a colour that changed: its fill, or the patch behind a unit, which
-// is in the unit owner's colour.
-bool frmMap::ShowsChangedColour(const Colours& before, int col, int row) const {
-    const SettingsRecord& now = records_.settings;
-    const int16_t n = records_.hexMap.At(col, row).Area;
-    if (n < 0 || n > MaxArea) {
-        return before.country[0] != now.CountryColour[0];
-    }
-    const AreaRecord& area = Game().Areas[n];
-    const auto changed = [&](int16_t owner) {
-        const int i = OwnerIndex(owner);
-        return before.country[i] != now.CountryColour[i];
-    };
-    if (area.UnitKind > 0 && changed(area.UnitOwner)) {
-        return true;
-    }
-    if (area.Terrain == Water) {
-        return before.water != now.WaterColour;
-    }
-    return area.Terrain != NoEntry && changed(area.Owner);
-}
-
-void frmMap::RedrawChangedColours(const Colours& before) {
-    if (!IsLoaded()) {
-        return;
-    }
-    platform_.SetPointer(Pointer::Hourglass);
-    if (before.border != records_.settings.BorderColour) {
-        DrawWholeMap();
-    } else {
-        for (int row = 1; row <= MapRows; ++row) {
-            for (int col = 1; col <= MapColumns; ++col) {
-                if (ShowsChangedColour(before, col, row)) {
-                    DrawCell(col, row, 0, 0);
-                }
-            }
-        }
-        const int wrap = WrapOffset(Geometry());
-        for (int row = 1; row <= MapRows; ++row) {
-            if (ShowsChangedColour(before, 1, row)) {
-                DrawCell(1, row, wrap, 0);
-            }
-        }
-    }
-    RefreshView();
-    platform_.SetPointer(Pointer::Default);
-}
 
 void frmMap::EditCell(CellRef cell) {
     frmEditHex& editor = windows_.editHex;
@@ -94,7 +17,7 @@ void frmMap::EditCell(CellRef cell) {
     }
     forms_.EnsureLoaded(editor);
     editor.FillFromCell(cell);
-    forms_.Show(editor, Modality::Modal, [this, cell] { RedrawCell(cell); });
+    forms_.Show(editor, Modality::Modal, [this, cell] { canvas.RedrawCell(cell); });
 }
 
 void frmMap::mnuEditHex_Click() {
@@ -102,7 +25,7 @@ void frmMap::mnuEditHex_Click() {
     // An edit made here must show on the map as one made from the map does.
     forms_.Show(editor, Modality::Modal, [this, &editor] {
         if (const auto cell = editor.HeldCell()) {
-            RedrawCell(*cell);
+            canvas.RedrawCell(*cell);
         }
     });
 }
@@ -123,23 +46,23 @@ void frmMap::mnuHex_Click() {
 }
 
 void frmMap::mnuZoom_Click() {
-    forms_.Show(windows_.zoom, Modality::Modal, [this] { RefreshView(); });
+    forms_.Show(windows_.zoom, Modality::Modal, [this] { canvas.RefreshView(); });
 }
 
 void frmMap::ZoomStep(int steps, float x, float y) {
     // Pointer positions are whole view pixels; a fraction only comes from a scaled screen.
-    ZoomAbout(frmZoom::SteppedSize(records_.settings, steps), static_cast<int32_t>(x),
-              static_cast<int32_t>(y));
+    canvas.ZoomAbout(frmZoom::SteppedSize(records_.settings, steps), static_cast<int32_t>(x),
+                     static_cast<int32_t>(y));
 }
 
 void frmMap::ZoomStep(int steps) {
-    ZoomAbout(frmZoom::SteppedSize(records_.settings, steps), viewWidth_ / 2, viewHeight_ / 2);
+    ZoomTo(frmZoom::SteppedSize(records_.settings, steps));
 }
 
 void frmMap::mnuMapColors_Click() {
-    const Colours before(records_.settings);
+    const ChangeableColours before(records_.settings);
     forms_.Show(windows_.mapOptions, Modality::Modal,
-                [this, before] { RedrawChangedColours(before); });
+                [this, before] { canvas.RedrawChangedColours(before); });
 }
 
 void frmMap::mnuTypeofUnitDisplay_Click() {

@@ -71,8 +71,8 @@ void frmMap::DropAt(float x, float y) {
             return;
         }
     }
-    if (x >= 0.0f && y >= 0.0f && x < static_cast<float>(viewWidth_) &&
-        y < static_cast<float>(viewHeight_)) {
+    if (x >= 0.0f && y >= 0.0f && x < static_cast<float>(canvas.ViewWidth()) &&
+        y < static_cast<float>(canvas.ViewHeight())) {
         picView_DragDrop(x, y);
         return;
     }
@@ -88,8 +88,8 @@ void frmMap::picView_DragDrop(float x, float y, DragSource source) {
     SettingsRecord& settings = records_.settings;
     settings.MapX = ViewPosition(static_cast<double>(x) - dragStartX_ + settings.MapX);
     settings.MapY = ViewPosition(static_cast<double>(y) - dragStartY_ + settings.MapY);
-    ClampView(settings, geometry_, viewHeight_);
-    RefreshView();
+    ClampView(settings, canvas.Geometry(), canvas.ViewHeight());
+    canvas.RefreshView();
     EndDrag();
 }
 
@@ -109,7 +109,7 @@ void frmMap::EndDrag() {
 }
 
 void frmMap::EditCellAtPoint() {
-    EditCell(CellAtPoint(geometry_, records_.settings, lastX_, lastY_));
+    EditCell(CellAtPoint(canvas.Geometry(), records_.settings, lastX_, lastY_));
 }
 
 void frmMap::ScrollGridToArea(int16_t area) {
@@ -118,34 +118,27 @@ void frmMap::ScrollGridToArea(int16_t area) {
     }
 }
 
-int16_t frmMap::AreaAtLastPoint() const {
-    const int16_t area =
-        areaFinder_.At(geometry_, records_.settings, records_.hexMap, lastX_, lastY_);
-    return AreaOrNone(area);
-}
-
 void frmMap::picView_DblClick() {
     if (Game().PendingCommand != MapCommand::None) {
         return;
     }
-    const int refreshed = refreshes_;
-    if (!entry_.Begin(optCommand.Chosen(), AreaAtLastPoint())) {
+    const int refreshed = canvas.Refreshes();
+    if (!entry_.Begin(optCommand.Chosen(), canvas.AreaAt(lastX_, lastY_))) {
         return;
     }
     // A two-click order only began: the view is as it was but for the outline of its area.
-    if (refreshes_ == refreshed && picView_ && picMap_ &&
+    if (canvas.Refreshes() == refreshed && canvas.Loaded() &&
         Game().PendingCommand != MapCommand::None) {
-        OutlineOrderedArea();
-        damage_.ViewDrawn(OutlineExtent(Source(), OrderedAreaToOutline(), 3));
+        canvas.OutlineBegunOrder();
     } else {
-        UpdateView();
+        canvas.UpdateView();
     }
     ShowNextClick();
 }
 
 void frmMap::CancelEntry() {
     if (entry_.Cancel()) {
-        UpdateView();
+        canvas.UpdateView();
     }
     ShowNextClick();
 }
@@ -155,12 +148,12 @@ void frmMap::picView_Click() {
         return;
     }
     const MapCommand before = Game().PendingCommand;
-    const int refreshed = refreshes_;
-    RunClickCommand(AreaAtLastPoint());
+    const int refreshed = canvas.Refreshes();
+    RunClickCommand(canvas.AreaAt(lastX_, lastY_));
     // A refused target settles no area, but the outline goes with the pending command; a
     // stored order has already refreshed the view.
-    if (before != Game().PendingCommand && refreshes_ == refreshed) {
-        UpdateView();
+    if (before != Game().PendingCommand && canvas.Refreshes() == refreshed) {
+        canvas.UpdateView();
     }
     ShowNextClick();
 }

@@ -78,7 +78,7 @@ void frmTurns::Form_Load() {
 
 // Closing the window leaves the turn shown as it is; the marks go with the comparison.
 void frmTurns::Form_Unload() {
-    map_.ShowChanges({});
+    map_.canvas.ShowChanges({});
 }
 
 void frmTurns::FillLists() {
@@ -203,7 +203,7 @@ void frmTurns::ShowComparison(const GameState& then, const GameState& now) {
     ShowPlayers(c, now);
     std::sort(changed.begin(), changed.end());
     changed.erase(std::unique(changed.begin(), changed.end()), changed.end());
-    map_.ShowChanges(std::move(changed));
+    map_.canvas.ShowChanges(std::move(changed));
 }
 
 // Only the players with a supply centre or a unit in either turn.

@@ -34,8 +34,8 @@ void frmUnitDisplay::Choose(int16_t mode) {
 
 void frmUnitDisplay::ApplyUnitDisplay() {
     platform_.SetPointer(Pointer::Hourglass);
-    map_.DrawWholeMap();
-    map_.RefreshView();
+    map_.canvas.DrawWholeMap();
+    map_.canvas.RefreshView();
     platform_.SetPointer(Pointer::Default);
     forms_.Unload(*this);
 }

@@ -116,8 +116,8 @@ void frmWinQZ::WireMenu() {
     mnuMapColors.onClick = [this] { windows_.map.mnuMapColors_Click(); };
     mnuHex.onClick = [this] { windows_.map.mnuHex_Click(); };
     mnuZoom.onClick = [this] { windows_.map.mnuZoom_Click(); };
-    mnuMyAreas.onClick = [this] { windows_.map.CentreOnOwnAreas(); };
-    mnuTypeOrder.onClick = [this] { windows_.map.TypeOrder(); };
+    mnuMyAreas.onClick = [this] { windows_.map.canvas.CentreOnOwnAreas(); };
+    mnuTypeOrder.onClick = [this] { windows_.map.fields.TypeOrder(); };
     mnuTypeofUnitDisplay.onClick = [this] { windows_.map.mnuTypeofUnitDisplay_Click(); };
 }
 

@@ -95,6 +95,17 @@ void ComputeArrowLines(ArrowRecord& record, const MapGeometry& geometry, CellRef
                      Barb(p2, length, t - kBarbAngle, -1.0f)};
 }
 
+void RecomputeArrowLines(ArrowList& list, const MapGeometry& geometry, const GameState& game,
+                         const HexMap& hexMap) {
+    for (ArrowRecord& record : list) {
+        const auto anchorA = AreaAnchor(game.Areas[record.a], record.a, hexMap);
+        const auto anchorB = AreaAnchor(game.Areas[record.b], record.b, hexMap);
+        if (anchorA && anchorB) {
+            ComputeArrowLines(record, geometry, *anchorA, *anchorB);
+        }
+    }
+}
+
 ArrowRecord& FindOrAddArrow(ArrowList& list, const MapGeometry& geometry, int16_t from,
                             CellRef fromAnchor, int16_t to, CellRef toAnchor) {
     const bool fromFirst = from < to;

@@ -37,6 +37,9 @@ ArrowPoint ArrowAnchorPoint(const MapGeometry& geometry, CellRef anchor);
 // Shaft and heads between the anchors of a and b, taking the short way across the seams.
 void ComputeArrowLines(ArrowRecord& record, const MapGeometry& geometry, CellRef anchorA,
                        CellRef anchorB);
+// Every record's lines again, for a new cell size or display mode.
+void RecomputeArrowLines(ArrowList& list, const MapGeometry& geometry, const GameState& game,
+                         const HexMap& hexMap);
 // The record for the pair, added with its lines when there is none yet.
 ArrowRecord& FindOrAddArrow(ArrowList& list, const MapGeometry& geometry, int16_t from,
                             CellRef fromAnchor, int16_t to, CellRef toAnchor);

@@ -1,5 +1,7 @@
 #include "map/MapColours.h"
 
+#include "state/CodeTables.h"
+
 #include <algorithm>
 
 namespace dered {
@@ -66,6 +68,35 @@ std::string SameColourNotice(const SettingsRecord& settings, const GameState& ga
                   " have the same colour: the map cannot tell them apart.";
     }
     return notice;
+}
+
+namespace {
+
+// Owners outside 0..12 are drawn in the neutral colour.
+int OwnerIndex(int16_t owner) {
+    return owner >= 0 && owner <= MaxPlayer ? owner : 0;
+}
+
+} // namespace
+
+bool ShowsChangedColour(const ChangeableColours& before, const SettingsRecord& now,
+                        const HexMap& hexMap, const GameState& game, int col, int row) {
+    const int16_t n = hexMap.At(col, row).Area;
+    if (n < 0 || n > MaxArea) {
+        return before.country[0] != now.CountryColour[0];
+    }
+    const AreaRecord& area = game.Areas[n];
+    const auto changed = [&](int16_t owner) {
+        const int i = OwnerIndex(owner);
+        return before.country[i] != now.CountryColour[i];
+    };
+    if (area.UnitKind > 0 && changed(area.UnitOwner)) {
+        return true;
+    }
+    if (area.Terrain == Water) {
+        return before.water != now.WaterColour;
+    }
+    return area.Terrain != NoEntry && changed(area.Owner);
 }
 
 } // namespace dered

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "state/GameState.h"
+#include "state/HexMap.h"
 #include "state/SettingsRecord.h"
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -36,5 +38,22 @@ struct NamedColour {
 // Empty when the map tells every fill apart; else one line per colour that several fills
 // share, naming them.
 [[nodiscard]] std::string SameColourNotice(const SettingsRecord& settings, const GameState& game);
+
+// The colours of a cell that the map options dialog changes.
+struct ChangeableColours {
+    int32_t border = 0;
+    int32_t water = 0;
+    std::array<int32_t, MaxPlayer + 1> country{};
+
+    explicit ChangeableColours(const SettingsRecord& settings)
+        : border(settings.BorderColour), water(settings.WaterColour),
+          country(settings.CountryColour) {}
+};
+
+// Whether the cell shows a colour that changed since `before`: its fill, or the patch behind a
+// unit, which is in the unit owner's colour.
+[[nodiscard]] bool ShowsChangedColour(const ChangeableColours& before, const SettingsRecord& now,
+                                      const HexMap& hexMap, const GameState& game, int col,
+                                      int row);
 
 } // namespace dered

@@ -27,17 +27,19 @@ MapFindBar::MapFindBar(frmMap& map, QWidget& view, BindingSet& bindings)
     find_->setObjectName(QStringLiteral("txtFind"));
     find_->setPlaceholderText(QStringLiteral("Go to area..."));
     find_->setGeometry(last.left + last.width + kGap, last.top, kFindWidth, last.height);
-    bindings.Add<TextBoxBinding>(map.txtFind, *find_);
-    CompleteFrom(*find_, map.lstFind, map.txtFind, [&map] { map.txtFind_Enter(); });
+    bindings.Add<TextBoxBinding>(map.fields.txtFind, *find_);
+    CompleteFrom(*find_, map.fields.lstFind, map.fields.txtFind,
+                 [&map] { map.fields.txtFind_Enter(); });
 
     // Under the option buttons: orders typed, completing area names.
     const ControlRect& first = map.optCommandRect.front();
     order_->setObjectName(QStringLiteral("txtOrder"));
     order_->setPlaceholderText(QStringLiteral("Type an order (Ctrl+E)"));
     order_->setGeometry(first.left, last.top + last.height + kGap / 2, kOrderWidth, last.height);
-    bindings.Add<TextBoxBinding>(map.txtOrder, *order_);
-    CompleteFrom(*order_, map.lstOrder, map.txtOrder, [&map] { map.txtOrder_Enter(); });
-    Listen(map.orderFieldWanted, [this](const Changed&) {
+    bindings.Add<TextBoxBinding>(map.fields.txtOrder, *order_);
+    CompleteFrom(*order_, map.fields.lstOrder, map.fields.txtOrder,
+                 [&map] { map.fields.txtOrder_Enter(); });
+    Listen(map.fields.orderFieldWanted, [this](const Changed&) {
         order_->window()->activateWindow();
         order_->setFocus(Qt::ShortcutFocusReason);
         order_->selectAll();

@@ -97,7 +97,7 @@ MapView::MapView(frmMap& form, const ViewContext& context, bool quitWhenShown)
     findBar_ = &bindings_.Add<MapFindBar>(map, *this, bindings_);
 
     QPointer<MapView> self(this);
-    if (auto* view = dynamic_cast<QImageSurface*>(map.picView())) {
+    if (auto* view = dynamic_cast<QImageSurface*>(map.canvas.picView())) {
         view->onChanged = [self](const QRect& changed) {
             if (self) {
                 self->update(changed);
@@ -105,7 +105,7 @@ MapView::MapView(frmMap& form, const ViewContext& context, bool quitWhenShown)
         };
     }
     // The form fitted its view to this size when it loaded.
-    formSize_ = QSize(map.WindowWidth(), map.WindowHeight());
+    formSize_ = QSize(map.canvas.WindowWidth(), map.canvas.WindowHeight());
     resize(formSize_.width(), formSize_.height() + status_->sizeHint().height());
     new PlaceKeeper(*this, map);
     new FramedPlacer(*this, [this] { return BesideWindows(); });
@@ -189,7 +189,8 @@ void MapView::Detach() {
 // Only the part asked for: after an order, that is the part of the view that changed.
 void MapView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    const auto* view = attached_ ? dynamic_cast<const QImageSurface*>(map_.picView()) : nullptr;
+    const auto* view =
+        attached_ ? dynamic_cast<const QImageSurface*>(map_.canvas.picView()) : nullptr;
     if (view == nullptr) {
         painter.fillRect(rect(), palette().window());
         return;

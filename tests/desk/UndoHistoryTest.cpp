@@ -161,7 +161,8 @@ TEST_F(UndoHistoryTest, OneUserActionIsOneStepNamedInTheMenu) {
     win.mnuUndo.Click();
     EXPECT_EQ(win.mnuRedo.Caption(), "&Redo build an army in 134");
     EXPECT_EQ(Game().Areas[134].Command, "");
-    EXPECT_EQ(program->map.Arrows().size(), 2u); // 118 to 134 and to 135: the move is still drawn
+    EXPECT_EQ(program->map.canvas.Arrows().size(),
+              2u); // 118 to 134 and to 135: the move is still drawn
     // A new change drops what could be redone.
     (void)UpgradeUnit(TheTurn(), 105);
     EXPECT_FALSE(win.mnuRedo.Enabled());

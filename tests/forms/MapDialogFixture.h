@@ -35,8 +35,12 @@ class MapDialogFixture : public ProgramFixture {
         platform.pointers.clear();
     }
 
-    RecordingSurface& MapPicture() { return static_cast<RecordingSurface&>(*program.map.picMap()); }
-    RecordingSurface& View() { return static_cast<RecordingSurface&>(*program.map.picView()); }
+    RecordingSurface& MapPicture() {
+        return static_cast<RecordingSurface&>(*program.map.canvas.picMap());
+    }
+    RecordingSurface& View() {
+        return static_cast<RecordingSurface&>(*program.map.canvas.picView());
+    }
 
     // The cells filled on the map picture: one polygon each.
     std::vector<RecordingSurface::Operation> Fills() {

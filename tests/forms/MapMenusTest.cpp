@@ -32,8 +32,8 @@ TEST_F(HexMapSwitchTest, TheOpenMapIsRebuiltInTheOtherCells) {
     Switch();
     EXPECT_EQ(settings().CellSize, 34);
     EXPECT_FALSE(Ticked());
-    EXPECT_EQ(program.map.Geometry().RowHeight, 34);
-    EXPECT_EQ(program.map.picMap()->Width(), 34 * 70);
+    EXPECT_EQ(program.map.canvas.Geometry().RowHeight, 34);
+    EXPECT_EQ(program.map.canvas.picMap()->Width(), 34 * 70);
     EXPECT_TRUE(WholeMapDrawn());
     EXPECT_TRUE(ViewRefreshed());
     EXPECT_EQ(platform.pointers.front(), Pointer::Hourglass);

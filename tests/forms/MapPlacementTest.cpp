@@ -12,8 +12,8 @@ using MapPlacementTest = test::DemoTurnFixture;
 std::pair<float, float> InView(Program& program, int16_t area) {
     const GameState& game = program.records.documents.Shown().records;
     const auto cell = AreaAnchor(game.Areas[area], area, program.records.hexMap);
-    auto [x, y] = CellCentre(program.map.Geometry(), program.records.settings, *cell);
-    const float width = program.map.Geometry().MapWidth();
+    auto [x, y] = CellCentre(program.map.canvas.Geometry(), program.records.settings, *cell);
+    const float width = program.map.canvas.Geometry().MapWidth();
     while (x < 0) {
         x += width;
     }
@@ -40,7 +40,7 @@ TEST_F(MapPlacementTest, TheMapOpensWhereTheSettingsSayAndHomeShowsTheOwnAreas) 
     EXPECT_EQ(start("-340", "0"), (std::pair<int16_t, int16_t>{-340, 0}));
     const auto [x, y] = start("-5000", "-5000");
     EXPECT_EQ(x, -5000 + 2 * 1820); // squares of 26: the map is 1820 wide
-    EXPECT_EQ(y + PictureHeight(program->map.Geometry()), program->map.ViewHeight());
+    EXPECT_EQ(y + PictureHeight(program->map.canvas.Geometry()), program->map.canvas.ViewHeight());
     EXPECT_NE(program->map.stbNextClick.Text().find("Home shows your own areas."),
               std::string::npos);
 
@@ -50,13 +50,13 @@ TEST_F(MapPlacementTest, TheMapOpensWhereTheSettingsSayAndHomeShowsTheOwnAreas) 
     for (const int16_t area : {105, 118, 124, 134, 175, 197}) {
         const auto [ax, ay] = InView(p, area);
         EXPECT_GE(ax, 0) << area;
-        EXPECT_LT(ax, p.map.ViewWidth()) << area;
+        EXPECT_LT(ax, p.map.canvas.ViewWidth()) << area;
         EXPECT_GE(ay, 0) << area;
-        EXPECT_LT(ay, p.map.ViewHeight()) << area;
+        EXPECT_LT(ay, p.map.canvas.ViewHeight()) << area;
         sumX += ax;
     }
     // Centred on them, not merely showing them.
-    EXPECT_NEAR(sumX / 6, p.map.ViewWidth() / 2.0, p.map.ViewWidth() / 10.0);
+    EXPECT_NEAR(sumX / 6, p.map.canvas.ViewWidth() / 2.0, p.map.canvas.ViewWidth() / 10.0);
     const int16_t centredX = p.records.settings.MapX;
     p.winQZ.mnuExit.Click();
     EXPECT_EQ(ini.GetString("Positions", "MapX", ""), std::to_string(centredX));
@@ -75,7 +75,7 @@ TEST_F(MapPlacementTest, AMergeKeepsTheColoursCellSizeAndPlaceOfThisRun) {
     program->winQZ.mnuMerge.Click();
     EXPECT_EQ(platform.messages.size(), 1u) << "merged, with the demo's one mismatch";
     EXPECT_EQ(settings, chosen);
-    EXPECT_EQ(program->map.Geometry().CellSize, 20);
+    EXPECT_EQ(program->map.canvas.Geometry().CellSize, 20);
 }
 
 } // namespace

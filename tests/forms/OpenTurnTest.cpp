@@ -157,7 +157,7 @@ TEST_F(OpenTurnTest, AReportOpenedAfterAnotherHoldsExactlyWhatItHoldsAlone) {
         platform.AnswerOpen(Path(c.second));
         program->winQZ.mnuOpen_Click();
         EXPECT_FALSE(program->turns.IsLoaded());
-        EXPECT_TRUE(program->map.ChangedAreas().empty());
+        EXPECT_TRUE(program->map.canvas.ChangedAreas().empty());
         const Seen after = Look();
         EXPECT_EQ(Differences(after.game, alone.game), "");
         EXPECT_EQ(after, alone);

@@ -27,10 +27,10 @@ TEST_F(OrderDeskFormsTest, TheOverviewFollowsEveryChangeAndGoesToTheChosenArea) 
     overview.lstCheck.SetListIndex(overview.lstCheck.IndexOfItemData(153));
     EXPECT_EQ(program->winQZ.grdArea.Row(), 153);
     EXPECT_EQ(Game().SelectedArea, 153);
-    EXPECT_EQ(program->map.OutlinedArea(), 153);
+    EXPECT_EQ(program->map.canvas.OutlinedArea(), 153);
     ASSERT_EQ(platform.later.size(), 1u);
     platform.later.back()(); // the outline's time is up
-    EXPECT_EQ(program->map.OutlinedArea(), 0);
+    EXPECT_EQ(program->map.canvas.OutlinedArea(), 0);
 }
 
 TEST_F(OrderDeskFormsTest, GoingToAnAreaCentresTheViewAcrossTheSeam) {
@@ -52,8 +52,8 @@ TEST_F(OrderDeskFormsTest, GoingToAnAreaCentresTheViewAcrossTheSeam) {
     // The map's search field does the same; an order being entered keeps its area.
     Game().PendingCommand = MapCommand::Move;
     Game().SelectedArea = 118;
-    program->map.txtFind.SetText("1");
-    program->map.txtFind_Enter();
+    program->map.fields.txtFind.SetText("1");
+    program->map.fields.txtFind_Enter();
     EXPECT_EQ(program->winQZ.grdArea.Row(), 1);
     EXPECT_EQ(Game().SelectedArea, 118);
     EXPECT_LE(settings.MapX, 0);
@@ -62,11 +62,11 @@ TEST_F(OrderDeskFormsTest, GoingToAnAreaCentresTheViewAcrossTheSeam) {
     program->map.ShowNextClick();
     const std::string nextClick = program->map.stbNextClick.Text();
     for (const char* nothing : {"zzz", "999"}) {
-        program->map.txtFind.SetText(nothing);
+        program->map.fields.txtFind.SetText(nothing);
         EXPECT_EQ(program->map.stbNextClick.Text(),
                   "No area matches \"" + std::string(nothing) + "\"");
     }
-    program->map.txtFind.SetText("belan");
+    program->map.fields.txtFind.SetText("belan");
     EXPECT_EQ(program->map.stbNextClick.Text(), nextClick);
 }
 

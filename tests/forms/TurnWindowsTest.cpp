@@ -54,11 +54,11 @@ TEST_F(TurnWindows, AnOrderWithATargetDrawsItsArrowOnTheOpenMap) {
     program.forms.Show(program.map, Modality::Modeless);
 
     (void)SetAreaCommand(turn, game.SelectedArea, "AA", 0, 0);
-    EXPECT_TRUE(program.map.Arrows().empty());
+    EXPECT_TRUE(program.map.canvas.Arrows().empty());
     (void)SetAreaCommand(turn, game.SelectedArea, "CO", 8, 0);
-    ASSERT_EQ(program.map.Arrows().size(), 1u);
-    EXPECT_EQ(program.map.Arrows()[0].a, 7);
-    EXPECT_EQ(program.map.Arrows()[0].codeB, "CO");
+    ASSERT_EQ(program.map.canvas.Arrows().size(), 1u);
+    EXPECT_EQ(program.map.canvas.Arrows()[0].a, 7);
+    EXPECT_EQ(program.map.canvas.Arrows()[0].codeB, "CO");
 }
 
 } // namespace

@@ -46,8 +46,8 @@ class TypedOrderPaths : public ::testing::Test {
     void Click(Desk& desk, int16_t area, bool twice) {
         frmMap& map = desk.Map();
         const auto cell = FirstCellOfArea(desk.program->records.hexMap, area);
-        const auto [x, y] =
-            CellCentre(map.Geometry(), desk.program->records.settings, cell.value_or(CellRef{}));
+        const auto [x, y] = CellCentre(map.canvas.Geometry(), desk.program->records.settings,
+                                       cell.value_or(CellRef{}));
         map.picView_MouseMove(0, 0, x, y);
         map.picView_MouseDown(kLeftButton, 0, x, y);
         map.picView_MouseUp(kLeftButton, 0, x, y);
@@ -90,9 +90,9 @@ class TypedOrderPaths : public ::testing::Test {
                 text += " " + std::to_string(step.supported);
             }
         }
-        typed.Map().txtOrder.SetText(text);
-        typed.Map().txtOrder_Enter();
-        EXPECT_EQ(typed.Map().txtOrder.Text(), "") << text; // read as an order
+        typed.Map().fields.txtOrder.SetText(text);
+        typed.Map().fields.txtOrder_Enter();
+        EXPECT_EQ(typed.Map().fields.txtOrder.Text(), "") << text; // read as an order
     }
 
     Desk mouse;

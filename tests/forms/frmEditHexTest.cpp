@@ -20,7 +20,7 @@ class EditHexTest : public MapDialogFixture {
 
     // The right button pressed with Shift, Ctrl and Alt over the cell.
     void PressOn(CellRef cell) {
-        const auto [x, y] = CellCentre(program.map.Geometry(), settings(), cell);
+        const auto [x, y] = CellCentre(program.map.canvas.Geometry(), settings(), cell);
         program.map.picView_MouseMove(0, 0, x, y);
         program.map.picView_MouseDown(kRightButton, kEditCellShift, x, y);
     }
@@ -74,7 +74,7 @@ TEST_F(EditHexTest, TheEditedCellIsStoredAndDrawnAgainAtBothEdges) {
 
     const auto fills = Fills();
     ASSERT_EQ(fills.size(), 2u);
-    const int x0 = program.map.Geometry().ColumnEdges[4].x0;
+    const int x0 = program.map.canvas.Geometry().ColumnEdges[4].x0;
     EXPECT_EQ(fills[0].points[0].x, x0);
     EXPECT_EQ(fills[1].points[0].x, x0 + 2730);
     EXPECT_EQ(fills[0].colour, settings().CountryColour[2]); // now area 12's

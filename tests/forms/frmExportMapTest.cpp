@@ -71,7 +71,7 @@ TEST_F(ExportMapDialog, PicturesGoToTheDesktopsWriterWithTheirLayoutAndTitle) {
     EXPECT_EQ(jobs[0].path, Target("map.png"));
     EXPECT_EQ(jobs[0].title, MapTitle(Game()));
     EXPECT_TRUE(jobs[0].reach);
-    EXPECT_EQ(jobs[0].layout.width, PictureWidth(program->map.Geometry()));
+    EXPECT_EQ(jobs[0].layout.width, PictureWidth(program->map.canvas.Geometry()));
     EXPECT_EQ(jobs[1].format, PictureFormat::Print);
     EXPECT_EQ(jobs[1].path, "");
     EXPECT_FALSE(Dialog().IsVisible());

@@ -37,7 +37,7 @@ class MapOptionsTest : public MapDialogFixture {
         return corners;
     }
     Point32 Corner(int col, int row, int dx = 0) {
-        return CellCorners(program.map.Geometry(), col, row, dx, 0)[0];
+        return CellCorners(program.map.canvas.Geometry(), col, row, dx, 0)[0];
     }
 
     frmMapOptions& options = program.mapOptions;

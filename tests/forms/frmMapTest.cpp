@@ -39,7 +39,8 @@ class MapWindowTest : public ProgramFixture {
 
     std::pair<float, float> PointOf(int16_t area) {
         const auto cell = FirstCellOfArea(program.records.hexMap, area);
-        return CellCentre(map.Geometry(), program.records.settings, cell.value_or(CellRef{}));
+        return CellCentre(map.canvas.Geometry(), program.records.settings,
+                          cell.value_or(CellRef{}));
     }
 
     // The events of a left click as the toolkit sends them.
@@ -75,32 +76,32 @@ TEST_F(MapWindowTest, LoadDrawsTheMapAndSizesTheViewWithinTheScreen) {
     ini.Set("Positions", "MapY", "-5000");
     Open();
     EXPECT_EQ(map.optCommand.Chosen(), 0);
-    EXPECT_EQ(map.Geometry().RowHeight, 46);
-    ASSERT_NE(map.picMap(), nullptr);
-    EXPECT_EQ(map.picMap()->Width(), 2730);
-    EXPECT_EQ(map.picMap()->Height(), 1449);
-    EXPECT_EQ(map.WindowWidth(), 1600); // the screen
-    EXPECT_EQ(map.WindowHeight(), 1000);
-    EXPECT_EQ(map.ViewHeight(), 1000);
+    EXPECT_EQ(map.canvas.Geometry().RowHeight, 46);
+    ASSERT_NE(map.canvas.picMap(), nullptr);
+    EXPECT_EQ(map.canvas.picMap()->Width(), 2730);
+    EXPECT_EQ(map.canvas.picMap()->Height(), 1449);
+    EXPECT_EQ(map.canvas.WindowWidth(), 1600); // the screen
+    EXPECT_EQ(map.canvas.WindowHeight(), 1000);
+    EXPECT_EQ(map.canvas.ViewHeight(), 1000);
     EXPECT_EQ(settings().MapY, 1000 - 1449); // the map's bottom meets the view's
     EXPECT_EQ(platform.pointers, (std::vector<Pointer>{Pointer::Hourglass, Pointer::Default}));
-    EXPECT_TRUE(map.Arrows().empty());
+    EXPECT_TRUE(map.canvas.Arrows().empty());
 
     // The view never grows past the map picture, and a minimised window keeps it.
     map.Form_Resize(3000, 1200);
-    EXPECT_EQ(map.ViewWidth(), 2730);
-    EXPECT_EQ(map.ViewHeight(), 1200);
+    EXPECT_EQ(map.canvas.ViewWidth(), 2730);
+    EXPECT_EQ(map.canvas.ViewHeight(), 1200);
     map.Form_Resize(10, 10, WindowState::Minimized);
-    EXPECT_EQ(map.ViewWidth(), 2730);
-    EXPECT_EQ(map.picView()->Width(), 2730);
+    EXPECT_EQ(map.canvas.ViewWidth(), 2730);
+    EXPECT_EQ(map.canvas.picView()->Width(), 2730);
 }
 
 TEST_F(MapWindowTest, SmallMapAsksForItsSizeAndTwoPixels) {
     ini.Set("Positions", "HexSize", "3");
     Open();
-    EXPECT_EQ(map.WindowWidth(), 632); // 6 x 70 x 1.5 + 2
-    EXPECT_EQ(map.WindowHeight(), 12 * 31 + 6 + 2);
-    EXPECT_EQ(map.ViewWidth(), 630);
+    EXPECT_EQ(map.canvas.WindowWidth(), 632); // 6 x 70 x 1.5 + 2
+    EXPECT_EQ(map.canvas.WindowHeight(), 12 * 31 + 6 + 2);
+    EXPECT_EQ(map.canvas.ViewWidth(), 630);
 }
 
 TEST_F(MapWindowTest, DoubleClickThenClickEntersAMove) {
@@ -113,8 +114,8 @@ TEST_F(MapWindowTest, DoubleClickThenClickEntersAMove) {
     EXPECT_EQ(game.PendingCommand, MapCommand::None);
     EXPECT_EQ(Area(10).Command, "MO");
     EXPECT_EQ(Area(10).Parm1, 11);
-    ASSERT_EQ(map.Arrows().size(), 1u);
-    EXPECT_EQ(map.Arrows()[0].codeB, "MO");
+    ASSERT_EQ(map.canvas.Arrows().size(), 1u);
+    EXPECT_EQ(map.canvas.Arrows()[0].codeB, "MO");
     EXPECT_EQ(TakeMessages(), std::vector<Message>{});
     // The target click went to the rule, not to the grid.
     EXPECT_EQ(TopRow(), 10);
@@ -268,11 +269,11 @@ TEST_F(MapWindowTest, SpyAndGrantAccessClicksReachTheirWindowsOnlyWhileOpen) {
 }
 
 TEST_F(MapWindowTest, EventsBeforeLoadingDrawNothing) {
-    map.RefreshView();
-    map.RedrawArea(10);
-    map.DrawOrderArrow(10, 11, "MO");
+    map.canvas.RefreshView();
+    map.canvas.RedrawArea(10);
+    map.canvas.DrawOrderArrow(10, 11, "MO");
     map.Form_Resize(100, 100);
-    EXPECT_TRUE(map.Arrows().empty());
+    EXPECT_TRUE(map.canvas.Arrows().empty());
     EXPECT_TRUE(platform.surfaces.empty());
 }
 
@@ -290,13 +291,13 @@ TEST_F(MapWindowTest, RefreshViewCopiesTheMapTwiceAcrossTheSeamThenDrawsArrows) 
     settings().ArrowColour = {1, 2, 3, 4};
     settings().MapX = -2000;
     settings().MapY = -40;
-    RecordingSurface& view = Recorded(map.picView());
+    RecordingSurface& view = Recorded(map.canvas.picView());
     view.operations.clear();
-    map.RefreshView();
+    map.canvas.RefreshView();
     const auto& ops = view.operations;
     ASSERT_EQ(ops.size(), 2u + 12u + kMarkOps);
     EXPECT_EQ(ops[0].kind, RecordingSurface::Operation::Kind::Copy);
-    EXPECT_EQ(ops[0].source, map.picMap());
+    EXPECT_EQ(ops[0].source, map.canvas.picMap());
     EXPECT_EQ(ops[0].points[0], (Point32{-2000, -40}));
     EXPECT_EQ(ops[1].points[0], (Point32{730, -40}));
     EXPECT_EQ(ops[2].width, 3);
@@ -304,13 +305,13 @@ TEST_F(MapWindowTest, RefreshViewCopiesTheMapTwiceAcrossTheSeamThenDrawsArrows) 
     // While the picture reaches the view's right edge, one copy does.
     settings().MapX = -1130;
     view.operations.clear();
-    map.RefreshView();
+    map.canvas.RefreshView();
     EXPECT_EQ(view.operations.size(), 1u + 12u + kMarkOps);
     // An order that stays in its own area has a mark but no arrow.
     Area(11).Command = "SD";
     Area(11).Parm1 = 11;
     view.operations.clear();
-    map.RefreshView();
+    map.canvas.RefreshView();
     EXPECT_EQ(view.operations.size(), 1u + 12u + 2 * kMarkOps);
 }
 
@@ -322,14 +323,14 @@ TEST_F(MapWindowTest, OrdersBothWaysShareTheShaftAndTheLaterLiesOnTop) {
     DoubleClick(11);
     Click(10);
     ASSERT_EQ(Area(11).Command, "MO");
-    ASSERT_EQ(map.Arrows().size(), 1u);
-    RecordingSurface& view = Recorded(map.picView());
+    ASSERT_EQ(map.canvas.Arrows().size(), 1u);
+    RecordingSurface& view = Recorded(map.canvas.picView());
     view.operations.clear();
-    map.RefreshView();
+    map.canvas.RefreshView();
     const auto& ops = view.operations;
     ASSERT_EQ(ops.size(), 1u + 24u + 2 * kMarkOps);
     // The last arrow drawn is area 11's, whose head is at area 10: the record's end a.
-    const ArrowRecord& arrow = map.Arrows()[0];
+    const ArrowRecord& arrow = map.canvas.Arrows()[0];
     const Point32 headA{static_cast<int32_t>(std::nearbyint(arrow.endA.x)),
                         static_cast<int32_t>(std::nearbyint(arrow.endA.y))};
     EXPECT_EQ(ops[13 + 8].points[0], headA);
@@ -338,44 +339,44 @@ TEST_F(MapWindowTest, OrdersBothWaysShareTheShaftAndTheLaterLiesOnTop) {
 
 TEST_F(MapWindowTest, RedrawAreaLetsEventsRunAfterEachRow) {
     Open();
-    Recorded(map.picMap()).operations.clear();
+    Recorded(map.canvas.picMap()).operations.clear();
     const int before = platform.doEventsCalls;
-    map.RedrawArea(10); // rows 2 and 3
+    map.canvas.RedrawArea(10); // rows 2 and 3
     EXPECT_EQ(platform.doEventsCalls - before, 2);
     // Four cells at both edges, and the army in the anchor cell twice.
-    EXPECT_EQ(Recorded(map.picMap()).operations.size(), 4u * 2u + 2u);
+    EXPECT_EQ(Recorded(map.canvas.picMap()).operations.size(), 4u * 2u + 2u);
 }
 
 TEST_F(MapWindowTest, ZoomRebuildsPictureArrowsAndKeepsTheCentre) {
     Open();
     DoubleClick(10);
     Click(11);
-    ASSERT_EQ(map.Arrows().size(), 1u);
+    ASSERT_EQ(map.canvas.Arrows().size(), 1u);
     settings().MapX = -1000;
     settings().MapY = -300;
     map.Form_Resize(800, 600);
     map.ZoomTo(13);
     EXPECT_EQ(settings().CellSize, 13);
-    EXPECT_EQ(map.picMap()->Width(), 1365);
-    EXPECT_EQ(map.picMap()->Height(), 24 * 31 + 12);
+    EXPECT_EQ(map.canvas.picMap()->Width(), 1365);
+    EXPECT_EQ(map.canvas.picMap()->Height(), 24 * 31 + 12);
     // (400 + 1000) / 2730 of the old width, (300 + 300) / 1426 of the old height.
     EXPECT_EQ(settings().MapX, -300);
     EXPECT_EQ(settings().MapY, -13);
-    const ArrowRecord& arrow = map.Arrows()[0];
+    const ArrowRecord& arrow = map.canvas.Arrows()[0];
     EXPECT_EQ(arrow.codeB, "MO");
-    EXPECT_EQ(arrow.endA, ArrowAnchorPoint(map.Geometry(), CellRef{2, 2}));
+    EXPECT_EQ(arrow.endA, ArrowAnchorPoint(map.canvas.Geometry(), CellRef{2, 2}));
     // Zooming out below the window: the view shrinks to the picture and the map stays on it.
     map.Form_Resize(1600, 1000);
     map.ZoomTo(6);
-    EXPECT_EQ(map.ViewWidth(), 630);
-    EXPECT_EQ(map.ViewHeight(), 378);
+    EXPECT_EQ(map.canvas.ViewWidth(), 630);
+    EXPECT_EQ(map.canvas.ViewHeight(), 378);
     EXPECT_EQ(settings().MapY, 0);
     // Squares: the size converts, the tick follows.
     map.SwitchHexDisplay(false);
     EXPECT_EQ(settings().HexDisplay, 0);
     EXPECT_EQ(settings().CellSize, 8);
     EXPECT_FALSE(program.winQZ.mnuHex.Checked());
-    EXPECT_EQ(map.picMap()->Width(), 560);
+    EXPECT_EQ(map.canvas.picMap()->Width(), 560);
 }
 
 using Kind = RecordingSurface::Operation::Kind;
@@ -390,7 +391,7 @@ size_t Count(const RecordingSurface& view, Kind kind, int32_t colour) {
 
 TEST_F(MapWindowTest, OrderBeingEnteredIsOutlinedTextedAndEscCancelsIt) {
     Open();
-    RecordingSurface& view = Recorded(map.picView());
+    RecordingSurface& view = Recorded(map.canvas.picView());
     EXPECT_EQ(map.stbNextClick.Text(),
               "MO (move): double-click the unit, then click the target area");
     view.operations.clear();
@@ -434,7 +435,7 @@ TEST_F(MapWindowTest, OrderBeingEnteredIsOutlinedTextedAndEscCancelsIt) {
 // The view is brought up to date under a clip around what changed, the new arrow drawn once.
 TEST_F(MapWindowTest, AMoveDrawsItsArrowOnceAndOnlyWhereTheViewChanged) {
     Open();
-    RecordingSurface& view = Recorded(map.picView());
+    RecordingSurface& view = Recorded(map.canvas.picView());
     DoubleClick(10);
     view.operations.clear();
     Click(11);
@@ -445,7 +446,7 @@ TEST_F(MapWindowTest, AMoveDrawsItsArrowOnceAndOnlyWhereTheViewChanged) {
     ASSERT_GE(ops.size(), 3u);
     ASSERT_EQ(ops.front().kind, Kind::Clip);
     ASSERT_EQ(ops.front().points.size(), 2u);
-    EXPECT_LT(ops.front().points[1].x - ops.front().points[0].x, map.ViewWidth() / 4);
+    EXPECT_LT(ops.front().points[1].x - ops.front().points[0].x, map.canvas.ViewWidth() / 4);
     EXPECT_EQ(ops[1].kind, Kind::Copy);
     EXPECT_EQ(ops.back(), (RecordingSurface::Operation{Kind::Clip, {}}));
 }
@@ -453,9 +454,9 @@ TEST_F(MapWindowTest, AMoveDrawsItsArrowOnceAndOnlyWhereTheViewChanged) {
 TEST_F(MapWindowTest, OrdersWithoutAnArrowAreMarkedToo) {
     Open();
     FreeSupply() = -2;
-    RecordingSurface& view = Recorded(map.picView());
+    RecordingSurface& view = Recorded(map.canvas.picView());
     view.operations.clear();
-    map.RefreshView();
+    map.canvas.RefreshView();
     EXPECT_EQ(Count(view, Kind::Rect, 0xFFFFFF), 0u);
     map.optCommand.Choose(map.optCommand.IndexOf("RU"));
     view.operations.clear();
@@ -471,13 +472,13 @@ TEST_F(MapWindowTest, OrdersWithoutAnArrowAreMarkedToo) {
 
 TEST_F(MapWindowTest, ChangedAreasCarryARedMarkAtBothEdgesUntilTheChangesGo) {
     Open();
-    RecordingSurface& view = Recorded(map.picView());
+    RecordingSurface& view = Recorded(map.canvas.picView());
     view.operations.clear();
-    map.ShowChanges({10, 0, 293, 294}); // areas that do not exist are passed over
+    map.canvas.ShowChanges({10, 0, 293, 294}); // areas that do not exist are passed over
     EXPECT_EQ(Count(view, Kind::Polygon, 0x0000FF), 4u);
     EXPECT_EQ(Count(view, Kind::Polygon, 0x000000), 4u);
     view.operations.clear();
-    map.ShowChanges({});
+    map.canvas.ShowChanges({});
     EXPECT_EQ(Count(view, Kind::Polygon, 0x0000FF), 0u);
 }
 

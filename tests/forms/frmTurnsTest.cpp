@@ -79,8 +79,8 @@ TEST_F(TurnsWindow, AnEarlierTurnIsReadOnlyAndBackGivesTheCurrentTurnExactly) {
     program->map.picView_DblClick();
     for (const std::string& typed :
          {std::to_string(OwnUnitArea()) + " removes", std::string("DN 1")}) {
-        program->map.txtOrder.SetText(typed);
-        program->map.txtOrder_Enter();
+        program->map.fields.txtOrder.SetText(typed);
+        program->map.fields.txtOrder_Enter();
     }
     EXPECT_FALSE(Main().mnuUndo.Click());
     EXPECT_EQ(Game().Areas, earlier.Areas);
@@ -119,7 +119,7 @@ TEST_F(TurnsWindow, AnEarlierTurnShowsTheOrdersSavedForIt) {
     EXPECT_TRUE(platform.messages.empty());
     EXPECT_EQ(Game().Areas[118].Command, "MO");
     EXPECT_EQ(Main().grdArea.TextAt(118, ColCommand), "MO");
-    EXPECT_EQ(program->map.Arrows().size(), 1u);
+    EXPECT_EQ(program->map.canvas.Arrows().size(), 1u);
     EXPECT_EQ(Lines(program->overview.lstOrders)[1],
               "  Army in Ostisoth (118) moves to Lower Halisdor (106)|118");
     Turns().cmdBack.Click();
@@ -171,14 +171,14 @@ TEST_F(TurnsWindow, ComparesTheTwoTurnsOlderFirstAndMarksTheChangesOnTheMap) {
         }
     }
     EXPECT_TRUE(ownRow);
-    EXPECT_EQ(program->map.ChangedAreas(), (std::vector<int16_t>{134, 175, 197}));
+    EXPECT_EQ(program->map.canvas.ChangedAreas(), (std::vector<int16_t>{134, 175, 197}));
     // In a game of twelve the twelfth player has a row like any other.
     Game().PlayerCount = MaxPlayer;
     Game().Areas[175].UnitOwner = MaxPlayer;
     Turns().cmdCompare.Click();
     EXPECT_EQ(players.TextAt(players.Rows() - 1, 0), "player 12");
     program->forms.Unload(Turns());
-    EXPECT_TRUE(program->map.ChangedAreas().empty());
+    EXPECT_TRUE(program->map.canvas.ChangedAreas().empty());
 }
 
 } // namespace

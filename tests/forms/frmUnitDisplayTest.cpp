@@ -43,7 +43,7 @@ TEST_F(UnitDisplayTest, TheShownKindLeavesTheDialogOpenAndTheOtherRedrawsAndClos
     EXPECT_EQ(game.UnitDisplayMode, 4);
     EXPECT_FALSE(dialog.IsLoaded());
     EXPECT_TRUE(WholeMapDrawn());
-    EXPECT_EQ(UnitImages(), std::vector<const void*>{&program.map.Pictures().picUnit[4]});
+    EXPECT_EQ(UnitImages(), std::vector<const void*>{&program.map.canvas.Pictures().picUnit[4]});
     EXPECT_TRUE(ViewRefreshed());
     EXPECT_EQ(platform.pointers.front(), Pointer::Hourglass);
     EXPECT_EQ(platform.pointers.back(), Pointer::Default);

@@ -40,8 +40,8 @@ TEST_F(ZoomTest, ANewSizeRebuildsTheMapWhenTheDialogCloses) {
     EXPECT_TRUE(MapPicture().operations.empty()); // nothing before the dialog closes
     Close();
     EXPECT_EQ(settings().CellSize, 13);
-    EXPECT_EQ(program.map.Geometry().RowHeight, 24);
-    EXPECT_EQ(program.map.picMap()->Width(), 1365);
+    EXPECT_EQ(program.map.canvas.Geometry().RowHeight, 24);
+    EXPECT_EQ(program.map.canvas.picMap()->Width(), 1365);
     EXPECT_TRUE(WholeMapDrawn());
     EXPECT_TRUE(ViewRefreshed());
 }

@@ -88,12 +88,13 @@ class DesktopFixture : public ::testing::Test {
         if (!cell) {
             return std::nullopt;
         }
-        const auto [x, y] = CellCentre(map.Geometry(), records.settings, *cell);
+        const auto [x, y] = CellCentre(map.canvas.Geometry(), records.settings, *cell);
         const QPoint point(static_cast<int>(x), static_cast<int>(y));
-        const bool inView = point.x() > 2 && point.y() > 40 && point.x() < map.ViewWidth() - 2 &&
-                            point.y() < map.ViewHeight() - 2;
+        const bool inView = point.x() > 2 && point.y() > 40 &&
+                            point.x() < map.canvas.ViewWidth() - 2 &&
+                            point.y() < map.canvas.ViewHeight() - 2;
         if (!inView ||
-            AreaAtPoint(map.Geometry(), records.settings, records.hexMap, x, y) != area) {
+            AreaAtPoint(map.canvas.Geometry(), records.settings, records.hexMap, x, y) != area) {
             return std::nullopt;
         }
         return point;

@@ -227,7 +227,7 @@ TEST_F(Desktop, WheelZoomKeepsTheCellUnderThePointer) {
         QApplication::sendEvent(&map, &event);
     };
     const auto cellAt = [&](QPoint at) {
-        return CellAtPoint(form.Geometry(), settings, static_cast<float>(at.x()),
+        return CellAtPoint(form.canvas.Geometry(), settings, static_cast<float>(at.x()),
                            static_cast<float>(at.y()));
     };
     const std::vector<int16_t> inSight = AreasInSight(false);
@@ -241,7 +241,7 @@ TEST_F(Desktop, WheelZoomKeepsTheCellUnderThePointer) {
     EXPECT_EQ(settings.CellSize, 21);
     EXPECT_EQ(cellAt(at), cell);
 
-    const QPoint centre(form.ViewWidth() / 2, form.ViewHeight() / 2);
+    const QPoint centre(form.canvas.ViewWidth() / 2, form.canvas.ViewHeight() / 2);
     const CellRef middle = cellAt(centre);
     QTest::keyClick(&map, Qt::Key_Minus, Qt::ControlModifier);
     EXPECT_EQ(settings.CellSize, 20);
@@ -253,12 +253,12 @@ TEST_F(Desktop, WheelZoomKeepsTheCellUnderThePointer) {
 TEST_F(Desktop, RightDragMovesTheMap) {
     StartWithDemo();
     MapView& map = Map();
-    const auto* view = dynamic_cast<const QImageSurface*>(program().map.picView());
+    const auto* view = dynamic_cast<const QImageSurface*>(program().map.canvas.picView());
     ASSERT_NE(view, nullptr);
     program().records.settings.MapX = 0;
-    program().map.RefreshView();
+    program().map.canvas.RefreshView();
     const QImage before = view->Image().copy();
-    const int mapWidth = WrapOffset(program().map.Geometry());
+    const int mapWidth = WrapOffset(program().map.canvas.Geometry());
 
     const QPoint start(200, 150);
     const QPoint end(300, 150);
@@ -279,13 +279,15 @@ TEST_F(Desktop, ResizingTheMapWindowRefitsTheViewAndBackAgain) {
     StartWithDemo();
     MapView& map = Map();
     const QSize shown = map.size();
-    ASSERT_EQ(program().map.ViewWidth(), std::min(shown.width(), program().map.picMap()->Width()));
+    ASSERT_EQ(program().map.canvas.ViewWidth(),
+              std::min(shown.width(), program().map.canvas.picMap()->Width()));
     map.resize(shown.width() - 60, shown.height() - 40);
     qttest::Settle();
-    EXPECT_EQ(program().map.ViewWidth(), map.width());
+    EXPECT_EQ(program().map.canvas.ViewWidth(), map.width());
     map.resize(shown);
     qttest::Settle();
-    EXPECT_EQ(program().map.ViewWidth(), std::min(shown.width(), program().map.picMap()->Width()));
+    EXPECT_EQ(program().map.canvas.ViewWidth(),
+              std::min(shown.width(), program().map.canvas.picMap()->Width()));
 }
 
 TEST_F(Desktop, MinimisingTheMainWindowHidesTheOthersAndItsCloseBoxIsExit) {

@@ -50,12 +50,12 @@ TEST(RendererPixels, ColumnOneIsDrawnAgainRightOfColumnSeventyNumberAndAll) {
         cell.Display = {static_cast<int16_t>(r == 5 ? -1 : 0), 0, 0};
     }
     program.forms.Show(program.map, Modality::Modeless);
-    const int wrap = WrapOffset(program.map.Geometry());
+    const int wrap = WrapOffset(program.map.canvas.Geometry());
     ASSERT_EQ(wrap, 2730);
 
-    QImageSurface wide(wrap + 40, program.map.picMap()->Height());
-    DrawAllCells({wide, program.map.Geometry(), program.records.documents.Shown().records,
-                  program.records.hexMap, program.records.settings, program.map.Pictures()});
+    QImageSurface wide(wrap + 40, program.map.canvas.picMap()->Height());
+    DrawAllCells({wide, program.map.canvas.Geometry(), program.records.documents.Shown().records,
+                  program.records.hexMap, program.records.settings, program.map.canvas.Pictures()});
     const auto at = [&wide](int x, int y) {
         return ColourFromQt(QColor(wide.Image().pixel(x, y)));
     };
@@ -88,22 +88,22 @@ TEST(RendererPixels, TheViewUpdatedInPartsIsTheViewDrawnWhole) {
             ASSERT_TRUE(map.IsLoaded());
             if (seam != 0) {
                 program.records.settings.MapX =
-                    static_cast<int16_t>(seam - PictureWidth(map.Geometry()));
-                map.RefreshView();
+                    static_cast<int16_t>(seam - PictureWidth(map.canvas.Geometry()));
+                map.canvas.RefreshView();
             }
             const auto shown = [&map] {
-                return dynamic_cast<const QImageSurface&>(*map.picView()).Image().copy();
+                return dynamic_cast<const QImageSurface&>(*map.canvas.picView()).Image().copy();
             };
             const auto click = [&](int16_t area, bool twice) {
                 const auto cell = AreaAnchor(program.records.documents.Shown().records.Areas[area],
                                              area, program.records.hexMap);
-                const auto [x, y] =
-                    CellCentre(map.Geometry(), program.records.settings, cell.value_or(CellRef{}));
+                const auto [x, y] = CellCentre(map.canvas.Geometry(), program.records.settings,
+                                               cell.value_or(CellRef{}));
                 ClickAt(map, x, y, twice);
             };
             const auto expectWhole = [&](const char* step) {
                 const QImage updated = shown();
-                map.RefreshView();
+                map.canvas.RefreshView();
                 EXPECT_TRUE(updated == shown())
                     << step << " at scale " << scale << ", seam " << seam;
             };
