@@ -33,10 +33,8 @@ Program::Program(Platform& platform, IniService& ini, Disk& disk, ProgramOptions
 // Who can reach each area next turn: shading on the map, and the list of what is at risk.
 void Program::WireReachMenus() {
     winQZ.mnuReach.onClick = [this] {
-        winQZ.mnuReach.SetChecked(!winQZ.mnuReach.Checked());
-        if (map.IsLoaded()) {
-            map.RefreshView();
-        }
+        map.canvas.ShowReach(!map.canvas.ReachShown());
+        winQZ.mnuReach.SetChecked(map.canvas.ReachShown());
     };
     winQZ.mnuThreats.onClick = [this] { forms.Show(threats, Modality::Modeless); };
 }
