@@ -32,11 +32,11 @@ struct Hatch {
 Hatch HatchOf(ReachShade shade, int cellSize) {
     switch (shade) {
     case ReachShade::Covered:
-        return {0x00C0FF, std::max(4, cellSize / 2), 1}; // amber
+        return {0x00C0FF, std::max(4, cellSize / 2), 2}; // amber
     case ReachShade::Outnumbered:
-        return {0x0060FF, std::max(4, cellSize / 3), 1}; // orange
+        return {0x0060FF, std::max(4, cellSize / 3), 2}; // orange
     default:
-        return {0x0000E0, std::max(3, cellSize / 4), 2}; // red
+        return {0x0000E0, std::max(4, cellSize / 4), 3}; // red
     }
 }
 
@@ -111,19 +111,21 @@ void HatchCell(DrawingSurface& surface, const MapGeometry& geometry, int col, in
     }
 }
 
-// A red triangle edged in black at the foot of the anchor cell.
+// A red triangle edged in black in the lower left of the anchor cell, clear of the unit.
 void DrawRiskMark(DrawingSurface& surface, const MapGeometry& geometry, CellRef anchor, int dx,
                   int dy) {
     const auto corners = CellCorners(geometry, anchor.col, anchor.row, dx, dy);
-    const int cx = (corners[2].x + corners[5].x) / 2;
-    const int base = corners[3].y - std::max(2, geometry.CellSize / 8);
-    const int h = std::max(4, geometry.CellSize / 4);
-    const auto triangle = [cx, base](int d) {
-        return std::array<Point32, 4>{
-            {{cx, base - d}, {cx + d, base}, {cx - d, base}, {cx, base - d}}};
+    const int h = std::max(4, geometry.CellSize / 3);
+    const int cx = corners[4].x + h / 2;
+    const int base = corners[4].y - std::max(2, geometry.CellSize / 10);
+    const auto triangle = [cx, base](int d, int lift) {
+        return std::array<Point32, 4>{{{cx, base - lift - 2 * d},
+                                       {cx + d, base - lift},
+                                       {cx - d, base - lift},
+                                       {cx, base - lift - 2 * d}}};
     };
-    surface.FillPolygon(triangle(h + 1), kBlack);
-    surface.FillPolygon(triangle(h - 1), 0x0000FF);
+    surface.FillPolygon(triangle(h / 2 + 2, 0), kBlack);
+    surface.FillPolygon(triangle(h / 2, 1), 0x0000FF);
 }
 
 } // namespace
