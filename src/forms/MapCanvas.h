@@ -94,7 +94,7 @@ class MapCanvas {
     template <typename Draw> void AtBothCopies(int16_t area, Draw draw);
     void MarkOrders(const PixelRect* clip);
     void MarkChanges();
-    void ShadeReach();
+    void ShadeReach(const PixelRect* clip);
     int16_t OrderedAreaToOutline() const;
     void OutlineOrderedArea();
     void Outline(int16_t area);

@@ -27,7 +27,7 @@ void MapCanvas::DrawView(const PixelRect* clip) {
         picView_->CopyFrom(*picMap_, settings.MapX + width, settings.MapY);
     }
     if (reach_) {
-        ShadeReach();
+        ShadeReach(clip);
     }
     const GameState& game = Game();
     for (int16_t a = 1; a <= MaxArea; ++a) {
@@ -77,13 +77,13 @@ void MapCanvas::ShowReach(bool on) {
     RefreshView();
 }
 
-void MapCanvas::ShadeReach() {
+void MapCanvas::ShadeReach(const PixelRect* clip) {
     const GameState& game = Game();
     const ReachMarks marks = MarkReach(game, ReachMap(game));
     const SettingsRecord& settings = records_.settings;
     for (const int shift : {0, PictureWidth(geometry_)}) {
         DrawReachOverlay(*picView_, geometry_, game, records_.hexMap, marks, settings.MapX + shift,
-                         settings.MapY);
+                         settings.MapY, clip);
     }
 }
 

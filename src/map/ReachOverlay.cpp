@@ -40,6 +40,14 @@ Hatch HatchOf(ReachShade shade, int cellSize) {
     }
 }
 
+PixelRect Bounds(std::span<const Point32> corners) {
+    PixelRect box{corners[0].x, corners[0].y, corners[0].x + 1, corners[0].y + 1};
+    for (const Point32& p : corners) {
+        box = box.United({p.x, p.y, p.x + 1, p.y + 1});
+    }
+    return box;
+}
+
 struct Segment {
     Point32 a;
     Point32 b;
@@ -85,8 +93,11 @@ std::optional<Segment> CutLine(std::span<const Point32> corners, float cx, float
 }
 
 void HatchCell(DrawingSurface& surface, const MapGeometry& geometry, int col, int row, int dx,
-               int dy, const Hatch& hatch) {
+               int dy, const Hatch& hatch, const PixelRect* clip) {
     const auto corners = CellCorners(geometry, col, row, dx, dy);
+    if (clip && !clip->Intersects(Bounds(corners))) {
+        return;
+    }
     int lowK = corners[0].x + corners[0].y;
     int highK = lowK;
     float cx = 0;
@@ -143,7 +154,8 @@ ReachMarks MarkReach(const GameState& game, const ReachMap& reach) {
 }
 
 void DrawReachOverlay(DrawingSurface& surface, const MapGeometry& geometry, const GameState& game,
-                      const HexMap& hexMap, const ReachMarks& marks, int dx, int dy) {
+                      const HexMap& hexMap, const ReachMarks& marks, int dx, int dy,
+                      const PixelRect* clip) {
     const int wrap = WrapOffset(geometry);
     for (int col = 1; col <= MapColumns; ++col) {
         for (int row = 1; row <= MapRows; ++row) {
@@ -152,9 +164,9 @@ void DrawReachOverlay(DrawingSurface& surface, const MapGeometry& geometry, cons
                 continue;
             }
             const Hatch hatch = HatchOf(marks[area].shade, geometry.CellSize);
-            HatchCell(surface, geometry, col, row, dx, dy, hatch);
+            HatchCell(surface, geometry, col, row, dx, dy, hatch, clip);
             if (col == 1) {
-                HatchCell(surface, geometry, col, row, dx + wrap, dy, hatch);
+                HatchCell(surface, geometry, col, row, dx + wrap, dy, hatch, clip);
             }
         }
     }

@@ -30,8 +30,10 @@ using ReachMarks = std::array<AreaReachMark, MaxArea + 1>;
 
 // Hatches every cell of a shaded area in the shade's colour and density, and marks the own
 // centres and units at risk at their areas' anchor cells: the map moved by (dx, dy), and
-// column 1 again right of the seam as the map picture has it.
+// column 1 again right of the seam as the map picture has it. With a clip, cells wholly
+// outside it are passed over.
 void DrawReachOverlay(DrawingSurface& surface, const MapGeometry& geometry, const GameState& game,
-                      const HexMap& hexMap, const ReachMarks& marks, int dx, int dy);
+                      const HexMap& hexMap, const ReachMarks& marks, int dx, int dy,
+                      const PixelRect* clip = nullptr);
 
 } // namespace dered

@@ -127,6 +127,14 @@ TEST_F(ReachOverlayTest, HatchesEachThreatenedCellByItsBalanceAndMarksWhatIsOwnA
     EXPECT_EQ(CellOf(risk[0], dx), 1);
     EXPECT_EQ(CellOf(risk[1], dx), 1);
     EXPECT_EQ(CellOf(risk[2], dx + wrap), 1);
+
+    // Under a clip only the cells it meets are hatched.
+    const auto corners = CellCorners(geometry, 6, 1, 0, 0);
+    const PixelRect clip{corners[5].x + 2, corners[0].y + 2, corners[2].x - 2, corners[3].y - 2};
+    surface.operations.clear();
+    DrawReachOverlay(surface, geometry, game, hexMap, marks, 0, 0, &clip);
+    const auto hatched = std::ranges::count(surface.operations, Kind::Polyline, &Op::kind);
+    EXPECT_EQ(hatched, lines[6]);
 }
 
 TEST_F(ReachOverlayTest, AnExportedMapCarriesTheOverlayOnlyWhenChosen) {
