@@ -15,6 +15,7 @@ UndoHistory::UndoHistory(Documents& documents, TurnEvents& events)
 
 // Each change is one user action: one step.
 void UndoHistory::Follow(const TurnChange& change) {
+    TurnHistory& h = Steps();
     if (applying_) {
         return;
     }
@@ -24,11 +25,11 @@ void UndoHistory::Follow(const TurnChange& change) {
     }
     for (int16_t area : change.areas) {
         if (area >= 0 && area <= MaxArea) {
-            touched_.push_back(area);
+            h.touched.push_back(area);
         }
     }
-    ordersTouched_ = ordersTouched_ || change.listOrders;
-    dirty_ = true;
+    h.ordersTouched = h.ordersTouched || change.listOrders;
+    h.dirty = true;
     Seal();
 }
 
@@ -37,54 +38,56 @@ OrderTable UndoHistory::CurrentOrders() const {
 }
 
 void UndoHistory::Reset() {
-    areas_ = Game().Areas;
-    orders_ = CurrentOrders();
-    summary_ = Game().Summary;
-    undo_.clear();
-    redo_.clear();
-    dirty_ = false;
-    touched_.clear();
-    ordersTouched_ = false;
+    TurnHistory& h = Steps();
+    h.areas = Game().Areas;
+    h.orders = CurrentOrders();
+    h.summary = Game().Summary;
+    h.undo.clear();
+    h.redo.clear();
+    h.dirty = false;
+    h.touched.clear();
+    h.ordersTouched = false;
     Notify({});
 }
 
 void UndoHistory::Seal() {
-    if (!dirty_) {
+    TurnHistory& h = Steps();
+    if (!h.dirty) {
         return;
     }
-    dirty_ = false;
+    h.dirty = false;
     UndoStep step;
     // Only what the changes named is compared with the copy: the rest is as it was.
-    std::sort(touched_.begin(), touched_.end());
-    touched_.erase(std::unique(touched_.begin(), touched_.end()), touched_.end());
-    for (int16_t area : std::exchange(touched_, {})) {
-        if (Game().Areas[area] != areas_[area]) {
-            step.areasBefore.emplace_back(area, areas_[area]);
+    std::sort(h.touched.begin(), h.touched.end());
+    h.touched.erase(std::unique(h.touched.begin(), h.touched.end()), h.touched.end());
+    for (int16_t area : std::exchange(h.touched, {})) {
+        if (Game().Areas[area] != h.areas[area]) {
+            step.areasBefore.emplace_back(area, h.areas[area]);
             step.areasAfter.emplace_back(area, Game().Areas[area]);
-            areas_[area] = Game().Areas[area];
+            h.areas[area] = Game().Areas[area];
         }
     }
-    if (std::exchange(ordersTouched_, false)) {
-        if (OrderTable now = CurrentOrders(); now != orders_) {
-            step.ordersBefore = orders_;
+    if (std::exchange(h.ordersTouched, false)) {
+        if (OrderTable now = CurrentOrders(); now != h.orders) {
+            step.ordersBefore = h.orders;
             step.ordersAfter = now;
-            orders_ = std::move(now);
+            h.orders = std::move(now);
         }
     }
-    if (Game().Summary != summary_) {
-        step.summaryBefore = summary_;
+    if (Game().Summary != h.summary) {
+        step.summaryBefore = h.summary;
         step.summaryAfter = Game().Summary;
-        summary_ = Game().Summary;
+        h.summary = Game().Summary;
     }
     if (step.areasAfter.empty() && !step.ordersAfter && !step.summaryAfter) {
         return;
     }
     step.what = Describe(step);
-    undo_.push_back(std::move(step));
-    if (undo_.size() > kMaxSteps) {
-        undo_.erase(undo_.begin());
+    h.undo.push_back(std::move(step));
+    if (h.undo.size() > kMaxSteps) {
+        h.undo.erase(h.undo.begin());
     }
-    redo_.clear();
+    h.redo.clear();
     Notify({});
 }
 
@@ -92,19 +95,20 @@ void UndoHistory::Seal() {
 void UndoHistory::Apply(const std::vector<std::pair<int16_t, AreaRecord>>& areas,
                         const std::optional<OrderTable>& orders,
                         const std::optional<SummaryCounters>& summary) {
+    TurnHistory& h = Steps();
     applying_ = true;
     for (const auto& [area, record] : areas) {
         Game().Areas[area] = record;
-        areas_[area] = record;
+        h.areas[area] = record;
     }
     if (orders) {
         Game().Orders = orders->entries;
         Game().OrderCount = orders->count;
-        orders_ = *orders;
+        h.orders = *orders;
     }
     if (summary) {
         Game().Summary = *summary;
-        summary_ = *summary;
+        h.summary = *summary;
     }
     {
         const TurnEvents::Batch change(events_);
@@ -129,26 +133,28 @@ void UndoHistory::Hold(bool held) {
 }
 
 void UndoHistory::Undo() {
+    TurnHistory& h = Steps();
     Seal();
     if (!CanUndo()) {
         return;
     }
-    UndoStep step = std::move(undo_.back());
-    undo_.pop_back();
+    UndoStep step = std::move(h.undo.back());
+    h.undo.pop_back();
     Apply(step.areasBefore, step.ordersBefore, step.summaryBefore);
-    redo_.push_back(std::move(step));
+    h.redo.push_back(std::move(step));
     Notify({});
 }
 
 void UndoHistory::Redo() {
+    TurnHistory& h = Steps();
     Seal();
     if (!CanRedo()) {
         return;
     }
-    UndoStep step = std::move(redo_.back());
-    redo_.pop_back();
+    UndoStep step = std::move(h.redo.back());
+    h.redo.pop_back();
     Apply(step.areasAfter, step.ordersAfter, step.summaryAfter);
-    undo_.push_back(std::move(step));
+    h.undo.push_back(std::move(step));
     Notify({});
 }
 

@@ -2,6 +2,7 @@
 
 #include "state/TurnDocument.h"
 #include "state/TurnEvents.h"
+#include "state/TurnHistory.h"
 #include "ui/Controls.h"
 #include "ui/Observable.h"
 
@@ -14,27 +15,11 @@
 
 namespace dered {
 
-// The order list as one value: slots and count.
-struct OrderTable {
-    std::array<OrderSlot, MaxOrderSlot + 1> entries{};
-    int16_t count = 0;
-    bool operator==(const OrderTable&) const = default;
-};
-
-// What one user action changed: every area record it touched, and the order list and the
-// counters if it touched them, each as it was before and after.
-struct UndoStep {
-    std::string what; // "move from 12 to 15"
-    std::vector<std::pair<int16_t, AreaRecord>> areasBefore, areasAfter;
-    std::optional<OrderTable> ordersBefore, ordersAfter;
-    std::optional<SummaryCounters> summaryBefore, summaryAfter;
-};
-
-// Undo and redo of the player's changes to the turn's orders. The history keeps a copy of the
-// order records as the last step left them; a step is closed when a rule is done with an area
-// or a dialog changed the order list, and holds only what differs from that copy, so that one
-// user action (a move's double click and click, a grant of all areas) is one step. Undoing
-// writes the records back and raises the turn's events, which every window follows.
+// Undo and redo of the player's changes to the open turn's orders, whose document keeps the
+// steps and a copy of the order records as the last step left them; a step is closed when a rule is
+// done with an area or a dialog changed the order list, and holds only what differs from that copy,
+// so that one user action (a move's double click and click, a grant of all areas) is one step.
+// Undoing writes the records back and raises the turn's events, which every window follows.
 class UndoHistory : public Observable<Changed> {
   public:
     UndoHistory(Documents& documents, TurnEvents& events);
@@ -47,12 +32,12 @@ class UndoHistory : public Observable<Changed> {
     // A window that holds an order outside the list while it is open (the victory conditions)
     // holds the history: undo and redo wait until it lets go.
     void Hold(bool held);
-    bool CanUndo() const { return !held_ && !undo_.empty(); }
-    bool CanRedo() const { return !held_ && !redo_.empty(); }
+    bool CanUndo() const { return !held_ && !Steps().undo.empty(); }
+    bool CanRedo() const { return !held_ && !Steps().redo.empty(); }
     // What the next undo or redo does; empty when there is none.
-    std::string UndoWhat() const { return undo_.empty() ? std::string{} : undo_.back().what; }
-    std::string RedoWhat() const { return redo_.empty() ? std::string{} : redo_.back().what; }
-    size_t UndoCount() const { return undo_.size(); }
+    std::string UndoWhat() const { return WhatOf(Steps().undo); }
+    std::string RedoWhat() const { return WhatOf(Steps().redo); }
+    size_t UndoCount() const { return Steps().undo.size(); }
 
     void Undo();
     void Redo();
@@ -71,17 +56,13 @@ class UndoHistory : public Observable<Changed> {
     // The steps are the open turn's, whatever is on screen; a turn that takes no orders has
     // none to take.
     GameState& Game() const { return documents_.Current().records; }
+    TurnHistory& Steps() const { return documents_.Current().history; }
+    static std::string WhatOf(const std::vector<UndoStep>& steps) {
+        return steps.empty() ? std::string{} : steps.back().what;
+    }
 
     Documents& documents_;
     TurnEvents& events_;
-    std::array<AreaRecord, MaxArea + 1> areas_{};
-    OrderTable orders_;
-    SummaryCounters summary_;
-    std::vector<UndoStep> undo_;
-    std::vector<UndoStep> redo_;
-    bool dirty_ = false;
-    std::vector<int16_t> touched_; // areas named since the last step
-    bool ordersTouched_ = false;
     bool applying_ = false;
     bool held_ = false;
 };

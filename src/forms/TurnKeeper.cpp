@@ -8,12 +8,12 @@
 namespace dered {
 
 void TurnKeeper::MarkSaved() {
-    saved_ = FormatOrders(Game()).ordersTmp;
-    kept_ = saved_;
+    Turn().savedOrders = FormatOrders(Game()).ordersTmp;
+    Turn().keptOrders = Turn().savedOrders;
 }
 
 bool TurnKeeper::Unsaved() const {
-    return HasTurn() && FormatOrders(Game()).ordersTmp != saved_;
+    return HasTurn() && FormatOrders(Game()).ordersTmp != Turn().savedOrders;
 }
 
 TurnClaim TurnKeeper::Claim(const GameState& fresh) {
@@ -47,7 +47,7 @@ void TurnKeeper::KeepChange() {
         return;
     }
     std::string text = FormatOrders(Game()).ordersTmp;
-    if (text == kept_) {
+    if (text == Turn().keptOrders) {
         return;
     }
     // The text compared is the text written: the turn is formatted once a change.
@@ -60,7 +60,7 @@ void TurnKeeper::KeepChange() {
         recoveryFailed_ = true;
         return;
     }
-    kept_ = std::move(text);
+    Turn().keptOrders = std::move(text);
 }
 
 void TurnKeeper::ForgetRecovery() {
@@ -88,7 +88,7 @@ void TurnKeeper::OfferRecovery(GameState& game) {
     const bool restored = RestoreOrders(game, said, RecoveryPath(game, recoveryDir_));
     ShowNotices(platform_, said);
     if (restored) {
-        kept_ = FormatOrders(Game()).ordersTmp;
+        Turn().keptOrders = FormatOrders(Game()).ordersTmp;
     }
 }
 

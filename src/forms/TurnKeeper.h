@@ -16,8 +16,7 @@ enum class TurnClaim { Held, ReadOnly, Refused };
 // each change in the recovery file so that a crash loses none of them.
 class TurnKeeper {
   public:
-    TurnKeeper(const Documents& documents, Platform& platform, Disk& disk,
-               const std::string& recoveryDir)
+    TurnKeeper(Documents& documents, Platform& platform, Disk& disk, const std::string& recoveryDir)
         : documents_(documents), platform_(platform), disk_(disk), recoveryDir_(recoveryDir) {}
 
     // Before a turn is opened: takes its lock, or, when another program holds it, asks whether
@@ -44,13 +43,13 @@ class TurnKeeper {
 
     // The open turn's orders are kept, whatever is on screen.
     const GameState& Game() const { return documents_.Current().records; }
+    TurnDocument& Turn() { return documents_.Current(); }
+    const TurnDocument& Turn() const { return documents_.Current(); }
 
-    const Documents& documents_;
+    Documents& documents_;
     Platform& platform_;
     Disk& disk_;
     const std::string& recoveryDir_;
-    std::string saved_; // the orders.tmp text of the orders saved or read
-    std::string kept_;  // the text last written to the recovery file
     bool recoveryFailed_ = false;
     TurnLock lock_{disk_};
     bool heldElsewhere_ = false;

@@ -73,7 +73,7 @@ frmWinQZ::frmWinQZ(Records& records, Platform& platform, FormManager& forms, Ini
         }
         // The turn is formatted once a change, and only when its orders changed.
         if (change.OrdersChanged()) {
-            keeper_.KeepChange();
+            files_.Keeper().KeepChange();
         }
     });
 }
@@ -110,8 +110,8 @@ void frmWinQZ::WireMenu() {
     for (size_t i = 0; i < mnuRecentReport.size(); ++i) {
         mnuRecentReport[i].onClick = [this, i] { mnuRecent_Click(static_cast<int>(i) + 1); };
     }
-    mnuOpen.Subscribe([this](const Changed&) { ShowRecentReports(); });
-    ShowRecentReports();
+    mnuOpen.Subscribe([this](const Changed&) { files_.ShowRecentReports(); });
+    files_.ShowRecentReports();
     mnuEditHex.onClick = [this] { windows_.map.mnuEditHex_Click(); };
     mnuMapColors.onClick = [this] { windows_.map.mnuMapColors_Click(); };
     mnuHex.onClick = [this] { windows_.map.mnuHex_Click(); };
@@ -165,11 +165,11 @@ void frmWinQZ::Form_Load() {
     game.SelectedArea = 0;
     game.UnitDisplayMode = 0;
     LoadSettingsFile();
-    recent_ = LoadRecentReports(ini_);
+    files_.ReadRecentReports();
     for (Form* form : PlacedWindows()) {
         form->place = LoadWindowPlace(ini_, form->Name());
     }
-    ShowRecentReports();
+    files_.ShowRecentReports();
     SetUpGrids();
     forms_.Show(windows_.summary, Modality::Modeless);
     SummaryShown = true;
@@ -187,9 +187,9 @@ void frmWinQZ::OpenCommandLineReport() {
     platform_.SetPointer(Pointer::Hourglass);
     const auto slash = commandLine.find_last_of('/');
     if (slash != std::string::npos && slash > 0) {
-        OpenReport(commandLine.substr(0, slash + 1), commandLine.substr(slash + 1));
+        files_.OpenReport(commandLine.substr(0, slash + 1), commandLine.substr(slash + 1));
     } else {
-        OpenReport({}, commandLine);
+        files_.OpenReport({}, commandLine);
     }
     platform_.SetPointer(Pointer::Default);
 }

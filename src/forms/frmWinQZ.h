@@ -1,6 +1,7 @@
 #pragma once
 
 #include "files/RecentReports.h"
+#include "forms/FileCommands.h"
 #include "forms/ProgramOptions.h"
 #include "forms/TurnKeeper.h"
 #include "state/Records.h"
@@ -56,18 +57,18 @@ class frmWinQZ : public Form {
     void grdArea_Click();
     void grdArea_DblClick();
 
-    void mnuOpen_Click();
-    void mnuMerge_Click();
-    void mnuSave_Click();
-    void mnuExit_Click();
-    void mnuSaveHexData_Click();
+    void mnuOpen_Click() { files_.Open(); }
+    void mnuMerge_Click() { files_.Merge(); }
+    void mnuSave_Click() { (void)files_.Save(); }
+    void mnuExit_Click() { files_.Exit(); }
+    void mnuSaveHexData_Click() { files_.SaveHexData(); }
     void mnuCallToArms_Click();
     // The n-th (1-based) of the recent reports, opened as "&Open" would open it; a report no
     // longer there is taken off the list with a message. Refused while "&Open" is disabled.
-    void mnuRecent_Click(int n);
+    void mnuRecent_Click(int n) { files_.OpenRecent(n); }
     // A report file dropped on the main or map window: opened as "&Open" would open it, or with
     // Shift held merged as "&Merge" would; refused while that item is disabled.
-    void DropReport(const std::string& path, bool merge);
+    void DropReport(const std::string& path, bool merge) { files_.Drop(path, merge); }
 
     // An earlier turn (read by ReadEarlierTurn) shown read-only: the current turn's records are
     // kept aside whole, and the menu items that enter or save orders are disabled.
@@ -143,39 +144,25 @@ class frmWinQZ : public Form {
 
     std::array<int16_t, 7> SpyTargets{}; // 1..6
     bool MapShown = false;
-    const TurnKeeper& Keeper() const { return keeper_; }
+    const TurnKeeper& Keeper() const { return files_.Keeper(); }
     // The last reports opened, most recent first, as the settings file keeps them.
-    const std::vector<RecentReport>& RecentReports() const { return recent_; }
+    const std::vector<RecentReport>& RecentReports() const { return files_.RecentReports(); }
     // The report the turn was opened from, empty before any.
-    const std::string& OpenReportPath() const { return openReportPath_; }
+    const std::string& OpenReportPath() const { return files_.OpenReportPath(); }
     bool SummaryShown = false;
 
   private:
+    // The file commands open the turn: they leave the earlier turn and say who holds it.
+    friend class FileCommands;
     void SetUpGrids();
     void WireMenu();
-    bool ChooseReport(std::string& folder, std::string& fileName, const std::string& title);
-    bool OpenReport(const std::string& folder, const std::string& fileName);
-    std::optional<GameState> CheckReport(const std::string& folder, const std::string& fileName);
-    bool OpenCheckedReport(std::optional<GameState> fresh, const std::string& folder,
-                           const std::string& fileName);
-    bool TakeTurn(GameState fresh, const std::string& folder, const std::string& fileName);
     void ShowHeldElsewhere(bool heldElsewhere);
     void LeaveEarlierTurn();
-    void OpenChosenReport(const std::string& folder, const std::string& fileName);
-    void MergeChosenReport(const std::string& folder, const std::string& fileName);
-    bool SettleUnsavedOrders();
-    bool SaveOrders();
-    bool LoadMap();
-    void ShowMapAfresh();
     void ShowOrder(int16_t area);
-    void NoteOpenedReport(const std::string& folder, const std::string& fileName);
-    void ShowRecentReports();
     void ShowTurnOnScreen();
     std::vector<MenuItemModel*> OrderMenuItems();
-    std::string LastReportFolder() const;
     // The windows whose places are remembered: this one, the summary and the map.
     std::array<Form*, 3> PlacedWindows();
-    void RememberWindowPlaces();
 
     Records& records_;
     // The turn on screen.
@@ -188,9 +175,8 @@ class frmWinQZ : public Form {
     const ProgramOptions& options_; // the batch driver's "start" sets the command line late
     MainWindows windows_;
     std::vector<MenuGroup> menu_;
-    TurnKeeper keeper_{records_.documents, platform_, disk_, options_.recoveryDir};
-    std::vector<RecentReport> recent_;
-    std::string openReportPath_;
+    FileCommands files_{*this, records_, platform_, forms_,  ini_,
+                        disk_, options_, events_,   windows_};
     // The order menu items as the current turn left them: enabled, else why not.
     std::vector<std::pair<bool, std::string>> orderMenuEnabled_;
 };

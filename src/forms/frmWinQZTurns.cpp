@@ -77,7 +77,7 @@ void frmWinQZ::CloseOrderWindows() {
 void frmWinQZ::ShowTurnOnScreen() {
     RefreshAll();
     if (MapShown) {
-        ShowMapAfresh();
+        files_.ShowMapAfresh();
     }
     // The swap raises no turn event, so an open overview is made afresh from the turn shown.
     if (Form* overview = forms_.Find("frmOrdersOverview")) {

@@ -20,12 +20,12 @@ Documents::Documents() : current_(std::make_unique<TurnDocument>()) {}
 
 void Documents::Open(GameState records, TurnAccess access) {
     earlier_.reset();
-    current_ = std::make_unique<TurnDocument>(TurnDocument{std::move(records), access});
+    current_ = std::make_unique<TurnDocument>(TurnDocument{std::move(records), access, {}, {}, {}});
 }
 
 void Documents::ShowEarlier(GameState records) {
-    earlier_ =
-        std::make_unique<TurnDocument>(TurnDocument{std::move(records), TurnAccess::Earlier});
+    earlier_ = std::make_unique<TurnDocument>(
+        TurnDocument{std::move(records), TurnAccess::Earlier, {}, {}, {}});
 }
 
 } // namespace dered

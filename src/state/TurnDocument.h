@@ -1,8 +1,10 @@
 #pragma once
 
 #include "state/GameState.h"
+#include "state/TurnHistory.h"
 
 #include <memory>
+#include <string>
 
 namespace dered {
 
@@ -19,10 +21,14 @@ inline constexpr const char* kReadOnlyTurn =
 inline constexpr const char* kHeldElsewhereTurn =
     "This turn is open in another program and shown here read-only: orders are entered there";
 
-// One report's turn: its records and whether it takes orders here.
+// One report's turn: its records, whether it takes orders here, the steps to undo, and the
+// orders as last saved and as last kept against a crash.
 struct TurnDocument {
     GameState records;
     TurnAccess access = TurnAccess::Current;
+    TurnHistory history;
+    std::string savedOrders; // the orders.tmp text of the orders saved or read
+    std::string keptOrders;  // the text last written to the recovery file
 
     bool ReadOnly() const { return access != TurnAccess::Current; }
     // Why no order can be entered; empty when they can.

@@ -10,16 +10,15 @@
 namespace dered::test {
 namespace {
 
-// The demo game's first turn in a program of its own.
+// A demo game's turn, the first by default, in a program of its own.
 struct Desk {
-    Desk() {
+    explicit Desk(const char* report = "1880-1/plyrdata.003") {
         namespace fs = std::filesystem;
         const fs::path game = fs::path(temp.Folder()) / "game";
         fs::copy(fs::path(kSourceData) / "demo", game, fs::copy_options::recursive);
-        program = std::make_unique<Program>(platform, ini, disk,
-                                            ProgramOptions{OnlyFolder(DERED_BINARY_DIR),
-                                                           (game / "1880-1/plyrdata.003").string(),
-                                                           {}});
+        program = std::make_unique<Program>(
+            platform, ini, disk,
+            ProgramOptions{OnlyFolder(DERED_BINARY_DIR), (game / report).string(), {}});
         program->Start();
         platform.messages.clear();
     }
@@ -129,6 +128,52 @@ TEST_F(TypedOrderPaths, RandomOrdersEndInTheSameRecordsMessagesAndFiles) {
     EXPECT_EQ(FormatOrders(typed.Game()).commands, FormatOrders(mouse.Game()).commands);
     mouse.program->winQZ.mnuSave.Click();
     typed.program->winQZ.mnuSave.Click();
+    EXPECT_EQ(typed.platform.messages, mouse.platform.messages);
+}
+
+// Declarations given in their window on one program, each chosen at random among what the
+// window offers, and typed on the other, on the later turn, where war can be declared.
+TEST(TypedListOrderPaths, RandomDeclarationsEndInTheSameOrderListMessagesAndFiles) {
+    Desk mouse("1881-2/plyrdata.003");
+    Desk typed("1881-2/plyrdata.003");
+    frmANW& window = mouse.program->anw;
+    mouse.program->winQZ.mnuANW.Click();
+    std::mt19937 random(20261209);
+    for (int i = 0; i < 40; ++i) {
+        struct Choice {
+            ListBoxModel& list;
+            ButtonModel& button;
+            const char* code;
+        };
+        std::vector<Choice> offered;
+        for (Choice choice : {Choice{window.lstNeutrals, window.cmdAlly, "DA"},
+                              Choice{window.lstNeutrals, window.cmdWar, "DW"},
+                              Choice{window.lstAllies, window.cmdNeutral[0], "DN"},
+                              Choice{window.lstEnemies, window.cmdNeutral[1], "DN"}}) {
+            // A button the window disables (war on the first turn) is no choice there.
+            if (choice.list.ListCount() > 0 && choice.button.Enabled()) {
+                offered.push_back(choice);
+            }
+        }
+        ASSERT_FALSE(offered.empty());
+        const Choice& choice = offered[random() % offered.size()];
+        const int line = static_cast<int>(random() % choice.list.ListCount());
+        const int32_t player = choice.list.Lines()[line].itemData;
+        SCOPED_TRACE("step " + std::to_string(i) + ": " + choice.code + " " +
+                     std::to_string(player));
+        choice.list.SetListIndex(line);
+        choice.button.Click();
+        typed.Map().fields.txtOrder.SetText(std::string(choice.code) + " " +
+                                            std::to_string(player));
+        typed.Map().fields.txtOrder_Enter();
+        ASSERT_EQ(typed.Game().Orders, mouse.Game().Orders);
+        ASSERT_EQ(typed.Game().OrderCount, mouse.Game().OrderCount);
+        ASSERT_EQ(typed.platform.messages, mouse.platform.messages);
+        ASSERT_EQ(typed.program->history.UndoCount(), mouse.program->history.UndoCount());
+    }
+    mouse.program->winQZ.mnuSave.Click();
+    typed.program->winQZ.mnuSave.Click();
+    EXPECT_EQ(FormatOrders(typed.Game()).commands, FormatOrders(mouse.Game()).commands);
     EXPECT_EQ(typed.platform.messages, mouse.platform.messages);
 }
 

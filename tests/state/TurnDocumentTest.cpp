@@ -12,14 +12,19 @@ TEST(TurnDocumentTest, EachReportIsANewDocumentAndAnEarlierTurnShowsBesideTheOpe
     before.Areas[5].Command = "MO";
     before.Orders[3].Code = "AL";
     before.SelectedArea = 5;
+    documents.Current().history.undo.emplace_back();
+    documents.Current().keptOrders = "MO 5 6";
 
     documents.Open(FreshTurn(before), TurnAccess::Current);
     const GameState& opened = documents.Current().records;
-    // The map's names go on; nothing of the last turn's orders or entry does.
+    // The map's names go on; nothing of the last turn's orders, entry, undo steps or recovery
+    // text does.
     EXPECT_EQ(opened.Areas[5].Name, "Kestowen");
     EXPECT_EQ(opened.Areas[5].Command, "");
     EXPECT_EQ(opened.Orders[3].Code, "");
     EXPECT_EQ(opened.SelectedArea, 0);
+    EXPECT_TRUE(documents.Current().history.undo.empty());
+    EXPECT_EQ(documents.Current().keptOrders, "");
 
     GameState earlier = FreshTurn(opened);
     earlier.GameYear = 1880;

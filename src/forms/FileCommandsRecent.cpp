@@ -1,6 +1,9 @@
 // The main window's list of the last reports opened, kept in the settings file.
+#include "forms/FileCommands.h"
+
 #include "forms/frmWinQZ.h"
 
+#include "files/RecentReports.h"
 #include "files/ReportReader.h"
 
 #include <filesystem>
@@ -28,7 +31,7 @@ std::string WholePath(const std::string& path) {
 
 } // namespace
 
-void frmWinQZ::NoteOpenedReport(const std::string& folder, const std::string& fileName) {
+void FileCommands::NoteOpenedReport(const std::string& folder, const std::string& fileName) {
     openReportPath_ = WholePath(folder + fileName);
     NoteRecentReport(recent_, {openReportPath_, RecentTitle(Game())});
     // The list is a convenience: a settings file that cannot be written costs no turn.
@@ -36,26 +39,30 @@ void frmWinQZ::NoteOpenedReport(const std::string& folder, const std::string& fi
     ShowRecentReports();
 }
 
+void FileCommands::ReadRecentReports() {
+    recent_ = LoadRecentReports(ini_);
+}
+
 // Chosen like "&Open", so only while it is enabled.
-void frmWinQZ::ShowRecentReports() {
-    for (size_t i = 0; i < mnuRecentReport.size(); ++i) {
-        MenuItemModel& item = mnuRecentReport[i];
+void FileCommands::ShowRecentReports() {
+    for (size_t i = 0; i < main_.mnuRecentReport.size(); ++i) {
+        MenuItemModel& item = main_.mnuRecentReport[i];
         item.SetVisible(i < recent_.size());
         std::string caption;
         if (i < recent_.size()) {
             caption.append("&").append(std::to_string(i + 1)).append(" ").append(recent_[i].title);
         }
         item.SetCaption(caption);
-        item.SetEnabled(mnuOpen.Enabled(), mnuOpen.WhyDisabled());
+        item.SetEnabled(main_.mnuOpen.Enabled(), main_.mnuOpen.WhyDisabled());
     }
 }
 
-std::string frmWinQZ::LastReportFolder() const {
+std::string FileCommands::LastReportFolder() const {
     return recent_.empty() ? std::string() : SplitReportPath(recent_.front().path).first;
 }
 
-void frmWinQZ::mnuRecent_Click(int n) {
-    if (n < 1 || n > static_cast<int>(recent_.size()) || !mnuOpen.Enabled()) {
+void FileCommands::OpenRecent(int n) {
+    if (n < 1 || n > static_cast<int>(recent_.size()) || !main_.mnuOpen.Enabled()) {
         return;
     }
     const std::string path = recent_[static_cast<size_t>(n - 1)].path;

@@ -1,4 +1,5 @@
-// The main window's file commands: open, merge, save, exit and saving the hex map.
+#include "forms/FileCommands.h"
+
 #include "forms/frmWinQZ.h"
 
 #include "files/MapFiles.h"
@@ -30,8 +31,16 @@ OpenFileRequest ReportDialog(const std::string& title) {
 
 } // namespace
 
+FileCommands::FileCommands(frmWinQZ& main, Records& records, Platform& platform, FormManager& forms,
+                           IniService& ini, Disk& disk, const ProgramOptions& options,
+                           TurnEvents& events, MainWindows& windows)
+    : main_(main), records_(records), platform_(platform), forms_(forms), ini_(ini), disk_(disk),
+      options_(options), events_(events), windows_(windows),
+      keeper_(records.documents, platform, disk, options.recoveryDir) {}
+
 // Shows the report dialog; on a choice, gives the report's folder and name.
-bool frmWinQZ::ChooseReport(std::string& folder, std::string& fileName, const std::string& title) {
+bool FileCommands::ChooseReport(std::string& folder, std::string& fileName,
+                                const std::string& title) {
     OpenFileRequest request = ReportDialog(title);
     request.initialDir = LastReportFolder();
     const OpenFileResult chosen = platform_.ShowOpenDialog(request);
@@ -45,8 +54,8 @@ bool frmWinQZ::ChooseReport(std::string& folder, std::string& fileName, const st
 
 // A report is read whole into a fresh turn before anything else happens, so that a refused
 // file neither asks nor touches the open turn, and nothing of the open turn reaches the new one.
-std::optional<GameState> frmWinQZ::CheckReport(const std::string& folder,
-                                               const std::string& fileName) {
+std::optional<GameState> FileCommands::CheckReport(const std::string& folder,
+                                                   const std::string& fileName) {
     GameState fresh = FreshTurn(Game());
     ReportRefusal refusal;
     if (ReadReportQuietly(fresh, folder + fileName, refusal) != ReportOutcome::Read) {
@@ -58,20 +67,20 @@ std::optional<GameState> frmWinQZ::CheckReport(const std::string& folder,
 
 // Reads a report, then the map files and the grid, and shows the map. A report refused while
 // a turn is on screen changes nothing; before any turn, the map still shows.
-bool frmWinQZ::OpenReport(const std::string& folder, const std::string& fileName) {
+bool FileCommands::OpenReport(const std::string& folder, const std::string& fileName) {
     return OpenCheckedReport(CheckReport(folder, fileName), folder, fileName);
 }
 
-bool frmWinQZ::OpenCheckedReport(std::optional<GameState> fresh, const std::string& folder,
-                                 const std::string& fileName) {
+bool FileCommands::OpenCheckedReport(std::optional<GameState> fresh, const std::string& folder,
+                                     const std::string& fileName) {
     if (fresh && !TakeTurn(std::move(*fresh), folder, fileName)) {
         fresh.reset();
     }
-    if (!fresh && (MapShown || !Game().GameId.empty())) {
+    if (!fresh && (main_.MapShown || !Game().GameId.empty())) {
         return false;
     }
     const bool mapLoaded = LoadMap();
-    RefreshAll();
+    main_.RefreshAll();
     events_.TurnOpened();
     if (mapLoaded) {
         ShowMapAfresh();
@@ -85,16 +94,17 @@ bool frmWinQZ::OpenCheckedReport(std::optional<GameState> fresh, const std::stri
 // The new turn replaces the open one whole: the earlier-turn view, the windows that hold
 // orders of the old turn and the file status go with it.
 // False when the turn is open in another program and the player does not open it read-only.
-bool frmWinQZ::TakeTurn(GameState fresh, const std::string& folder, const std::string& fileName) {
+bool FileCommands::TakeTurn(GameState fresh, const std::string& folder,
+                            const std::string& fileName) {
     const TurnClaim claim = keeper_.Claim(fresh);
     if (claim == TurnClaim::Refused) {
         return false;
     }
-    LeaveEarlierTurn();
-    CloseOrderWindows();
+    main_.LeaveEarlierTurn();
+    main_.CloseOrderWindows();
     forms_.UnloadIfLoaded("frmTurns");
-    SpyTargets = {};
-    stbStatus.SetText({});
+    main_.SpyTargets = {};
+    main_.stbStatus.SetText({});
     records_.documents.Open(std::move(fresh), claim == TurnClaim::ReadOnly
                                                   ? TurnAccess::HeldElsewhere
                                                   : TurnAccess::Current);
@@ -105,13 +115,13 @@ bool frmWinQZ::TakeTurn(GameState fresh, const std::string& folder, const std::s
     NoteOpenedReport(folder, fileName);
     keeper_.MarkSaved();
     keeper_.OfferRecovery(game);
-    mnuVictoryConditions.SetEnabled(VictoryConditionsAllowed(game), kVictoryConditionsNotNow);
-    caption.SetText(GameTitle(game));
-    ShowHeldElsewhere(claim == TurnClaim::ReadOnly);
+    main_.mnuVictoryConditions.SetEnabled(VictoryConditionsAllowed(game), kVictoryConditionsNotNow);
+    main_.caption.SetText(GameTitle(game));
+    main_.ShowHeldElsewhere(claim == TurnClaim::ReadOnly);
     return true;
 }
 
-bool frmWinQZ::LoadMap() {
+bool FileCommands::LoadMap() {
     const MapFilePaths files = FindMapFiles(options_.mapFolders);
     if (const std::string problem = LoadMapFiles(Game(), records_.hexMap, files);
         !problem.empty()) {
@@ -119,24 +129,24 @@ bool frmWinQZ::LoadMap() {
         return false;
     }
     Game().MapDir = (files.hex.parent_path() / "").string();
-    MapShown = true;
+    main_.MapShown = true;
     return true;
 }
 
 // The map window is rebuilt from the tables as they now are.
-void frmWinQZ::ShowMapAfresh() {
+void FileCommands::ShowMapAfresh() {
     forms_.Unload(windows_.map);
     forms_.Show(windows_.map, Modality::Modeless);
 }
 
 // Save, Discard or Cancel when orders were entered since the last save; false: stay.
-bool frmWinQZ::SettleUnsavedOrders() {
+bool FileCommands::SettleUnsavedOrders() {
     if (!keeper_.Unsaved()) {
         return true;
     }
     switch (keeper_.AskToSave()) {
     case Answer::Save:
-        return SaveOrders();
+        return Save();
     case Answer::Cancel:
         return false;
     default:
@@ -146,7 +156,7 @@ bool frmWinQZ::SettleUnsavedOrders() {
     }
 }
 
-void frmWinQZ::mnuOpen_Click() {
+void FileCommands::Open() {
     std::string folder;
     std::string fileName;
     if (ChooseReport(folder, fileName, "Open")) {
@@ -154,25 +164,25 @@ void frmWinQZ::mnuOpen_Click() {
     }
 }
 
-void frmWinQZ::OpenChosenReport(const std::string& folder, const std::string& fileName) {
+void FileCommands::OpenChosenReport(const std::string& folder, const std::string& fileName) {
     std::optional<GameState> fresh = CheckReport(folder, fileName);
     if (fresh) {
         // The question is about the current turn's orders, and the windows that hold orders
         // of their own write them when they close, so that the question covers them too.
-        BackToCurrentTurn();
-        CloseOrderWindows();
+        main_.BackToCurrentTurn();
+        main_.CloseOrderWindows();
         if (!SettleUnsavedOrders()) {
             return;
         }
     }
     platform_.SetPointer(Pointer::Hourglass);
     if (OpenCheckedReport(std::move(fresh), folder, fileName)) {
-        mnuOpen.SetEnabled(false, kOpenOnce);
+        main_.mnuOpen.SetEnabled(false, kOpenOnce);
     }
     platform_.SetPointer(Pointer::Default);
 }
 
-void frmWinQZ::mnuMerge_Click() {
+void FileCommands::Merge() {
     std::string folder;
     std::string fileName;
     if (ChooseReport(folder, fileName, "Merge")) {
@@ -180,26 +190,26 @@ void frmWinQZ::mnuMerge_Click() {
     }
 }
 
-void frmWinQZ::MergeChosenReport(const std::string& folder, const std::string& fileName) {
+void FileCommands::MergeChosenReport(const std::string& folder, const std::string& fileName) {
     platform_.SetPointer(Pointer::Hourglass);
     Notices said;
     const ReportOutcome merged = MergeReport(Game(), said, folder, fileName);
     ShowNotices(platform_, said);
     if (merged == ReportOutcome::Read) {
-        mnuOpen.SetEnabled(false, kOpenOnce);
-        RefreshAll();
+        main_.mnuOpen.SetEnabled(false, kOpenOnce);
+        main_.RefreshAll();
         events_.TurnOpened();
         // Before any report the map files are read here, and the map shows as after every merge.
-        if (MapShown || LoadMap()) {
+        if (main_.MapShown || LoadMap()) {
             ShowMapAfresh();
         }
     }
     platform_.SetPointer(Pointer::Default);
 }
 
-void frmWinQZ::DropReport(const std::string& path, bool merge) {
-    MenuItemModel& item = merge ? mnuMerge : mnuOpen;
-    if (ShowsEarlierTurn()) {
+void FileCommands::Drop(const std::string& path, bool merge) {
+    MenuItemModel& item = merge ? main_.mnuMerge : main_.mnuOpen;
+    if (main_.ShowsEarlierTurn()) {
         platform_.MsgBox("An earlier turn is shown: go back to the current turn (View > Turns) "
                          "before opening or merging a report",
                          MsgIcon::Information);
@@ -219,9 +229,9 @@ void frmWinQZ::DropReport(const std::string& path, bool merge) {
     }
 }
 
-bool frmWinQZ::SaveOrders() {
+bool FileCommands::Save() {
     // The orders saved are always the current turn's; an earlier one is never written over.
-    BackToCurrentTurn();
+    main_.BackToCurrentTurn();
     const TurnDocument& current = records_.documents.Current();
     if (current.ReadOnly()) {
         platform_.MsgBox(current.WhyReadOnly(), MsgIcon::Information);
@@ -229,29 +239,25 @@ bool frmWinQZ::SaveOrders() {
     }
     const GameState& game = current.records;
     const auto targets = dered::SpyTargets(game);
-    std::copy(targets.begin(), targets.end(), SpyTargets.begin() + 1);
+    std::copy(targets.begin(), targets.end(), main_.SpyTargets.begin() + 1);
     const std::string problem = WriteOrdersFiles(game, disk_);
     if (!problem.empty()) {
-        stbStatus.SetText("Not saved");
+        main_.stbStatus.SetText("Not saved");
         platform_.MsgBox(problem, MsgIcon::Critical);
         return false;
     }
     keeper_.MarkSaved();
     keeper_.ForgetRecovery();
     const int count = CountOrders(FormatOrders(game).commands);
-    stbStatus.SetText("Saved " + std::to_string(count) + (count == 1 ? " order" : " orders") +
-                      " to " + game.ReportDir + std::string(kCommandsFileName));
+    main_.stbStatus.SetText("Saved " + std::to_string(count) + (count == 1 ? " order" : " orders") +
+                            " to " + game.ReportDir + std::string(kCommandsFileName));
     return true;
 }
 
-void frmWinQZ::mnuSave_Click() {
-    (void)SaveOrders();
-}
-
 // The close box of the main window does the same.
-void frmWinQZ::mnuExit_Click() {
+void FileCommands::Exit() {
     // The question is about the current turn's orders, whatever is on screen.
-    BackToCurrentTurn();
+    main_.BackToCurrentTurn();
     if (!SettleUnsavedOrders()) {
         return;
     }
@@ -264,9 +270,9 @@ void frmWinQZ::mnuExit_Click() {
 }
 
 // A failure here is the settings file's, which SaveSettings reports.
-void frmWinQZ::RememberWindowPlaces() {
+void FileCommands::RememberWindowPlaces() {
     std::vector<IniEntry> entries;
-    for (const Form* form : PlacedWindows()) {
+    for (const Form* form : main_.PlacedWindows()) {
         if (form->place) {
             entries.push_back(WindowPlaceEntry(form->Name(), *form->place));
         }
@@ -276,7 +282,7 @@ void frmWinQZ::RememberWindowPlaces() {
     }
 }
 
-void frmWinQZ::mnuSaveHexData_Click() {
+void FileCommands::SaveHexData() {
     const std::string mapDir =
         Game().MapDir.empty() ? (options_.mapFolders.user / "").string() : Game().MapDir;
     OpenFileRequest request;
@@ -298,7 +304,7 @@ void frmWinQZ::mnuSaveHexData_Click() {
         return;
     }
     platform_.SetPointer(Pointer::Hourglass);
-    const std::string problem = SaveHexData(records_.hexMap, place.path.string(), disk_);
+    const std::string problem = dered::SaveHexData(records_.hexMap, place.path.string(), disk_);
     platform_.SetPointer(Pointer::Default);
     if (!problem.empty()) {
         platform_.MsgBox(problem, MsgIcon::Critical);
