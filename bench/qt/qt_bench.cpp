@@ -115,6 +115,13 @@ void BM_OrderEntryMove(benchmark::State& state) {
 }
 BENCHMARK(BM_OrderEntryMove)->Unit(benchmark::kMicrosecond);
 
+// The same with View > Reach on: the reach worked out again and shaded where the view changed.
+void BM_OrderEntryMoveReach(benchmark::State& state) {
+    QImagePlatform platform;
+    bench::EnterMoves(state, platform, true);
+}
+BENCHMARK(BM_OrderEntryMoveReach)->Unit(benchmark::kMicrosecond);
+
 // One undo and one redo of a move: the records restored, the grid row, the map and its arrows
 // redrawn on the desktop's surfaces, the menu captions renamed.
 void BM_UndoRedoMove(benchmark::State& state) {

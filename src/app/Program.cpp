@@ -22,12 +22,23 @@ Program::Program(Platform& platform, IniService& ini, Disk& disk, ProgramOptions
       saveCheck(records.documents, forms),
       legend(records.settings, records.documents, events, mapOptions),
       turns(records, platform, forms, winQZ, map), exportMap(records, platform, forms, disk),
+      threats(records.documents, events, map),
       gameHistory(records, platform, forms, winQZ, disk, events),
       editMenu(winQZ, history, forms, overview, goTo) {
     winQZ.mnuAbout.onClick = [this] { forms.Show(about, Modality::Modeless); };
     winQZ.mnuOrders.onClick = [this] { forms.Show(orders, Modality::Modeless); };
     winQZ.mnuSave.onClick = [this] { saveCheck.Ask([this] { winQZ.mnuSave_Click(); }); };
     WireDialogMenus();
+    WireReachMenus();
+}
+
+// Who can reach each area next turn: shading on the map, and the list of what is at risk.
+void Program::WireReachMenus() {
+    winQZ.mnuReach.onClick = [this] {
+        map.canvas.ShowReach(!map.canvas.ReachShown());
+        winQZ.mnuReach.SetChecked(map.canvas.ReachShown());
+    };
+    winQZ.mnuThreats.onClick = [this] { forms.Show(threats, Modality::Modeless); };
 }
 
 // Call to arms has its own handler on the main window: it checks the turn first.
@@ -45,10 +56,11 @@ void Program::WireDialogMenus() {
 }
 
 std::vector<Form*> Program::AllForms() {
-    return {&winQZ,      &summary,     &map,        &supportAttack, &about,     &anw,
-            &callToArms, &grantAccess, &relations,  &spy,           &victory,   &yourAreas,
-            &editHex,    &zoom,        &mapOptions, &unitDisplay,   &overview,  &goTo,
-            &saveCheck,  &orders,      &legend,     &turns,         &exportMap, &gameHistory};
+    return {&winQZ,       &summary,    &map,         &supportAttack, &about,
+            &anw,         &callToArms, &grantAccess, &relations,     &spy,
+            &victory,     &yourAreas,  &editHex,     &zoom,          &mapOptions,
+            &unitDisplay, &overview,   &goTo,        &saveCheck,     &orders,
+            &legend,      &turns,      &exportMap,   &threats,       &gameHistory};
 }
 
 Form* Program::FindForm(const std::string& name) {

@@ -22,6 +22,7 @@
 #include "forms/frmSpy.h"
 #include "forms/frmSummary.h"
 #include "forms/frmSupportAttack.h"
+#include "forms/frmThreats.h"
 #include "forms/frmTurns.h"
 #include "forms/frmUnitDisplay.h"
 #include "forms/frmVictory.h"
@@ -79,6 +80,7 @@ class Program {
     frmLegend legend;
     frmTurns turns;
     frmExportMap exportMap;
+    frmThreats threats;
     // View > History: the game's figures over the turns found.
     frmHistory gameHistory;
     // After the windows it opens.
@@ -93,6 +95,7 @@ class Program {
 
   private:
     void WireDialogMenus();
+    void WireReachMenus();
 };
 
 } // namespace dered

@@ -34,4 +34,7 @@ void AddHistoryCommands(ScriptRunner& runner);
 // "print turns", "compare", "print recent" and "menu mnuRecent".
 void AddTurnCommands(ScriptRunner& runner);
 
+// "print reach" and "print threats": who can get into an area next turn.
+void AddReachCommands(ScriptRunner& runner);
+
 } // namespace dered

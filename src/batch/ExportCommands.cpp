@@ -17,8 +17,8 @@ namespace dered {
 
 namespace {
 
-// export map <file.svg> [<cell size> [hex|square] [arrows|noarrows]]; unset choices are the
-// map window's own.
+// export map <file.svg> [<cell size> [hex|square] [arrows|noarrows] [reach]]; unset choices
+// are the map window's own.
 void ExportMap(Program& program, Platform& platform, std::ostream& out, ScriptArgs& args) {
     const std::string what = args.Word("what to export");
     if (what != "map") {
@@ -36,9 +36,9 @@ void ExportMap(Program& program, Platform& platform, std::ostream& out, ScriptAr
     MapExportOptions options{settings.CellSize, settings.HexDisplay != 0, true};
     std::istringstream choices(args.OptionalRest());
     std::vector<std::string> words{std::istream_iterator<std::string>(choices), {}};
-    if (words.size() > 3) {
-        throw ScriptError("export map takes a file, a cell size, hex or square and arrows or "
-                          "noarrows, no more");
+    if (words.size() > 4) {
+        throw ScriptError("export map takes a file, a cell size, hex or square, arrows or "
+                          "noarrows and reach, no more");
     }
     if (!words.empty()) {
         ScriptArgs size(words[0]);
@@ -56,6 +56,12 @@ void ExportMap(Program& program, Platform& platform, std::ostream& out, ScriptAr
             throw ScriptError("arrows or noarrows, not " + words[2]);
         }
         options.arrows = words[2] == "arrows";
+    }
+    if (words.size() > 3) {
+        if (words[3] != "reach") {
+            throw ScriptError("reach or nothing, not " + words[3]);
+        }
+        options.reach = true;
     }
     const MapSvg svg = ExportMapSvg(program.records.documents.Shown().records,
                                     program.records.hexMap, settings, TheMapPictures(), options);

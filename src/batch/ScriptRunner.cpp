@@ -68,6 +68,7 @@ void ScriptRunner::AddCommands() {
     AddDeskCommands(*this);
     AddExportCommands(*this);
     AddTurnCommands(*this);
+    AddReachCommands(*this);
     AddHistoryCommands(*this);
 }
 

@@ -33,6 +33,7 @@ frmExportMap::frmExportMap(const Records& records, Platform& platform, FormManag
     AddControl("lblCellSize", &lblCellSize);
     AddControl("txtCellSize", &txtCellSize);
     AddControl("chkArrows", &chkArrows);
+    AddControl("chkReach", &chkReach);
     AddControl("lblSize", &lblSize);
     AddControl("cmdExport", &cmdExport);
     AddControl("cmdCancel", &cmdCancel);
@@ -64,7 +65,7 @@ bool frmExportMap::Choices(MapExportOptions& options) const {
         size > largest) {
         return false;
     }
-    options = {static_cast<int16_t>(size), hex, chkArrows.Value() != 0};
+    options = {static_cast<int16_t>(size), hex, chkArrows.Value() != 0, chkReach.Value() != 0};
     return true;
 }
 
@@ -82,7 +83,8 @@ void frmExportMap::ShowSize() {
 }
 
 void frmExportMap::DrawPicture(DrawingSurface& surface, const MapPictureJob& job) const {
-    DrawExportedMap(surface, job.layout, Game(), records_.hexMap, TheMapPictures(), job.arrows);
+    DrawExportedMap(surface, job.layout, Game(), records_.hexMap, TheMapPictures(), job.arrows,
+                    job.reach);
 }
 
 // Empty when the dialog was cancelled.
@@ -130,7 +132,7 @@ void frmExportMap::cmdExport_Click() {
         format == PictureFormat::Svg
             ? ExportSvg(options, path)
             : writePicture({format, path, LayoutMapExport(records_.settings, options),
-                            MapTitle(Game()), options.arrows});
+                            MapTitle(Game()), options.arrows, options.reach});
     if (!problem.empty()) {
         platform_.MsgBox("Can't export the map" + (path.empty() ? "" : " to " + path) + ": " +
                              problem,

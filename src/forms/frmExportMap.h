@@ -22,6 +22,7 @@ struct MapPictureJob {
     MapExportLayout layout;
     std::string title;
     bool arrows = true;
+    bool reach = false;
 };
 
 // "&Export Map...": the whole wrapped world in one picture under a title line, as SVG (written
@@ -38,6 +39,7 @@ class frmExportMap : public Form {
     TextModel lblCellSize{"Cell size:"};
     TextBoxModel txtCellSize;
     CheckBoxModel chkArrows{"The orders' &arrows"};
+    CheckBoxModel chkReach{"Who can &reach each area next turn"};
     // The picture's size at the choices made, or what is wrong with them.
     TextModel lblSize;
     ButtonModel cmdExport{"&Export..."};

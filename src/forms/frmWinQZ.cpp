@@ -51,7 +51,9 @@ frmWinQZ::frmWinQZ(Records& records, Platform& platform, FormManager& forms, Ini
         {&mnuEdit, {&mnuUndo, &mnuRedo, &mnuOrdersOverview, &mnuGoTo, &mnuTypeOrder}},
         {&mnuAreaData, {&mnuEditHex, &mnuSaveHexData}},
         {&mnuCommand, {&mnuANW, &mnuCallToArms, &mnuGrantAccess, &mnuSpy, &mnuVictoryConditions}},
-        {&mnuView, {&mnuRelations, &mnuYourAreas, &mnuTurns, &mnuHistory, &mnuLegend, &mnuMyAreas}},
+        {&mnuView,
+         {&mnuRelations, &mnuYourAreas, &mnuTurns, &mnuHistory, &mnuLegend, &mnuMyAreas, &mnuReach,
+          &mnuThreats}},
         {&mnuOptions, {&mnuMapColors, &mnuHex, &mnuZoom, &mnuTypeofUnitDisplay}},
         {&mnuHelp, {&mnuOrders, &mnuAbout}},
     };

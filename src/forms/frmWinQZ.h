@@ -127,6 +127,8 @@ class frmWinQZ : public Form {
     MenuItemModel mnuYourAreas{"mnuYourAreas", "&Your Areas"};
     MenuItemModel mnuLegend{"mnuLegend", "&Legend"};
     MenuItemModel mnuMyAreas{"mnuMyAreas", "&My Areas"};
+    MenuItemModel mnuReach{"mnuReach", "R&each"};
+    MenuItemModel mnuThreats{"mnuThreats", "Threat&s"};
     MenuItemModel mnuTypeOrder{"mnuTypeOrder", "&Type an Order"};
     MenuItemModel mnuTurns{"mnuTurns", "&Turns"};
     MenuItemModel mnuHistory{"mnuHistory", "&History"};

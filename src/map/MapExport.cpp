@@ -2,6 +2,7 @@
 
 #include "map/Arrows.h"
 #include "map/Geometry.h"
+#include "map/ReachOverlay.h"
 #include "map/Renderer.h"
 #include "map/SvgSurface.h"
 
@@ -30,8 +31,12 @@ MapExportLayout LayoutMapExport(const SettingsRecord& settings, const MapExportO
 }
 
 void DrawExportedMap(DrawingSurface& surface, const MapExportLayout& layout, const GameState& game,
-                     const HexMap& hexMap, const MapPictures& pictures, bool arrows) {
+                     const HexMap& hexMap, const MapPictures& pictures, bool arrows, bool reach) {
     DrawAllCells({surface, layout.geometry, game, hexMap, layout.settings, pictures});
+    if (reach) {
+        DrawReachOverlay(surface, layout.geometry, game, hexMap, MarkReach(game, ReachMap(game)), 0,
+                         0);
+    }
     if (arrows) {
         ArrowList list;
         DrawAllOrderArrows({surface, list, layout.geometry, game, hexMap, layout.settings}, 0, 0);
@@ -42,7 +47,7 @@ MapSvg ExportMapSvg(const GameState& game, const HexMap& hexMap, const SettingsR
                     const MapPictures& pictures, const MapExportOptions& options) {
     const MapExportLayout layout = LayoutMapExport(settings, options);
     SvgSurface surface(layout.width, layout.height);
-    DrawExportedMap(surface, layout, game, hexMap, pictures, options.arrows);
+    DrawExportedMap(surface, layout, game, hexMap, pictures, options.arrows, options.reach);
     return {surface.Document(MapTitle(game)), surface.Width(),
             surface.Height() + SvgSurface::kTitleHeight};
 }

@@ -16,6 +16,7 @@ struct MapExportOptions {
     int16_t cellSize = 26; // held to the display's limits, as the map window holds it
     bool hexDisplay = true;
     bool arrows = true;
+    bool reach = false; // who can get into each area next turn, over the map
 };
 
 struct MapSvg {
@@ -35,9 +36,11 @@ struct MapExportLayout {
 [[nodiscard]] MapExportLayout LayoutMapExport(const SettingsRecord& settings,
                                               const MapExportOptions& options);
 
-// Draws the whole wrapped world on a surface of the layout's size, the arrows on top if chosen.
+// Draws the whole wrapped world on a surface of the layout's size, then the reach and the
+// arrows on top if chosen.
 void DrawExportedMap(DrawingSurface& surface, const MapExportLayout& layout, const GameState& game,
-                     const HexMap& hexMap, const MapPictures& pictures, bool arrows);
+                     const HexMap& hexMap, const MapPictures& pictures, bool arrows,
+                     bool reach = false);
 
 // The whole wrapped world as the map window draws it, the orders' arrows on top, under a
 // title line naming the game, the turn and the player.

@@ -64,12 +64,13 @@ ExportMapView::ExportMapView(frmExportMap& form, const ViewContext& context)
     layout->addWidget(Label(form.lblCellSize, "lblCellSize"), 2, 0);
     layout->addWidget(TextBox(form.txtCellSize, "txtCellSize"), 2, 1);
     layout->addWidget(CheckBox(form.chkArrows, "chkArrows"), 3, 0, 1, 2);
-    layout->addWidget(Label(form.lblSize, "lblSize"), 4, 0, 1, 2);
+    layout->addWidget(CheckBox(form.chkReach, "chkReach"), 4, 0, 1, 2);
+    layout->addWidget(Label(form.lblSize, "lblSize"), 5, 0, 1, 2);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(Button(form.cmdExport, "cmdExport"));
     buttons->addWidget(Button(form.cmdCancel, "cmdCancel"));
-    layout->addLayout(buttons, 5, 0, 1, 2);
+    layout->addLayout(buttons, 6, 0, 1, 2);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
