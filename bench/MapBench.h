@@ -36,7 +36,7 @@ inline std::pair<float, float> PointOf(Program& program, int16_t area) {
 
 // A move on the demo turn: double click on the army, click on the target (the rule,
 // SetAreaCommand, the grid row, RedrawArea and the view brought up to date where it changed).
-inline void EnterMoves(benchmark::State& state, Platform& platform) {
+inline void EnterMoves(benchmark::State& state, Platform& platform, bool reach = false) {
     HexSettings ini;
     SystemDisk disk;
     Program program(platform, ini, disk,
@@ -45,6 +45,9 @@ inline void EnterMoves(benchmark::State& state, Platform& platform) {
     if (!program.map.IsLoaded()) {
         state.SkipWithError("the demo turn did not open");
         return;
+    }
+    if (reach) {
+        program.winQZ.mnuReach.Click();
     }
     program.map.optCommand.Choose(program.map.optCommand.IndexOf("MO"));
     const auto army = PointOf(program, 118);

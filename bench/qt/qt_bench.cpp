@@ -8,6 +8,7 @@
 #include "platform/SystemDisk.h"
 #include "qt/GridBinding.h"
 #include "qt/QImageSurface.h"
+#include "turns/HistoryChart.h"
 
 #include <QApplication>
 #include <QImage>
@@ -114,6 +115,13 @@ void BM_OrderEntryMove(benchmark::State& state) {
 }
 BENCHMARK(BM_OrderEntryMove)->Unit(benchmark::kMicrosecond);
 
+// The same with View > Reach on: the reach worked out again and shaded where the view changed.
+void BM_OrderEntryMoveReach(benchmark::State& state) {
+    QImagePlatform platform;
+    bench::EnterMoves(state, platform, true);
+}
+BENCHMARK(BM_OrderEntryMoveReach)->Unit(benchmark::kMicrosecond);
+
 // One undo and one redo of a move: the records restored, the grid row, the map and its arrows
 // redrawn on the desktop's surfaces, the menu captions renamed.
 void BM_UndoRedoMove(benchmark::State& state) {
@@ -156,6 +164,38 @@ void BM_PaintAreaGrid(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_PaintAreaGrid)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// The history chart redrawn at the window's size, as the pointer moves over it: twelve turns of
+// seven players, laid out and drawn on the window's surface.
+void BM_RedrawHistoryChart(benchmark::State& state) {
+    GameState game;
+    SettingsRecord settings;
+    GameHistory history;
+    game.PlayerCount = 8;
+    for (int16_t p = 1; p < 8; ++p) {
+        game.Players[p] = {"Player " + std::to_string(p), "P" + std::to_string(p)};
+        settings.CountryColour[p] = 0x203040 * p;
+        history.players.push_back(p);
+    }
+    for (int s = 1; s <= 12; ++s) {
+        HistoryTurn turn{static_cast<int16_t>(1880 + (s - 1) / 4),
+                         static_cast<int16_t>((s - 1) % 4 + 1),
+                         "",
+                         {}};
+        for (int16_t p = 1; p < 8; ++p) {
+            turn.players[p] = {s + p, s * p % 11, 2 * s + p};
+        }
+        history.turns.push_back(turn);
+    }
+    QImageSurface surface(640, 320);
+    int marked = 0;
+    for (auto _ : state) {
+        const HistoryChart chart =
+            LayoutHistoryChart(history, HistoryFigure::Areas, game, settings, 640, 320);
+        DrawHistoryChart(chart, surface, marked++ % 12 + 1);
+    }
+}
+BENCHMARK(BM_RedrawHistoryChart)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

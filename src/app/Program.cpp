@@ -22,12 +22,15 @@ Program::Program(Platform& platform, IniService& ini, Disk& disk, ProgramOptions
       goTo(records.documents, platform, forms, map), saveCheck(records.documents, forms),
       legend(records.settings, records.documents, events, mapOptions),
       turns(records, platform, forms, winQZ, map), exportMap(records, platform, forms, disk),
+      threats(records.documents, events, map),
+      gameHistory(records, platform, forms, winQZ, disk, events),
       editMenu(winQZ, history, forms, overview, goTo) {
     winQZ.mnuAbout.onClick = [this] { forms.Show(about, Modality::Modeless); };
     winQZ.mnuOrders.onClick = [this] { forms.Show(orders, Modality::Modeless); };
     winQZ.mnuSave.onClick = [this] { saveCheck.Ask([this] { winQZ.mnuSave_Click(); }); };
     WireDialogMenus();
     WireAllyMenus();
+    WireReachMenus();
 }
 
 void Program::WireAllyMenus() {
@@ -44,6 +47,15 @@ void Program::WireAllyMenus() {
     });
 }
 
+// Who can reach each area next turn: shading on the map, and the list of what is at risk.
+void Program::WireReachMenus() {
+    winQZ.mnuReach.onClick = [this] {
+        map.canvas.ShowReach(!map.canvas.ReachShown());
+        winQZ.mnuReach.SetChecked(map.canvas.ReachShown());
+    };
+    winQZ.mnuThreats.onClick = [this] { forms.Show(threats, Modality::Modeless); };
+}
+
 // Call to arms has its own handler on the main window: it checks the turn first.
 void Program::WireDialogMenus() {
     winQZ.mnuANW.onClick = [this] { forms.Show(anw, Modality::Modal); };
@@ -55,13 +67,15 @@ void Program::WireDialogMenus() {
     winQZ.mnuLegend.onClick = [this] { forms.Show(legend, Modality::Modeless); };
     winQZ.mnuExportMap.onClick = [this] { forms.Show(exportMap, Modality::Modal); };
     winQZ.mnuTurns.onClick = [this] { forms.Show(turns, Modality::Modeless); };
+    winQZ.mnuHistory.onClick = [this] { forms.Show(gameHistory, Modality::Modeless); };
 }
 
 std::vector<Form*> Program::AllForms() {
-    return {&winQZ,      &summary,     &map,        &supportAttack, &about,    &anw,
-            &callToArms, &grantAccess, &relations,  &spy,           &victory,  &yourAreas,
-            &editHex,    &zoom,        &mapOptions, &unitDisplay,   &overview, &goTo,
-            &saveCheck,  &orders,      &legend,     &turns,         &exportMap};
+    return {&winQZ,       &summary,    &map,         &supportAttack, &about,
+            &anw,         &callToArms, &grantAccess, &relations,     &spy,
+            &victory,     &yourAreas,  &editHex,     &zoom,          &mapOptions,
+            &unitDisplay, &overview,   &goTo,        &saveCheck,     &orders,
+            &legend,      &turns,      &exportMap,   &threats,       &gameHistory};
 }
 
 Form* Program::FindForm(const std::string& name) {

@@ -12,6 +12,7 @@
 #include "forms/frmExportMap.h"
 #include "forms/frmGoTo.h"
 #include "forms/frmGrantAccess.h"
+#include "forms/frmHistory.h"
 #include "forms/frmLegend.h"
 #include "forms/frmMap.h"
 #include "forms/frmMapOptions.h"
@@ -22,6 +23,7 @@
 #include "forms/frmSpy.h"
 #include "forms/frmSummary.h"
 #include "forms/frmSupportAttack.h"
+#include "forms/frmThreats.h"
 #include "forms/frmTurns.h"
 #include "forms/frmUnitDisplay.h"
 #include "forms/frmVictory.h"
@@ -81,6 +83,9 @@ class Program {
     frmLegend legend;
     frmTurns turns;
     frmExportMap exportMap;
+    frmThreats threats;
+    // View > History: the game's figures over the turns found.
+    frmHistory gameHistory;
     // After the windows it opens.
     EditMenu editMenu;
 
@@ -94,6 +99,7 @@ class Program {
   private:
     void WireDialogMenus();
     void WireAllyMenus();
+    void WireReachMenus();
 };
 
 } // namespace dered

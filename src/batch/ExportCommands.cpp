@@ -17,8 +17,8 @@ namespace dered {
 
 namespace {
 
-// export map <file.svg> [<cell size> [hex|square] [arrows|noarrows [allies|noallies]]]; unset
-// choices are the map window's own, and the allies' orders go in when any are loaded.
+// export map <file.svg> [<cell size> [hex|square] [arrows|noarrows] [allies|noallies] [reach]];
+// unset choices are the map window's own, and the allies' orders go in when any are loaded.
 void ExportMap(Program& program, Platform& platform, std::ostream& out, ScriptArgs& args) {
     const std::string what = args.Word("what to export");
     if (what != "map") {
@@ -37,9 +37,9 @@ void ExportMap(Program& program, Platform& platform, std::ostream& out, ScriptAr
     MapExportOptions options{settings.CellSize, settings.HexDisplay != 0, true, &allies};
     std::istringstream choices(args.OptionalRest());
     std::vector<std::string> words{std::istream_iterator<std::string>(choices), {}};
-    if (words.size() > 4) {
+    if (words.size() > 5) {
         throw ScriptError("export map takes a file, a cell size, hex or square, arrows or "
-                          "noarrows and allies or noallies, no more");
+                          "noarrows, allies or noallies and reach, no more");
     }
     if (!words.empty()) {
         ScriptArgs size(words[0]);
@@ -59,10 +59,15 @@ void ExportMap(Program& program, Platform& platform, std::ostream& out, ScriptAr
         options.arrows = words[2] == "arrows";
     }
     if (words.size() > 3) {
-        if (words[3] != "allies" && words[3] != "noallies") {
-            throw ScriptError("allies or noallies, not " + words[3]);
+    }
+    for (size_t i = 3; i < words.size(); ++i) {
+        if (words[i] == "allies" || words[i] == "noallies") {
+            options.allies = words[i] == "allies" ? &allies : nullptr;
+        } else if (words[i] == "reach") {
+            options.reach = true;
+        } else {
+            throw ScriptError("allies, noallies or reach, not " + words[i]);
         }
-        options.allies = words[3] == "allies" ? &allies : nullptr;
     }
     const MapSvg svg = ExportMapSvg(program.records.documents.Shown().records,
                                     program.records.hexMap, settings, TheMapPictures(), options);

@@ -69,6 +69,8 @@ void ScriptRunner::AddCommands() {
     AddExportCommands(*this);
     AddTurnCommands(*this);
     AddAllyCommands(*this);
+    AddReachCommands(*this);
+    AddHistoryCommands(*this);
 }
 
 void ScriptRunner::AddCommand(const std::string& word, Command command) {

@@ -13,15 +13,13 @@
 
 namespace dered {
 
-namespace {
-
-// Paths below the current folder are shown from there, so that a script's output does not
-// depend on where it runs.
 std::string ShownPath(const std::string& path) {
     std::error_code ec;
     const std::string here = std::filesystem::current_path(ec).string() + "/";
     return !ec && path.starts_with(here) ? path.substr(here.size()) : path;
 }
+
+namespace {
 
 const std::string& OpenReport(Program& program) {
     const std::string& path = program.winQZ.OpenReportPath();

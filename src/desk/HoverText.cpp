@@ -59,4 +59,20 @@ std::string HoverText(const GameState& game, int16_t area, const AllyOrderSets& 
     return text;
 }
 
+std::string ReachHoverText(const GameState& game, const ReachMap& reach, int16_t area) {
+    std::string text = "reach:";
+    const auto reachers = reach.Into(area);
+    if (reachers.empty()) {
+        return text + " none";
+    }
+    for (const Reacher& r : reachers) {
+        text += (&r == reachers.data() ? " " : ", ") + std::string(UnitWord(r.kind)) + " of " +
+                Owner(game, r.owner) + " from " + std::to_string(r.from);
+        if (r.way == ReachWay::Convoy) {
+            text += " by convoy";
+        }
+    }
+    return text;
+}
+
 } // namespace dered

@@ -64,6 +64,9 @@ class MapCanvas {
     int16_t OutlinedArea() const { return outlined_; }
     // The areas that changed since the turn compared carry a mark; none: no marks.
     void ShowChanges(std::vector<int16_t> areas);
+    // Who can reach each area next turn, shaded over the map.
+    void ShowReach(bool on);
+    bool ReachShown() const { return reach_; }
     const std::vector<int16_t>& ChangedAreas() const { return changed_; }
 
     // The area at view point (x, y), or 0.
@@ -93,6 +96,7 @@ class MapCanvas {
     template <typename Draw> void AtBothCopies(int16_t area, Draw draw);
     void MarkOrders(const PixelRect* clip);
     void MarkChanges();
+    void ShadeReach(const PixelRect* clip);
     int16_t OrderedAreaToOutline() const;
     void OutlineOrderedArea();
     void Outline(int16_t area);
@@ -118,6 +122,7 @@ class MapCanvas {
     int outlineSerial_ = 0;
     int refreshes_ = 0;
     std::vector<int16_t> changed_;
+    bool reach_ = false;
 };
 
 } // namespace dered

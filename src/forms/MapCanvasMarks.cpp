@@ -3,6 +3,7 @@
 #include "forms/MapCanvas.h"
 
 #include "map/AllyArrows.h"
+#include "map/ReachOverlay.h"
 #include "map/ViewCentring.h"
 #include "orders/AreaOrders.h"
 
@@ -25,6 +26,9 @@ void MapCanvas::DrawView(const PixelRect* clip) {
     picView_->CopyFrom(*picMap_, settings.MapX, settings.MapY);
     if (settings.MapX + width < viewWidth_) {
         picView_->CopyFrom(*picMap_, settings.MapX + width, settings.MapY);
+    }
+    if (reach_) {
+        ShadeReach(clip);
     }
     const GameState& game = Game();
     if (alliesShown_) {
@@ -69,6 +73,23 @@ void MapCanvas::MarkOrders(const PixelRect* clip) {
 void MapCanvas::ShowChanges(std::vector<int16_t> areas) {
     changed_ = std::move(areas);
     RefreshView();
+}
+
+// Units move only when a report is read, which draws the view whole: a clipped drawing
+// needs no other damage for the shading.
+void MapCanvas::ShowReach(bool on) {
+    reach_ = on;
+    RefreshView();
+}
+
+void MapCanvas::ShadeReach(const PixelRect* clip) {
+    const GameState& game = Game();
+    const ReachMarks marks = MarkReach(game, ReachMap(game));
+    const SettingsRecord& settings = records_.settings;
+    for (const int shift : {0, PictureWidth(geometry_)}) {
+        DrawReachOverlay(*picView_, geometry_, game, records_.hexMap, marks, settings.MapX + shift,
+                         settings.MapY, clip);
+    }
 }
 
 void MapCanvas::MarkChanges() {

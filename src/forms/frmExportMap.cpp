@@ -34,6 +34,7 @@ frmExportMap::frmExportMap(const Records& records, Platform& platform, FormManag
     AddControl("txtCellSize", &txtCellSize);
     AddControl("chkArrows", &chkArrows);
     AddControl("chkAllies", &chkAllies);
+    AddControl("chkReach", &chkReach);
     AddControl("lblSize", &lblSize);
     AddControl("cmdExport", &cmdExport);
     AddControl("cmdCancel", &cmdCancel);
@@ -67,7 +68,8 @@ bool frmExportMap::Choices(MapExportOptions& options) const {
         return false;
     }
     options = {static_cast<int16_t>(size), hex, chkArrows.Value() != 0,
-               chkAllies.Value() != 0 ? &records_.documents.Shown().allies : nullptr};
+               chkAllies.Value() != 0 ? &records_.documents.Shown().allies : nullptr,
+               chkReach.Value() != 0};
     return true;
 }
 
@@ -85,8 +87,11 @@ void frmExportMap::ShowSize() {
 }
 
 void frmExportMap::DrawPicture(DrawingSurface& surface, const MapPictureJob& job) const {
-    DrawExportedMap(surface, job.layout, Game(), records_.hexMap, TheMapPictures(), job.arrows,
-                    job.allies ? &records_.documents.Shown().allies : nullptr);
+    MapExportOptions options;
+    options.arrows = job.arrows;
+    options.allies = job.allies ? &records_.documents.Shown().allies : nullptr;
+    options.reach = job.reach;
+    DrawExportedMap(surface, job.layout, Game(), records_.hexMap, TheMapPictures(), options);
 }
 
 // Empty when the dialog was cancelled.
@@ -134,7 +139,8 @@ void frmExportMap::cmdExport_Click() {
         format == PictureFormat::Svg
             ? ExportSvg(options, path)
             : writePicture({format, path, LayoutMapExport(records_.settings, options),
-                            MapTitle(Game()), options.arrows, options.allies != nullptr});
+                            MapTitle(Game()), options.arrows, options.allies != nullptr,
+                            options.reach});
     if (!problem.empty()) {
         platform_.MsgBox("Can't export the map" + (path.empty() ? "" : " to " + path) + ": " +
                              problem,

@@ -23,6 +23,7 @@ struct MapPictureJob {
     std::string title;
     bool arrows = true;
     bool allies = false; // the allies' orders beneath the arrows
+    bool reach = false;
 };
 
 // "&Export Map...": the whole wrapped world in one picture under a title line, as SVG (written
@@ -40,6 +41,7 @@ class frmExportMap : public Form {
     TextBoxModel txtCellSize;
     CheckBoxModel chkArrows{"The orders' &arrows"};
     CheckBoxModel chkAllies{"The allies' orders"};
+    CheckBoxModel chkReach{"Who can &reach each area next turn"};
     // The picture's size at the choices made, or what is wrong with them.
     TextModel lblSize;
     ButtonModel cmdExport{"&Export..."};

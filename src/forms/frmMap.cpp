@@ -110,9 +110,15 @@ void frmMap::SwitchHexDisplay(bool on) {
 }
 
 std::string frmMap::HoverTextAt(float x, float y) const {
-    return canvas.Loaded()
-               ? HoverText(Game(), canvas.AreaAt(x, y), records_.documents.Shown().allies)
-               : std::string();
+    if (!canvas.Loaded()) {
+        return {};
+    }
+    const int16_t area = canvas.AreaAt(x, y);
+    std::string text = HoverText(Game(), area, records_.documents.Shown().allies);
+    if (canvas.ReachShown() && !text.empty()) {
+        text += "; " + ReachHoverText(Game(), ReachMap(Game()), area);
+    }
+    return text;
 }
 
 void frmMap::GoToArea(int16_t area) {

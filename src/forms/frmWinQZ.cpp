@@ -53,7 +53,8 @@ frmWinQZ::frmWinQZ(Records& records, Platform& platform, FormManager& forms, Ini
         {&mnuAreaData, {&mnuEditHex, &mnuSaveHexData}},
         {&mnuCommand, {&mnuANW, &mnuCallToArms, &mnuGrantAccess, &mnuSpy, &mnuVictoryConditions}},
         {&mnuView,
-         {&mnuRelations, &mnuYourAreas, &mnuTurns, &mnuLegend, &mnuMyAreas, &mnuAlliesOrders}},
+         {&mnuRelations, &mnuYourAreas, &mnuTurns, &mnuHistory, &mnuLegend, &mnuMyAreas, &mnuReach,
+          &mnuThreats, &mnuAlliesOrders}},
         {&mnuOptions, {&mnuMapColors, &mnuHex, &mnuZoom, &mnuTypeofUnitDisplay}},
         {&mnuHelp, {&mnuOrders, &mnuAbout}},
     };

@@ -128,9 +128,12 @@ class frmWinQZ : public Form {
     MenuItemModel mnuYourAreas{"mnuYourAreas", "&Your Areas"};
     MenuItemModel mnuLegend{"mnuLegend", "&Legend"};
     MenuItemModel mnuMyAreas{"mnuMyAreas", "&My Areas"};
+    MenuItemModel mnuReach{"mnuReach", "R&each"};
+    MenuItemModel mnuThreats{"mnuThreats", "Threat&s"};
     MenuItemModel mnuTypeOrder{"mnuTypeOrder", "&Type an Order"};
     MenuItemModel mnuTurns{"mnuTurns", "&Turns"};
     MenuItemModel mnuAlliesOrders{"mnuAlliesOrders", "Allies' Orders"};
+    MenuItemModel mnuHistory{"mnuHistory", "&History"};
     MenuItemModel mnuOptions{"mnuOptions", "&Options"};
     MenuItemModel mnuMapColors{"mnuMapColors", "Map &Colors"};
     MenuItemModel mnuHex{"mnuHex", "Hex map"};

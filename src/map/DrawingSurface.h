@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 #include <span>
+#include <string_view>
 #include <vector>
 
 namespace dered {
@@ -38,6 +39,15 @@ class DrawingSurface {
                              bool exclusiveOr) = 0;
     // Copies the whole source with its origin at (x, y) of this surface, as much as fits.
     virtual void CopyFrom(const DrawingSurface& source, int x, int y) = 0;
+    // A line of text of kTextHeight pixels with its top left at (x, y). Surfaces that cannot
+    // write text leave it out.
+    virtual void DrawText(int x, int y, std::string_view text, int32_t colour) {
+        (void)x, (void)y, (void)text, (void)colour;
+    }
+    static constexpr int kTextHeight = 12;
+    // What a surface's text of n characters is at most wide, for a layout that must not
+    // measure: the widest letters of the sans-serif font at kTextHeight.
+    static constexpr int TextWidth(size_t characters) { return static_cast<int>(characters) * 7; }
     // Until the next call, drawing changes only the pixels inside the rectangle; none: all of
     // them. False when the surface cannot clip, and draws everywhere.
     virtual bool ClipTo(std::optional<PixelRect> clip) {

@@ -3,6 +3,7 @@
 #include "map/AllyArrows.h"
 #include "map/Arrows.h"
 #include "map/Geometry.h"
+#include "map/ReachOverlay.h"
 #include "map/Renderer.h"
 #include "map/SvgSurface.h"
 
@@ -31,13 +32,18 @@ MapExportLayout LayoutMapExport(const SettingsRecord& settings, const MapExportO
 }
 
 void DrawExportedMap(DrawingSurface& surface, const MapExportLayout& layout, const GameState& game,
-                     const HexMap& hexMap, const MapPictures& pictures, bool arrows,
-                     const AllyOrderSets* allies) {
+                     const HexMap& hexMap, const MapPictures& pictures,
+                     const MapExportOptions& options) {
     DrawAllCells({surface, layout.geometry, game, hexMap, layout.settings, pictures});
-    if (allies != nullptr) {
-        DrawAllyOrders({surface, layout.geometry, game, hexMap, layout.settings}, *allies, 0, 0);
+    if (options.reach) {
+        DrawReachOverlay(surface, layout.geometry, game, hexMap, MarkReach(game, ReachMap(game)), 0,
+                         0);
     }
-    if (arrows) {
+    if (options.allies != nullptr) {
+        DrawAllyOrders({surface, layout.geometry, game, hexMap, layout.settings}, *options.allies,
+                       0, 0);
+    }
+    if (options.arrows) {
         ArrowList list;
         DrawAllOrderArrows({surface, list, layout.geometry, game, hexMap, layout.settings}, 0, 0);
     }
@@ -47,7 +53,7 @@ MapSvg ExportMapSvg(const GameState& game, const HexMap& hexMap, const SettingsR
                     const MapPictures& pictures, const MapExportOptions& options) {
     const MapExportLayout layout = LayoutMapExport(settings, options);
     SvgSurface surface(layout.width, layout.height);
-    DrawExportedMap(surface, layout, game, hexMap, pictures, options.arrows, options.allies);
+    DrawExportedMap(surface, layout, game, hexMap, pictures, options);
     return {surface.Document(MapTitle(game)), surface.Width(),
             surface.Height() + SvgSurface::kTitleHeight};
 }

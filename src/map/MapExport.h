@@ -18,6 +18,7 @@ struct MapExportOptions {
     bool hexDisplay = true;
     bool arrows = true;
     const AllyOrderSets* allies = nullptr; // drawn beneath the arrows; none: not drawn
+    bool reach = false;                    // who can get into each area next turn, over the map
 };
 
 struct MapSvg {
@@ -37,11 +38,11 @@ struct MapExportLayout {
 [[nodiscard]] MapExportLayout LayoutMapExport(const SettingsRecord& settings,
                                               const MapExportOptions& options);
 
-// Draws the whole wrapped world on a surface of the layout's size, the allies' orders and the
-// arrows on top if chosen.
+// Draws the whole wrapped world on a surface of the layout's size, then what the options choose
+// on top: the reach, the allies' orders and the own arrows.
 void DrawExportedMap(DrawingSurface& surface, const MapExportLayout& layout, const GameState& game,
-                     const HexMap& hexMap, const MapPictures& pictures, bool arrows,
-                     const AllyOrderSets* allies = nullptr);
+                     const HexMap& hexMap, const MapPictures& pictures,
+                     const MapExportOptions& options);
 
 // The whole wrapped world as the map window draws it, the orders' arrows on top, under a
 // title line naming the game, the turn and the player.

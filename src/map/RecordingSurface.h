@@ -12,7 +12,7 @@ namespace dered {
 class RecordingSurface : public DrawingSurface {
   public:
     struct Operation {
-        enum class Kind { Clear, Polygon, Polyline, Rect, Picture, Copy, Clip };
+        enum class Kind { Clear, Polygon, Polyline, Rect, Picture, Copy, Clip, Text };
         Kind kind;
         std::vector<Point32> points; // polygon and polyline points; rect corners; picture/copy at
         int width = 0;               // line width; picture part width
@@ -20,6 +20,7 @@ class RecordingSurface : public DrawingSurface {
         int srcX = 0;
         bool exclusiveOr = false;
         const void* source = nullptr; // picture or surface copied
+        std::string text{};
         bool operator==(const Operation&) const = default;
     };
 
@@ -47,6 +48,9 @@ class RecordingSurface : public DrawingSurface {
     }
     void CopyFrom(const DrawingSurface& source, int x, int y) override {
         Add({Operation::Kind::Copy, {{x, y}}, 0, 0, 0, false, &source});
+    }
+    void DrawText(int x, int y, std::string_view text, int32_t colour) override {
+        Add({Operation::Kind::Text, {{x, y}}, 0, colour, 0, false, nullptr, std::string(text)});
     }
     // The clip's corners, or no points when it ends.
     bool ClipTo(std::optional<PixelRect> clip) override {

@@ -195,6 +195,14 @@ void SvgSurface::DrawPicture(const Picture& picture, int srcX, int width, int x,
     }
 }
 
+void SvgSurface::DrawText(int x, int y, std::string_view text, int32_t colour) {
+    // The baseline sits at about five sixths of the line's height.
+    body_ += "<text x=\"" + std::to_string(x) + "\" y=\"" +
+             std::to_string(y + kTextHeight * 5 / 6) +
+             "\" font-family=\"sans-serif\" font-size=\"" + std::to_string(kTextHeight) +
+             "px\" fill=\"" + SvgColour(colour) + "\">" + XmlEscaped(text) + "</text>\n";
+}
+
 void SvgSurface::CopyFrom(const DrawingSurface& source, int x, int y) {
     const auto* other = dynamic_cast<const SvgSurface*>(&source);
     if (other == nullptr || other == this) {

@@ -27,6 +27,8 @@ class SvgSurface : public DrawingSurface {
     void FillRect(int x1, int y1, int x2, int y2, int32_t colour) override;
     void DrawPicture(const Picture& picture, int srcX, int width, int x, int y,
                      bool exclusiveOr) override;
+    // Written as SVG text only: the pixels kept for exclusive-or copies leave it out.
+    void DrawText(int x, int y, std::string_view text, int32_t colour) override;
     // Only another SvgSurface can be copied; anything else is left out.
     void CopyFrom(const DrawingSurface& source, int x, int y) override;
 

@@ -114,6 +114,15 @@ int16_t UnitSize(const GameState& game, int16_t area) {
     return UnitKindSize(AreaAt(game, area).UnitKind);
 }
 
+bool MoveIsValid(const GameState& game, int16_t from, int16_t to) {
+    return JudgeMove(game, game.Areas[AreaOrNone(from)], game.Areas[AreaOrNone(to)]) !=
+           Verdict::Invalid;
+}
+
+bool CanCarry(int16_t navalKind, int16_t carried) {
+    return navalKind != Squadron || carried != 2;
+}
+
 bool ValidateMove(const GameState& game, int16_t from, int16_t to, Outcome& said) {
     from = AreaOrNone(from);
     to = AreaOrNone(to);
@@ -246,8 +255,7 @@ Outcome ConvoyOrder(Turn& turn, int16_t area, int16_t target) {
     } else {
         carried = FindConvoyStart(game, area, said);
     }
-    // A squadron carries only a corps.
-    if (t.Terrain == Water && t.UnitKind == Squadron && carried == 2) {
+    if (t.Terrain == Water && !CanCarry(t.UnitKind, carried)) {
         return said.Refuse("Can't conovy an army");
     }
     return Store(turn, said, area, OrderCode::Convoy, target, 0);

@@ -30,6 +30,11 @@ bool IsAdjacent(const GameState& game, int16_t a, int16_t b);
 // Whether the unit of `from` may go to `to`; the refusal or the relation warning goes into
 // `said`.
 [[nodiscard]] bool ValidateMove(const GameState& game, int16_t from, int16_t to, Outcome& said);
+// ValidateMove's verdict without its words; adjacency is not looked at.
+[[nodiscard]] bool MoveIsValid(const GameState& game, int16_t from, int16_t to);
+// A squadron carries only a corps: whether a naval unit of `navalKind` may carry a land unit
+// of size `carried` (0 when unknown).
+[[nodiscard]] bool CanCarry(int16_t navalKind, int16_t carried);
 // The size of the unit at the coastal start of the convoy chain that ends in `area`, or 0
 // (with a warning) when no start is found within ten links.
 int16_t FindConvoyStart(const GameState& game, int16_t area, Outcome& said);

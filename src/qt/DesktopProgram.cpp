@@ -7,6 +7,7 @@
 #include "qt/ExportMapView.h"
 #include "qt/GenericFormView.h"
 #include "qt/GrantAccessView.h"
+#include "qt/HistoryView.h"
 #include "qt/LegendView.h"
 #include "qt/MapOptionsView.h"
 #include "qt/MapView.h"
@@ -100,6 +101,7 @@ constexpr std::array kViews = {
     View<LegendView, &Program::legend>(),
     View<TurnsView, &Program::turns>(),
     View<ExportMapView, &Program::exportMap>(),
+    View<HistoryView, &Program::gameHistory>(),
 };
 
 } // namespace

@@ -65,12 +65,13 @@ ExportMapView::ExportMapView(frmExportMap& form, const ViewContext& context)
     layout->addWidget(TextBox(form.txtCellSize, "txtCellSize"), 2, 1);
     layout->addWidget(CheckBox(form.chkArrows, "chkArrows"), 3, 0, 1, 2);
     layout->addWidget(CheckBox(form.chkAllies, "chkAllies"), 4, 0, 1, 2);
-    layout->addWidget(Label(form.lblSize, "lblSize"), 5, 0, 1, 2);
+    layout->addWidget(CheckBox(form.chkReach, "chkReach"), 5, 0, 1, 2);
+    layout->addWidget(Label(form.lblSize, "lblSize"), 6, 0, 1, 2);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(Button(form.cmdExport, "cmdExport"));
     buttons->addWidget(Button(form.cmdCancel, "cmdCancel"));
-    layout->addLayout(buttons, 6, 0, 1, 2);
+    layout->addLayout(buttons, 7, 0, 1, 2);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 

@@ -1,5 +1,6 @@
 #include "qt/QImageSurface.h"
 
+#include <QFontMetrics>
 #include <QPen>
 #include <QPolygon>
 
@@ -336,6 +337,25 @@ void QImageSurface::CopyFrom(const DrawingSurface& source, int x, int y) {
         painter.drawImage(QPoint(x, y), other->image_);
     }
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    Changed();
+}
+
+void QImageSurface::DrawText(int x, int y, std::string_view text, int32_t colour) {
+    QPainter& painter = Painter();
+    const QString line = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    // Layouts allow TextWidth() a text: wide letters get a smaller font rather than overrun.
+    const int allowed = TextWidth(static_cast<size_t>(line.size()));
+    QFont font = painter.font();
+    for (int size = kTextHeight - 1; size >= kTextHeight / 2; --size) {
+        font.setPixelSize(size);
+        if (QFontMetrics(font).horizontalAdvance(line) <= allowed) {
+            break;
+        }
+    }
+    painter.setFont(font);
+    painter.setPen(ColourToQt(colour));
+    penColour_ = kUnknown;
+    painter.drawText(QRect(x, y, allowed, kTextHeight), Qt::AlignLeft | Qt::AlignVCenter, line);
     Changed();
 }
 

@@ -37,6 +37,7 @@ class QImageSurface : public DrawingSurface {
     void DrawPicture(const Picture& picture, int srcX, int width, int x, int y,
                      bool exclusiveOr) override;
     void CopyFrom(const DrawingSurface& source, int x, int y) override;
+    void DrawText(int x, int y, std::string_view text, int32_t colour) override;
     // Drawing under a clip goes to a copy of the image the same size, without Qt's own clip,
     // which would set some pixels of a line otherwise than the line drawn whole: only the
     // clip's pixels go back to the image when the clip ends.

@@ -95,23 +95,33 @@ std::string ReadEarlierTurn(const GameState& open, const std::string& path, Game
     return {};
 }
 
+std::vector<std::string> ReportsBeside(const std::string& openReportPath) {
+    std::vector<std::string> paths;
+    for (const fs::path& folder : FoldersToSearch(Canonical(openReportPath).parent_path())) {
+        for (const fs::path& report : ReportsIn(folder)) {
+            paths.push_back(report.string());
+        }
+    }
+    return paths;
+}
+
+bool SameFile(const std::string& a, const std::string& b) {
+    return Canonical(a) == Canonical(b);
+}
+
 TurnList FindTurns(const GameState& open, const std::string& openReportPath) {
     TurnList list;
-    const fs::path openPath = Canonical(openReportPath);
-    for (const fs::path& folder : FoldersToSearch(openPath.parent_path())) {
-        for (const fs::path& report : ReportsIn(folder)) {
-            const std::string path = report.string();
-            if (Canonical(path) == openPath) {
-                list.turns.push_back({open.GameYear, open.GameTurn, path, true});
-                continue;
-            }
-            GameState scratch = EmptiedCopy(open);
-            ReportRefusal refusal;
-            if (ReadReportQuietly(scratch, path, refusal) != ReportOutcome::Read) {
-                list.unreadable.push_back({path, refusal.text});
-            } else if (scratch.GameId == open.GameId && scratch.OwnPlayer == open.OwnPlayer) {
-                list.turns.push_back({scratch.GameYear, scratch.GameTurn, path, false});
-            }
+    for (const std::string& path : ReportsBeside(openReportPath)) {
+        if (SameFile(path, openReportPath)) {
+            list.turns.push_back({open.GameYear, open.GameTurn, path, true});
+            continue;
+        }
+        GameState scratch = EmptiedCopy(open);
+        ReportRefusal refusal;
+        if (ReadReportQuietly(scratch, path, refusal) != ReportOutcome::Read) {
+            list.unreadable.push_back({path, refusal.text});
+        } else if (scratch.GameId == open.GameId && scratch.OwnPlayer == open.OwnPlayer) {
+            list.turns.push_back({scratch.GameYear, scratch.GameTurn, path, false});
         }
     }
     std::stable_sort(list.turns.begin(), list.turns.end(),

@@ -34,6 +34,12 @@ struct TurnList {
 // and own player are kept, reports of other games or players are passed over.
 [[nodiscard]] TurnList FindTurns(const GameState& open, const std::string& openReportPath);
 
+// Every file named as a report ("plyrdata.*") in the open report's folder, then in the folders
+// beside it by name: the files FindTurns looks at, in that order.
+[[nodiscard]] std::vector<std::string> ReportsBeside(const std::string& openReportPath);
+// Whether two paths name the same file.
+[[nodiscard]] bool SameFile(const std::string& a, const std::string& b);
+
 // Reads one earlier turn into a state of its own, built on `open` (the map's areas and the
 // settings of the game stay; orders and order entry are emptied). Empty on success, else the
 // reason the report was refused or does not belong to the open game and player.

@@ -1,5 +1,7 @@
 #include "turns/TurnComparison.h"
 
+#include <algorithm>
+
 namespace dered {
 
 namespace {
@@ -13,23 +15,25 @@ bool IsPlayer(int16_t p) {
     return p >= 0 && p <= MaxPlayer;
 }
 
-void Tally(const GameState& game, const GameState& map,
-           std::array<PlayerTally, MaxPlayer + 1>& out) {
+} // namespace
+
+PlayerTallies TallyPlayers(const GameState& game, const GameState& map) {
+    PlayerTallies out{};
     for (int a = 1; a <= MaxArea; ++a) {
         const AreaRecord& area = game.Areas[a];
         if (!Covered(game, area)) {
             continue;
         }
-        if (IsPlayer(area.Owner) && map.Areas[a].Supply > 0) {
-            out[area.Owner].supplyCentres += map.Areas[a].Supply;
+        if (IsPlayer(area.Owner)) {
+            ++out[area.Owner].areas;
+            out[area.Owner].supplyCentres += std::max<int>(map.Areas[a].Supply, 0);
         }
         if (area.UnitKind > 0 && IsPlayer(area.UnitOwner)) {
             ++out[area.UnitOwner].units;
         }
     }
+    return out;
 }
-
-} // namespace
 
 TurnComparison CompareTurns(const GameState& then, const GameState& now) {
     TurnComparison result;
@@ -49,8 +53,8 @@ TurnComparison CompareTurns(const GameState& then, const GameState& now) {
             result.units.push_back({a, before.UnitKind, ownerBefore, after.UnitKind, ownerAfter});
         }
     }
-    Tally(then, now, result.then);
-    Tally(now, now, result.now);
+    result.then = TallyPlayers(then, now);
+    result.now = TallyPlayers(now, now);
     return result;
 }
 

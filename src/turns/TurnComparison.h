@@ -28,14 +28,17 @@ struct UnitChange {
 struct PlayerTally {
     int supplyCentres = 0; // the supply of the areas the player owns
     int units = 0;
+    int areas = 0; // areas the player owns
     bool operator==(const PlayerTally&) const = default;
 };
+
+using PlayerTallies = std::array<PlayerTally, MaxPlayer + 1>;
 
 struct TurnComparison {
     std::vector<OwnerChange> owners; // by area
     std::vector<UnitChange> units;   // by area
-    std::array<PlayerTally, MaxPlayer + 1> then{};
-    std::array<PlayerTally, MaxPlayer + 1> now{};
+    PlayerTallies then{};
+    PlayerTallies now{};
 
     size_t ChangeCount() const { return owners.size() + units.size(); }
 };
@@ -43,5 +46,9 @@ struct TurnComparison {
 // What changed from `then` to `now`, over the areas both reports cover. The map's supply
 // values are taken from `now`, as both turns lie on the same map.
 [[nodiscard]] TurnComparison CompareTurns(const GameState& then, const GameState& now);
+
+// Each player's supply centres, units and areas in `game`, over the areas its report covers,
+// with the supply values of `map`.
+[[nodiscard]] PlayerTallies TallyPlayers(const GameState& game, const GameState& map);
 
 } // namespace dered

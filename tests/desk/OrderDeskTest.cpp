@@ -160,6 +160,20 @@ TEST_F(OrderDeskTest, TheHoverTextNamesAreaUnitAndOrder) {
     EXPECT_EQ(HoverText(game, 0), "");
 }
 
+TEST_F(OrderDeskTest, TheReachHoverTextNamesEachUnitThatCanGetIn) {
+    MakeArea(31, Coast, kOwn);
+    AddNeighbour(31, 20);
+    AddNeighbour(20, 293);
+    AddNeighbour(21, 293);
+    EXPECT_EQ(ReachHoverText(game, ReachMap(game), 293),
+              "reach: fleet of yours from 20, fleet of Borduria from 21");
+    PlaceUnit(31, Corps, kOwn);
+    EXPECT_EQ(ReachHoverText(game, ReachMap(game), 293),
+              "reach: fleet of yours from 20, fleet of Borduria from 21, corps of yours from 31 "
+              "by convoy");
+    EXPECT_EQ(ReachHoverText(game, ReachMap(game), 30), "reach: none");
+}
+
 // The undo menu names each kind of build.
 TEST(AreaOrderShortTest, EveryBuildIsNamed) {
     const std::pair<const char*, const char*> builds[] = {

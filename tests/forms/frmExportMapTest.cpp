@@ -60,6 +60,7 @@ TEST_F(ExportMapDialog, PicturesGoToTheDesktopsWriterWithTheirLayoutAndTitle) {
         return jobs.size() == 1 ? std::string("the disk is full") : std::string();
     };
     platform.AnswerOpen(Target("map.png"));
+    Dialog().chkReach.SetValue(1);
     Dialog().cmdExport.Click();
     EXPECT_EQ(platform.messages.back().text,
               "Can't export the map to " + Target("map.png") + ": the disk is full");
@@ -69,6 +70,7 @@ TEST_F(ExportMapDialog, PicturesGoToTheDesktopsWriterWithTheirLayoutAndTitle) {
     ASSERT_EQ(jobs.size(), 2u);
     EXPECT_EQ(jobs[0].path, Target("map.png"));
     EXPECT_EQ(jobs[0].title, MapTitle(Game()));
+    EXPECT_TRUE(jobs[0].reach);
     EXPECT_EQ(jobs[0].layout.width, PictureWidth(program->map.canvas.Geometry()));
     EXPECT_EQ(jobs[1].format, PictureFormat::Print);
     EXPECT_EQ(jobs[1].path, "");

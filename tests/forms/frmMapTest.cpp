@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -480,6 +481,32 @@ TEST_F(MapWindowTest, ChangedAreasCarryARedMarkAtBothEdgesUntilTheChangesGo) {
     view.operations.clear();
     map.canvas.ShowChanges({});
     EXPECT_EQ(Count(view, Kind::Polygon, 0x0000FF), 0u);
+}
+
+TEST_F(MapWindowTest, ViewReachShadesTheMapAndTheHoverTextNamesWhoCanGetIn) {
+    PlaceUnit(12, Army, 2);
+    AddNeighbour(12, 11); // a rival's army can get into 11, which the own army can hold
+    Open();
+    RecordingSurface& view = Recorded(map.canvas.picView());
+    const auto hatching = [&view] {
+        return std::ranges::count(view.operations, Kind::Polyline,
+                                  &RecordingSurface::Operation::kind);
+    };
+    const auto [x, y] = PointOf(11);
+    const std::string plain = map.HoverTextAt(x, y);
+    view.operations.clear();
+    program.winQZ.mnuReach.Click();
+    EXPECT_TRUE(program.winQZ.mnuReach.Checked());
+    EXPECT_GT(hatching(), 0);
+    EXPECT_EQ(map.HoverTextAt(x, y),
+              plain + "; reach: army of yours from 10, army of Borduria from 12");
+
+    program.winQZ.mnuReach.Click();
+    EXPECT_FALSE(program.winQZ.mnuReach.Checked());
+    view.operations.clear();
+    map.canvas.RefreshView();
+    EXPECT_EQ(hatching(), 0);
+    EXPECT_EQ(map.HoverTextAt(x, y), plain);
 }
 
 } // namespace

@@ -143,7 +143,11 @@ TEST(SvgSurfaceTest, ACopyIsTheSourcesShapesMovedToItsPlace) {
 
 TEST(SvgSurfaceTest, TitleAndTextAreEscaped) {
     SvgSurface surface(3, 3);
+    surface.DrawText(1, 2, "x<y", 0x0000FF);
     const std::string doc = surface.Document("A & <B> \"C\"");
+    EXPECT_NE(doc.find("<text x=\"1\" y=\"12\" font-family=\"sans-serif\" font-size=\"12px\" "
+                       "fill=\"#ff0000\">x&lt;y</text>"),
+              std::string::npos);
     EXPECT_NE(doc.find("\">\n<title>A &amp; &lt;B&gt; &quot;C&quot;</title>"), std::string::npos);
     EXPECT_TRUE(doc.ends_with("\">A &amp; &lt;B&gt; &quot;C&quot;</text>\n</svg>\n")) << doc;
     std::string problem;

@@ -171,6 +171,19 @@ TEST_F(Desktop, AReportOpenedThroughTheDialogBringsTheMapWindow) {
     EXPECT_TRUE(ViewOf<MapView>(program().map)->isVisible());
 }
 
+// The reach shown on the map is the menu's other tick, set by the program, not by the click.
+TEST_F(Desktop, ViewReachTicksWhileTheReachIsShown) {
+    StartWithDemo();
+    QAction& reach = MenuAction("mnuReach");
+    ASSERT_TRUE(reach.isCheckable());
+    reach.trigger();
+    EXPECT_TRUE(reach.isChecked());
+    EXPECT_TRUE(program().map.canvas.ReachShown());
+    reach.trigger();
+    EXPECT_FALSE(reach.isChecked());
+    EXPECT_FALSE(program().map.canvas.ReachShown());
+}
+
 TEST_F(Desktop, DoubleClickAndClickOnTheMapEnterAMove) {
     StartWithDemo();
     MapView& map = Map();

@@ -31,6 +31,25 @@ TEST(QImageSurface, ColoursKeepRedInTheLowestByte) {
     EXPECT_EQ(s.Image().pixel(0, 0), qRgb(0x80, 0x80, 0x00));
 }
 
+// Text stays within its line and the width a layout allows it, in its colour.
+TEST(QImageSurface, TextInsideItsLineAndWidth) {
+    QImageSurface s(80, 30);
+    s.Clear(kWhite);
+    s.DrawText(10, 10, "WWWW", kRed);
+    int inked = 0;
+    for (int y = 0; y < 30; ++y) {
+        for (int x = 0; x < 80; ++x) {
+            if (At(s, x, y) != kWhite) {
+                ++inked;
+                EXPECT_TRUE(x >= 10 && x < 10 + DrawingSurface::TextWidth(4) && y >= 10 &&
+                            y < 10 + DrawingSurface::kTextHeight)
+                    << x << "," << y;
+            }
+        }
+    }
+    EXPECT_GT(inked, 20);
+}
+
 TEST(QImageSurface, ThinLineLeavesOutItsLastPointWideLineCoversItsWidth) {
     QImageSurface s(20, 20);
     s.Clear(kWhite);

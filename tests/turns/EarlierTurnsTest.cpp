@@ -95,10 +95,10 @@ TEST(TurnComparisonTest, TheDemosTwoTurnsOfPlayerThree) {
     EXPECT_EQ(c.units, (std::vector<UnitChange>{{134, 0, 0, 1, 6}, {175, 0, 0, 1, 3}}));
     EXPECT_EQ(c.ChangeCount(), 4u);
     // Areas 134 and 197 hold two supply each.
-    EXPECT_EQ(c.then[3], (PlayerTally{11, 5}));
-    EXPECT_EQ(c.now[3], (PlayerTally{7, 6}));
+    EXPECT_EQ(c.then[3], (PlayerTally{11, 5, 9}));
+    EXPECT_EQ(c.now[3], (PlayerTally{7, 6, 7}));
     EXPECT_EQ(c.then[6], (PlayerTally{0, 0}));
-    EXPECT_EQ(c.now[6], (PlayerTally{4, 1}));
+    EXPECT_EQ(c.now[6], (PlayerTally{4, 1, 2}));
     EXPECT_EQ(c.then[7], c.now[7]);
     const TurnComparison same = CompareTurns(now.game, now.game);
     EXPECT_EQ(same.ChangeCount(), 0u);
@@ -108,8 +108,8 @@ TEST(TurnComparisonTest, TheDemosTwoTurnsOfPlayerThree) {
     damaged.Areas[134].Owner = MaxPlayer + 1;
     damaged.Areas[175].UnitOwner = -1;
     const TurnComparison odd = CompareTurns(damaged, damaged);
-    EXPECT_EQ(odd.now[6], (PlayerTally{2, 1}));
-    EXPECT_EQ(odd.now[3], (PlayerTally{7, 5}));
+    EXPECT_EQ(odd.now[6], (PlayerTally{2, 1, 1}));
+    EXPECT_EQ(odd.now[3], (PlayerTally{7, 5, 7}));
     // In a game of twelve players owner 12 is a player's, and compared.
     GameState twelve = now.game;
     twelve.PlayerCount = NoReportData;
