@@ -11,6 +11,7 @@ namespace dered {
 
 class Program;
 class BatchPlatform;
+class frmMap;
 struct GameState;
 
 // A script line the driver cannot carry out.
@@ -72,7 +73,6 @@ class ScriptRunner {
 std::string ShownPath(const std::string& path);
 
 // The map window, which a word that works on it needs open.
-class frmMap;
 frmMap& OpenMap(Program& program);
 
 } // namespace dered
