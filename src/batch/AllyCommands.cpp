@@ -1,15 +1,15 @@
 // The driver's words for the allies' orders: "ally load FILE", "ally remove PLAYER" and
 // "print ally [PLAYER]".
 #include "app/Program.h"
-#include "batch/CommandSets.h"
 #include "batch/ScriptRunner.h"
+#include "batch/Words.h"
 #include "desk/AllyWords.h"
 
 #include <charconv>
 #include <ostream>
 #include <vector>
 
-namespace dered {
+namespace dered::words {
 
 namespace {
 
@@ -36,28 +36,28 @@ int16_t Player(const Program& program, ScriptArgs& args) {
     throw ScriptError("no player " + word);
 }
 
-void Ally(Program& program, std::ostream& out, ScriptArgs& args) {
-    const std::string what = args.Word("load or remove");
-    if (what == "load") {
-        const std::string path = args.OptionalRest();
-        if (path.empty()) {
-            throw ScriptError("ally load wants a file");
-        }
-        if (program.allies.Load(path)) {
-            out << "ALLY " << program.winQZ.stbStatus.Text() << '\n';
-        }
-    } else if (what == "remove") {
-        const int16_t player = Player(program, args);
-        if (!program.allies.Remove(player)) {
-            out << "ALLY no orders of " << AllyLabel(OpenTurn(program), player) << " are loaded\n";
-        }
-    } else {
-        throw ScriptError("ally knows load and remove, not " + what);
+} // namespace
+
+void AllyLoad(Script& s, ScriptArgs& args) {
+    const std::string path = args.OptionalRest();
+    if (path.empty()) {
+        throw ScriptError("ally load wants a file");
+    }
+    if (s.program.allies.Load(path)) {
+        s.out << "ALLY " << s.program.winQZ.stbStatus.Text() << '\n';
+    }
+}
+
+void AllyRemove(Script& s, ScriptArgs& args) {
+    const int16_t player = Player(s.program, args);
+    if (!s.program.allies.Remove(player)) {
+        s.out << "ALLY no orders of " << AllyLabel(OpenTurn(s.program), player) << " are loaded\n";
     }
 }
 
 // Every ally's orders, or one ally's.
-void PrintAlly(const Program& program, std::ostream& out, ScriptArgs& args) {
+void PrintAlly(Script& s, ScriptArgs& args) {
+    const Program& program = s.program;
     const AllyOrderSets& allies = program.records.documents.Current().allies;
     const GameState& turn = OpenTurn(program);
     const std::string rest = args.OptionalRest();
@@ -69,23 +69,14 @@ void PrintAlly(const Program& program, std::ostream& out, ScriptArgs& args) {
         const int16_t p = Player(program, player);
         const AllyOrders* orders = allies.Find(p);
         if (orders == nullptr) {
-            out << "ALLY no orders of " << AllyLabel(turn, p) << " are loaded\n";
+            s.out << "ALLY no orders of " << AllyLabel(turn, p) << " are loaded\n";
             return;
         }
         lines = AllyOrderLines(turn, *orders);
     }
     for (const OverviewLine& line : lines) {
-        out << line.text << '\n';
+        s.out << line.text << '\n';
     }
 }
 
-} // namespace
-
-void AddAllyCommands(ScriptRunner& runner) {
-    Program& program = runner.program();
-    std::ostream& out = runner.out();
-    runner.AddCommand("ally", [&program, &out](ScriptArgs& a) { Ally(program, out, a); });
-    runner.AddPrint("ally", [&program, &out](ScriptArgs& a) { PrintAlly(program, out, a); });
-}
-
-} // namespace dered
+} // namespace dered::words

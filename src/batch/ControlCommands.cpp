@@ -2,12 +2,12 @@
 // check, and the prints of lists, texts (a button's caption too), enabled states and open
 // windows.
 #include "app/Program.h"
-#include "batch/CommandSets.h"
 #include "batch/ScriptRunner.h"
+#include "batch/Words.h"
 
 #include <string>
 
-namespace dered {
+namespace dered::words {
 
 namespace {
 
@@ -47,12 +47,13 @@ template <typename Model> Model& As(const Target& target, const char* kind) {
     return **model;
 }
 
-void Select(Program& program, ScriptArgs& args) {
-    const Target target = FindTarget(program, args, true);
+} // namespace
+
+void Select(Script& s, ScriptArgs& args) {
+    const Target target = FindTarget(s.program, args, true);
     if (GridModel* const* grid = std::get_if<GridModel*>(&target.control)) {
         const int first = args.Number("first column");
-        const int last = args.Number("last column");
-        args.End();
+        const int last = args.LastNumber("last column");
         if (first < 0 || last < 0 || first >= (*grid)->Cols() || last >= (*grid)->Cols()) {
             throw ScriptError("no such columns in " + target.name);
         }
@@ -60,8 +61,7 @@ void Select(Program& program, ScriptArgs& args) {
         return;
     }
     ListBoxModel& list = As<ListBoxModel>(target, "list or grid");
-    const std::string value = args.Word("item value or none");
-    args.End();
+    const std::string value = args.LastWord("item value or none");
     if (value == "none") {
         list.SetListIndex(-1);
         return;
@@ -74,16 +74,16 @@ void Select(Program& program, ScriptArgs& args) {
     list.SetListIndex(index);
 }
 
-void Click(Program& program, std::ostream& out, ScriptArgs& args) {
-    const Target target = FindTarget(program, args, true);
+void Click(Script& s, ScriptArgs& args) {
+    const Target target = FindTarget(s.program, args, true);
     args.End();
     if (!As<ButtonModel>(target, "button").Click()) {
-        out << "DISABLED " << target.name << '\n';
+        s.out << "DISABLED " << target.name << '\n';
     }
 }
 
-void Type(Program& program, ScriptArgs& args) {
-    TextBoxModel& box = As<TextBoxModel>(FindTarget(program, args, true), "text box");
+void Type(Script& s, ScriptArgs& args) {
+    TextBoxModel& box = As<TextBoxModel>(FindTarget(s.program, args, true), "text box");
     const std::string text = args.OptionalRest();
     if (text.empty()) {
         throw ScriptError("missing text to type");
@@ -93,16 +93,15 @@ void Type(Program& program, ScriptArgs& args) {
     }
 }
 
-void SetText(Program& program, ScriptArgs& args) {
-    TextBoxModel& box = As<TextBoxModel>(FindTarget(program, args, true), "text box");
+void SetText(Script& s, ScriptArgs& args) {
+    TextBoxModel& box = As<TextBoxModel>(FindTarget(s.program, args, true), "text box");
     box.SetText(args.OptionalRest());
 }
 
-void Scroll(Program& program, ScriptArgs& args) {
-    const Target target = FindTarget(program, args, true);
+void Scroll(Script& s, ScriptArgs& args) {
+    const Target target = FindTarget(s.program, args, true);
     ScrollBarModel& bar = As<ScrollBarModel>(target, "scroll bar");
-    const int value = args.Number("position");
-    args.End();
+    const int value = args.LastNumber("position");
     if (value < bar.Min() || value > bar.Max()) {
         throw ScriptError(target.name + " runs from " + std::to_string(bar.Min()) + " to " +
                           std::to_string(bar.Max()));
@@ -110,68 +109,49 @@ void Scroll(Program& program, ScriptArgs& args) {
     bar.SetValue(value);
 }
 
-void Check(Program& program, ScriptArgs& args) {
-    CheckBoxModel& box = As<CheckBoxModel>(FindTarget(program, args, true), "check box");
-    const int value = args.Number("0 or 1");
-    args.End();
+void Check(Script& s, ScriptArgs& args) {
+    CheckBoxModel& box = As<CheckBoxModel>(FindTarget(s.program, args, true), "check box");
+    const int value = args.LastNumber("0 or 1");
     if (value != 0 && value != 1) {
         throw ScriptError("a check box is 0 or 1");
     }
     box.SetValue(static_cast<int16_t>(value));
 }
 
-void PrintList(Program& program, std::ostream& out, ScriptArgs& args) {
-    const ListBoxModel& list = As<ListBoxModel>(FindTarget(program, args, false), "list");
+void PrintList(Script& s, ScriptArgs& args) {
+    const ListBoxModel& list = As<ListBoxModel>(FindTarget(s.program, args, false), "list");
     args.End();
     for (const ListBoxModel::Line& line : list.Lines()) {
-        out << line.text << '|' << line.itemData << '\n';
+        s.out << line.text << '|' << line.itemData << '\n';
     }
 }
 
-void PrintText(Program& program, std::ostream& out, ScriptArgs& args) {
-    const Target target = FindTarget(program, args, false);
+void PrintText(Script& s, ScriptArgs& args) {
+    const Target target = FindTarget(s.program, args, false);
     args.End();
     if (TextBoxModel* const* box = std::get_if<TextBoxModel*>(&target.control)) {
-        out << (*box)->Text() << '\n';
+        s.out << (*box)->Text() << '\n';
     } else if (TextModel* const* label = std::get_if<TextModel*>(&target.control)) {
-        out << (*label)->Text() << '\n';
+        s.out << (*label)->Text() << '\n';
     } else if (CheckBoxModel* const* check = std::get_if<CheckBoxModel*>(&target.control)) {
-        out << (*check)->Value() << '\n';
+        s.out << (*check)->Value() << '\n';
     } else if (ButtonModel* const* button = std::get_if<ButtonModel*>(&target.control)) {
-        out << (*button)->Caption() << '\n';
+        s.out << (*button)->Caption() << '\n';
     } else {
         throw ScriptError(target.name + " has no text");
     }
 }
 
-void PrintEnabled(Program& program, std::ostream& out, ScriptArgs& args) {
-    const ButtonModel& button = As<ButtonModel>(FindTarget(program, args, false), "button");
+void PrintEnabled(Script& s, ScriptArgs& args) {
+    const ButtonModel& button = As<ButtonModel>(FindTarget(s.program, args, false), "button");
     args.End();
-    out << (button.Enabled() ? "enabled" : "disabled") << '\n';
+    s.out << (button.Enabled() ? "enabled" : "disabled") << '\n';
 }
 
-void PrintOpen(Program& program, std::ostream& out, ScriptArgs& args) {
-    args.End();
-    for (const Form* form : program.forms.OpenForms()) {
-        out << form->Name() << '\n';
+void PrintOpen(Script& s, ScriptArgs&) {
+    for (const Form* form : s.program.forms.OpenForms()) {
+        s.out << form->Name() << '\n';
     }
 }
 
-} // namespace
-
-void AddControlCommands(ScriptRunner& runner) {
-    Program& program = runner.program();
-    std::ostream& out = runner.out();
-    runner.AddCommand("select", [&program](ScriptArgs& a) { Select(program, a); });
-    runner.AddCommand("click", [&program, &out](ScriptArgs& a) { Click(program, out, a); });
-    runner.AddCommand("type", [&program](ScriptArgs& a) { Type(program, a); });
-    runner.AddCommand("settext", [&program](ScriptArgs& a) { SetText(program, a); });
-    runner.AddCommand("scroll", [&program](ScriptArgs& a) { Scroll(program, a); });
-    runner.AddCommand("check", [&program](ScriptArgs& a) { Check(program, a); });
-    runner.AddPrint("list", [&program, &out](ScriptArgs& a) { PrintList(program, out, a); });
-    runner.AddPrint("text", [&program, &out](ScriptArgs& a) { PrintText(program, out, a); });
-    runner.AddPrint("enabled", [&program, &out](ScriptArgs& a) { PrintEnabled(program, out, a); });
-    runner.AddPrint("open", [&program, &out](ScriptArgs& a) { PrintOpen(program, out, a); });
-}
-
-} // namespace dered
+} // namespace dered::words

@@ -1,21 +1,15 @@
+// The driver's words for the questions and dialogs: their answers given ahead, and the close box.
 #include "app/Program.h"
 #include "batch/BatchPlatform.h"
-#include "batch/CommandSets.h"
 #include "batch/ScriptRunner.h"
+#include "batch/Words.h"
 
 #include <charconv>
-#include <deque>
 #include <map>
-#include <memory>
-#include <optional>
 
-namespace dered {
+namespace dered::words {
 
 namespace {
-
-// What the player will do the next times the support-attack dialog opens: double-click the
-// line of a player, or close the dialog without a choice (no player).
-using SupportAttackAnswers = std::deque<std::optional<int>>;
 
 std::optional<int> ParsePlayerAnswer(const std::string& word) {
     if (word == "none") {
@@ -29,31 +23,57 @@ std::optional<int> ParsePlayerAnswer(const std::string& word) {
     return player;
 }
 
-void AnswerSupportAttack(Program& program, std::optional<int> player) {
-    frmSupportAttack& form = program.supportAttack;
+void AnswerYesNo(Script& s, ScriptArgs& a, const std::string& topic) {
+    const std::string word = a.LastWord("yes or no");
+    if (word != "yes" && word != "no") {
+        throw ScriptError("answer " + topic + " wants yes or no, not " + word);
+    }
+    s.platform.QueueAnswer(topic, word == "yes" ? Answer::Yes : Answer::No);
+}
+
+} // namespace
+
+void AnswerUnsaved(Script& s, ScriptArgs& a) {
+    const std::string word = a.LastWord("save, discard or cancel");
+    const std::map<std::string, Answer> answers = {
+        {"save", Answer::Save}, {"discard", Answer::Discard}, {"cancel", Answer::Cancel}};
+    const auto it = answers.find(word);
+    if (it == answers.end()) {
+        throw ScriptError("answer unsaved wants save, discard or cancel, not " + word);
+    }
+    s.platform.QueueAnswer("unsaved", it->second);
+}
+
+void AnswerRecover(Script& s, ScriptArgs& a) {
+    AnswerYesNo(s, a, "recover");
+}
+void AnswerLocked(Script& s, ScriptArgs& a) {
+    AnswerYesNo(s, a, "locked");
+}
+
+void AnswerSupportAttack(Script& s, ScriptArgs& a) {
+    s.supportAttackAnswers.push_back(ParsePlayerAnswer(a.LastWord("player or none")));
+}
+
+void AnswerDialogShown(Script& s, Form& form) {
+    frmSupportAttack& dialog = s.program.supportAttack;
+    if (&form != &dialog || s.supportAttackAnswers.empty()) {
+        return;
+    }
+    const std::optional<int> player = s.supportAttackAnswers.front();
+    s.supportAttackAnswers.pop_front();
     if (!player) {
-        program.forms.Unload(form);
+        s.program.forms.Unload(dialog);
         return;
     }
     // A player without a line: the double click then finds no line chosen.
-    form.lstAllies.SetListIndex(form.lstAllies.IndexOfItemData(*player));
-    form.lstAllies_DblClick();
+    dialog.lstAllies.SetListIndex(dialog.lstAllies.IndexOfItemData(*player));
+    dialog.lstAllies_DblClick();
 }
 
-void AnswerSupport(Program& program, SupportAttackAnswers& answers, ScriptArgs& args) {
-    const std::string formName = args.Word("form");
-    const std::string what = args.Word("player or none");
-    args.End();
-    if (formName != program.supportAttack.Name()) {
-        throw ScriptError("no answers for " + formName);
-    }
-    answers.push_back(ParsePlayerAnswer(what));
-}
-
-void Close(Program& program, ScriptArgs& args) {
-    const std::string name = args.Word("form");
-    args.End();
-    Form* form = program.FindForm(name);
+void Close(Script& s, ScriptArgs& a) {
+    const std::string name = a.LastWord("form");
+    Form* form = s.program.FindForm(name);
     if (form == nullptr) {
         throw ScriptError("no form " + name);
     }
@@ -61,56 +81,11 @@ void Close(Program& program, ScriptArgs& args) {
         throw ScriptError(name + " is not open");
     }
     // The main window's close box is "Exit".
-    if (form == &program.winQZ) {
-        program.winQZ.mnuExit_Click();
+    if (form == &s.program.winQZ) {
+        s.program.winQZ.mnuExit_Click();
         return;
     }
-    program.forms.Unload(*form);
+    s.program.forms.Unload(*form);
 }
 
-} // namespace
-
-void AddDialogCommands(ScriptRunner& runner) {
-    Program& program = runner.program();
-    auto answers = std::make_shared<SupportAttackAnswers>();
-    runner.AddCommand("answer",
-                      [&program, answers](ScriptArgs& a) { AnswerSupport(program, *answers, a); });
-    runner.AddCommand("close", [&program](ScriptArgs& a) { Close(program, a); });
-    BatchPlatform& asked = runner.platform();
-    runner.AddSubcommand("answer", "unsaved", [&asked](ScriptArgs& a) {
-        const std::string word = a.Word("save, discard or cancel");
-        a.End();
-        const std::map<std::string, Answer> words = {
-            {"save", Answer::Save}, {"discard", Answer::Discard}, {"cancel", Answer::Cancel}};
-        const auto it = words.find(word);
-        if (it == words.end()) {
-            throw ScriptError("answer unsaved wants save, discard or cancel, not " + word);
-        }
-        asked.QueueAnswer("unsaved", it->second);
-    });
-    for (const char* topic : {"recover", "locked"}) {
-        runner.AddSubcommand("answer", topic, [&asked, topic](ScriptArgs& a) {
-            const std::string word = a.Word("yes or no");
-            a.End();
-            if (word != "yes" && word != "no") {
-                throw ScriptError("answer " + std::string(topic) + " wants yes or no, not " + word);
-            }
-            asked.QueueAnswer(topic, word == "yes" ? Answer::Yes : Answer::No);
-        });
-    }
-
-    BatchPlatform& platform = runner.platform();
-    platform.onFormShown = [&program, answers, previous = platform.onFormShown](Form& form,
-                                                                                bool modal) {
-        if (previous) {
-            previous(form, modal);
-        }
-        if (&form == &program.supportAttack && !answers->empty()) {
-            const std::optional<int> player = answers->front();
-            answers->pop_front();
-            AnswerSupportAttack(program, player);
-        }
-    };
-}
-
-} // namespace dered
+} // namespace dered::words

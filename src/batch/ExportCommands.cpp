@@ -1,8 +1,8 @@
 // The driver's word for pictures of the map: "export map".
 #include "app/Program.h"
 #include "batch/BatchPlatform.h"
-#include "batch/CommandSets.h"
 #include "batch/ScriptRunner.h"
+#include "batch/Words.h"
 #include "files/FileAccess.h"
 #include "map/MapExport.h"
 
@@ -13,17 +13,12 @@
 #include <sstream>
 #include <vector>
 
-namespace dered {
-
-namespace {
+namespace dered::words {
 
 // export map <file.svg> [<cell size> [hex|square] [arrows|noarrows] [allies|noallies] [reach]];
 // unset choices are the map window's own, and the allies' orders go in when any are loaded.
-void ExportMap(Program& program, Platform& platform, std::ostream& out, ScriptArgs& args) {
-    const std::string what = args.Word("what to export");
-    if (what != "map") {
-        throw ScriptError("export knows map, not " + what);
-    }
+void ExportMap(Script& s, ScriptArgs& args) {
+    Program& program = s.program;
     const std::string path = args.Word("file");
     // Only a picture is ever replaced, whatever name a script gives.
     std::string ending = path.size() >= 4 ? path.substr(path.size() - 4) : path;
@@ -58,8 +53,6 @@ void ExportMap(Program& program, Platform& platform, std::ostream& out, ScriptAr
         }
         options.arrows = words[2] == "arrows";
     }
-    if (words.size() > 3) {
-    }
     for (size_t i = 3; i < words.size(); ++i) {
         if (words[i] == "allies" || words[i] == "noallies") {
             options.allies = words[i] == "allies" ? &allies : nullptr;
@@ -73,21 +66,10 @@ void ExportMap(Program& program, Platform& platform, std::ostream& out, ScriptAr
                                     program.records.hexMap, settings, TheMapPictures(), options);
     if (const std::string problem = WriteFileAtomically(path, svg.text, program.disk);
         !problem.empty()) {
-        platform.MsgBox("Can't export the map to " + path + ": " + problem, MsgIcon::Critical);
+        s.platform.MsgBox("Can't export the map to " + path + ": " + problem, MsgIcon::Critical);
         return;
     }
-    out << "EXPORTED " << path << ' ' << svg.width << ' ' << svg.height << '\n';
+    s.out << "EXPORTED " << path << ' ' << svg.width << ' ' << svg.height << '\n';
 }
 
-} // namespace
-
-void AddExportCommands(ScriptRunner& runner) {
-    Program& program = runner.program();
-    Platform& platform = runner.platform();
-    std::ostream& out = runner.out();
-    runner.AddCommand("export", [&program, &platform, &out](ScriptArgs& args) {
-        ExportMap(program, platform, out, args);
-    });
-}
-
-} // namespace dered
+} // namespace dered::words

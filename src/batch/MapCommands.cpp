@@ -1,23 +1,16 @@
 // The driver's words for the map window: choosing an option, clicking, double-clicking and
 // dragging on the view, and printing cells and arrows.
 #include "app/Program.h"
-#include "batch/CommandSets.h"
 #include "batch/ScriptRunner.h"
+#include "batch/Words.h"
 #include "forms/MouseClicks.h"
 
 #include <ostream>
 #include <utility>
 
-namespace dered {
+namespace dered::words {
 
 namespace {
-
-frmMap& OpenMap(Program& program) {
-    if (!program.map.IsLoaded()) {
-        throw ScriptError("the map window is not open");
-    }
-    return program.map;
-}
 
 // The cell a click on an area aims at: its anchor, else its first cell column by column.
 // Area 0 is a cell that belongs to no area; a map without one has no such point.
@@ -41,94 +34,86 @@ CellRef CellOfArea(const Program& program, int area) {
     return *cell;
 }
 
-std::pair<float, float> PointOfArea(Program& program, int area) {
-    return CellCentre(OpenMap(program).canvas.Geometry(), program.records.settings,
-                      CellOfArea(program, area));
-}
-
-void RightDrag(frmMap& map, float x1, float y1, float x2, float y2) {
-    map.picView_MouseMove(0, 0, x1, y1);
-    map.picView_MouseDown(kRightButton, 0, x1, y1);
-    map.picView_MouseMove(kRightButton, 0, x2, y2);
-    map.picView_MouseUp(kRightButton, 0, x2, y2);
+void ClickArea(Script& s, ScriptArgs& a, bool twice) {
+    const int area = a.LastNumber("area");
+    const auto [x, y] = CellCentre(OpenMap(s.program).canvas.Geometry(), s.program.records.settings,
+                                   CellOfArea(s.program, area));
+    ClickAt(s.program.map, x, y, twice);
 }
 
 float Coordinate(ScriptArgs& args, const char* what) {
     return static_cast<float>(args.Number(what));
 }
 
-void MapWord(Program& program, ScriptArgs& args) {
-    const std::string action = args.Word("map action");
-    if (action == "option") {
-        const std::string caption = args.Word("option caption");
-        args.End();
-        frmMap& map = OpenMap(program);
-        const int index = map.optCommand.IndexOf(caption);
-        if (index < 0) {
-            throw ScriptError("no option button " + caption);
-        }
-        map.optCommand.Choose(index);
-    } else if (action == "click" || action == "dblclick") {
-        const int area = args.Number("area");
-        args.End();
-        const auto [x, y] = PointOfArea(program, area);
-        ClickAt(program.map, x, y, action == "dblclick");
-    } else if (action == "clickat" || action == "dblclickat") {
-        const float x = Coordinate(args, "x");
-        const float y = Coordinate(args, "y");
-        args.End();
-        ClickAt(OpenMap(program), x, y, action == "dblclickat");
-    } else if (action == "rightdrag") {
-        const float x1 = Coordinate(args, "x1");
-        const float y1 = Coordinate(args, "y1");
-        const float x2 = Coordinate(args, "x2");
-        const float y2 = Coordinate(args, "y2");
-        args.End();
-        RightDrag(OpenMap(program), x1, y1, x2, y2);
-    } else {
-        throw ScriptError("map knows option, click, dblclick, clickat, dblclickat and "
-                          "rightdrag, not " +
-                          action);
-    }
-}
-
-void PrintHex(Program& program, std::ostream& out, ScriptArgs& args) {
-    const int col = args.Number("column");
-    const int row = args.Number("row");
-    args.End();
-    if (col < 0 || col > MapColumns || row < 0 || row > MapRows) {
-        throw ScriptError("no cell " + std::to_string(col) + " " + std::to_string(row));
-    }
-    const HexCell& cell = program.records.hexMap.At(col, row);
-    out << "Area=" << cell.Area << " Borders=";
-    for (size_t k = 0; k < cell.Border.size(); ++k) {
-        out << (k ? "," : "") << cell.Border[k];
-    }
-    out << " Display=";
-    for (size_t j = 0; j < cell.Display.size(); ++j) {
-        out << (j ? "," : "") << cell.Display[j];
-    }
-    out << '\n';
-}
-
-void PrintArrows(Program& program, std::ostream& out, ScriptArgs& args) {
-    args.End();
-    const auto code = [](const std::string& c) { return c.empty() ? std::string(".") : c; };
-    for (const ArrowRecord& arrow : program.map.canvas.Arrows()) {
-        out << arrow.a << ' ' << arrow.b << ' ' << code(arrow.codeA) << ' ' << code(arrow.codeB)
-            << '\n';
-    }
+void ClickPoint(Script& s, ScriptArgs& a, bool twice) {
+    const float x = Coordinate(a, "x");
+    const float y = Coordinate(a, "y");
+    a.End();
+    ClickAt(OpenMap(s.program), x, y, twice);
 }
 
 } // namespace
 
-void AddMapCommands(ScriptRunner& runner) {
-    Program& program = runner.program();
-    std::ostream& out = runner.out();
-    runner.AddCommand("map", [&program](ScriptArgs& args) { MapWord(program, args); });
-    runner.AddPrint("hex", [&program, &out](ScriptArgs& args) { PrintHex(program, out, args); });
-    runner.AddPrint("arrows",
-                    [&program, &out](ScriptArgs& args) { PrintArrows(program, out, args); });
+void MapOption(Script& s, ScriptArgs& a) {
+    const std::string caption = a.LastWord("option caption");
+    frmMap& map = OpenMap(s.program);
+    const int index = map.optCommand.IndexOf(caption);
+    if (index < 0) {
+        throw ScriptError("no option button " + caption);
+    }
+    map.optCommand.Choose(index);
 }
 
-} // namespace dered
+void MapClick(Script& s, ScriptArgs& a) {
+    ClickArea(s, a, false);
+}
+void MapDblClick(Script& s, ScriptArgs& a) {
+    ClickArea(s, a, true);
+}
+void MapClickAt(Script& s, ScriptArgs& a) {
+    ClickPoint(s, a, false);
+}
+void MapDblClickAt(Script& s, ScriptArgs& a) {
+    ClickPoint(s, a, true);
+}
+
+void MapRightDrag(Script& s, ScriptArgs& a) {
+    const float x1 = Coordinate(a, "x1");
+    const float y1 = Coordinate(a, "y1");
+    const float x2 = Coordinate(a, "x2");
+    const float y2 = Coordinate(a, "y2");
+    a.End();
+    frmMap& map = OpenMap(s.program);
+    map.picView_MouseMove(0, 0, x1, y1);
+    map.picView_MouseDown(kRightButton, 0, x1, y1);
+    map.picView_MouseMove(kRightButton, 0, x2, y2);
+    map.picView_MouseUp(kRightButton, 0, x2, y2);
+}
+
+void PrintHex(Script& s, ScriptArgs& a) {
+    const int col = a.Number("column");
+    const int row = a.LastNumber("row");
+    if (col < 0 || col > MapColumns || row < 0 || row > MapRows) {
+        throw ScriptError("no cell " + std::to_string(col) + " " + std::to_string(row));
+    }
+    const HexCell& cell = s.program.records.hexMap.At(col, row);
+    s.out << "Area=" << cell.Area << " Borders=";
+    for (size_t k = 0; k < cell.Border.size(); ++k) {
+        s.out << (k ? "," : "") << cell.Border[k];
+    }
+    s.out << " Display=";
+    for (size_t j = 0; j < cell.Display.size(); ++j) {
+        s.out << (j ? "," : "") << cell.Display[j];
+    }
+    s.out << '\n';
+}
+
+void PrintArrows(Script& s, ScriptArgs&) {
+    const auto code = [](const std::string& c) { return c.empty() ? std::string(".") : c; };
+    for (const ArrowRecord& arrow : s.program.map.canvas.Arrows()) {
+        s.out << arrow.a << ' ' << arrow.b << ' ' << code(arrow.codeA) << ' ' << code(arrow.codeB)
+              << '\n';
+    }
+}
+
+} // namespace dered::words

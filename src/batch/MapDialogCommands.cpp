@@ -2,8 +2,8 @@
 // opened from the map, and the colour a map-colour swatch shows.
 #include "app/Program.h"
 #include "batch/BatchPlatform.h"
-#include "batch/CommandSets.h"
 #include "batch/ScriptRunner.h"
+#include "batch/Words.h"
 #include "files/Settings.h"
 
 #include <cctype>
@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-namespace dered {
+namespace dered::words {
 
 namespace {
 
@@ -28,27 +28,6 @@ int32_t ParseColour(const std::string& text) {
         throw ScriptError("a colour is written &H<hexadecimal digits>&, not " + text);
     }
     return static_cast<int32_t>(static_cast<uint32_t>(std::stoul(digits, nullptr, 16)));
-}
-
-void AnswerColour(BatchPlatform& platform, ScriptArgs& args) {
-    const std::string colour = args.Word("colour or cancel");
-    args.End();
-    platform.QueueColourAnswer(colour == "cancel" ? std::nullopt
-                                                  : std::optional<int32_t>(ParseColour(colour)));
-}
-
-// The right button pressed with Shift, Ctrl and Alt at a view point, the pointer moved there
-// first as it would be.
-void EditCell(Program& program, ScriptArgs& args) {
-    const auto x = static_cast<float>(args.Number("x"));
-    const auto y = static_cast<float>(args.Number("y"));
-    args.End();
-    frmMap& map = program.map;
-    if (!map.IsLoaded()) {
-        throw ScriptError("the map window is not open");
-    }
-    map.picView_MouseMove(0, 0, x, y);
-    map.picView_MouseDown(kRightButton, kEditCellShift, x, y);
 }
 
 const SwatchModel* FindSwatch(const frmMapOptions& options, const ButtonModel* button) {
@@ -67,33 +46,39 @@ const SwatchModel* FindSwatch(const frmMapOptions& options, const ButtonModel* b
     return nullptr;
 }
 
+} // namespace
+
+void AnswerColour(Script& s, ScriptArgs& a) {
+    const std::string colour = a.LastWord("colour or cancel");
+    s.platform.QueueColourAnswer(colour == "cancel" ? std::nullopt
+                                                    : std::optional<int32_t>(ParseColour(colour)));
+}
+
+// The right button pressed with Shift, Ctrl and Alt at a view point, the pointer moved there
+// first as it would be.
+void MapEditCell(Script& s, ScriptArgs& a) {
+    const auto x = static_cast<float>(a.Number("x"));
+    const auto y = static_cast<float>(a.LastNumber("y"));
+    frmMap& map = OpenMap(s.program);
+    map.picView_MouseMove(0, 0, x, y);
+    map.picView_MouseDown(kRightButton, kEditCellShift, x, y);
+}
+
 // "print swatch frmMapOptions.<swatch>": the colour the swatch shows.
-void PrintSwatch(Program& program, std::ostream& out, ScriptArgs& args) {
-    const std::string name = args.Word("frmMapOptions.swatch");
-    args.End();
-    const std::string prefix = program.mapOptions.Name() + ".";
+void PrintSwatch(Script& s, ScriptArgs& a) {
+    const std::string name = a.LastWord("frmMapOptions.swatch");
+    const frmMapOptions& options = s.program.mapOptions;
+    const std::string prefix = options.Name() + ".";
     if (!name.starts_with(prefix)) {
-        throw ScriptError("swatches are controls of " + program.mapOptions.Name());
+        throw ScriptError("swatches are controls of " + options.Name());
     }
-    const auto control = program.mapOptions.FindControl(name.substr(prefix.size()));
+    const auto control = options.FindControl(name.substr(prefix.size()));
     ButtonModel* const* button = control ? std::get_if<ButtonModel*>(&*control) : nullptr;
-    const SwatchModel* swatch = button ? FindSwatch(program.mapOptions, *button) : nullptr;
+    const SwatchModel* swatch = button ? FindSwatch(options, *button) : nullptr;
     if (swatch == nullptr) {
         throw ScriptError("no swatch " + name);
     }
-    out << ColourText(swatch->Colour()) << '\n';
+    s.out << ColourText(swatch->Colour()) << '\n';
 }
 
-} // namespace
-
-void AddMapDialogCommands(ScriptRunner& runner) {
-    Program& program = runner.program();
-    BatchPlatform& platform = runner.platform();
-    std::ostream& out = runner.out();
-    runner.AddSubcommand("answer", "colour",
-                         [&platform](ScriptArgs& a) { AnswerColour(platform, a); });
-    runner.AddSubcommand("map", "editcell", [&program](ScriptArgs& a) { EditCell(program, a); });
-    runner.AddPrint("swatch", [&program, &out](ScriptArgs& a) { PrintSwatch(program, out, a); });
-}
-
-} // namespace dered
+} // namespace dered::words

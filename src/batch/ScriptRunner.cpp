@@ -2,10 +2,11 @@
 
 #include "app/Program.h"
 #include "batch/BatchPlatform.h"
-#include "batch/CommandSets.h"
-#include "batch/Printers.h"
+#include "batch/Words.h"
 
 #include <charconv>
+#include <filesystem>
+#include <system_error>
 
 namespace dered {
 
@@ -51,45 +52,47 @@ void ScriptArgs::End() {
     }
 }
 
+std::string ScriptArgs::LastWord(const char* what) {
+    std::string word = Word(what);
+    End();
+    return word;
+}
+
+int ScriptArgs::LastNumber(const char* what) {
+    const int number = Number(what);
+    End();
+    return number;
+}
+
+std::string ShownPath(const std::string& path) {
+    std::error_code ec;
+    const std::string here = std::filesystem::current_path(ec).string() + "/";
+    return !ec && path.starts_with(here) ? path.substr(here.size()) : path;
+}
+
+const GameState& Script::Shown() const {
+    return program.records.documents.Shown().records;
+}
+
+frmMap& OpenMap(Program& program) {
+    if (!program.map.IsLoaded()) {
+        throw ScriptError("the map window is not open");
+    }
+    return program.map;
+}
+
 ScriptRunner::ScriptRunner(Program& program, BatchPlatform& platform, std::ostream& out)
-    : program_(program), platform_(platform), out_(out) {
-    AddCommands();
-}
-
-void ScriptRunner::AddCommands() {
-    commands_["start"] = [this](ScriptArgs& a) { Start(a); };
-    commands_["menu"] = [this](ScriptArgs& a) { Menu(a); };
-    commands_["grid"] = [this](ScriptArgs& a) { Grid(a); };
-    commands_["print"] = [this](ScriptArgs& a) { Print(a); };
-    AddMapCommands(*this);
-    AddDialogCommands(*this);
-    AddControlCommands(*this);
-    AddMapDialogCommands(*this);
-    AddDeskCommands(*this);
-    AddExportCommands(*this);
-    AddTurnCommands(*this);
-    AddAllyCommands(*this);
-    AddReachCommands(*this);
-    AddHistoryCommands(*this);
-}
-
-void ScriptRunner::AddCommand(const std::string& word, Command command) {
-    commands_[word] = std::move(command);
-}
-
-void ScriptRunner::AddSubcommand(const std::string& word, const std::string& second,
-                                 Command command) {
-    subcommands_[word + " " + second] = std::move(command);
-}
-
-void ScriptRunner::AddPrint(const std::string& what, Command print) {
-    prints_[what] = std::move(print);
+    : script_{program, platform, out, {}, {}} {
+    platform.onFormShown = [this](Form& form, bool) {
+        words::AnswerDialogShown(script_, form);
+        words::AnswerDeskShown(script_, form);
+    };
 }
 
 int ScriptRunner::Run(std::istream& script, std::ostream& err) {
     std::string line;
     int lineNumber = 0;
-    while (!platform_.Ended() && std::getline(script, line)) {
+    while (!script_.platform.Ended() && std::getline(script, line)) {
         ++lineNumber;
         if (!line.empty() && line.back() == '\r') {
             line.pop_back();
@@ -101,91 +104,30 @@ int ScriptRunner::Run(std::istream& script, std::ostream& err) {
         try {
             Execute(line.substr(first));
         } catch (const ScriptError& e) {
-            out_.flush();
+            script_.out.flush();
             err << "line " << lineNumber << ": " << e.what() << '\n';
             return 2;
         }
-        out_.flush();
+        script_.out.flush();
     }
     return 0;
 }
 
 void ScriptRunner::Execute(const std::string& line) {
-    const auto blank = line.find(' ');
-    const std::string word = line.substr(0, blank);
-    const auto command = commands_.find(word);
-    if (command == commands_.end()) {
-        throw ScriptError("unknown command: " + word);
+    ScriptArgs args(line);
+    const std::string first = args.Word("command");
+    if (!IsWord(first)) {
+        throw ScriptError("unknown command: " + first);
     }
     // Answers may be given before the start, for the questions it asks.
-    if (!started_ && word != "start" && word != "answer") {
+    if (!script_.started && first != "start" && first != "answer") {
         throw ScriptError("the script must begin with start");
     }
-    const std::string rest = blank == std::string::npos ? std::string{} : line.substr(blank);
-    // A word's own second words ("map editcell") go to the command set that added them.
-    ScriptArgs peek(rest);
-    const std::string second =
-        rest.find_first_not_of(' ') == std::string::npos ? std::string{} : peek.Word("second word");
-    if (const auto sub = subcommands_.find(word + " " + second); sub != subcommands_.end()) {
-        sub->second(peek);
-        return;
+    const ScriptWord& word = FindWord(first, args);
+    if (word.args.empty()) {
+        args.End();
     }
-    ScriptArgs args(rest);
-    command->second(args);
-}
-
-void ScriptRunner::Start(ScriptArgs& args) {
-    if (started_) {
-        throw ScriptError("the program has already started");
-    }
-    program_.options.commandLine = args.OptionalRest();
-    started_ = true;
-    program_.Start();
-}
-
-void ScriptRunner::Menu(ScriptArgs& args) {
-    const std::string name = args.Word("menu item");
-    MenuItemModel* item = program_.winQZ.FindMenuItem(name);
-    if (item == nullptr) {
-        throw ScriptError("no menu item " + name);
-    }
-    const std::string path = args.OptionalRest();
-    if (!item->Enabled()) {
-        out_ << "DISABLED " << name << '\n';
-        return;
-    }
-    platform_.SetDialogAnswer(path.empty() ? std::nullopt : std::optional<std::string>(path));
-    item->Click();
-    platform_.SetDialogAnswer(std::nullopt);
-}
-
-void ScriptRunner::Grid(ScriptArgs& args) {
-    const std::string action = args.Word("click or dblclick");
-    const int row = args.Number("row");
-    args.End();
-    frmWinQZ& win = program_.winQZ;
-    if (row < 1 || row >= win.grdArea.Rows()) {
-        throw ScriptError("no row " + std::to_string(row) + " in grdArea");
-    }
-    win.grdArea.SetRow(row);
-    if (action == "click") {
-        win.grdArea_Click();
-    } else if (action == "dblclick") {
-        win.grdArea_Click();
-        win.grdArea_DblClick();
-    } else {
-        throw ScriptError("grid knows click and dblclick, not " + action);
-    }
-}
-
-void ScriptRunner::Print(ScriptArgs& args) {
-    const std::string what = args.Word("what to print");
-    if (const auto extra = prints_.find(what); extra != prints_.end()) {
-        extra->second(args);
-        return;
-    }
-    Printers printers(program_, out_);
-    printers.Print(what, args);
+    word.handler(script_, args);
 }
 
 } // namespace dered

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <functional>
+#include <deque>
 #include <istream>
-#include <map>
+#include <optional>
 #include <ostream>
 #include <stdexcept>
 #include <string>
@@ -11,13 +11,15 @@ namespace dered {
 
 class Program;
 class BatchPlatform;
+class frmMap;
+struct GameState;
 
 // A script line the driver cannot carry out.
 struct ScriptError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-// The words of one script line after its command word; the rest of the line can be taken whole.
+// The words of one script line, taken one by one; the rest of the line can be taken whole.
 class ScriptArgs {
   public:
     explicit ScriptArgs(std::string rest) : rest_(std::move(rest)) {}
@@ -25,48 +27,52 @@ class ScriptArgs {
     std::string OptionalRest();
     int Number(const char* what);
     void End();
+    // The line's last word or number: anything after it is refused.
+    std::string LastWord(const char* what);
+    int LastNumber(const char* what);
 
   private:
     std::string rest_;
     size_t pos_ = 0;
 };
 
+// What a script's words act on, and the answers it has given for windows not yet open.
+struct Script {
+    Program& program;
+    BatchPlatform& platform;
+    std::ostream& out;
+    // The next support-attack choices: a player's line double-clicked, or none (closed).
+    std::deque<std::optional<int>> supportAttackAnswers;
+    // The next check-before-saving answers: true saves anyway.
+    std::deque<bool> saveAnswers;
+    bool started = false;
+
+    // The turn the windows show.
+    const GameState& Shown() const;
+};
+
 // Runs a script against the headless program: one command a line.
 class ScriptRunner {
   public:
     ScriptRunner(Program& program, BatchPlatform& platform, std::ostream& out);
+    ScriptRunner(const ScriptRunner&) = delete;
+    ScriptRunner& operator=(const ScriptRunner&) = delete;
 
     // Returns the exit code: 0 at the end of the script or when the program ended,
     // 2 on a line that cannot be understood (reported on err).
     int Run(std::istream& script, std::ostream& err);
 
-    using Command = std::function<void(ScriptArgs&)>;
-    // Command sets of other windows add their words here: "map ...", "print hex ...".
-    void AddCommand(const std::string& word, Command command);
-    void AddPrint(const std::string& what, Command print);
-    // The command a word runs now, empty if none: a command set may add to a word's forms.
-    // A second word of its own for a command another set added ("answer colour").
-    void AddSubcommand(const std::string& word, const std::string& second, Command command);
-
-    Program& program() { return program_; }
-    BatchPlatform& platform() { return platform_; }
-    std::ostream& out() { return out_; }
-
   private:
     void Execute(const std::string& line);
-    void AddCommands();
-    void Start(ScriptArgs& args);
-    void Menu(ScriptArgs& args);
-    void Grid(ScriptArgs& args);
-    void Print(ScriptArgs& args);
 
-    Program& program_;
-    BatchPlatform& platform_;
-    std::ostream& out_;
-    std::map<std::string, Command> commands_;
-    std::map<std::string, Command> prints_;
-    std::map<std::string, Command> subcommands_;
-    bool started_ = false;
+    Script script_;
 };
+
+// Paths below the current folder are shown from there, so that a script's output does not
+// depend on where it runs.
+std::string ShownPath(const std::string& path);
+
+// The map window, which a word that works on it needs open.
+frmMap& OpenMap(Program& program);
 
 } // namespace dered

@@ -1,23 +1,16 @@
 // The driver's words for the turns beside the open one and the recent reports: "print turns",
-// "compare", "print recent" and "menu mnuRecent".
+// "print history", "compare", "print recent" and "menu mnuRecent".
 #include "app/Program.h"
 #include "batch/BatchPlatform.h"
-#include "batch/CommandSets.h"
 #include "batch/ScriptRunner.h"
+#include "batch/Words.h"
 #include "turns/EarlierTurns.h"
+#include "turns/HistoryChart.h"
 #include "turns/TurnComparison.h"
 
-#include <filesystem>
 #include <ostream>
-#include <system_error>
 
-namespace dered {
-
-std::string ShownPath(const std::string& path) {
-    std::error_code ec;
-    const std::string here = std::filesystem::current_path(ec).string() + "/";
-    return !ec && path.starts_with(here) ? path.substr(here.size()) : path;
-}
+namespace dered::words {
 
 namespace {
 
@@ -29,26 +22,48 @@ const std::string& OpenReport(Program& program) {
     return path;
 }
 
-void PrintTurns(Program& program, std::ostream& out, ScriptArgs& args) {
-    args.End();
-    const TurnList list = FindTurns(program.winQZ.CurrentTurn(), OpenReport(program));
+} // namespace
+
+void PrintTurns(Script& s, ScriptArgs&) {
+    const TurnList list = FindTurns(s.program.winQZ.CurrentTurn(), OpenReport(s.program));
     for (const TurnFound& turn : list.turns) {
-        out << "TURN " << turn.year << ' ' << turn.turn << ' ' << ShownPath(turn.path)
-            << (turn.open ? " *" : "") << '\n';
+        s.out << "TURN " << turn.year << ' ' << turn.turn << ' ' << ShownPath(turn.path)
+              << (turn.open ? " *" : "") << '\n';
     }
     for (const TurnUnreadable& file : list.unreadable) {
-        out << "UNREADABLE " << ShownPath(file.path) << ": " << file.reason << '\n';
+        s.out << "UNREADABLE " << ShownPath(file.path) << ": " << file.reason << '\n';
     }
 }
 
-void Compare(Program& program, Platform& platform, std::ostream& out, ScriptArgs& args) {
-    const std::string path = args.Word("report path");
-    args.End();
+// What the History window holds, read afresh: a line a turn and player, the missing turns, the
+// reports left out.
+void PrintHistory(Script& s, ScriptArgs&) {
+    (void)OpenReport(s.program);
+    const GameHistory& history = s.program.gameHistory.Refresh();
+    const GameState& game = s.program.winQZ.CurrentTurn();
+    for (const HistoryTurn& turn : history.turns) {
+        for (const int16_t p : history.players) {
+            const PlayerTally& t = turn.players[p];
+            s.out << "HISTORY " << TurnName(turn.Sequence()) << ' ' << game.Players[p].Abbrev << ' '
+                  << t.supplyCentres << ' ' << t.units << ' ' << t.areas << '\n';
+        }
+    }
+    for (const int sequence : history.Gaps()) {
+        s.out << "MISSING " << TurnName(sequence) << '\n';
+    }
+    for (const TurnUnreadable& file : history.skipped) {
+        s.out << "SKIPPED " << ShownPath(file.path) << ": " << file.reason << '\n';
+    }
+}
+
+void Compare(Script& s, ScriptArgs& args) {
+    Program& program = s.program;
+    const std::string path = args.LastWord("report path");
     (void)OpenReport(program);
     GameState earlier;
     if (const std::string problem = ReadEarlierTurn(program.winQZ.CurrentTurn(), path, earlier);
         !problem.empty()) {
-        platform.MsgBox("Can't compare with " + path + ": " + problem, MsgIcon::Critical);
+        s.platform.MsgBox("Can't compare with " + path + ": " + problem, MsgIcon::Critical);
         return;
     }
     const TurnComparison c = CompareTurns(earlier, program.winQZ.CurrentTurn());
@@ -57,55 +72,36 @@ void Compare(Program& program, Platform& platform, std::ostream& out, ScriptArgs
     // By area, an area's owner before its unit.
     while (owner != c.owners.end() || unit != c.units.end()) {
         if (unit == c.units.end() || (owner != c.owners.end() && owner->area <= unit->area)) {
-            out << "CHANGE " << owner->area << " owner " << owner->before << ' ' << owner->after
-                << '\n';
+            s.out << "CHANGE " << owner->area << " owner " << owner->before << ' ' << owner->after
+                  << '\n';
             ++owner;
         } else {
-            out << "CHANGE " << unit->area << " unit " << unit->kindBefore << ' '
-                << unit->ownerBefore << " -> " << unit->kindAfter << ' ' << unit->ownerAfter
-                << '\n';
+            s.out << "CHANGE " << unit->area << " unit " << unit->kindBefore << ' '
+                  << unit->ownerBefore << " -> " << unit->kindAfter << ' ' << unit->ownerAfter
+                  << '\n';
             ++unit;
         }
     }
-    out << "CHANGE " << c.ChangeCount() << " changes\n";
+    s.out << "CHANGE " << c.ChangeCount() << " changes\n";
 }
 
-void PrintRecent(Program& program, std::ostream& out, ScriptArgs& args) {
-    args.End();
-    for (const RecentReport& report : program.winQZ.RecentReports()) {
-        out << ShownPath(report.path) << '\n';
+void PrintRecent(Script& s, ScriptArgs&) {
+    for (const RecentReport& report : s.program.winQZ.RecentReports()) {
+        s.out << ShownPath(report.path) << '\n';
     }
 }
 
-void OpenRecent(Program& program, std::ostream& out, ScriptArgs& args) {
-    const int n = args.Number("place in the list");
-    args.End();
-    frmWinQZ& win = program.winQZ;
+void OpenRecent(Script& s, ScriptArgs& args) {
+    const int n = args.LastNumber("place in the list");
+    frmWinQZ& win = s.program.winQZ;
     if (n < 1 || n > static_cast<int>(win.RecentReports().size())) {
         throw ScriptError("no recent report " + std::to_string(n));
     }
     if (!win.mnuOpen.Enabled()) {
-        out << "DISABLED mnuRecent\n";
+        s.out << "DISABLED mnuRecent\n";
         return;
     }
     win.mnuRecent_Click(n);
 }
 
-} // namespace
-
-void AddTurnCommands(ScriptRunner& runner) {
-    Program& program = runner.program();
-    Platform& platform = runner.platform();
-    std::ostream& out = runner.out();
-    runner.AddPrint("turns",
-                    [&program, &out](ScriptArgs& args) { PrintTurns(program, out, args); });
-    runner.AddPrint("recent",
-                    [&program, &out](ScriptArgs& args) { PrintRecent(program, out, args); });
-    runner.AddCommand("compare", [&program, &platform, &out](ScriptArgs& args) {
-        Compare(program, platform, out, args);
-    });
-    runner.AddSubcommand("menu", "mnuRecent",
-                         [&program, &out](ScriptArgs& args) { OpenRecent(program, out, args); });
-}
-
-} // namespace dered
+} // namespace dered::words

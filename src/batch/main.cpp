@@ -2,6 +2,7 @@
 #include "app/Program.h"
 #include "batch/BatchPlatform.h"
 #include "batch/ScriptRunner.h"
+#include "batch/Words.h"
 #include "files/FileAccess.h"
 #include "files/MapFolders.h"
 #include "files/RecoveryFile.h"
@@ -22,7 +23,11 @@ struct Arguments {
     std::optional<std::string> settingsPath; // named on the command line
     std::optional<std::string> script;
     bool version = false;
+    bool help = false;
 };
+
+constexpr const char* kUsage =
+    "usage: der-ed-batch [--help] [--version] [--program-dir DIR] [--settings FILE] [SCRIPT]\n";
 
 std::filesystem::path ExecutableDir() {
     std::error_code ec;
@@ -54,6 +59,8 @@ bool ParseArguments(int argc, char** argv, Arguments& args) {
             args.settingsPath = argv[++i];
         } else if (arg == "--version") {
             args.version = true;
+        } else if (arg == "--help") {
+            args.help = true;
         } else if (!arg.starts_with("--") && !args.script) {
             args.script = arg;
         } else {
@@ -68,9 +75,13 @@ bool ParseArguments(int argc, char** argv, Arguments& args) {
 int main(int argc, char** argv) {
     Arguments args;
     if (!ParseArguments(argc, argv, args)) {
-        std::cerr
-            << "usage: der-ed-batch [--version] [--program-dir DIR] [--settings FILE] [SCRIPT]\n";
+        std::cerr << kUsage;
         return 2;
+    }
+    if (args.help) {
+        std::cout << kUsage << "\nThe words of a script, one command a line:\n";
+        dered::PrintWords(std::cout);
+        return 0;
     }
     if (args.version) {
         std::cout << "der-ed-batch " << DERED_VERSION << '\n';
