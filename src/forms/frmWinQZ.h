@@ -98,7 +98,7 @@ class frmWinQZ : public Form {
     DERED_MENU_ITEM(mnuMerge, "&Merge");
     DERED_MENU_ITEM(mnuSave, "&Save ");
     DERED_MENU_ITEM(mnuExportMap, "&Export Map...");
-    DERED_MENU_ITEM(mnuLoadAllyOrders, "Load Ally's Orders...");
+    DERED_MENU_ITEM(mnuLoadAllyOrders, "Load &Ally's Orders...");
     // The recent reports in the File menu, most recent first; the unused places are hidden.
     std::array<MenuItemModel, kMaxRecentReports> mnuRecentReport{{{"mnuRecent1", ""},
                                                                   {"mnuRecent2", ""},
@@ -132,7 +132,7 @@ class frmWinQZ : public Form {
     DERED_MENU_ITEM(mnuThreats, "Threat&s");
     DERED_MENU_ITEM(mnuTypeOrder, "&Type an Order");
     DERED_MENU_ITEM(mnuTurns, "&Turns");
-    DERED_MENU_ITEM(mnuAlliesOrders, "Allies' Orders");
+    DERED_MENU_ITEM(mnuAlliesOrders, "&Allies' Orders");
     DERED_MENU_ITEM(mnuHistory, "&History");
     DERED_MENU_ITEM(mnuOptions, "&Options");
     DERED_MENU_ITEM(mnuMapColors, "Map &Colors");
