@@ -31,6 +31,10 @@ MapFields::MapFields(frmMap& map, Documents& documents, FormManager& forms)
     txtOrder.Subscribe([this](const Changed&) { txtOrder_Change(); });
 }
 
+Form& MapFields::FormOfControls() {
+    return map_;
+}
+
 void MapFields::txtFind_Change() {
     const GameState& game = Game();
     std::vector<ListBoxModel::Line> lines;

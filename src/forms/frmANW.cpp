@@ -10,19 +10,8 @@ namespace dered {
 frmANW::frmANW(Documents& documents, Platform& platform, TurnEvents& events)
     : Form("frmANW", "Allied-Neutal-War"), documents_(documents), platform_(platform),
       events_(events) {
-    AddControl("fraAllies", &fraAllies);
-    AddControl("lstAllies", &lstAllies);
-    AddControl("cmdNeutral(0)", &cmdNeutral[0]);
-    AddControl("fraNeutrals", &fraNeutrals);
-    AddControl("lstNeutrals", &lstNeutrals);
-    AddControl("cmdAlly", &cmdAlly);
-    AddControl("cmdWar", &cmdWar);
-    AddControl("fraEnemies", &fraEnemies);
-    AddControl("lstEnemies", &lstEnemies);
-    AddControl("cmdNeutral(1)", &cmdNeutral[1]);
-    AddControl("fraCommands", &fraCommands);
-    AddControl("lstCommands", &lstCommands);
-    AddControl("cmdDelete", &cmdDelete);
+    PlaceAfter(lstAllies, cmdNeutral[0]);
+    PlaceAfter(lstEnemies, cmdNeutral[1]);
     cmdAlly.onClick = [this] { cmdAlly_Click(); };
     cmdWar.onClick = [this] { cmdWar_Click(); };
     cmdNeutral[0].onClick = [this] { cmdNeutral_Click(0); };

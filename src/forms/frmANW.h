@@ -4,7 +4,7 @@
 #include "state/OrderKinds.h"
 #include "state/TurnDocument.h"
 #include "state/TurnEvents.h"
-#include "ui/Controls.h"
+#include "ui/Control.h"
 #include "ui/Form.h"
 #include "ui/Platform.h"
 
@@ -25,19 +25,19 @@ class frmANW : public Form {
     void cmdWar_Click();
     void cmdDelete_Click();
 
-    TextModel fraAllies{"Allies"};
-    ListBoxModel lstAllies;
-    TextModel fraNeutrals{"Neutrals"};
-    ListBoxModel lstNeutrals;
-    ButtonModel cmdAlly{"Ally"};
-    ButtonModel cmdWar{"War"};
-    TextModel fraEnemies{"Enemies"};
-    ListBoxModel lstEnemies;
+    DERED_CONTROL(TextModel, fraAllies, "Allies");
+    DERED_CONTROL(ListBoxModel, lstAllies);
+    DERED_CONTROL(TextModel, fraNeutrals, "Neutrals");
+    DERED_CONTROL(ListBoxModel, lstNeutrals);
+    DERED_CONTROL(ButtonModel, cmdAlly, "Ally");
+    DERED_CONTROL(ButtonModel, cmdWar, "War");
+    DERED_CONTROL(TextModel, fraEnemies, "Enemies");
+    DERED_CONTROL(ListBoxModel, lstEnemies);
     // Index 0 under the allies, index 1 under the enemies.
-    std::array<ButtonModel, 2> cmdNeutral{ButtonModel("Neutral"), ButtonModel("Neutal")};
-    TextModel fraCommands{"Commands"};
-    ListBoxModel lstCommands;
-    ButtonModel cmdDelete{"Delete"};
+    DERED_CONTROLS(ButtonModel, 2, cmdNeutral, {ButtonModel("Neutral"), ButtonModel("Neutal")});
+    DERED_CONTROL(TextModel, fraCommands, "Commands");
+    DERED_CONTROL(ListBoxModel, lstCommands);
+    DERED_CONTROL(ButtonModel, cmdDelete, "Delete");
 
   private:
     void Declare(std::string_view code, const ListBoxModel& players);

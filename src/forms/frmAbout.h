@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/Controls.h"
+#include "ui/Control.h"
 #include "ui/Form.h"
 
 #include <array>
@@ -12,13 +12,14 @@ class frmAbout : public Form {
   public:
     frmAbout();
 
-    TextModel Label1_0{" V2.06"};
-    TextModel Label1_1{"1999-Feb-25"};
+    Control<TextModel> Label1_0{*this, "Label1(0)", " V2.06"};
+    Control<TextModel> Label1_1{*this, "Label1(1)", "1999-Feb-25"};
     // The credit, one line a label.
-    std::array<TextModel, 4> Credit{TextModel{"Der-ED, an aid for the player of the"},
-                                    TextModel{"turn-based game played by report files."},
-                                    TextModel{"Written by the Der-ED developers,"},
-                                    TextModel{"with our own map and pictures."}};
+    std::array<Control<TextModel>, 4> Credit{
+        {{*this, "Label2", "Der-ED, an aid for the player of the"},
+         {*this, "Label3", "turn-based game played by report files."},
+         {*this, "Label4", "Written by the Der-ED developers,"},
+         {*this, "Label5", "with our own map and pictures."}}};
 };
 
 } // namespace dered

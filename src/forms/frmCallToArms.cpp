@@ -10,15 +10,6 @@ namespace dered {
 frmCallToArms::frmCallToArms(Documents& documents, Platform& platform, TurnEvents& events)
     : Form("frmCallToArms", "Call To Arms"), documents_(documents), platform_(platform),
       events_(events) {
-    AddControl("Frame1", &Frame1);
-    AddControl("Text1", &Text1);
-    AddControl("Text2", &Text2);
-    AddControl("lstAllies", &lstAllies);
-    AddControl("lstEnemies", &lstEnemies);
-    AddControl("cmdCallToArms", &cmdCallToArms);
-    AddControl("fraCommands", &fraCommands);
-    AddControl("lstCommands", &lstCommands);
-    AddControl("cmdDelete", &cmdDelete);
     cmdCallToArms.onClick = [this] { cmdCallToArms_Click(); };
     cmdDelete.onClick = [this] { cmdDelete_Click(); };
     events.Subscribe([this](const TurnChange& change) {

@@ -4,7 +4,7 @@
 #include "state/OrderKinds.h"
 #include "state/TurnDocument.h"
 #include "state/TurnEvents.h"
-#include "ui/Controls.h"
+#include "ui/Control.h"
 #include "ui/Form.h"
 #include "ui/Platform.h"
 
@@ -19,15 +19,15 @@ class frmCallToArms : public Form {
     void cmdCallToArms_Click();
     void cmdDelete_Click();
 
-    TextModel Frame1{"Call To Arms"};
-    TextModel Text1{"Allies"};
-    TextModel Text2{"Enemies"};
-    ListBoxModel lstAllies;
-    ListBoxModel lstEnemies;
-    ButtonModel cmdCallToArms{"Call To Arms"};
-    TextModel fraCommands{"Commands"};
-    ListBoxModel lstCommands;
-    ButtonModel cmdDelete{"Delete"};
+    DERED_CONTROL(TextModel, Frame1, "Call To Arms");
+    DERED_CONTROL(TextModel, Text1, "Allies");
+    DERED_CONTROL(TextModel, Text2, "Enemies");
+    DERED_CONTROL(ListBoxModel, lstAllies);
+    DERED_CONTROL(ListBoxModel, lstEnemies);
+    DERED_CONTROL(ButtonModel, cmdCallToArms, "Call To Arms");
+    DERED_CONTROL(TextModel, fraCommands, "Commands");
+    DERED_CONTROL(ListBoxModel, lstCommands);
+    DERED_CONTROL(ButtonModel, cmdDelete, "Delete");
 
   private:
     // The order list changed here: the lists are as the records are, the others are told.

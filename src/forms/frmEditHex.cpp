@@ -26,19 +26,6 @@ std::optional<int> WholeNumber(const std::string& text) {
 
 frmEditHex::frmEditHex(HexMap& hexMap, FormManager& forms)
     : Form("frmEditHex", "Edit Hex"), hexMap_(hexMap), forms_(forms) {
-    AddControl("lblArea", &lblArea);
-    AddControl("txtArea", &txtArea);
-    AddControl("Label1", &Label1);
-    for (size_t k = 0; k < chkBorder.size(); ++k) {
-        AddControl("chkBorder(" + std::to_string(k + 1) + ")", &chkBorder[k]);
-    }
-    AddControl("Label2", &Label2);
-    for (size_t j = 0; j < chkDisplay.size(); ++j) {
-        AddControl("chkDisplay(" + std::to_string(j) + ")", &chkDisplay[j]);
-    }
-    AddControl("lblX", &lblX);
-    AddControl("lblY", &lblY);
-    AddControl("cmdOK", &cmdOK);
     cmdOK.onClick = [this] { cmdOK_Click(); };
 }
 

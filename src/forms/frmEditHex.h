@@ -2,8 +2,8 @@
 
 #include "map/Geometry.h"
 #include "state/HexMap.h"
+#include "ui/Control.h"
 #include "ui/ControlRect.h"
-#include "ui/Controls.h"
 #include "ui/Form.h"
 #include "ui/FormManager.h"
 #include "ui/Mouse.h"
@@ -25,19 +25,20 @@ class frmEditHex : public Form {
     // The cell the labels name, once the editor has been filled from one.
     std::optional<CellRef> HeldCell() const;
 
-    TextModel lblArea{"Area"};
-    TextBoxModel txtArea;
-    TextModel Label1{"Borders"};
-    // Sides 1..6 (N, NE, SE, S, SW, NW) at indices 0..5, as in the hex map.
-    std::array<CheckBoxModel, 6> chkBorder{CheckBoxModel("N"),  CheckBoxModel("NE"),
-                                           CheckBoxModel("SE"), CheckBoxModel("S"),
-                                           CheckBoxModel("SW"), CheckBoxModel("NW")};
-    TextModel Label2{"Display"};
-    std::array<CheckBoxModel, 3> chkDisplay{CheckBoxModel("ID"), CheckBoxModel("Info"),
-                                            CheckBoxModel("Supply")};
-    TextModel lblX{"x"};
-    TextModel lblY{"y"};
-    ButtonModel cmdOK{"OK"};
+    DERED_CONTROL(TextModel, lblArea, "Area");
+    DERED_CONTROL(TextBoxModel, txtArea);
+    DERED_CONTROL(TextModel, Label1, "Borders");
+    // Sides 1..6 (N, NE, SE, S, SW, NW) at indices 0..5, as in the hex map, and named so.
+    DERED_CONTROLS(CheckBoxModel, 6, chkBorder,
+                   {CheckBoxModel("N"), CheckBoxModel("NE"), CheckBoxModel("SE"),
+                    CheckBoxModel("S"), CheckBoxModel("SW"), CheckBoxModel("NW")},
+                   1);
+    DERED_CONTROL(TextModel, Label2, "Display");
+    DERED_CONTROLS(CheckBoxModel, 3, chkDisplay,
+                   {CheckBoxModel("ID"), CheckBoxModel("Info"), CheckBoxModel("Supply")});
+    DERED_CONTROL(TextModel, lblX, "x");
+    DERED_CONTROL(TextModel, lblY, "y");
+    DERED_CONTROL(ButtonModel, cmdOK, "OK");
 
     // Design places, in pixels from the window's top-left corner: each border box lies beside
     // its side of the hexagon outline drawn between them.

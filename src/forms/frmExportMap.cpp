@@ -28,16 +28,6 @@ frmExportMap::frmExportMap(const Records& records, Platform& platform, FormManag
                            Disk& disk)
     : Form("frmExportMap", "Export Map"), records_(records), platform_(platform), forms_(forms),
       disk_(disk) {
-    AddControl("optFormat", &optFormat);
-    AddControl("optCells", &optCells);
-    AddControl("lblCellSize", &lblCellSize);
-    AddControl("txtCellSize", &txtCellSize);
-    AddControl("chkArrows", &chkArrows);
-    AddControl("chkAllies", &chkAllies);
-    AddControl("chkReach", &chkReach);
-    AddControl("lblSize", &lblSize);
-    AddControl("cmdExport", &cmdExport);
-    AddControl("cmdCancel", &cmdCancel);
     optCells.Subscribe([this](const Changed&) { ShowSize(); });
     txtCellSize.Subscribe([this](const Changed&) { ShowSize(); });
     cmdExport.onClick = [this] { cmdExport_Click(); };

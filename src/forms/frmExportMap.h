@@ -3,7 +3,7 @@
 #include "files/Disk.h"
 #include "map/MapExport.h"
 #include "state/Records.h"
-#include "ui/Controls.h"
+#include "ui/Control.h"
 #include "ui/Form.h"
 #include "ui/FormManager.h"
 #include "ui/Platform.h"
@@ -35,17 +35,18 @@ class frmExportMap : public Form {
     void Form_Load() override;
     void cmdExport_Click();
 
-    OptionGroupModel optFormat{{"SVG", "PNG", "PDF", "&Print"}};
-    OptionGroupModel optCells{{"Hexagons", "Squares"}};
-    TextModel lblCellSize{"Cell size:"};
-    TextBoxModel txtCellSize;
-    CheckBoxModel chkArrows{"The orders' &arrows"};
-    CheckBoxModel chkAllies{"The allies' orders"};
-    CheckBoxModel chkReach{"Who can &reach each area next turn"};
+    DERED_CONTROL(OptionGroupModel, optFormat,
+                  std::vector<std::string>{"SVG", "PNG", "PDF", "&Print"});
+    DERED_CONTROL(OptionGroupModel, optCells, std::vector<std::string>{"Hexagons", "Squares"});
+    DERED_CONTROL(TextModel, lblCellSize, "Cell size:");
+    DERED_CONTROL(TextBoxModel, txtCellSize);
+    DERED_CONTROL(CheckBoxModel, chkArrows, "The orders' &arrows");
+    DERED_CONTROL(CheckBoxModel, chkAllies, "The allies' orders");
+    DERED_CONTROL(CheckBoxModel, chkReach, "Who can &reach each area next turn");
     // The picture's size at the choices made, or what is wrong with them.
-    TextModel lblSize;
-    ButtonModel cmdExport{"&Export..."};
-    ButtonModel cmdCancel{"Cancel"};
+    DERED_CONTROL(TextModel, lblSize);
+    DERED_CONTROL(ButtonModel, cmdExport, "&Export...");
+    DERED_CONTROL(ButtonModel, cmdCancel, "Cancel");
 
     // Writes a PNG, a PDF or prints; empty on success, else the problem. Set by the desktop.
     std::function<std::string(const MapPictureJob&)> writePicture;

@@ -15,11 +15,6 @@ constexpr int kMatchLines = 20;
 frmGoTo::frmGoTo(const Documents& documents, Platform& platform, FormManager& forms, frmMap& map)
     : Form("frmGoTo", "Go to Area"), documents_(documents), platform_(platform), forms_(forms),
       map_(map) {
-    AddControl("lblArea", &lblArea);
-    AddControl("txtArea", &txtArea);
-    AddControl("lstMatches", &lstMatches);
-    AddControl("cmdGo", &cmdGo);
-    AddControl("cmdCancel", &cmdCancel);
     txtArea.Subscribe([this](const Changed&) { txtArea_Change(); });
     cmdGo.onClick = [this] { cmdGo_Click(); };
     cmdCancel.onClick = [this] { forms_.Unload(*this); };

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "state/TurnDocument.h"
-#include "ui/Controls.h"
+#include "ui/Control.h"
 #include "ui/Form.h"
 #include "ui/FormManager.h"
 #include "ui/Platform.h"
@@ -19,11 +19,11 @@ class frmGoTo : public Form {
     void txtArea_Change();
     void cmdGo_Click();
 
-    TextModel lblArea{"Area number or name:"};
-    TextBoxModel txtArea;
-    ListBoxModel lstMatches;
-    ButtonModel cmdGo{"Go"};
-    ButtonModel cmdCancel{"Cancel"};
+    DERED_CONTROL(TextModel, lblArea, "Area number or name:");
+    DERED_CONTROL(TextBoxModel, txtArea);
+    DERED_CONTROL(ListBoxModel, lstMatches);
+    DERED_CONTROL(ButtonModel, cmdGo, "Go");
+    DERED_CONTROL(ButtonModel, cmdCancel, "Cancel");
 
   private:
     const Documents& documents_;

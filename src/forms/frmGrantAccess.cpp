@@ -14,15 +14,6 @@ frmGrantAccess::frmGrantAccess(Documents& documents, Platform& platform, TurnEve
       events_(events) {
     Text1.SetText("Select a player  and \"grant\" followed by  an area (click on map) or "
                   "\"grant all\"");
-    AddControl("Text1", &Text1);
-    AddControl("fraOptions", &fraOptions);
-    AddControl("lstPlayers", &lstPlayers);
-    AddControl("cmdGrant", &cmdGrant);
-    AddControl("cmdGrantAll", &cmdGrantAll);
-    AddControl("txtArea", &txtArea);
-    AddControl("fraCommands", &fraCommands);
-    AddControl("lstCommands", &lstCommands);
-    AddControl("cmdDelete", &cmdDelete);
     cmdGrant.onClick = [this] { cmdGrant_Click(); };
     cmdGrantAll.onClick = [this] { cmdGrantAll_Click(); };
     cmdDelete.onClick = [this] { cmdDelete_Click(); };

@@ -5,7 +5,7 @@
 #include "state/OrderKinds.h"
 #include "state/TurnDocument.h"
 #include "state/TurnEvents.h"
-#include "ui/Controls.h"
+#include "ui/Control.h"
 #include "ui/Form.h"
 #include "ui/Platform.h"
 
@@ -24,15 +24,15 @@ class frmGrantAccess : public Form {
     // Runs on every change of txtArea, typed or written by a map click.
     void txtArea_Change();
 
-    TextBoxModel Text1;
-    TextModel fraOptions{"Options"};
-    ListBoxModel lstPlayers;
-    ButtonModel cmdGrant{"Grant"};
-    ButtonModel cmdGrantAll{"Grant All"};
-    TextBoxModel txtArea;
-    TextModel fraCommands{"Commands"};
-    ListBoxModel lstCommands;
-    ButtonModel cmdDelete{"Delete"};
+    DERED_CONTROL(TextBoxModel, Text1);
+    DERED_CONTROL(TextModel, fraOptions, "Options");
+    DERED_CONTROL(ListBoxModel, lstPlayers);
+    DERED_CONTROL(ButtonModel, cmdGrant, "Grant");
+    DERED_CONTROL(ButtonModel, cmdGrantAll, "Grant All");
+    DERED_CONTROL(TextBoxModel, txtArea);
+    DERED_CONTROL(TextModel, fraCommands, "Commands");
+    DERED_CONTROL(ListBoxModel, lstCommands);
+    DERED_CONTROL(ButtonModel, cmdDelete, "Delete");
 
   private:
     bool ChosenPlayer(int16_t& player);

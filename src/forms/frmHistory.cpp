@@ -11,12 +11,6 @@ frmHistory::frmHistory(const Records& records, Platform& platform, FormManager& 
                        const frmWinQZ& winQZ, Disk& disk, TurnEvents& events)
     : Form("frmHistory", "History"), records_(records), platform_(platform), forms_(forms),
       winQZ_(winQZ), disk_(disk) {
-    AddControl("optFigure", &optFigure);
-    AddControl("grdHistory", &grdHistory);
-    AddControl("lblPointer", &lblPointer);
-    AddControl("lblSkipped", &lblSkipped);
-    AddControl("cmdSvg", &cmdSvg);
-    AddControl("cmdPng", &cmdPng);
     optFigure.Choose(0);
     optFigure.Subscribe([this](const Changed&) {
         if (IsLoaded()) {

@@ -7,7 +7,7 @@
 #include "turns/History.h"
 #include "turns/HistoryChart.h"
 #include "ui/Changed.h"
-#include "ui/Controls.h"
+#include "ui/Control.h"
 #include "ui/Form.h"
 #include "ui/FormManager.h"
 #include "ui/GridModel.h"
@@ -37,13 +37,14 @@ class frmHistory : public Form {
     // Reads the reports new or changed since the last time and shows the history again.
     const GameHistory& Refresh();
 
-    OptionGroupModel optFigure{{"&Supply centres", "&Units", "&Areas"}};
+    DERED_CONTROL(OptionGroupModel, optFigure,
+                  std::vector<std::string>{"&Supply centres", "&Units", "&Areas"});
     // Turn, then the charted players' figures.
-    GridModel grdHistory{1, 1};
-    TextModel lblPointer;
-    TextModel lblSkipped;
-    ButtonModel cmdSvg{"Export S&VG..."};
-    ButtonModel cmdPng{"Export &PNG..."};
+    DERED_CONTROL(GridModel, grdHistory, 1, 1);
+    DERED_CONTROL(TextModel, lblPointer);
+    DERED_CONTROL(TextModel, lblSkipped);
+    DERED_CONTROL(ButtonModel, cmdSvg, "Export S&VG...");
+    DERED_CONTROL(ButtonModel, cmdPng, "Export &PNG...");
 
     // The chart laid out at the size the view gives it.
     void SetChartSize(int width, int height);

@@ -32,23 +32,17 @@ std::array<ControlRect, 12> OptionButtonRow() {
 
 frmMap::frmMap(Records& records, Platform& platform, FormManager& forms, TurnEvents& events,
                SupportedPlayerQuestion& supportedPlayer, MapWindows windows)
-    : Form("frmMap", "Map"), canvas(records, platform), fields(*this, records.documents, forms),
-      optCommandRect(OptionButtonRow()), records_(records), platform_(platform), forms_(forms),
-      entry_(records.documents, events, platform, supportedPlayer), windows_(windows) {
+    : Form("frmMap", "Map"), canvas(records, platform), optCommandRect(OptionButtonRow()),
+      fields(*this, records.documents, forms), records_(records), platform_(platform),
+      forms_(forms), entry_(records.documents, events, platform, supportedPlayer),
+      windows_(windows) {
     // One control for the whole row: exactly one of its buttons is chosen at a time.
-    AddControl("optCommand", &optCommand);
-    AddControl("stbNextClick", &stbNextClick);
     std::vector<std::string> tips;
     for (size_t i = 0; i < optCommand.Captions().size(); ++i) {
         tips.push_back(OrderTooltip(i));
     }
     optCommand.SetToolTips(std::move(tips));
     optCommand.Subscribe([this](const Changed&) { ShowNextClick(); });
-    AddControl("staHover", &staHover);
-    AddControl("txtFind", &fields.txtFind);
-    AddControl("lstFind", &fields.lstFind);
-    AddControl("txtOrder", &fields.txtOrder);
-    AddControl("lstOrder", &fields.lstOrder);
     events.Subscribe([this](const TurnChange& change) { FollowTurn(change); });
 }
 

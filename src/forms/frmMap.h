@@ -5,8 +5,8 @@
 #include "forms/OrderEntry.h"
 #include "state/Records.h"
 #include "ui/Changed.h"
+#include "ui/Control.h"
 #include "ui/ControlRect.h"
-#include "ui/Controls.h"
 #include "ui/Form.h"
 #include "ui/FormManager.h"
 #include "ui/GridModel.h"
@@ -100,24 +100,24 @@ class frmMap : public Form {
 
     // The map picture and the view on it.
     MapCanvas canvas;
-    // The search and order fields.
-    MapFields fields;
-
-    // What is under the pointer, for the status bar and the tooltip.
-    TextModel staHover;
     // The area orders' codes, then "Cancel", which withdraws an order.
-    OptionGroupModel optCommand{OrderEntry::OptionCaptions()};
+    DERED_CONTROL(OptionGroupModel, optCommand, OrderEntry::OptionCaptions());
     // The option buttons lie in a row over the top of the view.
     std::array<ControlRect, 12> optCommandRect{};
     // Order entry by mouse and by typing.
     OrderEntry& Entry() { return entry_; }
 
     // What the next click on the map does; a status bar shows it.
-    TextModel stbNextClick;
+    DERED_CONTROL(TextModel, stbNextClick);
     // Puts stbNextClick in line with the order being entered and the chosen option.
     void ShowNextClick();
     // "Map", or what says that the turn shown is an earlier one.
     void ShowCaption();
+
+    // What is under the pointer, for the status bar and the tooltip.
+    DERED_CONTROL(TextModel, staHover);
+    // The search and order fields.
+    MapFields fields;
 
   private:
     void RunClickCommand(int16_t area);

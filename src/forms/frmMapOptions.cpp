@@ -28,10 +28,6 @@ ControlRect Moved(ControlRect rect, int dx, int dy) {
     return rect;
 }
 
-std::string Indexed(const char* name, size_t index) {
-    return std::string(name) + "(" + std::to_string(index) + ")";
-}
-
 } // namespace
 
 frmMapOptions::frmMapOptions(SettingsRecord& settings, const Documents& documents,
@@ -39,22 +35,15 @@ frmMapOptions::frmMapOptions(SettingsRecord& settings, const Documents& document
     : Form("frmMapOptions", "Map Options"), settings_(settings), documents_(documents),
       platform_(platform) {
     for (size_t i = 0; i < picArrow.size(); ++i) {
-        AddControl(Indexed("lblArrow", i), &lblArrow[i]);
-        AddControl(Indexed("picArrow", i), static_cast<ButtonModel*>(&picArrow[i]));
+        PlaceAfter(lblArrow[i], picArrow[i]);
         picArrow[i].onClick = [this, i] { picArrow_Click(static_cast<int>(i)); };
     }
-    AddControl("lblWater", &lblWater);
-    AddControl("picWater", static_cast<ButtonModel*>(&picWater));
     picWater.onClick = [this] { picWater_Click(); };
-    AddControl("lblBorders", &lblBorders);
-    AddControl("picBorders", static_cast<ButtonModel*>(&picBorders));
     picBorders.onClick = [this] { picBorders_Click(); };
     for (size_t i = 0; i < picColour.size(); ++i) {
-        AddControl(Indexed("lblColour", i), &lblColour[i]);
-        AddControl(Indexed("picColour", i), static_cast<ButtonModel*>(&picColour[i]));
+        PlaceAfter(lblColour[i], picColour[i]);
         picColour[i].onClick = [this, i] { picColour_Click(static_cast<int>(i)); };
     }
-    AddControl("lblClash", &lblClash);
 }
 
 void frmMapOptions::Form_Load() {

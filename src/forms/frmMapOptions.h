@@ -2,8 +2,8 @@
 
 #include "state/SettingsRecord.h"
 #include "state/TurnDocument.h"
+#include "ui/Control.h"
 #include "ui/ControlRect.h"
-#include "ui/Controls.h"
 #include "ui/Form.h"
 #include "ui/Mouse.h"
 #include "ui/Platform.h"
@@ -25,18 +25,19 @@ class frmMapOptions : public Form {
     void picBorders_Click();
     void picColour_Click(int Index);
 
-    std::array<TextModel, 4> lblArrow{TextModel("CO Arrow"), TextModel("MO Arrow"),
-                                      TextModel("SA Arrow"), TextModel("SD Arrow")};
-    std::array<SwatchModel, 4> picArrow;
-    TextModel lblWater{"Water"};
-    SwatchModel picWater;
-    TextModel lblBorders{"Borders"};
-    SwatchModel picBorders;
+    DERED_CONTROLS(TextModel, 4, lblArrow,
+                   {TextModel("CO Arrow"), TextModel("MO Arrow"), TextModel("SA Arrow"),
+                    TextModel("SD Arrow")});
+    DERED_CONTROLS(SwatchModel, 4, picArrow);
+    DERED_CONTROL(TextModel, lblWater, "Water");
+    DERED_CONTROL(SwatchModel, picWater);
+    DERED_CONTROL(TextModel, lblBorders, "Borders");
+    DERED_CONTROL(SwatchModel, picBorders);
     // 0 the neutral colour, 1..12 the players'.
-    std::array<TextModel, 13> lblColour;
-    std::array<SwatchModel, 13> picColour;
+    DERED_CONTROLS(TextModel, 13, lblColour);
+    DERED_CONTROLS(SwatchModel, 13, picColour);
     // Which fills share a colour, beside the swatches; empty when the map tells all apart.
-    TextModel lblClash;
+    DERED_CONTROL(TextModel, lblClash);
 
     // Where the load put every control, in pixels from the window's top-left corner, and the
     // window's inner size.

@@ -1,11 +1,7 @@
 #include "forms/frmOrders.h"
 
-#include "forms/OrderGuide.h"
-
 namespace dered {
 
-frmOrders::frmOrders() : Form("frmOrders", "Orders"), txtReference(OrderReferenceText()) {
-    AddControl("txtReference", &txtReference);
-}
+frmOrders::frmOrders() : Form("frmOrders", "Orders") {}
 
 } // namespace dered

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "ui/Controls.h"
+#include "forms/OrderGuide.h"
+#include "ui/Control.h"
 #include "ui/Form.h"
 
 namespace dered {
@@ -10,7 +11,7 @@ class frmOrders : public Form {
   public:
     frmOrders();
 
-    TextModel txtReference;
+    DERED_CONTROL(TextModel, txtReference, OrderReferenceText());
 };
 
 } // namespace dered

@@ -15,13 +15,6 @@ frmOrdersOverview::frmOrdersOverview(const Documents& documents, TurnEvents& eve
                                      TurnAllies& allies)
     : Form("frmOrdersOverview", "Orders Overview"), documents_(documents), map_(map),
       allies_(allies) {
-    AddControl("fraOrders", &fraOrders);
-    AddControl("lstOrders", &lstOrders);
-    AddControl("fraCheck", &fraCheck);
-    AddControl("lstCheck", &lstCheck);
-    AddControl("cmdLoadAlly", &cmdLoadAlly);
-    AddControl("cmdReloadAlly", &cmdReloadAlly);
-    AddControl("cmdRemoveAlly", &cmdRemoveAlly);
     cmdLoadAlly.onClick = [this] { allies_.mnuLoadAllyOrders_Click(); };
     cmdReloadAlly.onClick = [this] { allies_.Reload(ChosenAlly()); };
     cmdRemoveAlly.onClick = [this] { allies_.Remove(ChosenAlly()); };

@@ -2,7 +2,7 @@
 
 #include "state/TurnDocument.h"
 #include "state/TurnEvents.h"
-#include "ui/Controls.h"
+#include "ui/Control.h"
 #include "ui/Form.h"
 
 #include <cstdint>
@@ -25,14 +25,14 @@ class frmOrdersOverview : public Form {
     void lstOrders_Click();
     void lstCheck_Click();
 
-    TextModel fraOrders{"Orders"};
-    ListBoxModel lstOrders;
-    TextModel fraCheck{"Check before saving"};
-    ListBoxModel lstCheck;
+    DERED_CONTROL(TextModel, fraOrders, "Orders");
+    DERED_CONTROL(ListBoxModel, lstOrders);
+    DERED_CONTROL(TextModel, fraCheck, "Check before saving");
+    DERED_CONTROL(ListBoxModel, lstCheck);
     // Reload and remove act on the ally of the chosen line of lstOrders.
-    ButtonModel cmdLoadAlly{"Load Ally's Orders..."};
-    ButtonModel cmdReloadAlly{"Reload Ally"};
-    ButtonModel cmdRemoveAlly{"Remove Ally"};
+    DERED_CONTROL(ButtonModel, cmdLoadAlly, "Load Ally's Orders...");
+    DERED_CONTROL(ButtonModel, cmdReloadAlly, "Reload Ally");
+    DERED_CONTROL(ButtonModel, cmdRemoveAlly, "Remove Ally");
 
   private:
     void Fill();

@@ -7,9 +7,7 @@
 namespace dered {
 
 frmRelations::frmRelations(const Documents& documents, Platform& platform)
-    : Form("frmRelations", "Relations"), documents_(documents), platform_(platform) {
-    AddControl("grdRelations", &grdRelations);
-}
+    : Form("frmRelations", "Relations"), documents_(documents), platform_(platform) {}
 
 void frmRelations::Form_Load() {
     const GameState& game = Game();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "state/TurnDocument.h"
+#include "ui/Control.h"
 #include "ui/Form.h"
 #include "ui/GridModel.h"
 #include "ui/Platform.h"
@@ -14,7 +15,7 @@ class frmRelations : public Form {
 
     void Form_Load() override;
 
-    GridModel grdRelations{2, 2};
+    DERED_CONTROL(GridModel, grdRelations, 2, 2);
     // The grid's size in pixels, showing every row and column exactly; the window fits it.
     int GridWidth = 0;
     int GridHeight = 0;

@@ -9,10 +9,6 @@ namespace dered {
 
 frmSaveCheck::frmSaveCheck(const Documents& documents, FormManager& forms)
     : Form("frmSaveCheck", "Check before saving"), documents_(documents), forms_(forms) {
-    AddControl("lblQuestion", &lblQuestion);
-    AddControl("lstFindings", &lstFindings);
-    AddControl("cmdSave", &cmdSave);
-    AddControl("cmdCancel", &cmdCancel);
     cmdSave.onClick = [this] { cmdSave_Click(); };
     cmdCancel.onClick = [this] { forms_.Unload(*this); };
 }

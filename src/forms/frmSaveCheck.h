@@ -1,7 +1,7 @@
 #pragma once
 
 #include "state/TurnDocument.h"
-#include "ui/Controls.h"
+#include "ui/Control.h"
 #include "ui/Form.h"
 #include "ui/FormManager.h"
 
@@ -18,10 +18,10 @@ class frmSaveCheck : public Form {
     void Ask(std::function<void()> save);
     void cmdSave_Click();
 
-    TextModel lblQuestion{"The check before saving found this. Save anyway?"};
-    ListBoxModel lstFindings;
-    ButtonModel cmdSave{"Save anyway"};
-    ButtonModel cmdCancel{"Cancel"};
+    DERED_CONTROL(TextModel, lblQuestion, "The check before saving found this. Save anyway?");
+    DERED_CONTROL(ListBoxModel, lstFindings);
+    DERED_CONTROL(ButtonModel, cmdSave, "Save anyway");
+    DERED_CONTROL(ButtonModel, cmdCancel, "Cancel");
 
   private:
     const Documents& documents_;

@@ -21,8 +21,6 @@ bool IsBlank(const std::string& text) {
 
 frmSpy::frmSpy(Documents& documents, Platform& platform, TurnEvents& events)
     : Form("frmSpy", "Spy"), documents_(documents), platform_(platform), events_(events) {
-    AddControl("grdSpy", &grdSpy);
-    AddControl("cmdDelete", &cmdDelete);
     cmdDelete.onClick = [this] { cmdDelete_Click(); };
     // An undo of the spy slots shows in the open window; targets added since are its own.
     events.Subscribe([this](const TurnChange& change) {

@@ -3,7 +3,7 @@
 #include "orders/ListOrders.h"
 #include "state/TurnDocument.h"
 #include "state/TurnEvents.h"
-#include "ui/Controls.h"
+#include "ui/Control.h"
 #include "ui/Form.h"
 #include "ui/GridModel.h"
 #include "ui/Platform.h"
@@ -30,8 +30,8 @@ class frmSpy : public Form {
                       int16_t p4);
 
     static constexpr int kTargets = kSpyTargets;
-    GridModel grdSpy{1, kTargets};
-    ButtonModel cmdDelete{"Delete"};
+    DERED_CONTROL(GridModel, grdSpy, 1, kTargets);
+    DERED_CONTROL(ButtonModel, cmdDelete, "Delete");
 
   private:
     int16_t Target(int col) const;

@@ -7,7 +7,6 @@ namespace dered {
 frmSummary::frmSummary(const Documents& documents, Platform& platform, FormManager& forms,
                        TurnEvents& events)
     : Form("frmSummary", "Summary"), documents_(documents), platform_(platform), forms_(forms) {
-    AddControl("grdSummary", &grdSummary);
     events.Subscribe([this](const TurnChange& change) {
         if (change.freeSupply) {
             ShowFreeSupply();

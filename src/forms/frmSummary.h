@@ -2,6 +2,7 @@
 
 #include "state/TurnDocument.h"
 #include "state/TurnEvents.h"
+#include "ui/Control.h"
 #include "ui/Form.h"
 #include "ui/FormManager.h"
 #include "ui/GridModel.h"
@@ -17,7 +18,7 @@ class frmSummary : public Form {
 
     void Form_Load() override;
 
-    GridModel grdSummary{8, 2};
+    DERED_CONTROL(GridModel, grdSummary, 8, 2);
 
   private:
     void ShowFreeSupply();

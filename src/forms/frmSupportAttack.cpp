@@ -7,8 +7,6 @@ namespace dered {
 
 frmSupportAttack::frmSupportAttack(Documents& documents, FormManager& forms)
     : Form("frmSupportAttack", "Support Attack"), documents_(documents), forms_(forms) {
-    AddControl("lblChoose", &lblChoose);
-    AddControl("lstAllies", &lstAllies);
     lblChoose.SetText("Double-click the ally whose attack this order supports. Closing this "
                       "window without a choice supports your own attack.");
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "state/TurnDocument.h"
-#include "ui/Controls.h"
+#include "ui/Control.h"
 #include "ui/Form.h"
 #include "ui/FormManager.h"
 
@@ -16,8 +16,8 @@ class frmSupportAttack : public Form {
     void lstAllies_DblClick();
 
     // What to choose, and what closing the window means, above the list.
-    TextModel lblChoose;
-    ListBoxModel lstAllies;
+    DERED_CONTROL(TextModel, lblChoose);
+    DERED_CONTROL(ListBoxModel, lstAllies);
 
   private:
     Documents& documents_;

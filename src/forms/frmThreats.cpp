@@ -33,8 +33,6 @@ std::string ThreatLine(const GameState& game, const Threat& threat) {
 
 frmThreats::frmThreats(const Documents& documents, TurnEvents& events, frmMap& map)
     : Form("frmThreats", "Threats"), documents_(documents), map_(map) {
-    AddControl("lblThreats", &lblThreats);
-    AddControl("lstThreats", &lstThreats);
     lstThreats.Subscribe([this](const ListChange& change) {
         if (change.kind == ListChange::Kind::Selection) {
             lstThreats_Click();

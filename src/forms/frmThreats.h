@@ -2,7 +2,7 @@
 
 #include "state/TurnDocument.h"
 #include "state/TurnEvents.h"
-#include "ui/Controls.h"
+#include "ui/Control.h"
 #include "ui/Form.h"
 
 namespace dered {
@@ -18,8 +18,8 @@ class frmThreats : public Form {
     void Form_Load() override;
     void lstThreats_Click();
 
-    TextModel lblThreats;
-    ListBoxModel lstThreats;
+    DERED_CONTROL(TextModel, lblThreats);
+    DERED_CONTROL(ListBoxModel, lstThreats);
 
   private:
     void Fill();

@@ -52,16 +52,6 @@ frmTurns::frmTurns(const Records& records, Platform& platform, FormManager& form
                    frmMap& map)
     : Form("frmTurns", "Turns"), records_(records), platform_(platform), forms_(forms),
       winQZ_(winQZ), map_(map) {
-    AddControl("lstTurns", &lstTurns);
-    AddControl("lstWith", &lstWith);
-    AddControl("cmdOpen", &cmdOpen);
-    AddControl("cmdBack", &cmdBack);
-    AddControl("cmdCompare", &cmdCompare);
-    AddControl("lblShown", &lblShown);
-    AddControl("lblUnreadable", &lblUnreadable);
-    AddControl("lblCompared", &lblCompared);
-    AddControl("grdChanges", &grdChanges);
-    AddControl("grdPlayers", &grdPlayers);
     cmdOpen.onClick = [this] { cmdOpen_Click(); };
     cmdBack.onClick = [this] { cmdBack_Click(); };
     cmdCompare.onClick = [this] { cmdCompare_Click(); };

@@ -3,7 +3,7 @@
 #include "state/Records.h"
 #include "turns/EarlierTurns.h"
 #include "turns/TurnComparison.h"
-#include "ui/Controls.h"
+#include "ui/Control.h"
 #include "ui/Form.h"
 #include "ui/FormManager.h"
 #include "ui/GridModel.h"
@@ -32,18 +32,18 @@ class frmTurns : public Form {
     // The turns chosen in lstTurns and lstWith, the older one as "then".
     void cmdCompare_Click();
 
-    ListBoxModel lstTurns; // item: the turn's place in Turns()
-    ListBoxModel lstWith;
-    ButtonModel cmdOpen{"&Open read-only"};
-    ButtonModel cmdBack{"&Back to the current turn"};
-    ButtonModel cmdCompare{"&Compare"};
-    TextModel lblShown;
-    TextModel lblUnreadable;
-    TextModel lblCompared;
+    DERED_CONTROL(ListBoxModel, lstTurns); // item: the turn's place in Turns()
+    DERED_CONTROL(ListBoxModel, lstWith);
+    DERED_CONTROL(ButtonModel, cmdOpen, "&Open read-only");
+    DERED_CONTROL(ButtonModel, cmdBack, "&Back to the current turn");
+    DERED_CONTROL(ButtonModel, cmdCompare, "&Compare");
+    DERED_CONTROL(TextModel, lblShown);
+    DERED_CONTROL(TextModel, lblUnreadable);
+    DERED_CONTROL(TextModel, lblCompared);
     // Area, name, then, now: owner changes, then unit changes, by area.
-    GridModel grdChanges{1, 4};
+    DERED_CONTROL(GridModel, grdChanges, 1, 4);
     // Player, supply centres then and now, units then and now.
-    GridModel grdPlayers{1, 5};
+    DERED_CONTROL(GridModel, grdPlayers, 1, 5);
 
     const TurnList& Turns() const { return found_; }
 

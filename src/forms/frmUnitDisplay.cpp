@@ -8,9 +8,6 @@ frmUnitDisplay::frmUnitDisplay(Documents& documents, Platform& platform, FormMan
                                frmMap& map)
     : Form("frmUnitDisplay", "Unit Display"), documents_(documents), platform_(platform),
       forms_(forms), map_(map) {
-    AddControl("Label1", &Label1);
-    AddControl("cmdPicture", &cmdPicture);
-    AddControl("cmdSymbol", &cmdSymbol);
     cmdPicture.onClick = [this] { cmdPicture_Click(); };
     cmdSymbol.onClick = [this] { cmdSymbol_Click(); };
 }

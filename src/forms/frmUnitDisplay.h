@@ -1,8 +1,8 @@
 #pragma once
 
 #include "state/TurnDocument.h"
+#include "ui/Control.h"
 #include "ui/ControlRect.h"
-#include "ui/Controls.h"
 #include "ui/Form.h"
 #include "ui/FormManager.h"
 #include "ui/Mouse.h"
@@ -28,9 +28,9 @@ class frmUnitDisplay : public Form {
     // Redraws the map with the chosen kind of unit image and closes the dialog.
     void ApplyUnitDisplay();
 
-    TextModel Label1{"Army    Corps   Fleet   Squadron"};
-    ButtonModel cmdPicture{"Picture"};
-    ButtonModel cmdSymbol{"Symbol"};
+    DERED_CONTROL(TextModel, Label1, "Army    Corps   Fleet   Squadron");
+    DERED_CONTROL(ButtonModel, cmdPicture, "Picture");
+    DERED_CONTROL(ButtonModel, cmdSymbol, "Symbol");
 
     // Design places of the four pictures and, below them, the four symbols, one under each
     // word of the heading; each image is 32 x 16.

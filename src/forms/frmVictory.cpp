@@ -19,10 +19,8 @@ frmVictory::frmVictory(Documents& documents, Platform& platform, TurnEvents& eve
     : Form("frmVictory", "Victory Conditions"), documents_(documents), platform_(platform),
       events_(events), history_(history) {
     for (int i = 0; i < 2; ++i) {
-        const std::string index = std::string(1, '(').append(std::to_string(i)).append(1, ')');
-        AddControl("Frame3" + index, &Frame3[i]);
-        AddControl("txtVC" + index, &txtVC[i]);
-        AddControl("hsclVC" + index, &hsclVC[i]);
+        PlaceAfter(Frame3[i], txtVC[i]);
+        PlaceAfter(txtVC[i], hsclVC[i]);
         hsclVC[i].Subscribe([this, i](const Changed&) { hsclVC_Change(i); });
     }
 }

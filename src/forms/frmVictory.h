@@ -3,7 +3,7 @@
 #include "desk/UndoHistory.h"
 #include "state/TurnDocument.h"
 #include "state/TurnEvents.h"
-#include "ui/Controls.h"
+#include "ui/Control.h"
 #include "ui/Form.h"
 #include "ui/Platform.h"
 
@@ -23,9 +23,10 @@ class frmVictory : public Form {
     void hsclVC_Change(int Index);
 
     // Index 0 the turns, index 1 the points.
-    std::array<TextModel, 2> Frame3{TextModel("Turns"), TextModel("Points")};
-    std::array<TextBoxModel, 2> txtVC;
-    std::array<ScrollBarModel, 2> hsclVC{ScrollBarModel(10, 40, 15), ScrollBarModel(300, 500, 300)};
+    DERED_CONTROLS(TextModel, 2, Frame3, {TextModel("Turns"), TextModel("Points")});
+    DERED_CONTROLS(TextBoxModel, 2, txtVC);
+    DERED_CONTROLS(ScrollBarModel, 2, hsclVC,
+                   {ScrollBarModel(10, 40, 15), ScrollBarModel(300, 500, 300)});
 
   private:
     int16_t Value(int index) const;

@@ -65,9 +65,6 @@ frmWinQZ::frmWinQZ(Records& records, Platform& platform, FormManager& forms, Ini
     mnuMyAreas.SetShortcut("Home");
     mnuTypeOrder.SetShortcut("Ctrl+E");
     WireMenu();
-    AddControl("grdArea", &grdArea);
-    AddControl("grdAreaTitle", &grdAreaTitle);
-    AddControl("stbStatus", &stbStatus);
     events.Subscribe([this](const TurnChange& change) {
         for (int16_t area : change.areas) {
             ShowOrder(area);

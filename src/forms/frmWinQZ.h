@@ -6,7 +6,7 @@
 #include "forms/TurnKeeper.h"
 #include "state/Records.h"
 #include "state/TurnEvents.h"
-#include "ui/Controls.h"
+#include "ui/Control.h"
 #include "ui/Form.h"
 #include "ui/FormManager.h"
 #include "ui/GridModel.h"
@@ -90,15 +90,15 @@ class frmWinQZ : public Form {
     const std::vector<MenuGroup>& Menu() const { return menu_; }
     MenuItemModel* FindMenuItem(const std::string& name);
 
-    GridModel grdArea{294, 10};
-    GridModel grdAreaTitle{1, 2};
+    DERED_CONTROL(GridModel, grdArea, 294, 10);
+    DERED_CONTROL(GridModel, grdAreaTitle, 1, 2);
 
-    MenuItemModel mnuFile{"mnuFile", "&File"};
-    MenuItemModel mnuOpen{"mnuOpen", "&Open"};
-    MenuItemModel mnuMerge{"mnuMerge", "&Merge"};
-    MenuItemModel mnuSave{"mnuSave", "&Save "};
-    MenuItemModel mnuExportMap{"mnuExportMap", "&Export Map..."};
-    MenuItemModel mnuLoadAllyOrders{"mnuLoadAllyOrders", "Load &Ally's Orders..."};
+    DERED_MENU_ITEM(mnuFile, "&File");
+    DERED_MENU_ITEM(mnuOpen, "&Open");
+    DERED_MENU_ITEM(mnuMerge, "&Merge");
+    DERED_MENU_ITEM(mnuSave, "&Save ");
+    DERED_MENU_ITEM(mnuExportMap, "&Export Map...");
+    DERED_MENU_ITEM(mnuLoadAllyOrders, "Load &Ally's Orders...");
     // The recent reports in the File menu, most recent first; the unused places are hidden.
     std::array<MenuItemModel, kMaxRecentReports> mnuRecentReport{{{"mnuRecent1", ""},
                                                                   {"mnuRecent2", ""},
@@ -108,42 +108,42 @@ class frmWinQZ : public Form {
                                                                   {"mnuRecent6", ""},
                                                                   {"mnuRecent7", ""},
                                                                   {"mnuRecent8", ""}}};
-    MenuItemModel mnuExit{"mnuExit", "&Exit"};
-    MenuItemModel mnuEdit{"mnuEdit", "&Edit"};
-    MenuItemModel mnuUndo{"mnuUndo", "&Undo"};
-    MenuItemModel mnuRedo{"mnuRedo", "&Redo"};
-    MenuItemModel mnuOrdersOverview{"mnuOrdersOverview", "&Orders Overview"};
-    MenuItemModel mnuGoTo{"mnuGoTo", "&Go to Area..."};
-    MenuItemModel mnuAreaData{"mnuAreaData", "&Area Data"};
-    MenuItemModel mnuEditHex{"mnuEditHex", "&Edit Hex"};
-    MenuItemModel mnuSaveHexData{"mnuSaveHexData", "&Save Hex Data"};
-    MenuItemModel mnuCommand{"mnuCommand", "&Command"};
-    MenuItemModel mnuANW{"mnuANW", "&ANW"};
-    MenuItemModel mnuCallToArms{"mnuCallToArms", "&Call to Arms"};
-    MenuItemModel mnuGrantAccess{"mnuGrantAccess", "&Grant Access"};
-    MenuItemModel mnuSpy{"mnuSpy", "&Spy"};
-    MenuItemModel mnuVictoryConditions{"mnuVictoryConditions", "&VictoryConditions"};
-    MenuItemModel mnuView{"mnuView", "&View"};
-    MenuItemModel mnuRelations{"mnuRelations", "&Relations"};
-    MenuItemModel mnuYourAreas{"mnuYourAreas", "&Your Areas"};
-    MenuItemModel mnuLegend{"mnuLegend", "&Legend"};
-    MenuItemModel mnuMyAreas{"mnuMyAreas", "&My Areas"};
-    MenuItemModel mnuReach{"mnuReach", "R&each"};
-    MenuItemModel mnuThreats{"mnuThreats", "Threat&s"};
-    MenuItemModel mnuTypeOrder{"mnuTypeOrder", "&Type an Order"};
-    MenuItemModel mnuTurns{"mnuTurns", "&Turns"};
-    MenuItemModel mnuAlliesOrders{"mnuAlliesOrders", "&Allies' Orders"};
-    MenuItemModel mnuHistory{"mnuHistory", "&History"};
-    MenuItemModel mnuOptions{"mnuOptions", "&Options"};
-    MenuItemModel mnuMapColors{"mnuMapColors", "Map &Colors"};
-    MenuItemModel mnuHex{"mnuHex", "Hex map"};
-    MenuItemModel mnuZoom{"mnuZoom", "&Zoom Map"};
-    MenuItemModel mnuTypeofUnitDisplay{"mnuTypeofUnitDisplay", "Type of Unit Display"};
-    MenuItemModel mnuHelp{"mnuHelp", "&Help"};
-    MenuItemModel mnuOrders{"mnuOrders", "&Orders"};
-    MenuItemModel mnuAbout{"mnuAbout", "&About"};
+    DERED_MENU_ITEM(mnuExit, "&Exit");
+    DERED_MENU_ITEM(mnuEdit, "&Edit");
+    DERED_MENU_ITEM(mnuUndo, "&Undo");
+    DERED_MENU_ITEM(mnuRedo, "&Redo");
+    DERED_MENU_ITEM(mnuOrdersOverview, "&Orders Overview");
+    DERED_MENU_ITEM(mnuGoTo, "&Go to Area...");
+    DERED_MENU_ITEM(mnuAreaData, "&Area Data");
+    DERED_MENU_ITEM(mnuEditHex, "&Edit Hex");
+    DERED_MENU_ITEM(mnuSaveHexData, "&Save Hex Data");
+    DERED_MENU_ITEM(mnuCommand, "&Command");
+    DERED_MENU_ITEM(mnuANW, "&ANW");
+    DERED_MENU_ITEM(mnuCallToArms, "&Call to Arms");
+    DERED_MENU_ITEM(mnuGrantAccess, "&Grant Access");
+    DERED_MENU_ITEM(mnuSpy, "&Spy");
+    DERED_MENU_ITEM(mnuVictoryConditions, "&VictoryConditions");
+    DERED_MENU_ITEM(mnuView, "&View");
+    DERED_MENU_ITEM(mnuRelations, "&Relations");
+    DERED_MENU_ITEM(mnuYourAreas, "&Your Areas");
+    DERED_MENU_ITEM(mnuLegend, "&Legend");
+    DERED_MENU_ITEM(mnuMyAreas, "&My Areas");
+    DERED_MENU_ITEM(mnuReach, "R&each");
+    DERED_MENU_ITEM(mnuThreats, "Threat&s");
+    DERED_MENU_ITEM(mnuTypeOrder, "&Type an Order");
+    DERED_MENU_ITEM(mnuTurns, "&Turns");
+    DERED_MENU_ITEM(mnuAlliesOrders, "&Allies' Orders");
+    DERED_MENU_ITEM(mnuHistory, "&History");
+    DERED_MENU_ITEM(mnuOptions, "&Options");
+    DERED_MENU_ITEM(mnuMapColors, "Map &Colors");
+    DERED_MENU_ITEM(mnuHex, "Hex map");
+    DERED_MENU_ITEM(mnuZoom, "&Zoom Map");
+    DERED_MENU_ITEM(mnuTypeofUnitDisplay, "Type of Unit Display");
+    DERED_MENU_ITEM(mnuHelp, "&Help");
+    DERED_MENU_ITEM(mnuOrders, "&Orders");
+    DERED_MENU_ITEM(mnuAbout, "&About");
     // The main window's status bar: what the last file command did.
-    TextModel stbStatus;
+    DERED_CONTROL(TextModel, stbStatus);
 
     std::array<int16_t, 7> SpyTargets{}; // 1..6
     bool MapShown = false;

@@ -49,8 +49,6 @@ std::string AreaLine(const GameState& game, int16_t number) {
 
 frmYourAreas::frmYourAreas(const Documents& documents)
     : Form("frmYourAreas", "Your Areas"), documents_(documents) {
-    AddControl("lstYourAreas", &lstYourAreas);
-    AddControl("cmdRefreash", &cmdRefreash);
     cmdRefreash.onClick = [this] { cmdRefreash_Click(); };
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "state/TurnDocument.h"
-#include "ui/Controls.h"
+#include "ui/Control.h"
 #include "ui/Form.h"
 
 #include <string_view>
@@ -19,8 +19,8 @@ class frmYourAreas : public Form {
 
     // The fields of a line line up only in a fixed-pitch font.
     static constexpr std::string_view kListFont = "Courier New";
-    ListBoxModel lstYourAreas;
-    ButtonModel cmdRefreash{"Refresh"};
+    DERED_CONTROL(ListBoxModel, lstYourAreas);
+    DERED_CONTROL(ButtonModel, cmdRefreash, "Refresh");
 
   private:
     const Documents& documents_;

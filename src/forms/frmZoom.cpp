@@ -8,8 +8,6 @@ namespace dered {
 
 frmZoom::frmZoom(SettingsRecord& settings, frmMap& map)
     : Form("frmZoom", "Zoom map"), settings_(settings), map_(map) {
-    AddControl("hsbZoom", &hsbZoom);
-    AddControl("lblZoom", &lblZoom);
     lblZoom.SetText("The size of the map cells; it applies when this window closes. On the "
                     "map, the mouse wheel and Ctrl+= / Ctrl+- zoom at once.");
 }

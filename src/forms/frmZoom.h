@@ -2,8 +2,8 @@
 
 #include "map/Geometry.h"
 #include "state/SettingsRecord.h"
+#include "ui/Control.h"
 #include "ui/ControlRect.h"
-#include "ui/Controls.h"
 #include "ui/Form.h"
 #include "ui/Mouse.h"
 
@@ -22,9 +22,9 @@ class frmZoom : public Form {
     // The cell size `steps` steps of the scroll bar away from the current one, within its limits.
     [[nodiscard]] static int16_t SteppedSize(const SettingsRecord& settings, int steps);
 
-    ScrollBarModel hsbZoom{MinCellSize, MaxHexCellSize, MinCellSize};
+    DERED_CONTROL(ScrollBarModel, hsbZoom, MinCellSize, MaxHexCellSize, MinCellSize);
     // What the scroll bar does, and the quicker ways on the map.
-    TextModel lblZoom;
+    DERED_CONTROL(TextModel, lblZoom);
 
     // Where the dialog sits, relative to the map window's top-left corner: over the map,
     // below the row of option buttons.

@@ -14,9 +14,9 @@ namespace dered {
 
 namespace {
 
-QLabel* AddLabel(QVBoxLayout& layout, BindingSet& bindings, TextModel& model, const char* name) {
+QLabel* AddLabel(QVBoxLayout& layout, BindingSet& bindings, Control<TextModel>& model) {
     auto* label = new QLabel;
-    label->setObjectName(QString::fromLatin1(name));
+    label->setObjectName(ObjectName(model));
     label->setAlignment(Qt::AlignHCenter);
     bindings.Add<CaptionBinding>(model, [label](const QString& text) { label->setText(text); });
     layout.addWidget(label);
@@ -35,16 +35,15 @@ AboutView::AboutView(frmAbout& form, const ViewContext& context)
                                   [this](const QString& text) { setWindowTitle(text); });
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(24, 16, 24, 16);
-    QLabel* version = AddLabel(*layout, bindings_, about.Label1_0, "Label1(0)");
+    QLabel* version = AddLabel(*layout, bindings_, about.Label1_0);
     QFont big = version->font();
     big.setPointSize(big.pointSize() + 4);
     big.setBold(true);
     version->setFont(big);
-    AddLabel(*layout, bindings_, about.Label1_1, "Label1(1)");
+    AddLabel(*layout, bindings_, about.Label1_1);
     layout->addSpacing(12);
-    const char* const names[] = {"Label2", "Label3", "Label4", "Label5"};
-    for (size_t i = 0; i < about.Credit.size(); ++i) {
-        AddLabel(*layout, bindings_, about.Credit[i], names[i]);
+    for (Control<TextModel>& credit : about.Credit) {
+        AddLabel(*layout, bindings_, credit);
     }
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }

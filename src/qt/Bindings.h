@@ -1,6 +1,8 @@
 #pragma once
 
 #include "qt/Binding.h"
+#include "qt/QtText.h"
+#include "ui/ControlName.h"
 #include "ui/Controls.h"
 
 #include <QString>
@@ -18,6 +20,11 @@ class QPushButton;
 class QScrollBar;
 
 namespace dered {
+
+// A widget bound to a form's control goes by the control's name.
+inline QString ObjectName(const ControlName& control) {
+    return ToQt(control.Name());
+}
 
 // A menu item on a QAction: caption with its "&" accelerator, enabled, ticked.
 class MenuBinding : public Binding {

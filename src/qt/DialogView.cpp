@@ -3,6 +3,7 @@
 #include "qt/Bindings.h"
 #include "qt/QtPlatform.h"
 #include "qt/WinQZView.h"
+#include "ui/Control.h"
 #include "ui/FormManager.h"
 
 #include <QCheckBox>
@@ -116,52 +117,52 @@ void DialogView::CloseBox() {
     CloseForm(forms_, platform_, form_);
 }
 
-QGroupBox* DialogView::Frame(TextModel& caption, const char* name) {
+QGroupBox* DialogView::Frame(Control<TextModel>& caption) {
     auto* frame = new QGroupBox;
-    frame->setObjectName(QString::fromLatin1(name));
+    frame->setObjectName(ObjectName(caption));
     bindings_.Add<CaptionBinding>(caption, [frame](const QString& text) { frame->setTitle(text); });
     return frame;
 }
 
-QListWidget* DialogView::List(ListBoxModel& model, const char* name) {
+QListWidget* DialogView::List(Control<ListBoxModel>& model) {
     auto* list = new QListWidget;
-    list->setObjectName(QString::fromLatin1(name));
+    list->setObjectName(ObjectName(model));
     bindings_.Add<ListBinding>(model, *list);
     return list;
 }
 
-QPushButton* DialogView::Button(ButtonModel& model, const char* name) {
+QPushButton* DialogView::Button(Control<ButtonModel>& model) {
     auto* button = new QPushButton;
-    button->setObjectName(QString::fromLatin1(name));
+    button->setObjectName(ObjectName(model));
     button->setAutoDefault(false);
     bindings_.Add<ButtonBinding>(model, *button);
     return button;
 }
 
-QLabel* DialogView::Label(TextModel& model, const char* name) {
+QLabel* DialogView::Label(Control<TextModel>& model) {
     auto* label = new QLabel;
-    label->setObjectName(QString::fromLatin1(name));
+    label->setObjectName(ObjectName(model));
     bindings_.Add<CaptionBinding>(model, [label](const QString& text) { label->setText(text); });
     return label;
 }
 
-QLineEdit* DialogView::TextBox(TextBoxModel& model, const char* name) {
+QLineEdit* DialogView::TextBox(Control<TextBoxModel>& model) {
     auto* edit = new QLineEdit;
-    edit->setObjectName(QString::fromLatin1(name));
+    edit->setObjectName(ObjectName(model));
     bindings_.Add<TextBoxBinding>(model, *edit);
     return edit;
 }
 
-QCheckBox* DialogView::CheckBox(CheckBoxModel& model, const char* name) {
+QCheckBox* DialogView::CheckBox(Control<CheckBoxModel>& model) {
     auto* box = new QCheckBox;
-    box->setObjectName(QString::fromLatin1(name));
+    box->setObjectName(ObjectName(model));
     bindings_.Add<CheckBoxBinding>(model, *box);
     return box;
 }
 
-QScrollBar* DialogView::ScrollBar(ScrollBarModel& model, const char* name) {
+QScrollBar* DialogView::ScrollBar(Control<ScrollBarModel>& model) {
     auto* bar = new QScrollBar(Qt::Horizontal);
-    bar->setObjectName(QString::fromLatin1(name));
+    bar->setObjectName(ObjectName(model));
     bindings_.Add<ScrollBarBinding>(model, *bar);
     return bar;
 }

@@ -27,6 +27,7 @@ class QtPlatform;
 class ScrollBarModel;
 class TextBoxModel;
 class TextModel;
+template <typename Model> class Control;
 
 // The window of one of the small dialogs: a fixed-size window with only a close box, whose
 // title follows the form's caption and whose close box unloads the form. The helpers make a
@@ -57,13 +58,13 @@ class DialogView : public QWidget, public FormView {
     // height down to `leastHeight`, so that a low screen still holds the window whole.
     void LetShrink(std::initializer_list<QWidget*> parts, int leastHeight);
 
-    QGroupBox* Frame(TextModel& caption, const char* name);
-    QListWidget* List(ListBoxModel& model, const char* name);
-    QPushButton* Button(ButtonModel& model, const char* name);
-    QLabel* Label(TextModel& model, const char* name);
-    QLineEdit* TextBox(TextBoxModel& model, const char* name);
-    QCheckBox* CheckBox(CheckBoxModel& model, const char* name);
-    QScrollBar* ScrollBar(ScrollBarModel& model, const char* name);
+    QGroupBox* Frame(Control<TextModel>& caption);
+    QListWidget* List(Control<ListBoxModel>& model);
+    QPushButton* Button(Control<ButtonModel>& model);
+    QLabel* Label(Control<TextModel>& model);
+    QLineEdit* TextBox(Control<TextBoxModel>& model);
+    QCheckBox* CheckBox(Control<CheckBoxModel>& model);
+    QScrollBar* ScrollBar(Control<ScrollBarModel>& model);
 
     QtPlatform& platform_;
     FormManager& forms_;

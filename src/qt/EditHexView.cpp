@@ -61,35 +61,33 @@ EditHexView::EditHexView(frmEditHex& form, const ViewContext& context)
     : DialogView(form, context), editHex_(form) {
 
     auto* area = new QHBoxLayout;
-    area->addWidget(Label(form.lblArea, "lblArea"));
-    QLineEdit* areaBox = TextBox(form.txtArea, "txtArea");
+    area->addWidget(Label(form.lblArea));
+    QLineEdit* areaBox = TextBox(form.txtArea);
     areaBox->setFixedWidth(areaBox->fontMetrics().horizontalAdvance(QStringLiteral("22222")) + 12);
     area->addWidget(areaBox);
     area->addStretch();
 
     auto* borders = new BorderPanel;
-    QLabel* bordersLabel = Label(form.Label1, "Label1");
+    QLabel* bordersLabel = Label(form.Label1);
     bordersLabel->setParent(borders);
     bordersLabel->move(4, 4);
     for (size_t k = 0; k < form.chkBorder.size(); ++k) {
-        const std::string name = "chkBorder(" + std::to_string(k + 1) + ")";
-        QCheckBox* box = CheckBox(form.chkBorder[k], name.c_str());
+        QCheckBox* box = CheckBox(form.chkBorder[k]);
         box->setParent(borders);
         box->setGeometry(ToQt(frmEditHex::chkBorderRect[k]));
     }
 
     auto* display = new QVBoxLayout;
-    display->addWidget(Label(form.Label2, "Label2"));
-    for (size_t j = 0; j < form.chkDisplay.size(); ++j) {
-        const std::string name = "chkDisplay(" + std::to_string(j) + ")";
-        display->addWidget(CheckBox(form.chkDisplay[j], name.c_str()));
+    display->addWidget(Label(form.Label2));
+    for (Control<CheckBoxModel>& box : form.chkDisplay) {
+        display->addWidget(CheckBox(box));
     }
     display->addStretch();
     auto* place = new QHBoxLayout;
-    place->addWidget(Label(form.lblX, "lblX"));
-    place->addWidget(Label(form.lblY, "lblY"));
+    place->addWidget(Label(form.lblX));
+    place->addWidget(Label(form.lblY));
     display->addLayout(place);
-    display->addWidget(Button(form.cmdOK, "cmdOK"));
+    display->addWidget(Button(form.cmdOK));
 
     auto* layout = new QGridLayout(this);
     layout->addLayout(area, 0, 0);

@@ -61,16 +61,16 @@ ExportMapView::ExportMapView(frmExportMap& form, const ViewContext& context)
     auto* layout = new QGridLayout(this);
     layout->addWidget(RadioButtonRow(form.optFormat, bindings_), 0, 0, 1, 2);
     layout->addWidget(RadioButtonRow(form.optCells, bindings_), 1, 0, 1, 2);
-    layout->addWidget(Label(form.lblCellSize, "lblCellSize"), 2, 0);
-    layout->addWidget(TextBox(form.txtCellSize, "txtCellSize"), 2, 1);
-    layout->addWidget(CheckBox(form.chkArrows, "chkArrows"), 3, 0, 1, 2);
-    layout->addWidget(CheckBox(form.chkAllies, "chkAllies"), 4, 0, 1, 2);
-    layout->addWidget(CheckBox(form.chkReach, "chkReach"), 5, 0, 1, 2);
-    layout->addWidget(Label(form.lblSize, "lblSize"), 6, 0, 1, 2);
+    layout->addWidget(Label(form.lblCellSize), 2, 0);
+    layout->addWidget(TextBox(form.txtCellSize), 2, 1);
+    layout->addWidget(CheckBox(form.chkArrows), 3, 0, 1, 2);
+    layout->addWidget(CheckBox(form.chkAllies), 4, 0, 1, 2);
+    layout->addWidget(CheckBox(form.chkReach), 5, 0, 1, 2);
+    layout->addWidget(Label(form.lblSize), 6, 0, 1, 2);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(Button(form.cmdExport, "cmdExport"));
-    buttons->addWidget(Button(form.cmdCancel, "cmdCancel"));
+    buttons->addWidget(Button(form.cmdExport));
+    buttons->addWidget(Button(form.cmdCancel));
     layout->addLayout(buttons, 7, 0, 1, 2);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }

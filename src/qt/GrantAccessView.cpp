@@ -1,6 +1,7 @@
 #include "qt/GrantAccessView.h"
 
 #include "forms/frmGrantAccess.h"
+#include "qt/Bindings.h"
 #include "qt/MoreBindings.h"
 
 #include <QFontMetrics>
@@ -25,7 +26,7 @@ GrantAccessView::GrantAccessView(frmGrantAccess& form, const ViewContext& contex
     : DialogView(form, context), grantAccess_(form) {
     KeepAbove(mapWindow_);
     auto* instruction = new QPlainTextEdit;
-    instruction->setObjectName(QStringLiteral("Text1"));
+    instruction->setObjectName(ObjectName(form.Text1));
     instruction->setFocusPolicy(Qt::NoFocus);
     instruction->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     const QFontMetrics metrics(instruction->font());
@@ -33,23 +34,23 @@ GrantAccessView::GrantAccessView(frmGrantAccess& form, const ViewContext& contex
                                 2 * (instruction->frameWidth() + 4));
     bindings_.Add<ShownTextBinding>(form.Text1, *instruction);
 
-    QLineEdit* area = TextBox(form.txtArea, "txtArea");
+    QLineEdit* area = TextBox(form.txtArea);
     area->setFixedWidth(metrics.horizontalAdvance(QStringLiteral(" 2222 ")) + 8);
-    QGroupBox* options = Frame(form.fraOptions, "fraOptions");
+    QGroupBox* options = Frame(form.fraOptions);
     auto* optionsLayout = new QGridLayout(options);
-    QListWidget* players = List(form.lstPlayers, "lstPlayers");
+    QListWidget* players = List(form.lstPlayers);
     players->setFixedSize(kListSize);
     optionsLayout->addWidget(players, 0, 0, 4, 1);
-    optionsLayout->addWidget(Button(form.cmdGrant, "cmdGrant"), 0, 1);
-    optionsLayout->addWidget(Button(form.cmdGrantAll, "cmdGrantAll"), 1, 1);
+    optionsLayout->addWidget(Button(form.cmdGrant), 0, 1);
+    optionsLayout->addWidget(Button(form.cmdGrantAll), 1, 1);
     optionsLayout->addWidget(area, 2, 1, Qt::AlignHCenter);
     optionsLayout->setRowStretch(3, 1);
 
     auto* frames = new QHBoxLayout;
     frames->addWidget(options);
-    QListWidget* commands = List(form.lstCommands, "lstCommands");
-    frames->addWidget(ListFrame(Frame(form.fraCommands, "fraCommands"), commands,
-                                {Button(form.cmdDelete, "cmdDelete")}, kListSize));
+    QListWidget* commands = List(form.lstCommands);
+    frames->addWidget(
+        ListFrame(Frame(form.fraCommands), commands, {Button(form.cmdDelete)}, kListSize));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(instruction);
     layout->addLayout(frames);

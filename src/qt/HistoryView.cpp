@@ -71,7 +71,7 @@ HistoryView::HistoryView(frmHistory& form, const ViewContext& context)
     auto* chart = new ChartWidget(form, this);
     bindings_.Add<ChartBinding>(form.chartChanged, *chart);
     auto* table = new QTableView(this);
-    table->setObjectName(QStringLiteral("grdHistory"));
+    table->setObjectName(ObjectName(form.grdHistory));
     bindings_.Add<GridBinding>(form.grdHistory, *table);
     table->setSelectionMode(QAbstractItemView::NoSelection);
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
@@ -83,15 +83,15 @@ HistoryView::HistoryView(frmHistory& form, const ViewContext& context)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(RadioButtonRow(form.optFigure, bindings_));
     layout->addWidget(chart, 3);
-    layout->addWidget(Label(form.lblPointer, "lblPointer"));
+    layout->addWidget(Label(form.lblPointer));
     layout->addWidget(table, 2);
-    QLabel* skipped = Label(form.lblSkipped, "lblSkipped");
+    QLabel* skipped = Label(form.lblSkipped);
     skipped->setWordWrap(true);
     layout->addWidget(skipped);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(Button(form.cmdSvg, "cmdSvg"));
-    buttons->addWidget(Button(form.cmdPng, "cmdPng"));
+    buttons->addWidget(Button(form.cmdSvg));
+    buttons->addWidget(Button(form.cmdPng));
     layout->addLayout(buttons);
     resize(kChartWidth + 24, kChartHeight + kTableHeight + 140);
 }

@@ -24,7 +24,7 @@ MapFindBar::MapFindBar(frmMap& map, QWidget& view, BindingSet& bindings)
     : view_(view), find_(new QLineEdit(&view)), order_(new QLineEdit(&view)),
       status_(new QLabel(&view)) {
     const ControlRect& last = map.optCommandRect.back();
-    find_->setObjectName(QStringLiteral("txtFind"));
+    find_->setObjectName(ObjectName(map.fields.txtFind));
     find_->setPlaceholderText(QStringLiteral("Go to area..."));
     find_->setGeometry(last.left + last.width + kGap, last.top, kFindWidth, last.height);
     bindings.Add<TextBoxBinding>(map.fields.txtFind, *find_);
@@ -33,7 +33,7 @@ MapFindBar::MapFindBar(frmMap& map, QWidget& view, BindingSet& bindings)
 
     // Under the option buttons: orders typed, completing area names.
     const ControlRect& first = map.optCommandRect.front();
-    order_->setObjectName(QStringLiteral("txtOrder"));
+    order_->setObjectName(ObjectName(map.fields.txtOrder));
     order_->setPlaceholderText(QStringLiteral("Type an order (Ctrl+E)"));
     order_->setGeometry(first.left, last.top + last.height + kGap / 2, kOrderWidth, last.height);
     bindings.Add<TextBoxBinding>(map.fields.txtOrder, *order_);
@@ -45,7 +45,7 @@ MapFindBar::MapFindBar(frmMap& map, QWidget& view, BindingSet& bindings)
         order_->selectAll();
     });
 
-    status_->setObjectName(QStringLiteral("staHover"));
+    status_->setObjectName(ObjectName(map.staHover));
     status_->setAutoFillBackground(true);
     status_->setMargin(2);
     bindings.Add<CaptionBinding>(map.staHover, [this](const QString& text) {

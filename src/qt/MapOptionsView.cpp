@@ -1,6 +1,7 @@
 #include "qt/MapOptionsView.h"
 
 #include "forms/frmMapOptions.h"
+#include "qt/Bindings.h"
 #include "qt/MoreBindings.h"
 
 #include <QFrame>
@@ -16,27 +17,20 @@ QRect ToQt(const ControlRect& rect) {
     return {rect.left, rect.top, rect.width, rect.height};
 }
 
-std::string Indexed(const char* name, size_t index) {
-    return std::string(name) + "(" + std::to_string(index) + ")";
-}
-
 } // namespace
 
 MapOptionsView::MapOptionsView(frmMapOptions& form, const ViewContext& context)
     : DialogView(form, context), mapOptions_(form) {
     const frmMapOptions::Layout& at = form.Positions();
     for (size_t i = 0; i < form.picArrow.size(); ++i) {
-        PlaceSwatch(form.lblArrow[i], at.lblArrow[i], Indexed("lblArrow", i).c_str(),
-                    form.picArrow[i], at.picArrow[i], Indexed("picArrow", i).c_str());
+        PlaceSwatch(form.lblArrow[i], at.lblArrow[i], form.picArrow[i], at.picArrow[i]);
     }
-    PlaceSwatch(form.lblWater, at.lblWater, "lblWater", form.picWater, at.picWater, "picWater");
-    PlaceSwatch(form.lblBorders, at.lblBorders, "lblBorders", form.picBorders, at.picBorders,
-                "picBorders");
+    PlaceSwatch(form.lblWater, at.lblWater, form.picWater, at.picWater);
+    PlaceSwatch(form.lblBorders, at.lblBorders, form.picBorders, at.picBorders);
     for (size_t i = 0; i < form.picColour.size(); ++i) {
-        PlaceSwatch(form.lblColour[i], at.lblColour[i], Indexed("lblColour", i).c_str(),
-                    form.picColour[i], at.picColour[i], Indexed("picColour", i).c_str());
+        PlaceSwatch(form.lblColour[i], at.lblColour[i], form.picColour[i], at.picColour[i]);
     }
-    QLabel* clash = Label(form.lblClash, "lblClash");
+    QLabel* clash = Label(form.lblClash);
     clash->setParent(this);
     clash->setGeometry(ToQt(at.lblClash));
     clash->setWordWrap(true);
@@ -44,14 +38,13 @@ MapOptionsView::MapOptionsView(frmMapOptions& form, const ViewContext& context)
     setFixedSize(at.width, at.height);
 }
 
-void MapOptionsView::PlaceSwatch(TextModel& label, const ControlRect& labelRect,
-                                 const char* labelName, SwatchModel& swatch,
-                                 const ControlRect& swatchRect, const char* swatchName) {
-    QLabel* caption = Label(label, labelName);
+void MapOptionsView::PlaceSwatch(Control<TextModel>& label, const ControlRect& labelRect,
+                                 Control<SwatchModel>& swatch, const ControlRect& swatchRect) {
+    QLabel* caption = Label(label);
     caption->setParent(this);
     caption->setGeometry(ToQt(labelRect));
     auto* frame = new QFrame(this);
-    frame->setObjectName(QString::fromLatin1(swatchName));
+    frame->setObjectName(ObjectName(swatch));
     frame->setGeometry(ToQt(swatchRect));
     bindings_.Add<SwatchBinding>(swatch, *frame);
 }

@@ -17,8 +17,8 @@ class MapOptionsView : public DialogView {
 
   private:
     frmMapOptions& mapOptions_;
-    void PlaceSwatch(TextModel& label, const ControlRect& labelRect, const char* labelName,
-                     SwatchModel& swatch, const ControlRect& swatchRect, const char* swatchName);
+    void PlaceSwatch(Control<TextModel>& label, const ControlRect& labelRect,
+                     Control<SwatchModel>& swatch, const ControlRect& swatchRect);
 };
 
 } // namespace dered

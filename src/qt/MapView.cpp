@@ -82,7 +82,7 @@ MapView::MapView(frmMap& form, const ViewContext& context, bool quitWhenShown)
         const ControlRect& rect = map.optCommandRect[i];
         // Option buttons drawn as buttons that stay down: the captions fit the narrow row.
         auto* button = new QToolButton(this);
-        button->setObjectName(QStringLiteral("optCommand(%1)").arg(i));
+        button->setObjectName(QStringLiteral("%1(%2)").arg(ObjectName(map.optCommand)).arg(i));
         button->setGeometry(rect.left, rect.top, rect.width, rect.height);
         button->setFocusPolicy(Qt::NoFocus);
         buttons_.push_back(button);
@@ -90,7 +90,7 @@ MapView::MapView(frmMap& form, const ViewContext& context, bool quitWhenShown)
     bindings_.Add<OptionGroupBinding>(map.optCommand, buttons_);
     status_->setObjectName(QStringLiteral("stbMap"));
     status_->setSizeGripEnabled(false);
-    nextClick_->setObjectName(QStringLiteral("stbNextClick"));
+    nextClick_->setObjectName(ObjectName(map.stbNextClick));
     status_->addWidget(nextClick_, 1);
     bindings_.Add<CaptionBinding>(map.stbNextClick,
                                   [this](const QString& text) { nextClick_->setText(text); });
@@ -140,7 +140,7 @@ std::optional<WindowRect> MapView::BesideWindows() const {
 
 WindowRect MapView::ToolsRect() const {
     QRect tools = buttons_.front()->geometry().united(buttons_.back()->geometry());
-    if (const auto* find = findChild<QLineEdit*>(QStringLiteral("txtFind"))) {
+    if (const auto* find = findChild<QLineEdit*>(ObjectName(map_.fields.txtFind))) {
         tools = tools.united(find->geometry());
     }
     const QPoint corner = mapToGlobal(tools.topLeft());

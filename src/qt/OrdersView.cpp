@@ -23,7 +23,7 @@ OrdersView::OrdersView(frmOrders& form, const ViewContext& context)
     bindings_.Add<CaptionBinding>(orders_.caption,
                                   [this](const QString& text) { setWindowTitle(text); });
     auto* text = new QPlainTextEdit;
-    text->setObjectName(QStringLiteral("txtReference"));
+    text->setObjectName(ObjectName(form.txtReference));
     text->setReadOnly(true);
     text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     bindings_.Add<CaptionBinding>(orders_.txtReference,

@@ -1,6 +1,7 @@
 #include "qt/RelationsView.h"
 
 #include "forms/frmRelations.h"
+#include "qt/Bindings.h"
 #include "qt/GridBinding.h"
 
 #include <QHeaderView>
@@ -13,7 +14,7 @@ namespace dered {
 
 RelationsView::RelationsView(frmRelations& form, const ViewContext& context)
     : DialogView(form, context), relations_(form), grid_(new QTableWidget) {
-    grid_->setObjectName(QStringLiteral("grdRelations"));
+    grid_->setObjectName(ObjectName(form.grdRelations));
     auto& binding = bindings_.Add<GridBinding>(relations_.grdRelations, *grid_);
     grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -1,6 +1,7 @@
 #include "qt/SpyView.h"
 
 #include "forms/frmSpy.h"
+#include "qt/Bindings.h"
 #include "qt/GridBinding.h"
 
 #include <QPushButton>
@@ -37,7 +38,7 @@ SpyView::SpyView(frmSpy& form, const ViewContext& context) : DialogView(form, co
     frmSpy& spy = spy_;
     auto* table = new UserSelectionTable;
     grid_ = table;
-    grid_->setObjectName(QStringLiteral("grdSpy"));
+    grid_->setObjectName(ObjectName(form.grdSpy));
     auto& binding = bindings_.Add<GridBinding>(spy.grdSpy, *grid_);
     grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -48,7 +49,7 @@ SpyView::SpyView(frmSpy& form, const ViewContext& context) : DialogView(form, co
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(grid_);
-    layout->addWidget(Button(spy.cmdDelete, "cmdDelete"), 0, Qt::AlignHCenter);
+    layout->addWidget(Button(spy.cmdDelete), 0, Qt::AlignHCenter);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 

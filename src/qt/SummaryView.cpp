@@ -30,7 +30,7 @@ SummaryView::SummaryView(frmSummary& form, const ViewContext& context)
     // A small window: only a close box, so that its caption has room in the frame.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
-    grid_->setObjectName(QStringLiteral("grdSummary"));
+    grid_->setObjectName(ObjectName(form.grdSummary));
     bindings_.Add<CaptionBinding>(summary_.caption,
                                   [this](const QString& text) { setWindowTitle(text); });
     auto& binding = bindings_.Add<GridBinding>(summary_.grdSummary, *grid_);

@@ -11,7 +11,7 @@ namespace dered {
 SupportAttackView::SupportAttackView(frmSupportAttack& form, const ViewContext& context)
     : DialogView(form, context), supportAttack_(form) {
     KeepAbove(mapWindow_);
-    QListWidget* allies = List(supportAttack_.lstAllies, "lstAllies");
+    QListWidget* allies = List(supportAttack_.lstAllies);
     allies->setFixedSize(180, 150);
     // The handler closes the window; the view goes only once the event is over.
     connect(allies, &QListWidget::itemDoubleClicked, this, [this] {
@@ -19,7 +19,7 @@ SupportAttackView::SupportAttackView(frmSupportAttack& form, const ViewContext& 
             supportAttack_.lstAllies_DblClick();
         }
     });
-    QLabel* prompt = Label(supportAttack_.lblChoose, "lblChoose");
+    QLabel* prompt = Label(supportAttack_.lblChoose);
     prompt->setWordWrap(true);
     prompt->setFixedWidth(allies->width());
     auto* layout = new QVBoxLayout(this);

@@ -1,6 +1,7 @@
 #include "qt/TurnsView.h"
 
 #include "forms/frmTurns.h"
+#include "qt/Bindings.h"
 #include "qt/GridBinding.h"
 
 #include <QGridLayout>
@@ -28,14 +29,14 @@ QLabel* Heading(const char* text, QWidget* parent) {
 } // namespace
 
 TurnsView::TurnsView(frmTurns& form, const ViewContext& context) : DialogView(form, context) {
-    QListWidget* turns = List(form.lstTurns, "lstTurns");
-    QListWidget* with = List(form.lstWith, "lstWith");
+    QListWidget* turns = List(form.lstTurns);
+    QListWidget* with = List(form.lstWith);
     for (QListWidget* list : {turns, with}) {
         list->setFixedSize(kListWidth, kListHeight);
     }
-    const auto table = [this](GridModel& grid, const char* name, int height) {
+    const auto table = [this](Control<GridModel>& grid, int height) {
         auto* view = new QTableView(this);
-        view->setObjectName(QString::fromLatin1(name));
+        view->setObjectName(ObjectName(grid));
         bindings_.Add<GridBinding>(grid, *view);
         view->setSelectionMode(QAbstractItemView::NoSelection);
         // The area numbers take what they need, the words share the rest.
@@ -53,18 +54,18 @@ TurnsView::TurnsView(frmTurns& form, const ViewContext& context) : DialogView(fo
     layout->addWidget(turns, 1, 0);
     layout->addWidget(with, 1, 1);
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(Button(form.cmdOpen, "cmdOpen"));
-    buttons->addWidget(Button(form.cmdBack, "cmdBack"));
-    buttons->addWidget(Button(form.cmdCompare, "cmdCompare"));
+    buttons->addWidget(Button(form.cmdOpen));
+    buttons->addWidget(Button(form.cmdBack));
+    buttons->addWidget(Button(form.cmdCompare));
     buttons->addStretch();
     layout->addLayout(buttons, 2, 0, 1, 2);
-    layout->addWidget(Label(form.lblShown, "lblShown"), 3, 0, 1, 2);
-    QLabel* unreadable = Label(form.lblUnreadable, "lblUnreadable");
+    layout->addWidget(Label(form.lblShown), 3, 0, 1, 2);
+    QLabel* unreadable = Label(form.lblUnreadable);
     unreadable->setWordWrap(true);
     layout->addWidget(unreadable, 4, 0, 1, 2);
-    layout->addWidget(Label(form.lblCompared, "lblCompared"), 5, 0, 1, 2);
-    layout->addWidget(table(form.grdChanges, "grdChanges", 220), 6, 0, 1, 2);
-    layout->addWidget(table(form.grdPlayers, "grdPlayers", 190), 7, 0, 1, 2);
+    layout->addWidget(Label(form.lblCompared), 5, 0, 1, 2);
+    layout->addWidget(table(form.grdChanges, 220), 6, 0, 1, 2);
+    layout->addWidget(table(form.grdPlayers, 190), 7, 0, 1, 2);
     auto* scroll = new QScrollArea;
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidgetResizable(true);

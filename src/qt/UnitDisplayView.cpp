@@ -55,7 +55,7 @@ UnitDisplayView::UnitDisplayView(frmUnitDisplay& form, const ViewContext& contex
     }
     // The heading's words stand over the columns: a fixed-pitch font in which the eight
     // characters from one word to the next span one column.
-    QLabel* heading = Label(form.Label1, "Label1");
+    QLabel* heading = Label(form.Label1);
     heading->setParent(panel);
     QFont font = FixedPitchFont();
     const int pitch = (frmUnitDisplay::picUnitRect[1].left - first.left) * kScale;
@@ -69,8 +69,8 @@ UnitDisplayView::UnitDisplayView(frmUnitDisplay& form, const ViewContext& contex
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(Button(form.cmdPicture, "cmdPicture"));
-    buttons->addWidget(Button(form.cmdSymbol, "cmdSymbol"));
+    buttons->addWidget(Button(form.cmdPicture));
+    buttons->addWidget(Button(form.cmdSymbol));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(panel);
     layout->addLayout(buttons);

@@ -23,10 +23,9 @@ VictoryView::VictoryView(frmVictory& form, const ViewContext& context)
     : DialogView(form, context), victory_(form) {
     auto* layout = new QHBoxLayout(this);
     for (int i = 0; i < 2; ++i) {
-        const std::string index = std::string(1, '(').append(std::to_string(i)).append(1, ')');
-        QGroupBox* frame = Frame(form.Frame3[i], ("Frame3" + index).c_str());
-        QLineEdit* box = TextBox(form.txtVC[i], ("txtVC" + index).c_str());
-        QScrollBar* bar = ScrollBar(form.hsclVC[i], ("hsclVC" + index).c_str());
+        QGroupBox* frame = Frame(form.Frame3[i]);
+        QLineEdit* box = TextBox(form.txtVC[i]);
+        QScrollBar* bar = ScrollBar(form.hsclVC[i]);
         bar->setFixedWidth(kBarWidth);
         bar->setPageStep(kPageSteps[i]);
         auto* inside = new QVBoxLayout(frame);

@@ -58,7 +58,7 @@ WinQZView::WinQZView(frmWinQZ& form, const ViewContext& context)
     BuildMenu();
     BuildGrids();
     auto* status = new QLabel;
-    status->setObjectName(QStringLiteral("stbStatus"));
+    status->setObjectName(ObjectName(form.stbStatus));
     statusBar()->addWidget(status, 1);
     statusBar()->setSizeGripEnabled(false);
     bindings_.Add<CaptionBinding>(winQZ_.stbStatus,
@@ -99,8 +99,8 @@ void WinQZView::BuildMenu() {
 }
 
 void WinQZView::BuildGrids() {
-    title_->setObjectName(QStringLiteral("grdAreaTitle"));
-    area_->setObjectName(QStringLiteral("grdArea"));
+    title_->setObjectName(ObjectName(winQZ_.grdAreaTitle));
+    area_->setObjectName(ObjectName(winQZ_.grdArea));
     titleBinding_ = &bindings_.Add<GridBinding>(winQZ_.grdAreaTitle, *title_);
     areaBinding_ = &bindings_.Add<GridBinding>(winQZ_.grdArea, *area_);
     areaBinding_->onClick = [this] { winQZ_.grdArea_Click(); };

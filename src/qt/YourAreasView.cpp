@@ -20,7 +20,7 @@ constexpr int kLeastLines = 5;
 
 YourAreasView::YourAreasView(frmYourAreas& form, const ViewContext& context)
     : DialogView(form, context), yourAreas_(form) {
-    QListWidget* list = List(form.lstYourAreas, "lstYourAreas");
+    QListWidget* list = List(form.lstYourAreas);
     // "Courier New", or the system's fixed-pitch font where there is none.
     const QFont font = FixedPitchFont();
     list->setFont(font);
@@ -31,7 +31,7 @@ YourAreasView::YourAreasView(frmYourAreas& form, const ViewContext& context)
                        kVisibleLines * metrics.lineSpacing() + 2 * list->frameWidth());
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(list);
-    layout->addWidget(Button(form.cmdRefreash, "cmdRefreash"), 0, Qt::AlignHCenter);
+    layout->addWidget(Button(form.cmdRefreash), 0, Qt::AlignHCenter);
     LetShrink({list}, kLeastLines * metrics.lineSpacing());
 }
 

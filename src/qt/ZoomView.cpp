@@ -12,9 +12,9 @@ namespace dered {
 ZoomView::ZoomView(frmZoom& form, const ViewContext& context)
     : DialogView(form, context), zoom_(form) {
     const ControlRect& placement = frmZoom::placement;
-    QScrollBar* bar = ScrollBar(zoom_.hsbZoom, "hsbZoom");
+    QScrollBar* bar = ScrollBar(zoom_.hsbZoom);
     bar->setPageStep(2);
-    QLabel* label = Label(zoom_.lblZoom, "lblZoom");
+    QLabel* label = Label(zoom_.lblZoom);
     label->setWordWrap(true);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(bar);

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "ui/ControlName.h"
 #include "ui/Controls.h"
 #include "ui/GridModel.h"
 #include "ui/WindowPlacement.h"
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <utility>
@@ -14,6 +16,8 @@ namespace dered {
 
 using ControlRef = std::variant<GridModel*, ListBoxModel*, TextBoxModel*, ButtonModel*,
                                 CheckBoxModel*, ScrollBarModel*, TextModel*, OptionGroupModel*>;
+
+template <typename Model> class Control;
 
 // The headless part of a window: its controls' models and its event handlers.
 // Views in the desktop shell and the batch driver both drive a form through these.
@@ -47,9 +51,24 @@ class Form {
     void AddControl(std::string name, ControlRef control) {
         controls_.emplace_back(std::move(name), control);
     }
+    // Where the declarations of the form's controls find their form.
+    Form& FormOfControls() { return *this; }
+    // Moves a control to just after another in the form's order: an element of a control array
+    // beside the controls it goes with.
+    void PlaceAfter(const ControlName& anchor, const ControlName& control) {
+        const auto named = [this](const ControlName& wanted) {
+            return std::ranges::find_if(
+                controls_, [&wanted](const auto& entry) { return entry.first == wanted.Name(); });
+        };
+        auto moved = named(control);
+        const auto entry = *moved;
+        controls_.erase(moved);
+        controls_.insert(named(anchor) + 1, entry);
+    }
 
   private:
     friend class FormManager;
+    template <typename Model> friend class Control;
     std::string name_;
     bool loaded_ = false;
     bool visible_ = false;

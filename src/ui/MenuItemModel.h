@@ -47,3 +47,7 @@ class MenuItemModel : public ClickableModel {
 };
 
 } // namespace dered
+
+// A menu item declared once: the member, named as the scripts and views know it, and its caption.
+#define DERED_MENU_ITEM(name, caption)                                                             \
+    ::dered::MenuItemModel name = ::dered::MenuItemModel(#name, caption)
