@@ -1,5 +1,6 @@
 #include "forms/frmThreats.h"
 
+#include "forms/FormEvents.h"
 #include "forms/frmMap.h"
 #include "orders/Threats.h"
 #include "state/CodeTables.h"
@@ -35,16 +36,8 @@ frmThreats::frmThreats(const Documents& documents, TurnEvents& events, frmMap& m
     : Form("frmThreats", "Threats"), documents_(documents), map_(map) {
     AddControl("lblThreats", &lblThreats);
     AddControl("lstThreats", &lstThreats);
-    lstThreats.Subscribe([this](const ListChange& change) {
-        if (change.kind == ListChange::Kind::Selection) {
-            lstThreats_Click();
-        }
-    });
-    events.Subscribe([this](const TurnChange&) {
-        if (IsLoaded()) {
-            Fill();
-        }
-    });
+    OnChosen(lstThreats, [this] { lstThreats_Click(); });
+    RefreshWhileLoaded(events, *this, [this] { Fill(); });
 }
 
 void frmThreats::Form_Load() {
