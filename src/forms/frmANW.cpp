@@ -8,8 +8,8 @@
 namespace dered {
 
 frmANW::frmANW(Documents& documents, Platform& platform, TurnEvents& events)
-    : Form("frmANW", "Allied-Neutal-War"), documents_(documents), platform_(platform),
-      events_(events) {
+    : DiplomacyForm("frmANW", "Allied-Neutal-War", documents, platform, events,
+                    {OrderCode::Alliance, OrderCode::Neutrality, OrderCode::War}) {
     PlaceAfter(lstAllies, cmdNeutral[0]);
     PlaceAfter(lstEnemies, cmdNeutral[1]);
     cmdAlly.onClick = [this] { cmdAlly_Click(); };
@@ -17,16 +17,6 @@ frmANW::frmANW(Documents& documents, Platform& platform, TurnEvents& events)
     cmdNeutral[0].onClick = [this] { cmdNeutral_Click(0); };
     cmdNeutral[1].onClick = [this] { cmdNeutral_Click(1); };
     cmdDelete.onClick = [this] { cmdDelete_Click(); };
-    events.Subscribe([this](const TurnChange& change) {
-        if (change.listOrders && IsLoaded() && listed_.Changed()) {
-            Form_Load();
-        }
-    });
-}
-
-void frmANW::OrdersChanged() {
-    listed_.Take();
-    events_.ListOrdersChanged();
 }
 
 void frmANW::Form_Load() {
@@ -41,15 +31,12 @@ void frmANW::Form_Load() {
                                                            : lstNeutrals;
         list.AddItem(game.Players[p].Name, p);
     }
-    for (int16_t slot = 1; slot <= game.OrderCount && slot <= MaxOrderSlot; ++slot) {
-        const OrderSlot& order = game.Orders[slot];
-        if (order.Code == OrderCode::Alliance || order.Code == OrderCode::Neutrality ||
-            order.Code == OrderCode::War) {
-            lstCommands.AddItem(order.Code + " " + PlayerName(game, order.P1), slot);
-        }
-    }
+    ListCommands(lstCommands, [&game](const OrderSlot& order) {
+        const bool listed = order.Code == OrderCode::Alliance ||
+                            order.Code == OrderCode::Neutrality || order.Code == OrderCode::War;
+        return listed ? order.Code + " " + PlayerName(game, order.P1) : std::string();
+    });
     cmdWar.SetEnabled(WarAllowed(game), kWarNotYet);
-    listed_.Take();
 }
 
 void frmANW::cmdAlly_Click() {
@@ -65,8 +52,7 @@ void frmANW::cmdNeutral_Click(int Index) {
 }
 
 void frmANW::cmdDelete_Click() {
-    DeleteChosenOrder(Game(), lstCommands);
-    OrdersChanged();
+    DeleteChosen(lstCommands);
 }
 
 void frmANW::Declare(std::string_view code, const ListBoxModel& players) {
@@ -75,12 +61,9 @@ void frmANW::Declare(std::string_view code, const ListBoxModel& players) {
         return;
     }
     const auto p = static_cast<int16_t>(chosen);
-    Turn turn{Game(), events_};
-    const Outcome declared = listed_.Own([&] { return dered::Declare(turn, code, p); });
-    ShowNotices(platform_, declared.notices);
-    if (declared.ending == Ending::Stored) {
-        lstCommands.AddItem(std::string(code) + " " + PlayerName(turn.game, p), declared.slot);
-    }
+    Give(
+        lstCommands, [&](Turn& turn) { return dered::Declare(turn, code, p); },
+        [&](const GameState& game) { return std::string(code) + " " + PlayerName(game, p); });
 }
 
 } // namespace dered

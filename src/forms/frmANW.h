@@ -1,12 +1,7 @@
 #pragma once
 
-#include "forms/ListedOrders.h"
-#include "state/OrderKinds.h"
-#include "state/TurnDocument.h"
-#include "state/TurnEvents.h"
+#include "forms/DiplomacyForm.h"
 #include "ui/Control.h"
-#include "ui/Form.h"
-#include "ui/Platform.h"
 
 #include <array>
 #include <cstdint>
@@ -15,7 +10,7 @@
 namespace dered {
 
 // Declarations of alliance, neutrality and war towards the other players.
-class frmANW : public Form {
+class frmANW : public DiplomacyForm {
   public:
     frmANW(Documents& documents, Platform& platform, TurnEvents& events);
 
@@ -41,16 +36,6 @@ class frmANW : public Form {
 
   private:
     void Declare(std::string_view code, const ListBoxModel& players);
-
-    // The order list changed here: the lists are as the records are, the others are told.
-    void OrdersChanged();
-
-    Documents& documents_;
-    // The turn on screen.
-    GameState& Game() const { return documents_.Shown().records; }
-    Platform& platform_;
-    TurnEvents& events_;
-    ListedOrders listed_{documents_, {OrderCode::Alliance, OrderCode::Neutrality, OrderCode::War}};
 };
 
 } // namespace dered

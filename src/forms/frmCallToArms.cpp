@@ -7,21 +7,12 @@
 
 namespace dered {
 
+// Alliances and wars change who can be called, and against whom.
 frmCallToArms::frmCallToArms(Documents& documents, Platform& platform, TurnEvents& events)
-    : Form("frmCallToArms", "Call To Arms"), documents_(documents), platform_(platform),
-      events_(events) {
+    : DiplomacyForm("frmCallToArms", "Call To Arms", documents, platform, events,
+                    {OrderCode::CallToArms, OrderCode::Alliance, OrderCode::War}) {
     cmdCallToArms.onClick = [this] { cmdCallToArms_Click(); };
     cmdDelete.onClick = [this] { cmdDelete_Click(); };
-    events.Subscribe([this](const TurnChange& change) {
-        if (change.listOrders && IsLoaded() && listed_.Changed()) {
-            Form_Load();
-        }
-    });
-}
-
-void frmCallToArms::OrdersChanged() {
-    listed_.Take();
-    events_.ListOrdersChanged();
 }
 
 void frmCallToArms::Form_Load() {
@@ -36,15 +27,11 @@ void frmCallToArms::Form_Load() {
             lstEnemies.AddItem(game.Players[p].Name, p);
         }
     }
-    for (int16_t slot = 1; slot <= game.OrderCount && slot <= MaxOrderSlot; ++slot) {
-        const OrderSlot& order = game.Orders[slot];
-        if (order.Code == OrderCode::CallToArms) {
-            lstCommands.AddItem(order.Code + " " + PlayerAbbrev(game, order.P1) +
-                                    PlayerAbbrev(game, order.P2),
-                                slot);
-        }
-    }
-    listed_.Take();
+    ListCommands(lstCommands, [&game](const OrderSlot& order) {
+        return order.Code == OrderCode::CallToArms
+                   ? order.Code + " " + PlayerAbbrev(game, order.P1) + PlayerAbbrev(game, order.P2)
+                   : std::string();
+    });
 }
 
 void frmCallToArms::cmdCallToArms_Click() {
@@ -55,18 +42,15 @@ void frmCallToArms::cmdCallToArms_Click() {
     }
     const auto a = static_cast<int16_t>(ally);
     const auto e = static_cast<int16_t>(enemy);
-    Turn turn{Game(), events_};
-    const Outcome called = listed_.Own([&] { return CallToArms(turn, a, e); });
-    ShowNotices(platform_, called.notices);
-    if (called.ending == Ending::Stored) {
-        lstCommands.AddItem("CA " + PlayerAbbrev(turn.game, a) + " " + PlayerAbbrev(turn.game, e),
-                            called.slot);
-    }
+    Give(
+        lstCommands, [&](Turn& turn) { return CallToArms(turn, a, e); },
+        [&](const GameState& game) {
+            return "CA " + PlayerAbbrev(game, a) + " " + PlayerAbbrev(game, e);
+        });
 }
 
 void frmCallToArms::cmdDelete_Click() {
-    DeleteChosenOrder(Game(), lstCommands);
-    OrdersChanged();
+    DeleteChosen(lstCommands);
 }
 
 } // namespace dered

@@ -10,8 +10,8 @@
 namespace dered {
 
 frmGrantAccess::frmGrantAccess(Documents& documents, Platform& platform, TurnEvents& events)
-    : Form("frmGrantAccess", "Grant Access"), documents_(documents), platform_(platform),
-      events_(events) {
+    : DiplomacyForm("frmGrantAccess", "Grant Access", documents, platform, events,
+                    {OrderCode::GrantAccess}) {
     Text1.SetText("Select a player  and \"grant\" followed by  an area (click on map) or "
                   "\"grant all\"");
     cmdGrant.onClick = [this] { cmdGrant_Click(); };
@@ -22,16 +22,6 @@ frmGrantAccess::frmGrantAccess(Documents& documents, Platform& platform, TurnEve
             txtArea_Change();
         }
     });
-    events.Subscribe([this](const TurnChange& change) {
-        if (change.listOrders && IsLoaded() && listed_.Changed()) {
-            Form_Load();
-        }
-    });
-}
-
-void frmGrantAccess::OrdersChanged() {
-    listed_.Take();
-    events_.ListOrdersChanged();
 }
 
 void frmGrantAccess::Form_Load() {
@@ -46,17 +36,15 @@ void frmGrantAccess::Form_Load() {
             lstPlayers.AddItem(game.Players[p].Name, p);
         }
     }
-    for (int16_t slot = 1; slot <= game.OrderCount && slot <= MaxOrderSlot; ++slot) {
-        const OrderSlot& order = game.Orders[slot];
+    ListCommands(lstCommands, [&game](const OrderSlot& order) {
         if (order.Code != OrderCode::GrantAccess) {
-            continue;
+            return std::string();
         }
         // The area as orders.tmp holds it: after a blank, with its own sign place.
         const std::string where =
             order.P2 < 1 ? std::string(" all") : std::string(1, ' ').append(SignedText(order.P2));
-        lstCommands.AddItem(order.Code + " " + PlayerAbbrev(game, order.P1) + where, slot);
-    }
-    listed_.Take();
+        return order.Code + " " + PlayerAbbrev(game, order.P1) + where;
+    });
 }
 
 void frmGrantAccess::Form_Unload() {
@@ -85,17 +73,13 @@ void frmGrantAccess::cmdGrantAll_Click() {
     if (!ChosenPlayer(player)) {
         return;
     }
-    Turn turn{Game(), events_};
-    const Outcome granted = listed_.Own([&] { return GrantAccessToAll(turn, player); });
-    ShowNotices(platform_, granted.notices);
-    if (granted.ending == Ending::Stored) {
-        lstCommands.AddItem("GA " + PlayerAbbrev(turn.game, player) + " all ", granted.slot);
-    }
+    Give(
+        lstCommands, [&](Turn& turn) { return GrantAccessToAll(turn, player); },
+        [&](const GameState& game) { return "GA " + PlayerAbbrev(game, player) + " all "; });
 }
 
 void frmGrantAccess::cmdDelete_Click() {
-    DeleteChosenOrder(Game(), lstCommands);
-    OrdersChanged();
+    DeleteChosen(lstCommands);
 }
 
 void frmGrantAccess::txtArea_Change() {
@@ -109,12 +93,9 @@ void frmGrantAccess::txtArea_Change() {
     if (!NearestInt16(LeadingNumber(txtArea.Text()), area)) {
         area = 0;
     }
-    Turn turn{Game(), events_};
-    const Outcome granted = listed_.Own([&] { return GrantAccess(turn, player, area); });
-    ShowNotices(platform_, granted.notices);
-    if (granted.ending == Ending::Stored) {
-        lstCommands.AddItem("GA " + PlayerAbbrev(turn.game, player) + txtArea.Text(), granted.slot);
-    }
+    Give(
+        lstCommands, [&](Turn& turn) { return GrantAccess(turn, player, area); },
+        [&](const GameState& game) { return "GA " + PlayerAbbrev(game, player) + txtArea.Text(); });
 }
 
 } // namespace dered

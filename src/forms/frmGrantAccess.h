@@ -1,18 +1,13 @@
 #pragma once
 
-#include "forms/ListedOrders.h"
+#include "forms/DiplomacyForm.h"
 #include "orders/ListOrders.h" // kMustOwnArea
-#include "state/OrderKinds.h"
-#include "state/TurnDocument.h"
-#include "state/TurnEvents.h"
 #include "ui/Control.h"
-#include "ui/Form.h"
-#include "ui/Platform.h"
 
 namespace dered {
 
 // Grants of access to allies, area by area (clicked on the map) or to all areas at once.
-class frmGrantAccess : public Form {
+class frmGrantAccess : public DiplomacyForm {
   public:
     frmGrantAccess(Documents& documents, Platform& platform, TurnEvents& events);
 
@@ -37,15 +32,6 @@ class frmGrantAccess : public Form {
   private:
     bool ChosenPlayer(int16_t& player);
 
-    // The order list changed here: the lists are as the records are, the others are told.
-    void OrdersChanged();
-
-    Documents& documents_;
-    // The turn on screen.
-    GameState& Game() const { return documents_.Shown().records; }
-    Platform& platform_;
-    TurnEvents& events_;
-    ListedOrders listed_{documents_, {OrderCode::GrantAccess}};
     bool clearing_ = false;
 };
 

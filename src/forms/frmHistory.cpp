@@ -1,6 +1,7 @@
 #include "forms/frmHistory.h"
 
 #include "files/FileAccess.h"
+#include "forms/FormEvents.h"
 #include "map/SvgSurface.h"
 
 #include <algorithm>
@@ -12,16 +13,8 @@ frmHistory::frmHistory(const Records& records, Platform& platform, FormManager& 
     : Form("frmHistory", "History"), records_(records), platform_(platform), forms_(forms),
       winQZ_(winQZ), disk_(disk) {
     optFigure.Choose(0);
-    optFigure.Subscribe([this](const Changed&) {
-        if (IsLoaded()) {
-            Show();
-        }
-    });
-    events.Subscribe([this](const TurnChange& change) {
-        if (change.opened && IsLoaded()) {
-            Refresh();
-        }
-    });
+    RefreshWhileLoaded(optFigure, *this, [this] { Show(); });
+    RefreshWhileLoaded(events, *this, ReportOpened, [this] { Refresh(); });
     cmdSvg.onClick = [this] { cmdSvg_Click(); };
     cmdPng.onClick = [this] { cmdPng_Click(); };
 }

@@ -1,5 +1,6 @@
 #include "forms/frmLegend.h"
 
+#include "forms/FormEvents.h"
 #include "map/MapColours.h"
 #include "state/CodeTables.h"
 
@@ -27,16 +28,8 @@ std::string ClashMark(const std::vector<std::string>& others) {
 frmLegend::frmLegend(const SettingsRecord& settings, const Documents& documents, TurnEvents& events,
                      frmMapOptions& mapOptions)
     : Form("frmLegend", "Legend"), settings_(settings), documents_(documents) {
-    events.Subscribe([this](const TurnChange& change) {
-        if (change.opened && IsLoaded()) {
-            Refresh();
-        }
-    });
-    mapOptions.coloursChanged.Subscribe([this](const Changed&) {
-        if (IsLoaded()) {
-            Refresh();
-        }
-    });
+    RefreshWhileLoaded(events, *this, ReportOpened, [this] { Refresh(); });
+    RefreshWhileLoaded(mapOptions.coloursChanged, *this, [this] { Refresh(); });
 }
 
 void frmLegend::Form_Load() {

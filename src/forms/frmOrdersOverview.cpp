@@ -3,6 +3,7 @@
 #include "desk/AllyCheck.h"
 #include "desk/AllyWords.h"
 #include "desk/OrderWords.h"
+#include "forms/FormEvents.h"
 #include "forms/TurnAllies.h"
 #include "forms/frmMap.h"
 
@@ -18,22 +19,10 @@ frmOrdersOverview::frmOrdersOverview(const Documents& documents, TurnEvents& eve
     cmdLoadAlly.onClick = [this] { allies_.mnuLoadAllyOrders_Click(); };
     cmdReloadAlly.onClick = [this] { allies_.Reload(ChosenAlly()); };
     cmdRemoveAlly.onClick = [this] { allies_.Remove(ChosenAlly()); };
-    lstOrders.Subscribe([this](const ListChange& change) {
-        if (change.kind == ListChange::Kind::Selection) {
-            lstOrders_Click();
-        }
-    });
-    lstCheck.Subscribe([this](const ListChange& change) {
-        if (change.kind == ListChange::Kind::Selection) {
-            lstCheck_Click();
-        }
-    });
+    OnChosen(lstOrders, [this] { lstOrders_Click(); });
+    OnChosen(lstCheck, [this] { lstCheck_Click(); });
     // A rule's stored order is shown once the rule has settled its area.
-    events.Subscribe([this](const TurnChange&) {
-        if (IsLoaded()) {
-            Fill();
-        }
-    });
+    RefreshWhileLoaded(events, *this, [this] { Fill(); });
 }
 
 void frmOrdersOverview::Form_Load() {

@@ -1,5 +1,6 @@
 #include "forms/frmSpy.h"
 
+#include "forms/FormEvents.h"
 #include "orders/ListOrders.h"
 #include "state/LeadingNumber.h"
 #include "state/Numbers.h"
@@ -23,12 +24,13 @@ frmSpy::frmSpy(Documents& documents, Platform& platform, TurnEvents& events)
     : Form("frmSpy", "Spy"), documents_(documents), platform_(platform), events_(events) {
     cmdDelete.onClick = [this] { cmdDelete_Click(); };
     // An undo of the spy slots shows in the open window; targets added since are its own.
-    events.Subscribe([this](const TurnChange& change) {
-        if (change.listOrders && IsLoaded() &&
-            (Game().Orders[1] != shown1_ || Game().Orders[2] != shown2_)) {
-            ShowTargets();
-        }
-    });
+    RefreshWhileLoaded(
+        events, *this,
+        [this](const TurnChange& change) {
+            return change.listOrders &&
+                   (Game().Orders[1] != shown1_ || Game().Orders[2] != shown2_);
+        },
+        [this] { ShowTargets(); });
 }
 
 void frmSpy::Form_Load() {

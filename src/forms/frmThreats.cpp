@@ -1,5 +1,6 @@
 #include "forms/frmThreats.h"
 
+#include "forms/FormEvents.h"
 #include "forms/frmMap.h"
 #include "orders/Threats.h"
 #include "state/CodeTables.h"
@@ -33,16 +34,8 @@ std::string ThreatLine(const GameState& game, const Threat& threat) {
 
 frmThreats::frmThreats(const Documents& documents, TurnEvents& events, frmMap& map)
     : Form("frmThreats", "Threats"), documents_(documents), map_(map) {
-    lstThreats.Subscribe([this](const ListChange& change) {
-        if (change.kind == ListChange::Kind::Selection) {
-            lstThreats_Click();
-        }
-    });
-    events.Subscribe([this](const TurnChange&) {
-        if (IsLoaded()) {
-            Fill();
-        }
-    });
+    OnChosen(lstThreats, [this] { lstThreats_Click(); });
+    RefreshWhileLoaded(events, *this, [this] { Fill(); });
 }
 
 void frmThreats::Form_Load() {

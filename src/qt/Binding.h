@@ -29,6 +29,14 @@ class Binding : public QObject {
     std::vector<std::function<void()>> unsubscribe_;
 };
 
+// Runs an action on each change a signal reports: a redraw, a rebuild.
+class ActionBinding : public Binding {
+  public:
+    template <typename Signal> ActionBinding(Signal& signal, std::function<void()> action) {
+        Listen(signal, [action = std::move(action)](const auto&) { action(); });
+    }
+};
+
 // The bindings of one view; clearing it cuts the view off from its form.
 class BindingSet {
   public:

@@ -2,15 +2,12 @@
 
 #include "qt/Bindings.h"
 #include "qt/QtPlatform.h"
-#include "qt/WinQZView.h"
 #include "ui/Control.h"
 #include "ui/FormManager.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -24,15 +21,15 @@
 
 namespace dered {
 
-DialogView::DialogView(Form& form, const ViewContext& context)
-    : platform_(context.platform), forms_(context.forms), mainWindow_(context.mainWindow),
-      mapWindow_(context.mapWindow), form_(form) {
-    setObjectName(QString::fromStdString(form.Name()));
+DialogView::DialogView(Form& form, const ViewContext& context, Over over)
+    : FormWindow(form, context, EscKey::ClosesUnlessModal), mainWindow_(context.mainWindow),
+      mapWindow_(context.mapWindow), over_(over) {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
-    bindings_.Add<CaptionBinding>(form.caption,
-                                  [this](const QString& text) { setWindowTitle(text); });
     KeepAbove(mainWindow_);
+    if (over_ == Over::Map) {
+        KeepAbove(mapWindow_);
+    }
 }
 
 void DialogView::KeepAbove(const Form& owner) {
@@ -45,16 +42,16 @@ void DialogView::KeepAbove(const Form& owner) {
     windowHandle()->setTransientParent(ownerWindow->windowHandle());
 }
 
-void DialogView::PlaceOverMap() {
+bool DialogView::PlaceOverMap() {
     const QWidget* map = platform_.WidgetOf(mapWindow_);
     if (map == nullptr || !map->isVisible()) {
-        Place();
-        return;
+        return false;
     }
     constexpr int kFromEdge = 16;
     constexpr int kBelowButtons = 40;
     const QPoint corner = map->mapToGlobal(QPoint(map->width(), kBelowButtons));
     move(corner.x() - frameGeometry().width() - kFromEdge, corner.y());
+    return true;
 }
 
 void DialogView::LetShrink(std::initializer_list<QWidget*> parts, int leastHeight) {
@@ -67,11 +64,6 @@ void DialogView::LetShrink(std::initializer_list<QWidget*> parts, int leastHeigh
     resize(full);
 }
 
-void DialogView::Detach() {
-    bindings_.Clear();
-    attached_ = false;
-}
-
 void DialogView::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (!placed_) {
@@ -81,6 +73,13 @@ void DialogView::showEvent(QShowEvent* event) {
 }
 
 void DialogView::Place() {
+    if (over_ == Over::Map && PlaceOverMap()) {
+        return;
+    }
+    PlaceOverMainWindow();
+}
+
+void DialogView::PlaceOverMainWindow() {
     const QWidget* main = platform_.WidgetOf(mainWindow_);
     if (main == nullptr || !main->isVisible()) {
         return;
@@ -96,25 +95,6 @@ void DialogView::Place() {
                                  std::max(area.top(), area.bottom() - frame.height())));
     }
     move(frame.topLeft());
-}
-
-void DialogView::closeEvent(QCloseEvent* event) {
-    event->accept();
-    if (attached_) {
-        CloseBox();
-    }
-}
-
-void DialogView::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape && windowModality() == Qt::NonModal) {
-        close();
-        return;
-    }
-    QWidget::keyPressEvent(event);
-}
-
-void DialogView::CloseBox() {
-    CloseForm(forms_, platform_, form_);
 }
 
 QGroupBox* DialogView::Frame(Control<TextModel>& caption) {

@@ -1,11 +1,8 @@
 #pragma once
 
-#include "qt/Binding.h"
-#include "qt/FormView.h"
-#include "qt/ViewContext.h"
+#include "qt/FormWindow.h"
 
 #include <QSize>
-#include <QWidget>
 
 #include <initializer_list>
 
@@ -29,31 +26,21 @@ class TextBoxModel;
 class TextModel;
 template <typename Model> class Control;
 
-// The window of one of the small dialogs: a fixed-size window with only a close box, whose
-// title follows the form's caption and whose close box unloads the form. The helpers make a
-// widget bound to a control model and named as the form names the control.
-class DialogView : public QWidget, public FormView {
+// The window of one of the small dialogs: a fixed-size window with only a close box. The
+// helpers make a widget bound to a control model and named as the form names the control.
+class DialogView : public FormWindow {
   public:
-    DialogView(Form& form, const ViewContext& context);
+    // Where the window opens: over the middle of the main window, or at the top right corner of
+    // the map whose clicks it takes, kept above the map.
+    enum class Over { MainWindow, Map };
 
-    QWidget* Widget() override { return this; }
-    void Detach() override;
+    DialogView(Form& form, const ViewContext& context, Over over = Over::MainWindow);
 
   protected:
     void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    // Esc closes a window that is not modal, as its close box would.
-    void keyPressEvent(QKeyEvent* event) override;
-    // What the close box does to the form.
-    virtual void CloseBox();
-    // Where the window goes when it is first shown: over the middle of the main window.
+    // Where the window goes when it is first shown; over the main window where the map is not
+    // shown.
     virtual void Place();
-    bool Attached() const { return attached_; }
-    // Keeps the window above the owner's window (the main window unless a view says
-    // otherwise), so that a window manager never buries it under the program's others.
-    void KeepAbove(const Form& owner);
-    // The top right corner of the map window, clear of a main window over the map's left.
-    void PlaceOverMap();
     // The window opens at the size its layout asks for, but the parts (lists) may give up
     // height down to `leastHeight`, so that a low screen still holds the window whole.
     void LetShrink(std::initializer_list<QWidget*> parts, int leastHeight);
@@ -66,15 +53,19 @@ class DialogView : public QWidget, public FormView {
     QCheckBox* CheckBox(Control<CheckBoxModel>& model);
     QScrollBar* ScrollBar(Control<ScrollBarModel>& model);
 
-    QtPlatform& platform_;
-    FormManager& forms_;
     const Form& mainWindow_;
     const Form& mapWindow_;
-    Form& form_;
-    BindingSet bindings_;
 
   private:
-    bool attached_ = true;
+    // Keeps the window above the owner's window, so that a window manager never buries it
+    // under the program's others.
+    void KeepAbove(const Form& owner);
+    // The top right corner of the map window, clear of a main window over the map's left;
+    // false where the map is not shown.
+    bool PlaceOverMap();
+    void PlaceOverMainWindow();
+
+    const Over over_;
     bool placed_ = false;
 };
 

@@ -2,11 +2,9 @@
 
 #include "qt/Bindings.h"
 #include "qt/GridBinding.h"
-#include "qt/WinQZView.h"
 #include "ui/Form.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -28,10 +26,7 @@ constexpr int kMinimumWidth = 420;
 } // namespace
 
 GenericFormView::GenericFormView(Form& form, const ViewContext& context)
-    : platform_(context.platform), forms_(context.forms), form_(form) {
-    setObjectName(QString::fromStdString(form.Name()));
-    bindings_.Add<CaptionBinding>(form.caption,
-                                  [this](const QString& text) { setWindowTitle(text); });
+    : FormWindow(form, context, EscKey::Closes) {
     // Controls one under another in the form's order, headings in bold, lists taking the
     // height, and the buttons in a row at the bottom.
     auto* layout = new QVBoxLayout(this);
@@ -99,31 +94,15 @@ GenericFormView::GenericFormView(Form& form, const ViewContext& context)
     setMinimumWidth(kMinimumWidth);
 }
 
-void GenericFormView::Detach() {
-    bindings_.Clear();
-    attached_ = false;
-}
-
-// Such a window is looked at and put away: Esc closes it, as its close box would, and Enter
-// presses its first button, as in a dialog.
+// Such a window is looked at and put away (Esc closes it); Enter presses its first button, as
+// in a dialog.
 void GenericFormView::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape) {
-        close();
-        return;
-    }
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
         firstButton_ != nullptr) {
         firstButton_->click();
         return;
     }
-    QWidget::keyPressEvent(event);
-}
-
-void GenericFormView::closeEvent(QCloseEvent* event) {
-    event->accept();
-    if (attached_) {
-        CloseForm(forms_, platform_, form_);
-    }
+    FormWindow::keyPressEvent(event);
 }
 
 } // namespace dered

@@ -23,8 +23,7 @@ constexpr int kInstructionLines = 3;
 } // namespace
 
 GrantAccessView::GrantAccessView(frmGrantAccess& form, const ViewContext& context)
-    : DialogView(form, context), grantAccess_(form) {
-    KeepAbove(mapWindow_);
+    : DialogView(form, context, Over::Map) {
     auto* instruction = new QPlainTextEdit;
     instruction->setObjectName(ObjectName(form.Text1));
     instruction->setFocusPolicy(Qt::NoFocus);

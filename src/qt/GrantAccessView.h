@@ -11,13 +11,6 @@ class frmGrantAccess;
 class GrantAccessView : public DialogView {
   public:
     GrantAccessView(frmGrantAccess& form, const ViewContext& context);
-
-  protected:
-    // Beside the map that takes its clicks, and kept above it.
-    void Place() override { PlaceOverMap(); }
-
-  private:
-    frmGrantAccess& grantAccess_;
 };
 
 } // namespace dered

@@ -244,4 +244,11 @@ QSize GridBinding::FittingSize(int maxRows) const {
     return {width, height};
 }
 
+void ShowAllReadOnly(QTableView& table) {
+    table.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table.setFocusPolicy(Qt::NoFocus);
+    table.setSelectionMode(QAbstractItemView::NoSelection);
+}
+
 } // namespace dered

@@ -57,4 +57,8 @@ class GridBinding : public Binding {
     int headerHeight_ = 0;
 };
 
+// A table that shows all its cells at once and is only read: no scroll bars, no focus, no
+// selection.
+void ShowAllReadOnly(QTableView& table);
+
 } // namespace dered

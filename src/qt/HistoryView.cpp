@@ -55,21 +55,13 @@ class ChartWidget : public QWidget {
     QImageSurface surface_;
 };
 
-// Repaints the chart when the form says it changed.
-class ChartBinding : public Binding {
-  public:
-    ChartBinding(ChangeSignal& signal, QWidget& chart) {
-        Listen(signal, [&chart](const Changed&) { chart.update(); });
-    }
-};
-
 } // namespace
 
 HistoryView::HistoryView(frmHistory& form, const ViewContext& context)
     : DialogView(form, context), history_(form) {
     form.writePng = [this](const HistoryPictureJob& job) { return WritePng(job); };
     auto* chart = new ChartWidget(form, this);
-    bindings_.Add<ChartBinding>(form.chartChanged, *chart);
+    bindings_.Add<ActionBinding>(form.chartChanged, [chart] { chart->update(); });
     auto* table = new QTableView(this);
     table->setObjectName(ObjectName(form.grdHistory));
     bindings_.Add<GridBinding>(form.grdHistory, *table);

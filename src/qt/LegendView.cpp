@@ -3,12 +3,9 @@
 #include "forms/frmLegend.h"
 #include "qt/QImageSurface.h"
 #include "qt/QtText.h"
-#include "qt/WinQZView.h"
 
-#include <QCloseEvent>
 #include <QFrame>
 #include <QGridLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPixmap>
 #include <QScrollArea>
@@ -44,10 +41,8 @@ QWidget* UnitPicture(const Picture& picture) {
 } // namespace
 
 LegendView::LegendView(frmLegend& form, const ViewContext& context)
-    : legend_(form), platform_(context.platform), forms_(context.forms) {
-    setObjectName(QStringLiteral("frmLegend"));
+    : FormWindow(form, context, EscKey::Closes), legend_(form) {
     setWindowFlags(Qt::Window);
-    setWindowTitle(ToQt(form.caption.Text()));
     // The lines scroll when the screen is too low for all of them.
     auto* outer = new QVBoxLayout(this);
     scroll_ = new QScrollArea;
@@ -70,11 +65,7 @@ LegendView::LegendView(frmLegend& form, const ViewContext& context)
     resize(lines.width() + margins.left() + margins.right() +
                scroll_->verticalScrollBar()->sizeHint().width(),
            lines.height() + margins.top() + margins.bottom());
-    subscription_ = legend_.Subscribe([this](const Changed&) { Rebuild(); });
-}
-
-LegendView::~LegendView() {
-    Detach();
+    bindings_.Add<ActionBinding>(legend_, [this] { Rebuild(); });
 }
 
 void LegendView::Rebuild() {
@@ -103,28 +94,6 @@ void LegendView::Rebuild() {
             break;
         }
         ++row;
-    }
-}
-
-void LegendView::Detach() {
-    if (attached_) {
-        legend_.Unsubscribe(subscription_);
-        attached_ = false;
-    }
-}
-
-void LegendView::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape) {
-        close();
-        return;
-    }
-    QWidget::keyPressEvent(event);
-}
-
-void LegendView::closeEvent(QCloseEvent* event) {
-    event->accept();
-    if (attached_) {
-        CloseForm(forms_, platform_, legend_);
     }
 }
 

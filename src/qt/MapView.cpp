@@ -6,10 +6,8 @@
 #include "qt/Placement.h"
 #include "qt/QImageSurface.h"
 #include "qt/QtPlatform.h"
-#include "qt/WinQZView.h"
 #include "ui/FormManager.h"
 
-#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -68,16 +66,13 @@ float Y(const QMouseEvent* event) {
 } // namespace
 
 MapView::MapView(frmMap& form, const ViewContext& context, bool quitWhenShown)
-    : map_(form), context_(context), platform_(context.platform), forms_(context.forms),
+    : FormWindow(form, context, EscKey::Passes), map_(form), context_(context),
       status_(new QStatusBar(this)), nextClick_(new QLabel), quitWhenShown_(quitWhenShown) {
-    setObjectName(QStringLiteral("frmMap"));
     // Esc reaches the window without a click on it first.
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     frmMap& map = map_;
-    bindings_.Add<CaptionBinding>(map.caption,
-                                  [this](const QString& text) { setWindowTitle(text); });
     for (size_t i = 0; i < map.optCommandRect.size(); ++i) {
         const ControlRect& rect = map.optCommandRect[i];
         // Option buttons drawn as buttons that stay down: the captions fit the narrow row.
@@ -152,22 +147,22 @@ QSize MapView::ViewSize() const {
 }
 
 void MapView::keyPressEvent(QKeyEvent* event) {
-    if (attached_ && event->key() == Qt::Key_Escape) {
+    if (Attached() && event->key() == Qt::Key_Escape) {
         map_.CancelEntry();
         return;
     }
-    if (attached_ && (event->modifiers() & Qt::ControlModifier)) {
+    if (Attached() && (event->modifiers() & Qt::ControlModifier)) {
         const int key = event->key();
         if (key == Qt::Key_Equal || key == Qt::Key_Plus || key == Qt::Key_Minus) {
             map_.ZoomStep(key == Qt::Key_Minus ? -1 : 1);
             return;
         }
     }
-    QWidget::keyPressEvent(event);
+    FormWindow::keyPressEvent(event);
 }
 
 void MapView::wheelEvent(QWheelEvent* event) {
-    if (!attached_) {
+    if (!Attached()) {
         return;
     }
     wheelDelta_ += event->angleDelta().y();
@@ -182,15 +177,14 @@ void MapView::wheelEvent(QWheelEvent* event) {
 
 void MapView::Detach() {
     findBar_ = nullptr;
-    bindings_.Clear();
-    attached_ = false;
+    FormWindow::Detach();
 }
 
 // Only the part asked for: after an order, that is the part of the view that changed.
 void MapView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const auto* view =
-        attached_ ? dynamic_cast<const QImageSurface*>(map_.canvas.picView()) : nullptr;
+        Attached() ? dynamic_cast<const QImageSurface*>(map_.canvas.picView()) : nullptr;
     if (view == nullptr) {
         painter.fillRect(rect(), palette().window());
         return;
@@ -219,7 +213,7 @@ void MapView::resizeEvent(QResizeEvent* event) {
     if (findBar_ != nullptr) {
         findBar_->Place(height() - statusHeight);
     }
-    if (!attached_) {
+    if (!Attached()) {
         return;
     }
     const WindowState state = isMinimized()   ? WindowState::Minimized
@@ -241,7 +235,7 @@ void MapView::MoveTo(QMouseEvent* event) {
 }
 
 void MapView::mousePressEvent(QMouseEvent* event) {
-    if (!attached_) {
+    if (!Attached()) {
         return;
     }
     // A press that an option button turned down is the button's, not the view's.
@@ -256,26 +250,26 @@ void MapView::mousePressEvent(QMouseEvent* event) {
 }
 
 void MapView::mouseMoveEvent(QMouseEvent* event) {
-    if (attached_) {
+    if (Attached()) {
         MoveTo(event);
     }
 }
 
 void MapView::mouseReleaseEvent(QMouseEvent* event) {
-    if (!attached_) {
+    if (!Attached()) {
         return;
     }
     const bool endsDoubleClick = inDoubleClick_;
     inDoubleClick_ = false;
     map_.picView_MouseUp(ButtonCode(event->button()), ShiftCode(event->modifiers()), X(event),
                          Y(event));
-    if (!endsDoubleClick && attached_ && rect().contains(event->position().toPoint())) {
+    if (!endsDoubleClick && Attached() && rect().contains(event->position().toPoint())) {
         map_.picView_Click();
     }
 }
 
 void MapView::mouseDoubleClickEvent(QMouseEvent* event) {
-    if (!attached_) {
+    if (!Attached()) {
         return;
     }
     if (event->button() != Qt::LeftButton) {
@@ -286,13 +280,6 @@ void MapView::mouseDoubleClickEvent(QMouseEvent* event) {
     inDoubleClick_ = true;
     MoveTo(event);
     map_.picView_DblClick();
-}
-
-void MapView::closeEvent(QCloseEvent* event) {
-    event->accept();
-    if (attached_) {
-        CloseForm(forms_, platform_, map_);
-    }
 }
 
 } // namespace dered

@@ -1,11 +1,7 @@
 #pragma once
 
-#include "qt/Binding.h"
-#include "qt/FormView.h"
+#include "qt/FormWindow.h"
 #include "qt/Placement.h"
-#include "qt/ViewContext.h"
-
-#include <QWidget>
 
 #include <optional>
 #include <vector>
@@ -17,18 +13,15 @@ class QStatusBar;
 namespace dered {
 
 class frmMap;
-class FormManager;
 class MapFindBar;
-class QtPlatform;
 
 // frmMap: the view on the map picture fills the window; the option buttons lie in a row
 // over its top. Mouse events go to the form with the classic names and order: a double
 // click gives MouseDown, MouseUp, Click, DblClick, MouseUp.
-class MapView : public QWidget, public FormView {
+class MapView : public FormWindow {
   public:
     MapView(frmMap& form, const ViewContext& context, bool quitWhenShown);
 
-    QWidget* Widget() override { return this; }
     void Detach() override;
 
     QAbstractButton& OptionButton(int index) { return *buttons_.at(index); }
@@ -43,7 +36,6 @@ class MapView : public QWidget, public FormView {
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
 
@@ -55,14 +47,10 @@ class MapView : public QWidget, public FormView {
 
     frmMap& map_;
     const ViewContext context_;
-    QtPlatform& platform_;
-    FormManager& forms_;
     std::vector<QAbstractButton*> buttons_;
     QStatusBar* status_;
     QLabel* nextClick_;
-    BindingSet bindings_;
     MapFindBar* findBar_ = nullptr;
-    bool attached_ = true;
     bool quitWhenShown_;
     // The inner size the form last fitted its view to: the same size again needs no redraw.
     QSize formSize_;

@@ -72,18 +72,19 @@ void QtPlatform::After(int milliseconds, std::function<void()> task) {
     QTimer::singleShot(milliseconds, qApp, std::move(task));
 }
 
-void QtPlatform::MsgBox(std::string_view text, MsgIcon icon) {
-    // The box must show the normal pointer even inside file work under the hourglass.
+int QtPlatform::ExecUnderNormalPointer(QDialog& dialog) {
     const Pointer before = pointer_;
     SetPointer(Pointer::Default);
-    auto box = MakeMessageBox(text, icon, DialogParent());
-    box->exec();
+    const int result = dialog.exec();
     SetPointer(before);
+    return result;
+}
+
+void QtPlatform::MsgBox(std::string_view text, MsgIcon icon) {
+    ExecUnderNormalPointer(*MakeMessageBox(text, icon, DialogParent()));
 }
 
 Answer QtPlatform::Ask(const Question& question) {
-    const Pointer before = pointer_;
-    SetPointer(Pointer::Default);
     QMessageBox box(QMessageBox::Question, ToQt(kAppTitle), ToQt(question.text),
                     QMessageBox::NoButton, DialogParent());
     std::vector<std::pair<QAbstractButton*, Answer>> buttons;
@@ -107,8 +108,7 @@ Answer QtPlatform::Ask(const Question& question) {
         }
         buttons.emplace_back(box.addButton(standard), choice);
     }
-    box.exec();
-    SetPointer(before);
+    ExecUnderNormalPointer(box);
     for (const auto& [button, answer] : buttons) {
         if (box.clickedButton() == button) {
             return answer;
@@ -185,10 +185,8 @@ OpenFileResult QtPlatform::ShowOpenDialog(const OpenFileRequest& request) {
     if (!initial.fileName().contains(QLatin1Char('*')) && !initial.fileName().isEmpty()) {
         dialog.selectFile(initial.fileName());
     }
-    const Pointer before = pointer_;
-    SetPointer(Pointer::Default);
-    const bool chosen = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
-    SetPointer(before);
+    const bool chosen =
+        ExecUnderNormalPointer(dialog) == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
     if (!chosen) {
         return {};
     }

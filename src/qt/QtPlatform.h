@@ -2,6 +2,7 @@
 
 #include "ui/Platform.h"
 
+#include <QDialog>
 #include <QFont>
 #include <QPointer>
 #include <QString>
@@ -67,6 +68,9 @@ class QtPlatform : public Platform {
         QPointer<QWidget> widget;
     };
     QWidget* DialogParent() const;
+    // A box or dialog waits for the user under the normal pointer, even inside file work under
+    // the hourglass; the pointer before comes back after.
+    int ExecUnderNormalPointer(QDialog& dialog);
 
     ViewMaker makeView_;
     ShownHook shown_;

@@ -16,10 +16,7 @@ RelationsView::RelationsView(frmRelations& form, const ViewContext& context)
     : DialogView(form, context), relations_(form), grid_(new QTableWidget) {
     grid_->setObjectName(ObjectName(form.grdRelations));
     auto& binding = bindings_.Add<GridBinding>(relations_.grdRelations, *grid_);
-    grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    grid_->setFocusPolicy(Qt::NoFocus);
-    grid_->setSelectionMode(QAbstractItemView::NoSelection);
+    ShowAllReadOnly(*grid_);
     // The size the form gives, or more where the rows need the room of this font.
     const QSize fitting = binding.FittingSize(form.grdRelations.Rows());
     const int frame = 2 * grid_->frameWidth();

@@ -33,8 +33,8 @@ class UserSelectionTable : public QTableWidget {
 
 } // namespace
 
-SpyView::SpyView(frmSpy& form, const ViewContext& context) : DialogView(form, context), spy_(form) {
-    KeepAbove(mapWindow_);
+SpyView::SpyView(frmSpy& form, const ViewContext& context)
+    : DialogView(form, context, Over::Map), spy_(form) {
     frmSpy& spy = spy_;
     auto* table = new UserSelectionTable;
     grid_ = table;

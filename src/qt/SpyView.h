@@ -15,10 +15,6 @@ class SpyView : public DialogView {
 
     QTableWidget& Grid() { return *grid_; }
 
-  protected:
-    // Beside the map that takes its clicks, and kept above it.
-    void Place() override { PlaceOverMap(); }
-
   private:
     frmSpy& spy_;
     // The cells the user selected become the grid's selected column range.

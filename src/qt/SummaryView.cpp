@@ -6,10 +6,8 @@
 #include "qt/Bindings.h"
 #include "qt/GridBinding.h"
 #include "qt/QtPlatform.h"
-#include "qt/WinQZView.h"
 #include "ui/FormManager.h"
 
-#include <QCloseEvent>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QTableView>
@@ -24,20 +22,14 @@ constexpr int kGapToMainWindow = 3;
 } // namespace
 
 SummaryView::SummaryView(frmSummary& form, const ViewContext& context)
-    : summary_(form), platform_(context.platform), forms_(context.forms),
-      mainWindow_(context.mainWindow), grid_(new QTableView(this)) {
-    setObjectName(QStringLiteral("frmSummary"));
+    : FormWindow(form, context, EscKey::Passes), summary_(form), mainWindow_(context.mainWindow),
+      grid_(new QTableView(this)) {
     // A small window: only a close box, so that its caption has room in the frame.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     grid_->setObjectName(ObjectName(form.grdSummary));
-    bindings_.Add<CaptionBinding>(summary_.caption,
-                                  [this](const QString& text) { setWindowTitle(text); });
     auto& binding = bindings_.Add<GridBinding>(summary_.grdSummary, *grid_);
-    grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    grid_->setFocusPolicy(Qt::NoFocus);
-    grid_->setSelectionMode(QAbstractItemView::NoSelection);
+    ShowAllReadOnly(*grid_);
     grid_->setFixedSize(binding.FittingSize(summary_.grdSummary.Rows()));
     auto* layout = new QGridLayout(this);
     layout->setContentsMargins(kMargin, kMargin, kMargin, kMargin);
@@ -45,11 +37,6 @@ SummaryView::SummaryView(frmSummary& form, const ViewContext& context)
     layout->setSizeConstraint(QLayout::SetFixedSize);
     new PlaceKeeper(*this, summary_);
     new FramedPlacer(*this, [this] { return BesideMainWindow(); });
-}
-
-void SummaryView::Detach() {
-    bindings_.Clear();
-    attached_ = false;
 }
 
 // Top of the screen, a few pixels right of the main window; on a narrow screen it covers the
@@ -67,13 +54,6 @@ std::optional<WindowRect> SummaryView::BesideMainWindow() const {
     const WindowRect outer = OuterRect(*this);
     return FitOnScreen(screen, {frame.x() + frame.width() + kGapToMainWindow, screen.y, outer.width,
                                 outer.height});
-}
-
-void SummaryView::closeEvent(QCloseEvent* event) {
-    event->accept();
-    if (attached_) {
-        CloseForm(forms_, platform_, summary_);
-    }
 }
 
 } // namespace dered

@@ -9,8 +9,7 @@
 namespace dered {
 
 SupportAttackView::SupportAttackView(frmSupportAttack& form, const ViewContext& context)
-    : DialogView(form, context), supportAttack_(form) {
-    KeepAbove(mapWindow_);
+    : DialogView(form, context, Over::Map), supportAttack_(form) {
     QListWidget* allies = List(supportAttack_.lstAllies);
     allies->setFixedSize(180, 150);
     // The handler closes the window; the view goes only once the event is over.

@@ -12,10 +12,6 @@ class SupportAttackView : public DialogView {
   public:
     SupportAttackView(frmSupportAttack& form, const ViewContext& context);
 
-  protected:
-    // Beside the map that takes its clicks, and kept above it.
-    void Place() override { PlaceOverMap(); }
-
   private:
     frmSupportAttack& supportAttack_;
 };

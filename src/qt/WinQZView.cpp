@@ -41,14 +41,6 @@ QList<QKeySequence> MenuShortcuts(const std::string& item) {
 }
 } // namespace
 
-void CloseForm(FormManager& forms, QtPlatform& platform, Form& form) {
-    if (platform.Ended()) {
-        return;
-    }
-    forms.Unload(form);
-    platform.QuitIfNoWindowLeft();
-}
-
 WinQZView::WinQZView(frmWinQZ& form, const ViewContext& context)
     : winQZ_(form), platform_(context.platform), forms_(context.forms), title_(new QTableView),
       area_(new QTableView) {

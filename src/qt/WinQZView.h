@@ -11,7 +11,6 @@ class QTableView;
 
 namespace dered {
 
-class Form;
 class GridBinding;
 class frmWinQZ;
 class FormManager;
@@ -46,8 +45,5 @@ class WinQZView : public QMainWindow, public FormView {
     GridBinding* titleBinding_ = nullptr;
     BindingSet bindings_;
 };
-
-// Closing a window with its close box unloads its form, and ends the run with the last one.
-void CloseForm(FormManager& forms, QtPlatform& platform, Form& form);
 
 } // namespace dered

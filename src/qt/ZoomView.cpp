@@ -10,7 +10,7 @@
 namespace dered {
 
 ZoomView::ZoomView(frmZoom& form, const ViewContext& context)
-    : DialogView(form, context), zoom_(form) {
+    : DialogView(form, context, Over::Map), zoom_(form) {
     const ControlRect& placement = frmZoom::placement;
     QScrollBar* bar = ScrollBar(zoom_.hsbZoom);
     bar->setPageStep(2);
@@ -20,7 +20,6 @@ ZoomView::ZoomView(frmZoom& form, const ViewContext& context)
     layout->addWidget(bar);
     layout->addWidget(label);
     setFixedSize(placement.width, placement.height);
-    KeepAbove(mapWindow_);
 }
 
 void ZoomView::Place() {

@@ -9,6 +9,7 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTableWidget>
@@ -44,6 +45,33 @@ TEST_F(DialogViews, MenuItemsOpenTheirOwnViewsWhichTheCloseBoxUnloads) {
     opensItsOwnView("mnuYourAreas", program().yourAreas, false);
     StartWith("1881-2/plyrdata.003"); // calls to arms only after the first turns
     opensItsOwnView("mnuCallToArms", program().callToArms, true);
+}
+
+// Esc closes the windows that are read and put away, but not a modal dialog, which waits for
+// its answer, nor the summary beside the main window.
+TEST_F(DialogViews, EscLeavesAModalDialogAndTheSummaryOpen) {
+    StartWith("1880-1/plyrdata.003");
+    QPointer<QWidget> anw = Open("mnuANW", program().anw);
+    ASSERT_NE(anw, nullptr);
+    QWidget* summary = WindowOf(program().summary);
+    ASSERT_NE(summary, nullptr);
+    for (QWidget* window : {static_cast<QWidget*>(anw), summary}) {
+        qttest::SendKey(window, Qt::Key_Escape);
+        qttest::Settle();
+    }
+    EXPECT_TRUE(anw != nullptr && anw->isVisible() && program().anw.IsLoaded());
+    EXPECT_TRUE(summary->isVisible() && program().summary.IsLoaded());
+    CloseWindow(anw);
+}
+
+// A dialog that opens beside the map opens over the main window once the map window is closed.
+TEST_F(DialogViews, ADialogBesideTheMapOpensWithTheMapWindowClosed) {
+    StartWith("1880-1/plyrdata.003");
+    CloseWindow(WindowOf(program().map));
+    ASSERT_EQ(WindowOf(program().map), nullptr);
+    if (QWidget* window = Open("mnuGrantAccess", program().grantAccess)) {
+        CloseWindow(window);
+    }
 }
 
 TEST_F(DialogViews, ListsButtonsAndFramesFollowTheirModelsBothWays) {
