@@ -80,6 +80,19 @@ void AddGroup(std::vector<OverviewLine>& lines, std::string_view heading,
     }
 }
 
+// Each group under its heading, then what is in none of them under `others`; `members` lists
+// the lines whose order code passes the test it is given.
+template <size_t N, typename Members>
+void AddGroups(std::vector<OverviewLine>& lines, const std::array<std::string_view, N>& groups,
+               std::string_view others, Members&& members) {
+    for (const std::string_view group : groups) {
+        AddGroup(lines, group,
+                 members([group](const std::string& c) { return InGroup(group, c); }));
+    }
+    AddGroup(lines, others,
+             members([&groups](const std::string& c) { return !InGroups(groups, c); }));
+}
+
 } // namespace
 
 std::string AreaLabel(const GameState& game, int16_t area) {
@@ -220,7 +233,7 @@ std::string ListOrderShort(const GameState& game, const OrderSlot& order) {
 
 std::vector<OverviewLine> OverviewLines(const GameState& game) {
     std::vector<OverviewLine> lines;
-    const auto areaLines = [&game](auto&& wanted) {
+    AddGroups(lines, kAreaOrderGroups, "Other area orders", [&game](auto&& wanted) {
         std::vector<OverviewLine> members;
         for (int16_t area = 1; area <= MaxArea; ++area) {
             if (!game.Areas[area].Command.empty() && wanted(game.Areas[area].Command)) {
@@ -228,14 +241,8 @@ std::vector<OverviewLine> OverviewLines(const GameState& game) {
             }
         }
         return members;
-    };
-    for (const std::string_view group : kAreaOrderGroups) {
-        AddGroup(lines, group,
-                 areaLines([group](const std::string& c) { return InGroup(group, c); }));
-    }
-    AddGroup(lines, "Other area orders",
-             areaLines([](const std::string& c) { return !InGroups(kAreaOrderGroups, c); }));
-    const auto listLines = [&game](auto&& wanted) {
+    });
+    AddGroups(lines, kListOrderGroups, "Other orders", [&game](auto&& wanted) {
         std::vector<OverviewLine> members;
         for (int16_t slot = 1; slot <= game.OrderCount && slot <= MaxOrderSlot; ++slot) {
             const OrderSlot& order = game.Orders[slot];
@@ -245,13 +252,7 @@ std::vector<OverviewLine> OverviewLines(const GameState& game) {
             }
         }
         return members;
-    };
-    for (const std::string_view group : kListOrderGroups) {
-        AddGroup(lines, group,
-                 listLines([group](const std::string& c) { return InGroup(group, c); }));
-    }
-    AddGroup(lines, "Other orders",
-             listLines([](const std::string& c) { return !InGroups(kListOrderGroups, c); }));
+    });
     return lines;
 }
 

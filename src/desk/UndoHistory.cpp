@@ -133,28 +133,26 @@ void UndoHistory::Hold(bool held) {
 }
 
 void UndoHistory::Undo() {
-    TurnHistory& h = Steps();
-    Seal();
-    if (!CanUndo()) {
-        return;
-    }
-    UndoStep step = std::move(h.undo.back());
-    h.undo.pop_back();
-    Apply(step.areasBefore, step.ordersBefore, step.summaryBefore);
-    h.redo.push_back(std::move(step));
-    Notify({});
+    Move(Steps().undo, Steps().redo, true);
 }
 
 void UndoHistory::Redo() {
-    TurnHistory& h = Steps();
+    Move(Steps().redo, Steps().undo, false);
+}
+
+void UndoHistory::Move(std::vector<UndoStep>& from, std::vector<UndoStep>& to, bool undoing) {
     Seal();
-    if (!CanRedo()) {
+    if (held_ || from.empty()) {
         return;
     }
-    UndoStep step = std::move(h.redo.back());
-    h.redo.pop_back();
-    Apply(step.areasAfter, step.ordersAfter, step.summaryAfter);
-    h.undo.push_back(std::move(step));
+    UndoStep step = std::move(from.back());
+    from.pop_back();
+    if (undoing) {
+        Apply(step.areasBefore, step.ordersBefore, step.summaryBefore);
+    } else {
+        Apply(step.areasAfter, step.ordersAfter, step.summaryAfter);
+    }
+    to.push_back(std::move(step));
     Notify({});
 }
 

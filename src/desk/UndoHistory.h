@@ -51,6 +51,9 @@ class UndoHistory : public Observable<Changed> {
     void Apply(const std::vector<std::pair<int16_t, AreaRecord>>& areas,
                const std::optional<OrderTable>& orders,
                const std::optional<SummaryCounters>& summary);
+    // Takes the last step of `from` over to `to`, writing back the records as they were before
+    // it (undoing) or after it (redoing); the step in progress is closed first.
+    void Move(std::vector<UndoStep>& from, std::vector<UndoStep>& to, bool undoing);
     std::string Describe(const UndoStep& step) const;
 
     // The steps are the open turn's, whatever is on screen; a turn that takes no orders has

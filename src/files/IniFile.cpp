@@ -330,12 +330,16 @@ std::string UpdateFile(const fs::path& path, const std::vector<IniEntry>& entrie
 
 } // namespace
 
-IniFile::IniFile(std::string path) : path_(std::move(path)) {}
-
-std::string IniFile::GetString(std::string_view section, std::string_view key,
-                               std::string_view defaultText) const {
+std::string IniStore::GetString(std::string_view section, std::string_view key,
+                                std::string_view defaultText) const {
     return CutToLimit(GetWholeString(section, key, defaultText));
 }
+
+void IniStore::WriteString(std::string_view section, std::string_view key, std::string_view value) {
+    (void)WriteStrings({{std::string(section), std::string(key), std::string(value)}});
+}
+
+IniFile::IniFile(std::string path) : path_(std::move(path)) {}
 
 std::string IniFile::GetWholeString(std::string_view section, std::string_view key,
                                     std::string_view defaultText) const {
@@ -346,11 +350,6 @@ std::string IniFile::GetWholeString(std::string_view section, std::string_view k
     return IniText(std::move(data)).GetWholeString(section, key, defaultText);
 }
 
-void IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
-    // A single key is a convenience: losing its write is silent.
-    (void)WriteStrings({{std::string(section), std::string(key), std::string(value)}});
-}
-
 std::string IniFile::WriteStrings(const std::vector<IniEntry>& entries) {
     std::string problem;
     try {
@@ -359,11 +358,6 @@ std::string IniFile::WriteStrings(const std::vector<IniEntry>& entries) {
         problem = e.what();
     }
     return problem.empty() ? problem : "Can't write " + path_ + ": " + problem;
-}
-
-std::string IniText::GetString(std::string_view section, std::string_view key,
-                               std::string_view defaultText) const {
-    return CutToLimit(GetWholeString(section, key, defaultText));
 }
 
 // Looks in the first section of that name only, as a write does; the text is not split into
@@ -387,10 +381,6 @@ std::string IniText::GetWholeString(std::string_view section, std::string_view k
         }
     }
     return std::string(defaultText);
-}
-
-void IniText::WriteString(std::string_view section, std::string_view key, std::string_view value) {
-    (void)WriteStrings({{std::string(section), std::string(key), std::string(value)}});
 }
 
 std::string IniText::WriteStrings(const std::vector<IniEntry>& entries) {

@@ -41,18 +41,27 @@ class IniService {
 
 inline constexpr size_t IniValueLimit = 99;
 
+// A service whose reads give whole values and whose writes go in together: the shortened read
+// and the single-key write follow from those, the same for every file below.
+class IniStore : public IniService {
+  public:
+    std::string GetString(std::string_view section, std::string_view key,
+                          std::string_view defaultText) const final;
+    // A single key is a convenience: losing its write is silent.
+    void WriteString(std::string_view section, std::string_view key, std::string_view value) final;
+    // Pure again: the inherited whole read would call back into the shortened one.
+    std::string GetWholeString(std::string_view section, std::string_view key,
+                               std::string_view defaultText) const override = 0;
+};
+
 // An INI file on disk. Each call reads the file afresh; each write rewrites it whole, through
 // a temporary file renamed over it, leaving every line it does not change byte for byte.
-class IniFile : public IniService {
+class IniFile : public IniStore {
   public:
     explicit IniFile(std::string path);
 
-    std::string GetString(std::string_view section, std::string_view key,
-                          std::string_view defaultText) const override;
     std::string GetWholeString(std::string_view section, std::string_view key,
                                std::string_view defaultText) const override;
-    void WriteString(std::string_view section, std::string_view key,
-                     std::string_view value) override;
     [[nodiscard]] std::string WriteStrings(const std::vector<IniEntry>& entries) override;
 
     const std::string& Path() const { return path_; }
@@ -62,16 +71,12 @@ class IniFile : public IniService {
 };
 
 // The same file held in memory, read and changed by the same rules as on disk.
-class IniText : public IniService {
+class IniText : public IniStore {
   public:
     explicit IniText(std::string text = {}) : text_(std::move(text)) {}
 
-    std::string GetString(std::string_view section, std::string_view key,
-                          std::string_view defaultText) const override;
     std::string GetWholeString(std::string_view section, std::string_view key,
                                std::string_view defaultText) const override;
-    void WriteString(std::string_view section, std::string_view key,
-                     std::string_view value) override;
     [[nodiscard]] std::string WriteStrings(const std::vector<IniEntry>& entries) override;
 
     const std::string& Text() const { return text_; }

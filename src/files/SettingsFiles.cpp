@@ -14,19 +14,9 @@ std::string SettingsFiles::Fallback(std::string_view section, std::string_view k
                     : std::string(defaultText);
 }
 
-std::string SettingsFiles::GetString(std::string_view section, std::string_view key,
-                                     std::string_view defaultText) const {
-    return own_.GetString(section, key, Fallback(section, key, defaultText));
-}
-
 std::string SettingsFiles::GetWholeString(std::string_view section, std::string_view key,
                                           std::string_view defaultText) const {
     return own_.GetWholeString(section, key, Fallback(section, key, defaultText));
-}
-
-void SettingsFiles::WriteString(std::string_view section, std::string_view key,
-                                std::string_view value) {
-    own_.WriteString(section, key, value);
 }
 
 std::string SettingsFiles::WriteStrings(const std::vector<IniEntry>& entries) {

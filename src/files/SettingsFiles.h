@@ -17,16 +17,12 @@ struct SettingsPaths {
 // The player's own settings file, and for every key it lacks, the file shipped beside the map
 // files: a new player sees the map as it ships, a player's own choices win once written.
 // Everything is written to the player's file only.
-class SettingsFiles : public IniService {
+class SettingsFiles : public IniStore {
   public:
     explicit SettingsFiles(const SettingsPaths& paths);
 
-    std::string GetString(std::string_view section, std::string_view key,
-                          std::string_view defaultText) const override;
     std::string GetWholeString(std::string_view section, std::string_view key,
                                std::string_view defaultText) const override;
-    void WriteString(std::string_view section, std::string_view key,
-                     std::string_view value) override;
     [[nodiscard]] std::string WriteStrings(const std::vector<IniEntry>& entries) override;
 
     const std::string& Path() const { return own_.Path(); }

@@ -1,7 +1,8 @@
 #include "map/Pictures.h"
 
+#include "map/Point.h"
+
 #include <algorithm>
-#include <cstdlib>
 #include <initializer_list>
 #include <string_view>
 
@@ -48,26 +49,8 @@ class Canvas {
         }
     }
     void Line(int x0, int y0, int x1, int y1, int32_t colour) {
-        const int dx = std::abs(x1 - x0);
-        const int dy = -std::abs(y1 - y0);
-        const int sx = x0 < x1 ? 1 : -1;
-        const int sy = y0 < y1 ? 1 : -1;
-        int err = dx + dy;
-        while (true) {
-            Set(x0, y0, colour);
-            if (x0 == x1 && y0 == y1) {
-                return;
-            }
-            const int e2 = 2 * err;
-            if (e2 >= dy) {
-                err += dy;
-                x0 += sx;
-            }
-            if (e2 <= dx) {
-                err += dx;
-                y0 += sy;
-            }
-        }
+        ForEachLinePixel({x0, y0}, {x1, y1}, [&](int x, int y) { Set(x, y, colour); });
+        Set(x1, y1, colour);
     }
     // Rows of text, '#' set, anything else left, from (x, y).
     void Pattern(int x, int y, std::initializer_list<std::string_view> rows, int32_t colour) {

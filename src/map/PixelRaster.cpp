@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <cstdlib>
 
 namespace dered {
 
@@ -97,26 +96,7 @@ void PixelRaster::FillPolygon(std::span<const Point32> points, int32_t colour) {
 }
 
 void PixelRaster::ThinLine(Point32 from, Point32 to, int32_t colour) {
-    // Bresenham; the far end is left out.
-    int x = from.x;
-    int y = from.y;
-    const int dx = std::abs(to.x - x);
-    const int dy = -std::abs(to.y - y);
-    const int sx = x < to.x ? 1 : -1;
-    const int sy = y < to.y ? 1 : -1;
-    int error = dx + dy;
-    while (x != to.x || y != to.y) {
-        Set(x, y, colour);
-        const int twice = 2 * error;
-        if (twice >= dy) {
-            error += dy;
-            x += sx;
-        }
-        if (twice <= dx) {
-            error += dx;
-            y += sy;
-        }
-    }
+    ForEachLinePixel(from, to, [&](int x, int y) { Set(x, y, colour); });
 }
 
 void PixelRaster::WideLine(Point32 from, Point32 to, int width, int32_t colour) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 #include <span>
 
 namespace dered {
@@ -53,6 +54,29 @@ inline PixelRect BoundsOf(std::span<const Point32> points) {
         r = r.United({p.x, p.y, p.x + 1, p.y + 1});
     }
     return r;
+}
+
+// Visits the pixels of a one-pixel line from `from` towards `to` (Bresenham), leaving out `to`.
+template <typename Visit> void ForEachLinePixel(Point32 from, Point32 to, Visit&& visit) {
+    int x = from.x;
+    int y = from.y;
+    const int dx = std::abs(to.x - x);
+    const int dy = -std::abs(to.y - y);
+    const int sx = x < to.x ? 1 : -1;
+    const int sy = y < to.y ? 1 : -1;
+    int error = dx + dy;
+    while (x != to.x || y != to.y) {
+        visit(x, y);
+        const int twice = 2 * error;
+        if (twice >= dy) {
+            error += dy;
+            x += sx;
+        }
+        if (twice <= dx) {
+            error += dx;
+            y += sy;
+        }
+    }
 }
 
 } // namespace dered

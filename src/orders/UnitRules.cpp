@@ -7,6 +7,8 @@
 #include "state/OrderKinds.h"
 
 #include <array>
+#include <optional>
+#include <string_view>
 
 namespace dered {
 
@@ -32,6 +34,23 @@ std::string AreaText(int16_t area, const char* rest) {
 
 bool IsSmall(int16_t kind) {
     return kind == Corps || kind == Squadron;
+}
+
+// How an order on one of the player's own units begins: nothing to do when it is given
+// already, refused while the free supply does not open it or the unit is someone else's.
+std::optional<Outcome> OwnUnitOrderClosed(const GameState& game, const AreaRecord& a,
+                                          std::string_view code, bool supplyOpen,
+                                          const char* supplyText) {
+    if (a.Command == code) {
+        return Outcome{};
+    }
+    if (!supplyOpen) {
+        return Refuse(supplyText);
+    }
+    if (a.UnitOwner != game.OwnPlayer) {
+        return Refuse("No unit there owned by you");
+    }
+    return std::nullopt;
 }
 
 } // namespace
@@ -75,14 +94,9 @@ Outcome UpgradeUnit(Turn& turn, int16_t area) {
     GameState& game = turn.game;
     area = AreaOrNone(area);
     const AreaRecord& a = game.Areas[area];
-    if (a.Command == OrderCode::Upgrade) {
-        return {};
-    }
-    if (game.Summary.FreeSupply <= 0) {
-        return Refuse("No supply available to upgrade any units");
-    }
-    if (a.UnitOwner != game.OwnPlayer) {
-        return Refuse("No unit there owned by you");
+    if (auto closed = OwnUnitOrderClosed(game, a, OrderCode::Upgrade, game.Summary.FreeSupply > 0,
+                                         "No supply available to upgrade any units")) {
+        return *closed;
     }
     if (a.Supply == 0) {
         return Refuse(AreaText(area, " not a supply center"));
@@ -100,15 +114,10 @@ Outcome DowngradeUnit(Turn& turn, int16_t area) {
     GameState& game = turn.game;
     area = AreaOrNone(area);
     const AreaRecord& a = game.Areas[area];
-    if (a.Command == OrderCode::Downgrade) {
-        return {};
-    }
     // Downgrading is open only while the player is short of supply.
-    if (game.Summary.FreeSupply >= 0) {
-        return Refuse("Not allowed to downgrade any units");
-    }
-    if (a.UnitOwner != game.OwnPlayer) {
-        return Refuse("No unit there owned by you");
+    if (auto closed = OwnUnitOrderClosed(game, a, OrderCode::Downgrade, game.Summary.FreeSupply < 0,
+                                         "Not allowed to downgrade any units")) {
+        return *closed;
     }
     if (IsSmall(a.UnitKind)) {
         return Refuse("Can't downgrade corps or squadrons");
@@ -122,14 +131,9 @@ Outcome RemoveUnit(Turn& turn, int16_t area) {
     GameState& game = turn.game;
     area = AreaOrNone(area);
     const AreaRecord& a = game.Areas[area];
-    if (a.Command == OrderCode::Remove) {
-        return {};
-    }
-    if (game.Summary.FreeSupply >= 0) {
-        return Refuse("Not allowed to remove any units");
-    }
-    if (a.UnitOwner != game.OwnPlayer) {
-        return Refuse("No unit there owned by you");
+    if (auto closed = OwnUnitOrderClosed(game, a, OrderCode::Remove, game.Summary.FreeSupply < 0,
+                                         "Not allowed to remove any units")) {
+        return *closed;
     }
     Outcome stored = SetAreaCommand(turn, area, OrderCode::Remove, 0, 0);
     const int16_t refund = UnitKindSize(a.UnitKind);

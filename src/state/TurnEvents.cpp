@@ -13,23 +13,8 @@ void TurnEvents::AreaOrderChanged(int16_t area) {
     Batch done(*this);
 }
 
-void TurnEvents::FreeSupplyChanged() {
-    pending_.freeSupply = true;
-    Batch done(*this);
-}
-
-void TurnEvents::ListOrdersChanged() {
-    pending_.listOrders = true;
-    Batch done(*this);
-}
-
-void TurnEvents::TurnOpened() {
-    pending_.opened = true;
-    Batch done(*this);
-}
-
-void TurnEvents::AlliesChanged() {
-    pending_.allies = true;
+void TurnEvents::Raise(bool TurnChange::*flag) {
+    pending_.*flag = true;
     Batch done(*this);
 }
 

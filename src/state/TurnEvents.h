@@ -42,12 +42,13 @@ class TurnEvents : public Observable<TurnChange> {
     };
 
     void AreaOrderChanged(int16_t area);
-    void FreeSupplyChanged();
-    void ListOrdersChanged();
-    void TurnOpened();
-    void AlliesChanged();
+    void FreeSupplyChanged() { Raise(&TurnChange::freeSupply); }
+    void ListOrdersChanged() { Raise(&TurnChange::listOrders); }
+    void TurnOpened() { Raise(&TurnChange::opened); }
+    void AlliesChanged() { Raise(&TurnChange::allies); }
 
   private:
+    void Raise(bool TurnChange::*flag);
     void Flush();
 
     TurnChange pending_;
