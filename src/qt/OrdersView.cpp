@@ -17,7 +17,7 @@ OrdersView::OrdersView(frmOrders& orders, const ViewContext& context)
     : FormWindow(orders, context, EscKey::Closes) {
     setWindowFlags(Qt::Window);
     auto* text = new QPlainTextEdit;
-    text->setObjectName(ObjectName(form.txtReference));
+    text->setObjectName(ObjectName(orders.txtReference));
     text->setReadOnly(true);
     text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     bindings_.Add<CaptionBinding>(orders.txtReference,
