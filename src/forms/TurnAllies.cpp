@@ -16,6 +16,8 @@ void TurnAllies::mnuLoadAllyOrders_Click() {
     OpenFileRequest request;
     request.title = "Load Ally's Orders";
     request.filter = "Orders (commands.dat;orders.tmp)|commands.dat;orders.tmp|All Files (*.*)|*.*";
+    // Allies send their files the way reports come: the turn's folder is where they land.
+    request.initialDir = documents_.Current().records.ReportDir;
     const OpenFileResult chosen = platform_.ShowOpenDialog(request);
     if (!chosen.fileName.empty()) {
         Load(chosen.fullPath);

@@ -98,7 +98,7 @@ class frmWinQZ : public Form {
     MenuItemModel mnuMerge{"mnuMerge", "&Merge"};
     MenuItemModel mnuSave{"mnuSave", "&Save "};
     MenuItemModel mnuExportMap{"mnuExportMap", "&Export Map..."};
-    MenuItemModel mnuLoadAllyOrders{"mnuLoadAllyOrders", "Load Ally's Orders..."};
+    MenuItemModel mnuLoadAllyOrders{"mnuLoadAllyOrders", "Load &Ally's Orders..."};
     // The recent reports in the File menu, most recent first; the unused places are hidden.
     std::array<MenuItemModel, kMaxRecentReports> mnuRecentReport{{{"mnuRecent1", ""},
                                                                   {"mnuRecent2", ""},
@@ -132,7 +132,7 @@ class frmWinQZ : public Form {
     MenuItemModel mnuThreats{"mnuThreats", "Threat&s"};
     MenuItemModel mnuTypeOrder{"mnuTypeOrder", "&Type an Order"};
     MenuItemModel mnuTurns{"mnuTurns", "&Turns"};
-    MenuItemModel mnuAlliesOrders{"mnuAlliesOrders", "Allies' Orders"};
+    MenuItemModel mnuAlliesOrders{"mnuAlliesOrders", "&Allies' Orders"};
     MenuItemModel mnuHistory{"mnuHistory", "&History"};
     MenuItemModel mnuOptions{"mnuOptions", "&Options"};
     MenuItemModel mnuMapColors{"mnuMapColors", "Map &Colors"};

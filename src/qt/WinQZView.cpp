@@ -84,9 +84,10 @@ void WinQZView::BuildMenu() {
         for (MenuItemModel* item : group.items) {
             QAction* action = menu->addAction(QString());
             action->setObjectName(QString::fromStdString(item->Name()));
-            // The items with a tick: hexagons or squares, and the reach shown on the map.
+            // The items with a tick: hexagons or squares, and what the map draws over the areas.
             bindings_.Add<MenuBinding>(*item, *action,
-                                       item == &winQZ_.mnuHex || item == &winQZ_.mnuReach);
+                                       item == &winQZ_.mnuHex || item == &winQZ_.mnuReach ||
+                                           item == &winQZ_.mnuAlliesOrders);
             // The keys work from every window of the program: orders are entered on the map.
             action->setShortcutContext(Qt::ApplicationShortcut);
             // Keys the form names are bound with the item; these add the desktop's own.
