@@ -14,12 +14,7 @@ class CheckBoxModel : public Observable<Changed> {
     explicit CheckBoxModel(std::string caption = {}) : caption_(std::move(caption)) {}
     const std::string& Caption() const { return caption_; }
     int16_t Value() const { return value_; }
-    void SetValue(int16_t value) {
-        if (value != value_) {
-            value_ = value;
-            Notify({});
-        }
-    }
+    void SetValue(int16_t value) { Update(value_, value); }
 
   private:
     std::string caption_;

@@ -108,23 +108,28 @@ void GridModel::SetRowHeight(int row, int height) {
 }
 
 Alignment GridModel::ColAlignment(int col) const {
-    return col >= 0 && col < cols_ ? colAlignments_[col] : Alignment::Left;
+    return AlignmentIn(colAlignments_, col);
 }
 
 void GridModel::SetColAlignment(int col, Alignment alignment) {
-    if (col >= 0 && col < cols_) {
-        colAlignments_[col] = alignment;
-        Notify({GridChange::Kind::Layout, -1, col});
-    }
+    SetAlignmentIn(colAlignments_, col, alignment);
 }
 
 Alignment GridModel::FixedAlignment(int col) const {
-    return col >= 0 && col < cols_ ? fixedAlignments_[col] : Alignment::Left;
+    return AlignmentIn(fixedAlignments_, col);
 }
 
 void GridModel::SetFixedAlignment(int col, Alignment alignment) {
+    SetAlignmentIn(fixedAlignments_, col, alignment);
+}
+
+Alignment GridModel::AlignmentIn(const std::vector<Alignment>& alignments, int col) const {
+    return col >= 0 && col < cols_ ? alignments[col] : Alignment::Left;
+}
+
+void GridModel::SetAlignmentIn(std::vector<Alignment>& alignments, int col, Alignment alignment) {
     if (col >= 0 && col < cols_) {
-        fixedAlignments_[col] = alignment;
+        alignments[col] = alignment;
         Notify({GridChange::Kind::Layout, -1, col});
     }
 }

@@ -61,6 +61,9 @@ class GridModel : public Observable<GridChange> {
   private:
     bool InRange(int row, int col) const;
     void Reshape(int rows, int cols);
+    // The column alignments of the cells or of the fixed cells.
+    Alignment AlignmentIn(const std::vector<Alignment>& alignments, int col) const;
+    void SetAlignmentIn(std::vector<Alignment>& alignments, int col, Alignment alignment);
 
     int rows_;
     int cols_;

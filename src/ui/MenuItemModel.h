@@ -16,27 +16,12 @@ class MenuItemModel : public ClickableModel {
     bool Checked() const { return checked_; }
     // A menu's place for an item that only sometimes has something to show.
     bool Visible() const { return visible_; }
-    void SetVisible(bool visible) {
-        if (visible != visible_) {
-            visible_ = visible;
-            Notify({});
-        }
-    }
+    void SetVisible(bool visible) { Update(visible_, visible); }
     // The key that chooses the item, in the platform's words ("Ctrl+O"); empty for none.
     const std::string& Shortcut() const { return shortcut_; }
     void SetShortcut(std::string shortcut) { shortcut_ = std::move(shortcut); }
-    void SetChecked(bool checked) {
-        if (checked != checked_) {
-            checked_ = checked;
-            Notify({});
-        }
-    }
-    void SetCaption(const std::string& caption) {
-        if (caption != caption_) {
-            caption_ = caption;
-            Notify({});
-        }
-    }
+    void SetChecked(bool checked) { Update(checked_, checked); }
+    void SetCaption(const std::string& caption) { Update(caption_, caption); }
 
   private:
     std::string name_;

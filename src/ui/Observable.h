@@ -28,6 +28,13 @@ template <typename Change> class Observable {
             entry.listener(change);
         }
     }
+    // A setter's work: stores the value and tells the listeners, unless it is the one held.
+    template <typename T> void Update(T& field, const T& value) {
+        if (value != field) {
+            field = value;
+            Notify({});
+        }
+    }
 
   private:
     struct Entry {

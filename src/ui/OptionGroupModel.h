@@ -18,12 +18,7 @@ class OptionGroupModel : public Observable<Changed> {
     // One tooltip per button, or none.
     const std::vector<std::string>& ToolTips() const { return toolTips_; }
     void SetToolTips(std::vector<std::string> tips) { toolTips_ = std::move(tips); }
-    void Choose(int index) {
-        if (index != chosen_) {
-            chosen_ = index;
-            Notify({});
-        }
-    }
+    void Choose(int index) { Update(chosen_, index); }
     int IndexOf(const std::string& caption) const {
         for (size_t i = 0; i < captions_.size(); ++i) {
             if (captions_[i] == caption) {

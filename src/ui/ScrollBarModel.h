@@ -14,12 +14,7 @@ class ScrollBarModel : public Observable<Changed> {
         max_ = max;
         Notify({});
     }
-    void SetValue(int value) {
-        if (value != value_) {
-            value_ = value;
-            Notify({});
-        }
-    }
+    void SetValue(int value) { Update(value_, value); }
 
   private:
     int min_;

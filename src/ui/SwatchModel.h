@@ -11,12 +11,7 @@ namespace dered {
 class SwatchModel : public ButtonModel {
   public:
     int32_t Colour() const { return colour_; }
-    void SetColour(int32_t colour) {
-        if (colour != colour_) {
-            colour_ = colour;
-            Notify({});
-        }
-    }
+    void SetColour(int32_t colour) { Update(colour_, colour); }
 
   private:
     int32_t colour_ = 0;

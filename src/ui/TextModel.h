@@ -12,12 +12,7 @@ class TextModel : public Observable<Changed> {
   public:
     explicit TextModel(std::string text = {}) : text_(std::move(text)) {}
     const std::string& Text() const { return text_; }
-    void SetText(const std::string& text) {
-        if (text != text_) {
-            text_ = text;
-            Notify({});
-        }
-    }
+    void SetText(const std::string& text) { Update(text_, text); }
 
   private:
     std::string text_;
