@@ -21,6 +21,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <algorithm>
+#include <array>
 
 namespace dered {
 
@@ -28,23 +29,19 @@ QtPlatform::~QtPlatform() {
     DestroyViews();
 }
 
+namespace {
+
+// Qt's icons and buttons for the program's, in the order of MsgIcon and Answer.
+constexpr std::array kIcons{QMessageBox::NoIcon, QMessageBox::Critical, QMessageBox::Information,
+                            QMessageBox::Warning};
+constexpr std::array kAnswerButtons{QMessageBox::Yes, QMessageBox::No, QMessageBox::Save,
+                                    QMessageBox::Discard, QMessageBox::Cancel};
+
+} // namespace
+
 std::unique_ptr<QMessageBox> MakeMessageBox(std::string_view text, MsgIcon icon, QWidget* parent) {
-    QMessageBox::Icon qicon = QMessageBox::NoIcon;
-    switch (icon) {
-    case MsgIcon::Critical:
-        qicon = QMessageBox::Critical;
-        break;
-    case MsgIcon::Information:
-        qicon = QMessageBox::Information;
-        break;
-    case MsgIcon::Exclamation:
-        qicon = QMessageBox::Warning;
-        break;
-    case MsgIcon::None:
-        break;
-    }
-    return std::make_unique<QMessageBox>(qicon, ToQt(kAppTitle), ToQt(text), QMessageBox::Ok,
-                                         parent);
+    return std::make_unique<QMessageBox>(kIcons.at(static_cast<size_t>(icon)), ToQt(kAppTitle),
+                                         ToQt(text), QMessageBox::Ok, parent);
 }
 
 QWidget* QtPlatform::DialogParent() const {
@@ -89,24 +86,7 @@ Answer QtPlatform::Ask(const Question& question) {
                     QMessageBox::NoButton, DialogParent());
     std::vector<std::pair<QAbstractButton*, Answer>> buttons;
     for (const Answer choice : question.choices) {
-        QMessageBox::StandardButton standard = QMessageBox::Cancel;
-        switch (choice) {
-        case Answer::Yes:
-            standard = QMessageBox::Yes;
-            break;
-        case Answer::No:
-            standard = QMessageBox::No;
-            break;
-        case Answer::Save:
-            standard = QMessageBox::Save;
-            break;
-        case Answer::Discard:
-            standard = QMessageBox::Discard;
-            break;
-        case Answer::Cancel:
-            break;
-        }
-        buttons.emplace_back(box.addButton(standard), choice);
+        buttons.emplace_back(box.addButton(kAnswerButtons.at(static_cast<size_t>(choice))), choice);
     }
     ExecUnderNormalPointer(box);
     for (const auto& [button, answer] : buttons) {
