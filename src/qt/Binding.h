@@ -24,6 +24,11 @@ class Binding : public QObject {
         const int id = model.Subscribe(std::move(listener));
         unsubscribe_.push_back([&model, id] { model.Unsubscribe(id); });
     }
+    // Shows the model now and after each of its changes.
+    template <typename Model> void ShowAndFollow(Model& model, std::function<void()> show) {
+        Listen(model, [show](const auto&) { show(); });
+        show();
+    }
 
   private:
     std::vector<std::function<void()>> unsubscribe_;
@@ -35,6 +40,17 @@ class ActionBinding : public Binding {
     template <typename Signal> ActionBinding(Signal& signal, std::function<void()> action) {
         Listen(signal, [action = std::move(action)](const auto&) { action(); });
     }
+};
+
+// Lends one of the form's hooks (a std::function the desktop sets) a function of the view's,
+// for as long as the binding lives.
+template <typename Hook> class HookBinding : public Binding {
+  public:
+    HookBinding(Hook& hook, Hook function) : hook_(hook) { hook_ = std::move(function); }
+    ~HookBinding() override { hook_ = nullptr; }
+
+  private:
+    Hook& hook_;
 };
 
 // The bindings of one view; clearing it cuts the view off from its form.

@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QKeySequence>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -128,48 +129,44 @@ void OptionGroupBinding::Show() {
     }
 }
 
-ButtonBinding::ButtonBinding(ButtonModel& model, QPushButton& button) {
+template <>
+WidgetBinding<ButtonModel, QPushButton>::WidgetBinding(ButtonModel& model, QPushButton& button) {
     button.setText(ToQt(model.Caption()));
-    auto show = [&model, &button] {
+    connect(&button, &QPushButton::clicked, this, [&model] { model.Click(); });
+    ShowAndFollow(model, [&model, &button] {
         button.setEnabled(model.Enabled());
         button.setToolTip(ToQt(model.WhyDisabled()));
-    };
-    Listen(model, [show](const Changed&) { show(); });
-    connect(&button, &QPushButton::clicked, this, [&model] { model.Click(); });
-    show();
+    });
 }
 
-TextBoxBinding::TextBoxBinding(TextBoxModel& model, QLineEdit& edit) {
-    auto show = [&model, &edit] {
+template <>
+WidgetBinding<TextBoxModel, QLineEdit>::WidgetBinding(TextBoxModel& model, QLineEdit& edit) {
+    connect(&edit, &QLineEdit::textEdited, this,
+            [&model](const QString& text) { model.SetText(FromQt(text)); });
+    ShowAndFollow(model, [&model, &edit] {
         const QString text = ToQt(model.Text());
         if (edit.text() != text) {
             edit.setText(text);
         }
-    };
-    Listen(model, [show](const Changed&) { show(); });
-    connect(&edit, &QLineEdit::textEdited, this,
-            [&model](const QString& text) { model.SetText(FromQt(text)); });
-    show();
+    });
 }
 
-CheckBoxBinding::CheckBoxBinding(CheckBoxModel& model, QCheckBox& box) {
+template <>
+WidgetBinding<CheckBoxModel, QCheckBox>::WidgetBinding(CheckBoxModel& model, QCheckBox& box) {
     box.setText(ToQt(model.Caption()));
-    auto show = [&model, &box] { box.setChecked(model.Value() != 0); };
-    Listen(model, [show](const Changed&) { show(); });
     connect(&box, &QCheckBox::clicked, this,
             [&model](bool checked) { model.SetValue(checked ? 1 : 0); });
-    show();
+    ShowAndFollow(model, [&model, &box] { box.setChecked(model.Value() != 0); });
 }
 
-ScrollBarBinding::ScrollBarBinding(ScrollBarModel& model, QScrollBar& bar) {
-    auto show = [&model, &bar] {
+template <>
+WidgetBinding<ScrollBarModel, QScrollBar>::WidgetBinding(ScrollBarModel& model, QScrollBar& bar) {
+    connect(&bar, &QScrollBar::valueChanged, this, [&model](int value) { model.SetValue(value); });
+    ShowAndFollow(model, [&model, &bar] {
         const QSignalBlocker quiet(&bar); // the model already told its listeners
         bar.setRange(model.Min(), model.Max());
         bar.setValue(model.Value());
-    };
-    Listen(model, [show](const Changed&) { show(); });
-    connect(&bar, &QScrollBar::valueChanged, this, [&model](int value) { model.SetValue(value); });
-    show();
+    });
 }
 
 QWidget* RadioButtonRow(OptionGroupModel& model, BindingSet& bindings) {
@@ -184,6 +181,44 @@ QWidget* RadioButtonRow(OptionGroupModel& model, BindingSet& bindings) {
     }
     bindings.Add<OptionGroupBinding>(model, std::move(buttons));
     return row;
+}
+
+namespace {
+
+template <typename Model, typename Widget>
+Widget* Bound(Model& model, BindingSet& bindings, Widget* widget) {
+    bindings.Add<WidgetBinding<Model, Widget>>(model, *widget);
+    return widget;
+}
+
+} // namespace
+
+QPushButton* BoundWidget(ButtonModel& model, BindingSet& bindings) {
+    return Bound(model, bindings, new QPushButton);
+}
+
+QLineEdit* BoundWidget(TextBoxModel& model, BindingSet& bindings) {
+    return Bound(model, bindings, new QLineEdit);
+}
+
+QCheckBox* BoundWidget(CheckBoxModel& model, BindingSet& bindings) {
+    return Bound(model, bindings, new QCheckBox);
+}
+
+QScrollBar* BoundWidget(ScrollBarModel& model, BindingSet& bindings) {
+    return Bound(model, bindings, new QScrollBar(Qt::Horizontal));
+}
+
+QListWidget* BoundWidget(ListBoxModel& model, BindingSet& bindings) {
+    auto* list = new QListWidget;
+    bindings.Add<ListBinding>(model, *list);
+    return list;
+}
+
+QLabel* BoundWidget(TextModel& model, BindingSet& bindings) {
+    auto* label = new QLabel;
+    bindings.Add<CaptionBinding>(model, [label](const QString& text) { label->setText(text); });
+    return label;
 }
 
 } // namespace dered

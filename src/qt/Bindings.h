@@ -14,6 +14,7 @@
 class QAbstractButton;
 class QAction;
 class QCheckBox;
+class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -74,25 +75,30 @@ class OptionGroupBinding : public Binding {
     std::vector<QAbstractButton*> buttons_;
 };
 
-class ButtonBinding : public Binding {
+// A control on a widget of its kind: the widget shows the model, and what the player does
+// there goes to the model. One constructor for each pair, beside the bindings above.
+template <typename Model, typename Widget> class WidgetBinding : public Binding {
   public:
-    ButtonBinding(ButtonModel& model, QPushButton& button);
+    WidgetBinding(Model& model, Widget& widget);
 };
 
+template <> WidgetBinding<ButtonModel, QPushButton>::WidgetBinding(ButtonModel&, QPushButton&);
+template <> WidgetBinding<TextBoxModel, QLineEdit>::WidgetBinding(TextBoxModel&, QLineEdit&);
+template <> WidgetBinding<CheckBoxModel, QCheckBox>::WidgetBinding(CheckBoxModel&, QCheckBox&);
+template <> WidgetBinding<ScrollBarModel, QScrollBar>::WidgetBinding(ScrollBarModel&, QScrollBar&);
+
+using ButtonBinding = WidgetBinding<ButtonModel, QPushButton>;
 // A text box: typing changes the model's text, as does the program.
-class TextBoxBinding : public Binding {
-  public:
-    TextBoxBinding(TextBoxModel& model, QLineEdit& edit);
-};
+using TextBoxBinding = WidgetBinding<TextBoxModel, QLineEdit>;
+using CheckBoxBinding = WidgetBinding<CheckBoxModel, QCheckBox>;
+using ScrollBarBinding = WidgetBinding<ScrollBarModel, QScrollBar>;
 
-class CheckBoxBinding : public Binding {
-  public:
-    CheckBoxBinding(CheckBoxModel& model, QCheckBox& box);
-};
-
-class ScrollBarBinding : public Binding {
-  public:
-    ScrollBarBinding(ScrollBarModel& model, QScrollBar& bar);
-};
+// A new widget for the model, bound to it through the bindings; scroll bars lie horizontal.
+QPushButton* BoundWidget(ButtonModel& model, BindingSet& bindings);
+QLineEdit* BoundWidget(TextBoxModel& model, BindingSet& bindings);
+QCheckBox* BoundWidget(CheckBoxModel& model, BindingSet& bindings);
+QScrollBar* BoundWidget(ScrollBarModel& model, BindingSet& bindings);
+QListWidget* BoundWidget(ListBoxModel& model, BindingSet& bindings);
+QLabel* BoundWidget(TextModel& model, BindingSet& bindings);
 
 } // namespace dered

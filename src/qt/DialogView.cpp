@@ -97,54 +97,46 @@ void DialogView::PlaceOverMainWindow() {
     move(frame.topLeft());
 }
 
+namespace {
+
+// A widget bound to a form's control goes by the control's name.
+template <typename Widget> Widget* Named(const ControlName& control, Widget* widget) {
+    widget->setObjectName(ObjectName(control));
+    return widget;
+}
+
+} // namespace
+
 QGroupBox* DialogView::Frame(Control<TextModel>& caption) {
-    auto* frame = new QGroupBox;
-    frame->setObjectName(ObjectName(caption));
+    auto* frame = Named(caption, new QGroupBox);
     bindings_.Add<CaptionBinding>(caption, [frame](const QString& text) { frame->setTitle(text); });
     return frame;
 }
 
 QListWidget* DialogView::List(Control<ListBoxModel>& model) {
-    auto* list = new QListWidget;
-    list->setObjectName(ObjectName(model));
-    bindings_.Add<ListBinding>(model, *list);
-    return list;
+    return Named(model, BoundWidget(model, bindings_));
 }
 
 QPushButton* DialogView::Button(Control<ButtonModel>& model) {
-    auto* button = new QPushButton;
-    button->setObjectName(ObjectName(model));
+    auto* button = Named(model, BoundWidget(model, bindings_));
     button->setAutoDefault(false);
-    bindings_.Add<ButtonBinding>(model, *button);
     return button;
 }
 
 QLabel* DialogView::Label(Control<TextModel>& model) {
-    auto* label = new QLabel;
-    label->setObjectName(ObjectName(model));
-    bindings_.Add<CaptionBinding>(model, [label](const QString& text) { label->setText(text); });
-    return label;
+    return Named(model, BoundWidget(model, bindings_));
 }
 
 QLineEdit* DialogView::TextBox(Control<TextBoxModel>& model) {
-    auto* edit = new QLineEdit;
-    edit->setObjectName(ObjectName(model));
-    bindings_.Add<TextBoxBinding>(model, *edit);
-    return edit;
+    return Named(model, BoundWidget(model, bindings_));
 }
 
 QCheckBox* DialogView::CheckBox(Control<CheckBoxModel>& model) {
-    auto* box = new QCheckBox;
-    box->setObjectName(ObjectName(model));
-    bindings_.Add<CheckBoxBinding>(model, *box);
-    return box;
+    return Named(model, BoundWidget(model, bindings_));
 }
 
 QScrollBar* DialogView::ScrollBar(Control<ScrollBarModel>& model) {
-    auto* bar = new QScrollBar(Qt::Horizontal);
-    bar->setObjectName(ObjectName(model));
-    bindings_.Add<ScrollBarBinding>(model, *bar);
-    return bar;
+    return Named(model, BoundWidget(model, bindings_));
 }
 
 QGroupBox* ListFrame(QGroupBox* frame, QListWidget* list, std::initializer_list<QWidget*> below,

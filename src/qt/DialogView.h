@@ -1,29 +1,16 @@
 #pragma once
 
+#include "qt/Bindings.h"
 #include "qt/FormWindow.h"
 
 #include <QSize>
 
 #include <initializer_list>
 
-class QCheckBox;
 class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QListWidget;
-class QPushButton;
-class QScrollBar;
 
 namespace dered {
 
-class ButtonModel;
-class CheckBoxModel;
-class Form;
-class ListBoxModel;
-class QtPlatform;
-class ScrollBarModel;
-class TextBoxModel;
-class TextModel;
 template <typename Model> class Control;
 
 // The window of one of the small dialogs: a fixed-size window with only a close box. The

@@ -56,8 +56,9 @@ bool PaintOnPage(QPaintDevice& device, const QImage& picture) {
 } // namespace
 
 ExportMapView::ExportMapView(frmExportMap& form, const ViewContext& context)
-    : DialogView(form, context), exportMap_(form) {
-    form.writePicture = [this](const MapPictureJob& job) { return Write(job); };
+    : DialogView(form, context) {
+    bindings_.Add<HookBinding<decltype(form.writePicture)>>(
+        form.writePicture, [this, &form](const MapPictureJob& job) { return Write(form, job); });
     auto* layout = new QGridLayout(this);
     layout->addWidget(RadioButtonRow(form.optFormat, bindings_), 0, 0, 1, 2);
     layout->addWidget(RadioButtonRow(form.optCells, bindings_), 1, 0, 1, 2);
@@ -75,14 +76,9 @@ ExportMapView::ExportMapView(frmExportMap& form, const ViewContext& context)
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void ExportMapView::Detach() {
-    exportMap_.writePicture = nullptr;
-    DialogView::Detach();
-}
-
-std::string ExportMapView::Write(const MapPictureJob& job) {
+std::string ExportMapView::Write(const frmExportMap& form, const MapPictureJob& job) {
     QImageSurface surface(job.layout.width, job.layout.height);
-    exportMap_.DrawPicture(surface, job);
+    form.DrawPicture(surface, job);
     const QImage picture = TitledPicture(
         surface.Image().copy(0, 0, job.layout.width, job.layout.height), ToQt(job.title));
     switch (job.format) {

@@ -14,12 +14,9 @@ struct MapPictureJob;
 class ExportMapView : public DialogView {
   public:
     ExportMapView(frmExportMap& form, const ViewContext& context);
-    void Detach() override;
 
   private:
-    std::string Write(const MapPictureJob& job);
-
-    frmExportMap& exportMap_;
+    std::string Write(const frmExportMap& form, const MapPictureJob& job);
 };
 
 } // namespace dered

@@ -42,35 +42,15 @@ GenericFormView::GenericFormView(Form& form, const ViewContext& context)
                     bindings_.Add<GridBinding>(*model, *table);
                     return table;
                 } else if constexpr (std::is_same_v<Model, ListBoxModel>) {
-                    auto* list = new QListWidget;
+                    auto* list = BoundWidget(*model, bindings_);
                     // Long lines are shown whole: the list scrolls sideways.
                     list->setTextElideMode(Qt::ElideNone);
                     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-                    bindings_.Add<ListBinding>(*model, *list);
                     return list;
-                } else if constexpr (std::is_same_v<Model, TextBoxModel>) {
-                    auto* edit = new QLineEdit;
-                    bindings_.Add<TextBoxBinding>(*model, *edit);
-                    return edit;
-                } else if constexpr (std::is_same_v<Model, ButtonModel>) {
-                    auto* button = new QPushButton;
-                    bindings_.Add<ButtonBinding>(*model, *button);
-                    return button;
-                } else if constexpr (std::is_same_v<Model, CheckBoxModel>) {
-                    auto* box = new QCheckBox;
-                    bindings_.Add<CheckBoxBinding>(*model, *box);
-                    return box;
-                } else if constexpr (std::is_same_v<Model, ScrollBarModel>) {
-                    auto* bar = new QScrollBar(Qt::Horizontal);
-                    bindings_.Add<ScrollBarBinding>(*model, *bar);
-                    return bar;
-                } else if constexpr (std::is_same_v<Model, TextModel>) {
-                    auto* text = new QLabel;
-                    bindings_.Add<CaptionBinding>(
-                        *model, [text](const QString& value) { text->setText(value); });
-                    return text;
-                } else {
+                } else if constexpr (std::is_same_v<Model, OptionGroupModel>) {
                     return RadioButtonRow(*model, bindings_);
+                } else {
+                    return BoundWidget(*model, bindings_);
                 }
             },
             control);

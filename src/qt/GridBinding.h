@@ -61,4 +61,13 @@ class GridBinding : public Binding {
 // selection.
 void ShowAllReadOnly(QTableView& table);
 
+// A window built around one grid, which its tests reach.
+template <typename Table> class WithGrid {
+  public:
+    Table& Grid() { return *grid_; }
+
+  protected:
+    Table* grid_ = nullptr;
+};
+
 } // namespace dered

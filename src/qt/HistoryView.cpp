@@ -55,11 +55,18 @@ class ChartWidget : public QWidget {
     QImageSurface surface_;
 };
 
+std::string WritePng(const HistoryPictureJob& job) {
+    QImageSurface surface(job.chart.width, job.chart.height);
+    DrawHistoryChart(job.chart, surface);
+    const QImage picture = surface.Image().copy(0, 0, job.chart.width, job.chart.height);
+    return picture.save(PathToQt(job.path), "PNG") ? std::string()
+                                                   : "the picture could not be written";
+}
+
 } // namespace
 
-HistoryView::HistoryView(frmHistory& form, const ViewContext& context)
-    : DialogView(form, context), history_(form) {
-    form.writePng = [this](const HistoryPictureJob& job) { return WritePng(job); };
+HistoryView::HistoryView(frmHistory& form, const ViewContext& context) : DialogView(form, context) {
+    bindings_.Add<HookBinding<decltype(form.writePng)>>(form.writePng, WritePng);
     auto* chart = new ChartWidget(form, this);
     bindings_.Add<ActionBinding>(form.chartChanged, [chart] { chart->update(); });
     auto* table = new QTableView(this);
@@ -86,19 +93,6 @@ HistoryView::HistoryView(frmHistory& form, const ViewContext& context)
     buttons->addWidget(Button(form.cmdPng));
     layout->addLayout(buttons);
     resize(kChartWidth + 24, kChartHeight + kTableHeight + 140);
-}
-
-void HistoryView::Detach() {
-    history_.writePng = nullptr;
-    DialogView::Detach();
-}
-
-std::string HistoryView::WritePng(const HistoryPictureJob& job) {
-    QImageSurface surface(job.chart.width, job.chart.height);
-    DrawHistoryChart(job.chart, surface);
-    const QImage picture = surface.Image().copy(0, 0, job.chart.width, job.chart.height);
-    return picture.save(PathToQt(job.path), "PNG") ? std::string()
-                                                   : "the picture could not be written";
 }
 
 } // namespace dered

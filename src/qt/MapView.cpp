@@ -102,7 +102,7 @@ MapView::MapView(frmMap& form, const ViewContext& context, bool quitWhenShown)
     // The form fitted its view to this size when it loaded.
     formSize_ = QSize(map.canvas.WindowWidth(), map.canvas.WindowHeight());
     resize(formSize_.width(), formSize_.height() + status_->sizeHint().height());
-    new PlaceKeeper(*this, map);
+    KeepPlace(*this, map);
     new FramedPlacer(*this, [this] { return BesideWindows(); });
     // The map, not the search field, has the keys when the window first comes up, so that
     // Home and Esc work at once.

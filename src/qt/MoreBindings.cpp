@@ -1,5 +1,6 @@
 #include "qt/MoreBindings.h"
 
+#include "qt/EventHook.h"
 #include "qt/QImageSurface.h"
 #include "qt/QtText.h"
 #include "ui/Controls.h"
@@ -12,45 +13,41 @@
 
 namespace dered {
 
-ShownTextBinding::ShownTextBinding(TextBoxModel& model, QPlainTextEdit& box) {
+template <>
+WidgetBinding<TextBoxModel, QPlainTextEdit>::WidgetBinding(TextBoxModel& model,
+                                                           QPlainTextEdit& box) {
     box.setReadOnly(true);
     box.setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    auto show = [&model, &box] {
+    ShowAndFollow(model, [&model, &box] {
         const QString text = ToQt(model.Text());
         if (box.toPlainText() != text) {
             box.setPlainText(text);
         }
-    };
-    Listen(model, [show](const Changed&) { show(); });
-    show();
+    });
 }
 
-SwatchBinding::SwatchBinding(SwatchModel& model, QFrame& frame) : model_(model), frame_(frame) {
-    frame_.setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    frame_.setAutoFillBackground(true);
-    frame_.setCursor(Qt::PointingHandCursor);
-    frame_.installEventFilter(this);
-    Listen(model_, [this](const Changed&) { Show(); });
-    Show();
-}
-
-void SwatchBinding::Show() {
-    QPalette palette = frame_.palette();
-    palette.setColor(QPalette::Window, ColourToQt(model_.Colour()));
-    frame_.setPalette(palette);
-    frame_.setEnabled(model_.Enabled());
-}
-
-bool SwatchBinding::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == &frame_ && event->type() == QEvent::MouseButtonRelease) {
-        const auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->button() == Qt::LeftButton &&
-            frame_.rect().contains(mouse->position().toPoint())) {
-            model_.Click();
-            return true;
+template <> WidgetBinding<SwatchModel, QFrame>::WidgetBinding(SwatchModel& model, QFrame& frame) {
+    frame.setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    frame.setAutoFillBackground(true);
+    frame.setCursor(Qt::PointingHandCursor);
+    new EventHook(frame, this, [&model, &frame](QEvent& event) {
+        if (event.type() != QEvent::MouseButtonRelease) {
+            return false;
         }
-    }
-    return Binding::eventFilter(watched, event);
+        const auto& mouse = static_cast<QMouseEvent&>(event);
+        if (mouse.button() != Qt::LeftButton ||
+            !frame.rect().contains(mouse.position().toPoint())) {
+            return false;
+        }
+        model.Click();
+        return true;
+    });
+    ShowAndFollow(model, [&model, &frame] {
+        QPalette palette = frame.palette();
+        palette.setColor(QPalette::Window, ColourToQt(model.Colour()));
+        frame.setPalette(palette);
+        frame.setEnabled(model.Enabled());
+    });
 }
 
 } // namespace dered

@@ -1,5 +1,6 @@
 #include "qt/Placement.h"
 
+#include "qt/EventHook.h"
 #include "ui/Form.h"
 
 #include <QCoreApplication>
@@ -80,18 +81,15 @@ void FitOnScreenClearOf(QWidget& window, const std::optional<WindowRect>& keepCl
     }
 }
 
-PlaceKeeper::PlaceKeeper(QWidget& window, Form& form)
-    : QObject(&window), window_(window), form_(form) {
-    window.installEventFilter(this);
-}
-
-bool PlaceKeeper::eventFilter(QObject* watched, QEvent* event) {
-    const auto type = event->type();
-    if (watched == &window_ && window_.isVisible() && !window_.isMinimized() &&
-        !window_.isMaximized() && (type == QEvent::Move || type == QEvent::Resize)) {
-        form_.place = OuterRect(window_);
-    }
-    return false;
+void KeepPlace(QWidget& window, Form& form) {
+    new EventHook(window, &window, [&window, &form](const QEvent& event) {
+        const auto type = event.type();
+        if (window.isVisible() && !window.isMinimized() && !window.isMaximized() &&
+            (type == QEvent::Move || type == QEvent::Resize)) {
+            form.place = OuterRect(window);
+        }
+        return false;
+    });
 }
 
 std::optional<WindowRect> RememberedPlace(const QWidget& window, const Form& form) {

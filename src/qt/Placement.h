@@ -31,17 +31,7 @@ void FitOnScreenClearOf(QWidget& window, const std::optional<WindowRect>& keepCl
 class Form;
 
 // Keeps the form's place current while its window is on the screen.
-class PlaceKeeper : public QObject {
-  public:
-    PlaceKeeper(QWidget& window, Form& form);
-
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-  private:
-    QWidget& window_;
-    Form& form_;
-};
+void KeepPlace(QWidget& window, Form& form);
 
 // Where the form's window was last, brought onto the screen; none before it was ever placed.
 std::optional<WindowRect> RememberedPlace(const QWidget& window, const Form& form);

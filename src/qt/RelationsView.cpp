@@ -13,9 +13,10 @@
 namespace dered {
 
 RelationsView::RelationsView(frmRelations& form, const ViewContext& context)
-    : DialogView(form, context), relations_(form), grid_(new QTableWidget) {
+    : DialogView(form, context) {
+    grid_ = new QTableWidget;
     grid_->setObjectName(ObjectName(form.grdRelations));
-    auto& binding = bindings_.Add<GridBinding>(relations_.grdRelations, *grid_);
+    auto& binding = bindings_.Add<GridBinding>(form.grdRelations, *grid_);
     ShowAllReadOnly(*grid_);
     // The size the form gives, or more where the rows need the room of this font.
     const QSize fitting = binding.FittingSize(form.grdRelations.Rows());

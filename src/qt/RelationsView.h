@@ -1,8 +1,7 @@
 #pragma once
 
 #include "qt/DialogView.h"
-
-class QTableWidget;
+#include "qt/GridBinding.h"
 
 namespace dered {
 
@@ -10,15 +9,9 @@ class frmRelations;
 
 // frmRelations: the square table of who is allied with or at war with whom, the window
 // fitting it.
-class RelationsView : public DialogView {
+class RelationsView : public DialogView, public WithGrid<QTableWidget> {
   public:
     RelationsView(frmRelations& form, const ViewContext& context);
-
-    QTableWidget& Grid() { return *grid_; }
-
-  private:
-    frmRelations& relations_;
-    QTableWidget* grid_;
 };
 
 } // namespace dered

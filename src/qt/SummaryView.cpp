@@ -22,8 +22,8 @@ constexpr int kGapToMainWindow = 3;
 } // namespace
 
 SummaryView::SummaryView(frmSummary& form, const ViewContext& context)
-    : FormWindow(form, context, EscKey::Passes), summary_(form), mainWindow_(context.mainWindow),
-      grid_(new QTableView(this)) {
+    : FormWindow(form, context, EscKey::Passes), summary_(form), mainWindow_(context.mainWindow) {
+    grid_ = new QTableView(this);
     // A small window: only a close box, so that its caption has room in the frame.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
@@ -35,7 +35,7 @@ SummaryView::SummaryView(frmSummary& form, const ViewContext& context)
     layout->setContentsMargins(kMargin, kMargin, kMargin, kMargin);
     layout->addWidget(grid_, 0, 0);
     layout->setSizeConstraint(QLayout::SetFixedSize);
-    new PlaceKeeper(*this, summary_);
+    KeepPlace(*this, summary_);
     new FramedPlacer(*this, [this] { return BesideMainWindow(); });
 }
 

@@ -56,7 +56,7 @@ WinQZView::WinQZView(frmWinQZ& form, const ViewContext& context)
     bindings_.Add<CaptionBinding>(winQZ_.stbStatus,
                                   [status](const QString& text) { status->setText(text); });
     move(0, 0);
-    new PlaceKeeper(*this, winQZ_);
+    KeepPlace(*this, winQZ_);
     new FramedPlacer(*this, [this]() -> std::optional<WindowRect> {
         if (auto remembered = RememberedPlace(*this, winQZ_)) {
             return remembered;

@@ -10,6 +10,7 @@
 #include <QTableView>
 #include <QTableWidget>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -240,6 +241,17 @@ TEST(TextBoxBinding, TypingAndTheProgramBothChangeTheText) {
     edit.insert("7"); // as typing does: a textEdited signal
     EXPECT_EQ(model.Text(), "7");
     EXPECT_EQ(changes, 2);
+}
+
+// A form's hook is the view's function while the view is attached, and nothing after.
+TEST(HookBinding, TheHookCallsTheViewUntilTheBindingsAreCleared) {
+    std::function<int(int)> hook;
+    BindingSet bindings;
+    bindings.Add<HookBinding<std::function<int(int)>>>(hook, [](int x) { return x + 1; });
+    ASSERT_TRUE(hook);
+    EXPECT_EQ(hook(1), 2);
+    bindings.Clear();
+    EXPECT_FALSE(hook);
 }
 
 } // namespace
