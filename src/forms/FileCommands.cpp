@@ -38,18 +38,14 @@ FileCommands::FileCommands(frmWinQZ& main, Records& records, Platform& platform,
       options_(options), events_(events), windows_(windows),
       keeper_(records.documents, platform, disk, options.recoveryDir) {}
 
-// Shows the report dialog; on a choice, gives the report's folder and name.
-bool FileCommands::ChooseReport(std::string& folder, std::string& fileName,
-                                const std::string& title) {
+// Shows the report dialog; on a choice, goes on with the report's folder and name.
+void FileCommands::ChooseReport(const std::string& title, ChosenReport chosenReport) {
     OpenFileRequest request = ReportDialog(title);
     request.initialDir = LastReportFolder();
     const OpenFileResult chosen = platform_.ShowOpenDialog(request);
-    if (chosen.fileName.empty()) {
-        return false;
+    if (!chosen.fileName.empty()) {
+        (this->*chosenReport)(SplitReportPath(chosen.fullPath).first, chosen.fileName);
     }
-    folder = SplitReportPath(chosen.fullPath).first;
-    fileName = chosen.fileName;
-    return true;
 }
 
 // A report is read whole into a fresh turn before anything else happens, so that a refused
@@ -157,11 +153,7 @@ bool FileCommands::SettleUnsavedOrders() {
 }
 
 void FileCommands::Open() {
-    std::string folder;
-    std::string fileName;
-    if (ChooseReport(folder, fileName, "Open")) {
-        OpenChosenReport(folder, fileName);
-    }
+    ChooseReport("Open", &FileCommands::OpenChosenReport);
 }
 
 void FileCommands::OpenChosenReport(const std::string& folder, const std::string& fileName) {
@@ -183,11 +175,7 @@ void FileCommands::OpenChosenReport(const std::string& folder, const std::string
 }
 
 void FileCommands::Merge() {
-    std::string folder;
-    std::string fileName;
-    if (ChooseReport(folder, fileName, "Merge")) {
-        MergeChosenReport(folder, fileName);
-    }
+    ChooseReport("Merge", &FileCommands::MergeChosenReport);
 }
 
 void FileCommands::MergeChosenReport(const std::string& folder, const std::string& fileName) {

@@ -55,7 +55,9 @@ class FileCommands {
     const std::string& OpenReportPath() const { return openReportPath_; }
 
   private:
-    bool ChooseReport(std::string& folder, std::string& fileName, const std::string& title);
+    using ChosenReport = void (FileCommands::*)(const std::string& folder,
+                                                const std::string& fileName);
+    void ChooseReport(const std::string& title, ChosenReport chosenReport);
     std::optional<GameState> CheckReport(const std::string& folder, const std::string& fileName);
     bool OpenCheckedReport(std::optional<GameState> fresh, const std::string& folder,
                            const std::string& fileName);
