@@ -78,14 +78,14 @@ void frmMap::Form_Load() {
     // A fresh window starts with the move chosen: moves are the orders entered most.
     optCommand.Choose(0);
     lastButton_ = 0;
-    dragging_ = false;
+    dragStart_.reset();
     canvas.Load();
     ShowNextClick();
 }
 
 void frmMap::Form_Unload() {
     canvas.Unload();
-    dragging_ = false;
+    dragStart_.reset();
 }
 
 void frmMap::Form_Resize(int innerWidth, int innerHeight, WindowState state) {

@@ -15,6 +15,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace dered {
@@ -93,10 +94,10 @@ class frmMap : public Form {
     void ZoomStep(int steps, float x, float y);
     void ZoomStep(int steps);
 
-    float LastX() const { return lastX_; }
-    float LastY() const { return lastY_; }
+    float LastX() const { return pointer_.x; }
+    float LastY() const { return pointer_.y; }
     int16_t LastButton() const { return lastButton_; }
-    bool Dragging() const { return dragging_; }
+    bool Dragging() const { return dragStart_.has_value(); }
 
     // The map picture and the view on it.
     MapCanvas canvas;
@@ -131,12 +132,14 @@ class frmMap : public Form {
     FormManager& forms_;
     OrderEntry entry_;
     MapWindows windows_;
-    float lastX_ = 0.0f;
-    float lastY_ = 0.0f;
+    // A place on the view, in view pixels.
+    struct ViewPoint {
+        float x = 0.0f;
+        float y = 0.0f;
+    };
+    ViewPoint pointer_; // where the pointer was last
     int16_t lastButton_ = 0;
-    float dragStartX_ = 0.0f;
-    float dragStartY_ = 0.0f;
-    bool dragging_ = false;
+    std::optional<ViewPoint> dragStart_; // while the view is dragged
     bool settingsRead_ = false;
 };
 

@@ -41,14 +41,11 @@ void frmMap::picView_MouseDown(int16_t button, int16_t shift, float x, float y) 
     }
     caption.SetText("Map - Drag Mode");
     platform_.SetPointer(Pointer::Cross);
-    dragStartX_ = x;
-    dragStartY_ = y;
-    dragging_ = true;
+    dragStart_ = ViewPoint{x, y};
 }
 
 void frmMap::picView_MouseMove(int16_t, int16_t, float x, float y) {
-    lastX_ = x;
-    lastY_ = y;
+    pointer_ = {x, y};
     staHover.SetText(HoverTextAt(x, y));
 }
 
@@ -60,7 +57,7 @@ void frmMap::picView_MouseUp(int16_t button, int16_t, float x, float y) {
 }
 
 void frmMap::DropAt(float x, float y) {
-    if (!dragging_) {
+    if (!dragStart_) {
         return;
     }
     for (size_t i = 0; i < optCommandRect.size(); ++i) {
@@ -82,12 +79,12 @@ void frmMap::DropAt(float x, float y) {
 
 void frmMap::picView_DragDrop(float x, float y, DragSource source) {
     // A drop only ever ends a drag of the view.
-    if (source != DragSource::PictureBox || !dragging_) {
+    if (source != DragSource::PictureBox || !dragStart_) {
         return;
     }
     SettingsRecord& settings = records_.settings;
-    settings.MapX = ViewPosition(static_cast<double>(x) - dragStartX_ + settings.MapX);
-    settings.MapY = ViewPosition(static_cast<double>(y) - dragStartY_ + settings.MapY);
+    settings.MapX = ViewPosition(static_cast<double>(x) - dragStart_->x + settings.MapX);
+    settings.MapY = ViewPosition(static_cast<double>(y) - dragStart_->y + settings.MapY);
     ClampView(settings, canvas.Geometry(), canvas.ViewHeight());
     canvas.RefreshView();
     EndDrag();
@@ -103,13 +100,13 @@ void frmMap::optCommand_DragDrop(int index, float x, float y, DragSource source)
 }
 
 void frmMap::EndDrag() {
-    dragging_ = false;
+    dragStart_.reset();
     ShowCaption();
     platform_.SetPointer(Pointer::Default);
 }
 
 void frmMap::EditCellAtPoint() {
-    EditCell(CellAtPoint(canvas.Geometry(), records_.settings, lastX_, lastY_));
+    EditCell(CellAtPoint(canvas.Geometry(), records_.settings, pointer_.x, pointer_.y));
 }
 
 void frmMap::ScrollGridToArea(int16_t area) {
@@ -123,7 +120,7 @@ void frmMap::picView_DblClick() {
         return;
     }
     const int refreshed = canvas.Refreshes();
-    if (!entry_.Begin(optCommand.Chosen(), canvas.AreaAt(lastX_, lastY_))) {
+    if (!entry_.Begin(optCommand.Chosen(), canvas.AreaAt(pointer_.x, pointer_.y))) {
         return;
     }
     // A two-click order only began: the view is as it was but for the outline of its area.
@@ -149,7 +146,7 @@ void frmMap::picView_Click() {
     }
     const MapCommand before = Game().PendingCommand;
     const int refreshed = canvas.Refreshes();
-    RunClickCommand(canvas.AreaAt(lastX_, lastY_));
+    RunClickCommand(canvas.AreaAt(pointer_.x, pointer_.y));
     // A refused target settles no area, but the outline goes with the pending command; a
     // stored order has already refreshed the view.
     if (before != Game().PendingCommand && canvas.Refreshes() == refreshed) {
