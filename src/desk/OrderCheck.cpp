@@ -150,29 +150,12 @@ void Supply(const GameState& game, std::vector<Finding>& found) {
 } // namespace
 
 std::string_view FindingWord(FindingKind kind) {
-    switch (kind) {
-    case FindingKind::NoOrder:
-        return "noorder";
-    case FindingKind::Collide:
-        return "collide";
-    case FindingKind::Blocked:
-        return "blocked";
-    case FindingKind::Convoy:
-        return "convoy";
-    case FindingKind::Supply:
-        return "supply";
-    case FindingKind::AllySupport:
-        return "ally-support";
-    case FindingKind::AllyAway:
-        return "ally-away";
-    case FindingKind::AllyCollide:
-        return "ally-collide";
-    case FindingKind::AllyConvoy:
-        return "ally-convoy";
-    case FindingKind::AllyBlocked:
-        return "ally-blocked";
-    }
-    return "";
+    // In the order of FindingKind.
+    static constexpr std::array<std::string_view, 10> kWords{
+        "noorder",      "collide",   "blocked",      "convoy",      "supply",
+        "ally-support", "ally-away", "ally-collide", "ally-convoy", "ally-blocked"};
+    const auto index = static_cast<size_t>(kind);
+    return index < kWords.size() ? kWords[index] : "";
 }
 
 std::vector<Finding> CheckOrders(const GameState& game) {

@@ -1,19 +1,15 @@
 #include "state/TurnDocument.h"
 
+#include <array>
 #include <utility>
 
 namespace dered {
 
 const char* TurnDocument::WhyReadOnly() const {
-    switch (access) {
-    case TurnAccess::HeldElsewhere:
-        return kHeldElsewhereTurn;
-    case TurnAccess::Earlier:
-        return kReadOnlyTurn;
-    case TurnAccess::Current:
-        break;
-    }
-    return "";
+    // In the order of TurnAccess.
+    static constexpr std::array<const char*, 3> kWhy{"", kHeldElsewhereTurn, kReadOnlyTurn};
+    const auto index = static_cast<size_t>(access);
+    return index < kWhy.size() ? kWhy[index] : "";
 }
 
 Documents::Documents() : current_(std::make_unique<TurnDocument>()) {}

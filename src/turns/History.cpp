@@ -3,6 +3,7 @@
 #include "files/ReportReader.h"
 
 #include <algorithm>
+#include <array>
 #include <system_error>
 
 namespace dered {
@@ -43,15 +44,10 @@ int FigureOf(const PlayerTally& tally, HistoryFigure figure) {
 }
 
 const char* FigureName(HistoryFigure figure) {
-    switch (figure) {
-    case HistoryFigure::SupplyCentres:
-        return "Supply centres";
-    case HistoryFigure::Units:
-        return "Units";
-    case HistoryFigure::Areas:
-        return "Areas";
-    }
-    return "";
+    // In the order of HistoryFigure.
+    static constexpr std::array<const char*, 3> kNames{"Supply centres", "Units", "Areas"};
+    const auto index = static_cast<size_t>(figure);
+    return index < kNames.size() ? kNames[index] : "";
 }
 
 int TurnSequence(int year, int turn) {
