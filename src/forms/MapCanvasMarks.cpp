@@ -3,6 +3,7 @@
 #include "forms/MapCanvas.h"
 
 #include "map/AllyArrows.h"
+#include "map/Palette.h"
 #include "map/ReachOverlay.h"
 #include "map/ViewCentring.h"
 #include "orders/AreaOrders.h"
@@ -16,7 +17,7 @@ namespace {
 
 constexpr int kOutlineMilliseconds = 1500;
 constexpr int kOutlineWidth = 3;
-constexpr int32_t kOutlineColour = 0x0000FFFF; // yellow
+constexpr int32_t kOutlineColour = kYellow;
 
 } // namespace
 

@@ -1,5 +1,6 @@
 #include "map/Arrows.h"
 
+#include "map/Palette.h"
 #include "state/Numbers.h"
 #include "state/OrderKinds.h"
 
@@ -10,7 +11,7 @@ namespace dered {
 namespace {
 
 constexpr float kBarbAngle = 0.25f;
-constexpr int32_t kArrowEdge = 0x000000;
+constexpr int32_t kArrowEdge = kBlack;
 
 float Pi() {
     static const float pi = 4.0f * std::atan(1.0f);

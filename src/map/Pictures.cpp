@@ -1,5 +1,6 @@
 #include "map/Pictures.h"
 
+#include "map/Palette.h"
 #include "map/Point.h"
 
 #include <algorithm>
@@ -9,15 +10,6 @@
 namespace dered {
 
 namespace {
-
-// Colours of the sixteen-colour palette the colour unit pictures use (0x00BBGGRR).
-constexpr int32_t kNavy = 0x800000;
-constexpr int32_t kMaroon = 0x000080;
-constexpr int32_t kOlive = 0x008080;
-constexpr int32_t kSilver = 0xC0C0C0;
-constexpr int32_t kGrey = 0x808080;
-constexpr int32_t kRed = 0x0000FF;
-constexpr int32_t kYellow = 0x00FFFF;
 
 class Canvas {
   public:

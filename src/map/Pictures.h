@@ -1,13 +1,11 @@
 #pragma once
 
 #include "map/DrawingSurface.h"
+#include "map/Palette.h"
 
 #include <array>
 
 namespace dered {
-
-inline constexpr int32_t kBlack = 0x000000;
-inline constexpr int32_t kWhite = 0xFFFFFF;
 
 // The small pictures the map is drawn with, copied by exclusive-or onto the map picture.
 struct MapPictures {

@@ -1,5 +1,6 @@
 #include "map/ReachOverlay.h"
 
+#include "map/Palette.h"
 #include "orders/Threats.h"
 #include "state/CodeTables.h"
 
@@ -11,8 +12,6 @@
 namespace dered {
 
 namespace {
-
-constexpr int32_t kBlack = 0x000000;
 
 ReachShade ShadeOf(const ReachBalance& balance) {
     if (balance.threat == 0) {

@@ -1,5 +1,7 @@
 #include "turns/HistoryChart.h"
 
+#include "map/Palette.h"
+
 #include <algorithm>
 #include <array>
 
@@ -7,10 +9,10 @@ namespace dered {
 
 namespace {
 
-constexpr int32_t kBackground = 0xFFFFFF;
-constexpr int32_t kInk = 0x000000;
+constexpr int32_t kBackground = kWhite;
+constexpr int32_t kInk = kBlack;
 constexpr int32_t kGrid = 0xE0E0E0;
-constexpr int32_t kMark = 0x808080;
+constexpr int32_t kMark = kGrey;
 constexpr int kGap = 8;
 constexpr int kSwatch = 10;
 constexpr int kLegendRow = 16;
