@@ -1,6 +1,7 @@
 #include "map/AllyArrows.h"
 
 #include "map/Arrows.h"
+#include "map/Palette.h"
 #include "state/Numbers.h"
 #include "state/OrderKinds.h"
 
@@ -14,7 +15,7 @@ namespace {
 
 // A white edge keeps the ally's colour readable over the ally's own areas, and tells the
 // allies' arrows from the player's, which are edged in black.
-constexpr int32_t kEdge = 0xFFFFFF;
+constexpr int32_t kEdge = kWhite;
 
 struct Pen {
     DrawingSurface& view;
@@ -96,15 +97,15 @@ void DrawMark(const Pen& pen, ArrowPoint at, float r, Mark mark) {
     }
 }
 
-std::optional<CellRef> AnchorOf(const AllyOrdersPainter& painter, int16_t area) {
+std::optional<CellRef> AnchorOf(const MapDrawing& painter, int16_t area) {
     if (area < 1 || area > MaxArea) {
         return std::nullopt;
     }
-    return AreaAnchor(painter.turn.Areas[area], area, painter.hexMap);
+    return AreaAnchor(painter.game.Areas[area], area, painter.hexMap);
 }
 
-void DrawOrder(const AllyOrdersPainter& painter, const AllyAreaOrder& order, int32_t colour,
-               int mapX, int mapY) {
+void DrawOrder(const MapDrawing& painter, const AllyAreaOrder& order, int32_t colour, int mapX,
+               int mapY) {
     const auto from = AnchorOf(painter, order.area);
     if (!from) {
         return;
@@ -124,7 +125,7 @@ void DrawOrder(const AllyOrdersPainter& painter, const AllyAreaOrder& order, int
         return;
     }
     for (const float shift : {0.0f, geometry.MapWidth()}) {
-        const Pen pen{painter.view, colour, shift + static_cast<float>(mapX),
+        const Pen pen{painter.surface, colour, shift + static_cast<float>(mapX),
                       static_cast<float>(mapY)};
         if (to) {
             DashedArrow(pen, arrow, std::max(3.0f, row / 4.0f));
@@ -136,8 +137,7 @@ void DrawOrder(const AllyOrdersPainter& painter, const AllyAreaOrder& order, int
 
 } // namespace
 
-void DrawAllyOrders(const AllyOrdersPainter& painter, const AllyOrderSets& allies, int mapX,
-                    int mapY) {
+void DrawAllyOrders(const MapDrawing& painter, const AllyOrderSets& allies, int mapX, int mapY) {
     for (const AllyOrders& ally : allies.All()) {
         const int32_t colour = ally.player >= 0 && ally.player <= MaxPlayer
                                    ? painter.settings.CountryColour[ally.player]

@@ -120,8 +120,8 @@ class CellPainter {
         if (area_.UnitKind > 0) {
             const int k = mode + area_.UnitKind - 1;
             if (area_.UnitOwner != area_.Owner || area_.Terrain == Water) {
-                p_.picMap.FillRect(xL_, y, xL_ + kSlotWidth, y + kSlotHeight,
-                                   CountryColour(p_.settings, area_.UnitOwner));
+                p_.surface.FillRect(xL_, y, xL_ + kSlotWidth, y + kSlotHeight,
+                                    CountryColour(p_.settings, area_.UnitOwner));
             }
             const int rightHalfX = p0_.x + p_.geometry.CellSize / 2;
             if (area_.Command == OrderCode::Downgrade) {
@@ -156,7 +156,7 @@ class CellPainter {
     }
 
     void Copy(const Picture& picture, int srcX, int width, int x, int y) {
-        p_.picMap.DrawPicture(picture, srcX, width, x, y, true);
+        p_.surface.DrawPicture(picture, srcX, width, x, y, true);
     }
 
     const MapPainter& p_;
@@ -187,11 +187,11 @@ PixelRect DrawCell(const MapPainter& painter, int col, int row, int dx, int dy) 
     const HexCell& cell = painter.hexMap.At(col, row);
     const AreaRecord& area = AreaOfCell(painter.game, cell.Area);
     const auto corners = CellCorners(painter.geometry, col, row, dx, dy);
-    painter.picMap.FillPolygon(std::span(corners.data(), 6), FillColour(painter.settings, area));
+    painter.surface.FillPolygon(std::span(corners.data(), 6), FillColour(painter.settings, area));
     for (int k = 1; k <= 6; ++k) {
         if (cell.Border[k - 1] != 0) {
             const std::array<Point32, 2> side{corners[k - 1], corners[k]};
-            painter.picMap.Polyline(side, 2, painter.settings.BorderColour);
+            painter.surface.Polyline(side, 2, painter.settings.BorderColour);
         }
     }
     CellPainter marks(painter, cell, area, corners[0]);
@@ -204,7 +204,7 @@ PixelRect DrawCell(const MapPainter& painter, int col, int row, int dx, int dy) 
 }
 
 void DrawAllCells(const MapPainter& painter) {
-    painter.picMap.Clear(kWhite);
+    painter.surface.Clear(kWhite);
     for (int r = 1; r <= MapRows; ++r) {
         for (int c = 1; c <= MapColumns; ++c) {
             DrawCell(painter, c, r, 0, 0);

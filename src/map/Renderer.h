@@ -1,11 +1,7 @@
 #pragma once
 
-#include "map/DrawingSurface.h"
-#include "map/Geometry.h"
+#include "map/MapDrawing.h"
 #include "map/Pictures.h"
-#include "state/GameState.h"
-#include "state/HexMap.h"
-#include "state/SettingsRecord.h"
 
 #include <array>
 #include <cstdint>
@@ -13,13 +9,8 @@
 
 namespace dered {
 
-// What drawing a cell onto the map picture reads.
-struct MapPainter {
-    DrawingSurface& picMap;
-    const MapGeometry& geometry;
-    const GameState& game;
-    const HexMap& hexMap;
-    const SettingsRecord& settings;
+// What drawing a cell onto the map picture reads: the map's drawing and the small pictures.
+struct MapPainter : MapDrawing {
     const MapPictures& pictures;
 };
 
