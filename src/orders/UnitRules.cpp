@@ -7,7 +7,6 @@
 #include "state/OrderKinds.h"
 
 #include <array>
-#include <optional>
 #include <string_view>
 
 namespace dered {
@@ -36,13 +35,18 @@ bool IsSmall(int16_t kind) {
     return kind == Corps || kind == Squadron;
 }
 
-// How an order on one of the player's own units begins: nothing to do when it is given
-// already, refused while the free supply does not open it or the unit is someone else's.
-std::optional<Outcome> OwnUnitOrderClosed(const GameState& game, const AreaRecord& a,
-                                          std::string_view code, bool supplyOpen,
-                                          const char* supplyText) {
+// An order on one of the player's own units: nothing to do when it is given already, refused
+// while the free supply does not open it or the unit is someone else's; else `rest` goes on
+// with the area and its record.
+template <typename Rest>
+Outcome OwnUnitOrder(Turn& turn, int16_t area, std::string_view code, bool supplyOpen,
+                     const char* supplyText, Rest rest) {
+    const TurnEvents::Batch change(turn.events);
+    const GameState& game = turn.game;
+    area = AreaOrNone(area);
+    const AreaRecord& a = game.Areas[area];
     if (a.Command == code) {
-        return Outcome{};
+        return {};
     }
     if (!supplyOpen) {
         return Refuse(supplyText);
@@ -50,7 +54,7 @@ std::optional<Outcome> OwnUnitOrderClosed(const GameState& game, const AreaRecor
     if (a.UnitOwner != game.OwnPlayer) {
         return Refuse("No unit there owned by you");
     }
-    return std::nullopt;
+    return rest(area, a);
 }
 
 } // namespace
@@ -90,57 +94,45 @@ Outcome BuildUnit(Turn& turn, int16_t area, int16_t kind) {
 }
 
 Outcome UpgradeUnit(Turn& turn, int16_t area) {
-    const TurnEvents::Batch change(turn.events);
-    GameState& game = turn.game;
-    area = AreaOrNone(area);
-    const AreaRecord& a = game.Areas[area];
-    if (auto closed = OwnUnitOrderClosed(game, a, OrderCode::Upgrade, game.Summary.FreeSupply > 0,
-                                         "No supply available to upgrade any units")) {
-        return *closed;
-    }
-    if (a.Supply == 0) {
-        return Refuse(AreaText(area, " not a supply center"));
-    }
-    if (!IsSmall(a.UnitKind)) {
-        return Refuse("Can only upgrade a corps or squadron");
-    }
-    Outcome stored = SetAreaCommand(turn, area, OrderCode::Upgrade, 0, 0);
-    AdjustSupply(turn, -1);
-    return Settle(turn, area, stored);
+    return OwnUnitOrder(turn, area, OrderCode::Upgrade, turn.game.Summary.FreeSupply > 0,
+                        "No supply available to upgrade any units",
+                        [&turn](int16_t at, const AreaRecord& a) {
+                            if (a.Supply == 0) {
+                                return Refuse(AreaText(at, " not a supply center"));
+                            }
+                            if (!IsSmall(a.UnitKind)) {
+                                return Refuse("Can only upgrade a corps or squadron");
+                            }
+                            Outcome stored = SetAreaCommand(turn, at, OrderCode::Upgrade, 0, 0);
+                            AdjustSupply(turn, -1);
+                            return Settle(turn, at, stored);
+                        });
 }
 
+// Downgrading is open only while the player is short of supply.
 Outcome DowngradeUnit(Turn& turn, int16_t area) {
-    const TurnEvents::Batch change(turn.events);
-    GameState& game = turn.game;
-    area = AreaOrNone(area);
-    const AreaRecord& a = game.Areas[area];
-    // Downgrading is open only while the player is short of supply.
-    if (auto closed = OwnUnitOrderClosed(game, a, OrderCode::Downgrade, game.Summary.FreeSupply < 0,
-                                         "Not allowed to downgrade any units")) {
-        return *closed;
-    }
-    if (IsSmall(a.UnitKind)) {
-        return Refuse("Can't downgrade corps or squadrons");
-    }
-    AdjustSupply(turn, 1);
-    return Settle(turn, area, SetAreaCommand(turn, area, OrderCode::Downgrade, 0, 0));
+    return OwnUnitOrder(
+        turn, area, OrderCode::Downgrade, turn.game.Summary.FreeSupply < 0,
+        "Not allowed to downgrade any units", [&turn](int16_t at, const AreaRecord& a) {
+            if (IsSmall(a.UnitKind)) {
+                return Refuse("Can't downgrade corps or squadrons");
+            }
+            AdjustSupply(turn, 1);
+            return Settle(turn, at, SetAreaCommand(turn, at, OrderCode::Downgrade, 0, 0));
+        });
 }
 
 Outcome RemoveUnit(Turn& turn, int16_t area) {
-    const TurnEvents::Batch change(turn.events);
-    GameState& game = turn.game;
-    area = AreaOrNone(area);
-    const AreaRecord& a = game.Areas[area];
-    if (auto closed = OwnUnitOrderClosed(game, a, OrderCode::Remove, game.Summary.FreeSupply < 0,
-                                         "Not allowed to remove any units")) {
-        return *closed;
-    }
-    Outcome stored = SetAreaCommand(turn, area, OrderCode::Remove, 0, 0);
-    const int16_t refund = UnitKindSize(a.UnitKind);
-    if (refund != 0) {
-        AdjustSupply(turn, refund);
-    }
-    return Settle(turn, area, stored);
+    return OwnUnitOrder(turn, area, OrderCode::Remove, turn.game.Summary.FreeSupply < 0,
+                        "Not allowed to remove any units",
+                        [&turn](int16_t at, const AreaRecord& a) {
+                            Outcome stored = SetAreaCommand(turn, at, OrderCode::Remove, 0, 0);
+                            const int16_t refund = UnitKindSize(a.UnitKind);
+                            if (refund != 0) {
+                                AdjustSupply(turn, refund);
+                            }
+                            return Settle(turn, at, stored);
+                        });
 }
 
 } // namespace dered
