@@ -1,41 +1,30 @@
 #include "batch/BatchPlatform.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace dered {
 
 namespace {
-const char* IconName(MsgIcon icon) {
-    switch (icon) {
-    case MsgIcon::Critical:
-        return "critical";
-    case MsgIcon::Information:
-        return "information";
-    case MsgIcon::Exclamation:
-        return "exclamation";
-    case MsgIcon::None:
-        break;
-    }
-    return "none";
-}
+// By the enums' order.
+constexpr std::string_view kIconNames[] = {"none", "critical", "information", "exclamation"};
+constexpr std::string_view kAnswerWords[] = {"yes", "no", "save", "discard", "cancel"};
 } // namespace
 
-void BatchPlatform::MsgBox(std::string_view text, MsgIcon icon) {
-    out_ << "MSG " << IconName(icon) << ": " << text << '\n';
+std::string_view AnswerWord(Answer answer) {
+    return kAnswerWords[static_cast<size_t>(answer)];
 }
 
-std::string_view AnswerWord(Answer answer) {
-    switch (answer) {
-    case Answer::Yes:
-        return "yes";
-    case Answer::No:
-        return "no";
-    case Answer::Save:
-        return "save";
-    case Answer::Discard:
-        return "discard";
-    case Answer::Cancel:
-        break;
+std::optional<Answer> AnswerNamed(std::string_view word) {
+    const auto* found = std::ranges::find(kAnswerWords, word);
+    if (found == std::end(kAnswerWords)) {
+        return std::nullopt;
     }
-    return "cancel";
+    return static_cast<Answer>(found - std::begin(kAnswerWords));
+}
+
+void BatchPlatform::MsgBox(std::string_view text, MsgIcon icon) {
+    out_ << "MSG " << kIconNames[static_cast<size_t>(icon)] << ": " << text << '\n';
 }
 
 Answer BatchPlatform::Ask(const Question& question) {

@@ -12,6 +12,10 @@
 
 namespace dered {
 
+// The words that name a question's answers in a script and in its output.
+std::string_view AnswerWord(Answer answer);
+std::optional<Answer> AnswerNamed(std::string_view word);
+
 // The platform of the batch driver: message boxes go to standard output, dialogs return
 // what the script said they return, text is measured as a fixed-pitch font would be.
 class BatchPlatform : public Platform {

@@ -12,14 +12,6 @@
 
 namespace dered::words {
 
-void AnswerSave(Script& s, ScriptArgs& a) {
-    const std::string what = a.LastWord("yes or no");
-    if (what != "yes" && what != "no") {
-        throw ScriptError("answer save wants yes or no, not " + what);
-    }
-    s.saveAnswers.push_back(what == "yes");
-}
-
 void PrintCheck(Script& s, ScriptArgs&) {
     const std::vector<Finding> found = CheckTurn(s.program.records.documents.Shown());
     for (const Finding& finding : found) {
@@ -59,7 +51,7 @@ void EnterOrder(Script& s, ScriptArgs& a) {
     }
 }
 
-// Unanswered, the save check saves, as saving did before there was a check.
+// The save check and the go-to dialog take the script's answers.
 void AnswerDeskShown(Script& s, Form& form) {
     Program& program = s.program;
     if (&form == &program.saveCheck) {

@@ -4,8 +4,9 @@
 #include "batch/ScriptRunner.h"
 #include "batch/Words.h"
 
+#include <algorithm>
 #include <charconv>
-#include <map>
+#include <initializer_list>
 
 namespace dered::words {
 
@@ -23,25 +24,31 @@ std::optional<int> ParsePlayerAnswer(const std::string& word) {
     return player;
 }
 
-void AnswerYesNo(Script& s, ScriptArgs& a, const std::string& topic) {
-    const std::string word = a.LastWord("yes or no");
-    if (word != "yes" && word != "no") {
-        throw ScriptError("answer " + topic + " wants yes or no, not " + word);
+// One of the answers a question of the topic may have: "answer save wants yes or no, not ok".
+Answer ChosenAnswer(ScriptArgs& a, const std::string& topic,
+                    std::initializer_list<Answer> choices) {
+    std::string listed;
+    for (const Answer& choice : choices) {
+        listed += listed.empty() ? "" : &choice == choices.end() - 1 ? " or " : ", ";
+        listed += AnswerWord(choice);
     }
-    s.platform.QueueAnswer(topic, word == "yes" ? Answer::Yes : Answer::No);
+    const std::string word = a.LastWord(listed.c_str());
+    const std::optional<Answer> answer = AnswerNamed(word);
+    if (!answer || std::ranges::find(choices, *answer) == choices.end()) {
+        throw ScriptError("answer " + topic + " wants " + listed + ", not " + word);
+    }
+    return *answer;
+}
+
+void AnswerYesNo(Script& s, ScriptArgs& a, const std::string& topic) {
+    s.platform.QueueAnswer(topic, ChosenAnswer(a, topic, {Answer::Yes, Answer::No}));
 }
 
 } // namespace
 
 void AnswerUnsaved(Script& s, ScriptArgs& a) {
-    const std::string word = a.LastWord("save, discard or cancel");
-    const std::map<std::string, Answer> answers = {
-        {"save", Answer::Save}, {"discard", Answer::Discard}, {"cancel", Answer::Cancel}};
-    const auto it = answers.find(word);
-    if (it == answers.end()) {
-        throw ScriptError("answer unsaved wants save, discard or cancel, not " + word);
-    }
-    s.platform.QueueAnswer("unsaved", it->second);
+    s.platform.QueueAnswer(
+        "unsaved", ChosenAnswer(a, "unsaved", {Answer::Save, Answer::Discard, Answer::Cancel}));
 }
 
 void AnswerRecover(Script& s, ScriptArgs& a) {
@@ -49,6 +56,11 @@ void AnswerRecover(Script& s, ScriptArgs& a) {
 }
 void AnswerLocked(Script& s, ScriptArgs& a) {
     AnswerYesNo(s, a, "locked");
+}
+
+// Unanswered, the save check saves, as saving did before there was a check.
+void AnswerSave(Script& s, ScriptArgs& a) {
+    s.saveAnswers.push_back(ChosenAnswer(a, "save", {Answer::Yes, Answer::No}) == Answer::Yes);
 }
 
 void AnswerSupportAttack(Script& s, ScriptArgs& a) {

@@ -11,11 +11,10 @@ class Form;
 class ScriptArgs;
 struct Script;
 
-// One word of the script language: its name (with its second word, "print state"), its
-// arguments as the README writes them, a line of help, and what it does.
+// One word of the script language, a row of Words.def.
 struct ScriptWord {
     std::string_view name;
-    std::string_view args; // none: the word takes no arguments, and the driver refuses any
+    std::string_view args;
     std::string_view help;
     void (*handler)(Script&, ScriptArgs&);
 };
@@ -32,75 +31,16 @@ const ScriptWord& FindWord(const std::string& first, ScriptArgs& args);
 // The table as --help prints it: a line a word, its arguments, and its help.
 void PrintWords(std::ostream& out);
 
-// The handlers, by the windows and records they work on.
+// The handlers, one a word of the table.
 namespace words {
-void Start(Script& s, ScriptArgs& a);
-void Menu(Script& s, ScriptArgs& a);
-void GridClick(Script& s, ScriptArgs& a);
-void GridDblClick(Script& s, ScriptArgs& a);
-void PrintMenu(Script& s, ScriptArgs& a);
-void PrintCaption(Script& s, ScriptArgs& a);
+#define DERED_WORD(name, args, help, handler) void handler(Script&, ScriptArgs&);
+#include "batch/Words.def"
+#undef DERED_WORD
 
-void PrintState(Script& s, ScriptArgs& a);
-void PrintArea(Script& s, ScriptArgs& a);
-void PrintPlayer(Script& s, ScriptArgs& a);
-void PrintOrders(Script& s, ScriptArgs& a);
-void PrintSettings(Script& s, ScriptArgs& a);
-
-void MapOption(Script& s, ScriptArgs& a);
-void MapClick(Script& s, ScriptArgs& a);
-void MapDblClick(Script& s, ScriptArgs& a);
-void MapClickAt(Script& s, ScriptArgs& a);
-void MapDblClickAt(Script& s, ScriptArgs& a);
-void MapRightDrag(Script& s, ScriptArgs& a);
-void PrintHex(Script& s, ScriptArgs& a);
-void PrintArrows(Script& s, ScriptArgs& a);
-
-void AnswerColour(Script& s, ScriptArgs& a);
-void MapEditCell(Script& s, ScriptArgs& a);
-void PrintSwatch(Script& s, ScriptArgs& a);
-
-void AnswerUnsaved(Script& s, ScriptArgs& a);
-void AnswerRecover(Script& s, ScriptArgs& a);
-void AnswerLocked(Script& s, ScriptArgs& a);
-void AnswerSupportAttack(Script& s, ScriptArgs& a);
-void Close(Script& s, ScriptArgs& a);
-// A dialog opening takes the answer the script gave for it.
+// A dialog opening takes the answer the script gave for it: the support-attack choice, the
+// save check, the go-to dialog.
 void AnswerDialogShown(Script& s, Form& form);
-
-void Select(Script& s, ScriptArgs& a);
-void Click(Script& s, ScriptArgs& a);
-void Type(Script& s, ScriptArgs& a);
-void SetText(Script& s, ScriptArgs& a);
-void Scroll(Script& s, ScriptArgs& a);
-void Check(Script& s, ScriptArgs& a);
-void PrintGrid(Script& s, ScriptArgs& a);
-void PrintRow(Script& s, ScriptArgs& a);
-void PrintList(Script& s, ScriptArgs& a);
-void PrintText(Script& s, ScriptArgs& a);
-void PrintEnabled(Script& s, ScriptArgs& a);
-void PrintOpen(Script& s, ScriptArgs& a);
-
-void EnterOrder(Script& s, ScriptArgs& a);
-void AnswerSave(Script& s, ScriptArgs& a);
-void PrintCheck(Script& s, ScriptArgs& a);
-void PrintOverview(Script& s, ScriptArgs& a);
-void PrintView(Script& s, ScriptArgs& a);
-void PrintHover(Script& s, ScriptArgs& a);
-// The save check and the go-to dialog opening take the script's answers.
 void AnswerDeskShown(Script& s, Form& form);
-
-void ExportMap(Script& s, ScriptArgs& a);
-void PrintTurns(Script& s, ScriptArgs& a);
-void PrintHistory(Script& s, ScriptArgs& a);
-void Compare(Script& s, ScriptArgs& a);
-void PrintRecent(Script& s, ScriptArgs& a);
-void OpenRecent(Script& s, ScriptArgs& a);
-void AllyLoad(Script& s, ScriptArgs& a);
-void AllyRemove(Script& s, ScriptArgs& a);
-void PrintAlly(Script& s, ScriptArgs& a);
-void PrintReach(Script& s, ScriptArgs& a);
-void PrintThreats(Script& s, ScriptArgs& a);
 } // namespace words
 
 } // namespace dered

@@ -4,9 +4,8 @@
 #include "batch/ScriptRunner.h"
 #include "batch/Words.h"
 #include "files/FileAccess.h"
-#include "files/MapFolders.h"
-#include "files/RecoveryFile.h"
 #include "files/SettingsFiles.h"
+#include "files/StandardPlaces.h"
 #include "platform/SystemDisk.h"
 
 #include <cstdlib>
@@ -19,8 +18,7 @@
 namespace {
 
 struct Arguments {
-    std::optional<std::string> programDir;
-    std::optional<std::string> settingsPath; // named on the command line
+    dered::NamedPlaces places;
     std::optional<std::string> script;
     bool version = false;
     bool help = false;
@@ -40,23 +38,13 @@ std::string Environment(const char* name) {
     return value != nullptr ? value : "";
 }
 
-// --program-dir is the one folder looked in; else the standard folders.
-dered::MapFolders MapFoldersFor(const Arguments& args) {
-    if (args.programDir) {
-        return dered::OnlyFolder(*args.programDir);
-    }
-    return dered::StandardMapFolders(
-        ExecutableDir(),
-        {Environment("XDG_DATA_HOME"), Environment("HOME"), Environment("XDG_DATA_DIRS")});
-}
-
 bool ParseArguments(int argc, char** argv, Arguments& args) {
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--program-dir" && i + 1 < argc) {
-            args.programDir = argv[++i];
+            args.places.programDir = argv[++i];
         } else if (arg == "--settings" && i + 1 < argc) {
-            args.settingsPath = argv[++i];
+            args.places.settingsFile = argv[++i];
         } else if (arg == "--version") {
             args.version = true;
         } else if (arg == "--help") {
@@ -97,21 +85,11 @@ int main(int argc, char** argv) {
         file.str(std::move(script.text));
     }
     dered::BatchPlatform platform(std::cout);
-    const dered::MapFolders folders = MapFoldersFor(args);
-    // A file named with --settings is the only one, so that a script sees the same settings
-    // wherever it runs; else the player's own, and the shipped one for what it lacks.
-    dered::SettingsFiles ini(
-        args.settingsPath
-            ? dered::SettingsPaths{*args.settingsPath, {}}
-            : dered::SettingsPaths{
-                  dered::DefaultSettingsPath(Environment("XDG_CONFIG_HOME"), Environment("HOME")),
-                  dered::FindShippedSettings(folders).string()});
+    const dered::StandardPlaces places =
+        dered::FindStandardPlaces(Environment, ExecutableDir(), args.places);
+    dered::SettingsFiles ini(places.settings);
     dered::SystemDisk disk;
-    dered::Program program(
-        platform, ini, disk,
-        {folders,
-         {},
-         dered::DefaultRecoveryDir(Environment("XDG_STATE_HOME"), Environment("HOME"))});
+    dered::Program program(platform, ini, disk, {places.mapFolders, {}, places.recoveryDir});
     dered::ScriptRunner runner(program, platform, std::cout);
     return runner.Run(args.script ? static_cast<std::istream&>(file) : std::cin, std::cerr);
 }

@@ -1,6 +1,5 @@
 // der-ed: the desktop program.
-#include "files/MapFolders.h"
-#include "files/RecoveryFile.h"
+#include "files/StandardPlaces.h"
 #include "qt/DesktopProgram.h"
 #include "qt/StartUp.h"
 
@@ -64,22 +63,6 @@ std::string Environment(const char* name) {
     return qEnvironmentVariable(name).toLocal8Bit().toStdString();
 }
 
-dered::MapFolders StandardFolders() {
-    const std::string exeDir = QCoreApplication::applicationDirPath().toLocal8Bit().toStdString();
-    return dered::StandardMapFolders(
-        exeDir, {Environment("XDG_DATA_HOME"), Environment("HOME"), Environment("XDG_DATA_DIRS")});
-}
-
-// A file named on the command line is the only one; else the player's own, and for what it
-// lacks, the one shipped with the map files.
-dered::SettingsPaths SettingsFor(const Arguments& args, const dered::MapFolders& folders) {
-    if (args.settingsPath) {
-        return {*args.settingsPath, {}};
-    }
-    return {dered::DefaultSettingsPath(Environment("XDG_CONFIG_HOME"), Environment("HOME")),
-            dered::FindShippedSettings(folders).string()};
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -90,13 +73,13 @@ int main(int argc, char** argv) {
     }
     dered::ShellApplication app(argc, argv);
     const Arguments args = ParseArguments(app);
+    const dered::StandardPlaces places = dered::FindStandardPlaces(
+        Environment, QCoreApplication::applicationDirPath().toLocal8Bit().toStdString(),
+        {args.settingsPath, {}});
     // The records are large: they live on the heap.
-    const dered::MapFolders folders = StandardFolders();
     auto desktop = std::make_unique<dered::DesktopProgram>(
-        dered::ProgramOptions{
-            folders, args.commandLine,
-            dered::DefaultRecoveryDir(Environment("XDG_STATE_HOME"), Environment("HOME"))},
-        SettingsFor(args, folders), args.shell);
+        dered::ProgramOptions{places.mapFolders, args.commandLine, places.recoveryDir},
+        places.settings, args.shell);
     desktop->Start();
     if (desktop->platform.Ended()) {
         return 0;

@@ -1,5 +1,6 @@
 #include "files/MapFolders.h"
 #include "files/MapFiles.h"
+#include "files/StandardPlaces.h"
 
 #include "support/TempFolder.h"
 
@@ -87,6 +88,26 @@ TEST(MapFoldersTest, SaveGoesToTheUserFolderOnlyWhenTheChosenOneCannotBeWritten)
     EXPECT_EQ(moved.path, user / "mine.dat");
     EXPECT_TRUE(moved.inUserFolder);
     EXPECT_TRUE(fs::is_directory(user));
+}
+
+// Both programs start from these places: what the command line names replaces the standard
+// ones whole, and the shipped settings are found beside the map files.
+TEST(MapFoldersTest, StandardPlacesFromTheEnvironmentUnlessNamed) {
+    test::TempFolder exe;
+    exe.Write("der-ed.ini", "");
+    const EnvironmentLookup env = [](const char* name) {
+        return std::string(name) == "HOME" ? "/home/u" : std::string();
+    };
+    const StandardPlaces standard = FindStandardPlaces(env, exe.Path(""), {});
+    EXPECT_EQ(standard.settings.own, "/home/u/.config/der-ed/der-ed.ini");
+    EXPECT_EQ(fs::path(standard.settings.shipped), exe.Path("der-ed.ini"));
+    EXPECT_EQ(standard.recoveryDir, "/home/u/.local/state/der-ed/");
+    EXPECT_EQ(standard.mapFolders.user, "/home/u/.local/share/der-ed");
+
+    const StandardPlaces named = FindStandardPlaces(env, exe.Path(""), {"my.ini", "/maps"});
+    EXPECT_EQ(named.settings.own, "my.ini");
+    EXPECT_EQ(named.settings.shipped, "");
+    EXPECT_EQ(named.mapFolders.search, std::vector<fs::path>{"/maps"});
 }
 
 } // namespace
