@@ -24,12 +24,11 @@ MenuBinding::MenuBinding(MenuItemModel& model, QAction& action, bool checkable)
     if (!model_.Shortcut().empty()) {
         action_.setShortcut(QKeySequence(ToQt(model_.Shortcut())));
     }
-    Listen(model_, [this](const Changed&) { Show(); });
     connect(&action_, &QAction::triggered, this, [this] {
         model_.Click();
         Show(); // the form decides the tick, not the click
     });
-    Show();
+    ShowAndFollow(model_, [this] { Show(); });
 }
 
 void MenuBinding::Show() {
@@ -43,8 +42,7 @@ void MenuBinding::Show() {
 }
 
 CaptionBinding::CaptionBinding(TextModel& model, std::function<void(const QString&)> show) {
-    Listen(model, [&model, show](const Changed&) { show(ToQt(model.Text())); });
-    show(ToQt(model.Text()));
+    ShowAndFollow(model, [&model, show] { show(ToQt(model.Text())); });
 }
 
 ListBinding::ListBinding(ListBoxModel& model, QListWidget& list) : model_(model), list_(list) {
@@ -119,8 +117,7 @@ OptionGroupBinding::OptionGroupBinding(OptionGroupModel& model,
             }
         });
     }
-    Listen(model_, [this](const Changed&) { Show(); });
-    Show();
+    ShowAndFollow(model_, [this] { Show(); });
 }
 
 void OptionGroupBinding::Show() {
