@@ -172,6 +172,16 @@ TEST_F(UndoHistoryTest, OneUserActionIsOneStepNamedInTheMenu) {
     EXPECT_EQ(win.mnuUndo.Caption(), "&Undo free supply");
 }
 
+// Supporting another player's attack on the same area changes only the order's second value.
+TEST_F(UndoHistoryTest, AStepThatChangesOnlyTheSupportedPlayerIsNamedByItsOrder) {
+    const OrderKind& support = *FindOrderKind("SA");
+    for (const int16_t player : {2, 3}) {
+        ASSERT_EQ(BeginOrder(TheTurn(), support, 118).ending, Ending::Waiting);
+        ASSERT_EQ(CompleteOrder(TheTurn(), support, 118, 134, player).ending, Ending::Stored);
+    }
+    EXPECT_EQ(program->winQZ.mnuUndo.Caption(), "&Undo support attack from 118 on 134");
+}
+
 TEST_F(UndoHistoryTest, OpeningAReportAgainStartsANewHistory) {
     Move(118, 134);
     ASSERT_TRUE(History().CanUndo());
