@@ -1,30 +1,33 @@
 #include "batch/BatchPlatform.h"
 
+#include "state/EnumTable.h"
+
 #include <algorithm>
-#include <iterator>
+#include <array>
 
 namespace dered {
 
 namespace {
-// By the enums' order.
-constexpr std::string_view kIconNames[] = {"none", "critical", "information", "exclamation"};
-constexpr std::string_view kAnswerWords[] = {"yes", "no", "save", "discard", "cancel"};
+// In the enums' order.
+constexpr std::array<std::string_view, 4> kIconNames{"none", "critical", "information",
+                                                     "exclamation"};
+constexpr std::array<std::string_view, 5> kAnswerWords{"yes", "no", "save", "discard", "cancel"};
 } // namespace
 
 std::string_view AnswerWord(Answer answer) {
-    return kAnswerWords[static_cast<size_t>(answer)];
+    return EntryOf(kAnswerWords, answer, std::string_view("cancel"));
 }
 
 std::optional<Answer> AnswerNamed(std::string_view word) {
-    const auto* found = std::ranges::find(kAnswerWords, word);
-    if (found == std::end(kAnswerWords)) {
+    const auto found = std::ranges::find(kAnswerWords, word);
+    if (found == kAnswerWords.end()) {
         return std::nullopt;
     }
-    return static_cast<Answer>(found - std::begin(kAnswerWords));
+    return static_cast<Answer>(found - kAnswerWords.begin());
 }
 
 void BatchPlatform::MsgBox(std::string_view text, MsgIcon icon) {
-    out_ << "MSG " << kIconNames[static_cast<size_t>(icon)] << ": " << text << '\n';
+    out_ << "MSG " << EntryOf(kIconNames, icon, std::string_view("none")) << ": " << text << '\n';
 }
 
 Answer BatchPlatform::Ask(const Question& question) {

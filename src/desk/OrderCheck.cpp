@@ -2,6 +2,7 @@
 
 #include "desk/OrderWords.h"
 #include "state/CodeTables.h"
+#include "state/EnumTable.h"
 #include "state/OrderKinds.h"
 
 #include <algorithm>
@@ -154,8 +155,7 @@ std::string_view FindingWord(FindingKind kind) {
     static constexpr std::array<std::string_view, 10> kWords{
         "noorder",      "collide",   "blocked",      "convoy",      "supply",
         "ally-support", "ally-away", "ally-collide", "ally-convoy", "ally-blocked"};
-    const auto index = static_cast<size_t>(kind);
-    return index < kWords.size() ? kWords[index] : "";
+    return EntryOf(kWords, kind, std::string_view());
 }
 
 std::vector<Finding> CheckOrders(const GameState& game) {

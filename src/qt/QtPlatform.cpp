@@ -3,6 +3,7 @@
 #include "qt/FormView.h"
 #include "qt/QImageSurface.h"
 #include "qt/QtText.h"
+#include "state/EnumTable.h"
 #include "ui/Form.h"
 
 #include <QApplication>
@@ -40,8 +41,8 @@ constexpr std::array kAnswerButtons{QMessageBox::Yes, QMessageBox::No, QMessageB
 } // namespace
 
 std::unique_ptr<QMessageBox> MakeMessageBox(std::string_view text, MsgIcon icon, QWidget* parent) {
-    return std::make_unique<QMessageBox>(kIcons.at(static_cast<size_t>(icon)), ToQt(kAppTitle),
-                                         ToQt(text), QMessageBox::Ok, parent);
+    return std::make_unique<QMessageBox>(EntryOf(kIcons, icon, QMessageBox::NoIcon),
+                                         ToQt(kAppTitle), ToQt(text), QMessageBox::Ok, parent);
 }
 
 QWidget* QtPlatform::DialogParent() const {
@@ -86,7 +87,8 @@ Answer QtPlatform::Ask(const Question& question) {
                     QMessageBox::NoButton, DialogParent());
     std::vector<std::pair<QAbstractButton*, Answer>> buttons;
     for (const Answer choice : question.choices) {
-        buttons.emplace_back(box.addButton(kAnswerButtons.at(static_cast<size_t>(choice))), choice);
+        buttons.emplace_back(box.addButton(EntryOf(kAnswerButtons, choice, QMessageBox::Cancel)),
+                             choice);
     }
     ExecUnderNormalPointer(box);
     for (const auto& [button, answer] : buttons) {

@@ -1,5 +1,7 @@
 #include "state/TurnDocument.h"
 
+#include "state/EnumTable.h"
+
 #include <array>
 #include <utility>
 
@@ -8,8 +10,7 @@ namespace dered {
 const char* TurnDocument::WhyReadOnly() const {
     // In the order of TurnAccess.
     static constexpr std::array<const char*, 3> kWhy{"", kHeldElsewhereTurn, kReadOnlyTurn};
-    const auto index = static_cast<size_t>(access);
-    return index < kWhy.size() ? kWhy[index] : "";
+    return EntryOf(kWhy, access, "");
 }
 
 Documents::Documents() : current_(std::make_unique<TurnDocument>()) {}

@@ -1,6 +1,7 @@
 #include "turns/History.h"
 
 #include "files/ReportReader.h"
+#include "state/EnumTable.h"
 
 #include <algorithm>
 #include <array>
@@ -46,8 +47,7 @@ int FigureOf(const PlayerTally& tally, HistoryFigure figure) {
 const char* FigureName(HistoryFigure figure) {
     // In the order of HistoryFigure.
     static constexpr std::array<const char*, 3> kNames{"Supply centres", "Units", "Areas"};
-    const auto index = static_cast<size_t>(figure);
-    return index < kNames.size() ? kNames[index] : "";
+    return EntryOf(kNames, figure, "");
 }
 
 int TurnSequence(int year, int turn) {
