@@ -1,5 +1,6 @@
 #include "forms/DiplomacyForm.h"
 
+#include "forms/FormEvents.h"
 #include "orders/DiplomacyLists.h"
 
 #include <utility>
@@ -11,11 +12,10 @@ DiplomacyForm::DiplomacyForm(std::string name, std::string caption, Documents& d
                              std::initializer_list<std::string_view> codes)
     : Form(std::move(name), std::move(caption)), platform_(platform), documents_(documents),
       events_(events), listed_(documents, codes) {
-    events.Subscribe([this](const TurnChange& change) {
-        if (change.listOrders && IsLoaded() && listed_.Changed()) {
-            Form_Load();
-        }
-    });
+    RefreshWhileLoaded(
+        events, *this,
+        [this](const TurnChange& change) { return change.listOrders && listed_.Changed(); },
+        [this] { Form_Load(); });
 }
 
 void DiplomacyForm::DeleteChosen(ListBoxModel& commands) {

@@ -60,7 +60,10 @@ class Form {
             return std::ranges::find_if(
                 controls_, [&wanted](const auto& entry) { return entry.first == wanted.Name(); });
         };
-        auto moved = named(control);
+        const auto moved = named(control);
+        if (moved == controls_.end() || named(anchor) == controls_.end()) {
+            return; // not the form's: its order stays
+        }
         const auto entry = *moved;
         controls_.erase(moved);
         controls_.insert(named(anchor) + 1, entry);
